@@ -1,0 +1,42 @@
+#include "strictmessages.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+#include <QtTest>
+
+namespace {
+QtMessageHandler previousHandler = nullptr;
+
+bool isFatalWarning(const QString& msg)
+{
+    static const char* const patterns[] = {
+        "QObject::connect",            // No such signal / slot, unregistered types, null sender
+        "No such signal",
+        "No such slot",
+        "QMetaObject::connectSlotsByName",
+        "QMetaObject::invokeMethod: No such method",
+        "Cannot queue arguments of type",
+        "QObject::disconnect: Unexpected",
+    };
+    for (const char* p : patterns) {
+        if (msg.contains(QLatin1String(p)))
+            return true;
+    }
+    return false;
+}
+
+void strictHandler(QtMsgType type, const QMessageLogContext& context, const QString& msg)
+{
+    if (previousHandler)
+        previousHandler(type, context, msg);
+    if (type != QtDebugMsg && type != QtInfoMsg && isFatalWarning(msg) && QTest::currentTestFunction())
+        QTest::qFail(qPrintable(QStringLiteral("Qt warned: ") + msg), context.file ? context.file : __FILE__,
+                     context.line);
+}
+} // namespace
+
+void LxTest::installStrictMessageHandler()
+{
+    previousHandler = qInstallMessageHandler(strictHandler);
+}

@@ -1,0 +1,30 @@
+#include "cipherwrappers.h"
+
+#include "fixedkeys.h"
+#include "simplecrypt.h"
+
+QByteArray encryptMessage(const QByteArray& message)
+{
+    const int nul = message.indexOf('\0');
+    const int length = nul < 0 ? message.size() : nul;
+    SimpleCrypt crypt(messageCipherKey());
+    return crypt.encryptToByteArray(QString::fromUtf8(message.constData(), length));
+}
+
+QString decryptMessage(const QByteArray& cipherText)
+{
+    SimpleCrypt crypt(messageCipherKey());
+    return crypt.decryptToText(cipherText);
+}
+
+QString encryptComputerPassword(const QString& password)
+{
+    SimpleCrypt crypt(computerPasswordCipherKey());
+    return crypt.encryptToText(password);
+}
+
+QString decryptComputerPassword(const QString& cipherText)
+{
+    SimpleCrypt crypt(computerPasswordCipherKey());
+    return crypt.decryptToText(cipherText);
+}

@@ -1,0 +1,268 @@
+#include "simplecrypt.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QtEndian>
+#include <cstring>
+#include <zlib.h>
+
+namespace {
+// The service expects these exact signatures as the context of the warnings.
+const char encryptSignature[] = "QByteArray SimpleCrypt::encryptToByteArray(QByteArray)";
+const char decryptSignature[] = "QByteArray SimpleCrypt::decryptToByteArray(QByteArray)";
+
+const char version = 0x03;
+const int checksumSize = 2;
+const int digestSize = 20;
+
+// The format pins the random byte to the process-wide qrand stream.
+QT_WARNING_PUSH
+QT_WARNING_DISABLE_DEPRECATED
+void seedRandom()
+{
+    qsrand(uint(QDateTime::currentMSecsSinceEpoch() & 0xFFFF));
+}
+
+char randomByte()
+{
+    return char(qrand() & 0xFF);
+}
+QT_WARNING_POP
+
+quint16 checksum(const char* data, int size)
+{
+    return qChecksum(data, uint(size), Qt::ChecksumIso3309);
+}
+
+// c[i] = b[i] ^ k[i % 8] ^ c[i - 1], c[-1] = 0
+void encipher(char* p, int size, const char* keyParts)
+{
+    char last = 0;
+    for (int i = 0; i < size; ++i) {
+        last = char(p[i] ^ keyParts[i & 7] ^ last);
+        p[i] = last;
+    }
+}
+
+void decipher(char* p, int size, const char* keyParts)
+{
+    char previous = 0;
+    for (int i = 0; i < size; ++i) {
+        const char c = p[i];
+        p[i] = char(c ^ keyParts[i & 7] ^ previous);
+        previous = c;
+    }
+}
+
+// Inflates a qCompress payload (4-byte big-endian size, then a zlib stream) like
+// qUncompress would, but never allocates more than the cap and insists that the
+// stream yields exactly the declared size: the prefix comes from the sender.
+bool inflatePayload(const char* data, int size, QByteArray* out)
+{
+    out->clear();
+    if (size < 4)
+        return false;
+    const quint32 expected = qFromBigEndian<quint32>(data);
+    if (size == 4)
+        return expected == 0; // how qCompress stores empty data
+    if (expected > SimpleCrypt::maxUncompressedSize)
+        return false;
+
+    QByteArray result(int(expected), Qt::Uninitialized);
+    z_stream stream;
+    std::memset(&stream, 0, sizeof stream);
+    if (inflateInit(&stream) != Z_OK)
+        return false;
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data + 4));
+    stream.avail_in = uInt(size - 4);
+    stream.next_out = reinterpret_cast<Bytef*>(result.data());
+    stream.avail_out = uInt(expected);
+    // Z_FINISH with a buffer of exactly the declared size: a longer stream stops
+    // with Z_BUF_ERROR, a shorter one ends early, both are damage.
+    const int rc = inflate(&stream, Z_FINISH);
+    const bool ok = rc == Z_STREAM_END && stream.total_out == expected;
+    inflateEnd(&stream);
+    if (ok)
+        *out = result;
+    return ok;
+}
+} // namespace
+
+SimpleCrypt::SimpleCrypt()
+    : m_key(0), m_compressionMode(CompressionAuto), m_integrityMode(ProtectionChecksum),
+      m_lastError(ErrorNoError)
+{
+    seedRandom();
+}
+
+SimpleCrypt::SimpleCrypt(quint64 key) : SimpleCrypt()
+{
+    assignKey(key);
+}
+
+void SimpleCrypt::assignKey(quint64 key)
+{
+    m_key = key;
+    deriveKeyParts();
+}
+
+void SimpleCrypt::deriveKeyParts()
+{
+    m_keyParts.clear();
+    m_keyParts.resize(8);
+    for (int i = 0; i < 8; ++i)
+        m_keyParts[i] = char((m_key >> (8 * i)) & 0xFF);
+}
+
+QByteArray SimpleCrypt::encryptToByteArray(const QString& plaintext)
+{
+    return encryptToByteArray(plaintext.toUtf8());
+}
+
+QByteArray SimpleCrypt::encryptToByteArray(QByteArray plaintext)
+{
+    if (m_keyParts.isEmpty()) {
+        QMessageLogger(__FILE__, __LINE__, encryptSignature).warning("No key set.");
+        m_lastError = ErrorNoKeySet;
+        return QByteArray();
+    }
+
+    int flags = CryptoFlagNone;
+    QByteArray payload = plaintext;
+    if (m_compressionMode == CompressionAlways) {
+        payload = qCompress(plaintext, 9);
+        flags |= CryptoFlagCompression;
+    } else if (m_compressionMode == CompressionAuto) {
+        const QByteArray compressed = qCompress(plaintext, 9);
+        if (compressed.size() < plaintext.size()) {
+            payload = compressed;
+            flags |= CryptoFlagCompression;
+        }
+    }
+
+    int integritySize = 0;
+    if (m_integrityMode == ProtectionChecksum) {
+        flags |= CryptoFlagChecksum;
+        integritySize = checksumSize;
+    } else if (m_integrityMode == ProtectionHash) {
+        flags |= CryptoFlagHash;
+        integritySize = digestSize;
+    }
+
+    // Built in place: version, flags, random byte, integrity field, payload.
+    QByteArray result(2 + 1 + integritySize + payload.size(), Qt::Uninitialized);
+    char* out = result.data();
+    out[0] = version;
+    out[1] = char(flags);
+    out[2] = randomByte();
+    if (m_integrityMode == ProtectionChecksum) {
+        qToBigEndian<quint16>(checksum(payload.constData(), payload.size()), out + 3);
+    } else if (m_integrityMode == ProtectionHash) {
+        const QByteArray digest = QCryptographicHash::hash(payload, QCryptographicHash::Sha1);
+        std::memcpy(out + 3, digest.constData(), digestSize);
+    }
+    if (!payload.isEmpty())
+        std::memcpy(out + 3 + integritySize, payload.constData(), size_t(payload.size()));
+
+    encipher(out + 2, result.size() - 2, m_keyParts.constData());
+    m_lastError = ErrorNoError;
+    return result;
+}
+
+QString SimpleCrypt::encryptToText(const QString& plaintext)
+{
+    return encryptToText(plaintext.toUtf8());
+}
+
+QString SimpleCrypt::encryptToText(const QByteArray& plaintext)
+{
+    return QString::fromLatin1(encryptToByteArray(plaintext).toBase64());
+}
+
+QByteArray SimpleCrypt::decryptToByteArray(const QString& cyphertext)
+{
+    return decryptToByteArray(QByteArray::fromBase64(cyphertext.toLatin1()));
+}
+
+QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
+{
+    if (m_keyParts.isEmpty()) {
+        QMessageLogger(__FILE__, __LINE__, decryptSignature).warning("No key set.");
+        m_lastError = ErrorNoKeySet;
+        return QByteArray();
+    }
+#ifdef LX_CIPHER_EMPTY_INPUT_STEP
+    // The converter's build tells an empty input apart and leaves lastError as it was.
+    if (cypher.isEmpty()) {
+        QMessageLogger(__FILE__, __LINE__, decryptSignature).warning("cypher is empty");
+        return QByteArray();
+    }
+#endif
+    if (cypher.isEmpty() || cypher.at(0) != version) {
+        m_lastError = ErrorUnknownVersion;
+        QMessageLogger(__FILE__, __LINE__, decryptSignature).warning("Invalid version or not a cyphertext.");
+        return QByteArray();
+    }
+    // A lone version byte has flags 0; without a random byte there is no body.
+    const int flags = cypher.size() > 1 ? uchar(cypher.at(1)) : 0;
+    const char* data = nullptr;
+    int size = 0;
+    if (cypher.size() > 2) {
+        char* body = cypher.data() + 2;
+        const int bodySize = cypher.size() - 2;
+        decipher(body, bodySize, m_keyParts.constData());
+        data = body + 1; // past the random byte
+        size = bodySize - 1;
+    }
+
+    if (flags & CryptoFlagChecksum) {
+        if (size < checksumSize) {
+            m_lastError = ErrorIntegrityFailed;
+            return QByteArray();
+        }
+        const quint16 stored = qFromBigEndian<quint16>(data);
+        data += checksumSize;
+        size -= checksumSize;
+        if (checksum(data, size) != stored) {
+            m_lastError = ErrorIntegrityFailed;
+            return QByteArray();
+        }
+    } else if (flags & CryptoFlagHash) {
+        if (size < digestSize) {
+            m_lastError = ErrorIntegrityFailed;
+            return QByteArray();
+        }
+        const QByteArray stored = QByteArray::fromRawData(data, digestSize);
+        data += digestSize;
+        size -= digestSize;
+        if (QCryptographicHash::hash(QByteArray::fromRawData(data, size), QCryptographicHash::Sha1) !=
+            stored) {
+            m_lastError = ErrorIntegrityFailed;
+            return QByteArray();
+        }
+    }
+
+    QByteArray plain;
+    if (flags & CryptoFlagCompression) {
+        if (!inflatePayload(data, size, &plain)) {
+            m_lastError = ErrorIntegrityFailed;
+            return QByteArray();
+        }
+    } else {
+        plain = QByteArray(data, size);
+    }
+    m_lastError = ErrorNoError;
+    return plain;
+}
+
+QString SimpleCrypt::decryptToText(const QString& cyphertext)
+{
+    const QByteArray plain = decryptToByteArray(cyphertext);
+    return QString::fromUtf8(plain.constData(), plain.size());
+}
+
+QString SimpleCrypt::decryptToText(const QByteArray& cypher)
+{
+    const QByteArray plain = decryptToByteArray(cypher);
+    return QString::fromUtf8(plain.constData(), plain.size());
+}

@@ -1,0 +1,62 @@
+#include "lineeditwidget.h"
+
+#include "ui_lineeditwidget.h"
+
+#include <QToolTip>
+
+namespace {
+// Without it the flat button keeps the global style's frame and focus ring.
+const char* const helpButtonStyle = "* {border-image: none; outline: none; min-width: 20;min-height: 20;} ";
+} // namespace
+
+LineEditWidget::LineEditWidget(QWidget* parent) : QWidget(parent), ui(new Ui::LineEditWidget)
+{
+    ui->setupUi(this);
+    ui->helpButton->setVisible(false);
+    setContentsMargins(0, 0, 0, 0);
+    ui->lineEdit->setReadOnly(true);
+    ui->helpButton->setFocusPolicy(Qt::NoFocus);
+    ui->helpButton->setStyleSheet(QString::fromLatin1(helpButtonStyle));
+    modelHelpText = tr("Dane niedostępne w wybranym modelu");
+    interfaceHelpText = tr("Dane niedostępne przy użyciu wybranego interfejsu komunikacyjnego");
+}
+
+LineEditWidget::~LineEditWidget()
+{
+    delete ui;
+}
+
+void LineEditWidget::setValue(const QString& text)
+{
+    ui->lineEdit->setText(text);
+    if (!ui->helpButton->isHidden())
+        ui->helpButton->setVisible(false);
+}
+
+void LineEditWidget::setNotAvailable()
+{
+    ui->lineEdit->setText(tr("N/D"));
+    if (ui->helpButton->isHidden())
+        ui->helpButton->setVisible(true);
+}
+
+void LineEditWidget::setHelpToolTip(bool modelReason)
+{
+    ui->helpButton->setToolTip(modelReason ? modelHelpText : interfaceHelpText);
+}
+
+void LineEditWidget::setDataAvailable(bool available)
+{
+    ui->lineEdit->setEnabled(available);
+    if (available)
+        return;
+    ui->lineEdit->clear();
+    ui->helpButton->setVisible(false);
+}
+
+void LineEditWidget::on_helpButton_clicked()
+{
+    // Shown at once: the hover delay would make the click look ignored.
+    QToolTip::showText(ui->helpButton->mapToGlobal(QPoint(0, 0)), ui->helpButton->toolTip(), ui->helpButton,
+                       QRect(), 5000);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "abstractwidget.h"
+
+#include <QString>
+#include <QWidget>
+
+namespace Ui {
+class LineEditWidget;
+}
+
+// A read-only value field with a help button that explains a missing value.
+class LineEditWidget : public QWidget, public AbstractWidget
+{
+    Q_OBJECT
+
+public:
+    explicit LineEditWidget(QWidget* parent = nullptr);
+    ~LineEditWidget() override;
+
+    void setValue(const QString& text);
+    void setNotAvailable();
+    // true: the model lacks the value; false: the chosen interface cannot read it.
+    void setHelpToolTip(bool modelReason);
+    void setDataAvailable(bool available) override;
+
+private slots:
+    void on_helpButton_clicked();
+
+private:
+    Ui::LineEditWidget* ui;
+    QString modelHelpText;
+    QString interfaceHelpText;
+};

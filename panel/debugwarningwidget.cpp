@@ -1,0 +1,50 @@
+#include "debugwarningwidget.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QTimer>
+
+DebugWarningWidget::DebugWarningWidget(QWidget* parent)
+    : QWidget(parent), blinkTimer(new QTimer(this)), warningLayout(new QHBoxLayout),
+      warningIconLabel(new QLabel), warningTextLabel(new QLabel)
+{
+    blinkTimer->setInterval(1000);
+    connect(blinkTimer, &QTimer::timeout, this, &DebugWarningWidget::timeout);
+
+    warningIconLabel->setObjectName(QStringLiteral("warningIconLabel"));
+    warningIconLabel->setPixmap(QPixmap(QStringLiteral(":/images/images/warning.png")));
+    warningTextLabel->setObjectName(QStringLiteral("warningTextLabel"));
+    warningTextLabel->setText(tr("TRYB DEBUGGOWANIA"));
+    warningTextLabel->setStyleSheet(QStringLiteral("color: red; font: bold 20px;"));
+
+    warningLayout->addWidget(warningIconLabel);
+    warningLayout->addWidget(warningTextLabel);
+    setLayout(warningLayout);
+
+    // Only the labels blink; they wait hidden for the first tick.
+    warningIconLabel->setVisible(false);
+    warningTextLabel->setVisible(false);
+}
+
+DebugWarningWidget::~DebugWarningWidget()
+{
+    blinkTimer->stop();
+}
+
+void DebugWarningWidget::startBlinking()
+{
+    blinkTimer->start(1000);
+}
+
+void DebugWarningWidget::stopBlinking()
+{
+    blinkTimer->stop();
+    warningIconLabel->setVisible(false);
+    warningTextLabel->setVisible(false);
+}
+
+void DebugWarningWidget::timeout()
+{
+    warningIconLabel->setVisible(!warningIconLabel->isVisible());
+    warningTextLabel->setVisible(!warningTextLabel->isVisible());
+}

@@ -29,28 +29,86 @@ char randomByte()
 }
 QT_WARNING_POP
 
+// CRC-16 of ISO 3309 (reflected 0x1021, start 0xFFFF, complemented), bit for bit
+// what qChecksum gives, eight bytes per step: Qt's nibble loop would cost more
+// than the inflation it guards.
+struct CrcTables
+{
+    quint16 t[8][256];
+    constexpr CrcTables() : t()
+    {
+        for (int b = 0; b < 256; ++b) {
+            quint16 crc = quint16(b);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc & 1) ? quint16((crc >> 1) ^ 0x8408) : quint16(crc >> 1);
+            t[0][b] = crc;
+        }
+        for (int k = 1; k < 8; ++k)
+            for (int b = 0; b < 256; ++b)
+                t[k][b] = quint16((t[k - 1][b] >> 8) ^ t[0][t[k - 1][b] & 0xFF]);
+    }
+};
+constexpr CrcTables crcTables;
+
 quint16 checksum(const char* data, int size)
 {
-    return qChecksum(data, uint(size), Qt::ChecksumIso3309);
+    const auto& t = crcTables.t;
+    const uchar* p = reinterpret_cast<const uchar*>(data);
+    quint16 crc = 0xFFFF;
+    for (; size >= 8; size -= 8, p += 8) {
+        const quint16 low = quint16(crc ^ (p[0] | (p[1] << 8)));
+        crc = quint16(t[7][low & 0xFF] ^ t[6][low >> 8] ^ t[5][p[2]] ^ t[4][p[3]] ^ t[3][p[4]] ^ t[2][p[5]] ^
+                      t[1][p[6]] ^ t[0][p[7]]);
+    }
+    for (; size > 0; --size, ++p)
+        crc = quint16((crc >> 8) ^ t[0][(crc ^ *p) & 0xFF]);
+    return quint16(~crc);
 }
 
-// c[i] = b[i] ^ k[i % 8] ^ c[i - 1], c[-1] = 0
+// The body starts at key byte 0, so each aligned group of eight body bytes meets
+// the whole key as one little-endian word.
+quint64 keyWord(const char* keyParts)
+{
+    return qFromLittleEndian<quint64>(keyParts);
+}
+
+// c[i] = b[i] ^ k[i % 8] ^ c[i - 1], c[-1] = 0: a running XOR, done as a prefix
+// XOR inside each word so the chain costs one step per eight bytes.
 void encipher(char* p, int size, const char* keyParts)
 {
-    char last = 0;
-    for (int i = 0; i < size; ++i) {
-        last = char(p[i] ^ keyParts[i & 7] ^ last);
-        p[i] = last;
+    const quint64 key = keyWord(keyParts);
+    quint64 last = 0; // previous cipher byte
+    int i = 0;
+    for (; i + 8 <= size; i += 8) {
+        quint64 w = qFromLittleEndian<quint64>(p + i) ^ key;
+        w ^= w << 8;
+        w ^= w << 16;
+        w ^= w << 32;
+        w ^= last * 0x0101010101010101ull;
+        qToLittleEndian<quint64>(w, p + i);
+        last = w >> 56;
+    }
+    for (; i < size; ++i) {
+        last = quint8(p[i] ^ keyParts[i & 7] ^ char(last));
+        p[i] = char(last);
     }
 }
 
+// b[i] = c[i] ^ k[i % 8] ^ c[i - 1]: no chain on this side, each word stands alone.
 void decipher(char* p, int size, const char* keyParts)
 {
-    char previous = 0;
-    for (int i = 0; i < size; ++i) {
+    const quint64 key = keyWord(keyParts);
+    quint64 previous = 0; // cipher byte before the current word
+    int i = 0;
+    for (; i + 8 <= size; i += 8) {
+        const quint64 c = qFromLittleEndian<quint64>(p + i);
+        qToLittleEndian<quint64>(c ^ key ^ ((c << 8) | previous), p + i);
+        previous = c >> 56;
+    }
+    for (; i < size; ++i) {
         const char c = p[i];
-        p[i] = char(c ^ keyParts[i & 7] ^ previous);
-        previous = c;
+        p[i] = char(c ^ keyParts[i & 7] ^ char(previous));
+        previous = quint8(c);
     }
 }
 

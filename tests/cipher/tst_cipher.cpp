@@ -156,6 +156,7 @@ private slots:
     void handBuiltDecrypts();
     void encryptFollowsFormat_data();
     void encryptFollowsFormat();
+    void everyBodyLength();
     void decryptFailures_data();
     void decryptFailures();
     void warningContext_data();
@@ -278,6 +279,29 @@ void TestCipher::encryptFollowsFormat()
     SimpleCrypt reader(testKey);
     QCOMPARE(reader.decryptToByteArray(cipher), plain);
     QCOMPARE(reader.lastError(), int(SimpleCrypt::ErrorNoError));
+}
+
+// The chain and the checksum work a word at a time; every tail length must
+// still match the byte rule and qChecksum.
+void TestCipher::everyBodyLength()
+{
+    for (int integrity : {0, 1, 2}) {
+        for (int length = 0; length <= 80; ++length) {
+            const QByteArray plain = pseudoRandom(length, quint32(length));
+            SimpleCrypt crypt(testKey);
+            crypt.setCompressionMode(SimpleCrypt::CompressionNever);
+            crypt.setIntegrityProtectionMode(integrity);
+            const QByteArray cipher = crypt.encryptToByteArray(plain);
+            const QByteArray field = integrity == 1   ? checksumField(plain)
+                                     : integrity == 2 ? sha1(plain)
+                                                      : QByteArray();
+            const QByteArray body = handOpen(testKey, cipher);
+            QCOMPARE(body.mid(1), field + plain);
+            QCOMPARE(handBuild(testKey, quint8(cipher[1]), plain, body[0]), cipher);
+            QCOMPARE(crypt.decryptToByteArray(cipher), plain);
+            QCOMPARE(crypt.lastError(), int(SimpleCrypt::ErrorNoError));
+        }
+    }
 }
 
 void TestCipher::decryptFailures_data()

@@ -1,0 +1,139 @@
+// luminorix-sim: the stand-in service with its demo world, for manual runs of
+// the control panel against a service that is not there.
+#include "simserver.h"
+#include "simworld.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QTextStream>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    // Only async-signal-safe work here; the event loop does the rest.
+    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
+}
+
+QTextStream& err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("luminorix-sim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Stand-in for the monitoring service: answers the control panel's protocol from a "
+                       "small demo world and logs every request to stderr. Stop it with Ctrl+C."));
+    parser.addHelpOption();
+    const QCommandLineOption addressOption(QStringLiteral("address"),
+                                           QStringLiteral("Address to listen on (default 127.0.0.1)."),
+                                           QStringLiteral("address"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption portOption(QStringLiteral("port"), QStringLiteral("TCP port (default 12323)."),
+                                        QStringLiteral("port"), QStringLiteral("12323"));
+    const QCommandLineOption passwordOption(
+        QStringLiteral("password"),
+        QStringLiteral("Administrator password (default %1).").arg(LxSim::SimWorld::defaultAdminPassword),
+        QStringLiteral("password"), LxSim::SimWorld::defaultAdminPassword);
+    const QCommandLineOption driftOption(QStringLiteral("drift-ms"),
+                                         QStringLiteral("Interval of the measured values' drift, 0 to freeze "
+                                                        "them (default 2000)."),
+                                         QStringLiteral("ms"), QStringLiteral("2000"));
+    const QCommandLineOption debugOption(QStringLiteral("debugging"),
+                                         QStringLiteral("Report the service's debug mode as on."));
+    const QCommandLineOption verboseOption(QStringLiteral("verbose"),
+                                           QStringLiteral("Also log every reply that is sent."));
+    parser.addOptions({addressOption, portOption, passwordOption, driftOption, debugOption, verboseOption});
+    parser.process(app);
+
+    QHostAddress address;
+    if (!address.setAddress(parser.value(addressOption))) {
+        err() << "luminorix-sim: not an address: " << parser.value(addressOption) << Qt::endl;
+        return 2;
+    }
+    bool portOk = false;
+    const uint port = parser.value(portOption).toUInt(&portOk);
+    if (!portOk || port > 65535) {
+        err() << "luminorix-sim: not a port: " << parser.value(portOption) << Qt::endl;
+        return 2;
+    }
+    bool driftOk = false;
+    const int drift = parser.value(driftOption).toInt(&driftOk);
+    if (!driftOk || drift < 0) {
+        err() << "luminorix-sim: not an interval: " << parser.value(driftOption) << Qt::endl;
+        return 2;
+    }
+
+    LxSim::SimServer server;
+    LxSim::SimWorld world;
+    world.loadDemo();
+    world.setAdminPassword(parser.value(passwordOption));
+    world.setDebugging(parser.isSet(debugOption));
+    world.setDriftInterval(drift);
+    world.install(server.responder());
+
+    const bool verbose = parser.isSet(verboseOption);
+    QObject::connect(&server, &LxSim::SimServer::clientConnected,
+                     [](int id) { err() << "[" << id << "] connected" << Qt::endl; });
+    QObject::connect(&server, &LxSim::SimServer::clientDisconnected,
+                     [](int id) { err() << "[" << id << "] disconnected" << Qt::endl; });
+    QObject::connect(&server, &LxSim::SimServer::badFrame, [](int id, const QString& reason) {
+        err() << "[" << id << "] bad frame: " << reason << Qt::endl;
+    });
+    QObject::connect(&server, &LxSim::SimServer::requestReceived, [&world](const LxSim::SimRequest& r) {
+        err() << "[" << r.connection << "] << " << r.raw << Qt::endl;
+        err() << "[" << r.connection << "]    " << r.describe();
+        if (r.hasPass && !r.pass.isEmpty() && r.pass != world.adminDigest())
+            err() << " (pass is not the administrator digest)";
+        err() << Qt::endl;
+    });
+    if (verbose) {
+        QObject::connect(&server, &LxSim::SimServer::replyQueued, [](int id, const QByteArray& text) {
+            err() << "[" << id << "] >> " << QString::fromUtf8(text) << Qt::endl;
+        });
+    }
+
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+        err() << "luminorix-sim: cannot set up signal handling" << Qt::endl;
+        return 1;
+    }
+    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t got = ::read(signalPipe[0], &byte, 1);
+        err() << "luminorix-sim: stopping" << Qt::endl;
+        server.stop();
+        app.quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+
+    if (!server.listen(address, quint16(port))) {
+        err() << "luminorix-sim: cannot listen on " << address.toString() << ":" << port << ": "
+              << server.errorString() << Qt::endl;
+        return 1;
+    }
+    err() << "luminorix-sim: listening on " << address.toString() << ":" << server.port()
+          << ", administrator "
+          << "password digest " << world.adminDigest() << Qt::endl;
+    const int code = app.exec();
+    ::close(signalPipe[0]);
+    ::close(signalPipe[1]);
+    return code;
+}

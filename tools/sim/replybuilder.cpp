@@ -1,0 +1,211 @@
+#include "replybuilder.h"
+
+namespace LxSim {
+
+namespace {
+QString flag(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+} // namespace
+
+QByteArray ReplyBuilder::escape(const QString& text)
+{
+    return text.toHtmlEscaped().toUtf8();
+}
+
+QByteArray ReplyBuilder::element(const QString& name, const QString& text)
+{
+    const QByteArray tag = name.toUtf8();
+    return "<" + tag + ">" + escape(text) + "</" + tag + ">";
+}
+
+QByteArray ReplyBuilder::flat(const QString& root, const SimDevice::Entries& children)
+{
+    QByteArray body;
+    for (const auto& child : children)
+        body += element(child.first, child.second);
+    const QByteArray tag = root.toUtf8();
+    return "<" + tag + ">" + body + "</" + tag + ">";
+}
+
+QByteArray ReplyBuilder::parameterChain(const QString& root, const SimDevice::Entries& parameters,
+                                        const QString& attributes)
+{
+    QByteArray open = "<" + root.toUtf8();
+    if (!attributes.isEmpty())
+        open += " " + attributes.toUtf8();
+    open += ">";
+    QByteArray close = "</" + root.toUtf8() + ">";
+    QByteArray opening;
+    QByteArray closing;
+    for (const auto& p : parameters) {
+        if (p.second.isEmpty())
+            continue;
+        const QByteArray tag = p.first.toUtf8();
+        opening += "<" + tag + ">" + escape(p.second);
+        closing.prepend("</" + tag + ">");
+    }
+    return open + opening + closing + close;
+}
+
+QByteArray ReplyBuilder::deviceState(const SimDevice::Entries& parameters, bool upsFound, bool properDevice)
+{
+    return parameterChain(
+        QStringLiteral("ups_device_state"), parameters,
+        QStringLiteral("isUpsFound=\"%1\" isProperDevice=\"%2\"").arg(flag(upsFound), flag(properDevice)));
+}
+
+QByteArray ReplyBuilder::configuration(const SimDevice::Entries& parameters)
+{
+    return parameterChain(QStringLiteral("ups_configuration"), parameters);
+}
+
+QByteArray ReplyBuilder::modelList(const QList<SimDevice>& devices)
+{
+    QByteArray body;
+    for (const SimDevice& d : devices) {
+        // Every field in every entry: the panel's reader carries a missing field
+        // over from the entry before, and log_params closes each entry.
+        SimDevice::Entries fields = {{QStringLiteral("model_name"), d.model_name}};
+        for (const QString& phy : d.phy_ids)
+            fields.append({QStringLiteral("phy_id"), phy});
+        fields += SimDevice::Entries{{QStringLiteral("id"), d.id},
+                                     {QStringLiteral("communication"), d.communication},
+                                     {QStringLiteral("com_port"), d.com_port},
+                                     {QStringLiteral("ip"), d.ip},
+                                     {QStringLiteral("read"), d.read},
+                                     {QStringLiteral("write"), d.write},
+                                     {QStringLiteral("snmp_ver"), d.snmp_ver},
+                                     {QStringLiteral("serial_no"), d.serial_no},
+                                     {QStringLiteral("log_file_size"), d.log_file_size},
+                                     {QStringLiteral("log_time_interval"), d.log_time_interval},
+                                     {QStringLiteral("user_defined_name"), d.user_defined_name},
+                                     {QStringLiteral("log_params"), d.log_params}};
+        body += flat(QStringLiteral("ups"), fields);
+    }
+    return "<ups_model_list>" + body + "</ups_model_list>";
+}
+
+QByteArray ReplyBuilder::statusList(const QList<SimDevice>& devices)
+{
+    QByteArray body;
+    for (const SimDevice& d : devices) {
+        body += flat(QStringLiteral("device"),
+                     {{QStringLiteral("id"), d.id},
+                      {QStringLiteral("status"), d.status},
+                      {QStringLiteral("connected"), flag(d.connected)},
+                      {QStringLiteral("parallel_unit"), flag(d.parallel_unit)},
+                      {QStringLiteral("unit_address"), d.unit_address},
+                      {QStringLiteral("master"), flag(d.master)},
+                      {QStringLiteral("power_compensation"), flag(d.power_compensation)},
+                      {QStringLiteral("output_socket1"), flag(d.output_socket1)},
+                      {QStringLiteral("output_socket2"), flag(d.output_socket2)},
+                      {QStringLiteral("ups_shutdown_supported"), flag(d.ups_shutdown_supported)}});
+    }
+    return "<ups_current_status_list>" + body + "</ups_current_status_list>";
+}
+
+QByteArray ReplyBuilder::availablePorts(const QList<QPair<QString, bool>>& ports)
+{
+    // is_port_free must follow its com_port directly.
+    SimDevice::Entries fields;
+    for (const auto& port : ports) {
+        fields.append({QStringLiteral("com_port"), port.first});
+        fields.append({QStringLiteral("is_port_free"), flag(port.second)});
+    }
+    return flat(QStringLiteral("available_ports"), fields);
+}
+
+QByteArray ReplyBuilder::showMessage(const QStringList& messages)
+{
+    SimDevice::Entries fields;
+    for (const QString& m : messages)
+        fields.append({QStringLiteral("message"), m});
+    return flat(QStringLiteral("show_message"), fields);
+}
+
+QByteArray ReplyBuilder::showCountdown(const QList<QPair<int, int>>& timers)
+{
+    SimDevice::Entries fields;
+    for (const auto& t : timers) {
+        fields.append({QStringLiteral("timer_id"), QString::number(t.first)});
+        fields.append({QStringLiteral("time"), QString::number(t.second)});
+    }
+    return flat(QStringLiteral("show_countdown"), fields);
+}
+
+QByteArray ReplyBuilder::smtpTestStatus(int status, const QStringList& messages)
+{
+    SimDevice::Entries fields = {{QStringLiteral("current_status"), QString::number(status)}};
+    for (int i = 0; i < messages.size(); ++i)
+        fields.append({QStringLiteral("msg_%1").arg(i + 1), messages[i]});
+    return flat(QStringLiteral("smtp2_test_status"), fields);
+}
+
+QByteArray ReplyBuilder::upsLogs(const QStringList& lines)
+{
+    SimDevice::Entries fields;
+    for (int i = 0; i < lines.size(); ++i)
+        fields.append({QStringLiteral("log_%1").arg(i + 1), lines[i]});
+    return flat(QStringLiteral("ups_logs"), fields);
+}
+
+QByteArray ReplyBuilder::discovered(const QString& address)
+{
+    return element(QStringLiteral("discovered_message"), address);
+}
+
+QByteArray ReplyBuilder::password(const QString& digest)
+{
+    return element(QStringLiteral("get_password"), digest);
+}
+
+QByteArray ReplyBuilder::netclientPassword(const QString& digest)
+{
+    return element(QStringLiteral("netclient_password"), digest);
+}
+
+QByteArray ReplyBuilder::adminPasswordChanged()
+{
+    return element(QStringLiteral("admin_password_changed"));
+}
+
+QByteArray ReplyBuilder::netclientPasswordChanged()
+{
+    return element(QStringLiteral("netclient_password_changed"));
+}
+
+QByteArray ReplyBuilder::daemonBusy(bool busy)
+{
+    return element(busy ? QStringLiteral("daemon_is_busy") : QStringLiteral("daemon_is_ready"));
+}
+
+QByteArray ReplyBuilder::debugging(bool enabled)
+{
+    return element(enabled ? QStringLiteral("debugging_enabled") : QStringLiteral("debugging_disabled"));
+}
+
+QByteArray ReplyBuilder::serviceVersion(const QString& version)
+{
+    return element(QStringLiteral("service_version"), version);
+}
+
+QByteArray ReplyBuilder::virtualizationCenterVersion(const QString& version)
+{
+    return element(QStringLiteral("virtualization_center_version"), version);
+}
+
+QByteArray ReplyBuilder::virtualizationCenterEnabled(bool enabled)
+{
+    return element(enabled ? QStringLiteral("virtualization_center_enabled")
+                           : QStringLiteral("virtualization_center_disabled"));
+}
+
+QByteArray ReplyBuilder::resultPair(const QString& root, bool hasError, const QString& errorText)
+{
+    return flat(root,
+                {{QStringLiteral("has_error"), flag(hasError)}, {QStringLiteral("error_str"), errorText}});
+}
+
+} // namespace LxSim

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "simdevice.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+namespace LxSim {
+
+// Reply texts in the layout the service uses: no declaration, no whitespace
+// between elements.
+class ReplyBuilder
+{
+public:
+    static QByteArray escape(const QString& text);
+    // <name>text</name>, the text escaped.
+    static QByteArray element(const QString& name, const QString& text = QString());
+    // <root>…children…</root> from (name, text) pairs, flat.
+    static QByteArray flat(const QString& root, const SimDevice::Entries& children);
+
+    // Each parameter is nested inside the one before it. The panel reads a
+    // parameter map by stepping from one element's text straight to the next
+    // element's start, which a flat list of siblings would not give it; empty
+    // values are left out for the same reason.
+    static QByteArray parameterChain(const QString& root, const SimDevice::Entries& parameters,
+                                     const QString& attributes = QString());
+    static QByteArray deviceState(const SimDevice::Entries& parameters, bool upsFound = true,
+                                  bool properDevice = true);
+    static QByteArray configuration(const SimDevice::Entries& parameters);
+
+    static QByteArray modelList(const QList<SimDevice>& devices);
+    // Each entry ends with `ups_shutdown_supported`, whose end tag closes it in
+    // the panel's reader; the wrapper's name must therefore not contain "ups".
+    static QByteArray statusList(const QList<SimDevice>& devices);
+    static QByteArray availablePorts(const QList<QPair<QString, bool>>& ports);
+
+    static QByteArray showMessage(const QStringList& messages);
+    static QByteArray showCountdown(const QList<QPair<int, int>>& timers);
+    static QByteArray smtpTestStatus(int status, const QStringList& messages);
+    static QByteArray upsLogs(const QStringList& lines);
+    static QByteArray discovered(const QString& address);
+    static QByteArray password(const QString& digest);
+    static QByteArray netclientPassword(const QString& digest);
+    static QByteArray adminPasswordChanged();
+    static QByteArray netclientPasswordChanged();
+    static QByteArray daemonBusy(bool busy);
+    static QByteArray debugging(bool enabled);
+    static QByteArray serviceVersion(const QString& version);
+    static QByteArray virtualizationCenterVersion(const QString& version);
+    static QByteArray virtualizationCenterEnabled(bool enabled);
+    // The (has_error, error_str) replies of the virtualization centre.
+    static QByteArray resultPair(const QString& root, bool hasError, const QString& errorText = QString());
+};
+
+} // namespace LxSim

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "simdevice.h"
+#include "simreply.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QPair>
+#include <QRandomGenerator>
+#include <QString>
+
+class QTimer;
+
+namespace LxSim {
+
+class SimResponder;
+struct SimRequest;
+
+// The stand-in's small world for manual runs and for tests that want believable
+// answers: devices with drifting measurements, serial ports, the administrator
+// password and a few service settings. `install` puts its handlers into a
+// responder's table; each handler is one function here, so more requests are
+// added by adding rows.
+class SimWorld : public QObject
+{
+    Q_OBJECT
+
+public:
+    static const QString defaultAdminPassword;
+
+    explicit SimWorld(QObject* parent = nullptr);
+
+    // Replaces the devices by the demo set (a three-phase UPS, a virtual UPS of
+    // two parallel units, a generator set, a serial UPS).
+    void loadDemo();
+    void install(SimResponder& responder);
+
+    QList<SimDevice> devices() const { return deviceList; }
+    SimDevice* device(const QString& id);
+    void setDevices(const QList<SimDevice>& devices);
+    // The device whose state and parameters the service reports.
+    QString currentDeviceId() const { return currentId; }
+
+    QList<QPair<QString, bool>> ports() const; // name and whether it is free
+    void setPortNames(const QStringList& names) { portNames = names; }
+
+    QString adminDigest() const { return adminPasswordDigest; }
+    void setAdminPassword(const QString& plain);
+
+    void setServiceVersion(const QString& version) { serviceVersionText = version; }
+    void setDebugging(bool on) { debugging = on; }
+    bool isDebugging() const { return debugging; }
+    void setVirtualizationCenterEnabled(bool on) { vcEnabled = on; }
+    bool isVirtualizationCenterEnabled() const { return vcEnabled; }
+    void setShutdownTimers(const QList<QPair<int, int>>& timers) { shutdownTimers = timers; }
+
+    // 0 stops the drift.
+    void setDriftInterval(int ms);
+    void seed(quint32 value) { random.seed(value); }
+
+public slots:
+    void drift();
+
+signals:
+    // The world changed by a request (device added, changed or removed, a
+    // parameter set); `what` names the request.
+    void changed(const QString& what);
+
+private:
+    SimReplies modelList(const SimRequest&) const;
+    SimReplies availablePorts(const SimRequest&) const;
+    SimReplies debuggingStatus(const SimRequest&) const;
+    SimReplies serviceVersion(const SimRequest&) const;
+    SimReplies shutdownTimersReply(const SimRequest&) const;
+    SimReplies vcEnabledReply(const SimRequest&) const;
+    SimReplies vcVersion(const SimRequest&) const;
+    SimReplies configuration(const SimRequest&);
+    SimReplies statusList(const SimRequest&) const;
+    SimReplies deviceState(const SimRequest&);
+    SimReplies changeDeviceOnInterface(const SimRequest&);
+    SimReplies setUpsConfiguration(const SimRequest&);
+    SimReplies setNewUps(const SimRequest&);
+    SimReplies changeUps(const SimRequest&);
+    SimReplies changeLogConfig(const SimRequest&);
+    SimReplies removeUps(const SimRequest&);
+    SimReplies password(const SimRequest&) const;
+    SimReplies changePassword(const SimRequest&);
+    SimReplies netclientPassword(const SimRequest&) const;
+    SimReplies changeNetclientPassword(const SimRequest&);
+    SimReplies applicationConfiguration(const SimRequest&) const;
+    SimReplies storeApplicationConfiguration(const SimRequest&);
+    SimReplies networkConfiguration(const SimRequest&) const;
+    SimReplies storeGroups(const SimRequest&);
+    SimReplies storeEvents(const SimRequest&);
+    SimReplies storeComputers(const SimRequest&);
+    SimReplies setVcEnabled(const SimRequest&);
+
+    SimDevice* currentDevice();
+    QString nextFreeId() const;
+
+    QList<SimDevice> deviceList;
+    QString currentId;
+    QStringList portNames;
+    QString adminPasswordDigest;
+    QMap<QString, QString> netclientPasswords; // address to plain password
+    QString serviceVersionText = QStringLiteral("2.6.0");
+    bool debugging = false;
+    bool vcEnabled = true;
+    QList<QPair<int, int>> shutdownTimers;
+    SimDevice::Entries appConfiguration;
+    QMap<QString, QString> groupsByUps; // payloads as the panel sent them
+    QMap<QString, QString> eventsByUps;
+    QString computers;
+    QTimer* driftTimer;
+    QRandomGenerator random;
+};
+
+} // namespace LxSim

@@ -1,0 +1,519 @@
+#include "replyparsers.h"
+
+namespace Luminorix {
+
+namespace {
+using Reader = QXmlStreamReader;
+
+bool reading(const Reader& r)
+{
+    return !r.atEnd() && !r.hasError();
+}
+
+bool isStart(const Reader& r, QLatin1String name)
+{
+    return r.isStartElement() && r.name() == name;
+}
+
+bool isEnd(const Reader& r, QLatin1String name)
+{
+    return r.isEndElement() && r.name() == name;
+}
+
+bool startContains(const Reader& r, QLatin1String part)
+{
+    return r.isStartElement() && r.name().contains(part);
+}
+
+// The field's value is the token right after its start element.
+QString takeText(Reader& r)
+{
+    r.readNext();
+    return r.text().toString();
+}
+
+int takeInt(Reader& r)
+{
+    r.readNext();
+    return r.text().toInt(nullptr, 10);
+}
+
+bool takeNonZero(Reader& r)
+{
+    return takeInt(r) != 0;
+}
+
+bool takeNotZeroText(Reader& r)
+{
+    r.readNext();
+    return r.text() != QLatin1String("0");
+}
+
+std::string takeUtf8(Reader& r)
+{
+    return takeText(r).toUtf8().toStdString();
+}
+
+// Runs `fields` on each start element until the end tag of `element`.
+template <typename Fields> bool readToOwnEnd(Reader& r, QLatin1String element, Fields fields)
+{
+    while (reading(r)) {
+        if (isEnd(r, element))
+            return true;
+        if (r.isStartElement())
+            fields();
+        r.readNext();
+    }
+    return false;
+}
+
+bool isBlank(const QString& text)
+{
+    for (const QChar c : text) {
+        if (!c.isSpace())
+            return false;
+    }
+    return true;
+}
+
+QMap<QString, QString> readChildMap(Reader& r, bool deviceState)
+{
+    QMap<QString, QString> map;
+    if (deviceState) {
+        const QXmlStreamAttributes attributes = r.attributes();
+        map.insert(QStringLiteral("isUpsFound"), attributes.value(QLatin1String("isUpsFound")).toString());
+        map.insert(QStringLiteral("isProperDevice"),
+                   attributes.value(QLatin1String("isProperDevice")).toString());
+    }
+    if (!r.isStartElement())
+        return map;
+    while (reading(r)) {
+        r.readNext();
+        if (r.isEndElement())
+            break; // each child is read whole below, so this is the root's end
+        if (!r.isStartElement())
+            continue;
+        const QString key = r.name().toString();
+        QString value = r.readElementText(Reader::IncludeChildElements);
+        if (r.hasError() || isBlank(value))
+            continue;
+        if (deviceState && key != QLatin1String("events") && value.contains(QLatin1Char(';')))
+            value.replace(QLatin1Char(';'), QLatin1String(" / "));
+        map.insert(key, value);
+    }
+    return map;
+}
+} // namespace
+
+QMap<QString, QString> parseDeviceState(QXmlStreamReader& reader)
+{
+    return readChildMap(reader, true);
+}
+
+QMap<QString, QString> parseUpsConfiguration(QXmlStreamReader& reader)
+{
+    return readChildMap(reader, false);
+}
+
+QVector<QString> parseShowMessage(QXmlStreamReader& r)
+{
+    QVector<QString> messages;
+    readToOwnEnd(r, QLatin1String("show_message"), [&] {
+        if (isStart(r, QLatin1String("message")))
+            messages.append(takeText(r));
+    });
+    return messages;
+}
+
+void parseSmtpTestStatus(QXmlStreamReader& r, int& currentStatus, QStringList& messages)
+{
+    currentStatus = 0;
+    messages.clear();
+    while (reading(r)) {
+        if (isEnd(r, QLatin1String("smtp2_test_status")))
+            return;
+        if (isStart(r, QLatin1String("current_status")))
+            currentStatus = takeInt(r);
+        if (startContains(r, QLatin1String("msg_")))
+            messages.append(takeText(r));
+        r.readNext();
+    }
+}
+
+QStringList parseUpsLogs(QXmlStreamReader& r)
+{
+    QStringList lines;
+    readToOwnEnd(r, QLatin1String("ups_logs"), [&] {
+        if (startContains(r, QLatin1String("log_")))
+            lines.append(takeText(r));
+    });
+    return lines;
+}
+
+QList<QPair<int, int>> parseShutdownTimers(QXmlStreamReader& r)
+{
+    QList<QPair<int, int>> timers;
+    int pendingId = 0;
+    readToOwnEnd(r, QLatin1String("show_countdown"), [&] {
+        if (isStart(r, QLatin1String("timer_id")))
+            pendingId = takeInt(r);
+        if (isStart(r, QLatin1String("time")))
+            timers.append(qMakePair(pendingId, takeInt(r)));
+    });
+    return timers;
+}
+
+QVector<int> parseComputerIds(QXmlStreamReader& r)
+{
+    QVector<int> ids;
+    readToOwnEnd(r, QLatin1String("computers"), [&] {
+        if (isStart(r, QLatin1String("computer_configId")))
+            ids.append(takeInt(r));
+    });
+    return ids;
+}
+
+Computer parseComputer(QXmlStreamReader& r)
+{
+    Computer computer;
+    readToOwnEnd(r, QLatin1String("computer"), [&] {
+        if (isStart(r, QLatin1String("computer_name")))
+            computer.computer_name = takeText(r);
+        if (isStart(r, QLatin1String("computer_address")))
+            computer.computer_address = takeText(r);
+        if (isStart(r, QLatin1String("computer_password")))
+            computer.computer_password = takeText(r);
+        if (isStart(r, QLatin1String("computer_configId")))
+            computer.computer_configId = takeInt(r);
+    });
+    return computer;
+}
+
+QVector<Group> parseGroups(QXmlStreamReader& r, bool* complete)
+{
+    QVector<Group> groups;
+    bool reachedEnd = false;
+    while (reading(r)) {
+        r.readNext();
+        if (isEnd(r, QLatin1String("groups"))) {
+            reachedEnd = true;
+            break;
+        }
+        if (!isStart(r, QLatin1String("group")))
+            continue;
+        Group group;
+        while (reading(r)) {
+            if (isEnd(r, QLatin1String("group"))) {
+                groups.append(group);
+                break;
+            }
+            if (isStart(r, QLatin1String("group_name")))
+                group.group_name = takeText(r);
+            if (isStart(r, QLatin1String("group_configId")))
+                group.group_configId = takeInt(r);
+            if (isStart(r, QLatin1String("computers")))
+                group.computers = parseComputerIds(r);
+            r.readNext();
+        }
+    }
+    if (complete)
+        *complete = reachedEnd;
+    return groups;
+}
+
+QSharedPointer<MessageAction> parseMessageAction(QXmlStreamReader& r)
+{
+    auto action = QSharedPointer<MessageAction>::create();
+    readToOwnEnd(r, QLatin1String("message_action"), [&] {
+        if (isStart(r, QLatin1String("message_text")))
+            action->message_text = takeText(r);
+    });
+    return action;
+}
+
+QSharedPointer<SysCommandAction> parseSysCommandAction(QXmlStreamReader& r)
+{
+    auto action = QSharedPointer<SysCommandAction>::create();
+    readToOwnEnd(r, QLatin1String("syscommand_action"), [&] {
+        if (isStart(r, QLatin1String("command_line")))
+            action->command_line = takeText(r);
+        if (isStart(r, QLatin1String("command_options")))
+            action->command_options = takeText(r);
+        if (isStart(r, QLatin1String("stanbyUps")))
+            action->stanbyUps = takeNonZero(r);
+        if (isStart(r, QLatin1String("delay_time")))
+            action->delay_time = takeInt(r);
+    });
+    return action;
+}
+
+QSharedPointer<PowerOffAction> parsePowerOffAction(QXmlStreamReader& r)
+{
+    auto action = QSharedPointer<PowerOffAction>::create();
+    readToOwnEnd(r, QLatin1String("poweroff_action"), [&] {
+        if (isStart(r, QLatin1String("type")))
+            action->type = takeText(r);
+        if (isStart(r, QLatin1String("stanbyUps")))
+            action->stanbyUps = takeNonZero(r);
+        if (isStart(r, QLatin1String("delay_time")))
+            action->delay_time = takeInt(r);
+        if (isStart(r, QLatin1String("vms_action_ids")))
+            action->vms_action_ids = takeText(r);
+    });
+    return action;
+}
+
+QSharedPointer<SendMailAction> parseSendMailAction(QXmlStreamReader& r)
+{
+    auto action = QSharedPointer<SendMailAction>::create();
+    readToOwnEnd(r, QLatin1String("sendmail_action"), [&] {
+        if (isStart(r, QLatin1String("charCode")))
+            action->charCode = takeText(r);
+        if (isStart(r, QLatin1String("sender")))
+            action->sender = takeText(r);
+        if (isStart(r, QLatin1String("subject")))
+            action->subject = takeText(r);
+        if (isStart(r, QLatin1String("body")))
+            action->body = takeText(r);
+        if (isStart(r, QLatin1String("receipent")))
+            action->receipent = takeText(r);
+    });
+    return action;
+}
+
+QSharedPointer<OutputSocketControlAction> parseOutputSocketControlAction(QXmlStreamReader& r)
+{
+    auto action = QSharedPointer<OutputSocketControlAction>::create();
+    readToOwnEnd(r, QLatin1String("output_sock_action"), [&] {
+        if (isStart(r, QLatin1String("first_sock_conf")))
+            action->first_sock_conf = takeNonZero(r);
+        else if (isStart(r, QLatin1String("first_sock_ena")))
+            action->first_sock_ena = takeNonZero(r);
+        else if (isStart(r, QLatin1String("first_sock_delay")))
+            action->first_sock_delay = takeInt(r);
+        else if (isStart(r, QLatin1String("second_sock_conf")))
+            action->second_sock_conf = takeNonZero(r);
+        else if (isStart(r, QLatin1String("second_sock_ena")))
+            action->second_sock_ena = takeNonZero(r);
+        else if (isStart(r, QLatin1String("second_sock_delay")))
+            action->second_sock_delay = takeInt(r);
+    });
+    return action;
+}
+
+QVector<Event> parseEvents(QXmlStreamReader& r, bool* complete)
+{
+    QVector<Event> events;
+    bool reachedEnd = false;
+    while (reading(r)) {
+        r.readNext();
+        if (isEnd(r, QLatin1String("events"))) {
+            reachedEnd = true;
+            break;
+        }
+        if (!isStart(r, QLatin1String("event")))
+            continue;
+        Event event;
+        while (reading(r)) {
+            if (isEnd(r, QLatin1String("event"))) {
+                events.append(event);
+                break;
+            }
+            if (isStart(r, QLatin1String("event_state")))
+                event.event_state = takeText(r);
+            if (isStart(r, QLatin1String("expressionIn")))
+                event.expressionIn = takeText(r);
+            if (isStart(r, QLatin1String("expressionOut")))
+                event.expressionOut = takeText(r);
+            if (isStart(r, QLatin1String("event_number")))
+                event.event_number = takeInt(r);
+            if (isStart(r, QLatin1String("event_parentId")))
+                event.event_parentId = takeInt(r);
+            if (isStart(r, QLatin1String("message_action")))
+                event.messageAction = parseMessageAction(r);
+            if (isStart(r, QLatin1String("syscommand_action")))
+                event.sysCommandAction = parseSysCommandAction(r);
+            if (isStart(r, QLatin1String("poweroff_action")))
+                event.powerOffAction = parsePowerOffAction(r);
+            if (isStart(r, QLatin1String("sendmail_action")))
+                event.sendMailAction = parseSendMailAction(r);
+            if (isStart(r, QLatin1String("output_sock_action")))
+                event.outputSocketAction = parseOutputSocketControlAction(r);
+            r.readNext();
+        }
+    }
+    if (complete)
+        *complete = reachedEnd;
+    return events;
+}
+
+QVector<Computer> parseAllComputers(QXmlStreamReader& r, bool* complete)
+{
+    QVector<Computer> computers;
+    bool reachedEnd = false;
+    r.readNext();
+    while (reading(r)) {
+        if (isEnd(r, QLatin1String("all_computers"))) {
+            reachedEnd = true;
+            break;
+        }
+        if (isStart(r, QLatin1String("computer")))
+            computers.append(parseComputer(r));
+        r.readNext();
+    }
+    if (complete)
+        *complete = reachedEnd;
+    return computers;
+}
+
+Luminorix::Utils::ApplicationConfiguration parseApplicationConfiguration(QXmlStreamReader& r, bool* complete)
+{
+    Luminorix::Utils::ApplicationConfiguration config;
+    bool reachedEnd = false;
+    if (r.name() == QLatin1String("application_configuration")) {
+        reachedEnd = readToOwnEnd(r, QLatin1String("application_configuration"), [&] {
+            if (isStart(r, QLatin1String("smtp2_security_type")))
+                config.security_type = takeText(r);
+            if (isStart(r, QLatin1String("smtp2_server")))
+                config.server = takeText(r);
+            if (isStart(r, QLatin1String("smtp2_port")))
+                config.port = takeInt(r);
+            if (isStart(r, QLatin1String("smtp2_timeout")))
+                config.timeout = takeInt(r);
+            if (isStart(r, QLatin1String("smtp2_sender_address")))
+                config.sender_address = takeText(r);
+            if (isStart(r, QLatin1String("smtp2_authentication")))
+                config.authentication = takeNotZeroText(r);
+            if (isStart(r, QLatin1String("smtp2_user")))
+                config.user = takeText(r);
+            if (isStart(r, QLatin1String("smtp2_pass")))
+                config.pass = takeText(r);
+            if (isStart(r, QLatin1String("log_files_path")))
+                config.log_files_path = takeText(r);
+            if (isStart(r, QLatin1String("run_on_boot")))
+                config.run_on_boot = takeNotZeroText(r);
+        });
+    }
+    if (complete)
+        *complete = reachedEnd;
+    return config;
+}
+
+QList<Luminorix::Utils::SerialPort> parseAvailablePorts(QXmlStreamReader& r)
+{
+    QList<Luminorix::Utils::SerialPort> ports;
+    while (reading(r)) {
+        if (isEnd(r, QLatin1String("available_ports")))
+            break;
+        if (!startContains(r, QLatin1String("com_port"))) {
+            r.readNext();
+            continue;
+        }
+        Luminorix::Utils::SerialPort port;
+        port.com_port = takeText(r);
+        if (!r.isEndElement())
+            r.readNext(); // onto the port name's end tag
+        r.readNext();
+        while (reading(r) && r.isWhitespace())
+            r.readNext(); // indentation between the two elements
+        const bool flagFollows = startContains(r, QLatin1String("is_port_free"));
+        if (flagFollows)
+            port.is_port_free = takeInt(r) == 1;
+        ports.append(port);
+        // Anything else (the next port, the list's end) is looked at afresh.
+        if (flagFollows)
+            r.readNext();
+    }
+    return ports;
+}
+
+QVector<Luminorix::Utils::Ups> parseUpsModelList(QXmlStreamReader& r)
+{
+    QVector<Luminorix::Utils::Ups> list;
+    Luminorix::Utils::Ups ups;
+    readToOwnEnd(r, QLatin1String("ups_model_list"), [&] {
+        if (isStart(r, QLatin1String("model_name")))
+            ups.model_name = takeText(r);
+        if (startContains(r, QLatin1String("phy_id")))
+            ups.phy_ids.append(takeText(r));
+        if (isStart(r, QLatin1String("id")))
+            ups.id = takeText(r);
+        if (isStart(r, QLatin1String("communication")))
+            ups.communication = takeText(r);
+        if (isStart(r, QLatin1String("com_port")))
+            ups.com_port = takeText(r);
+        if (isStart(r, QLatin1String("ip")))
+            ups.ip = takeText(r);
+        if (isStart(r, QLatin1String("read")))
+            ups.read = takeText(r);
+        if (isStart(r, QLatin1String("write")))
+            ups.write = takeText(r);
+        if (isStart(r, QLatin1String("snmp_ver")))
+            ups.snmp_ver = takeText(r);
+        if (isStart(r, QLatin1String("serial_no")))
+            ups.serial_no = takeText(r);
+        if (isStart(r, QLatin1String("log_file_size")))
+            ups.log_file_size = takeText(r);
+        if (isStart(r, QLatin1String("log_time_interval")))
+            ups.log_time_interval = takeText(r);
+        if (isStart(r, QLatin1String("user_defined_name")))
+            ups.user_defined_name = takeText(r);
+        if (isStart(r, QLatin1String("log_params"))) {
+            ups.log_params = takeText(r);
+            list.append(ups);
+            ups = Luminorix::Utils::Ups(); // no field may leak into the next entry
+        }
+    });
+    return list;
+}
+
+QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(QXmlStreamReader& r)
+{
+    using Luminorix::Utils::currentDeviceStatus;
+    QVector<currentDeviceStatus> list;
+    currentDeviceStatus status;
+    bool filled = false;
+    while (reading(r)) {
+        if (isEnd(r, QLatin1String("ups_current_status_list")))
+            break;
+        if (r.isStartElement()) {
+            const bool before = filled;
+            filled = true;
+            if (isStart(r, QLatin1String("id")))
+                status.id = takeInt(r);
+            else if (isStart(r, QLatin1String("status")))
+                status.status = takeUtf8(r);
+            else if (isStart(r, QLatin1String("connected")))
+                status.connected = takeNonZero(r);
+            else if (isStart(r, QLatin1String("parallel_unit")))
+                status.parallel_unit = takeNonZero(r);
+            else if (isStart(r, QLatin1String("unit_address")))
+                status.unit_address = takeUtf8(r);
+            else if (isStart(r, QLatin1String("master")))
+                status.master = takeNonZero(r);
+            else if (isStart(r, QLatin1String("power_compensation")))
+                status.power_compensation = takeNonZero(r);
+            else if (isStart(r, QLatin1String("output_socket1")))
+                status.output_socket1 = takeNonZero(r);
+            else if (isStart(r, QLatin1String("output_socket2")))
+                status.output_socket2 = takeNonZero(r);
+            else if (isStart(r, QLatin1String("ups_shutdown_supported")))
+                status.ups_shutdown_supported = takeNonZero(r);
+            else
+                filled = before;
+        }
+        // Both "ups_shutdown_supported" and a wrapping element like "ups" end a
+        // record; only one that holds fields is kept, so a wrapper closing
+        // right after that field adds no empty record.
+        if (r.isEndElement() && r.name().contains(QLatin1String("ups"))) {
+            if (filled)
+                list.append(status);
+            status = currentDeviceStatus();
+            filled = false;
+        }
+        r.readNext();
+    }
+    return list;
+}
+
+} // namespace Luminorix

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "applicationconfiguration.h"
+#include "computer.h"
+#include "currentdevicestatus.h"
+#include "event.h"
+#include "group.h"
+#include "serialport.h"
+#include "ups.h"
+
+#include <QList>
+#include <QMap>
+#include <QPair>
+#include <QSharedPointer>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QXmlStreamReader>
+
+// Readers of the service's replies (configuration, status, logs, computers,
+// actions). Each starts on the reply's start element and stops at its end
+// tag, at the end of the document or at the first XML error, keeping what it
+// has read. Where a reader takes `complete`, it is set to whether the reply's
+// end tag was reached: a cut-off list must not be taken for the whole one.
+namespace Luminorix {
+
+// Every child of the root: name -> text; texts that are empty or all white
+// space are left out. Device states also carry the root's "isUpsFound" and
+// "isProperDevice" attributes and have ";" shown as " / " except in "events".
+QMap<QString, QString> parseDeviceState(QXmlStreamReader& reader);
+QMap<QString, QString> parseUpsConfiguration(QXmlStreamReader& reader);
+
+QVector<QString> parseShowMessage(QXmlStreamReader& reader);
+void parseSmtpTestStatus(QXmlStreamReader& reader, int& currentStatus, QStringList& messages);
+QStringList parseUpsLogs(QXmlStreamReader& reader);
+QList<QPair<int, int>> parseShutdownTimers(QXmlStreamReader& reader);
+
+QVector<int> parseComputerIds(QXmlStreamReader& reader);
+Computer parseComputer(QXmlStreamReader& reader);
+QVector<Group> parseGroups(QXmlStreamReader& reader, bool* complete = nullptr);
+QVector<Event> parseEvents(QXmlStreamReader& reader, bool* complete = nullptr);
+QVector<Computer> parseAllComputers(QXmlStreamReader& reader, bool* complete = nullptr);
+
+QSharedPointer<MessageAction> parseMessageAction(QXmlStreamReader& reader);
+QSharedPointer<SysCommandAction> parseSysCommandAction(QXmlStreamReader& reader);
+QSharedPointer<PowerOffAction> parsePowerOffAction(QXmlStreamReader& reader);
+QSharedPointer<SendMailAction> parseSendMailAction(QXmlStreamReader& reader);
+QSharedPointer<OutputSocketControlAction> parseOutputSocketControlAction(QXmlStreamReader& reader);
+
+Luminorix::Utils::ApplicationConfiguration parseApplicationConfiguration(QXmlStreamReader& reader,
+                                                                         bool* complete = nullptr);
+QList<Luminorix::Utils::SerialPort> parseAvailablePorts(QXmlStreamReader& reader);
+QVector<Luminorix::Utils::Ups> parseUpsModelList(QXmlStreamReader& reader);
+QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(QXmlStreamReader& reader);
+
+} // namespace Luminorix

@@ -1,0 +1,699 @@
+#include "upssocketcontroller.h"
+
+#include "cipherwrappers.h"
+#include "framing.h"
+#include "helpers.h"
+#include "linkmetatypes.h"
+#include "replyparsers.h"
+#include "requestforms.h"
+#include "requestserializers.h"
+#include "virtualizationparsers.h"
+
+#include <QIODevice>
+#include <QPointer>
+#include <QTimer>
+#include <QXmlStreamReader>
+#include <QtDebug>
+
+namespace Luminorix {
+
+namespace {
+const char* flagText(bool value)
+{
+    return value ? "1" : "0";
+}
+} // namespace
+
+UpsSocketController::UpsSocketController(quint16 port) : QObject(nullptr), m_port(port)
+{
+    registerLinkMetaTypes();
+    m_socket = new LuminorixSocket(nullptr);
+    connect(m_socket, &QAbstractSocket::connected, this, &UpsSocketController::connected);
+    connect(m_socket, &QAbstractSocket::disconnected, this, &UpsSocketController::disconnected);
+    connect(m_socket, &QIODevice::readyRead, this, &UpsSocketController::readReady);
+    connect(m_socket, &QAbstractSocket::errorOccurred, this,
+            QOverload<QAbstractSocket::SocketError>::of(&UpsSocketController::error));
+}
+
+UpsSocketController::~UpsSocketController()
+{
+    // Closing would re-enter disconnected() and start a new reconnect cycle
+    // on a half-destroyed object.
+    m_socket->disconnect(this);
+    if (m_socket->isOpen())
+        m_socket->close();
+    delete m_socket;
+    m_socket = nullptr;
+    if (m_pollTimer) {
+        m_pollTimer->stop();
+        delete m_pollTimer;
+        m_pollTimer = nullptr;
+    }
+    if (m_reconnectTimer) {
+        m_reconnectTimer->stop();
+        delete m_reconnectTimer;
+        m_reconnectTimer = nullptr;
+    }
+}
+
+void UpsSocketController::setHost(const QString& host)
+{
+    m_host = host;
+}
+
+QString UpsSocketController::host() const
+{
+    return m_host;
+}
+
+void UpsSocketController::setPassword(const QString& digest)
+{
+    m_password = digest;
+}
+
+QString UpsSocketController::password() const
+{
+    return m_password;
+}
+
+void UpsSocketController::setPort(quint16 port)
+{
+    m_port = port;
+}
+
+quint16 UpsSocketController::port() const
+{
+    return m_port;
+}
+
+void UpsSocketController::setTiming(const Timing& timing)
+{
+    m_timing = timing;
+    if (m_reconnectTimer)
+        m_reconnectTimer->setInterval(m_timing.reconnectMs);
+    if (m_pollTimer)
+        m_pollTimer->setInterval(m_timing.pollMs);
+}
+
+UpsSocketController::Timing UpsSocketController::timing() const
+{
+    return m_timing;
+}
+
+void UpsSocketController::setSendObserver(std::function<void(const QByteArray&)> observer)
+{
+    m_sendObserver = std::move(observer);
+}
+
+bool UpsSocketController::isPolling() const
+{
+    return m_pollTimer != nullptr;
+}
+
+bool UpsSocketController::isReconnecting() const
+{
+    return m_reconnectTimer != nullptr;
+}
+
+LuminorixSocket* UpsSocketController::socket() const
+{
+    return m_socket;
+}
+
+void UpsSocketController::disconnectFromService()
+{
+    m_socket->disconnectFromHost();
+}
+
+void UpsSocketController::startReconnecting()
+{
+    if (m_reconnectTimer)
+        return;
+    m_reconnectTimer = new QTimer(this);
+    connect(m_reconnectTimer, &QTimer::timeout, this, &UpsSocketController::tryToConnect);
+    if (!m_deferNextAttempt)
+        QTimer::singleShot(0, this, &UpsSocketController::tryToConnect);
+    m_deferNextAttempt = false;
+    m_reconnectTimer->start(m_timing.reconnectMs);
+}
+
+void UpsSocketController::tryToConnect()
+{
+    m_socket->connectToService(m_host, m_port);
+}
+
+void UpsSocketController::connected()
+{
+    m_deferNextAttempt = false;
+    if (m_reconnectTimer) {
+        m_reconnectTimer->stop();
+        delete m_reconnectTimer;
+        m_reconnectTimer = nullptr;
+    }
+    emit upsConnected();
+    getUpsModelList();
+    getAvailablePorts();
+    getDebuggingStatus();
+    getServiceVersion();
+    getShutdownTimers();
+    getVirtualizationCenterEnabled();
+    getVirtualizationCenterVersion();
+    waitMilliseconds(m_timing.startupPauseMs);
+    delete m_pollTimer; // a second connected() without a disconnection in between
+    m_pollTimer = new QTimer(this);
+    connect(m_pollTimer, &QTimer::timeout, this, &UpsSocketController::getUpsDeviceData);
+    QTimer::singleShot(0, this, &UpsSocketController::getUpsDeviceData);
+    m_pollTimer->start(m_timing.pollMs);
+}
+
+void UpsSocketController::disconnected()
+{
+    if (!m_pollTimer)
+        return;
+    m_pollTimer->stop();
+    delete m_pollTimer;
+    m_pollTimer = nullptr;
+    startReconnecting();
+}
+
+void UpsSocketController::error(QAbstractSocket::SocketError)
+{
+    emit socketError();
+    startReconnecting();
+}
+
+void UpsSocketController::error(QLocalSocket::LocalSocketError)
+{
+    emit socketError();
+    startReconnecting();
+}
+
+void UpsSocketController::stateChanged(QLocalSocket::LocalSocketState state)
+{
+    if (state == QLocalSocket::ClosingState)
+        disconnected();
+}
+
+void UpsSocketController::readReady()
+{
+    readMessages();
+}
+
+void UpsSocketController::getUpsDeviceData()
+{
+    if (m_pollCounter % 3 != 0) {
+        getUpsCurrentStatusList();
+        sendCommand(QStringLiteral("get_ups_device_state"));
+        ++m_pollCounter;
+    } else {
+        getUpsConfiguration();
+        m_pollCounter = 1;
+    }
+}
+
+bool UpsSocketController::sendMessage(const QByteArray& text)
+{
+    if (m_sendObserver)
+        m_sendObserver(text);
+    if (m_socket->state() != QAbstractSocket::ConnectedState) {
+        qWarning("UpsSocketController: not connected, request dropped");
+        return false;
+    }
+    const QByteArray frame = buildFrame(encryptMessage(text));
+    const qint64 written = m_socket->write(frame);
+    m_socket->flush();
+    if (written != frame.size()) {
+        qWarning("UpsSocketController: request not written whole (%lld of %d bytes)", written, frame.size());
+        return false;
+    }
+    return true;
+}
+
+void UpsSocketController::readMessages()
+{
+    readMessagesFrom(*m_socket);
+}
+
+void UpsSocketController::readMessagesFrom(QIODevice& device)
+{
+    const QPointer<UpsSocketController> alive(this);
+    while (device.bytesAvailable() > kFrameHeaderSize) {
+        char header[kFrameHeaderSize];
+        if (device.peek(header, kFrameHeaderSize) != kFrameHeaderSize)
+            return;
+        const qint64 length = readFrameLength(header);
+        if (length > kMaxFrameLength) {
+            abortForBadData();
+            return;
+        }
+        if (device.bytesAvailable() < kFrameHeaderSize + length)
+            return;
+        device.read(header, kFrameHeaderSize);
+        const QByteArray cipherText = device.read(length);
+        QXmlStreamReader reader(decryptMessage(cipherText));
+        m_frameAborted = false;
+        handleMessage(&reader);
+        if (!alive || m_frameAborted)
+            return;
+    }
+}
+
+void UpsSocketController::abortForBadData()
+{
+    m_frameAborted = true;
+    if (m_socket->state() == QAbstractSocket::UnconnectedState)
+        return;
+    m_deferNextAttempt = true;
+    m_socket->abort();
+}
+
+void UpsSocketController::handleMessage(QXmlStreamReader* reader)
+{
+    QXmlStreamReader& r = *reader;
+    const QPointer<UpsSocketController> alive(this);
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.isStartDocument())
+            r.readNext();
+        if (r.hasError()) {
+            abortForBadData();
+            return;
+        }
+        dispatch(r);
+        if (!alive)
+            return; // a receiver deleted the controller
+        r.readNextStartElement();
+        r.readNext();
+    }
+}
+
+void UpsSocketController::readOneText(QXmlStreamReader& r, void (UpsSocketController::*signal)(QString))
+{
+    r.readNext();
+    const QString value = r.text().toString();
+    emit(this->*signal)(value);
+    r.readNext();
+}
+
+void UpsSocketController::dispatch(QXmlStreamReader& r)
+{
+    const QStringRef name = r.name();
+    auto is = [&name](const char* element) { return name == QLatin1String(element); };
+
+    if (is("ups_device_state")) {
+        emit upsDeviceState(parseDeviceState(r));
+    } else if (is("ups_configuration")) {
+        emit upsConfiguration(parseUpsConfiguration(r));
+    } else if (is("show_message")) {
+        emit showMessage(parseShowMessage(r));
+    } else if (is("discovered_message")) {
+        readOneText(r, &UpsSocketController::discoveredComputer);
+    } else if (is("smtp2_test_status")) {
+        int status = 0;
+        QStringList messages;
+        parseSmtpTestStatus(r, status, messages);
+        emit smpt2TestStatus(status, messages);
+    } else if (is("get_password")) {
+        readOneText(r, &UpsSocketController::adminPassFromConfig);
+    } else if (is("netclient_password")) {
+        readOneText(r, &UpsSocketController::netclientPass);
+    } else if (is("netclient_password_changed") || is("admin_password_changed")) {
+        emit passwordChanged();
+    } else if (is("groups")) {
+        bool complete = false;
+        const QVector<Group> groups = parseGroups(r, &complete);
+        if (complete)
+            emit groupReceived(groups);
+    } else if (is("events")) {
+        bool complete = false;
+        const QVector<Event> events = parseEvents(r, &complete);
+        if (complete)
+            emit eventsReceived(events);
+    } else if (is("all_computers")) {
+        bool complete = false;
+        const QVector<Computer> computers = parseAllComputers(r, &complete);
+        if (complete)
+            emit allComputersReceived(computers);
+    } else if (is("application_configuration")) {
+        bool complete = false;
+        const Luminorix::Utils::ApplicationConfiguration config = parseApplicationConfiguration(r, &complete);
+        if (complete)
+            emit appConfifuratioReceived(config);
+    } else if (is("service_version")) {
+        readOneText(r, &UpsSocketController::serviceVersionReceived);
+    } else if (is("available_ports")) {
+        emit availablePortsReceived(parseAvailablePorts(r));
+    } else if (is("ups_model_list")) {
+        emit upsModelMessageReceived(parseUpsModelList(r));
+    } else if (is("ups_current_status_list")) {
+        emit upsCurrentStatusListReceived(parseUpsCurrentStatusList(r));
+    } else if (is("daemon_is_busy") || is("daemon_is_ready")) {
+        emit daemonIsBusy(is("daemon_is_busy"));
+    } else if (is("ups_logs")) {
+        emit upsLogs(parseUpsLogs(r));
+    } else if (is("debugging_enabled") || is("debugging_disabled")) {
+        emit debugModeEnabled(is("debugging_enabled"));
+    } else if (is("show_countdown")) {
+        emit showCountdownTimer(parseShutdownTimers(r));
+    } else if (is("virtualization_center_version")) {
+        readOneText(r, &UpsSocketController::virtualizationCenterVersionReceived);
+    } else if (is("virtualization_center_enabled") || is("virtualization_center_disabled")) {
+        emit virtualizationCenterEnabledReceived(is("virtualization_center_enabled"));
+    } else if (is("virtualization_center_settings")) {
+        emit virtualizationCenterSettingsReceived(parseVirtualizationCenterSettings(r));
+    } else if (is("virtualization_center_host_list")) {
+        emit virtualizationCenterHostListReceived(parseHostList(r));
+    } else if (is("virtualization_center_esxisshhost_details")) {
+        emit virtualizationCenterEsxiSshHostDetailsReceived(parseEsxiSshHostDetails(r));
+    } else if (is("virtualization_center_add_new_host_result")) {
+        emit virtualizationCenterHostAddNewResultReceived(parseAddNewHostResult(r));
+    } else if (is("virtualization_center_test_esxisshhost_result")) {
+        bool hasError = true;
+        QString errorStr;
+        parseTestEsxiSshHostResult(r, hasError, errorStr);
+        emit virtualizationCenterEsxiSshHostTestResultReceived(hasError, errorStr);
+    } else if (is("virtualization_center_edit_host_result")) {
+        emit virtualizationCenterChangeHostSettingsResultReceived(parseEditHostResult(r));
+    } else if (is("virtualization_center_host_management")) {
+        emit virtualizationCenterHostManagementReceived(parseHostManagement(r));
+    } else if (is("virtualization_center_set_host_management_result")) {
+        bool hasError = true;
+        QString errorStr;
+        parseSetHostManagementResult(r, hasError, errorStr);
+        emit virtualizationCenterHostManagementSetResultReceived(hasError, errorStr);
+    } else if (is("virtualization_center_action_list")) {
+        emit virtualizationCenterActionListReceived(parseActionList(r));
+    } else if (is("virtualization_center_action_list_add_result")) {
+        bool hasError = true;
+        QString errorStr;
+        parseActionListAddResult(r, hasError, errorStr);
+        emit virtualizationCenterAddActionResultReceived(hasError, errorStr);
+    } else if (is("virtualization_center_action_list_edit_result")) {
+        bool hasError = true;
+        QString errorStr;
+        parseActionListEditResult(r, hasError, errorStr);
+        emit virtualizationCenterEditActionResultReceived(hasError, errorStr);
+    } else if (is("virtualization_center_action_list_delete_result")) {
+        bool hasError = true;
+        QString errorStr;
+        parseActionListDeleteResult(r, hasError, errorStr);
+        emit virtualizationCenterDeleteActionResultReceived(hasError, errorStr);
+    } else if (is("virtualization_center_action_run_result")) {
+        bool hasError = true;
+        QString errorStr;
+        parseActionRunResult(r, hasError, errorStr);
+        emit virtualizationCenterRunActionResultReceived(hasError, errorStr);
+    } else if (is("virtualization_center_hostvmsinfo")) {
+        emit virtualizationCenterHostVmsInfoReceived(parseHostVmsInfo(r));
+    } else {
+        emit dataFromUps(name.toString());
+        r.readNext();
+    }
+}
+
+// ---- request forms
+
+void UpsSocketController::sendCommand(const QString& name)
+{
+    sendMessage(plainRequest(name, m_password));
+}
+
+void UpsSocketController::sendCommandWithPayload(const QString& name, const QByteArray& payload)
+{
+    sendMessage(payloadRequest(name, m_password, payload));
+}
+
+void UpsSocketController::sendCommandWithParameters(const QString& name,
+                                                    const QMap<QString, QString>& parameters)
+{
+    sendMessage(mapRequest(name, m_password, parameters));
+}
+
+// ---- plain requests
+
+void UpsSocketController::getUpsConfiguration()
+{
+    sendCommand(QStringLiteral("get_ups_configuration"));
+}
+
+void UpsSocketController::getUpsCurrentStatusList()
+{
+    sendCommand(QStringLiteral("get_ups_current_status_list"));
+}
+
+void UpsSocketController::getUpsModelList()
+{
+    sendCommand(QStringLiteral("get_ups_model_list"));
+}
+
+void UpsSocketController::getAvailablePorts()
+{
+    sendCommand(QStringLiteral("get_available_ports"));
+}
+
+void UpsSocketController::getDebuggingStatus()
+{
+    sendCommand(QStringLiteral("get_debugging_status"));
+}
+
+void UpsSocketController::getServiceVersion()
+{
+    sendCommand(QStringLiteral("get_service_version"));
+}
+
+void UpsSocketController::getShutdownTimers()
+{
+    sendCommand(QStringLiteral("get_shutdown_timers"));
+}
+
+void UpsSocketController::getVirtualizationCenterEnabled()
+{
+    sendCommand(QStringLiteral("get_virtualization_center_enabled"));
+}
+
+void UpsSocketController::getVirtualizationCenterVersion()
+{
+    sendCommand(QStringLiteral("get_virtualization_center_version"));
+}
+
+void UpsSocketController::getVirtualizationCenterSettings()
+{
+    sendCommand(QStringLiteral("get_virtualization_center_settings"));
+}
+
+void UpsSocketController::getVirtualizationCenterHostList()
+{
+    sendCommand(QStringLiteral("get_virtualization_center_host_list"));
+}
+
+void UpsSocketController::getVirtualizationCenterHostManagement()
+{
+    sendCommand(QStringLiteral("get_virtualization_center_host_management"));
+}
+
+void UpsSocketController::getVirtualizationCenterActionList()
+{
+    sendCommand(QStringLiteral("get_virtualization_center_action_list"));
+}
+
+void UpsSocketController::getApplicationConfiguration()
+{
+    sendCommand(QStringLiteral("get_application_configuration"));
+}
+
+// ---- payload requests
+
+void UpsSocketController::getNetworkConfiguration(const QString& upsId)
+{
+    sendCommandWithPayload(QStringLiteral("get_network_configuration"), idElement(escapeXml(upsId)));
+}
+
+void UpsSocketController::removeUps(const QString& upsId)
+{
+    sendCommandWithPayload(QStringLiteral("remove_ups"), idElement(escapeXml(upsId)));
+}
+
+void UpsSocketController::removeComputer(int id)
+{
+    sendCommandWithPayload(QStringLiteral("remove_computer"), idElement(QString::number(id)));
+}
+
+void UpsSocketController::sendChangeUpsOnInterface(int id)
+{
+    sendCommandWithPayload(QStringLiteral("change_device_on_interface"), idElement(QString::number(id)));
+}
+
+void UpsSocketController::setVirtualizationCenterEnabled(bool enabled)
+{
+    sendCommandWithPayload(QStringLiteral("set_virtualization_center_enabled"), flagText(enabled));
+}
+
+void UpsSocketController::sendTestMail(const Luminorix::Utils::SmtpConfig& config)
+{
+    sendCommandWithPayload(QStringLiteral("smtp2_send_test_mail"), serializeSmtpConfig(config));
+}
+
+void UpsSocketController::sendApplicationConfiguration(
+    const Luminorix::Utils::ApplicationConfiguration& configuration)
+{
+    sendCommandWithPayload(QStringLiteral("application_configuration"),
+                           serializeApplicationConfiguration(configuration));
+}
+
+void UpsSocketController::sendGroups(const QVector<Group>& groups, const QString& upsId)
+{
+    sendCommandWithPayload(QStringLiteral("groups"), serializeGroups(groups, upsId));
+}
+
+void UpsSocketController::sendEvents(const QVector<Event>& events, const QString& upsId)
+{
+    sendCommandWithPayload(QStringLiteral("events"), serializeEvents(events, upsId));
+}
+
+void UpsSocketController::sendAllComputers(const QVector<Computer>& computers)
+{
+    sendCommandWithPayload(QStringLiteral("all_computers"), serializeComputers(computers));
+}
+
+void UpsSocketController::setNewUps(const Luminorix::Utils::Ups& ups)
+{
+    sendCommandWithPayload(QStringLiteral("set_new_ups"), serializeUps(ups));
+}
+
+void UpsSocketController::changeUps(const Luminorix::Utils::Ups& ups)
+{
+    sendCommandWithPayload(QStringLiteral("change_ups"), serializeUps(ups));
+}
+
+void UpsSocketController::changeLogConfig(const Luminorix::Utils::Ups& ups)
+{
+    sendCommandWithPayload(QStringLiteral("change_log_config"), serializeUps(ups));
+}
+
+// ---- writer requests
+
+void UpsSocketController::addVirtualizationCenterAction(const VmTableWidgetTypes::ActionParameters& action)
+{
+    sendMessage(actionRequest(QStringLiteral("set_virtualization_center_action_list_add"), m_password, action,
+                              nullptr));
+}
+
+void UpsSocketController::editVirtualizationCenterAction(int actionId,
+                                                         const VmTableWidgetTypes::ActionParameters& action)
+{
+    sendMessage(actionRequest(QStringLiteral("set_virtualization_center_action_list_edit"), m_password,
+                              action, &actionId));
+}
+
+void UpsSocketController::runVirtualizationCenterAction(const QList<int>& ids)
+{
+    sendMessage(runActionRequest(m_password, ids));
+}
+
+// ---- map requests
+
+void UpsSocketController::getPassword()
+{
+    sendCommandWithParameters(QStringLiteral("get_password"), {});
+}
+
+void UpsSocketController::changePassword(const QMap<QString, QString>& parameters)
+{
+    sendCommandWithParameters(QStringLiteral("change_password"), escapedValues(parameters));
+}
+
+void UpsSocketController::getNetClientPassword(const QMap<QString, QString>& parameters)
+{
+    sendCommandWithParameters(QStringLiteral("get_netclient_pass"), escapedValues(parameters));
+}
+
+void UpsSocketController::changeNetclientPassword(const QMap<QString, QString>& parameters)
+{
+    sendCommandWithParameters(QStringLiteral("change_netclient_password"), escapedValues(parameters));
+}
+
+void UpsSocketController::getUpsLogs(const QMap<QString, QString>& parameters)
+{
+    sendCommandWithParameters(QStringLiteral("get_ups_logs"), escapedValues(parameters));
+}
+
+void UpsSocketController::setUpsConfiguration(const QMap<QString, QString>& parameters)
+{
+    sendCommandWithParameters(QStringLiteral("set_ups_configuration"), escapedValues(parameters));
+}
+
+void UpsSocketController::setVirtualizationCenterSettings(const QMap<QString, QString>& parameters)
+{
+    sendCommandWithParameters(QStringLiteral("set_virtualization_center_settings"), parameters);
+}
+
+void UpsSocketController::deleteVirtualizationCenterAction(int id)
+{
+    sendCommandWithParameters(QStringLiteral("set_virtualization_center_action_list_delete"),
+                              {{QStringLiteral("id"), QString::number(id)}});
+}
+
+void UpsSocketController::getVirtualizationCenterEsxiSshHostDetails(int id)
+{
+    sendCommandWithParameters(QStringLiteral("get_virtualization_center_esxisshhost_details"),
+                              {{QStringLiteral("id"), QString::number(id)}});
+}
+
+void UpsSocketController::getVirtualizationCenterHostVmsInfo(int hostType, int hostId)
+{
+    sendCommandWithParameters(QStringLiteral("get_virtualization_center_hostvmsinfo"),
+                              {{QStringLiteral("host_type"), QString::number(hostType)},
+                               {QStringLiteral("host_id"), QString::number(hostId)}});
+}
+
+void UpsSocketController::removeVirtualizationCenterHost(int type, int id)
+{
+    sendCommandWithParameters(
+        QStringLiteral("set_virtualization_center_remove_host"),
+        {{QStringLiteral("type"), QString::number(type)}, {QStringLiteral("id"), QString::number(id)}});
+}
+
+void UpsSocketController::editVirtualizationCenterHost(int type, int id,
+                                                       const QMap<QString, QString>& parameters)
+{
+    QMap<QString, QString> copy = parameters;
+    copy.insert(QStringLiteral("type"), QString::number(type));
+    copy.insert(QStringLiteral("id"), QString::number(id));
+    sendCommandWithParameters(QStringLiteral("set_virtualization_center_edit_host"), copy);
+}
+
+void UpsSocketController::testVirtualizationCenterEsxiSshHost(int id, bool allowConnectNewHost)
+{
+    sendCommandWithParameters(
+        QStringLiteral("set_virtualization_center_test_esxisshhost"),
+        {{QStringLiteral("id"), QString::number(id)},
+         {QStringLiteral("allow_connect_new_host"), QLatin1String(flagText(allowConnectNewHost))}});
+}
+
+void UpsSocketController::setVirtualizationCenterHostManagement(
+    const VmTableWidgetTypes::ManagementConfig& config)
+{
+    sendCommandWithParameters(QStringLiteral("set_virtualization_center_host_management"),
+                              {{QStringLiteral("host_type"), QString::number(config.host_type)},
+                               {QStringLiteral("host_id"), QString::number(config.host_id)},
+                               {QStringLiteral("vm_id"), QString::number(config.vm_id)},
+                               {QStringLiteral("is_managed_from_internal_vm"),
+                                QLatin1String(flagText(config.is_managed_from_internal_vm))},
+                               {QStringLiteral("shutdown_ups_with_master_vm"),
+                                QLatin1String(flagText(config.shutdown_ups_with_master_vm))}});
+}
+
+void UpsSocketController::addVirtualizationCenterEsxiSshHost(const VirtualizationCenterEsxiShhHost& host)
+{
+    sendCommandWithParameters(
+        QStringLiteral("set_virtualization_center_add_new_esxisshhost"),
+        {{QStringLiteral("is_enabled"), QLatin1String(flagText(host.is_enabled))},
+         {QStringLiteral("name"), escapeXml(host.name)},
+         {QStringLiteral("address"), escapeXml(host.address)},
+         {QStringLiteral("port"), QString::number(host.port)},
+         {QStringLiteral("user_name"), escapeXml(host.user_name)},
+         {QStringLiteral("auth_method_password"), QLatin1String(flagText(host.auth_method_password))},
+         {QStringLiteral("password"), escapeXml(host.password)}});
+}
+
+} // namespace Luminorix

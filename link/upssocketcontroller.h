@@ -1,0 +1,214 @@
+#pragma once
+
+#include "applicationconfiguration.h"
+#include "computer.h"
+#include "currentdevicestatus.h"
+#include "event.h"
+#include "group.h"
+#include "luminorixsocket.h"
+#include "serialport.h"
+#include "smtpconfig.h"
+#include "ups.h"
+#include "virtualizationcenteraddhostresult.h"
+#include "virtualizationcenterchangehostsettingsresult.h"
+#include "virtualizationcenteresxishhhost.h"
+#include "virtualizationcenterhost.h"
+#include "virtualizationcenterhostvmsinfo.h"
+#include "vmtablewidgettypes.h"
+
+#include <QAbstractSocket>
+#include <QByteArray>
+#include <QList>
+#include <QLocalSocket>
+#include <QMap>
+#include <QObject>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <functional>
+
+class QIODevice;
+class QTimer;
+class QXmlStreamReader;
+
+namespace Luminorix {
+
+// The one link to the service: connects and reconnects, sends the start-up
+// requests, polls, and turns each reply into one of the signals below.
+class UpsSocketController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The intervals of the connection cycle. The program keeps the defaults;
+    // tests shorten them.
+    struct Timing
+    {
+        int reconnectMs = 5000;
+        int pollMs = 1000;
+        int startupPauseMs = 200;
+    };
+
+    explicit UpsSocketController(quint16 port = LuminorixSocket::kServicePort);
+    ~UpsSocketController() override;
+
+    void setHost(const QString& host);
+    QString host() const;
+    void setPassword(const QString& digest);
+    QString password() const;
+    void setPort(quint16 port);
+    quint16 port() const;
+    void setTiming(const Timing& timing);
+    Timing timing() const;
+    // Sees every request text before it is enciphered, sent or not.
+    void setSendObserver(std::function<void(const QByteArray&)> observer);
+
+    bool isPolling() const;
+    bool isReconnecting() const;
+    LuminorixSocket* socket() const;
+
+    void disconnectFromService();
+    void startReconnecting();
+
+    // Enciphers and frames `text`; true when the frame went whole to a
+    // connected socket.
+    bool sendMessage(const QByteArray& text);
+    // Handles every complete frame on the socket.
+    void readMessages();
+    // Handles every complete frame readable from `device` as if it came from
+    // the socket; an incomplete frame is left unread.
+    void readMessagesFrom(QIODevice& device);
+    // Dispatches one deciphered reply.
+    void handleMessage(QXmlStreamReader* reader);
+
+    // The request forms.
+    void sendCommand(const QString& name);
+    void sendCommandWithPayload(const QString& name, const QByteArray& payload);
+    void sendCommandWithParameters(const QString& name, const QMap<QString, QString>& parameters);
+
+    void getUpsConfiguration();
+    void getUpsCurrentStatusList();
+    void getUpsModelList();
+    void getAvailablePorts();
+    void getDebuggingStatus();
+    void getServiceVersion();
+    void getShutdownTimers();
+    void getVirtualizationCenterEnabled();
+    void getVirtualizationCenterVersion();
+    void getVirtualizationCenterSettings();
+    void getVirtualizationCenterHostList();
+    void getVirtualizationCenterHostManagement();
+    void getVirtualizationCenterActionList();
+    void getApplicationConfiguration();
+
+    void getNetworkConfiguration(const QString& upsId);
+    void removeUps(const QString& upsId);
+    void removeComputer(int id);
+    void setVirtualizationCenterEnabled(bool enabled);
+    void sendApplicationConfiguration(const Luminorix::Utils::ApplicationConfiguration& configuration);
+    void sendGroups(const QVector<Group>& groups, const QString& upsId);
+    void sendEvents(const QVector<Event>& events, const QString& upsId);
+    void sendAllComputers(const QVector<Computer>& computers);
+    void setNewUps(const Luminorix::Utils::Ups& ups);
+    void changeUps(const Luminorix::Utils::Ups& ups);
+    void changeLogConfig(const Luminorix::Utils::Ups& ups);
+
+    void addVirtualizationCenterAction(const VmTableWidgetTypes::ActionParameters& action);
+    void editVirtualizationCenterAction(int actionId, const VmTableWidgetTypes::ActionParameters& action);
+    void runVirtualizationCenterAction(const QList<int>& ids);
+
+    void getUpsLogs(const QMap<QString, QString>& parameters);
+    void setUpsConfiguration(const QMap<QString, QString>& parameters);
+    // The caller escapes the text values.
+    void setVirtualizationCenterSettings(const QMap<QString, QString>& parameters);
+    void deleteVirtualizationCenterAction(int id);
+    void getVirtualizationCenterEsxiSshHostDetails(int id);
+    void getVirtualizationCenterHostVmsInfo(int hostType, int hostId);
+    void removeVirtualizationCenterHost(int type, int id);
+    // The caller escapes the text values; `type` and `id` replace same-named entries.
+    void editVirtualizationCenterHost(int type, int id, const QMap<QString, QString>& parameters);
+    void testVirtualizationCenterEsxiSshHost(int id, bool allowConnectNewHost);
+    void setVirtualizationCenterHostManagement(const VmTableWidgetTypes::ManagementConfig& config);
+    void addVirtualizationCenterEsxiSshHost(const VirtualizationCenterEsxiShhHost& host);
+
+signals:
+    void upsConnected();
+    void dataFromUps(QString data);
+    void upsDeviceState(QMap<QString, QString> parameters);
+    void upsConfiguration(QMap<QString, QString> parameters);
+    void showMessage(QVector<QString>);
+    void discoveredComputer(QString ip);
+    void smpt2TestStatus(int current_status, QStringList messages);
+    void adminPassFromConfig(QString pass);
+    void netclientPass(QString pass);
+    void passwordChanged();
+    void daemonIsBusy(bool);
+    void upsLogs(QStringList);
+    void debugModeEnabled(bool);
+    void showCountdownTimer(QList<QPair<int, int>>);
+    void groupReceived(QVector<Group> groups);
+    void eventsReceived(QVector<Event> events);
+    void allComputersReceived(QVector<Computer> allComputers);
+    void appConfifuratioReceived(Luminorix::Utils::ApplicationConfiguration appConf);
+    void serviceVersionReceived(QString service_version);
+    void availablePortsReceived(QList<Luminorix::Utils::SerialPort>);
+    void upsModelMessageReceived(QVector<Luminorix::Utils::Ups> upsModels);
+    void upsCurrentStatusListReceived(QVector<Luminorix::Utils::currentDeviceStatus> stuses);
+    void virtualizationCenterVersionReceived(QString vc_version);
+    void virtualizationCenterEnabledReceived(bool is_enabled);
+    void virtualizationCenterSettingsReceived(QMap<QString, QString> parameters);
+    void virtualizationCenterHostListReceived(QList<VirtualizationCenterHost> hosts);
+    void virtualizationCenterEsxiSshHostDetailsReceived(VirtualizationCenterEsxiShhHost host);
+    void virtualizationCenterHostAddNewResultReceived(VirtualizationCenterAddHostResult result);
+    void virtualizationCenterEsxiSshHostTestResultReceived(bool has_error, QString error_str);
+    void
+    virtualizationCenterChangeHostSettingsResultReceived(VirtualizationCenterChangeHostSettingsResult result);
+    void virtualizationCenterHostManagementReceived(VmTableWidgetTypes::ManagementConfig management_config);
+    void virtualizationCenterHostManagementSetResultReceived(bool has_error, QString error_str);
+    void virtualizationCenterActionListReceived(QList<VmTableWidgetTypes::ActionParameters> action_list);
+    void virtualizationCenterAddActionResultReceived(bool has_error, QString error_str);
+    void virtualizationCenterEditActionResultReceived(bool has_error, QString error_str);
+    void virtualizationCenterDeleteActionResultReceived(bool has_error, QString error_str);
+    void virtualizationCenterRunActionResultReceived(bool has_error, QString error_str);
+    void virtualizationCenterHostVmsInfoReceived(VirtualizationCenterHostVmsInfo host_vms_info);
+    void socketError();
+
+public slots:
+    void tryToConnect();
+    void connected();
+    void disconnected();
+    void error(QAbstractSocket::SocketError socketError);
+    void readReady();
+    void getUpsDeviceData();
+    void sendChangeUpsOnInterface(int id);
+    void sendTestMail(const Luminorix::Utils::SmtpConfig& config);
+    void getPassword();
+    void changePassword(const QMap<QString, QString>& parameters);
+    void getNetClientPassword(const QMap<QString, QString>& parameters);
+    void changeNetclientPassword(const QMap<QString, QString>& parameters);
+    // For a local-socket transport that nothing connects at present.
+    void error(QLocalSocket::LocalSocketError socketError);
+    void stateChanged(QLocalSocket::LocalSocketState state);
+
+private:
+    // Drops the connection after bad data; the next attempt then waits a full
+    // reconnect interval, so a service that speaks another key is not hammered.
+    void abortForBadData();
+    void dispatch(QXmlStreamReader& reader);
+    void readOneText(QXmlStreamReader& reader, void (UpsSocketController::*signal)(QString));
+
+    QString m_host = QStringLiteral("127.0.0.1");
+    QString m_password;
+    LuminorixSocket* m_socket = nullptr;
+    QTimer* m_pollTimer = nullptr;
+    QTimer* m_reconnectTimer = nullptr;
+    int m_pollCounter = 3;
+    quint16 m_port = LuminorixSocket::kServicePort;
+    Timing m_timing;
+    std::function<void(const QByteArray&)> m_sendObserver;
+    bool m_frameAborted = false;
+    bool m_deferNextAttempt = false;
+};
+
+} // namespace Luminorix

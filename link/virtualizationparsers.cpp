@@ -1,0 +1,385 @@
+#include "virtualizationparsers.h"
+
+namespace Luminorix {
+
+namespace {
+using Reader = QXmlStreamReader;
+
+bool reading(const Reader& r)
+{
+    return !r.atEnd() && !r.hasError();
+}
+
+bool named(const Reader& r, const char* element)
+{
+    return r.name() == QLatin1String(element);
+}
+
+struct Field
+{
+    QString name;
+    QString text;
+    bool parsed = false;
+    int number = 0;
+
+    bool is(const char* fieldName) const { return name == QLatin1String(fieldName); }
+    int identifier() const { return parsed ? number : -1; }
+    bool positive() const { return parsed && number > 0; }
+};
+
+// Hands each element that directly holds text (or nothing) to `store`; stops
+// at an end tag that closes no such element, normally the reply's own.
+template <typename Store> void readFields(Reader& r, Store store)
+{
+    Field field;
+    bool open = false;
+    while (reading(r)) {
+        if (r.isStartElement()) {
+            field.name = r.name().toString();
+            field.text.clear();
+            open = true;
+        } else if (r.isCharacters() && !r.isWhitespace() && open) {
+            field.text = r.text().toString();
+        } else if (r.isEndElement()) {
+            if (!open)
+                return;
+            field.number = field.text.toInt(&field.parsed, 10);
+            store(field);
+            open = false;
+        }
+        r.readNext();
+    }
+}
+
+QString loweredName(const Reader& r)
+{
+    return r.name().toString().simplified().toLower();
+}
+
+QString loweredText(Reader& r)
+{
+    return r.readElementText().simplified().toLower();
+}
+
+int identifierText(Reader& r)
+{
+    bool ok = false;
+    const int value = r.readElementText().toInt(&ok, 10);
+    return ok ? value : -1;
+}
+
+int numberText(Reader& r)
+{
+    return r.readElementText().toInt(nullptr, 10);
+}
+
+template <typename Result> Result readHostResult(Reader& r, const char* element)
+{
+    Result result;
+    if (!named(r, element))
+        return result;
+    readFields(r, [&](const Field& f) {
+        if (f.is("type"))
+            result.type = f.identifier();
+        else if (f.is("id"))
+            result.id = f.identifier();
+        else if (f.is("has_error"))
+            result.has_error = f.positive();
+        else if (f.is("error_str"))
+            result.error_str = f.text;
+    });
+    return result;
+}
+} // namespace
+
+int hostStatusCode(const QString& text)
+{
+    const QString key = text.simplified().toLower();
+    if (key == QLatin1String("hs_host_disabled"))
+        return 1;
+    if (key == QLatin1String("hs_host_disabled_bylogfail"))
+        return 2;
+    if (key == QLatin1String("hs_host_offline") || key == QLatin1String("hs_host_offline_action_initiated"))
+        return 3;
+    if (key == QLatin1String("hs_host_online"))
+        return 4;
+    if (key == QLatin1String("hs_host_invalid"))
+        return 5;
+    return 0;
+}
+
+int vmStateCode(const QString& text)
+{
+    const QString key = text.simplified().toLower();
+    if (key == QLatin1String("ps_powered_on"))
+        return 1;
+    if (key == QLatin1String("ps_suspended"))
+        return 2;
+    if (key == QLatin1String("ps_powered_off"))
+        return 3;
+    return 0;
+}
+
+int vmPendingCode(const QString& text)
+{
+    const QString key = text.simplified().toLower();
+    if (key == QLatin1String("pa_power_on"))
+        return 1;
+    if (key == QLatin1String("pa_power_suspend"))
+        return 2;
+    if (key == QLatin1String("pa_power_off"))
+        return 3;
+    if (key == QLatin1String("pa_power_reset"))
+        return 4;
+    return 0;
+}
+
+int actionTypeCode(const QString& text)
+{
+    const QString key = text.simplified().toLower();
+    if (key == QLatin1String("power_on"))
+        return 0;
+    if (key == QLatin1String("suspend"))
+        return 2;
+    if (key == QLatin1String("reset"))
+        return 3;
+    return 1;
+}
+
+QMap<QString, QString> parseVirtualizationCenterSettings(QXmlStreamReader& r)
+{
+    QMap<QString, QString> settings;
+    if (!named(r, "virtualization_center_settings"))
+        return settings;
+    readFields(r, [&](const Field& f) { settings.insert(f.name, f.text); });
+    return settings;
+}
+
+QList<VirtualizationCenterHost> parseHostList(QXmlStreamReader& r)
+{
+    QList<VirtualizationCenterHost> hosts;
+    if (!named(r, "virtualization_center_host_list"))
+        return hosts;
+    VirtualizationCenterHost host;
+    bool open = false;
+    while (reading(r)) {
+        r.readNext();
+        if (r.isStartElement()) {
+            if (!open) {
+                if (named(r, "host")) {
+                    host = VirtualizationCenterHost();
+                    open = true;
+                }
+            } else if (named(r, "type")) {
+                host.type = numberText(r);
+            } else if (named(r, "id")) {
+                host.id = numberText(r);
+            } else if (named(r, "name")) {
+                host.name = r.readElementText();
+            } else if (named(r, "is_disabled")) {
+                host.is_disabled = numberText(r) > 0;
+            } else if (named(r, "is_disabled_logfail")) {
+                host.is_disabled_logfail = numberText(r) > 0;
+            }
+        } else if (r.isEndElement() && open && named(r, "host")) {
+            hosts.append(host);
+            open = false;
+        }
+    }
+    return hosts;
+}
+
+VirtualizationCenterEsxiShhHost parseEsxiSshHostDetails(QXmlStreamReader& r)
+{
+    VirtualizationCenterEsxiShhHost host;
+    if (!named(r, "virtualization_center_esxisshhost_details"))
+        return host;
+    readFields(r, [&](const Field& f) {
+        if (f.is("type"))
+            host.type = f.identifier();
+        else if (f.is("id"))
+            host.id = f.identifier();
+        else if (f.is("is_enabled"))
+            host.is_enabled = f.positive();
+        else if (f.is("is_disabled_logfail"))
+            host.is_disabled_logfail = f.positive();
+        else if (f.is("name"))
+            host.name = f.text;
+        else if (f.is("address"))
+            host.address = f.text;
+        else if (f.is("port"))
+            host.port = f.identifier();
+        else if (f.is("user_name"))
+            host.user_name = f.text;
+        else if (f.is("auth_method_password"))
+            host.auth_method_password = f.positive();
+    });
+    return host;
+}
+
+VirtualizationCenterAddHostResult parseAddNewHostResult(QXmlStreamReader& r)
+{
+    return readHostResult<VirtualizationCenterAddHostResult>(r, "virtualization_center_add_new_host_result");
+}
+
+VirtualizationCenterChangeHostSettingsResult parseEditHostResult(QXmlStreamReader& r)
+{
+    return readHostResult<VirtualizationCenterChangeHostSettingsResult>(
+        r, "virtualization_center_edit_host_result");
+}
+
+void parseResultPair(QXmlStreamReader& r, QLatin1String element, bool& hasError, QString& errorStr)
+{
+    hasError = true;
+    errorStr.clear();
+    if (r.name() != element)
+        return;
+    readFields(r, [&](const Field& f) {
+        if (f.is("has_error")) {
+            if (f.parsed)
+                hasError = f.number > 0;
+        } else if (f.is("error_str")) {
+            errorStr = f.text;
+        }
+    });
+}
+
+void parseTestEsxiSshHostResult(QXmlStreamReader& r, bool& hasError, QString& errorStr)
+{
+    parseResultPair(r, QLatin1String("virtualization_center_test_esxisshhost_result"), hasError, errorStr);
+}
+
+void parseSetHostManagementResult(QXmlStreamReader& r, bool& hasError, QString& errorStr)
+{
+    parseResultPair(r, QLatin1String("virtualization_center_set_host_management_result"), hasError, errorStr);
+}
+
+void parseActionListAddResult(QXmlStreamReader& r, bool& hasError, QString& errorStr)
+{
+    parseResultPair(r, QLatin1String("virtualization_center_action_list_add_result"), hasError, errorStr);
+}
+
+void parseActionListEditResult(QXmlStreamReader& r, bool& hasError, QString& errorStr)
+{
+    parseResultPair(r, QLatin1String("virtualization_center_action_list_edit_result"), hasError, errorStr);
+}
+
+void parseActionListDeleteResult(QXmlStreamReader& r, bool& hasError, QString& errorStr)
+{
+    parseResultPair(r, QLatin1String("virtualization_center_action_list_delete_result"), hasError, errorStr);
+}
+
+void parseActionRunResult(QXmlStreamReader& r, bool& hasError, QString& errorStr)
+{
+    parseResultPair(r, QLatin1String("virtualization_center_action_run_result"), hasError, errorStr);
+}
+
+VmTableWidgetTypes::ManagementConfig parseHostManagement(QXmlStreamReader& r)
+{
+    VmTableWidgetTypes::ManagementConfig config;
+    if (!named(r, "virtualization_center_host_management"))
+        return config;
+    readFields(r, [&](const Field& f) {
+        if (f.is("host_type"))
+            config.host_type = f.identifier();
+        else if (f.is("host_id"))
+            config.host_id = f.identifier();
+        else if (f.is("vm_id"))
+            config.vm_id = f.identifier();
+        else if (f.is("is_managed_from_internal_vm"))
+            config.is_managed_from_internal_vm = f.positive();
+        else if (f.is("shutdown_ups_with_master_vm"))
+            config.shutdown_ups_with_master_vm = f.positive();
+    });
+    config.valid = true;
+    return config;
+}
+
+QList<VmTableWidgetTypes::ActionParameters> parseActionList(QXmlStreamReader& r)
+{
+    QList<VmTableWidgetTypes::ActionParameters> actions;
+    if (!named(r, "virtualization_center_action_list"))
+        return actions;
+    VmTableWidgetTypes::ActionParameters action;
+    VmActionTarget target;
+    while (reading(r)) {
+        r.readNext();
+        if (r.isStartElement()) {
+            const QString name = loweredName(r);
+            if (name == QLatin1String("action_parameters"))
+                action = VmTableWidgetTypes::ActionParameters();
+            else if (name == QLatin1String("action_id"))
+                action.action_id = numberText(r);
+            else if (name == QLatin1String("name"))
+                action.name = r.readElementText();
+            else if (name == QLatin1String("action_type"))
+                action.action_type = actionTypeCode(r.readElementText());
+            else if (name == QLatin1String("apply_to_all_running_vm"))
+                action.apply_to_all_running_vm = numberText(r) > 0;
+            else if (name == QLatin1String("power_off_selected_hosts_after_vm_shutdown"))
+                action.power_off_selected_hosts_after_vm_shutdown = numberText(r) > 0;
+            else if (name == QLatin1String("selected_items"))
+                target = VmActionTarget();
+            else if (name == QLatin1String("host_type"))
+                target.host_type = numberText(r);
+            else if (name == QLatin1String("host_id"))
+                target.host_id = numberText(r);
+            else if (name == QLatin1String("vm_ids"))
+                target.vm_ids.clear();
+            else if (name == QLatin1String("vm_id")) {
+                bool ok = false;
+                const int vmId = r.readElementText().toInt(&ok, 10);
+                if (ok)
+                    target.vm_ids.append(vmId);
+            }
+        } else if (r.isEndElement()) {
+            const QString name = loweredName(r);
+            if (name == QLatin1String("selected_items"))
+                action.selected_items.append(target);
+            else if (name == QLatin1String("action_parameters"))
+                actions.append(action);
+        }
+    }
+    return actions;
+}
+
+VirtualizationCenterHostVmsInfo parseHostVmsInfo(QXmlStreamReader& r)
+{
+    VirtualizationCenterHostVmsInfo info;
+    if (!named(r, "virtualization_center_hostvmsinfo"))
+        return info;
+    VirtualizationCenterVmInfo vm;
+    while (reading(r)) {
+        r.readNext();
+        if (r.isStartElement()) {
+            const QString name = loweredName(r);
+            if (name == QLatin1String("host_type"))
+                info.host_type = identifierText(r);
+            else if (name == QLatin1String("host_id"))
+                info.host_id = identifierText(r);
+            else if (name == QLatin1String("status"))
+                info.status = hostStatusCode(loweredText(r));
+            else if (name == QLatin1String("name"))
+                info.name = r.readElementText();
+            else if (name == QLatin1String("version"))
+                info.version = r.readElementText();
+            else if (name == QLatin1String("error_info"))
+                info.error_info = r.readElementText();
+            else if (name == QLatin1String("vms"))
+                vm = VirtualizationCenterVmInfo();
+            else if (name == QLatin1String("vm_id"))
+                vm.vm_id = identifierText(r);
+            else if (name == QLatin1String("vm_name"))
+                vm.vm_name = r.readElementText();
+            else if (name == QLatin1String("vm_state"))
+                vm.vm_state = vmStateCode(loweredText(r));
+            else if (name == QLatin1String("vm_pending_st"))
+                vm.vm_pending_st = vmPendingCode(loweredText(r));
+        } else if (r.isEndElement() && loweredName(r) == QLatin1String("vms")) {
+            info.vms.append(vm);
+        }
+    }
+    return info;
+}
+
+} // namespace Luminorix

@@ -1,0 +1,7 @@
+#include "action.h"
+
+namespace Converter {
+
+Action::~Action() = default;
+
+} // namespace Converter

@@ -1,0 +1,64 @@
+#include "caselesssettings.h"
+
+#include <QSettings>
+
+namespace Converter {
+
+CaselessSettings::CaselessSettings(const QSettings& source)
+{
+    const QStringList keys = source.allKeys();
+    m_values.reserve(keys.size());
+    for (const QString& key : keys) {
+        const QString folded = key.toLower();
+        m_values.insert(folded, source.value(key));
+        const int slash = folded.indexOf(QLatin1Char('/'));
+        if (slash > 0)
+            m_sections.insert(folded.left(slash));
+    }
+}
+
+void CaselessSettings::beginGroup(const QString& prefix)
+{
+    m_groups.append(prefix.toLower());
+}
+
+void CaselessSettings::endGroup()
+{
+    if (!m_groups.isEmpty())
+        m_groups.removeLast();
+}
+
+QString CaselessSettings::path(const QString& key) const
+{
+    if (m_groups.isEmpty())
+        return key.toLower();
+    return m_groups.join(QLatin1Char('/')) + QLatin1Char('/') + key.toLower();
+}
+
+bool CaselessSettings::contains(const QString& key) const
+{
+    return m_values.contains(path(key));
+}
+
+QVariant CaselessSettings::value(const QString& key, const QVariant& defaultValue) const
+{
+    const auto it = m_values.constFind(path(key));
+    return it == m_values.constEnd() ? defaultValue : it.value();
+}
+
+int CaselessSettings::intValue(const QString& key, int defaultValue) const
+{
+    const auto it = m_values.constFind(path(key));
+    if (it == m_values.constEnd())
+        return defaultValue;
+    bool ok = false;
+    const int number = it.value().toString().toInt(&ok);
+    return ok ? number : 0;
+}
+
+bool CaselessSettings::hasSection(const QString& name) const
+{
+    return m_sections.contains(name.toLower());
+}
+
+} // namespace Converter

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class QSettings;
+
+namespace Converter {
+
+// Read-only copy of a settings file whose look-ups ignore letter case, as the
+// INI format does on Windows: the old layout spells one key in several ways
+// ("Groups/groups_count", "groups/groups_count").
+class CaselessSettings
+{
+public:
+    CaselessSettings() = default;
+    // Copies every key of the source. Of keys that differ only in letter case the
+    // one the source lists last wins.
+    explicit CaselessSettings(const QSettings& source);
+
+    void beginGroup(const QString& prefix);
+    void endGroup();
+
+    bool contains(const QString& key) const;
+    QVariant value(const QString& key, const QVariant& defaultValue = QVariant()) const;
+    // A text that is not a decimal int, an out-of-range one included, reads as 0.
+    int intValue(const QString& key, int defaultValue = 0) const;
+
+    // Whether a top-level section of that name holds at least one key.
+    bool hasSection(const QString& name) const;
+    // Top-level section names in lower case, in no particular order.
+    QList<QString> sectionNames() const { return m_sections.values(); }
+    int sectionCount() const { return m_sections.size(); }
+
+private:
+    QString path(const QString& key) const;
+
+    QHash<QString, QVariant> m_values;
+    QSet<QString> m_sections;
+    QStringList m_groups;
+};
+
+} // namespace Converter

@@ -1,0 +1,58 @@
+#include "initext.h"
+
+#include <QTextCodec>
+
+namespace Converter {
+
+QTextCodec* IniText::codecFor(const QByteArray& bytes)
+{
+    bool ascii = true;
+    for (const char c : bytes) {
+        if (uchar(c) >= 0x80) {
+            ascii = false;
+            break;
+        }
+    }
+    if (ascii)
+        return nullptr;
+    QTextCodec* utf8 = QTextCodec::codecForName("UTF-8");
+    QTextCodec::ConverterState state;
+    utf8->toUnicode(bytes.constData(), bytes.size(), &state);
+    return state.invalidChars == 0 && state.remainingChars == 0 ? utf8 : nullptr;
+}
+
+int IniText::firstDamagedLine(const QByteArray& bytes)
+{
+    int lineNumber = 0;
+    bool continued = false;
+    int start = 0;
+    while (start < bytes.size()) {
+        int end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        ++lineNumber;
+        QByteArray line = bytes.mid(start, end - start);
+        start = end + 1;
+        if (line.endsWith('\r'))
+            line.chop(1);
+        for (const char c : line) {
+            if (uchar(c) < 0x20 && c != '\t')
+                return lineNumber;
+        }
+        const QByteArray trimmed = line.trimmed();
+        const bool isContinuation = continued;
+        continued = trimmed.endsWith('\\');
+        if (isContinuation || trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#'))
+            continue;
+        if (trimmed.startsWith('[')) {
+            if (!trimmed.contains(']'))
+                return lineNumber;
+            continue;
+        }
+        if (!trimmed.contains('='))
+            return lineNumber;
+    }
+    return 0;
+}
+
+} // namespace Converter

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "action.h"
+
+#include <QString>
+
+namespace Converter {
+
+class MessageAction : public Action
+{
+public:
+    void save(QSettings* settings) const override;
+    void load(const CaselessSettings& settings) override;
+
+    QString text;
+};
+
+} // namespace Converter

@@ -1,0 +1,508 @@
+#include "newconfiguration.h"
+
+#include "action.h"
+#include "networkgroup.h"
+
+#include <QHash>
+#include <QSet>
+#include <QSettings>
+#include <QTextCodec>
+#include <cipherwrappers.h>
+#include <fixedkeys.h>
+#include <simplecrypt.h>
+
+namespace {
+
+struct EventRow
+{
+    const char* key;
+    const char* name; // none: the key itself, untranslated
+    const char* start;
+    const char* end;
+};
+
+const EventRow extendedRows[] = {
+    {"stateNormal", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie sieciowym"),
+     "stateNormal,ON,==,", "stateNormal,OFF,==,"},
+    {"stateBatteryBackup",
+     QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie podtrzymania z baterii"),
+     "stateBatteryBackup,ON,==,messageBatteryLowLevel,OFF,==,&&,", "stateNormal,ON,==,stateEco,ON,==,||"},
+    {"stateBatteryLowLevel", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Niski poziom energii baterii"),
+     "stateBatteryBackup,ON,==,messageBatteryLowLevel,ON,==,&&,",
+     "stateNormal,ON,==,stateEco,ON,==,||,messageBatteryLowLevel,OFF,==,||"},
+    {"stateShortcut", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Zwarcie"),
+     "stateEmergency,ON,==,alarmUpsShortcut,ON,==,&&,",
+     "stateNormal,ON,==,stateEco,ON,==,||,alarmUpsShortcut,OFF,==,||"},
+    {"stateOverload", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Przeciążenie"),
+     "stateEmergency,ON,==,alarmOutputOverload,ON,==,&&,",
+     "stateNormal,ON,==,stateEco,ON,==,||,alarmOutputOverload,OFF,==,||"},
+    {"stateHybrid", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie hybrydowym"),
+     "stateHybrid,ON,==,", "stateNormal,ON,==,stateEco,ON,==,||"},
+};
+
+const EventRow otherRows[] = {
+    {"stateNormal", nullptr, "stateNormal,ON,==,", "stateNormal,OFF,==,"},
+    {"stateBatteryBackup", nullptr, "stateBatteryBackup,ON,==,", "stateNormal,ON,==,"},
+    {"stateBatteryLowLevel", nullptr, "stateBatteryLowLevel,ON,==,", "stateNormal,ON,==,"},
+    {"stateShortcut", nullptr, "stateShortcut,ON,==,", "stateNormal,ON,==,"},
+    {"stateOverload", nullptr, "stateOverload,ON,==,", "stateNormal,ON,==,"},
+    {"stateAvrActive", nullptr, "stateAvrActive,ON,==,", "stateNormal,ON,==,"},
+};
+
+const EventRow rtUsbRows[] = {
+    {"stateNormal", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie sieciowym"),
+     "stateNormal,ON,==,", "stateNormal,OFF,==,"},
+    {"stateBatteryBackup",
+     QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie podtrzymania z baterii"),
+     "stateBatteryBackup,ON,==,messageBatteryLowLevel,OFF,==,&&,", "stateNormal,ON,==,"},
+    {"stateBatteryLowLevel", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Niski poziom energii baterii"),
+     "stateBatteryBackup,ON,==,messageBatteryLowLevel,ON,==,&&,",
+     "stateNormal,ON,==,messageBatteryLowLevel,OFF,==,||"},
+    {"stateShortcut", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Zwarcie"), "alarmUpsShortcut,ON,==,",
+     "alarmUpsShortcut,OFF,==,"},
+    {"stateOverload", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Przeciążenie"),
+     "alarmOutputOverload,ON,==,", "alarmOutputOverload,OFF,==,"},
+    {"stateEmergency", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie awaryjnym"),
+     "stateEmergency,ON,==,", "stateNormal,ON,==,"},
+    {"stateStop", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Tryb pracy stop"), "stateStop,ON,==,",
+     "stateNormal,ON,==,"},
+    {"stateWaiting", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie oczekiwania"),
+     "stateWaiting,ON,==,", "stateNormal,ON,==,"},
+    {"stateWatch", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie czuwania"),
+     "stateWatch,ON,==,", "stateNormal,ON,==,"},
+    {"stateAvrActive", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Aktywny AVR"),
+     "messageBoostingAvrEngaged,ON,==,messageBuckingAvrEngaged,ON,==,||,",
+     "messageBoostingAvrEngaged,OFF,==,messageBuckingAvrEngaged,OFF,==,&&,"},
+    {"stateNoCommunication", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Brak komunikacji"),
+     "stateNoCommunication,ON,==,", "stateNoCommunication,OFF,==,"},
+};
+
+const EventRow rtSnmpRows[] = {
+    {"stateNormal", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie sieciowym"),
+     "stateNormal,ON,==,", "stateNormal,OFF,==,"},
+    {"stateBatteryBackup",
+     QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie podtrzymania z baterii"),
+     "stateBatteryBackup,ON,==,alarmLowBattery,OFF,==,&&,", "stateNormal,ON,==,"},
+    {"stateBatteryLowLevel", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Niski poziom energii baterii"),
+     "stateBatteryBackup,ON,==,alarmLowBattery,ON,==,&&,", "stateNormal,ON,==,alarmLowBattery,OFF,==,||"},
+    {"stateOverload", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Przeciążenie"),
+     "alarmOutputOverload,ON,==,", "alarmOutputOverload,OFF,==,"},
+    // Ends when the fault clears, like the other single-alarm rows.
+    {"stateFault", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Tryb błędu"), "alarmGeneralFault,ON,==,",
+     "alarmGeneralFault,OFF,==,"},
+    {"stateWatch", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Praca w trybie czuwania"),
+     "stateWatch,ON,==,", "stateNormal,ON,==,"},
+    {"stateAvrActive", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Aktywny AVR"),
+     "stateAvrActive,ON,==,", "stateAvrActive,OFF,==,"},
+    {"stateNoCommunication", QT_TRANSLATE_NOOP("Luminorix::NewConfiguration", "Brak komunikacji"),
+     "stateNoCommunication,ON,==,", "stateNoCommunication,OFF,==,"},
+};
+
+template <size_t N> QStringList definitionFrom(const EventRow (&rows)[N], const QString& key, int number)
+{
+    for (const EventRow& row : rows) {
+        if (key != QLatin1String(row.key))
+            continue;
+        QString name = key;
+        if (row.name) {
+            name = Luminorix::NewConfiguration::tr(row.name);
+            if (number != 0)
+                name += QStringLiteral(" (%1)").arg(number);
+        }
+        return {name, QString::fromLatin1(row.start), QString::fromLatin1(row.end)};
+    }
+    return {};
+}
+
+QStringList conditionList(const QString& condition)
+{
+    return condition.split(QLatin1Char(','), Qt::SkipEmptyParts);
+}
+
+bool isDecimal(const QString& text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace Luminorix {
+
+NewConfiguration::NewConfiguration(const QString& filePath, QTextCodec* codec, QObject* parent)
+    : QObject(parent), settings(new QSettings(filePath, QSettings::IniFormat))
+{
+    if (codec)
+        settings->setIniCodec(codec);
+}
+
+NewConfiguration::~NewConfiguration()
+{
+    delete settings;
+}
+
+void NewConfiguration::writeGeneralSection(const QString& workMode, bool runAtBoot, const QString& version,
+                                           const QString& language)
+{
+    // Through the store, so that a ";" or "," in a value is quoted, not cut or split.
+    settings->setValue(QStringLiteral("work_mode"), workMode);
+    settings->setValue(QStringLiteral("run_at_boot"), runAtBoot ? 1 : 0);
+    settings->setValue(QStringLiteral("version"), version);
+    settings->setValue(QStringLiteral("language"), language);
+}
+
+void NewConfiguration::writeDevice(const OldDeviceConfig& device)
+{
+    settings->beginGroup(QStringLiteral("device.0"));
+    settings->setValue(QStringLiteral("ups_model"), device.ups_model);
+    settings->setValue(QStringLiteral("communication"), QString());
+    settings->setValue(QStringLiteral("com_port"), device.com_port);
+    settings->setValue(QStringLiteral("agent_ip"), device.agent_ip);
+    settings->setValue(QStringLiteral("read_community"), device.read_community);
+    settings->setValue(QStringLiteral("write_community"), device.write_community);
+    settings->endGroup();
+}
+
+void NewConfiguration::writeSmtp(const OldSmtpConfig& smtp)
+{
+    QString pass = smtp.pass;
+    if (!smtp.passIsCipherText) {
+        SimpleCrypt crypt(smtpPasswordCipherKey());
+        pass = crypt.encryptToText(smtp.pass);
+    }
+    settings->beginGroup(QStringLiteral("smtp"));
+    settings->setValue(QStringLiteral("server"), smtp.server);
+    settings->setValue(QStringLiteral("user"), smtp.user);
+    settings->setValue(QStringLiteral("pass"), pass);
+    settings->setValue(QStringLiteral("sender_address"), smtp.sender_address);
+    settings->endGroup();
+}
+
+void NewConfiguration::stampVersion(const QString& version, const QString& language)
+{
+    setFoldedValue(QStringLiteral("version"), version);
+    setFoldedValue(QStringLiteral("language"), language);
+}
+
+void NewConfiguration::writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>* groups, OldGroup* ungrouped)
+{
+    QList<NetworkGroup> groupList;
+    QList<OldComputer> computers;
+    QSet<int> used;
+
+    for (const OldGroup& group : qAsConst(*groups)) {
+        computers += group.computers;
+        NetworkGroup networkGroup;
+        networkGroup.number = group.number;
+        const QString lower = group.name.toLower();
+        const bool all =
+            lower == QLatin1String("wszystkie komputery") || lower == QLatin1String("all computers");
+        networkGroup.name = all ? QStringLiteral("Default") : group.name;
+        for (const OldComputer& computer : group.computers)
+            networkGroup.computerNumbers.append(computer.number);
+        used.insert(networkGroup.number);
+        groupList.append(networkGroup);
+    }
+    computers += ungrouped->computers;
+
+    // Computers that own events get a group of their own: the current layout
+    // lets only groups own events.
+    QList<int> owners;
+    QSet<int> seenOwners;
+    for (const OldEvent& event : qAsConst(*events)) {
+        if (event.parent_type == QLatin1String("computer") && !seenOwners.contains(event.id)) {
+            seenOwners.insert(event.id);
+            owners.append(event.id);
+        }
+    }
+    QHash<int, int> groupOfOwner;
+    int freeNumber = 0; // numbers are only added, so the smallest free one never goes down
+    for (const int owner : qAsConst(owners)) {
+        while (used.contains(freeNumber))
+            ++freeNumber;
+        NetworkGroup networkGroup;
+        networkGroup.name = QStringLiteral("Grupa %1").arg(groupList.size() + 1);
+        networkGroup.number = freeNumber;
+        networkGroup.computerNumbers.append(owner);
+        used.insert(freeNumber);
+        groupList.append(networkGroup);
+        groupOfOwner.insert(owner, freeNumber);
+    }
+    for (OldEvent& event : *events) {
+        if (event.parent_type == QLatin1String("computer")) {
+            event.parent_type = QStringLiteral("group");
+            event.id = groupOfOwner.value(event.id);
+        }
+    }
+
+    QHash<int, QList<int>> eventsOfGroup; // in eventNumber order
+    for (auto it = events->cbegin(); it != events->cend(); ++it) {
+        if (it->parent_type == QLatin1String("group"))
+            eventsOfGroup[it->id].append(it.key());
+    }
+    int k = 0;
+    int n = 0;
+    for (const NetworkGroup& networkGroup : qAsConst(groupList)) {
+        settings->beginGroup(QStringLiteral("group.0.%1").arg(networkGroup.number));
+        settings->setValue(QStringLiteral("name"), networkGroup.name);
+        settings->setValue(QStringLiteral("computer_count"), networkGroup.computerNumbers.size());
+        if (!networkGroup.computerNumbers.isEmpty()) {
+            QStringList numbers;
+            for (const int number : networkGroup.computerNumbers)
+                numbers.append(QString::number(number));
+            settings->setValue(QStringLiteral("computers.0"), numbers);
+        }
+        settings->endGroup();
+        const QList<int> keys = eventsOfGroup.take(networkGroup.number);
+        for (const int key : keys) {
+            OldEvent event = events->take(key);
+            event.eventNumber = k;
+            writeEvents(event, n, 0);
+            ++k;
+        }
+    }
+
+    QSet<int> written;
+    for (const OldComputer& computer : qAsConst(computers)) {
+        // A computer listed by several groups has the same values each time.
+        if (written.contains(computer.number))
+            continue;
+        written.insert(computer.number);
+        settings->beginGroup(QStringLiteral("computer.%1").arg(computer.number));
+        settings->setValue(QStringLiteral("name"), computer.name);
+        settings->setValue(QStringLiteral("address"), computer.address);
+        settings->setValue(QStringLiteral("password"), computer.passwordIsCipherText
+                                                           ? computer.password
+                                                           : encryptComputerPassword(computer.password));
+        settings->endGroup();
+    }
+}
+
+void NewConfiguration::writeEvents(const OldEvent& event, int& n, int parent)
+{
+    const Converter::Action* actions[] = {event.message.data(), event.sysCommand.data(),
+                                          event.sendMail.data(), event.powerOff.data()};
+    for (const Converter::Action* action : actions) {
+        if (action) {
+            writeEvent(event, *action, n, parent);
+            ++n;
+        }
+    }
+}
+
+void NewConfiguration::writeEvent(const OldEvent& event, const Converter::Action& action, int n, int parent)
+{
+    settings->beginGroup(QStringLiteral("event.%1.%2").arg(parent).arg(n));
+    settings->setValue(QStringLiteral("event"), event.event);
+    settings->setValue(QStringLiteral("eventNumber"), event.eventNumber);
+    settings->setValue(QStringLiteral("parent_type"), event.parent_type);
+    settings->setValue(QStringLiteral("id"), event.id);
+    action.save(settings);
+    settings->endGroup();
+}
+
+QString NewConfiguration::mapUpsModel(const QString& model)
+{
+    static const char* const renames[][2] = {
+        {"WrenIIPro", "WrenIIPro_USB"},
+        {"WrenPro", "WrenPro_RS232"},
+        {"KitePro", "KitePro_USB"},
+        {"KitePro_Rack", "KitePro_Rack_RS232"},
+        {"Osprey", "Osprey_RS232"},
+        {"Osprey_Rack", "Osprey_Rack_RS232"},
+        {"OspreyPro_USB_Rack", "OspreyPro_Rack_USB"},
+        {"OspreyPro_RS232_Rack", "OspreyPro_Rack_RS232"},
+        {"KiteLCD", "KiteLCD_USB"},
+        {"Osprey_J", "OspreyJ_USB"},
+    };
+    for (const auto& rename : renames) {
+        if (model == QLatin1String(rename[0]))
+            return QString::fromLatin1(rename[1]);
+    }
+    return model;
+}
+
+bool NewConfiguration::isExtendedModel(const QString& model)
+{
+    return model.startsWith(QLatin1String("Harrier33"), Qt::CaseInsensitive) ||
+           model.startsWith(QLatin1String("Falcon"), Qt::CaseInsensitive) ||
+           model.startsWith(QLatin1String("Virtual"), Qt::CaseInsensitive) ||
+           model.contains(QLatin1String("Condor"), Qt::CaseInsensitive);
+}
+
+QStringList NewConfiguration::defaultEventDefinition(const QString& model, const QString& key, int number)
+{
+    if (isExtendedModel(model))
+        return definitionFrom(extendedRows, key, number);
+    return definitionFrom(otherRows, key, number);
+}
+
+QStringList NewConfiguration::defaultRtEventDefinition(const QString& model, const QString& key, int number)
+{
+    if (model.contains(QLatin1String("usb"), Qt::CaseInsensitive))
+        return definitionFrom(rtUsbRows, key, number);
+    if (model.contains(QLatin1String("snmp"), Qt::CaseInsensitive))
+        return definitionFrom(rtSnmpRows, key, number);
+    return {};
+}
+
+QStringList NewConfiguration::deviceSections() const
+{
+    QStringList devices;
+    const QStringList sections = settings->childGroups();
+    for (const QString& section : sections) {
+        if (section.contains(QLatin1String("device.")))
+            devices.append(section);
+    }
+    return devices;
+}
+
+QMap<QString, QStringList> NewConfiguration::eventSectionsByDevice() const
+{
+    QMap<QString, QStringList> byDevice;
+    const QString prefix = QStringLiteral("event.");
+    const QStringList sections = settings->childGroups();
+    for (const QString& section : sections) {
+        if (!section.startsWith(prefix))
+            continue;
+        const int point = section.indexOf(QLatin1Char('.'), prefix.size());
+        if (point < 0)
+            continue;
+        const QString device = section.mid(prefix.size(), point - prefix.size());
+        if (!device.isEmpty() && isDecimal(section.mid(point + 1)))
+            byDevice[device].append(section);
+    }
+    return byDevice;
+}
+
+void NewConfiguration::migrateUpsModels()
+{
+    const QStringList devices = deviceSections();
+    for (const QString& device : devices) {
+        settings->beginGroup(device);
+        setFoldedValue(QStringLiteral("ups_model"),
+                       mapUpsModel(foldedValue(QStringLiteral("ups_model")).toString()));
+        settings->endGroup();
+    }
+}
+
+void NewConfiguration::resetUsbPaths()
+{
+    const QStringList devices = deviceSections();
+    for (const QString& device : devices) {
+        settings->beginGroup(device);
+        setFoldedValue(QStringLiteral("usb_path"), QString());
+        settings->endGroup();
+    }
+}
+
+void NewConfiguration::applyDefinition(const QStringList& definition)
+{
+    if (definition.size() != 3)
+        return;
+    setFoldedValue(QStringLiteral("event"), definition.at(0));
+    setFoldedValue(QStringLiteral("expressionIn"), conditionList(definition.at(1)));
+    setFoldedValue(QStringLiteral("expressionOut"), conditionList(definition.at(2)));
+}
+
+void NewConfiguration::migrateEvents()
+{
+    const QStringList devices = deviceSections();
+    const QMap<QString, QStringList> eventSections = eventSectionsByDevice();
+    for (const QString& device : devices) {
+        const QString number = device.mid(device.lastIndexOf(QLatin1Char('.')) + 1);
+        settings->beginGroup(device);
+        const QString model = foldedValue(QStringLiteral("ups_model")).toString();
+        settings->endGroup();
+        const QStringList sections = eventSections.value(number);
+        for (const QString& section : sections) {
+            settings->beginGroup(section);
+            // A section already in the current form keeps its owner.
+            const bool hasId = !storedKeys(QStringLiteral("id")).isEmpty();
+            const QString ownerKey = hasId || storedKeys(QStringLiteral("parent_id")).isEmpty()
+                                         ? QStringLiteral("id")
+                                         : QStringLiteral("parent_id");
+            const int owner = foldedValue(ownerKey).toString().toInt();
+            const QString key = foldedValue(QStringLiteral("event"), QStringLiteral("Unknown")).toString();
+            applyDefinition(defaultEventDefinition(model, key, owner));
+            removeFolded(QStringLiteral("id"));
+            removeFolded(QStringLiteral("parent_type"));
+            setFoldedValue(QStringLiteral("parent_id"), owner);
+            settings->endGroup();
+        }
+    }
+}
+
+void NewConfiguration::migrateRtEvents()
+{
+    const QStringList devices = deviceSections();
+    const QMap<QString, QStringList> eventSections = eventSectionsByDevice();
+    for (const QString& device : devices) {
+        const QString number = device.mid(device.lastIndexOf(QLatin1Char('.')) + 1);
+        settings->beginGroup(device);
+        const QString model = foldedValue(QStringLiteral("ups_model")).toString();
+        settings->endGroup();
+        if (!model.startsWith(QLatin1String("OspreyRT")))
+            continue;
+        const QStringList sections = eventSections.value(number);
+        for (const QString& section : sections) {
+            settings->beginGroup(section);
+            const int owner = foldedValue(QStringLiteral("parent_id")).toString().toInt();
+            const QString key = foldedValue(QStringLiteral("event"), QStringLiteral("Unknown")).toString();
+            applyDefinition(defaultRtEventDefinition(model, key, owner));
+            settings->endGroup();
+        }
+    }
+}
+
+bool NewConfiguration::finish(QString* error)
+{
+    settings->sync();
+    if (settings->status() == QSettings::NoError)
+        return true;
+    *error =
+        settings->status() == QSettings::AccessError ? tr("błąd dostępu do pliku") : tr("błąd formatu pliku");
+    return false;
+}
+
+QStringList NewConfiguration::storedKeys(const QString& key) const
+{
+    QStringList found;
+    const QStringList keys = settings->childKeys();
+    for (const QString& stored : keys) {
+        if (stored.compare(key, Qt::CaseInsensitive) == 0)
+            found.append(stored);
+    }
+    return found;
+}
+
+QVariant NewConfiguration::foldedValue(const QString& key, const QVariant& defaultValue) const
+{
+    const QStringList keys = storedKeys(key);
+    // Same choice as the reader: of several spellings the one listed last.
+    return keys.isEmpty() ? defaultValue : settings->value(keys.last());
+}
+
+void NewConfiguration::setFoldedValue(const QString& key, const QVariant& value)
+{
+    const QStringList keys = storedKeys(key);
+    for (const QString& stored : keys) {
+        if (stored != key)
+            settings->remove(stored);
+    }
+    settings->setValue(key, value);
+}
+
+void NewConfiguration::removeFolded(const QString& key)
+{
+    const QStringList keys = storedKeys(key);
+    for (const QString& stored : keys)
+        settings->remove(stored);
+}
+
+} // namespace Luminorix

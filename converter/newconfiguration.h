@@ -1,0 +1,75 @@
+#pragma once
+
+#include "olddeviceconfig.h"
+#include "oldevent.h"
+#include "oldgroup.h"
+#include "oldsmtpconfig.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+class QSettings;
+class QTextCodec;
+
+namespace Converter {
+class Action;
+}
+
+namespace Luminorix {
+
+// Writes a configuration file in the current layout and brings the 2.3 layouts
+// up to date in place. Works on a file of its own; the caller puts it in place.
+class NewConfiguration : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Opens the settings file at filePath, read with codec (none: the library's default).
+    NewConfiguration(const QString& filePath, QTextCodec* codec, QObject* parent = nullptr);
+    ~NewConfiguration() override;
+
+    void writeGeneralSection(const QString& workMode, bool runAtBoot, const QString& version,
+                             const QString& language);
+    void writeDevice(const OldDeviceConfig& device);
+    void writeSmtp(const OldSmtpConfig& smtp);
+    void stampVersion(const QString& version, const QString& language);
+    // Regroups computers that own events and consumes the events it writes.
+    void writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>* groups, OldGroup* ungrouped);
+
+    void migrateUpsModels();
+    void resetUsbPaths();
+    void migrateEvents();
+    void migrateRtEvents();
+
+    // Writes the file; false with the reason when that failed.
+    bool finish(QString* error);
+
+    static QString mapUpsModel(const QString& model);
+    static bool isExtendedModel(const QString& model);
+    // Empty, or display name, start condition and end condition.
+    static QStringList defaultEventDefinition(const QString& model, const QString& key, int number);
+    static QStringList defaultRtEventDefinition(const QString& model, const QString& key, int number);
+
+private:
+    void writeEvents(const OldEvent& event, int& n, int parent);
+    void writeEvent(const OldEvent& event, const Converter::Action& action, int n, int parent);
+    void applyDefinition(const QStringList& definition);
+
+    // Key access in the current section that ignores letter case, as on Windows.
+    QStringList storedKeys(const QString& key) const;
+    QVariant foldedValue(const QString& key, const QVariant& defaultValue = QVariant()) const;
+    void setFoldedValue(const QString& key, const QVariant& value);
+    void removeFolded(const QString& key);
+
+    // Device sections and, per device number, its event sections, in the store's order.
+    QStringList deviceSections() const;
+    QMap<QString, QStringList> eventSectionsByDevice() const;
+
+    QSettings* settings;
+};
+
+} // namespace Luminorix

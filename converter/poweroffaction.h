@@ -1,0 +1,21 @@
+#pragma once
+
+#include "action.h"
+
+#include <QString>
+
+namespace Converter {
+
+class PowerOffAction : public Action
+{
+public:
+    void save(QSettings* settings) const override;
+    void load(const CaselessSettings& settings) override;
+
+    QString type;
+    bool standbyUps = false;
+    QString vms_action_ids;
+    int delay_time = 0;
+};
+
+} // namespace Converter

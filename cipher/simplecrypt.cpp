@@ -125,6 +125,10 @@ bool inflatePayload(const char* data, int size, QByteArray* out)
         return expected == 0; // how qCompress stores empty data
     if (expected > SimpleCrypt::maxUncompressedSize)
         return false;
+    // Deflate expands at most 1032-fold; a larger claim cannot be honest, and
+    // turning it away here spares a useless allocation of up to the cap.
+    if (quint64(expected) > quint64(size - 4) * 1032u)
+        return false;
 
     QByteArray result(int(expected), Qt::Uninitialized);
     z_stream stream;

@@ -196,6 +196,9 @@ void TestCipher::handBuiltDecrypts_data()
     QTest::newRow("random byte 0xFF") << testKey << handBuild(testKey, 0x02, text, char(0xFF)) << text;
     QTest::newRow("empty payload, 4 zero bytes compressed")
         << testKey << handBuild(testKey, 0x03, QByteArray(4, '\0')) << QByteArray();
+    // Zeros come close to deflate's 1032-fold limit, which decryption relies on.
+    const QByteArray zeros(int(SimpleCrypt::maxUncompressedSize), '\0');
+    QTest::newRow("zeros, exactly the cap") << testKey << handBuild(testKey, 0x03, qCompress(zeros, 9)) << zeros;
     // Not what qCompress makes of empty data, but what it would accept.
     QTest::newRow("empty zlib stream declared 0")
         << testKey << handBuild(testKey, 0x03, QByteArray(4, '\0') + zlibStream(QByteArray()))

@@ -42,7 +42,10 @@ int IniText::firstDamagedLine(const QByteArray& bytes)
         const QByteArray trimmed = line.trimmed();
         const bool isContinuation = continued;
         continued = trimmed.endsWith('\\');
-        if (isContinuation || trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#'))
+        // The library reads only ";" as a comment, and takes a byte order mark for part of the line.
+        if (lineNumber == 1 && line.startsWith("\xef\xbb\xbf"))
+            return lineNumber;
+        if (isContinuation || trimmed.isEmpty() || trimmed.startsWith(';'))
             continue;
         if (trimmed.startsWith('[')) {
             if (!trimmed.contains(']'))

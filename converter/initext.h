@@ -16,8 +16,9 @@ public:
     // Latin-1 reading with \x escapes, which is all a file it wrote contains).
     static QTextCodec* codecFor(const QByteArray& bytes);
 
-    // 1-based number of the first line that no settings file holds (control
-    // bytes, a line that is neither a section, a key nor a comment); 0 if none.
+    // 1-based number of the first line that the library cannot read as part of a
+    // settings file (control bytes, a byte order mark, a line that is neither a
+    // section, a key nor a ";" comment); 0 if none.
     static int firstDamagedLine(const QByteArray& bytes);
 };
 

@@ -174,7 +174,7 @@ qlonglong OldConfiguration::readCount(const QString& key)
     if (!ok) {
         const QString error = translate("Plik %1 zawiera uszkodzoną wartość %2: \"%3\"; plik nie zostanie "
                                         "przekonwertowany.")
-                                  .arg(QDir::toNativeSeparators(m_filePath), key, text);
+                                  .arg(QDir::toNativeSeparators(m_filePath), key.toLower(), text);
         note(&m_errors, error);
         return 0;
     }

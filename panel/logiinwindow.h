@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QDialog>
+
+class QTimer;
+namespace Luminorix {
+class UpsSocketController;
+}
+namespace Ui {
+class LogiInWindow;
+}
+
+// Administrator login. The service only hands out the digest of its password;
+// the typed password is hashed and compared here, and nothing typed is sent.
+class LogiInWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    LogiInWindow(Luminorix::UpsSocketController* controller, QWidget* parent = nullptr);
+    ~LogiInWindow() override;
+
+signals:
+    void getPassword();
+    void enableAdminButtons();
+
+public slots:
+    // Asks the service for the digest; the dialog stays open for the answer.
+    void accept() override;
+    void comparePasswords(QString pass);
+    void noResponseTimeout();
+    void displayHint();
+
+private:
+    Ui::LogiInWindow* ui;
+    QTimer* answerTimer;
+    Luminorix::UpsSocketController* controller;
+};

@@ -198,7 +198,8 @@ void TestCipher::handBuiltDecrypts_data()
         << testKey << handBuild(testKey, 0x03, QByteArray(4, '\0')) << QByteArray();
     // Zeros come close to deflate's 1032-fold limit, which decryption relies on.
     const QByteArray zeros(int(SimpleCrypt::maxUncompressedSize), '\0');
-    QTest::newRow("zeros, exactly the cap") << testKey << handBuild(testKey, 0x03, qCompress(zeros, 9)) << zeros;
+    QTest::newRow("zeros, exactly the cap")
+        << testKey << handBuild(testKey, 0x03, qCompress(zeros, 9)) << zeros;
     // Not what qCompress makes of empty data, but what it would accept.
     QTest::newRow("empty zlib stream declared 0")
         << testKey << handBuild(testKey, 0x03, QByteArray(4, '\0') + zlibStream(QByteArray()))
@@ -365,8 +366,9 @@ void TestCipher::decryptFailures_data()
     QTest::newRow("damaged zlib data") << handBuild(testKey, 0x03, damaged) << 3 << QString();
     QTest::newRow("truncated zlib data")
         << handBuild(testKey, 0x03, packed.left(packed.size() - 8)) << 3 << QString();
-    QTest::newRow("not zlib at all") << handBuild(testKey, 0x03, withDeclaredSize("\0\0\0\0garbage!", 8)) << 3
-                                     << QString();
+    QTest::newRow("not zlib at all") << handBuild(testKey, 0x03,
+                                                  withDeclaredSize(QByteArray("\0\0\0\0garbage!", 12), 8))
+                                     << 3 << QString();
     QTest::newRow("empty payload, compressed") << handBuild(testKey, 0x03, QByteArray()) << 3 << QString();
     QTest::newRow("size prefix cut short") << handBuild(testKey, 0x03, QByteArray(3, '\0')) << 3 << QString();
     QTest::newRow("4 bytes, non-zero size")

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTextCodec>
 #include <cipherwrappers.h>
 #include <fixedkeys.h>
@@ -24,7 +25,13 @@ QByteArray IniFixture::readFile(const QString& path)
 
 QMap<QString, QString> IniFixture::keyValues(const QString& path)
 {
-    QSettings settings(path, QSettings::IniFormat);
+    // The library keeps what a settings object of this process wrote to a path;
+    // a fresh copy makes it parse the bytes on disk.
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("copy.ini"));
+    if (!QFile::copy(path, copy))
+        return {};
+    QSettings settings(copy, QSettings::IniFormat);
     settings.setIniCodec(QTextCodec::codecForName("UTF-8"));
     QMap<QString, QString> values;
     const QStringList keys = settings.allKeys();
@@ -32,7 +39,7 @@ QMap<QString, QString> IniFixture::keyValues(const QString& path)
         const QVariant value = settings.value(key);
         if (value.type() == QVariant::StringList)
             values.insert(key,
-                          QLatin1Char('[') + value.toStringList().join(QLatin1Char('|')) + QLatin1Char(']'));
+                          QLatin1Char('[') + value.toStringList().join(QLatin1Char(' ')) + QLatin1Char(']'));
         else
             values.insert(key, value.toString());
     }

@@ -16,10 +16,12 @@ class TestOldConfiguration : public QObject
 
 private:
     QTemporaryDir dir;
+    int files = 0;
 
     std::unique_ptr<OldConfiguration> open(const QByteArray& text)
     {
-        const QString path = dir.filePath(QStringLiteral("config.ini"));
+        // A new name each time: the settings library caches what it read by path.
+        const QString path = dir.filePath(QStringLiteral("config%1.ini").arg(++files));
         if (!IniFixture::writeFile(path, text))
             return nullptr;
         return std::make_unique<OldConfiguration>(path);

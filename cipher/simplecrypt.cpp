@@ -7,7 +7,7 @@
 #include <zlib.h>
 
 namespace {
-// The service expects these exact signatures as the context of the warnings.
+// Warnings carry the core operation as their context, whichever overload led there.
 const char encryptSignature[] = "QByteArray SimpleCrypt::encryptToByteArray(QByteArray)";
 const char decryptSignature[] = "QByteArray SimpleCrypt::decryptToByteArray(QByteArray)";
 

@@ -29,36 +29,31 @@ QByteArray ReplyBuilder::flat(const QString& root, const SimDevice::Entries& chi
     return "<" + tag + ">" + body + "</" + tag + ">";
 }
 
-QByteArray ReplyBuilder::parameterChain(const QString& root, const SimDevice::Entries& parameters,
-                                        const QString& attributes)
+QByteArray ReplyBuilder::parameterMap(const QString& root, const SimDevice::Entries& parameters,
+                                      const QString& attributes)
 {
-    QByteArray open = "<" + root.toUtf8();
+    QByteArray out = "<" + root.toUtf8();
     if (!attributes.isEmpty())
-        open += " " + attributes.toUtf8();
-    open += ">";
-    QByteArray close = "</" + root.toUtf8() + ">";
-    QByteArray opening;
-    QByteArray closing;
+        out += " " + attributes.toUtf8();
+    out += ">";
     for (const auto& p : parameters) {
         if (p.second.isEmpty())
             continue;
-        const QByteArray tag = p.first.toUtf8();
-        opening += "<" + tag + ">" + escape(p.second);
-        closing.prepend("</" + tag + ">");
+        out += element(p.first, p.second) + escape(p.second);
     }
-    return open + opening + closing + close;
+    return out + "</" + root.toUtf8() + ">";
 }
 
 QByteArray ReplyBuilder::deviceState(const SimDevice::Entries& parameters, bool upsFound, bool properDevice)
 {
-    return parameterChain(
+    return parameterMap(
         QStringLiteral("ups_device_state"), parameters,
         QStringLiteral("isUpsFound=\"%1\" isProperDevice=\"%2\"").arg(flag(upsFound), flag(properDevice)));
 }
 
 QByteArray ReplyBuilder::configuration(const SimDevice::Entries& parameters)
 {
-    return parameterChain(QStringLiteral("ups_configuration"), parameters);
+    return parameterMap(QStringLiteral("ups_configuration"), parameters);
 }
 
 QByteArray ReplyBuilder::modelList(const QList<SimDevice>& devices)

@@ -21,12 +21,16 @@ public:
     // <root>…children…</root> from (name, text) pairs, flat.
     static QByteArray flat(const QString& root, const SimDevice::Entries& children);
 
-    // Each parameter is nested inside the one before it. The panel reads a
-    // parameter map by stepping from one element's text straight to the next
-    // element's start, which a flat list of siblings would not give it; empty
-    // values are left out for the same reason.
-    static QByteArray parameterChain(const QString& root, const SimDevice::Entries& parameters,
-                                     const QString& attributes = QString());
+    // A parameter map: each parameter element is followed by its value once
+    // more as bare text. The panel's reading steps take a key wherever they
+    // stop at a tag and the value from the one token after it; after an end
+    // tag that token is this bare text, so the next step lands on the next
+    // element's start instead of its text, and no parameter is skipped. A
+    // reader that takes each child element whole just passes the bare text by.
+    // Empty values are left out: they would make the stepping reader skip the
+    // parameter after them.
+    static QByteArray parameterMap(const QString& root, const SimDevice::Entries& parameters,
+                                   const QString& attributes = QString());
     static QByteArray deviceState(const SimDevice::Entries& parameters, bool upsFound = true,
                                   bool properDevice = true);
     static QByteArray configuration(const SimDevice::Entries& parameters);

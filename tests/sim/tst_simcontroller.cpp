@@ -1,0 +1,450 @@
+// The control panel's client against the stand-in, over loopback: start-up,
+// polling, reconnecting, the demo world's answers and hostile traffic.
+#include "framecodec.h"
+#include "helpers.h"
+#include "lxtest.h"
+#include "replybuilder.h"
+#include "signalcounter.h"
+#include "simserver.h"
+#include "simworld.h"
+#include "upssocketcontroller.h"
+
+#include <QSignalSpy>
+#include <memory>
+
+using namespace LxSim;
+using Luminorix::UpsSocketController;
+
+Q_DECLARE_METATYPE(LxSim::Fault)
+
+namespace {
+// What the controller does with the connection after a fault.
+enum class Outcome
+{
+    Stays,     // keeps the connection and reads on
+    Aborts,    // drops it as bad data and waits a full interval before the next attempt
+    PeerCloses // sees the service close it and tries again at once
+};
+
+const QStringList startupNames = {"get_ups_model_list",
+                                  "get_available_ports",
+                                  "get_debugging_status",
+                                  "get_service_version",
+                                  "get_shutdown_timers",
+                                  "get_virtualization_center_enabled",
+                                  "get_virtualization_center_version"};
+
+QString plainRequest(const QString& name, const QString& pass)
+{
+    return QStringLiteral("<%1><pass>%2</pass></%1>").arg(name, pass);
+}
+} // namespace
+
+Q_DECLARE_METATYPE(Outcome)
+
+class TestSimController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startupSeriesThenConfiguration();
+    void pollCycle();
+    void defaultsReachThePanel();
+    void deviceStateFollowsSelection();
+    void reconnectsAfterServiceRestart();
+    void hostileInput_data();
+    void hostileInput();
+    void splitFrameArrivesInPieces();
+    void worldAddsDevice();
+    void worldChangesDevice();
+    void worldRemovesDevice();
+    void worldSetsParameters();
+    void worldChangesAdminPassword();
+
+private:
+    // Connects and waits for the answers to the start-up series and the first tick.
+    void settle();
+    QVector<Luminorix::Utils::Ups> lastModelList(int expectedCount);
+
+    std::unique_ptr<SimServer> server;
+    std::unique_ptr<SimWorld> world;
+    std::unique_ptr<UpsSocketController> controller;
+};
+
+void TestSimController::init()
+{
+    server = std::make_unique<SimServer>();
+    world = std::make_unique<SimWorld>();
+    world->loadDemo();
+    world->install(server->responder());
+    QVERIFY(server->listen(QHostAddress::LocalHost, 0));
+
+    controller = std::make_unique<UpsSocketController>(server->port());
+    UpsSocketController::Timing timing;
+    // Long intervals: the tests drive ticks and retries by calling the slots.
+    timing.reconnectMs = 600000;
+    timing.pollMs = 600000;
+    timing.startupPauseMs = 0;
+    controller->setTiming(timing);
+}
+
+void TestSimController::cleanup()
+{
+    controller.reset();
+    server.reset();
+    world.reset();
+}
+
+void TestSimController::settle()
+{
+    QSignalSpy configuration(controller.get(), &UpsSocketController::upsConfiguration);
+    controller->startReconnecting();
+    QTRY_COMPARE(server->requests().size(), 8);
+    // Replies come in request order; the configuration is the last.
+    QTRY_COMPARE(configuration.size(), 1);
+}
+
+QVector<Luminorix::Utils::Ups> TestSimController::lastModelList(int expectedCount)
+{
+    QSignalSpy models(controller.get(), &UpsSocketController::upsModelMessageReceived);
+    if (!models.wait(5000) || models.isEmpty())
+        return {};
+    const auto list = models.last().first().value<QVector<Luminorix::Utils::Ups>>();
+    if (list.size() != expectedCount)
+        qWarning("model list of %d devices, expected %d", list.size(), expectedCount);
+    return list;
+}
+
+void TestSimController::startupSeriesThenConfiguration()
+{
+    const QString digest = hashPassword("Quillmarberon");
+    controller->setPassword(digest);
+    settle();
+
+    QStringList expected;
+    for (const QString& name : startupNames)
+        expected << plainRequest(name, digest);
+    expected << plainRequest("get_ups_configuration", digest);
+    QStringList got;
+    for (const SimRequest& r : server->requests())
+        got << r.raw;
+    QCOMPARE(got, expected);
+    for (const SimRequest& r : server->requests())
+        QCOMPARE(r.pass, digest);
+}
+
+void TestSimController::pollCycle()
+{
+    settle();
+    server->clearRequests();
+    for (int tick = 0; tick < 3; ++tick)
+        controller->getUpsDeviceData();
+    QTRY_COMPARE(server->requests().size(), 5);
+    QStringList got;
+    for (const SimRequest& r : server->requests())
+        got << r.raw;
+    QCOMPARE(got, (QStringList{plainRequest("get_ups_current_status_list", ""),
+                               plainRequest("get_ups_device_state", ""),
+                               plainRequest("get_ups_current_status_list", ""),
+                               plainRequest("get_ups_device_state", ""),
+                               plainRequest("get_ups_configuration", "")}));
+}
+
+void TestSimController::defaultsReachThePanel()
+{
+    QSignalSpy models(controller.get(), &UpsSocketController::upsModelMessageReceived);
+    QSignalSpy ports(controller.get(), &UpsSocketController::availablePortsReceived);
+    QSignalSpy debugging(controller.get(), &UpsSocketController::debugModeEnabled);
+    QSignalSpy version(controller.get(), &UpsSocketController::serviceVersionReceived);
+    QSignalSpy countdown(controller.get(), &UpsSocketController::showCountdownTimer);
+    QSignalSpy vcEnabled(controller.get(), &UpsSocketController::virtualizationCenterEnabledReceived);
+    QSignalSpy vcVersion(controller.get(), &UpsSocketController::virtualizationCenterVersionReceived);
+    QSignalSpy configuration(controller.get(), &UpsSocketController::upsConfiguration);
+    QSignalSpy statuses(controller.get(), &UpsSocketController::upsCurrentStatusListReceived);
+    QSignalSpy state(controller.get(), &UpsSocketController::upsDeviceState);
+    QSignalSpy unknown(controller.get(), &UpsSocketController::dataFromUps);
+    settle();
+    controller->getUpsDeviceData();
+    QTRY_COMPARE(state.size(), 1);
+    QCOMPARE(unknown.size(), 0);
+
+    QCOMPARE(models.size(), 1);
+    const auto ups = models.first().first().value<QVector<Luminorix::Utils::Ups>>();
+    QStringList ids;
+    for (const auto& u : ups)
+        ids << u.id;
+    QCOMPARE(ids, (QStringList{"1", "2", "3", "4", "5", "6"}));
+    QCOMPARE(ups[0].model_name, QString("Harrier33_SNMP"));
+    QCOMPARE(ups[0].user_defined_name, QString("Server room"));
+    QCOMPARE(ups[0].ip, QString("192.168.10.21"));
+    // The virtual UPS's own fields, not its neighbour's carried over.
+    QCOMPARE(ups[3].model_name, QString("Virtual_Device"));
+    QCOMPARE(ups[3].phy_ids, (QStringList{"2", "3"}));
+    QCOMPARE(ups[3].communication, QString());
+    QCOMPARE(ups[5].com_port, QString("COM3"));
+
+    QCOMPARE(ports.size(), 1);
+    const auto portList = ports.first().first().value<QList<Luminorix::Utils::SerialPort>>();
+    QCOMPARE(portList.size(), 4);
+    for (const auto& p : portList)
+        QCOMPARE(p.is_port_free, p.com_port != "COM3");
+
+    QCOMPARE(debugging.first().first().toBool(), false);
+    QCOMPARE(version.first().first().toString(), QString("2.6.0"));
+    using Timers = QList<QPair<int, int>>;
+    QVERIFY(countdown.first().first().value<Timers>().isEmpty());
+    QCOMPARE(vcEnabled.first().first().toBool(), true);
+    QCOMPARE(vcVersion.first().first().toString(), QString("1"));
+
+    // One record per device, none made up by a wrapper's end tag.
+    QCOMPARE(statuses.size(), 1);
+    const auto status = statuses.first().first().value<QVector<Luminorix::Utils::currentDeviceStatus>>();
+    QCOMPARE(status.size(), 6);
+    for (int i = 0; i < status.size(); ++i)
+        QCOMPARE(status[i].id, i + 1);
+    QVERIFY(status[1].parallel_unit && status[1].master);
+    QCOMPARE(status[2].unit_address, std::string("2"));
+    QCOMPARE(status[4].status, std::string("genset_on"));
+    QVERIFY(!status[4].ups_shutdown_supported);
+    QVERIFY(status[0].connected && status[0].power_compensation);
+
+    // Every parameter of the selected device arrives, none is lost to the layout.
+    const SimDevice* first = world->device("1");
+    const auto map = state.first().first().value<QMap<QString, QString>>();
+    QCOMPARE(map.value("isUpsFound"), QString("1"));
+    QCOMPARE(map.value("isProperDevice"), QString("1"));
+    QCOMPARE(map.size(), first->deviceState().size() + 2);
+    for (const auto& entry : first->deviceState()) {
+        QString value = entry.second;
+        if (entry.first != "events")
+            value.replace(";", " / ");
+        QCOMPARE(map.value(entry.first), value);
+    }
+    QCOMPARE(map.value("output_load").split(" / ").size(), 3);
+    QCOMPARE(map.value("messages"), QString("27\n59"));
+
+    const auto parameters = configuration.first().first().value<QMap<QString, QString>>();
+    QCOMPARE(parameters, first->configuration);
+}
+
+void TestSimController::deviceStateFollowsSelection()
+{
+    settle();
+    QSignalSpy state(controller.get(), &UpsSocketController::upsDeviceState);
+    controller->sendChangeUpsOnInterface(5);
+    controller->getUpsDeviceData();
+    QTRY_COMPARE(state.size(), 1);
+    const auto map = state.first().first().value<QMap<QString, QString>>();
+    QCOMPARE(map.value("device_status"), QString("genset_on"));
+    QVERIFY(map.contains("fuel_level"));
+    QVERIFY(map.contains("serial_number"));
+    QCOMPARE(server->requests().at(8).raw, QString("<change_device_on_interface><pass></pass><id>5</id>"
+                                                   "</change_device_on_interface>"));
+}
+
+void TestSimController::reconnectsAfterServiceRestart()
+{
+    QSignalSpy errors(controller.get(), &UpsSocketController::socketError);
+    QSignalSpy connectedSpy(controller.get(), &UpsSocketController::upsConnected);
+    settle();
+    QCOMPARE(connectedSpy.size(), 1);
+
+    server->stop();
+    QTRY_VERIFY(!controller->isPolling());
+    QVERIFY(controller->isReconnecting());
+    QTRY_VERIFY(errors.size() >= 1);
+
+    QVERIFY(server->restart());
+    server->clearRequests();
+    controller->tryToConnect(); // the reconnect timer's tick
+    QTRY_COMPARE(connectedSpy.size(), 2);
+    QTRY_COMPARE(server->requests().size(), 9);
+    QVERIFY(!controller->isReconnecting());
+    QVERIFY(controller->isPolling());
+    // The poll cycle goes on where it stopped: the configuration was asked
+    // last, so the first tick now asks for the status list and device state.
+    const QStringList expected =
+        startupNames + QStringList{"get_ups_current_status_list", "get_ups_device_state"};
+    QCOMPARE(server->requestNames(), expected);
+}
+
+void TestSimController::hostileInput_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QStringList>("shown"); // messages of each showMessage emitted, joined by '|'
+
+    QTest::newRow("split into bytes") << Fault::SplitBytes << Outcome::Stays << QStringList{"hello"};
+    QTest::newRow("two frames in one write")
+        << Fault::TwoFramesOneWrite << Outcome::Stays << QStringList{"hello", "again"};
+    QTest::newRow("header alone") << Fault::HeaderOnly << Outcome::Stays << QStringList();
+    QTest::newRow("length 0") << Fault::ZeroLength << Outcome::Aborts << QStringList();
+    QTest::newRow("length over bound") << Fault::OversizeLength << Outcome::Aborts << QStringList();
+    QTest::newRow("wrong key") << Fault::WrongKey << Outcome::Aborts << QStringList();
+    QTest::newRow("flipped byte") << Fault::FlippedByte << Outcome::Aborts << QStringList();
+    QTest::newRow("damaged zlib") << Fault::DamagedZlib << Outcome::Aborts << QStringList();
+    QTest::newRow("not xml") << Fault::MalformedXml << Outcome::Aborts << QStringList();
+    QTest::newRow("cut in first tag") << Fault::TruncatedXml << Outcome::Aborts << QStringList();
+    // An error after the first tokens ends the reading with what was read;
+    // the connection stays.
+    QTest::newRow("cut before root end") << Fault::UnterminatedXml << Outcome::Stays << QStringList{"hello"};
+    QTest::newRow("closed mid-frame") << Fault::CloseMidFrame << Outcome::PeerCloses << QStringList();
+}
+
+void TestSimController::hostileInput()
+{
+    QFETCH(Fault, fault);
+    QFETCH(Outcome, outcome);
+    QFETCH(QStringList, shown);
+
+    settle();
+    SignalCounter counter(controller.get(), {"upsConnected", "socketError", "showMessage"});
+    QSignalSpy messages(controller.get(), &UpsSocketController::showMessage);
+    QSignalSpy came(server.get(), &SimServer::clientConnected);
+    QSignalSpy gone(server.get(), &SimServer::clientDisconnected);
+
+    const QByteArray reply = ReplyBuilder::showMessage({"hello"});
+    const QByteArray second = ReplyBuilder::showMessage({"again"});
+    server->inject(fault, reply, second);
+
+    switch (outcome) {
+    case Outcome::Stays:
+        if (fault == Fault::HeaderOnly) {
+            // Exactly a header is not read; the frame is handled once its body comes.
+            QTRY_COMPARE(controller->socket()->bytesAvailable(), qint64(4));
+            QCoreApplication::processEvents();
+            QCOMPARE(messages.size(), 0);
+            server->pushRaw(FrameCodec::encode(reply).mid(FrameCodec::headerSize));
+            shown = QStringList{"hello"};
+        }
+        QTRY_COMPARE(messages.size(), shown.size());
+        for (int i = 0; i < shown.size(); ++i)
+            QCOMPARE(messages[i].first().value<QVector<QString>>().toList(), QStringList(shown[i]));
+        // Still in step with the stream.
+        server->push(ReplyBuilder::serviceVersion("2.6.1"));
+        QTRY_COMPARE(counter.total(), 1);
+        QCOMPARE(counter.fired(), QStringList(QString("serviceVersionReceived x1")));
+        QVERIFY(controller->isPolling());
+        QCOMPARE(gone.size(), 0);
+        break;
+    case Outcome::Aborts:
+        QTRY_COMPARE(gone.size(), 1);
+        QVERIFY(controller->isReconnecting());
+        // No storm: the next attempt waits for the reconnect interval.
+        QTest::qWait(200);
+        QCOMPARE(came.size(), 0);
+        QCOMPARE(messages.size(), 0);
+        QCOMPARE(counter.fired(), QStringList());
+        controller->tryToConnect();
+        QTRY_COMPARE(came.size(), 1);
+        QTRY_VERIFY(controller->isPolling());
+        break;
+    case Outcome::PeerCloses:
+        QTRY_COMPARE(gone.size(), 1);
+        QCOMPARE(messages.size(), 0);
+        QCOMPARE(counter.fired(), QStringList());
+        // A closed connection is retried at once, without waiting for the interval.
+        QTRY_COMPARE(came.size(), 1);
+        QTRY_VERIFY(controller->isPolling());
+        break;
+    }
+}
+
+void TestSimController::splitFrameArrivesInPieces()
+{
+    settle();
+    QSignalSpy reads(controller->socket(), &QIODevice::readyRead);
+    QSignalSpy messages(controller.get(), &UpsSocketController::showMessage);
+    server->inject(Fault::SplitBytes, ReplyBuilder::showMessage({"hello"}));
+    QTRY_COMPARE(messages.size(), 1);
+    // Otherwise the test above would not have split anything.
+    QVERIFY2(reads.size() > 1, qPrintable(QString::number(reads.size())));
+}
+
+void TestSimController::worldAddsDevice()
+{
+    settle();
+    Luminorix::Utils::Ups ups;
+    ups.model_name = "KitePro_USB";
+    ups.communication = "usb";
+    ups.user_defined_name = "Lab";
+    controller->setNewUps(ups);
+    const auto list = lastModelList(7);
+    QCOMPARE(list.size(), 7);
+    QCOMPARE(list.last().id, QString("7"));
+    QCOMPARE(list.last().model_name, QString("KitePro_USB"));
+    QCOMPARE(list.last().user_defined_name, QString("Lab"));
+    QVERIFY(world->device("7"));
+}
+
+void TestSimController::worldChangesDevice()
+{
+    settle();
+    Luminorix::Utils::Ups ups;
+    ups.id = "6";
+    ups.model_name = "KitePro_Rack_RS232";
+    ups.communication = "rs232";
+    ups.com_port = "COM1";
+    ups.user_defined_name = "Front desk";
+    controller->changeUps(ups);
+    const auto list = lastModelList(6);
+    QCOMPARE(list.size(), 6);
+    QCOMPARE(list[5].com_port, QString("COM1"));
+    QCOMPARE(list[5].user_defined_name, QString("Front desk"));
+    // The device dialog sends empty log settings; they are not the device's to lose.
+    QCOMPARE(list[5].log_time_interval, QString("60"));
+
+    QSignalSpy ports(controller.get(), &UpsSocketController::availablePortsReceived);
+    controller->getAvailablePorts();
+    QTRY_COMPARE(ports.size(), 1);
+    for (const auto& p : ports.first().first().value<QList<Luminorix::Utils::SerialPort>>())
+        QCOMPARE(p.is_port_free, p.com_port != "COM1");
+}
+
+void TestSimController::worldRemovesDevice()
+{
+    settle();
+    controller->removeUps("2");
+    const auto list = lastModelList(5);
+    QStringList ids;
+    for (const auto& u : list)
+        ids << u.id;
+    QCOMPARE(ids, (QStringList{"1", "3", "4", "5", "6"}));
+    QCOMPARE(list[2].phy_ids, QStringList(QString("3")));
+}
+
+void TestSimController::worldSetsParameters()
+{
+    settle();
+    controller->setUpsConfiguration({{"eco_mode", "1"}, {"sound_alarm", "0"}});
+    QSignalSpy configuration(controller.get(), &UpsSocketController::upsConfiguration);
+    controller->getUpsConfiguration();
+    QTRY_COMPARE(configuration.size(), 1);
+    const auto map = configuration.first().first().value<QMap<QString, QString>>();
+    QCOMPARE(map.value("eco_mode"), QString("1"));
+    QCOMPARE(map.value("sound_alarm"), QString("0"));
+    QCOMPARE(map.value("battery_test_time"), QString("10"));
+    QCOMPARE(map.value("output_voltage_option"), QString("230;220;230;240"));
+}
+
+void TestSimController::worldChangesAdminPassword()
+{
+    settle();
+    QSignalSpy digests(controller.get(), &UpsSocketController::adminPassFromConfig);
+    QSignalSpy changed(controller.get(), &UpsSocketController::passwordChanged);
+    controller->getPassword();
+    QTRY_COMPARE(digests.size(), 1);
+    QCOMPARE(digests.first().first().toString(), hashPassword("Quillmarberon"));
+
+    controller->changePassword({{"new_password", "Tarnwick"}});
+    QTRY_COMPARE(changed.size(), 1);
+    controller->getPassword();
+    QTRY_COMPARE(digests.size(), 2);
+    QCOMPARE(digests.last().first().toString(), hashPassword("Tarnwick"));
+}
+
+LX_TEST_GUILESS_MAIN(TestSimController)
+#include "tst_simcontroller.moc"

@@ -1,0 +1,494 @@
+// The stand-in on its own, driven by a bare client over loopback.
+#include "cipherforge.h"
+#include "cipherwrappers.h"
+#include "faultplan.h"
+#include "fixedkeys.h"
+#include "framecodec.h"
+#include "framereader.h"
+#include "lxtest.h"
+#include "replybuilder.h"
+#include "simplecrypt.h"
+#include "simserver.h"
+#include "simtestclient.h"
+#include "simworld.h"
+
+#include <QCryptographicHash>
+#include <QSignalSpy>
+#include <QXmlStreamReader>
+#include <memory>
+
+using namespace LxSim;
+
+Q_DECLARE_METATYPE(LxSim::Fault)
+
+namespace {
+// Every frame in `bytes`, deciphered; the reader's state after the last one.
+QStringList decodeFrames(const QByteArray& bytes, FrameReader::Status* last)
+{
+    FrameReader reader;
+    reader.append(bytes);
+    QStringList texts;
+    QByteArray cipherText;
+    FrameReader::Status status;
+    while ((status = reader.next(&cipherText)) == FrameReader::Status::Frame)
+        texts.append(decryptMessage(cipherText));
+    *last = status;
+    return texts;
+}
+
+// The panel's reading steps for a parameter map: a key wherever
+// readNextStartElement stops, the value from the single token after it.
+QMap<QString, QString> readStepping(const QByteArray& text)
+{
+    QMap<QString, QString> map;
+    QXmlStreamReader r(text);
+    r.readNext();
+    r.readNext(); // on the root
+    while (!r.atEnd()) {
+        r.readNextStartElement();
+        const QString key = r.name().toString();
+        r.readNext();
+        const QString value = r.text().toString();
+        if (!value.isEmpty())
+            map.insert(key, value);
+    }
+    return map;
+}
+
+// A reader that takes each child of the root whole.
+QMap<QString, QString> readWhole(const QByteArray& text)
+{
+    QMap<QString, QString> map;
+    QXmlStreamReader r(text);
+    r.readNextStartElement(); // the root
+    while (r.readNextStartElement()) {
+        const QString key = r.name().toString();
+        map.insert(key, r.readElementText(QXmlStreamReader::IncludeChildElements));
+    }
+    return map;
+}
+
+bool firstTokenIsError(const QString& text)
+{
+    QXmlStreamReader reader(text);
+    reader.readNext(); // the start of the document
+    reader.readNext();
+    return reader.hasError();
+}
+} // namespace
+
+class TestSimServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startupAnswers_data();
+    void startupAnswers();
+    void logsRequests_data();
+    void logsRequests();
+    void scriptReplacesDefaultUntilCleared();
+    void scriptOnceAnswersOneRequest();
+    void emptyScriptSilences();
+    void delayedReplyLetsLaterOnesPass();
+    void pushReachesEveryClient();
+    void requestSplitOrJoinedByClient();
+    void oversizeFrameFromClientDropsIt();
+    void undecipherableFrameIsSkipped();
+    void stopAndRestart();
+
+    void faultPlans_data();
+    void faultPlans();
+    void damagedZlibPassesChecksum();
+    void wrongKeyIsAnotherKey();
+    void forgedTextMatchesCipher();
+    void parameterMapSuitsBothReaders_data();
+    void parameterMapSuitsBothReaders();
+
+private:
+    std::unique_ptr<SimServer> server;
+    std::unique_ptr<SimWorld> world;
+    std::unique_ptr<SimTestClient> client;
+};
+
+void TestSimServer::init()
+{
+    server = std::make_unique<SimServer>();
+    world = std::make_unique<SimWorld>();
+    world->loadDemo();
+    world->install(server->responder());
+    QVERIFY(server->listen(QHostAddress::LocalHost, 0));
+    client = std::make_unique<SimTestClient>();
+    QVERIFY(client->connectTo(server->port()));
+    QTRY_COMPARE(server->clientCount(), 1);
+}
+
+void TestSimServer::cleanup()
+{
+    client.reset();
+    server.reset();
+    world.reset();
+}
+
+void TestSimServer::startupAnswers_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QString>("reply");
+
+    const QString digest =
+        QString::fromLatin1(QCryptographicHash::hash("Quillmarberon", QCryptographicHash::Md5).toHex());
+    QTest::newRow("version") << "get_service_version"
+                             << "<service_version>2.6.0</service_version>";
+    QTest::newRow("debugging") << "get_debugging_status"
+                               << "<debugging_disabled></debugging_disabled>";
+    QTest::newRow("timers") << "get_shutdown_timers"
+                            << "<show_countdown></show_countdown>";
+    QTest::newRow("vc enabled") << "get_virtualization_center_enabled"
+                                << "<virtualization_center_enabled></virtualization_center_enabled>";
+    QTest::newRow("vc version") << "get_virtualization_center_version"
+                                << "<virtualization_center_version>1</virtualization_center_version>";
+    // The panel takes is_port_free only straight after its com_port.
+    QTest::newRow("ports") << "get_available_ports"
+                           << "<available_ports><com_port>COM1</com_port><is_port_free>1</is_port_free>"
+                              "<com_port>COM2</com_port><is_port_free>1</is_port_free>"
+                              "<com_port>COM3</com_port><is_port_free>0</is_port_free>"
+                              "<com_port>COM4</com_port><is_port_free>1</is_port_free></available_ports>";
+    QTest::newRow("password digest") << "get_password"
+                                     << "<get_password>" + digest + "</get_password>";
+}
+
+void TestSimServer::startupAnswers()
+{
+    QFETCH(QString, request);
+    QFETCH(QString, reply);
+    client->sendCommand(request);
+    QTRY_COMPARE(client->replies.size(), 1);
+    QCOMPARE(client->replies.first(), reply);
+}
+
+void TestSimServer::logsRequests_data()
+{
+    QTest::addColumn<QByteArray>("raw");
+    QTest::addColumn<bool>("wellFormed");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("hasPass");
+    QTest::addColumn<QString>("pass");
+    QTest::addColumn<QStringList>("children"); // name=text, in order
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("plain") << QByteArray("<get_ups_configuration><pass>d41d</pass></get_ups_configuration>")
+                           << true << "get_ups_configuration" << true << "d41d" << QStringList() << "";
+    QTest::newRow("map form") << QByteArray(
+                                     "<get_ups_logs><pass></pass><age>newer</age>\n<type>messages</type>\n"
+                                     "</get_ups_logs>")
+                              << true << "get_ups_logs" << true << ""
+                              << QStringList{"age=newer", "type=messages"} << "";
+    QTest::newRow("record with members")
+        << QByteArray("<change_ups><pass>p</pass><model_name>Virtual_Device</model_name><id>4</id>"
+                      "<phy_id>2</phy_id><phy_id>3</phy_id></change_ups>")
+        << true << "change_ups" << true << "p"
+        << QStringList{"model_name=Virtual_Device", "id=4", "phy_id=2", "phy_id=3"} << "";
+    QTest::newRow("bare text") << QByteArray("<set_virtualization_center_enabled><pass></pass>0"
+                                             "</set_virtualization_center_enabled>")
+                               << true << "set_virtualization_center_enabled" << true << "" << QStringList()
+                               << "0";
+    QTest::newRow("nested text") << QByteArray("<groups><pass></pass><ups_id>1</ups_id><group><group_name>A"
+                                               "</group_name>\n</group></groups>")
+                                 << true << "groups" << true << "" << QStringList{"ups_id=1", "group=A\n"}
+                                 << "";
+    QTest::newRow("pass not first") << QByteArray("<remove_ups><id>1</id><pass>x</pass></remove_ups>") << true
+                                    << "remove_ups" << false << "" << QStringList{"id=1", "pass=x"} << "";
+    // An unescaped value the panel does not guard against.
+    QTest::newRow("markup in value") << QByteArray("<change_password><pass></pass><new_password>a<b"
+                                                   "</new_password>\n</change_password>")
+                                     << false << "change_password" << true << "" << QStringList() << "";
+}
+
+void TestSimServer::logsRequests()
+{
+    QFETCH(QByteArray, raw);
+    QFETCH(bool, wellFormed);
+    QFETCH(QString, name);
+    QFETCH(bool, hasPass);
+    QFETCH(QString, pass);
+    QFETCH(QStringList, children);
+    QFETCH(QString, text);
+
+    QSignalSpy received(server.get(), &SimServer::requestReceived);
+    client->send(raw);
+    QTRY_COMPARE(server->requests().size(), 1);
+    QCOMPARE(received.size(), 1);
+
+    const SimRequest request = server->requests().first();
+    QCOMPARE(request.raw, QString::fromUtf8(raw));
+    QCOMPARE(request.wellFormed, wellFormed);
+    QCOMPARE(request.connection, 1);
+    if (!wellFormed) {
+        QVERIFY(!request.error.isEmpty());
+        return;
+    }
+    QCOMPARE(request.name, name);
+    QCOMPARE(request.hasPass, hasPass);
+    QCOMPARE(request.pass, pass);
+    QStringList got;
+    for (const SimRequest::Child& c : request.children)
+        got << c.name + "=" + c.text;
+    QCOMPARE(got, children);
+    QCOMPARE(request.text, text);
+}
+
+void TestSimServer::scriptReplacesDefaultUntilCleared()
+{
+    server->responder().script("get_service_version", {"<service_version>9.9</service_version>", "<x></x>"});
+    client->sendCommand("get_service_version");
+    client->sendCommand("get_service_version");
+    QTRY_COMPARE(client->replies.size(), 4);
+    QCOMPARE(client->replies, (QStringList{"<service_version>9.9</service_version>", "<x></x>",
+                                           "<service_version>9.9</service_version>", "<x></x>"}));
+
+    server->responder().clearScript("get_service_version");
+    client->sendCommand("get_service_version");
+    QTRY_COMPARE(client->replies.size(), 5);
+    QCOMPARE(client->replies.last(), QString("<service_version>2.6.0</service_version>"));
+}
+
+void TestSimServer::scriptOnceAnswersOneRequest()
+{
+    server->responder().scriptOnce("get_password", {"<get_password>first</get_password>"});
+    server->responder().scriptOnce("get_password", {"<get_password>second</get_password>"});
+    for (int i = 0; i < 3; ++i)
+        client->sendCommand("get_password");
+    QTRY_COMPARE(client->replies.size(), 3);
+    QCOMPARE(client->replies[0], QString("<get_password>first</get_password>"));
+    QCOMPARE(client->replies[1], QString("<get_password>second</get_password>"));
+    QCOMPARE(client->replies[2], "<get_password>" + world->adminDigest() + "</get_password>");
+}
+
+void TestSimServer::emptyScriptSilences()
+{
+    server->responder().script("get_service_version", {});
+    client->sendCommand("get_service_version");
+    client->sendCommand("get_debugging_status");
+    QTRY_COMPARE(client->replies.size(), 1);
+    QCOMPARE(client->replies.first(), QString("<debugging_disabled></debugging_disabled>"));
+    QCOMPARE(server->requestNames(), (QStringList{"get_service_version", "get_debugging_status"}));
+}
+
+void TestSimServer::delayedReplyLetsLaterOnesPass()
+{
+    server->responder().script("get_service_version", {SimReply("<late></late>", 300)});
+    client->sendCommand("get_service_version");
+    client->sendCommand("get_debugging_status");
+    QTRY_COMPARE(client->replies.size(), 2);
+    QCOMPARE(client->replies, (QStringList{"<debugging_disabled></debugging_disabled>", "<late></late>"}));
+}
+
+void TestSimServer::pushReachesEveryClient()
+{
+    SimTestClient second;
+    QVERIFY(second.connectTo(server->port()));
+    QTRY_COMPARE(server->clientCount(), 2);
+    server->push(ReplyBuilder::daemonBusy(true));
+    QTRY_COMPARE(client->replies.size(), 1);
+    QTRY_COMPARE(second.replies.size(), 1);
+    QCOMPARE(client->replies.first(), QString("<daemon_is_busy></daemon_is_busy>"));
+    QCOMPARE(second.replies.first(), QString("<daemon_is_busy></daemon_is_busy>"));
+}
+
+void TestSimServer::requestSplitOrJoinedByClient()
+{
+    const QByteArray frame = FrameCodec::encode("<get_service_version><pass></pass></get_service_version>");
+    for (char byte : frame) {
+        client->sendRaw(QByteArray(1, byte));
+        QCoreApplication::processEvents();
+    }
+    QTRY_COMPARE(server->requests().size(), 1);
+
+    client->sendRaw(FrameCodec::encode("<get_debugging_status><pass></pass></get_debugging_status>") +
+                    FrameCodec::encode("<get_shutdown_timers><pass></pass></get_shutdown_timers>"));
+    QTRY_COMPARE(server->requests().size(), 3);
+    QCOMPARE(server->requestNames(),
+             (QStringList{"get_service_version", "get_debugging_status", "get_shutdown_timers"}));
+    QTRY_COMPARE(client->replies.size(), 3);
+}
+
+void TestSimServer::oversizeFrameFromClientDropsIt()
+{
+    QSignalSpy bad(server.get(), &SimServer::badFrame);
+    QSignalSpy gone(server.get(), &SimServer::clientDisconnected);
+    client->sendRaw(FrameCodec::header(FrameReader::maxFrameLength + 1) + QByteArray(16, 'x'));
+    QTRY_COMPARE(gone.size(), 1);
+    QCOMPARE(bad.size(), 1);
+    QCOMPARE(server->clientCount(), 0);
+    QTRY_COMPARE(client->socket.state(), QAbstractSocket::UnconnectedState);
+}
+
+void TestSimServer::undecipherableFrameIsSkipped()
+{
+    QSignalSpy bad(server.get(), &SimServer::badFrame);
+    client->sendRaw(FrameCodec::frame("\x03\x02garbage"));
+    client->sendCommand("get_service_version");
+    QTRY_COMPARE(client->replies.size(), 1);
+    QCOMPARE(bad.size(), 1);
+    QCOMPARE(server->requestNames(), QStringList{"get_service_version"});
+}
+
+void TestSimServer::stopAndRestart()
+{
+    const quint16 port = server->port();
+    server->stop();
+    QVERIFY(!server->isListening());
+    QTRY_COMPARE(client->socket.state(), QAbstractSocket::UnconnectedState);
+
+    SimTestClient refused;
+    QVERIFY(!refused.connectTo(port));
+
+    QVERIFY(server->restart());
+    QCOMPARE(server->port(), port);
+    SimTestClient again;
+    QVERIFY(again.connectTo(port));
+    again.sendCommand("get_service_version");
+    QTRY_COMPARE(again.replies.size(), 1);
+}
+
+void TestSimServer::faultPlans_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QStringList>("frames"); // deciphered; "" where a frame does not decipher
+    QTest::addColumn<int>("last");           // FrameReader::Status after the frames
+    QTest::addColumn<bool>("split");         // one chunk per byte
+    QTest::addColumn<bool>("closeAfter");
+    QTest::addColumn<bool>("xmlBroken"); // the first frame's text fails at its first token
+
+    const QString reply = "<show_message><message>hello</message></show_message>";
+    const int needMore = int(FrameReader::Status::NeedMore);
+    const int tooLong = int(FrameReader::Status::TooLong);
+    QTest::newRow("split") << Fault::SplitBytes << QStringList{reply} << needMore << true << false << false;
+    QTest::newRow("two frames") << Fault::TwoFramesOneWrite << QStringList{reply, "<second></second>"}
+                                << needMore << false << false << false;
+    QTest::newRow("header only") << Fault::HeaderOnly << QStringList() << needMore << false << false << false;
+    QTest::newRow("zero length") << Fault::ZeroLength << QStringList{"", "<second></second>"} << needMore
+                                 << false << false << false;
+    QTest::newRow("oversize") << Fault::OversizeLength << QStringList() << tooLong << false << false << false;
+    QTest::newRow("wrong key") << Fault::WrongKey << QStringList{""} << needMore << false << false << false;
+    QTest::newRow("flipped byte") << Fault::FlippedByte << QStringList{""} << needMore << false << false
+                                  << false;
+    QTest::newRow("damaged zlib") << Fault::DamagedZlib << QStringList{""} << needMore << false << false
+                                  << false;
+    QTest::newRow("malformed") << Fault::MalformedXml << QStringList{"this is <not> xml <<"} << needMore
+                               << false << false << true;
+    QTest::newRow("truncated") << Fault::TruncatedXml << QStringList{"<show"} << needMore << false << false
+                               << true;
+    QTest::newRow("unterminated") << Fault::UnterminatedXml
+                                  << QStringList{"<show_message><message>hello</message>"} << needMore
+                                  << false << false << false;
+    QTest::newRow("close mid-frame") << Fault::CloseMidFrame << QStringList() << needMore << false << true
+                                     << false;
+}
+
+void TestSimServer::faultPlans()
+{
+    QFETCH(Fault, fault);
+    QFETCH(QStringList, frames);
+    QFETCH(int, last);
+    QFETCH(bool, split);
+    QFETCH(bool, closeAfter);
+    QFETCH(bool, xmlBroken);
+
+    const QByteArray reply = "<show_message><message>hello</message></show_message>";
+    const FaultPlan plan = FaultPlan::make(fault, reply, "<second></second>");
+    QVERIFY(!plan.chunks.isEmpty());
+    QCOMPARE(plan.closeAfter, closeAfter);
+    QByteArray stream;
+    for (const QByteArray& chunk : plan.chunks) {
+        if (split)
+            QCOMPARE(chunk.size(), 1);
+        stream += chunk;
+    }
+    QCOMPARE(plan.chunks.size() > 1, split);
+
+    FrameReader::Status status;
+    QCOMPARE(decodeFrames(stream, &status), frames);
+    QCOMPARE(int(status), last);
+    if (xmlBroken)
+        QVERIFY(firstTokenIsError(frames.first()));
+    QVERIFY(!FaultPlan::name(fault).isEmpty());
+}
+
+void TestSimServer::damagedZlibPassesChecksum()
+{
+    const FaultPlan plan = FaultPlan::make(Fault::DamagedZlib, "<show_message></show_message>");
+    FrameReader reader;
+    reader.append(plan.chunks.first());
+    QByteArray cipherText;
+    QCOMPARE(reader.next(&cipherText), FrameReader::Status::Frame);
+    QCOMPARE(quint8(cipherText[1]), quint8(CipherForge::Compressed | CipherForge::Checksum));
+
+    // The checksum holds; only the inflation can fail.
+    const QByteArray body = CipherForge().decipher(cipherText);
+    const QByteArray payload = body.mid(3);
+    const quint16 stored = quint16((uchar(body[1]) << 8) | uchar(body[2]));
+    QCOMPARE(qChecksum(payload.constData(), uint(payload.size()), Qt::ChecksumIso3309), stored);
+    QVERIFY(qUncompress(payload).isEmpty());
+    QVERIFY(decryptMessage(cipherText).isEmpty());
+}
+
+void TestSimServer::wrongKeyIsAnotherKey()
+{
+    const QByteArray reply = "<show_message><message>hello</message></show_message>";
+    const FaultPlan plan = FaultPlan::make(Fault::WrongKey, reply);
+    QByteArray cipherText = plan.chunks.first().mid(FrameCodec::headerSize);
+    SimpleCrypt other(~messageCipherKey());
+    QCOMPARE(other.decryptToByteArray(cipherText), reply);
+    QVERIFY(decryptMessage(cipherText).isEmpty());
+}
+
+void TestSimServer::forgedTextMatchesCipher()
+{
+    const QByteArray text = "<service_version>2.6.0</service_version>";
+    const CipherForge forge;
+    QCOMPARE(decryptMessage(forge.build(CipherForge::Checksum, text)), QString::fromUtf8(text));
+    QCOMPARE(decryptMessage(forge.build(CipherForge::Compressed | CipherForge::Checksum, qCompress(text, 9))),
+             QString::fromUtf8(text));
+    QVERIFY(decryptMessage(CipherForge(~messageCipherKey()).build(CipherForge::Checksum, text)).isEmpty());
+
+    // And the other way round: a real cipher text's body is the random byte,
+    // the checksum and the payload as stored.
+    const QByteArray cipherText = encryptMessage(text);
+    const QByteArray body = forge.decipher(cipherText);
+    QByteArray payload = body.mid(3);
+    QCOMPARE(qChecksum(payload.constData(), uint(payload.size()), Qt::ChecksumIso3309),
+             quint16((uchar(body[1]) << 8) | uchar(body[2])));
+    if (cipherText[1] & CipherForge::Compressed)
+        payload = qUncompress(payload);
+    QCOMPARE(payload, text);
+}
+
+void TestSimServer::parameterMapSuitsBothReaders_data()
+{
+    QTest::addColumn<QString>("id");
+    SimWorld demo;
+    demo.loadDemo();
+    for (const SimDevice& d : demo.devices())
+        QTest::newRow(qPrintable(d.model_name)) << d.id;
+}
+
+void TestSimServer::parameterMapSuitsBothReaders()
+{
+    QFETCH(QString, id);
+    const SimDevice* device = world->device(id);
+    QVERIFY(device);
+    QMap<QString, QString> expected;
+    for (const auto& entry : device->deviceState())
+        expected.insert(entry.first, entry.second);
+    QVERIFY(expected.size() > 3);
+
+    const QByteArray reply = ReplyBuilder::parameterMap("ups_configuration", device->deviceState());
+    QCOMPARE(readStepping(reply), expected);
+    QCOMPARE(readWhole(reply), expected);
+}
+
+LX_TEST_GUILESS_MAIN(TestSimServer)
+#include "tst_simserver.moc"

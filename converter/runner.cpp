@@ -72,11 +72,8 @@ bool replaceFile(const QString& path, const QByteArray& bytes, const QFileInfo& 
     }
 #ifdef Q_OS_UNIX
     // A service running under its own account must still be able to write its file.
-    if (like.exists() &&
-        (like.ownerId() != QFileInfo(path).ownerId() || like.groupId() != QFileInfo(path).groupId())) {
-        if (::fchown(file.handle(), like.ownerId(), like.groupId()) != 0) {
-            // Only the superuser may give a file away; anyone else keeps it.
-        }
+    if (like.exists() && ::fchown(file.handle(), like.ownerId(), like.groupId()) != 0) {
+        // Only the superuser may give a file away; anyone else keeps it.
     }
 #else
     Q_UNUSED(like);

@@ -1,0 +1,410 @@
+// The cfgshifter program as the installer runs it: copied beside a config.ini,
+// with its command line, golden conversions of each release's layout, re-runs
+// and failures that must leave config.ini as it was.
+#include "inifixture.h"
+#include "lxtest.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <cipherwrappers.h>
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using KeyValues = QMap<QString, QString>;
+
+namespace {
+
+struct Result
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+} // namespace
+
+class TestCfgShifter : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A folder holding a copy of the program, as the installer lays it out.
+    QString programFolder(QTemporaryDir& dir)
+    {
+        const QString copy = dir.filePath(QStringLiteral("cfgshifter"));
+        if (!QFile::copy(QStringLiteral(CFGSHIFTER_BINARY), copy))
+            return QString();
+        QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                                        QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                                        QFileDevice::ReadOther | QFileDevice::ExeOther);
+        return dir.path();
+    }
+
+    static Result run(const QString& folder, const QStringList& arguments, bool unprivileged = false)
+    {
+        QProcess process;
+        const QString program = folder + QStringLiteral("/cfgshifter");
+        if (unprivileged && ::geteuid() == 0) {
+            // The test's own temporary folder is private.
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert(QStringLiteral("TMPDIR"), QDir::rootPath() + QStringLiteral("tmp"));
+            process.setProcessEnvironment(environment);
+            process.setProgram(QStandardPaths::findExecutable(QStringLiteral("setpriv")));
+            process.setArguments(QStringList{"--reuid=nobody", "--regid=nogroup", "--clear-groups", program} +
+                                 arguments);
+        } else {
+            process.setProgram(program);
+            process.setArguments(arguments);
+        }
+        process.start();
+        Result result;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            return result;
+        result.exitCode = process.exitCode();
+        result.out = process.readAllStandardOutput();
+        result.err = process.readAllStandardError();
+        return result;
+    }
+
+    static QByteArray fixture(const QString& name)
+    {
+        return IniFixture::readFile(QStringLiteral(CONVERTER_TEST_DATA "/") + name);
+    }
+
+    // Lets the unprivileged user reach the folder (the test's home is private).
+    static bool openForNobody(const QString& folder, bool giveAway)
+    {
+        if (::geteuid() != 0)
+            return true;
+        if (QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            return false;
+        for (QDir dir(folder); !dir.isRoot(); dir.cdUp()) {
+            struct stat info;
+            if (::stat(QFile::encodeName(dir.path()).constData(), &info) == 0 && info.st_uid == ::geteuid() &&
+                !(info.st_mode & S_IXOTH))
+                ::chmod(QFile::encodeName(dir.path()).constData(), info.st_mode | S_IXOTH);
+        }
+        if (giveAway) {
+            const passwd* nobody = ::getpwnam("nobody");
+            const group* nogroup = ::getgrnam("nogroup");
+            return nobody && nogroup &&
+                   ::chown(QFile::encodeName(folder).constData(), nobody->pw_uid, nogroup->gr_gid) == 0;
+        }
+        return true;
+    }
+
+    static void giveFileToNobody(const QString& path)
+    {
+        if (::geteuid() != 0)
+            return;
+        const passwd* nobody = ::getpwnam("nobody");
+        const group* nogroup = ::getgrnam("nogroup");
+        if (nobody && nogroup)
+            QVERIFY(::chown(QFile::encodeName(path).constData(), nobody->pw_uid, nogroup->gr_gid) == 0);
+    }
+
+    static bool hasSetpriv()
+    {
+        return ::geteuid() != 0 || !QStandardPaths::findExecutable("setpriv").isEmpty();
+    }
+
+private slots:
+    void golden_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("before 2.3, extended model") << "pre23_extended"
+                                                    << "polish";
+        QTest::newRow("before 2.3, other model") << "pre23_other"
+                                                 << "polish";
+        QTest::newRow("2.3.0") << "v230"
+                               << "polish";
+        QTest::newRow("2.3.1") << "v231"
+                               << "polish";
+        QTest::newRow("2.3.2") << "v232"
+                               << "polish";
+        QTest::newRow("2.3.5") << "v235"
+                               << "polish";
+        QTest::newRow("2.4.3") << "v243"
+                               << "english";
+        QTest::newRow("2.6.0") << "v260"
+                               << "english";
+    }
+
+    void golden()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, language);
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        QVERIFY(!folder.isEmpty());
+        const QString config = folder + QStringLiteral("/config.ini");
+        const QString backup = folder + QStringLiteral("/config_old.ini");
+        const QByteArray input = IniFixture::withCipherTexts(fixture(name + QStringLiteral(".ini")));
+        QVERIFY(!input.isEmpty());
+        QVERIFY(IniFixture::writeFile(config, input));
+        const QByteArray earlierBackup = "[General]\nversion=2.2.0\n";
+        QVERIFY(IniFixture::writeFile(backup, earlierBackup));
+
+        const Result first = run(folder, {language});
+        QCOMPARE(first.exitCode, 0);
+        QCOMPARE(first.out, QByteArray());
+        QCOMPARE(first.err, QByteArray());
+
+        const QString expectedPath =
+            QStringLiteral(CONVERTER_TEST_DATA "/") + name + QStringLiteral(".expected.ini");
+        if (name == QLatin1String("v260")) {
+            // Nothing to convert: both files stay exactly as they were.
+            QCOMPARE(IniFixture::readFile(config), input);
+            QCOMPARE(IniFixture::readFile(backup), earlierBackup);
+        } else {
+            QCOMPARE(IniFixture::readFile(backup), input);
+            QCOMPARE(IniFixture::withPlainPasswords(IniFixture::keyValues(config)),
+                     IniFixture::keyValues(expectedPath));
+        }
+
+        // A second run finds a current file and changes nothing.
+        const QByteArray converted = IniFixture::readFile(config);
+        const QByteArray kept = IniFixture::readFile(backup);
+        const Result second = run(folder, {language});
+        QCOMPARE(second.exitCode, 0);
+        QCOMPARE(IniFixture::readFile(config), converted);
+        QCOMPARE(IniFixture::readFile(backup), kept);
+    }
+
+    void fullConversionWritesEscapedAscii()
+    {
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        QVERIFY(IniFixture::writeFile(folder + "/config.ini", "[General]\nwork_mode=wróciło\n"));
+        QCOMPARE(run(folder, {"polish"}).exitCode, 0);
+        const QByteArray bytes = IniFixture::readFile(folder + "/config.ini");
+        for (const char c : bytes)
+            QVERIFY(uchar(c) < 0x80);
+        QVERIFY(bytes.contains("work_mode=wr\\xf3\\x63i\\x142o"));
+    }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("withConfig");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QByteArray>("outputStart");
+
+        QTest::newRow("help") << QStringList{"--help"} << true << 0 << QByteArray("Usage:");
+        QTest::newRow("version") << QStringList{"--version"} << true << 0 << QByteArray("cfgshifter 2.6.0\n");
+        QTest::newRow("version without config.ini")
+            << QStringList{"--version"} << false << 0 << QByteArray("cfgshifter 2.6.0\n");
+        QTest::newRow("no argument") << QStringList{} << true << 1 << QByteArray("Usage:");
+        QTest::newRow("two arguments")
+            << QStringList{"polish", "english"} << true << 1 << QByteArray("Usage:");
+        QTest::newRow("word in other letter case")
+            << QStringList{"English"} << true << 1 << QByteArray("Usage:");
+        QTest::newRow("unknown word") << QStringList{"klingon"} << true << 1 << QByteArray("Usage:");
+        QTest::newRow("unknown option") << QStringList{"--bogus", "polish"} << true << 1 << QByteArray();
+        QTest::newRow("missing config.ini")
+            << QStringList{"english"} << false << 1 << QByteArray("Nie wykryto pliku config.ini");
+        QTest::newRow("missing config.ini, unknown word")
+            << QStringList{"klingon"} << false << 1 << QByteArray("Nie wykryto pliku config.ini");
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, withConfig);
+        QFETCH(int, exitCode);
+        QFETCH(QByteArray, outputStart);
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        const QByteArray input = fixture(QStringLiteral("pre23_other.ini"));
+        if (withConfig)
+            QVERIFY(IniFixture::writeFile(folder + "/config.ini", input));
+
+        const Result result = run(folder, arguments);
+        QCOMPARE(result.exitCode, exitCode);
+        QVERIFY2(result.out.startsWith(outputStart), result.out.constData());
+        if (outputStart.startsWith("Nie wykryto"))
+            QCOMPARE(result.out, outputStart); // no line end
+        if (withConfig)
+            QCOMPARE(IniFixture::readFile(folder + "/config.ini"), input);
+        QVERIFY(!QFileInfo::exists(folder + "/config_old.ini"));
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QByteArray>("config");
+        QTest::addColumn<QByteArray>("message"); // a part of the one line on stderr
+
+        QTest::newRow("newer release") << QByteArray("[General]\nversion=2.7.0\n[device.0]\nups_model=X\n")
+                                       << QByteArray("nowszej wersji programu (2.7.0)");
+        QTest::newRow("much newer release")
+            << QByteArray("[General]\nversion=10.0\n") << QByteArray("(10.0)");
+        QTest::newRow("unknown release between")
+            << QByteArray("[General]\nversion=2.4.9\n") << QByteArray("nieznaną wersję \"2.4.9\"");
+        QTest::newRow("shortened name") << QByteArray("[General]\nversion=2.6\n") << QByteArray("\"2.6\"");
+        QTest::newRow("leading blank")
+            << QByteArray("[General]\nversion=\" 2.6.0\"\n") << QByteArray("\" 2.6.0\"");
+        QTest::newRow("no version at all")
+            << QByteArray("[General]\nversion=beta\n") << QByteArray("\"beta\"");
+        QTest::newRow("damaged count")
+            << QByteArray("[events]\nevents_count=7x\n[event.0]\neventNumber=0\nevent=a\naction=message\n")
+            << QByteArray("events/events_count");
+        QTest::newRow("garbage bytes")
+            << QByteArray("\x7f\x45\x4c\x46\x02\x01\x01\x00\x00\x00\x10\x00garbage", 19)
+            << QByteArray("(wiersz 1)");
+        QTest::newRow("prose") << QByteArray("[General]\nversion=2.2.0\nSome notes here\n")
+                               << QByteArray("(wiersz 3)");
+    }
+
+    void refused()
+    {
+        QFETCH(QByteArray, config);
+        QFETCH(QByteArray, message);
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        QVERIFY(IniFixture::writeFile(folder + "/config.ini", config));
+        const QByteArray earlierBackup = "[General]\nversion=2.2.0\n";
+        QVERIFY(IniFixture::writeFile(folder + "/config_old.ini", earlierBackup));
+
+        const Result result = run(folder, {"polish"});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(message), result.err.constData());
+        QVERIFY(result.err.contains("config.ini"));
+        QCOMPARE(result.err.count('\n'), 1);
+        QCOMPARE(IniFixture::readFile(folder + "/config.ini"), config);
+        QCOMPARE(IniFixture::readFile(folder + "/config_old.ini"), earlierBackup);
+    }
+
+    void backupThatCannotBeReplaced()
+    {
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        const QByteArray input = fixture(QStringLiteral("pre23_other.ini"));
+        QVERIFY(IniFixture::writeFile(folder + "/config.ini", input));
+        QVERIFY(QDir(folder).mkdir(QStringLiteral("config_old.ini")));
+        QVERIFY(IniFixture::writeFile(folder + "/config_old.ini/keep", "x"));
+
+        const Result result = run(folder, {"polish"});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("config_old.ini"), result.err.constData());
+        QCOMPARE(IniFixture::readFile(folder + "/config.ini"), input);
+        QCOMPARE(IniFixture::readFile(folder + "/config_old.ini/keep"), QByteArray("x"));
+    }
+
+    void unwritableFolder()
+    {
+        if (!hasSetpriv())
+            QSKIP("setpriv is needed to run the program as an unprivileged user");
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        const QByteArray input = fixture(QStringLiteral("pre23_other.ini"));
+        QVERIFY(IniFixture::writeFile(folder + "/config.ini", input));
+        QVERIFY(openForNobody(folder, false)); // reachable and readable, not writable
+
+        const Result result = run(folder, {"polish"}, true);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("config_old.ini"), result.err.constData());
+        QCOMPARE(result.err.count('\n'), 1);
+        QCOMPARE(IniFixture::readFile(folder + "/config.ini"), input);
+        QVERIFY(!QFileInfo::exists(folder + "/config_old.ini"));
+    }
+
+    void unreadableConfig()
+    {
+        if (!hasSetpriv())
+            QSKIP("setpriv is needed to run the program as an unprivileged user");
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        const QByteArray input = fixture(QStringLiteral("pre23_other.ini"));
+        QVERIFY(IniFixture::writeFile(folder + "/config.ini", input));
+        QVERIFY(QFile::setPermissions(folder + "/config.ini", QFileDevice::Permissions()));
+        QVERIFY(openForNobody(folder, true));
+
+        const Result result = run(folder, {"polish"}, true);
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains("Nie można odczytać pliku"), result.err.constData());
+        QVERIFY(QFile::setPermissions(folder + "/config.ini", QFileDevice::ReadOwner));
+        QCOMPARE(IniFixture::readFile(folder + "/config.ini"), input);
+    }
+
+    void readOnlyConfigGetsOwnerWrite_data()
+    {
+        QTest::addColumn<bool>("unprivileged");
+        QTest::newRow("as this user") << false;
+        QTest::newRow("as an unprivileged owner") << true;
+    }
+
+    void readOnlyConfigGetsOwnerWrite()
+    {
+        QFETCH(bool, unprivileged);
+        if (unprivileged && !hasSetpriv())
+            QSKIP("setpriv is needed to run the program as an unprivileged user");
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        const QString config = folder + "/config.ini";
+        QVERIFY(IniFixture::writeFile(config, fixture(QStringLiteral("pre23_other.ini"))));
+        const QFileDevice::Permissions readOnly =
+            QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+        QVERIFY(QFile::setPermissions(config, readOnly));
+        if (unprivileged) {
+            giveFileToNobody(config);
+            QVERIFY(openForNobody(folder, true));
+        }
+
+        const Result result = run(folder, {"polish"}, unprivileged);
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(result.err, QByteArray());
+        // Mode as it was plus the owner's write permission: readable by the service.
+        struct stat info;
+        QCOMPARE(::stat(QFile::encodeName(config).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), 0644);
+        QCOMPARE(IniFixture::keyValues(config).value("version"), QStringLiteral("2.6.0"));
+        if (unprivileged && ::geteuid() == 0)
+            QCOMPARE(info.st_uid, ::getpwnam("nobody")->pw_uid);
+    }
+
+    void ownerIsKept()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only the superuser can give a file away");
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        const QString config = folder + "/config.ini";
+        QVERIFY(IniFixture::writeFile(config, fixture(QStringLiteral("pre23_other.ini"))));
+        giveFileToNobody(config);
+        QCOMPARE(run(folder, {"polish"}).exitCode, 0);
+        const uid_t nobody = ::getpwnam("nobody")->pw_uid;
+        QCOMPARE(QFileInfo(config).ownerId(), nobody);
+        QCOMPARE(QFileInfo(folder + "/config_old.ini").ownerId(), nobody);
+    }
+
+    void undecipherablePasswordsAreKept()
+    {
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        const QByteArray input =
+            "[device]\nups_model=Osprey\n[smtp]\npass=bm90IGEgY2lwaGVy\n"
+            "[Computers]\ncomputers_count=2\n[Computer.0]\nname=a\npassword=QUILLMARBERON\n"
+            "[Computer.1]\nname=b\npassword=" +
+            encryptComputerPassword(QStringLiteral("dobre")).toLatin1() + "\n";
+        QVERIFY(IniFixture::writeFile(folder + "/config.ini", input));
+
+        const Result result = run(folder, {"polish"});
+        QCOMPARE(result.exitCode, 0);
+        // One warning per password; the cipher may add its own diagnostics.
+        QCOMPARE(result.err.count("Ostrzeżenie"), 2);
+        const KeyValues all = IniFixture::keyValues(folder + "/config.ini");
+        QCOMPARE(all.value("smtp/pass"), QStringLiteral("bm90IGEgY2lwaGVy"));
+        QCOMPARE(all.value("computer.0/password"), QStringLiteral("QUILLMARBERON"));
+        QCOMPARE(decryptComputerPassword(all.value("computer.1/password")), QStringLiteral("dobre"));
+    }
+};
+
+LX_TEST_GUILESS_MAIN(TestCfgShifter)
+#include "tst_cfgshifter.moc"

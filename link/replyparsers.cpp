@@ -49,6 +49,13 @@ bool takeNotZeroText(Reader& r)
     return r.text() != QLatin1String("0");
 }
 
+// A value cut off by the end of a broken document is no value.
+template <typename List, typename T> void appendUnlessCut(const Reader& r, List& list, const T& value)
+{
+    if (!r.hasError())
+        list.append(value);
+}
+
 std::string takeUtf8(Reader& r)
 {
     return takeText(r).toUtf8().toStdString();
@@ -120,7 +127,7 @@ QVector<QString> parseShowMessage(QXmlStreamReader& r)
     QVector<QString> messages;
     readToOwnEnd(r, QLatin1String("show_message"), [&] {
         if (isStart(r, QLatin1String("message")))
-            messages.append(takeText(r));
+            appendUnlessCut(r, messages, takeText(r));
     });
     return messages;
 }
@@ -135,7 +142,7 @@ void parseSmtpTestStatus(QXmlStreamReader& r, int& currentStatus, QStringList& m
         if (isStart(r, QLatin1String("current_status")))
             currentStatus = takeInt(r);
         if (startContains(r, QLatin1String("msg_")))
-            messages.append(takeText(r));
+            appendUnlessCut(r, messages, takeText(r));
         r.readNext();
     }
 }
@@ -145,7 +152,7 @@ QStringList parseUpsLogs(QXmlStreamReader& r)
     QStringList lines;
     readToOwnEnd(r, QLatin1String("ups_logs"), [&] {
         if (startContains(r, QLatin1String("log_")))
-            lines.append(takeText(r));
+            appendUnlessCut(r, lines, takeText(r));
     });
     return lines;
 }
@@ -158,7 +165,7 @@ QList<QPair<int, int>> parseShutdownTimers(QXmlStreamReader& r)
         if (isStart(r, QLatin1String("timer_id")))
             pendingId = takeInt(r);
         if (isStart(r, QLatin1String("time")))
-            timers.append(qMakePair(pendingId, takeInt(r)));
+            appendUnlessCut(r, timers, qMakePair(pendingId, takeInt(r)));
     });
     return timers;
 }
@@ -168,7 +175,7 @@ QVector<int> parseComputerIds(QXmlStreamReader& r)
     QVector<int> ids;
     readToOwnEnd(r, QLatin1String("computers"), [&] {
         if (isStart(r, QLatin1String("computer_configId")))
-            ids.append(takeInt(r));
+            appendUnlessCut(r, ids, takeInt(r));
     });
     return ids;
 }
@@ -419,7 +426,7 @@ QList<Luminorix::Utils::SerialPort> parseAvailablePorts(QXmlStreamReader& r)
         const bool flagFollows = startContains(r, QLatin1String("is_port_free"));
         if (flagFollows)
             port.is_port_free = takeInt(r) == 1;
-        ports.append(port);
+        appendUnlessCut(r, ports, port);
         // Anything else (the next port, the list's end) is looked at afresh.
         if (flagFollows)
             r.readNext();
@@ -460,7 +467,7 @@ QVector<Luminorix::Utils::Ups> parseUpsModelList(QXmlStreamReader& r)
             ups.user_defined_name = takeText(r);
         if (isStart(r, QLatin1String("log_params"))) {
             ups.log_params = takeText(r);
-            list.append(ups);
+            appendUnlessCut(r, list, ups);
             ups = Luminorix::Utils::Ups(); // no field may leak into the next entry
         }
     });

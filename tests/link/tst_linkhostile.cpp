@@ -1,0 +1,193 @@
+// Whatever a broken or hostile service sends: nothing crashes, nothing is
+// emitted from a broken reply, and the connection is dropped where the data
+// itself is unusable.
+#include "cipherwrappers.h"
+#include "fakeservice.h"
+#include "fixedkeys.h"
+#include "framing.h"
+#include "lxtest.h"
+#include "signalrecorder.h"
+#include "simplecrypt.h"
+#include "testframes.h"
+#include "upssocketcontroller.h"
+
+#include <QBuffer>
+
+using Luminorix::UpsSocketController;
+
+namespace {
+const QString kReply = QStringLiteral("<service_version>2.6.0</service_version>");
+
+QByteArray flippedFrame()
+{
+    // The check sum could pass by chance (1 in 65536); take a damage it catches.
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        QByteArray cipher = encryptMessage(kReply.toUtf8());
+        cipher[cipher.size() / 2] = char(cipher[cipher.size() / 2] ^ 0x10);
+        if (decryptMessage(cipher).isEmpty())
+            return Luminorix::buildFrame(cipher);
+    }
+    return QByteArray();
+}
+
+QByteArray damagedZlibFrame()
+{
+    SimpleCrypt crypt(messageCipherKey());
+    crypt.setCompressionMode(SimpleCrypt::CompressionNever);
+    QByteArray cipher =
+        crypt.encryptToByteArray(QByteArray("\x00\x00\x00\x40not a deflate stream at all", 31));
+    cipher[1] = char(cipher[1] | SimpleCrypt::CryptoFlagCompression);
+    return Luminorix::buildFrame(cipher);
+}
+
+QByteArray otherKeyFrame()
+{
+    SimpleCrypt crypt(messageCipherKey() ^ 0x5a5a5a5a00000001ULL);
+    return Luminorix::buildFrame(crypt.encryptToByteArray(kReply));
+}
+
+QByteArray badVersionFrame()
+{
+    QByteArray cipher = encryptMessage(kReply.toUtf8());
+    cipher[0] = 0x07;
+    return Luminorix::buildFrame(cipher);
+}
+
+QString entityBomb()
+{
+    QString dtd = QStringLiteral("<!DOCTYPE r [<!ENTITY e0 \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\">");
+    for (int i = 1; i < 10; ++i) {
+        dtd += QStringLiteral("<!ENTITY e%1 \"").arg(i);
+        for (int k = 0; k < 10; ++k)
+            dtd += QStringLiteral("&e%1;").arg(i - 1);
+        dtd += QStringLiteral("\">");
+    }
+    return dtd + QStringLiteral("]><service_version>&e9;</service_version>");
+}
+} // namespace
+
+class TestLinkHostile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void receive_data();
+    void receive();
+    void bufferSeamSurvivesTheSameInputs_data() { receive_data(); }
+    void bufferSeamSurvivesTheSameInputs();
+};
+
+void TestLinkHostile::receive_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("dropped");
+    QTest::addColumn<QStringList>("fired"); // besides the follow-up reply
+
+    const QStringList none;
+    QTest::newRow("length above the bound")
+        << Luminorix::encodeFrameLength(quint32(Luminorix::kMaxFrameLength + 1)) + QByteArray(64, 'x') << true
+        << none;
+    QTest::newRow("length 0xffffffff") << QByteArray(4, '\xff') + QByteArray(8, 'x') << true << none;
+    QTest::newRow("other key") << otherKeyFrame() << true << none;
+    QTest::newRow("flipped byte") << flippedFrame() << true << none;
+    QTest::newRow("damaged deflate stream") << damagedZlibFrame() << true << none;
+    QTest::newRow("unknown cipher version") << badVersionFrame() << true << none;
+    QTest::newRow("empty text") << frameOf(QString()) << true << none;
+    QTest::newRow("zero length") << Luminorix::encodeFrameLength(0) + QByteArray("z") << true << none;
+    QTest::newRow("not xml") << frameOf(QStringLiteral("hello")) << true << none;
+    QTest::newRow("broken first tag") << frameOf(QStringLiteral("<service_version")) << true << none;
+    QTest::newRow("stray end tag") << frameOf(QStringLiteral("</groups>")) << true << none;
+
+    // Broken later on: the connection stays; the four stored lists are not
+    // emitted unless whole, other replies keep what was read.
+    QTest::newRow("groups cut off")
+        << frameOf(QStringLiteral(
+               "<groups><group><group_name>a</group_name><group_configId>1</group_configId></group><group>"))
+        << false << none;
+    QTest::newRow("groups with a broken tag")
+        << frameOf(QStringLiteral(
+               "<groups><group><group_name>a</group_name></group><group><x></y></group></groups>"))
+        << false << none;
+    QTest::newRow("events cut off after an action")
+        << frameOf(QStringLiteral("<events><event><event_state>s</event_state><message_action><message_text>m"
+                                  "</message_text></message_action></event><event><sendmail_action><body>b"))
+        << false << none;
+    QTest::newRow("all_computers cut off")
+        << frameOf(QStringLiteral("<all_computers><computer><computer_name>a</computer_name></computer>"))
+        << false << none;
+    QTest::newRow("application_configuration cut off")
+        << frameOf(QStringLiteral("<application_configuration><smtp2_server>s</smtp2_server>")) << false
+        << none;
+    QTest::newRow("groups whole, junk after") << frameOf(QStringLiteral("<groups></groups><junk/>")) << false
+                                              << QStringList{QStringLiteral("groupReceived:1")};
+    QTest::newRow("device state cut off") << frameOf(QStringLiteral("<ups_device_state><a>1</a><b>")) << false
+                                          << QStringList{QStringLiteral("upsDeviceState:1")};
+    QTest::newRow("available_ports cut off")
+        << frameOf(QStringLiteral("<available_ports><com_port>COM1</com_port>")) << false
+        << QStringList{QStringLiteral("availablePortsReceived:1")};
+    QTest::newRow("action list with an unclosed action")
+        << frameOf(QStringLiteral("<virtualization_center_action_list><action_parameters><name>a</name>"
+                                  "</action_parameters><action_parameters><name>b</name>"))
+        << false << QStringList{QStringLiteral("virtualizationCenterActionListReceived:1")};
+    QTest::newRow("entity expansion bomb")
+        << frameOf(entityBomb()) << false << QStringList{QStringLiteral("dataFromUps:1")};
+    QString deep;
+    for (int i = 0; i < 20000; ++i)
+        deep += QStringLiteral("<groups>");
+    QTest::newRow("deep nesting") << frameOf(deep) << false << none;
+}
+
+void TestLinkHostile::receive()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, dropped);
+    QFETCH(QStringList, fired);
+    QVERIFY(!bytes.isEmpty());
+
+    FakeService service;
+    UpsSocketController controller(service.port());
+    UpsSocketController::Timing timing;
+    timing.reconnectMs = 60000;
+    timing.pollMs = 60000;
+    timing.startupPauseMs = 0;
+    controller.setTiming(timing);
+    controller.startReconnecting();
+    QVERIFY(service.waitForClient());
+    QVERIFY(service.waitForRequests(8));
+    SignalRecorder recorder(controller);
+
+    service.send(bytes);
+    if (dropped) {
+        QVERIFY(service.waitForDisconnect());
+        QVERIFY(controller.isReconnecting());
+        QCOMPARE(recorder.fired(), fired);
+        return;
+    }
+    // Still connected: the next reply gets through.
+    QSignalSpy version(&controller, &UpsSocketController::serviceVersionReceived);
+    service.sendReply(kReply);
+    QVERIFY(QTest::qWaitFor([&] { return version.count() == 1; }));
+    QStringList expected = fired;
+    expected << QStringLiteral("serviceVersionReceived:1");
+    QStringList actual = recorder.fired();
+    expected.sort();
+    actual.sort();
+    QCOMPARE(actual, expected);
+}
+
+void TestLinkHostile::bufferSeamSurvivesTheSameInputs()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, dropped);
+    UpsSocketController controller;
+    QBuffer buffer;
+    buffer.setData(bytes + frameOf(kReply));
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QSignalSpy version(&controller, &UpsSocketController::serviceVersionReceived);
+    controller.readMessagesFrom(buffer);
+    // Reading stops at the first bad frame, as the abort would.
+    QCOMPARE(version.count(), dropped ? 0 : 1);
+}
+
+LX_TEST_GUILESS_MAIN(TestLinkHostile)
+#include "tst_linkhostile.moc"

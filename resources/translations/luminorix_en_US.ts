@@ -1,4 +1,1263 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="pl_PL">
+<context>
+    <name>DebugWarningWidget</name>
+    <message>
+        <source>TRYB DEBUGGOWANIA</source>
+        <translation>DEBUG MODE</translation>
+    </message>
+</context>
+<context>
+    <name>LXStatusWidget</name>
+    <message>
+        <source>Trwa łączenie z usługą:</source>
+        <translation>Connecting to the service:</translation>
+    </message>
+    <message>
+        <source>Połączono z usługą:</source>
+        <translation>Connected to the service:</translation>
+    </message>
+    <message>
+        <source>Niezgodna wersja usługi</source>
+        <translation>Incompatible service version</translation>
+    </message>
+    <message>
+        <source>Błąd połączenia z usługą:</source>
+        <translation>Service connection error:</translation>
+    </message>
+    <message>
+        <source>Komunikacja z agregatem
+nieznana</source>
+        <translation>Generator set communication
+unknown</translation>
+    </message>
+    <message>
+        <source>Komunikacja z UPS nieznana</source>
+        <translation>UPS communication unknown</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z agregatem</source>
+        <translation>No communication with the generator set</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z UPS</source>
+        <translation>No communication with the UPS</translation>
+    </message>
+    <message>
+        <source>Połączono z agregatem</source>
+        <translation>Connected to the generator set</translation>
+    </message>
+    <message>
+        <source>Połączono z UPS</source>
+        <translation>Connected to the UPS</translation>
+    </message>
+    <message>
+        <source>Wyłączenie za</source>
+        <translation>Shutdown in</translation>
+    </message>
+</context>
+<context>
+    <name>LineEditWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Dane niedostępne w wybranym modelu</source>
+        <translation>Data not available for the selected model</translation>
+    </message>
+    <message>
+        <source>Dane niedostępne przy użyciu wybranego interfejsu komunikacyjnego</source>
+        <translation>Data not available over the selected communication interface</translation>
+    </message>
+    <message>
+        <source>N/D</source>
+        <translation>N/A</translation>
+    </message>
+</context>
+<context>
+    <name>LogiInWindow</name>
+    <message>
+        <source>Zaloguj jako administrator</source>
+        <translation>Log in as administrator</translation>
+    </message>
+    <message>
+        <source>Zaloguj</source>
+        <translation>Log in</translation>
+    </message>
+    <message>
+        <source>Hasło</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Domyślne hasło: 
+&quot;Quillmarberon&quot;</source>
+        <translation>Default password: 
+&quot;Quillmarberon&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Luminorix::NewConfiguration</name>
+    <message>
+        <source>Praca w trybie sieciowym</source>
+        <translation>State normal</translation>
+    </message>
+    <message>
+        <source>Praca w trybie podtrzymania z baterii</source>
+        <translation>Operating in battery sustaining mode</translation>
+    </message>
+    <message>
+        <source>Niski poziom energii baterii</source>
+        <translation>Battery level low</translation>
+    </message>
+    <message>
+        <source>Zwarcie</source>
+        <translation>Short-circuit</translation>
+    </message>
+    <message>
+        <source>Przeciążenie</source>
+        <translation>Overload</translation>
+    </message>
+    <message>
+        <source>Praca w trybie hybrydowym</source>
+        <translation>Work in hybrid mode</translation>
+    </message>
+    <message>
+        <source>Praca w trybie awaryjnym</source>
+        <translation>Praca w trybie awaryjnym</translation>
+    </message>
+    <message>
+        <source>Tryb pracy stop</source>
+        <translation>Tryb pracy stop</translation>
+    </message>
+    <message>
+        <source>Praca w trybie oczekiwania</source>
+        <translation>Praca w trybie oczekiwania</translation>
+    </message>
+    <message>
+        <source>Praca w trybie czuwania</source>
+        <translation>Praca w trybie czuwania</translation>
+    </message>
+    <message>
+        <source>Aktywny AVR</source>
+        <translation>Aktywny AVR</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>Brak komunikacji</translation>
+    </message>
+    <message>
+        <source>Tryb błędu</source>
+        <translation>Tryb błędu</translation>
+    </message>
+    <message>
+        <source>błąd dostępu do pliku</source>
+        <translation>file access error</translation>
+    </message>
+    <message>
+        <source>błąd formatu pliku</source>
+        <translation>file format error</translation>
+    </message>
+</context>
+<context>
+    <name>Luminorix::Runner</name>
+    <message>
+        <source>Plik %1 pochodzi z nowszej wersji programu (%2) i nie zostanie przekonwertowany.</source>
+        <translation>The file %1 comes from a newer version of the program (%2) and will not be converted.</translation>
+    </message>
+    <message>
+        <source>Plik %1 ma nieznaną wersję &quot;%2&quot; i nie zostanie przekonwertowany.</source>
+        <translation>The file %1 has an unknown version &quot;%2&quot; and will not be converted.</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć katalogu tymczasowego: %1</source>
+        <translation>Cannot create a temporary folder: %1</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku tymczasowego %1: %2</source>
+        <translation>Cannot write the temporary file %1: %2</translation>
+    </message>
+    <message>
+        <source>Nie można odczytać pliku tymczasowego %1: %2</source>
+        <translation>Cannot read the temporary file %1: %2</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać kopii %1: %2</source>
+        <translation>Cannot write the backup copy %1: %2</translation>
+    </message>
+    <message>
+        <source>Nie można zezwolić na zapis pliku %1.</source>
+        <translation>Cannot make the file %1 writable.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LuminorixWindow</name>
+    <message>
+        <source>Monitorowane UPSy</source>
+        <translation>Monitored UPS devices</translation>
+    </message>
+    <message>
+        <source>QLineEdit {
+  color: #59595B;
+  font-weight: bold;
+}</source>
+        <translation>QLineEdit {
+  color: #59595B;
+  font-weight: bold;
+}</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>UPS</translation>
+    </message>
+    <message>
+        <source>Znamionowa moc czynna</source>
+        <translation>Rated active power</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Znamionowa moc pozorna</source>
+        <translation>Rated apparent power</translation>
+    </message>
+    <message>
+        <source>Model UPS</source>
+        <translation>UPS model</translation>
+    </message>
+    <message>
+        <source>Tryb pracy UPS</source>
+        <translation>UPS work mode</translation>
+    </message>
+    <message>
+        <source>Obciążenie L1</source>
+        <translation>Load L1</translation>
+    </message>
+    <message>
+        <source>Obciążenie L2</source>
+        <translation>Load L2</translation>
+    </message>
+    <message>
+        <source>Obciążenie L3</source>
+        <translation>Load L3</translation>
+    </message>
+    <message>
+        <source>Stan naładowania akumulatora</source>
+        <translation>Battery charge level</translation>
+    </message>
+    <message>
+        <source>Czas autonomii</source>
+        <translation>Backup runtime</translation>
+    </message>
+    <message>
+        <source>Temperatura wewnętrzna UPS</source>
+        <translation>UPS internal temperature</translation>
+    </message>
+    <message>
+        <source>Nazwa i lokalizacja</source>
+        <translation>Name and location</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Komunikaty i alarmy</source>
+        <translation>Messages and alarms</translation>
+    </message>
+    <message>
+        <source>Konfiguracja</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Informacje rozszerzone</source>
+        <translation>Extended information</translation>
+    </message>
+    <message>
+        <source>Konfiguracja UPS</source>
+        <translation>UPS configuration</translation>
+    </message>
+    <message>
+        <source>Konfiguracja aplikacji</source>
+        <translation>Application settings</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zdarzeń</source>
+        <translation>Event configuration</translation>
+    </message>
+    <message>
+        <source>Konfiguracja logów</source>
+        <translation>Log settings</translation>
+    </message>
+    <message>
+        <source>Zdarzenia</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>&lt;a href=&quot;https://www.luminorix.example/&quot;&gt;&lt;img src=&quot;:/images/images/maker_logo_s.png&quot; style=&quot;border-style: none; &quot;/&gt;&lt;/a&gt;</source>
+        <translation>&lt;a href=&quot;https://www.luminorix.example/&quot;&gt;&lt;img src=&quot;:/images/images/maker_logo_s.png&quot; style=&quot;border-style: none; &quot;/&gt;&lt;/a&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Plik</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Informacje</source>
+        <translation>&amp;Information</translation>
+    </message>
+    <message>
+        <source>&amp;Konfiguracja</source>
+        <translation>&amp;Configuration</translation>
+    </message>
+    <message>
+        <source>Pomo&amp;c</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Za&amp;kończ</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Infor&amp;macje rozszerzone</source>
+        <translation>&amp;Extended information</translation>
+    </message>
+    <message>
+        <source>Konfiguracja &amp;UPS</source>
+        <translation>&amp;UPS configuration</translation>
+    </message>
+    <message>
+        <source>Konfiguracja &amp;aplikacji</source>
+        <translation>&amp;Application settings</translation>
+    </message>
+    <message>
+        <source>Konfiguracja &amp;zdarzeń</source>
+        <translation>&amp;Event configuration</translation>
+    </message>
+    <message>
+        <source>&amp;O programie</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>&amp;Zaloguj jako administrator</source>
+        <translation>&amp;Log in as administrator</translation>
+    </message>
+    <message>
+        <source>Zmień &amp;hasło administratora</source>
+        <translation>Change administrator &amp;password</translation>
+    </message>
+    <message>
+        <source>Połącz z &amp;usługą</source>
+        <translation>Connect to the &amp;service</translation>
+    </message>
+    <message>
+        <source>&amp;Wyloguj</source>
+        <translation>Log &amp;out</translation>
+    </message>
+    <message>
+        <source>Konfiguracja l&amp;ogów</source>
+        <translation>L&amp;og settings</translation>
+    </message>
+    <message>
+        <source>&amp;Sprawdź dostępność aktualizacji</source>
+        <translation>&amp;Check for updates</translation>
+    </message>
+    <message>
+        <source>Po&amp;moc online</source>
+        <translation>Online &amp;help</translation>
+    </message>
+    <message>
+        <source>&amp;Centrum wirtualizacji</source>
+        <translation>&amp;Virtualization center</translation>
+    </message>
+    <message>
+        <source>Centrum wirtualizacji</source>
+        <translation>Virtualization center</translation>
+    </message>
+    <message>
+        <source>N/D</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <source>Obciążenie</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>&amp;Ukryj</source>
+        <translation>&amp;Hide</translation>
+    </message>
+    <message>
+        <source>&amp;Zakończ</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Pokaż</source>
+        <translation>&amp;Show</translation>
+    </message>
+    <message>
+        <source> [TRYB DEBUGGOWANIA]</source>
+        <translation> [DEBUG MODE]</translation>
+    </message>
+    <message>
+        <source>Komunikat</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Błąd połączenia</source>
+        <translation>Connection error</translation>
+    </message>
+    <message>
+        <source>Nie można połączyć się z witryną %1</source>
+        <translation>Cannot connect to the website %1</translation>
+    </message>
+    <message>
+        <source>Brak zasilaczy UPS</source>
+        <translation>No UPS devices</translation>
+    </message>
+    <message>
+        <source>Aktualnie Luminorix nie monitoruje żadnego urządzenia.
+
+Dodaj posiadany model UPS do Luminorix aby umożliwić jego monitorowanie.
+Luminorix, po wcześniejszej konfiguracji zdarzeń, będzie mógł dokonać
+bezpiecznego zamknięcia systemu na wypadek utraty zasilania.
+
+Czy chcesz dodać nowy UPS teraz?
+</source>
+        <translation>Luminorix is not monitoring any device at the moment.
+
+Add your UPS model to Luminorix to have it monitored.
+Once its events are configured, Luminorix will be able to
+shut the system down safely when the power fails.
+
+Do you want to add a new UPS now?
+</translation>
+    </message>
+    <message>
+        <source>Nie pokazuj ponownie tego komunikatu</source>
+        <translation>Do not show this message again</translation>
+    </message>
+    <message>
+        <source>&lt;FONT COLOR=grey&gt;Brak&lt;/FONT&gt;</source>
+        <translation>&lt;FONT COLOR=grey&gt;None&lt;/FONT&gt;</translation>
+    </message>
+    <message>
+        <source>Typ urządzenia</source>
+        <translation>Device type</translation>
+    </message>
+    <message>
+        <source>Model sterownika</source>
+        <translation>Controller model</translation>
+    </message>
+    <message>
+        <source>Numer seryjny sterownika</source>
+        <translation>Controller serial number</translation>
+    </message>
+    <message>
+        <source>Tryb pracy agregatu</source>
+        <translation>Generator set work mode</translation>
+    </message>
+    <message>
+        <source>Poziom paliwa</source>
+        <translation>Fuel level</translation>
+    </message>
+    <message>
+        <source>Całkowite zużycie paliwa</source>
+        <translation>Total fuel consumption</translation>
+    </message>
+    <message>
+        <source>Całkowity czas pracy</source>
+        <translation>Total running time</translation>
+    </message>
+    <message>
+        <source>Konfiguracja agregatu</source>
+        <translation>Generator set configuration</translation>
+    </message>
+    <message>
+        <source>Agregat</source>
+        <translation>Generator set</translation>
+    </message>
+    <message>
+        <source>&lt;NIEZNANY&gt;</source>
+        <translation>&lt;UNKNOWN&gt;</translation>
+    </message>
+    <message>
+        <source>Usuwanie UPS</source>
+        <translation>Removing a UPS</translation>
+    </message>
+    <message>
+        <source>Potwierdź usunięcie urządzenia</source>
+        <translation>Confirm removing the device</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressBarWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Dane niedostępne w wybranym modelu</source>
+        <translation>Data not available for the selected model</translation>
+    </message>
+    <message>
+        <source>N/D</source>
+        <translation>N/A</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Wirtualny UPS</source>
+        <translation>Virtual UPS</translation>
+    </message>
+    <message>
+        <source>Agregat Ibis</source>
+        <translation>Ibis generator set</translation>
+    </message>
+    <message>
+        <source>Nieznany</source>
+        <translation>Unknown</translation>
+    </message>
+    <message>
+        <source>Rezerwowy</source>
+        <translation>On battery</translation>
+    </message>
+    <message>
+        <source>Sieciowy</source>
+        <translation>On line power</translation>
+    </message>
+    <message>
+        <source>Niski stan baterii</source>
+        <translation>Low battery</translation>
+    </message>
+    <message>
+        <source>AVR</source>
+        <translation>AVR</translation>
+    </message>
+    <message>
+        <source>Przeciążenie</source>
+        <translation>Overload</translation>
+    </message>
+    <message>
+        <source>Zwarcie</source>
+        <translation>Short circuit</translation>
+    </message>
+    <message>
+        <source>Oczekiwanie</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <source>Czuwanie</source>
+        <translation>Standby</translation>
+    </message>
+    <message>
+        <source>ECO</source>
+        <translation>ECO</translation>
+    </message>
+    <message>
+        <source>Bypass</source>
+        <translation>Bypass</translation>
+    </message>
+    <message>
+        <source>Awaryjny</source>
+        <translation>Emergency</translation>
+    </message>
+    <message>
+        <source>Inicjalizacja</source>
+        <translation>Initialization</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Hybrydowy</source>
+        <translation>Hybrid</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>No communication</translation>
+    </message>
+    <message>
+        <source>Testowanie baterii</source>
+        <translation>Battery test</translation>
+    </message>
+    <message>
+        <source>Konwersja częstotliwości</source>
+        <translation>Frequency conversion</translation>
+    </message>
+    <message>
+        <source>Wyłączenie UPS</source>
+        <translation>UPS shutdown</translation>
+    </message>
+    <message>
+        <source>Tryb błędu</source>
+        <translation>Fault mode</translation>
+    </message>
+    <message>
+        <source>Włączony</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Wyłączony</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Autotest</source>
+        <translation>Self-test</translation>
+    </message>
+    <message>
+        <source>UPS wyłączony</source>
+        <translation>UPS off</translation>
+    </message>
+    <message>
+        <source>ECO/Bypass</source>
+        <translation>ECO/Bypass</translation>
+    </message>
+    <message>
+        <source>Załączony AVR podwyższający</source>
+        <translation>AVR boost active</translation>
+    </message>
+    <message>
+        <source>Zwarcie na wyjściu zasilacza</source>
+        <translation>Short circuit on the UPS output</translation>
+    </message>
+    <message>
+        <source>Przeciążenie zasilacza</source>
+        <translation>UPS overload</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury</source>
+        <translation>Overtemperature</translation>
+    </message>
+    <message>
+        <source>Zużycie akumulatora</source>
+        <translation>Battery worn out</translation>
+    </message>
+    <message>
+        <source>Stan niskiej baterii</source>
+        <translation>Low battery</translation>
+    </message>
+    <message>
+        <source>Wsteczne zasilanie gniazd wyjściowych</source>
+        <translation>Backfeed on the output sockets</translation>
+    </message>
+    <message>
+        <source>Status ładowania akumulatorów</source>
+        <translation>Batteries charging</translation>
+    </message>
+    <message>
+        <source>Status naładowania akumulatorów</source>
+        <translation>Batteries charged</translation>
+    </message>
+    <message>
+        <source>Ładowanie</source>
+        <translation>Charging</translation>
+    </message>
+    <message>
+        <source>Oczekiwanie na ładunek minimalny</source>
+        <translation>Waiting for minimum battery charge</translation>
+    </message>
+    <message>
+        <source>Serwis</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Przeciążenie wyjścia</source>
+        <translation>Output overload</translation>
+    </message>
+    <message>
+        <source>Błąd akumulatora</source>
+        <translation>Battery fault</translation>
+    </message>
+    <message>
+        <source>Aktywne EPO</source>
+        <translation>EPO active</translation>
+    </message>
+    <message>
+        <source>Błąd wewnętrzny</source>
+        <translation>Internal fault</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury prostownika</source>
+        <translation>Rectifier overtemperature</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury falownika</source>
+        <translation>Inverter overtemperature</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z prostownikiem</source>
+        <translation>No communication with the rectifier</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z falownikiem</source>
+        <translation>No communication with the inverter</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kolejność faz linii BYPASS</source>
+        <translation>Incorrect phase sequence on the BYPASS line</translation>
+    </message>
+    <message>
+        <source>Zasilanie linii BYPASS poza zakresem</source>
+        <translation>BYPASS line supply out of range</translation>
+    </message>
+    <message>
+        <source>Otwarty obwód baterii</source>
+        <translation>Battery circuit open</translation>
+    </message>
+    <message>
+        <source>Zasilanie linii podstawowej poza zakresem</source>
+        <translation>Main line supply out of range</translation>
+    </message>
+    <message>
+        <source>Błąd wewnętrzny prostownika</source>
+        <translation>Rectifier internal fault</translation>
+    </message>
+    <message>
+        <source>Błąd wewnętrzny falownika</source>
+        <translation>Inverter internal fault</translation>
+    </message>
+    <message>
+        <source>Praca normalna</source>
+        <translation>Normal operation</translation>
+    </message>
+    <message>
+        <source>Praca równoległa - MASTER</source>
+        <translation>Parallel operation - MASTER</translation>
+    </message>
+    <message>
+        <source>Praca równoległa - SLAVE</source>
+        <translation>Parallel operation - SLAVE</translation>
+    </message>
+    <message>
+        <source>Awaria wyświetlacza LCD</source>
+        <translation>LCD display failure</translation>
+    </message>
+    <message>
+        <source>Praca równoległa - jednostka zatrzymana</source>
+        <translation>Parallel operation - unit stopped</translation>
+    </message>
+    <message>
+        <source>Praca równoległa - brak redundancji</source>
+        <translation>Parallel operation - no redundancy</translation>
+    </message>
+    <message>
+        <source>Praca równoległa - jednostka nieaktywna</source>
+        <translation>Parallel operation - unit inactive</translation>
+    </message>
+    <message>
+        <source>Błąd pracy równoległej</source>
+        <translation>Parallel operation fault</translation>
+    </message>
+    <message>
+        <source>Praca równoległa - brak minimalnej ilości jednostek</source>
+        <translation>Parallel operation - too few units</translation>
+    </message>
+    <message>
+        <source>Wirtualny UPS - brak wymaganej liczby skonfigurowanych UPS w Luminorix</source>
+        <translation>Virtual UPS - fewer UPS devices configured in Luminorix than required</translation>
+    </message>
+    <message>
+        <source>Wirtualny UPS - nie skonfigurowano jednostki MASTER w Luminorix</source>
+        <translation>Virtual UPS - no MASTER unit configured in Luminorix</translation>
+    </message>
+    <message>
+        <source>Awaria zasiliania na wejściu</source>
+        <translation>Input power failure</translation>
+    </message>
+    <message>
+        <source>Awaria UPS</source>
+        <translation>UPS failure</translation>
+    </message>
+    <message>
+        <source>Wykonywanie testu akumulatorów</source>
+        <translation>Battery test in progress</translation>
+    </message>
+    <message>
+        <source>Trwa wyłączanie UPS</source>
+        <translation>UPS shutting down</translation>
+    </message>
+    <message>
+        <source>Zamienione przewody L i N na wejściu UPS</source>
+        <translation>L and N wires swapped at the UPS input</translation>
+    </message>
+    <message>
+        <source>Błąd EPROM</source>
+        <translation>EPROM error</translation>
+    </message>
+    <message>
+        <source>Test OK</source>
+        <translation>Test OK</translation>
+    </message>
+    <message>
+        <source>Test - wynik negatywny</source>
+        <translation>Test - failed</translation>
+    </message>
+    <message>
+        <source>Test baterii nie jest możliwy</source>
+        <translation>Battery test not possible</translation>
+    </message>
+    <message>
+        <source>Test - wynik nieznany</source>
+        <translation>Test - result unknown</translation>
+    </message>
+    <message>
+        <source>Tryb pracy normalnej</source>
+        <translation>Normal mode</translation>
+    </message>
+    <message>
+        <source>Przeciążenie UPS 110%</source>
+        <translation>UPS overload 110%</translation>
+    </message>
+    <message>
+        <source>Przekroczony limit temperatury</source>
+        <translation>Temperature limit exceeded</translation>
+    </message>
+    <message>
+        <source>Przekroczony limit obciążenia</source>
+        <translation>Load limit exceeded</translation>
+    </message>
+    <message>
+        <source>Błąd wentylatora</source>
+        <translation>Fan fault</translation>
+    </message>
+    <message>
+        <source>Błąd magistrali DC</source>
+        <translation>DC bus fault</translation>
+    </message>
+    <message>
+        <source>Błąd falownika</source>
+        <translation>Inverter fault</translation>
+    </message>
+    <message>
+        <source>Błąd oprogramowania falownika</source>
+        <translation>Inverter software error</translation>
+    </message>
+    <message>
+        <source>Ładowarka - za wysokie napięcie</source>
+        <translation>Charger - voltage too high</translation>
+    </message>
+    <message>
+        <source>Błąd ładowarki</source>
+        <translation>Charger fault</translation>
+    </message>
+    <message>
+        <source>Stan baterii nieznany</source>
+        <translation>Battery condition unknown</translation>
+    </message>
+    <message>
+        <source>Stan baterii normalny</source>
+        <translation>Battery condition normal</translation>
+    </message>
+    <message>
+        <source>Bateria rozładowana</source>
+        <translation>Battery discharged</translation>
+    </message>
+    <message>
+        <source>Rozładowywanie baterii</source>
+        <translation>Battery discharging</translation>
+    </message>
+    <message>
+        <source>Błąd baterii</source>
+        <translation>Battery fault</translation>
+    </message>
+    <message>
+        <source>Test baterii anulowany</source>
+        <translation>Battery test canceled</translation>
+    </message>
+    <message>
+        <source>Załączony AVR</source>
+        <translation>AVR active</translation>
+    </message>
+    <message>
+        <source>Przeciążenie Bypass</source>
+        <translation>Bypass overload</translation>
+    </message>
+    <message>
+        <source>Konieczna wymiana akumulatorów</source>
+        <translation>Batteries need replacing</translation>
+    </message>
+    <message>
+        <source>Załączony AVR obniżający</source>
+        <translation>AVR buck active</translation>
+    </message>
+    <message>
+        <source>AVR podwyższający zablokowany</source>
+        <translation>AVR boost disabled</translation>
+    </message>
+    <message>
+        <source>AVR obniżający zablokowany</source>
+        <translation>AVR buck disabled</translation>
+    </message>
+    <message>
+        <source>Wentylator załączony</source>
+        <translation>Fan on</translation>
+    </message>
+    <message>
+        <source>EPO czasowo zablokowane</source>
+        <translation>EPO temporarily disabled</translation>
+    </message>
+    <message>
+        <source>UPS gotowy do pracy</source>
+        <translation>UPS ready</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury baterii</source>
+        <translation>Battery overtemperature</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji wewnętrznej</source>
+        <translation>Internal communication failure</translation>
+    </message>
+    <message>
+        <source>Praca rezerwowa</source>
+        <translation>Running on battery</translation>
+    </message>
+    <message>
+        <source>Awaria zasiliania na wyjściu</source>
+        <translation>Output power failure</translation>
+    </message>
+    <message>
+        <source>Awaria bypass</source>
+        <translation>Bypass failure</translation>
+    </message>
+    <message>
+        <source>Wyjście wyłączone na żądanie</source>
+        <translation>Output switched off on request</translation>
+    </message>
+    <message>
+        <source>UPS wyłączony na żądanie</source>
+        <translation>UPS switched off on request</translation>
+    </message>
+    <message>
+        <source>Wyjście wyłączone</source>
+        <translation>Output off</translation>
+    </message>
+    <message>
+        <source>Błąd bezpiecznika</source>
+        <translation>Fuse fault</translation>
+    </message>
+    <message>
+        <source>Test diagnostyczny - wynik negatywny</source>
+        <translation>Diagnostic test - failed</translation>
+    </message>
+    <message>
+        <source>Oczekiwanie na powrót zasilania</source>
+        <translation>Waiting for power to return</translation>
+    </message>
+    <message>
+        <source>Procedura wyłączenia UPS rozpoczęta</source>
+        <translation>UPS shutdown procedure started</translation>
+    </message>
+    <message>
+        <source>Wykonywanie testu</source>
+        <translation>Test in progress</translation>
+    </message>
+    <message>
+        <source>Dynamiczna kompensacja mocy biernej</source>
+        <translation>Dynamic reactive power compensation</translation>
+    </message>
+    <message>
+        <source>Krytyczne napięcie akumulatora</source>
+        <translation>Critical battery voltage</translation>
+    </message>
+    <message>
+        <source>Przegrzanie baterii</source>
+        <translation>Battery overheated</translation>
+    </message>
+    <message>
+        <source>Przegrzanie falownika</source>
+        <translation>Inverter overheated</translation>
+    </message>
+    <message>
+        <source>Brak oleju</source>
+        <translation>No oil</translation>
+    </message>
+    <message>
+        <source>Prestart</source>
+        <translation>Prestart</translation>
+    </message>
+    <message>
+        <source>Parametry sieci poza zakresem</source>
+        <translation>Mains parameters out of range</translation>
+    </message>
+    <message>
+        <source>Test - zakończony ostrzeżeniem</source>
+        <translation>Test - completed with a warning</translation>
+    </message>
+    <message>
+        <source>Opóźnione załączenie wyjścia</source>
+        <translation>Delayed output switch-on</translation>
+    </message>
+    <message>
+        <source>Odliczanie opóźnienia trybu oczekiwania</source>
+        <translation>Standby delay countdown</translation>
+    </message>
+    <message>
+        <source>Parametry linii zasilającej poza zakresem</source>
+        <translation>Input line parameters out of range</translation>
+    </message>
+    <message>
+        <source>Parametry linii obejściowej poza zakresem</source>
+        <translation>Bypass line parameters out of range</translation>
+    </message>
+    <message>
+        <source>Wyjścia UPS nieaktywne</source>
+        <translation>UPS outputs inactive</translation>
+    </message>
+    <message>
+        <source>Wyjście sterowalne (sekcja 1) wyłączone</source>
+        <translation>Controllable output (section 1) off</translation>
+    </message>
+    <message>
+        <source>Wyjście sterowalne (sekcja 2) wyłączone</source>
+        <translation>Controllable output (section 2) off</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kolejność faz linii podstawowej</source>
+        <translation>Incorrect phase sequence on the main line</translation>
+    </message>
+    <message>
+        <source>Nierozpoznany model UPS</source>
+        <translation>Unrecognized UPS model</translation>
+    </message>
+    <message>
+        <source>Zdjęta osłona przełącznika obejścia serwisowego</source>
+        <translation>Maintenance bypass switch cover removed</translation>
+    </message>
+    <message>
+        <source>Zasilanie wyjść z UPS (z podtrzymaniem)</source>
+        <translation>Outputs supplied by the UPS (backed up)</translation>
+    </message>
+    <message>
+        <source>Zasilanie wyjść z sieci (bez podtrzymania)</source>
+        <translation>Outputs supplied from the mains (not backed up)</translation>
+    </message>
+    <message>
+        <source>Napięcie linii zasilającej nieprawidłowe</source>
+        <translation>Input line voltage abnormal</translation>
+    </message>
+    <message>
+        <source>Częstotliwość linii zasilającej nieprawidłowa</source>
+        <translation>Input line frequency abnormal</translation>
+    </message>
+    <message>
+        <source>Napięcie linii Bypass nieprawidłowe</source>
+        <translation>Bypass line voltage abnormal</translation>
+    </message>
+    <message>
+        <source>Częstotliwość linii Bypass nieprawidłowa</source>
+        <translation>Bypass line frequency abnormal</translation>
+    </message>
+    <message>
+        <source>Ładowarka - za niskie napięcie</source>
+        <translation>Charger - voltage too low</translation>
+    </message>
+    <message>
+        <source>Tryb PV Backup</source>
+        <translation>PV Backup mode</translation>
+    </message>
+    <message>
+        <source>Niski poziom paliwa - Wrn</source>
+        <translation>Low fuel level - Wrn</translation>
+    </message>
+    <message>
+        <source>Niski poziom paliwa - Sd</source>
+        <translation>Low fuel level - Sd</translation>
+    </message>
+    <message>
+        <source>Napięcie akumulatora poza zakresem - Wrn</source>
+        <translation>Battery voltage out of range - Wrn</translation>
+    </message>
+    <message>
+        <source>Błąd alternatora - Wrn</source>
+        <translation>Alternator fault - Wrn</translation>
+    </message>
+    <message>
+        <source>Nadmierna prędkość obrotowa - Sd</source>
+        <translation>Overspeed - Sd</translation>
+    </message>
+    <message>
+        <source>Za mała prędkość obrotowa - Sd</source>
+        <translation>Underspeed - Sd</translation>
+    </message>
+    <message>
+        <source>Błąd uziemienia - Sd</source>
+        <translation>Earth fault - Sd</translation>
+    </message>
+    <message>
+        <source>Alarm ECU - Wrn</source>
+        <translation>ECU alarm - Wrn</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z ECU - Wrn</source>
+        <translation>No communication with the ECU - Wrn</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kolejność faz agregatu - Wrn</source>
+        <translation>Incorrect generator phase sequence - Wrn</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kolejność faz sieci - Wrn</source>
+        <translation>Incorrect mains phase sequence - Wrn</translation>
+    </message>
+    <message>
+        <source>Przeciążenie - BOC</source>
+        <translation>Overload - BOC</translation>
+    </message>
+    <message>
+        <source>Zwarcie - BOC</source>
+        <translation>Short circuit - BOC</translation>
+    </message>
+    <message>
+        <source>Niesymetryczne obciążenie faz agregatu - BOC</source>
+        <translation>Unbalanced generator phase load - BOC</translation>
+    </message>
+    <message>
+        <source>Przekroczony limit obciążenia dla IDMT - BOC</source>
+        <translation>IDMT load limit exceeded - BOC</translation>
+    </message>
+    <message>
+        <source>Awaria stycznika w obwodzie agregatu - Sd</source>
+        <translation>Generator contactor failure - Sd</translation>
+    </message>
+    <message>
+        <source>Awaria stycznika w obwodzie sieci - MF</source>
+        <translation>Mains contactor failure - MF</translation>
+    </message>
+    <message>
+        <source>Konieczna wymiana DPF - Wrn</source>
+        <translation>DPF replacement required - Wrn</translation>
+    </message>
+    <message>
+        <source>Napięcie agregatu poza zakresem - SD</source>
+        <translation>Generator voltage out of range - SD</translation>
+    </message>
+    <message>
+        <source>Napięcie agregatu poza zakresem - BOC</source>
+        <translation>Generator voltage out of range - BOC</translation>
+    </message>
+    <message>
+        <source>Niesymetryczne napięcie agregatu - BOC</source>
+        <translation>Unbalanced generator voltage - BOC</translation>
+    </message>
+    <message>
+        <source>Częstotliwość agregatu poza zakresem - BOC</source>
+        <translation>Generator frequency out of range - BOC</translation>
+    </message>
+    <message>
+        <source>Napięcie sieci poza zakresem - MF</source>
+        <translation>Mains voltage out of range - MF</translation>
+    </message>
+    <message>
+        <source>Niesymetryczne napięcie sieci- MF</source>
+        <translation>Unbalanced mains voltage- MF</translation>
+    </message>
+    <message>
+        <source>Częstotliwość sieci poza zakresem - MF</source>
+        <translation>Mains frequency out of range - MF</translation>
+    </message>
+    <message>
+        <source>Awaryjne zatrzymanie - SD</source>
+        <translation>Emergency stop - SD</translation>
+    </message>
+    <message>
+        <source>Rozładowany akumulator - SD</source>
+        <translation>Battery discharged - SD</translation>
+    </message>
+    <message>
+        <source>Serwis - Wrn</source>
+        <translation>Service due - Wrn</translation>
+    </message>
+    <message>
+        <source>Tryb pracy - </source>
+        <translation>Work mode - </translation>
+    </message>
+    <message>
+        <source>Nieprawidłowe hasło</source>
+        <translation>Incorrect password</translation>
+    </message>
+    <message>
+        <source>Podane hasło Administratora jest nieprawidłowe</source>
+        <translation>The administrator password you entered is incorrect</translation>
+    </message>
+    <message>
+        <source>Błąd połączenia</source>
+        <translation>Connection error</translation>
+    </message>
+    <message>
+        <source>Brak połączenia z usługą</source>
+        <translation>No connection to the service</translation>
+    </message>
+    <message>
+        <source>Domyślne hasło: 
+&quot;Quillmarberon&quot;</source>
+        <translation>Default password: 
+&quot;Quillmarberon&quot;</translation>
+    </message>
+    <message>
+        <source>Dane niedostępne w wybranym modelu</source>
+        <translation>Data not available for the selected model</translation>
+    </message>
+    <message>
+        <source>Program do konwersji pliku konfiguracyjnego config.ini. Konwersja pliku konfiguracyjnego jest konieczna po zakonczonym procesie akutalizacji Luminorix.W systemach Windows program cfgshifter jest uruchamiany automatycznie przez instalator.W przypadku systemow Linux po zaktualizawaniu Luminorix program cfgshifter musi byc uruchomiony przez uzytkownika.</source>
+        <translation>Converts the configuration file config.ini. The configuration file must be converted once Luminorix has been updated. On Windows, the installer starts cfgshifter automatically. On Linux, the user must run cfgshifter after updating Luminorix.</translation>
+    </message>
+    <message>
+        <source>Wersja jezykowa oprogramowania Luminorix Professional. Dopuszczalne wartosci: polish, english</source>
+        <translation>Language of Luminorix Professional. Allowed values: polish, english</translation>
+    </message>
+    <message>
+        <source>Nie wykryto pliku config.ini</source>
+        <translation>The file config.ini was not found</translation>
+    </message>
+</context>
+<context>
+    <name>QTranslator</name>
+    <message>
+        <source>&lt;nieokreślona nazwa&gt;</source>
+        <translation>&lt;unspecified name&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;nieokreślona lokalizacja&gt;</source>
+        <translation>&lt;unspecified location&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>UpsTreeWidget</name>
+    <message>
+        <source>Sortowanie listy</source>
+        <translation>Sort list</translation>
+    </message>
+    <message>
+        <source>Brak sortowania</source>
+        <translation>No sorting</translation>
+    </message>
+    <message>
+        <source>Sortuj od A do Z</source>
+        <translation>Sort A to Z</translation>
+    </message>
+    <message>
+        <source>Sortuj od Z do A</source>
+        <translation>Sort Z to A</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Edytuj</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Remove</translation>
+    </message>
+</context>
 </TS>

@@ -69,6 +69,8 @@ LXStatusWidget::LXStatusWidget(QWidget* parent)
     statusGrid->addWidget(deviceIconLabel, 1, 0);
     statusGrid->addWidget(countdownIconLabel, 2, 0);
 
+    // The warning carries the service's version and may not fit the column.
+    serviceWarningLabel->setWordWrap(true);
     serviceTextLayout->setSpacing(1);
     serviceTextLayout->addWidget(serviceCaptionLabel);
     serviceTextLayout->addWidget(serviceHostLabel);

@@ -20,19 +20,19 @@ CaselessSettings::CaselessSettings(const QSettings& source)
 void CaselessSettings::beginGroup(const QString& prefix)
 {
     m_groups.append(prefix.toLower());
+    m_prefix += m_groups.last() + QLatin1Char('/');
 }
 
 void CaselessSettings::endGroup()
 {
-    if (!m_groups.isEmpty())
-        m_groups.removeLast();
+    if (m_groups.isEmpty())
+        return;
+    m_prefix.chop(m_groups.takeLast().size() + 1);
 }
 
 QString CaselessSettings::path(const QString& key) const
 {
-    if (m_groups.isEmpty())
-        return key.toLower();
-    return m_groups.join(QLatin1Char('/')) + QLatin1Char('/') + key.toLower();
+    return m_prefix + key.toLower();
 }
 
 bool CaselessSettings::contains(const QString& key) const

@@ -41,6 +41,7 @@ private:
     QHash<QString, QVariant> m_values;
     QSet<QString> m_sections;
     QStringList m_groups;
+    QString m_prefix; // the groups joined, in lower case, with a trailing "/"
 };
 
 } // namespace Converter

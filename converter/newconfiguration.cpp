@@ -149,6 +149,7 @@ NewConfiguration::~NewConfiguration()
 void NewConfiguration::writeGeneralSection(const QString& workMode, bool runAtBoot, const QString& version,
                                            const QString& language)
 {
+    sectionCacheValid = false;
     // Through the store, so that a ";" or "," in a value is quoted, not cut or split.
     settings->setValue(QStringLiteral("work_mode"), workMode);
     settings->setValue(QStringLiteral("run_at_boot"), runAtBoot ? 1 : 0);
@@ -158,6 +159,7 @@ void NewConfiguration::writeGeneralSection(const QString& workMode, bool runAtBo
 
 void NewConfiguration::writeDevice(const OldDeviceConfig& device)
 {
+    sectionCacheValid = false;
     settings->beginGroup(QStringLiteral("device.0"));
     settings->setValue(QStringLiteral("ups_model"), device.ups_model);
     settings->setValue(QStringLiteral("communication"), QString());
@@ -170,6 +172,7 @@ void NewConfiguration::writeDevice(const OldDeviceConfig& device)
 
 void NewConfiguration::writeSmtp(const OldSmtpConfig& smtp)
 {
+    sectionCacheValid = false;
     QString pass = smtp.pass;
     if (!smtp.passIsCipherText) {
         SimpleCrypt crypt(smtpPasswordCipherKey());
@@ -185,12 +188,14 @@ void NewConfiguration::writeSmtp(const OldSmtpConfig& smtp)
 
 void NewConfiguration::stampVersion(const QString& version, const QString& language)
 {
-    setFoldedValue(QStringLiteral("version"), version);
-    setFoldedValue(QStringLiteral("language"), language);
+    const QStringList keys = settings->childKeys();
+    setFoldedValue(keys, QStringLiteral("version"), version);
+    setFoldedValue(keys, QStringLiteral("language"), language);
 }
 
 void NewConfiguration::writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>* groups, OldGroup* ungrouped)
 {
+    sectionCacheValid = false;
     QList<NetworkGroup> groupList;
     QList<OldComputer> computers;
     QSet<int> used;
@@ -351,23 +356,32 @@ QStringList NewConfiguration::defaultRtEventDefinition(const QString& model, con
     return {};
 }
 
-QStringList NewConfiguration::deviceSections() const
+QStringList NewConfiguration::sections()
+{
+    if (!sectionCacheValid) {
+        sectionCache = settings->childGroups();
+        sectionCacheValid = true;
+    }
+    return sectionCache;
+}
+
+QStringList NewConfiguration::deviceSections()
 {
     QStringList devices;
-    const QStringList sections = settings->childGroups();
-    for (const QString& section : sections) {
+    const QStringList all = sections();
+    for (const QString& section : all) {
         if (section.contains(QLatin1String("device.")))
             devices.append(section);
     }
     return devices;
 }
 
-QMap<QString, QStringList> NewConfiguration::eventSectionsByDevice() const
+QMap<QString, QStringList> NewConfiguration::eventSectionsByDevice()
 {
     QMap<QString, QStringList> byDevice;
     const QString prefix = QStringLiteral("event.");
-    const QStringList sections = settings->childGroups();
-    for (const QString& section : sections) {
+    const QStringList all = sections();
+    for (const QString& section : all) {
         if (!section.startsWith(prefix))
             continue;
         const int point = section.indexOf(QLatin1Char('.'), prefix.size());
@@ -385,8 +399,9 @@ void NewConfiguration::migrateUpsModels()
     const QStringList devices = deviceSections();
     for (const QString& device : devices) {
         settings->beginGroup(device);
-        setFoldedValue(QStringLiteral("ups_model"),
-                       mapUpsModel(foldedValue(QStringLiteral("ups_model")).toString()));
+        const QStringList keys = settings->childKeys();
+        setFoldedValue(keys, QStringLiteral("ups_model"),
+                       mapUpsModel(foldedValue(keys, QStringLiteral("ups_model")).toString()));
         settings->endGroup();
     }
 }
@@ -396,18 +411,18 @@ void NewConfiguration::resetUsbPaths()
     const QStringList devices = deviceSections();
     for (const QString& device : devices) {
         settings->beginGroup(device);
-        setFoldedValue(QStringLiteral("usb_path"), QString());
+        setFoldedValue(settings->childKeys(), QStringLiteral("usb_path"), QString());
         settings->endGroup();
     }
 }
 
-void NewConfiguration::applyDefinition(const QStringList& definition)
+void NewConfiguration::applyDefinition(const QStringList& keys, const QStringList& definition)
 {
     if (definition.size() != 3)
         return;
-    setFoldedValue(QStringLiteral("event"), definition.at(0));
-    setFoldedValue(QStringLiteral("expressionIn"), conditionList(definition.at(1)));
-    setFoldedValue(QStringLiteral("expressionOut"), conditionList(definition.at(2)));
+    setFoldedValue(keys, QStringLiteral("event"), definition.at(0));
+    setFoldedValue(keys, QStringLiteral("expressionIn"), conditionList(definition.at(1)));
+    setFoldedValue(keys, QStringLiteral("expressionOut"), conditionList(definition.at(2)));
 }
 
 void NewConfiguration::migrateEvents()
@@ -417,22 +432,24 @@ void NewConfiguration::migrateEvents()
     for (const QString& device : devices) {
         const QString number = device.mid(device.lastIndexOf(QLatin1Char('.')) + 1);
         settings->beginGroup(device);
-        const QString model = foldedValue(QStringLiteral("ups_model")).toString();
+        const QString model = foldedValue(settings->childKeys(), QStringLiteral("ups_model")).toString();
         settings->endGroup();
         const QStringList sections = eventSections.value(number);
         for (const QString& section : sections) {
             settings->beginGroup(section);
+            const QStringList keys = settings->childKeys();
             // A section already in the current form keeps its owner.
-            const bool hasId = !storedKeys(QStringLiteral("id")).isEmpty();
-            const QString ownerKey = hasId || storedKeys(QStringLiteral("parent_id")).isEmpty()
+            const bool hasId = !storedKeys(keys, QStringLiteral("id")).isEmpty();
+            const QString ownerKey = hasId || storedKeys(keys, QStringLiteral("parent_id")).isEmpty()
                                          ? QStringLiteral("id")
                                          : QStringLiteral("parent_id");
-            const int owner = foldedValue(ownerKey).toString().toInt();
-            const QString key = foldedValue(QStringLiteral("event"), QStringLiteral("Unknown")).toString();
-            applyDefinition(defaultEventDefinition(model, key, owner));
-            removeFolded(QStringLiteral("id"));
-            removeFolded(QStringLiteral("parent_type"));
-            setFoldedValue(QStringLiteral("parent_id"), owner);
+            const int owner = foldedValue(keys, ownerKey).toString().toInt();
+            const QString key =
+                foldedValue(keys, QStringLiteral("event"), QStringLiteral("Unknown")).toString();
+            applyDefinition(keys, defaultEventDefinition(model, key, owner));
+            removeFolded(keys, QStringLiteral("id"));
+            removeFolded(keys, QStringLiteral("parent_type"));
+            setFoldedValue(keys, QStringLiteral("parent_id"), owner);
             settings->endGroup();
         }
     }
@@ -445,16 +462,18 @@ void NewConfiguration::migrateRtEvents()
     for (const QString& device : devices) {
         const QString number = device.mid(device.lastIndexOf(QLatin1Char('.')) + 1);
         settings->beginGroup(device);
-        const QString model = foldedValue(QStringLiteral("ups_model")).toString();
+        const QString model = foldedValue(settings->childKeys(), QStringLiteral("ups_model")).toString();
         settings->endGroup();
         if (!model.startsWith(QLatin1String("OspreyRT")))
             continue;
         const QStringList sections = eventSections.value(number);
         for (const QString& section : sections) {
             settings->beginGroup(section);
-            const int owner = foldedValue(QStringLiteral("parent_id")).toString().toInt();
-            const QString key = foldedValue(QStringLiteral("event"), QStringLiteral("Unknown")).toString();
-            applyDefinition(defaultRtEventDefinition(model, key, owner));
+            const QStringList keys = settings->childKeys();
+            const int owner = foldedValue(keys, QStringLiteral("parent_id")).toString().toInt();
+            const QString key =
+                foldedValue(keys, QStringLiteral("event"), QStringLiteral("Unknown")).toString();
+            applyDefinition(keys, defaultRtEventDefinition(model, key, owner));
             settings->endGroup();
         }
     }
@@ -470,10 +489,9 @@ bool NewConfiguration::finish(QString* error)
     return false;
 }
 
-QStringList NewConfiguration::storedKeys(const QString& key) const
+QStringList NewConfiguration::storedKeys(const QStringList& keys, const QString& key)
 {
     QStringList found;
-    const QStringList keys = settings->childKeys();
     for (const QString& stored : keys) {
         if (stored.compare(key, Qt::CaseInsensitive) == 0)
             found.append(stored);
@@ -481,27 +499,28 @@ QStringList NewConfiguration::storedKeys(const QString& key) const
     return found;
 }
 
-QVariant NewConfiguration::foldedValue(const QString& key, const QVariant& defaultValue) const
+QVariant NewConfiguration::foldedValue(const QStringList& keys, const QString& key,
+                                       const QVariant& defaultValue) const
 {
-    const QStringList keys = storedKeys(key);
+    const QStringList found = storedKeys(keys, key);
     // Same choice as the reader: of several spellings the one listed last.
-    return keys.isEmpty() ? defaultValue : settings->value(keys.last());
+    return found.isEmpty() ? defaultValue : settings->value(found.last());
 }
 
-void NewConfiguration::setFoldedValue(const QString& key, const QVariant& value)
+void NewConfiguration::setFoldedValue(const QStringList& keys, const QString& key, const QVariant& value)
 {
-    const QStringList keys = storedKeys(key);
-    for (const QString& stored : keys) {
+    const QStringList found = storedKeys(keys, key);
+    for (const QString& stored : found) {
         if (stored != key)
             settings->remove(stored);
     }
     settings->setValue(key, value);
 }
 
-void NewConfiguration::removeFolded(const QString& key)
+void NewConfiguration::removeFolded(const QStringList& keys, const QString& key)
 {
-    const QStringList keys = storedKeys(key);
-    for (const QString& stored : keys)
+    const QStringList found = storedKeys(keys, key);
+    for (const QString& stored : found)
         settings->remove(stored);
 }
 

@@ -57,19 +57,26 @@ public:
 private:
     void writeEvents(const OldEvent& event, int& n, int parent);
     void writeEvent(const OldEvent& event, const Converter::Action& action, int n, int parent);
-    void applyDefinition(const QStringList& definition);
+    void applyDefinition(const QStringList& keys, const QStringList& definition);
 
-    // Key access in the current section that ignores letter case, as on Windows.
-    QStringList storedKeys(const QString& key) const;
-    QVariant foldedValue(const QString& key, const QVariant& defaultValue = QVariant()) const;
-    void setFoldedValue(const QString& key, const QVariant& value);
-    void removeFolded(const QString& key);
+    // Key access in the current section that ignores letter case, as on Windows;
+    // keys is the section's list of stored keys.
+    static QStringList storedKeys(const QStringList& keys, const QString& key);
+    QVariant foldedValue(const QStringList& keys, const QString& key,
+                         const QVariant& defaultValue = QVariant()) const;
+    void setFoldedValue(const QStringList& keys, const QString& key, const QVariant& value);
+    void removeFolded(const QStringList& keys, const QString& key);
 
+    // Top-level sections; listing them costs a pass over every key, and the
+    // migrations add none.
+    QStringList sections();
     // Device sections and, per device number, its event sections, in the store's order.
-    QStringList deviceSections() const;
-    QMap<QString, QStringList> eventSectionsByDevice() const;
+    QStringList deviceSections();
+    QMap<QString, QStringList> eventSectionsByDevice();
 
     QSettings* settings;
+    QStringList sectionCache;
+    bool sectionCacheValid = false;
 };
 
 } // namespace Luminorix

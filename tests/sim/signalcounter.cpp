@@ -35,6 +35,14 @@ QStringList SignalCounter::fired() const
     return out;
 }
 
+QList<QVariant> SignalCounter::lastCall(const QString& name) const
+{
+    const int i = names.indexOf(name);
+    if (i < 0 || spies[size_t(i)]->isEmpty())
+        return {};
+    return spies[size_t(i)]->last();
+}
+
 void SignalCounter::clear()
 {
     for (auto& spy : spies)

@@ -15,6 +15,8 @@ public:
     int total() const;
     // "name xN" for each signal that fired.
     QStringList fired() const;
+    // The arguments of the last emission of `name`; empty when it did not fire.
+    QList<QVariant> lastCall(const QString& name) const;
     void clear();
 
 private:

@@ -58,6 +58,8 @@ private slots:
     void hostileInput_data();
     void hostileInput();
     void splitFrameArrivesInPieces();
+    void pushedRepliesReachTheirSignals_data();
+    void pushedRepliesReachTheirSignals();
     void worldAddsDevice();
     void worldChangesDevice();
     void worldRemovesDevice();
@@ -362,6 +364,102 @@ void TestSimController::splitFrameArrivesInPieces()
     QTRY_COMPARE(messages.size(), 1);
     // Otherwise the test above would not have split anything.
     QVERIFY2(reads.size() > 1, qPrintable(QString::number(reads.size())));
+}
+
+void TestSimController::pushedRepliesReachTheirSignals_data()
+{
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QString>("firstArgument"); // as text, where the argument is a plain value
+
+    using RB = ReplyBuilder;
+    QTest::newRow("show_message") << RB::showMessage({"a", "b"}) << "showMessage"
+                                  << "";
+    QTest::newRow("show_countdown") << RB::showCountdown({{3, 60}, {4, 30}}) << "showCountdownTimer"
+                                    << "";
+    QTest::newRow("smtp2_test_status") << RB::smtpTestStatus(2, {"sent"}) << "smpt2TestStatus"
+                                       << "2";
+    QTest::newRow("ups_logs") << RB::upsLogs({"line"}) << "upsLogs"
+                              << "";
+    QTest::newRow("discovered_message") << RB::discovered("10.0.0.5") << "discoveredComputer"
+                                        << "10.0.0.5";
+    QTest::newRow("get_password") << RB::password("abc") << "adminPassFromConfig"
+                                  << "abc";
+    QTest::newRow("netclient_password") << RB::netclientPassword("def") << "netclientPass"
+                                        << "def";
+    QTest::newRow("admin_password_changed") << RB::adminPasswordChanged() << "passwordChanged"
+                                            << "";
+    QTest::newRow("netclient_password_changed") << RB::netclientPasswordChanged() << "passwordChanged"
+                                                << "";
+    QTest::newRow("daemon_is_busy") << RB::daemonBusy(true) << "daemonIsBusy"
+                                    << "true";
+    QTest::newRow("daemon_is_ready") << RB::daemonBusy(false) << "daemonIsBusy"
+                                     << "false";
+    QTest::newRow("debugging_enabled") << RB::debugging(true) << "debugModeEnabled"
+                                       << "true";
+    QTest::newRow("debugging_disabled") << RB::debugging(false) << "debugModeEnabled"
+                                        << "false";
+    QTest::newRow("service_version") << RB::serviceVersion("2.6.0") << "serviceVersionReceived"
+                                     << "2.6.0";
+    QTest::newRow("application_configuration")
+        << RB::flat("application_configuration", {{"smtp2_server", "mx"}}) << "appConfifuratioReceived"
+        << "";
+    QTest::newRow("groups") << QByteArray("<groups><ups_id>1</ups_id></groups>") << "groupReceived"
+                            << "";
+    QTest::newRow("events") << QByteArray("<events><ups_id>1</ups_id></events>") << "eventsReceived"
+                            << "";
+    QTest::newRow("all_computers") << QByteArray("<all_computers></all_computers>") << "allComputersReceived"
+                                   << "";
+    QTest::newRow("vc version") << RB::virtualizationCenterVersion("2")
+                                << "virtualizationCenterVersionReceived"
+                                << "2";
+    QTest::newRow("vc disabled") << RB::virtualizationCenterEnabled(false)
+                                 << "virtualizationCenterEnabledReceived"
+                                 << "false";
+    QTest::newRow("vc settings") << RB::virtualizationCenterSettings({{"master_shutdown_delay", "30"}})
+                                 << "virtualizationCenterSettingsReceived"
+                                 << "";
+    QTest::newRow("vc host list") << RB::hostList({{1, 7, "esx", false, false}})
+                                  << "virtualizationCenterHostListReceived"
+                                  << "";
+    QTest::newRow("vc add host") << RB::hostResult("virtualization_center_add_new_host_result", 1, 7, false)
+                                 << "virtualizationCenterHostAddNewResultReceived"
+                                 << "";
+    QTest::newRow("vc edit host") << RB::hostResult("virtualization_center_edit_host_result", 1, 7, true,
+                                                    "no")
+                                  << "virtualizationCenterChangeHostSettingsResultReceived"
+                                  << "";
+    QTest::newRow("vc host vms") << RB::hostVmsInfo(1, 7, "hs_host_online", "esx", {{3, "db"}})
+                                 << "virtualizationCenterHostVmsInfoReceived"
+                                 << "";
+    const QList<QPair<const char*, const char*>> pairs = {
+        {"virtualization_center_test_esxisshhost_result",
+         "virtualizationCenterEsxiSshHostTestResultReceived"},
+        {"virtualization_center_set_host_management_result",
+         "virtualizationCenterHostManagementSetResultReceived"},
+        {"virtualization_center_action_list_add_result", "virtualizationCenterAddActionResultReceived"},
+        {"virtualization_center_action_list_edit_result", "virtualizationCenterEditActionResultReceived"},
+        {"virtualization_center_action_list_delete_result", "virtualizationCenterDeleteActionResultReceived"},
+        {"virtualization_center_action_run_result", "virtualizationCenterRunActionResultReceived"}};
+    for (const auto& pair : pairs)
+        QTest::newRow(pair.first) << RB::resultPair(pair.first, false) << pair.second << "false";
+}
+
+void TestSimController::pushedRepliesReachTheirSignals()
+{
+    QFETCH(QByteArray, reply);
+    QFETCH(QString, signal);
+    QFETCH(QString, firstArgument);
+
+    settle();
+    SignalCounter counter(controller.get(), {"upsConnected", "socketError"});
+    QSignalSpy unknown(controller.get(), &UpsSocketController::dataFromUps);
+    server->push(reply);
+    QTRY_COMPARE(counter.total(), 1);
+    QCOMPARE(counter.fired(), QStringList(signal + " x1"));
+    QCOMPARE(unknown.size(), 0);
+    if (!firstArgument.isEmpty())
+        QCOMPARE(counter.lastCall(signal).value(0).toString(), firstArgument);
 }
 
 void TestSimController::worldAddsDevice()

@@ -203,4 +203,47 @@ QByteArray ReplyBuilder::resultPair(const QString& root, bool hasError, const QS
                 {{QStringLiteral("has_error"), flag(hasError)}, {QStringLiteral("error_str"), errorText}});
 }
 
+QByteArray ReplyBuilder::virtualizationCenterSettings(const SimDevice::Entries& settings)
+{
+    return flat(QStringLiteral("virtualization_center_settings"), settings);
+}
+
+QByteArray ReplyBuilder::hostList(const QList<Host>& hosts)
+{
+    QByteArray body;
+    for (const Host& h : hosts) {
+        body += flat(QStringLiteral("host"),
+                     {{QStringLiteral("type"), QString::number(h.type)},
+                      {QStringLiteral("id"), QString::number(h.id)},
+                      {QStringLiteral("name"), h.name},
+                      {QStringLiteral("is_disabled"), flag(h.disabled)},
+                      {QStringLiteral("is_disabled_logfail"), flag(h.disabledByLoginFailures)}});
+    }
+    return "<virtualization_center_host_list>" + body + "</virtualization_center_host_list>";
+}
+
+QByteArray ReplyBuilder::hostResult(const QString& root, int type, int id, bool hasError,
+                                    const QString& errorText)
+{
+    return flat(root, {{QStringLiteral("type"), QString::number(type)},
+                       {QStringLiteral("id"), QString::number(id)},
+                       {QStringLiteral("has_error"), flag(hasError)},
+                       {QStringLiteral("error_str"), errorText}});
+}
+
+QByteArray ReplyBuilder::hostVmsInfo(int hostType, int hostId, const QString& status, const QString& name,
+                                     const QList<Machine>& machines)
+{
+    QByteArray body = element(QStringLiteral("host_type"), QString::number(hostType)) +
+                      element(QStringLiteral("host_id"), QString::number(hostId)) +
+                      element(QStringLiteral("status"), status) + element(QStringLiteral("name"), name);
+    for (const Machine& m : machines) {
+        body += flat(QStringLiteral("vms"), {{QStringLiteral("vm_id"), QString::number(m.id)},
+                                             {QStringLiteral("vm_name"), m.name},
+                                             {QStringLiteral("vm_state"), m.state},
+                                             {QStringLiteral("vm_pending_st"), m.pending}});
+    }
+    return "<virtualization_center_hostvmsinfo>" + body + "</virtualization_center_hostvmsinfo>";
+}
+
 } // namespace LxSim

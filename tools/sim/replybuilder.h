@@ -55,6 +55,32 @@ public:
     static QByteArray serviceVersion(const QString& version);
     static QByteArray virtualizationCenterVersion(const QString& version);
     static QByteArray virtualizationCenterEnabled(bool enabled);
+    // Virtualization centre. The remaining replies (host details, host
+    // management, action list) are flat or shallow trees: flat() builds them.
+    static QByteArray virtualizationCenterSettings(const SimDevice::Entries& settings);
+    // One host: type, id, name, is_disabled, is_disabled_logfail.
+    struct Host
+    {
+        int type = 1;
+        int id = 0;
+        QString name;
+        bool disabled = false;
+        bool disabledByLoginFailures = false;
+    };
+    static QByteArray hostList(const QList<Host>& hosts);
+    // virtualization_center_add_new_host_result or virtualization_center_edit_host_result.
+    static QByteArray hostResult(const QString& root, int type, int id, bool hasError,
+                                 const QString& errorText = QString());
+    // One machine: vm_id, vm_name, vm_state and vm_pending_st as the service spells them.
+    struct Machine
+    {
+        int id = 0;
+        QString name;
+        QString state = QStringLiteral("ps_powered_on");
+        QString pending = QStringLiteral("pa_no_action");
+    };
+    static QByteArray hostVmsInfo(int hostType, int hostId, const QString& status, const QString& name,
+                                  const QList<Machine>& machines);
     // The (has_error, error_str) replies of the virtualization centre.
     static QByteArray resultPair(const QString& root, bool hasError, const QString& errorText = QString());
 };

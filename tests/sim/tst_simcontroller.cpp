@@ -57,7 +57,7 @@ private slots:
     void reconnectsAfterServiceRestart();
     void hostileInput_data();
     void hostileInput();
-    void splitFrameArrivesInPieces();
+    void splitFrameArrivesInSegments();
     void pushedRepliesReachTheirSignals_data();
     void pushedRepliesReachTheirSignals();
     void worldAddsDevice();
@@ -355,7 +355,7 @@ void TestSimController::hostileInput()
     }
 }
 
-void TestSimController::splitFrameArrivesInPieces()
+void TestSimController::splitFrameArrivesInSegments()
 {
     settle();
     QSignalSpy reads(controller->socket(), &QIODevice::readyRead);

@@ -214,6 +214,7 @@ private slots:
     void unknownRootDispatchesFurther();
     void eventCopiesShareActions();
     void readersStopAtTheEndOfABrokenDocument();
+    void signalsComeFirstInTheirOrder();
 };
 
 void TestLinkReplies::initTestCase()
@@ -526,6 +527,32 @@ void TestLinkReplies::readersStopAtTheEndOfABrokenDocument()
         QCOMPARE(Luminorix::parseGroups(r, &complete).size(), 1);
         QVERIFY(!complete);
     }
+}
+
+// Receivers elsewhere address the signals by position: 0 to 38 are the
+// signals, the slots follow from 39.
+void TestLinkReplies::signalsComeFirstInTheirOrder()
+{
+    const QMetaObject& meta = UpsSocketController::staticMetaObject;
+    const int offset = meta.methodOffset();
+    const struct
+    {
+        int index;
+        const char* name;
+    } anchors[] = {{0, "upsConnected"},
+                   {1, "dataFromUps"},
+                   {2, "upsDeviceState"},
+                   {17, "appConfifuratioReceived"},
+                   {25, "virtualizationCenterHostListReceived"},
+                   {37, "virtualizationCenterHostVmsInfoReceived"},
+                   {38, "socketError"}};
+    for (const auto& a : anchors) {
+        QCOMPARE(meta.method(offset + a.index).name(), QByteArray(a.name));
+        QCOMPARE(meta.method(offset + a.index).methodType(), QMetaMethod::Signal);
+    }
+    QCOMPARE(meta.methodCount() - offset, 53);
+    for (int i = 39; i < 53; ++i)
+        QCOMPARE(meta.method(offset + i).methodType(), QMetaMethod::Slot);
 }
 
 LX_TEST_GUILESS_MAIN(TestLinkReplies)

@@ -15,11 +15,6 @@ namespace {
 
 const QString defaultComputerPassword = QStringLiteral("Quillmarberon");
 
-QString translate(const char* text)
-{
-    return QCoreApplication::translate("OldConfiguration", text);
-}
-
 bool isDecimal(const QString& text)
 {
     if (text.isEmpty())
@@ -43,19 +38,23 @@ OldConfiguration::OldConfiguration(const QString& filePath) : m_filePath(filePat
     const QString shownPath = QDir::toNativeSeparators(filePath);
     QFile file(filePath);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_damage = translate("Nie można odczytać pliku %1: %2").arg(shownPath, file.errorString());
+        m_damage = QCoreApplication::translate("OldConfiguration", "Nie można odczytać pliku %1: %2")
+                       .arg(shownPath, file.errorString());
         return;
     }
     m_contents = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        m_damage = translate("Nie można odczytać pliku %1: %2").arg(shownPath, file.errorString());
+        m_damage = QCoreApplication::translate("OldConfiguration", "Nie można odczytać pliku %1: %2")
+                       .arg(shownPath, file.errorString());
         return;
     }
     file.close();
     if (const int line = Converter::IniText::firstDamagedLine(m_contents)) {
-        m_damage = translate("Plik %1 jest uszkodzony (wiersz %2) i nie zostanie przekonwertowany.")
-                       .arg(shownPath)
-                       .arg(line);
+        m_damage =
+            QCoreApplication::translate(
+                "OldConfiguration", "Plik %1 jest uszkodzony (wiersz %2) i nie zostanie przekonwertowany.")
+                .arg(shownPath)
+                .arg(line);
         return;
     }
     m_codec = Converter::IniText::codecFor(m_contents);
@@ -64,7 +63,9 @@ OldConfiguration::OldConfiguration(const QString& filePath) : m_filePath(filePat
         settings.setIniCodec(m_codec);
     m_settings = Converter::CaselessSettings(settings);
     if (settings.status() != QSettings::NoError)
-        m_damage = translate("Plik %1 jest uszkodzony i nie zostanie przekonwertowany.").arg(shownPath);
+        m_damage = QCoreApplication::translate("OldConfiguration",
+                                               "Plik %1 jest uszkodzony i nie zostanie przekonwertowany.")
+                       .arg(shownPath);
 }
 
 OldConfiguration::~OldConfiguration()
@@ -120,8 +121,9 @@ OldSmtpConfig OldConfiguration::readSmtp()
             smtp.pass = plain;
         } else {
             smtp.passIsCipherText = true;
-            const QString warning =
-                translate("Ostrzeżenie: nie można odszyfrować hasła SMTP; hasło przeniesiono bez zmian.");
+            const QString warning = QCoreApplication::translate(
+                "OldConfiguration",
+                "Ostrzeżenie: nie można odszyfrować hasła SMTP; hasło przeniesiono bez zmian.");
             note(&m_warnings, warning);
         }
     }
@@ -148,8 +150,9 @@ OldComputer OldConfiguration::readComputer(int number)
         computer.password = stored;
         computer.passwordIsCipherText = true;
         const QString warning =
-            translate("Ostrzeżenie: nie można odszyfrować hasła komputera %1 (Computer.%2); "
-                      "hasło przeniesiono bez zmian.")
+            QCoreApplication::translate(
+                "OldConfiguration", "Ostrzeżenie: nie można odszyfrować hasła komputera %1 (Computer.%2); "
+                                    "hasło przeniesiono bez zmian.")
                 .arg(computer.name)
                 .arg(number);
         note(&m_warnings, warning);
@@ -172,9 +175,11 @@ qlonglong OldConfiguration::readCount(const QString& key)
     bool ok = false;
     const qlonglong count = text.trimmed().toLongLong(&ok);
     if (!ok) {
-        const QString error = translate("Plik %1 zawiera uszkodzoną wartość %2: \"%3\"; plik nie zostanie "
+        const QString error =
+            QCoreApplication::translate("OldConfiguration",
+                                        "Plik %1 zawiera uszkodzoną wartość %2: \"%3\"; plik nie zostanie "
                                         "przekonwertowany.")
-                                  .arg(QDir::toNativeSeparators(m_filePath), key.toLower(), text);
+                .arg(QDir::toNativeSeparators(m_filePath), key.toLower(), text);
         note(&m_errors, error);
         return 0;
     }

@@ -2,14 +2,11 @@
 // regrouping writer, the migrations and the replacement of config.ini.
 #include "converter/runner.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 // computers, groups of eight, event sections in pairs sharing one event; every
 // other event belongs to a computer, which then gets a group of its own.
@@ -76,12 +73,4 @@ BENCHMARK(BM_FullConversion)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->It
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    qInstallMessageHandler(quiet);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

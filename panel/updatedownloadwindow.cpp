@@ -1,0 +1,40 @@
+#include "updatedownloadwindow.h"
+
+#include "messagebox.h"
+#include "ui_updatedownloadwindow.h"
+
+UpdateDownloadWindow::UpdateDownloadWindow(QWidget* parent)
+    : QDialog(parent), ui(new Ui::UpdateDownloadWindow)
+{
+    ui->setupUi(this);
+    setWindowTitle(tr("Trwa pobieranie aktualizacji"));
+}
+
+UpdateDownloadWindow::~UpdateDownloadWindow()
+{
+    delete ui;
+}
+
+void UpdateDownloadWindow::updateDownloadProgress(int val)
+{
+    ui->downloadProgressBar->setValue(val);
+}
+
+void UpdateDownloadWindow::updateDownloadFinished()
+{
+    // The download is over: closing must not cancel anything.
+    QDialog::reject();
+}
+
+void UpdateDownloadWindow::updateDownlaodError(QString text)
+{
+    ui->downloadProgressBar->setValue(0);
+    showMessageBox(tr("Error"), text);
+    QDialog::reject();
+}
+
+void UpdateDownloadWindow::reject()
+{
+    emit downloadUpdateCanceled();
+    QDialog::reject();
+}

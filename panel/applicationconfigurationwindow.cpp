@@ -1,0 +1,357 @@
+#include "applicationconfigurationwindow.h"
+
+#include "localsettings.h"
+#include "smtptestwindow.h"
+#include "ui_applicationconfigurationwindow.h"
+#include "upssocketcontroller.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegExpValidator>
+#include <QVBoxLayout>
+
+namespace {
+const QString exampleServer = QStringLiteral("smtp.example.com");
+const QString exampleAddress = QStringLiteral("ups@example.com");
+const QString faultyFieldStyle = QStringLiteral("background-color: red;");
+
+enum SecurityData
+{
+    SecurityNone = 0,
+    SecurityTls = 1,
+    SecuritySsl = 2
+};
+} // namespace
+
+ApplicationConfigurationWindow::ApplicationConfigurationWindow(
+    QList<Luminorix::Utils::SerialPort>* availablePorts,
+    const QList<Luminorix::Utils::Ups>& virtualDeviceMembers, const QList<Luminorix::Utils::Ups>& allUpses,
+    QWidget* parent)
+    : QDialog(parent), ui(new Ui::ApplicationConfigurationWindow), smtpLayout(new QVBoxLayout),
+      securityTypeLabel(new QLabel), securityTypeCombo(new QComboBox), serverLabel(new QLabel),
+      serverEdit(new QLineEdit), portLabel(new QLabel), portEdit(new QLineEdit),
+      senderAddressLabel(new QLabel), senderAddressEdit(new QLineEdit), timeoutLabel(new QLabel),
+      timeoutEdit(new QLineEdit), authenticationBox(new QCheckBox), userLabel(new QLabel),
+      userEdit(new QLineEdit), passwordLabel(new QLabel), passwordEdit(new QLineEdit),
+      testSmtpButton(new QPushButton), securityTypeRow(new QHBoxLayout), serverRow(new QHBoxLayout),
+      senderAddressRow(new QHBoxLayout), timeoutRow(new QHBoxLayout), userRow(new QHBoxLayout),
+      passwordRow(new QHBoxLayout), testRow(new QHBoxLayout),
+      emailExpression(QStringLiteral(R"(^[\w!#$%&'*+/=?`{|}~^-]+(?:\.[\w!#$%&'*+/=?`{|}~^-]+)*@)"
+                                     R"((?:[a-zA-Z0-9-]+\.)+[a-zA-Z]{2,6}$)"),
+                      Qt::CaseSensitive, QRegExp::RegExp),
+      availablePorts(availablePorts), virtualDeviceMembers(virtualDeviceMembers), allUpses(allUpses)
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+    ui->smtpConfigurationGroup->setLayout(smtpLayout);
+    buildSmtpLayout();
+    setAuthenticationFieldsEnabled();
+    setEnabledButtons(false);
+    connect(authenticationBox, &QCheckBox::stateChanged, this,
+            &ApplicationConfigurationWindow::slotSmtpAuthenticationChanged);
+    connect(testSmtpButton, &QPushButton::released, this,
+            &ApplicationConfigurationWindow::sendTestMailButtonClickHandler);
+}
+
+ApplicationConfigurationWindow::~ApplicationConfigurationWindow()
+{
+    delete ui;
+}
+
+void ApplicationConfigurationWindow::buildSmtpLayout()
+{
+    const QList<QPair<QWidget*, const char*>> names = {{securityTypeLabel, "securityTypeLabel"},
+                                                       {securityTypeCombo, "securityTypeCombo"},
+                                                       {serverLabel, "serverLabel"},
+                                                       {serverEdit, "serverEdit"},
+                                                       {portLabel, "portLabel"},
+                                                       {portEdit, "portEdit"},
+                                                       {senderAddressLabel, "senderAddressLabel"},
+                                                       {senderAddressEdit, "senderAddressEdit"},
+                                                       {timeoutLabel, "timeoutLabel"},
+                                                       {timeoutEdit, "timeoutEdit"},
+                                                       {authenticationBox, "authenticationBox"},
+                                                       {userLabel, "userLabel"},
+                                                       {userEdit, "userEdit"},
+                                                       {passwordLabel, "passwordLabel"},
+                                                       {passwordEdit, "passwordEdit"},
+                                                       {testSmtpButton, "testSmtpButton"}};
+    for (const auto& name : names)
+        name.first->setObjectName(QLatin1String(name.second));
+
+    securityTypeLabel->setText(tr("Szyfrowanie połączenia"));
+    securityTypeCombo->setEditable(false);
+    securityTypeCombo->addItem(tr("Brak"), int(SecurityNone));
+    securityTypeCombo->addItem(tr("TLS"), int(SecurityTls));
+    securityTypeCombo->addItem(tr("SSL"), int(SecuritySsl));
+    securityTypeRow->addWidget(securityTypeLabel);
+    securityTypeRow->addWidget(securityTypeCombo);
+    securityTypeRow->addStretch(1);
+    smtpLayout->addLayout(securityTypeRow);
+    smtpLayout->addSpacing(10);
+
+    serverLabel->setText(tr("Serwer SMTP"));
+    serverEdit->setPlaceholderText(exampleServer);
+    portLabel->setText(tr("Port"));
+    portEdit->setValidator(new QIntValidator(0, 65535, portEdit));
+    portEdit->setToolTip(tr("Zakres: 0-65535"));
+    portEdit->setPlaceholderText(QStringLiteral("25"));
+    portEdit->setMaximumWidth(50);
+    serverRow->addWidget(serverLabel);
+    serverRow->addWidget(serverEdit);
+    serverRow->addSpacing(10);
+    serverRow->addWidget(portLabel);
+    serverRow->addWidget(portEdit);
+    smtpLayout->addLayout(serverRow);
+    smtpLayout->addSpacing(10);
+
+    senderAddressLabel->setText(tr("Adres e-mail"));
+    senderAddressEdit->setValidator(new QRegExpValidator(emailExpression, senderAddressEdit));
+    senderAddressEdit->setPlaceholderText(exampleAddress);
+    senderAddressRow->addWidget(senderAddressLabel);
+    senderAddressRow->addWidget(senderAddressEdit);
+    smtpLayout->addLayout(senderAddressRow);
+    smtpLayout->addSpacing(10);
+
+    timeoutLabel->setText(tr("Limit czasu operacji"));
+    timeoutEdit->setValidator(new QIntValidator(10, 120, timeoutEdit));
+    timeoutEdit->setToolTip(tr("Zakres: 10-120 [s]"));
+    timeoutEdit->setPlaceholderText(QStringLiteral("30"));
+    timeoutEdit->setMaximumWidth(50);
+    timeoutRow->addWidget(timeoutLabel);
+    timeoutRow->addWidget(timeoutEdit);
+    timeoutRow->addStretch(1);
+    smtpLayout->addLayout(timeoutRow);
+    smtpLayout->addSpacing(10);
+
+    authenticationBox->setText(tr("Serwer SMTP wymaga uwierzytelnienia"));
+    smtpLayout->addWidget(authenticationBox);
+    smtpLayout->addSpacing(10);
+
+    userLabel->setText(tr("Nazwa użytkownika"));
+    userEdit->setPlaceholderText(exampleAddress);
+    userRow->addSpacing(10);
+    userRow->addWidget(userLabel);
+    userRow->addWidget(userEdit);
+    smtpLayout->addLayout(userRow);
+
+    passwordLabel->setText(tr("Hasło"));
+    passwordEdit->setEchoMode(QLineEdit::Password);
+    passwordEdit->setPlaceholderText(tr("haslo"));
+    passwordRow->addSpacing(10);
+    passwordRow->addWidget(passwordLabel);
+    passwordRow->addWidget(passwordEdit);
+    smtpLayout->addLayout(passwordRow);
+    smtpLayout->addStretch(1);
+
+    testSmtpButton->setText(tr("Testuj ustawienia SMTP"));
+    testSmtpButton->setMinimumWidth(200);
+    testSmtpButton->setMaximumWidth(200);
+    testRow->addStretch(1);
+    testRow->addWidget(testSmtpButton);
+    smtpLayout->addLayout(testRow);
+}
+
+void ApplicationConfigurationWindow::setSocketController(Luminorix::UpsSocketController* controller)
+{
+    socketController = controller;
+}
+
+void ApplicationConfigurationWindow::requestApplicationConfiguration()
+{
+    if (socketController)
+        socketController->getApplicationConfiguration();
+}
+
+void ApplicationConfigurationWindow::setSmtpTestStatus(int status, QStringList messages)
+{
+    if (smtpTestWindow)
+        smtpTestWindow->displayTestStatus(status, messages);
+}
+
+void ApplicationConfigurationWindow::setEnabledButtons(bool enabled)
+{
+    // Nothing may be sent before the service's own settings are in the form:
+    // OK would overwrite them with blanks.
+    enabled = enabled && configurationReceived;
+    // By role: the label of OK differs with the translation.
+    if (QPushButton* ok = ui->buttonBox->button(QDialogButtonBox::Ok))
+        ok->setEnabled(enabled);
+    ui->openDirButton->setEnabled(enabled);
+    testSmtpButton->setEnabled(enabled);
+    // The Add UPS dialogs are not part of this build; their shortcuts stay off.
+    ui->addUpsButton->setEnabled(false);
+    ui->addVirtualUpsButton->setEnabled(false);
+}
+
+void ApplicationConfigurationWindow::setApplicationConfigurationFromIni(
+    Luminorix::Utils::ApplicationConfiguration appConf)
+{
+    Luminorix::Utils::SmtpConfig smtp;
+    smtp.security_type = appConf.security_type;
+    smtp.server = appConf.server;
+    smtp.port = appConf.port;
+    smtp.timeout = appConf.timeout;
+    smtp.sender_address = appConf.sender_address;
+    smtp.authentication = appConf.authentication;
+    smtp.user = appConf.user;
+    smtp.pass = appConf.pass;
+    showSmtpConfig(smtp);
+    ui->runOnBootBox->setChecked(appConf.run_on_boot);
+    ui->logDirPathEdit->setText(appConf.log_files_path);
+    setFixedSize(size());
+    ui->checkUpdatesBox->setChecked(LocalSettings().checkUpdates());
+    applicationConfiguration = appConf;
+    configurationReceived = true;
+    setEnabledButtons(true);
+}
+
+void ApplicationConfigurationWindow::accept()
+{
+    if (!validateSmtpFields(true))
+        return;
+    storeConfiguration();
+    QDialog::accept();
+}
+
+void ApplicationConfigurationWindow::addUpsButtonClickHandler()
+{
+    // The Add UPS dialog is not part of this build; the button is never enabled.
+}
+
+void ApplicationConfigurationWindow::addVirtualUpsButtonClickHandler()
+{
+    // The Add virtual UPS dialog is not part of this build; the button is never enabled.
+}
+
+void ApplicationConfigurationWindow::openButtonClickHandler()
+{
+    const QString directory =
+        QFileDialog::getExistingDirectory(this, tr("Wybierz katalog"), QString(), QFileDialog::ShowDirsOnly);
+    if (!directory.isEmpty())
+        ui->logDirPathEdit->setText(directory);
+}
+
+void ApplicationConfigurationWindow::sendTestMailButtonClickHandler()
+{
+    if (!validateSmtpFields(false))
+        return;
+    Luminorix::Utils::SmtpConfig config;
+    readSmtpConfig(config);
+    emit SendTestMail(config);
+
+    smtpTestWindow = new SmtpTestWindow(this);
+    smtpTestWindow->exec();
+    delete smtpTestWindow;
+    smtpTestWindow = nullptr;
+}
+
+void ApplicationConfigurationWindow::slotSmtpAuthenticationChanged(int)
+{
+    setAuthenticationFieldsEnabled();
+}
+
+bool ApplicationConfigurationWindow::validateSmtpFields(bool allowAllEmpty)
+{
+    const bool allEmpty = serverEdit->text().isEmpty() && portEdit->text().isEmpty() &&
+                          senderAddressEdit->text().isEmpty() && timeoutEdit->text().isEmpty();
+    const bool exempt = allEmpty && allowAllEmpty;
+
+    const QList<QPair<QLineEdit*, bool>> fields = {
+        {serverEdit, serverEdit->text().isEmpty()},
+        {portEdit, !portEdit->hasAcceptableInput()},
+        {senderAddressEdit, !senderAddressEdit->hasAcceptableInput()},
+        {timeoutEdit, !timeoutEdit->hasAcceptableInput()}};
+    int faults = 0;
+    for (const auto& field : fields) {
+        if (field.second && !exempt) {
+            field.first->setStyleSheet(faultyFieldStyle);
+            ++faults;
+        } else {
+            field.first->setStyleSheet(QString());
+        }
+    }
+    return faults == 0;
+}
+
+void ApplicationConfigurationWindow::showSmtpConfig(const Luminorix::Utils::SmtpConfig& config)
+{
+    const QStringList& names = Luminorix::Utils::smtpSecurityNames();
+    int data = SecurityTls;
+    if (config.security_type.compare(names.at(SecurityNone), Qt::CaseInsensitive) == 0)
+        data = SecurityNone;
+    else if (config.security_type.compare(names.at(SecuritySsl), Qt::CaseInsensitive) == 0)
+        data = SecuritySsl;
+    const int index = securityTypeCombo->findData(data, Qt::UserRole);
+    if (index >= 0)
+        securityTypeCombo->setCurrentIndex(index);
+
+    serverEdit->setText(config.server);
+    portEdit->setText(QString::number(config.port));
+    senderAddressEdit->setText(config.sender_address);
+    timeoutEdit->setText(QString::number(config.timeout));
+    authenticationBox->setChecked(config.authentication);
+    userEdit->setText(config.user);
+    passwordEdit->setText(config.pass);
+    setAuthenticationFieldsEnabled();
+}
+
+void ApplicationConfigurationWindow::readSmtpConfig(Luminorix::Utils::SmtpConfig& config)
+{
+    const QStringList& names = Luminorix::Utils::smtpSecurityNames();
+    bool convertible = false;
+    const int data = securityTypeCombo->currentData(Qt::UserRole).toInt(&convertible);
+    if (!convertible || data == SecurityNone)
+        config.security_type = names.at(SecurityNone);
+    else if (data == SecuritySsl)
+        config.security_type = names.at(SecuritySsl);
+    else
+        config.security_type = names.at(SecurityTls);
+
+    config.server = serverEdit->text();
+    config.port = portEdit->text().toInt(nullptr, 10);
+    config.sender_address = senderAddressEdit->text();
+    config.timeout = timeoutEdit->text().toInt(nullptr, 10);
+    config.authentication = authenticationBox->isChecked();
+    config.user = userEdit->text();
+    config.pass = passwordEdit->text();
+}
+
+void ApplicationConfigurationWindow::storeConfiguration()
+{
+    LocalSettings().setCheckUpdates(ui->checkUpdatesBox->isChecked());
+    applicationConfiguration.run_on_boot = ui->runOnBootBox->isChecked();
+    applicationConfiguration.orvendesk_path =
+        QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    applicationConfiguration.log_files_path = ui->logDirPathEdit->text();
+
+    Luminorix::Utils::SmtpConfig smtp;
+    readSmtpConfig(smtp);
+    applicationConfiguration.security_type = smtp.security_type;
+    applicationConfiguration.server = smtp.server;
+    applicationConfiguration.port = smtp.port;
+    applicationConfiguration.timeout = smtp.timeout;
+    applicationConfiguration.sender_address = smtp.sender_address;
+    applicationConfiguration.authentication = smtp.authentication;
+    applicationConfiguration.user = smtp.user;
+    applicationConfiguration.pass = smtp.pass;
+
+    // The link escapes every text field, the two paths included.
+    if (socketController)
+        socketController->sendApplicationConfiguration(applicationConfiguration);
+}
+
+void ApplicationConfigurationWindow::setAuthenticationFieldsEnabled()
+{
+    const bool enabled = authenticationBox->isChecked();
+    userEdit->setEnabled(enabled);
+    passwordEdit->setEnabled(enabled);
+}

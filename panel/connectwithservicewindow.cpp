@@ -1,0 +1,43 @@
+#include "connectwithservicewindow.h"
+
+#include "localsettings.h"
+#include "messagebox.h"
+#include "ui_connectwithservicewindow.h"
+#include "upssocketcontroller.h"
+
+#include <QRegularExpression>
+
+ConnectWithServiceWindow::ConnectWithServiceWindow(QWidget* parent)
+    : QDialog(parent), ui(new Ui::ConnectWithServiceWindow)
+{
+    ui->setupUi(this);
+    setFixedSize(size());
+}
+
+ConnectWithServiceWindow::~ConnectWithServiceWindow()
+{
+    delete ui;
+}
+
+void ConnectWithServiceWindow::setSocketController(Luminorix::UpsSocketController* controller)
+{
+    this->controller = controller;
+}
+
+void ConnectWithServiceWindow::accept()
+{
+    const QString host = ui->ipEdit->text();
+    static const QRegularExpression blank(QStringLiteral("^\\s+$|^$"));
+    if (blank.match(host).hasMatch()) {
+        showMessageBox(tr("Uwaga"), tr("Należy podać adres IP lub nazwę domenową komputera"));
+        return;
+    }
+    // Taken as typed: a name the resolver rejects shows up in the connection state.
+    LocalSettings().setServerAddress(host);
+    if (controller) {
+        controller->setHost(host);
+        controller->disconnectFromService();
+        controller->startReconnecting();
+    }
+    QDialog::accept();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+#include <QMap>
+#include <QString>
+
+class QTimer;
+namespace Luminorix {
+class UpsSocketController;
+}
+namespace Ui {
+class PasswordChangeWindow;
+}
+
+// Changes a password the service holds: the administrator's own, or a
+// networked computer's. The opener decides which by connecting the digest
+// reply to comparePasswords or to compareNetclientPassword. The old password is
+// checked here against the digest; only the new one travels.
+class PasswordChangeWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    PasswordChangeWindow(QString name, Luminorix::UpsSocketController* controller, QWidget* parent = nullptr);
+    ~PasswordChangeWindow() override;
+
+    // The new password as it stands in the form.
+    QString newPassword() const;
+
+signals:
+    void changePassword(QMap<QString, QString> parameters);
+    void changeNetclientPassword(QString pass);
+    void getPassword();
+
+public slots:
+    // Asks for the current digest; the dialog stays open for the answer.
+    void accept() override;
+    void reject() override;
+    void comparePasswords(QString password);
+    void compareNetclientPassword(QString password);
+    void passwordChanged();
+    void noResponseTimerTimeout();
+    void timerStop();
+
+private:
+    bool oldPasswordMatches(const QString& digest);
+    bool repetitionMatches();
+
+    Ui::PasswordChangeWindow* ui;
+    QTimer* answerTimer = nullptr;
+    Luminorix::UpsSocketController* controller;
+    QString storedNewPassword;
+    bool administrator = false;
+    bool adminChangeSent = false;
+};

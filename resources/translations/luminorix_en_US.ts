@@ -2,6 +2,155 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="pl_PL">
 <context>
+    <name>AboutWindow</name>
+    <message>
+        <source>O programie</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Wersja x.x.x&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Version x.x.x&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Ostrzeżenie: niniejszy program komputerowy oraz jego części są chronione prawem autorskim i innymi przepisami o ochronie własności intelektualnej. Nieuprawnione kopiowanie, powielanie lub rozpowszechnianie tego programu lub jakiejkolwiek jego części może skutkować odpowiedzialnością cywilną lub karną.</source>
+        <translation>Warning: this computer program and its parts are protected by copyright law and other intellectual property regulations. Unauthorized copying, reproduction or distribution of this program or any part of it may result in civil or criminal liability.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href=&quot;https://www.luminorix.example/&quot;&gt;&lt;img src=&quot;:/images/images/maker_logo.png&quot; border=&quot;0&quot;/&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href=&quot;https://www.luminorix.example/&quot;&gt;&lt;img src=&quot;:/images/images/maker_logo.png&quot; border=&quot;0&quot;/&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Wszelkie prawa zastrzeżone.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Luminorix Professional jest znakiem towarowym swojego producenta.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;All rights reserved.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Luminorix Professional is a trademark of its manufacturer.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>ApplicationConfigurationWindow</name>
+    <message>
+        <source>Konfiguracja aplikacji</source>
+        <translation>Application settings</translation>
+    </message>
+    <message>
+        <source>UPS</source>
+        <translation>UPS</translation>
+    </message>
+    <message>
+        <source>Dodaj UPS</source>
+        <translation>Add UPS</translation>
+    </message>
+    <message>
+        <source>Dodaj wirtualny UPS</source>
+        <translation>Add virtual UPS</translation>
+    </message>
+    <message>
+        <source>Konfiguracja podstawowa</source>
+        <translation>General settings</translation>
+    </message>
+    <message>
+        <source>Lokalizacja logów</source>
+        <translation>Log folder</translation>
+    </message>
+    <message>
+        <source>Uruchom przy starcie systemu</source>
+        <translation>Start with the system</translation>
+    </message>
+    <message>
+        <source>Automatycznie sprawdzaj dostępność aktualizacji</source>
+        <translation>Check for updates automatically</translation>
+    </message>
+    <message>
+        <source>Konfiguracja SMTP</source>
+        <translation>SMTP settings</translation>
+    </message>
+    <message>
+        <source>Szyfrowanie połączenia</source>
+        <translation>Connection encryption</translation>
+    </message>
+    <message>
+        <source>Brak</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>TLS</source>
+        <translation>TLS</translation>
+    </message>
+    <message>
+        <source>SSL</source>
+        <translation>SSL</translation>
+    </message>
+    <message>
+        <source>Serwer SMTP</source>
+        <translation>SMTP server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Zakres: 0-65535</source>
+        <translation>Range: 0-65535</translation>
+    </message>
+    <message>
+        <source>Adres e-mail</source>
+        <translation>E-mail address</translation>
+    </message>
+    <message>
+        <source>Limit czasu operacji</source>
+        <translation>Operation timeout</translation>
+    </message>
+    <message>
+        <source>Zakres: 10-120 [s]</source>
+        <translation>Range: 10-120 [s]</translation>
+    </message>
+    <message>
+        <source>Serwer SMTP wymaga uwierzytelnienia</source>
+        <translation>The SMTP server requires authentication</translation>
+    </message>
+    <message>
+        <source>Nazwa użytkownika</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>Hasło</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>haslo</source>
+        <translation>password</translation>
+    </message>
+    <message>
+        <source>Testuj ustawienia SMTP</source>
+        <translation>Test SMTP settings</translation>
+    </message>
+    <message>
+        <source>Wybierz katalog</source>
+        <translation>Choose a folder</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectWithServiceWindow</name>
+    <message>
+        <source>Łączenie</source>
+        <translation>Connecting</translation>
+    </message>
+    <message>
+        <source>Połącz z usługą</source>
+        <translation>Connect to the service</translation>
+    </message>
+    <message>
+        <source>Adres IP</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>Uwaga</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Należy podać adres IP lub nazwę domenową komputera</source>
+        <translation>Enter the IP address or the domain name of the computer</translation>
+    </message>
+</context>
+<context>
     <name>DebugWarningWidget</name>
     <message>
         <source>TRYB DEBUGGOWANIA</source>
@@ -492,6 +641,80 @@ Do you want to add a new UPS now?
     <message>
         <source>Potwierdź usunięcie urządzenia</source>
         <translation>Confirm removing the device</translation>
+    </message>
+    <message>
+        <source>Aktualizacja</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Brak dostępnych aktualizacji</source>
+        <translation>No updates available</translation>
+    </message>
+    <message>
+        <source>Aktualizacja oprogramowania</source>
+        <translation>Software update</translation>
+    </message>
+    <message>
+        <source>Dostępna jest nowa wersja Luminorix!</source>
+        <translation>A new version of Luminorix is available!</translation>
+    </message>
+    <message>
+        <source> Czy chcesz pobrać Luminorix </source>
+        <translation> Do you want to download Luminorix </translation>
+    </message>
+</context>
+<context>
+    <name>OldConfiguration</name>
+    <message>
+        <source>Nie można odczytać pliku %1: %2</source>
+        <translation>Cannot read the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony (wiersz %2) i nie zostanie przekonwertowany.</source>
+        <translation>The file %1 is damaged (line %2) and will not be converted.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest uszkodzony i nie zostanie przekonwertowany.</source>
+        <translation>The file %1 is damaged and will not be converted.</translation>
+    </message>
+    <message>
+        <source>Ostrzeżenie: nie można odszyfrować hasła SMTP; hasło przeniesiono bez zmian.</source>
+        <translation>Warning: the SMTP password cannot be deciphered; it was carried over unchanged.</translation>
+    </message>
+    <message>
+        <source>Ostrzeżenie: nie można odszyfrować hasła komputera %1 (Computer.%2); hasło przeniesiono bez zmian.</source>
+        <translation>Warning: the password of computer %1 (Computer.%2) cannot be deciphered; it was carried over unchanged.</translation>
+    </message>
+    <message>
+        <source>Plik %1 zawiera uszkodzoną wartość %2: &quot;%3&quot;; plik nie zostanie przekonwertowany.</source>
+        <translation>The file %1 holds a damaged value %2: &quot;%3&quot;; the file will not be converted.</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordChangeWindow</name>
+    <message>
+        <source>Zmień hasło administratora</source>
+        <translation>Change administrator password</translation>
+    </message>
+    <message>
+        <source>Zmiana hasła</source>
+        <translation>Password change</translation>
+    </message>
+    <message>
+        <source>Stare hasło</source>
+        <translation>Old password</translation>
+    </message>
+    <message>
+        <source>Nowe hasło</source>
+        <translation>New password</translation>
+    </message>
+    <message>
+        <source>Powtórz nowe hasło</source>
+        <translation>Repeat new password</translation>
+    </message>
+    <message>
+        <source>Zmień hasło dla </source>
+        <translation>Change password for </translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1440,42 @@ Do you want to add a new UPS now?
         <source>Nie wykryto pliku config.ini</source>
         <translation>The file config.ini was not found</translation>
     </message>
+    <message>
+        <source>Wprowadzono nieprawidłowe hasło administratora</source>
+        <translation>The administrator password entered is incorrect</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Proszę sprawdzić nowe hasło</source>
+        <translation>Please check the new password</translation>
+    </message>
+    <message>
+        <source>Uwaga</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Proszę wprowadzić nowe hasło</source>
+        <translation>Please enter a new password</translation>
+    </message>
+    <message>
+        <source>Zmiana hasła</source>
+        <translation>Password change</translation>
+    </message>
+    <message>
+        <source>Hasło zostało zmienione</source>
+        <translation>The password has been changed</translation>
+    </message>
+    <message>
+        <source>Brak odpowiedzi</source>
+        <translation>No response</translation>
+    </message>
+    <message>
+        <source>Usługa Luminorix jest nieosiągalna</source>
+        <translation>The Luminorix service cannot be reached</translation>
+    </message>
 </context>
 <context>
     <name>QTranslator</name>
@@ -1227,6 +1486,79 @@ Do you want to add a new UPS now?
     <message>
         <source>&lt;nieokreślona lokalizacja&gt;</source>
         <translation>&lt;unspecified location&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>SmtpTestWindow</name>
+    <message>
+        <source>Test konfiguracji SMTP</source>
+        <translation>SMTP settings test</translation>
+    </message>
+    <message>
+        <source>Inicjalizacja testu...</source>
+        <translation>Starting the test...</translation>
+    </message>
+    <message>
+        <source>Testowanie konfiguracji...</source>
+        <translation>Testing the settings...</translation>
+    </message>
+    <message>
+        <source>Konfiguracja prawidłowa</source>
+        <translation>Settings are correct</translation>
+    </message>
+    <message>
+        <source>Konfiguracja błędna</source>
+        <translation>Settings are incorrect</translation>
+    </message>
+    <message>
+        <source>Usługa nie odpowiada. Czy wersja usługi jest zgodna z wersją panelu kontrolnego Luminorix?</source>
+        <translation>The service does not respond. Does the service version match the version of the Luminorix control panel?</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>Brak instalatora dla platformy &quot;%1&quot;</source>
+        <translation>No installer for the platform &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1: %2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Serwer zwrócił kod HTTP %1 zamiast instalatora</source>
+        <translation>The server returned HTTP code %1 instead of the installer</translation>
+    </message>
+    <message>
+        <source>Instalator jest większy niż dopuszczalne %1 bajtów</source>
+        <translation>The installer is larger than the allowed %1 bytes</translation>
+    </message>
+    <message>
+        <source>Pobrano %1 z %2 bajtów instalatora</source>
+        <translation>Downloaded %1 of %2 bytes of the installer</translation>
+    </message>
+    <message>
+        <source>Nie można nadać plikowi %1 prawa wykonywania</source>
+        <translation>Cannot make the file %1 executable</translation>
+    </message>
+    <message>
+        <source>Nie można uruchomić instalatora %1</source>
+        <translation>Cannot start the installer %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateDownloadWindow</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Trwa pobieranie aktualizacji</source>
+        <translation>Downloading the update</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
     </message>
 </context>
 <context>

@@ -53,6 +53,19 @@ QByteArray logPage()
     return log;
 }
 
+// glibc gives freed heap tops back to the system until one large block has
+// been freed; after that it keeps them, as a long-running program sees. Do
+// that once, so small cases measure zlib's stream set-up and not page faults.
+struct WarmHeap
+{
+    WarmHeap()
+    {
+        void* large = std::malloc(8 << 20);
+        benchmark::DoNotOptimize(large);
+        std::free(large);
+    }
+} warmHeap;
+
 const QByteArray& input(int which)
 {
     static const QByteArray xml = deviceStateXml();
@@ -108,16 +121,4 @@ BENCHMARK(BM_Compress9)->Arg(0)->Arg(1);
 BENCHMARK(BM_Decrypt)->Arg(0)->Arg(1);
 BENCHMARK(BM_Uncompress)->Arg(0)->Arg(1);
 
-int main(int argc, char** argv)
-{
-    // glibc gives freed heap tops back to the system until one large block has
-    // been freed; after that it keeps them, as a long-running program sees. Do
-    // that once, so small cases measure zlib's stream set-up and not page faults.
-    void* large = std::malloc(8 << 20);
-    benchmark::DoNotOptimize(large);
-    std::free(large);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+BENCHMARK_MAIN();

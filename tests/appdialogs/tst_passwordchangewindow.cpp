@@ -1,0 +1,322 @@
+#include "helpers.h"
+#include "lxtest.h"
+#include "modalanswerer.h"
+#include "passwordchangewindow.h"
+#include "simserver.h"
+#include "simworld.h"
+#include "upssocketcontroller.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+
+namespace {
+const QString adminPassword = QStringLiteral("Quillmarberon");
+
+struct ShownBox
+{
+    QString title;
+    QString text;
+    bool operator==(const ShownBox& other) const { return title == other.title && text == other.text; }
+};
+
+QList<ShownBox> takeMessageBoxes()
+{
+    QList<ShownBox> shown;
+    for (QMessageBox* box : LxTest::visibleMessageBoxes())
+        shown.append({box->windowTitle(), box->text()});
+    LxTest::closeAllMessageBoxes();
+    return shown;
+}
+
+// The dialog on a controller; wired for the administrator like the main window
+// does it, or for a networked computer through its signals alone.
+struct Change
+{
+    Luminorix::UpsSocketController controller;
+    PasswordChangeWindow dialog;
+    QSignalSpy adminChanges{&dialog, &PasswordChangeWindow::changePassword};
+    QSignalSpy netclientChanges{&dialog, &PasswordChangeWindow::changeNetclientPassword};
+    QSignalSpy digestRequests{&dialog, &PasswordChangeWindow::getPassword};
+
+    explicit Change(bool administrator = true, const QString& name = QStringLiteral("127.0.0.1"))
+        : dialog(name, &controller)
+    {
+        if (administrator) {
+            QObject::connect(&dialog, SIGNAL(getPassword()), &controller, SLOT(getPassword()));
+            QObject::connect(&controller, SIGNAL(adminPassFromConfig(QString)), &dialog,
+                             SLOT(comparePasswords(QString)));
+            QObject::connect(&dialog, SIGNAL(changePassword(QMap<QString, QString>)), &controller,
+                             SLOT(changePassword(QMap<QString, QString>)));
+        } else {
+            QObject::connect(&controller, SIGNAL(netclientPass(QString)), &dialog,
+                             SLOT(compareNetclientPassword(QString)));
+        }
+        QObject::connect(&controller, SIGNAL(passwordChanged()), &dialog, SLOT(passwordChanged()));
+        dialog.show();
+    }
+    QLineEdit* edit(const char* name) { return dialog.findChild<QLineEdit*>(QLatin1String(name)); }
+    void type(const QString& old, const QString& fresh, const QString& repeated)
+    {
+        edit("passEdit")->setText(old);
+        edit("newPassEdit")->setText(fresh);
+        edit("newPassRepeatedEdit")->setText(repeated);
+    }
+    void press(QDialogButtonBox::StandardButton which)
+    {
+        dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(which)->click();
+    }
+    QList<QTimer*> timers() const { return dialog.findChildren<QTimer*>(); }
+};
+} // namespace
+
+class TestPasswordChangeWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+    void form();
+    void refusals_data();
+    void refusals();
+    void twoPressesOneTimer();
+    void changeOverTheLink();
+    void strayConfirmationKeepsCredential();
+    void netclient_data();
+    void netclient();
+    void cancel();
+};
+
+void TestPasswordChangeWindow::cleanup()
+{
+    LxTest::closeAllMessageBoxes();
+}
+
+void TestPasswordChangeWindow::form()
+{
+    Change c(true, QStringLiteral("serwer-ups.local"));
+    QCOMPARE(c.dialog.windowTitle(), QStringLiteral("Zmień hasło dla serwer-ups.local"));
+    QCOMPARE(c.dialog.size(), QSize(388, 275));
+    QCOMPARE(c.dialog.minimumSize(), c.dialog.maximumSize());
+    for (const char* name : {"passEdit", "newPassEdit", "newPassRepeatedEdit"})
+        QCOMPARE(c.edit(name)->echoMode(), QLineEdit::Password);
+    QTRY_COMPARE(QApplication::focusWidget(), c.edit("passEdit"));
+    QVERIFY(c.timers().isEmpty());
+}
+
+void TestPasswordChangeWindow::refusals_data()
+{
+    QTest::addColumn<QString>("old");
+    QTest::addColumn<QString>("fresh");
+    QTest::addColumn<QString>("repeated");
+    QTest::addColumn<bool>("serviceAnswers");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    const QString wrongOld = QStringLiteral("Wprowadzono nieprawidłowe hasło administratora");
+    QTest::newRow("wrong old password") << "quillmarberon"
+                                        << "nowe"
+                                        << "nowe" << true << "Nieprawidłowe hasło" << wrongOld;
+    QTest::newRow("wrong old, also empty new") << ""
+                                               << ""
+                                               << "x" << true << "Nieprawidłowe hasło" << wrongOld;
+    QTest::newRow("empty new password") << adminPassword << ""
+                                        << "" << true << "Uwaga"
+                                        << "Proszę wprowadzić nowe hasło";
+    QTest::newRow("repetition differs") << adminPassword << "nowe"
+                                        << "Nowe" << true << "Błąd"
+                                        << "Proszę sprawdzić nowe hasło";
+    QTest::newRow("service silent") << adminPassword << "nowe"
+                                    << "nowe" << false << "Brak odpowiedzi"
+                                    << "Usługa Luminorix jest nieosiągalna";
+}
+
+void TestPasswordChangeWindow::refusals()
+{
+    QFETCH(QString, old);
+    QFETCH(QString, fresh);
+    QFETCH(QString, repeated);
+    QFETCH(bool, serviceAnswers);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+
+    Change c;
+    c.type(old, fresh, repeated);
+    c.press(QDialogButtonBox::Ok);
+    QCOMPARE(c.digestRequests.count(), 1);
+    QCOMPARE(c.timers().size(), 1);
+    QCOMPARE(c.timers().at(0)->interval(), 5000);
+    QVERIFY(c.timers().at(0)->isSingleShot());
+
+    if (serviceAnswers)
+        emit c.controller.adminPassFromConfig(hashPassword(adminPassword));
+    else
+        c.dialog.noResponseTimerTimeout(); // stands for the 5000 ms passing
+    QCOMPARE(takeMessageBoxes(), (QList<ShownBox>{{title, text}}));
+    QCOMPARE(c.adminChanges.count(), 0);
+    QVERIFY(c.dialog.isVisible());
+    QCOMPARE(c.edit("passEdit")->text(), old);
+    QCOMPARE(c.edit("newPassEdit")->text(), fresh);
+    QCOMPARE(c.controller.password(), QString());
+    QTRY_VERIFY(c.timers().isEmpty());
+
+    // The next OK starts over.
+    c.press(QDialogButtonBox::Ok);
+    QCOMPARE(c.digestRequests.count(), 2);
+    QCOMPARE(c.timers().size(), 1);
+}
+
+void TestPasswordChangeWindow::twoPressesOneTimer()
+{
+    Change c;
+    c.type(adminPassword, QStringLiteral("nowe"), QStringLiteral("nowe"));
+    c.press(QDialogButtonBox::Ok);
+    c.press(QDialogButtonBox::Ok);
+    QCOMPARE(c.digestRequests.count(), 2);
+    QCOMPARE(c.timers().size(), 1);
+    // Each answer runs the checks on its own.
+    emit c.controller.adminPassFromConfig(hashPassword(adminPassword));
+    emit c.controller.adminPassFromConfig(hashPassword(adminPassword));
+    QCOMPARE(c.adminChanges.count(), 2);
+    QVERIFY(takeMessageBoxes().isEmpty());
+}
+
+void TestPasswordChangeWindow::changeOverTheLink()
+{
+    LxSim::SimServer service;
+    LxSim::SimWorld world;
+    world.install(service.responder());
+    QVERIFY2(service.listen(QHostAddress::LocalHost, 0), qPrintable(service.errorString()));
+
+    Change c;
+    Luminorix::UpsSocketController::Timing timing;
+    timing.pollMs = 50;
+    timing.startupPauseMs = 0;
+    c.controller.setTiming(timing);
+    c.controller.setPort(service.port());
+    // Logged in: the requests carry the administrator's digest.
+    c.controller.setPassword(world.adminDigest());
+    QSignalSpy connected(&c.controller, &Luminorix::UpsSocketController::upsConnected);
+    c.controller.startReconnecting();
+    QTRY_VERIFY(connected.count() > 0);
+
+    const QString fresh = QStringLiteral("Nowe & <hasło>");
+    c.type(adminPassword, fresh, fresh);
+    c.press(QDialogButtonBox::Ok);
+    QTRY_VERIFY(!c.dialog.isVisible());
+    QCOMPARE(c.dialog.result(), int(QDialog::Rejected)); // closed, not accepted
+
+    QList<LxSim::SimRequest> changes;
+    for (const LxSim::SimRequest& request : service.requests()) {
+        if (request.name == QLatin1String("change_password"))
+            changes.append(request);
+    }
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(changes.at(0).raw, QStringLiteral("<change_password><pass>") + hashPassword(adminPassword) +
+                                    QStringLiteral("</pass><new_password>Nowe &amp; &lt;hasło&gt;"
+                                                   "</new_password>\n</change_password>"));
+    QCOMPARE(world.adminDigest(), hashPassword(fresh));
+    QCOMPARE(c.controller.password(), hashPassword(fresh));
+    QCOMPARE(takeMessageBoxes(), (QList<ShownBox>{{"Zmiana hasła", "Hasło zostało zmienione"}}));
+
+    // The following requests authenticate with the new password.
+    const int seen = service.requests().size();
+    QTRY_VERIFY(service.requests().size() > seen + 1);
+    const LxSim::SimRequest later = service.requests().last();
+    QVERIFY(later.hasPass);
+    QCOMPARE(later.pass, hashPassword(fresh));
+    c.controller.disconnectFromService();
+}
+
+// A confirmation that follows no change of this dialog must not replace the
+// credential with the digest of an empty text.
+void TestPasswordChangeWindow::strayConfirmationKeepsCredential()
+{
+    Change c;
+    c.controller.setPassword(hashPassword(adminPassword));
+    c.type(QStringLiteral("zle"), QStringLiteral("nowe"), QStringLiteral("nowe"));
+    c.press(QDialogButtonBox::Ok);
+    emit c.controller.adminPassFromConfig(hashPassword(adminPassword));
+    takeMessageBoxes();
+    emit c.controller.passwordChanged();
+    QCOMPARE(c.controller.password(), hashPassword(adminPassword));
+}
+
+void TestPasswordChangeWindow::netclient_data()
+{
+    QTest::addColumn<QString>("old");
+    QTest::addColumn<QString>("fresh");
+    QTest::addColumn<QString>("repeated");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("change") << "stare"
+                            << "nowe"
+                            << "nowe" << true << ""
+                            << "";
+    QTest::newRow("empty new password passes") << "stare"
+                                               << ""
+                                               << "" << true << ""
+                                               << "";
+    QTest::newRow("wrong old names the administrator") << "Stare"
+                                                       << "nowe"
+                                                       << "nowe" << false << "Nieprawidłowe hasło"
+                                                       << "Wprowadzono nieprawidłowe hasło administratora";
+    QTest::newRow("repetition differs") << "stare"
+                                        << "nowe"
+                                        << "nowe " << false << "Błąd"
+                                        << "Proszę sprawdzić nowe hasło";
+}
+
+void TestPasswordChangeWindow::netclient()
+{
+    QFETCH(QString, old);
+    QFETCH(QString, fresh);
+    QFETCH(QString, repeated);
+    QFETCH(bool, changed);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+
+    Change c(false, QStringLiteral("192.168.1.20"));
+    c.controller.setPassword(hashPassword(adminPassword));
+    c.type(old, fresh, repeated);
+    c.press(QDialogButtonBox::Ok);
+    QCOMPARE(c.digestRequests.count(), 1);
+    emit c.controller.netclientPass(hashPassword(QStringLiteral("stare")));
+    QVERIFY(c.timers().isEmpty() || !c.timers().at(0)->isActive());
+    QCOMPARE(c.adminChanges.count(), 0);
+    if (!changed) {
+        QCOMPARE(takeMessageBoxes(), (QList<ShownBox>{{title, text}}));
+        QCOMPARE(c.netclientChanges.count(), 0);
+        return;
+    }
+    QVERIFY(takeMessageBoxes().isEmpty());
+    QCOMPARE(c.netclientChanges.count(), 1);
+    QCOMPARE(c.netclientChanges.at(0).at(0).toString(), fresh);
+    QCOMPARE(c.dialog.newPassword(), fresh);
+
+    emit c.controller.passwordChanged();
+    QVERIFY(!c.dialog.isVisible());
+    // The administrator's credential is none of this mode's business.
+    QCOMPARE(c.controller.password(), hashPassword(adminPassword));
+    QCOMPARE(takeMessageBoxes(), (QList<ShownBox>{{"Zmiana hasła", "Hasło zostało zmienione"}}));
+}
+
+void TestPasswordChangeWindow::cancel()
+{
+    Change c;
+    c.press(QDialogButtonBox::Ok);
+    QCOMPARE(c.timers().size(), 1);
+    c.press(QDialogButtonBox::Cancel);
+    QVERIFY(!c.dialog.isVisible());
+    QCOMPARE(c.dialog.result(), int(QDialog::Rejected));
+    QTRY_VERIFY(c.timers().isEmpty());
+    QTest::qWait(20);
+    QVERIFY(takeMessageBoxes().isEmpty());
+}
+
+LX_TEST_MAIN(TestPasswordChangeWindow)
+#include "tst_passwordchangewindow.moc"

@@ -1,0 +1,1190 @@
+#include "luminorixwindow.h"
+
+#include "debugwarningwidget.h"
+#include "localsettings.h"
+#include "logiinwindow.h"
+#include "lxstatuswidget.h"
+#include "makerhost.h"
+#include "messagebox.h"
+#include "ui_luminorixwindow.h"
+#include "upsmodelcatalogue.h"
+#include "upssocketcontroller.h"
+#include "upstexts.h"
+#include "upstreeelement.h"
+#include "upstreewidget.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMovie>
+#include <QPixmap>
+#include <QThread>
+#include <QTreeWidgetItemIterator>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+using Luminorix::Utils::currentDeviceStatus;
+using Luminorix::Utils::SerialPort;
+using Luminorix::Utils::Ups;
+
+namespace {
+const QString kIndicators = QStringLiteral(":/indicators/images/indicators/");
+const QString kVirtualDevice = QStringLiteral("Virtual_Device");
+
+// Models whose powers the service reports in watts but that are shown in kilo units.
+bool usesKiloUnits(const QString& modelName)
+{
+    const QString lower = modelName.toLower();
+    return lower.startsWith(QLatin1String("harrier33")) ||
+           lower.startsWith(QLatin1String("virtual_device")) || lower.startsWith(QLatin1String("falcon"));
+}
+
+bool isThreePhase(const QString& modelName)
+{
+    const QString lower = modelName.toLower();
+    return lower.startsWith(QLatin1String("harrier33")) || lower.startsWith(QLatin1String("virtual_device"));
+}
+
+bool isGeneratorSet(const QString& modelName)
+{
+    return modelName.contains(QLatin1String("Ibis"));
+}
+
+QString stateIcon(const std::string& status, bool master)
+{
+    QString name;
+    if (status == "on_power_line")
+        name = master ? QStringLiteral("green_m.png") : QStringLiteral("green.png");
+    else if (status == "genset_on")
+        name = master ? QStringLiteral("orange_m.png") : QStringLiteral("green.png");
+    else if (status == "unknown")
+        name = master ? QStringLiteral("grey_m.png") : QStringLiteral("grey.png");
+    else if (status == "on_battery")
+        name = master ? QStringLiteral("yellow_m.png") : QStringLiteral("yellow.png");
+    else if (status == "genset_off")
+        name = master ? QStringLiteral("orange_m.png") : QStringLiteral("yellow.png");
+    else if (status == "no_communication")
+        name = master ? QStringLiteral("red_m.png") : QStringLiteral("red.png");
+    else
+        name = master ? QStringLiteral("orange_m.png") : QStringLiteral("orange.png");
+    return kIndicators + name;
+}
+
+// The first catalogue row for a model identifier, or null.
+const UpsModelEntry* catalogueRow(const QList<UpsModelEntry>& catalogue, const QString& identifier)
+{
+    for (const UpsModelEntry& row : catalogue) {
+        if (row.identifier() == identifier)
+            return &row;
+    }
+    return nullptr;
+}
+
+// Text, icon, record and label of a device found in the catalogue.
+void fillKnownElement(UpsTreeElement* element, const UpsModelEntry& row, const Ups& ups)
+{
+    element->setIcon(0, QIcon(kIndicators + QStringLiteral("grey.png")));
+    element->setText(0, ups.user_defined_name.isEmpty() ? row.label() : ups.user_defined_name);
+    element->ups = ups;
+    element->modelLabel = row.label();
+}
+
+const QStringList& alarmCodes()
+{
+    static const QStringList codes = {"0", "5", "10", "12", "61", "64", "83", "190"};
+    return codes;
+}
+
+const QStringList& noticeCodes()
+{
+    static const QStringList codes = {"7",  "8",  "9",  "27", "28", "29",  "40", "44",
+                                      "48", "59", "72", "98", "99", "201", "209"};
+    return codes;
+}
+} // namespace
+
+LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::LuminorixWindow)
+{
+    windowTitleText = QStringLiteral("Luminorix Professional v. ") + QStringLiteral("2.6.0");
+    ui->setupUi(this);
+
+    statusLayout = new QVBoxLayout;
+    statusWidget = new LXStatusWidget;
+    ui->statusBox->setLayout(statusLayout);
+    statusLayout->addWidget(statusWidget);
+
+    showAddUpsPrompt = !LocalSettings().dontShowAddUpsPrompt();
+    virtualizationCenterAvailable = false;
+    watchdogInterval = 3000;
+    notAvailableText = tr("N/D");
+
+    upsTree = new UpsTreeWidget(ui->upsTreeGroupBox, &administratorMode, false, false);
+    upsTree->setGeometry(5, 21, 175, 500);
+    upsTree->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    if (findRunningInstance()) {
+        secondInstance = true;
+        return;
+    }
+    listenForOtherInstances();
+    createTrayIcon();
+
+    controller = new Luminorix::UpsSocketController;
+    connectController();
+    connect(&communicationWatchdog, &QTimer::timeout, this, &LuminorixWindow::upsCommunicationFailed);
+    connect(&socketWatchdog, &QTimer::timeout, this, &LuminorixWindow::socketError);
+
+    setWindowTitle(windowTitleText);
+    ui->deviceMessages->hide();
+
+    // Dialogs still to come: their doors stay shut until they exist.
+    withoutDialog = {ui->exInfoButton,
+                     ui->actionExtendInformation,
+                     ui->upsConfigurationButton,
+                     ui->actionUpsConfiguration,
+                     ui->aplicationConfigurationButton,
+                     ui->actionApplicationConfiguration,
+                     ui->networkConfigurationButton,
+                     ui->actionNetworkConfiguration,
+                     ui->loggingConfigurationButton,
+                     ui->actionLoggingConfiguration,
+                     ui->upsEventsButton,
+                     ui->actionVirtualizationCenter,
+                     ui->actionAbout,
+                     ui->actionChangePassword,
+                     ui->actionConnectWithService,
+                     ui->actionCheckForUpdates};
+    for (QObject* object : qAsConst(withoutDialog)) {
+        if (auto* widget = qobject_cast<QWidget*>(object))
+            widget->setEnabled(false);
+        else if (auto* action = qobject_cast<QAction*>(object))
+            action->setEnabled(false);
+    }
+    upsTree->setDeviceDialogsAvailable(false);
+
+    setWidgetsEnabled(false, {ui->exInfoButton, ui->upsConfigurationButton, ui->upsEventsButton});
+    setActionsEnabled(false, {ui->actionExtendInformation, ui->actionUpsConfiguration});
+    // Nobody is logged in yet: logging out or changing the password makes no sense.
+    setActionsEnabled(false, {ui->actionLogout, ui->actionChangePassword});
+
+    controller->setHost(LocalSettings().serverAddress());
+    controller->startReconnecting();
+    connectingInProgress();
+
+    connect(controller, &Luminorix::UpsSocketController::upsModelMessageReceived, this,
+            &LuminorixWindow::upsModelMessageReceived);
+    connect(controller, &Luminorix::UpsSocketController::upsCurrentStatusListReceived, this,
+            &LuminorixWindow::upsCurrentStatusListMessageReceived);
+    connect(controller, &Luminorix::UpsSocketController::availablePortsReceived, this,
+            &LuminorixWindow::availablePortsMessageReceived);
+    connect(controller, &Luminorix::UpsSocketController::serviceVersionReceived, this,
+            &LuminorixWindow::serviceVersionReceived);
+
+    setFixedSize(size());
+    connectTree();
+
+    ui->deviceMessages->viewport()->setAutoFillBackground(false);
+    ui->deviceMessages->viewport()->setStyleSheet(QStringLiteral("color: rgb(220,20,20)"));
+
+    clockTimer = new QTimer(this);
+    connect(clockTimer, &QTimer::timeout, this, &LuminorixWindow::clockUpdate);
+
+    busyMovie = new QMovie(QStringLiteral(":/images/images/45.gif"));
+    ui->busyLabel->setMovie(busyMovie);
+    ui->busyLabel->hide();
+
+    ui->horizontalLayout_2->addStretch(1);
+    debugWarningWidget = new DebugWarningWidget;
+    ui->horizontalLayout_2->addWidget(debugWarningWidget);
+
+    for (QWidget* widget :
+         {static_cast<QWidget*>(ui->upsEventsButton), static_cast<QWidget*>(ui->loadLabel_2),
+          static_cast<QWidget*>(ui->loadLabel_3), static_cast<QWidget*>(ui->loadProgressBar_2),
+          static_cast<QWidget*>(ui->loadProgressBar_3), static_cast<QWidget*>(ui->nameAndLocationLabel),
+          static_cast<QWidget*>(ui->nameAndLocalizationEdit)})
+        widget->hide();
+    ui->loadLabel->setText(tr("Obciążenie"));
+    ui->nameAndLocationLabel->setText(tr("Nazwa i lokalizacja"));
+
+    connect(this, &LuminorixWindow::signalEmptyUpsList, this, &LuminorixWindow::slotEmptyUpsList,
+            Qt::QueuedConnection);
+
+    ui->upsTreeGroupBox->setMinimumWidth(186);
+    ui->upsTreeGroupBox->setMaximumWidth(186);
+    ui->upsBox->setMinimumWidth(465);
+    ui->upsBox->setMaximumWidth(465);
+    setMinimumWidth(962);
+
+    applyStoredSorting();
+}
+
+LuminorixWindow::~LuminorixWindow()
+{
+    if (instanceServer) {
+        instanceServer->close();
+        delete instanceServer;
+        instanceServer = nullptr;
+    }
+    delete quitAction;
+    delete toggleAction;
+    delete trayIcon;
+    delete trayMenu;
+    delete ui;
+    ui = nullptr;
+
+    upsTree->blockSignals(true);
+    upsTree->deleteAllItems();
+    delete upsTree;
+    upsTree = nullptr;
+    delete busyMovie;
+
+    disconnect(this, nullptr, this, nullptr);
+    if (controller) {
+        disconnect(controller, nullptr, this, nullptr);
+        disconnect(this, nullptr, controller, nullptr);
+    }
+    delete controller;
+
+    // The checker works in its own thread: that thread must have ended before the
+    // checker, and then the thread object, go away.
+    if (updateThread) {
+        updateThread->quit();
+        updateThread->wait();
+    }
+    delete updateChecker;
+    delete updateThread;
+    delete debugWarningWidget;
+}
+
+QString LuminorixWindow::instanceServerName()
+{
+    QString name = QStringLiteral("luminorix_instance");
+#ifdef Q_OS_UNIX
+    // Local sockets of every user share one temporary folder here.
+    name += QLatin1Char('-') + QString::number(::getuid());
+#endif
+    return name;
+}
+
+bool LuminorixWindow::findRunningInstance()
+{
+    QLocalSocket probe;
+    probe.connectToServer(instanceServerName(), QIODevice::ReadWrite);
+    return probe.isValid() && probe.waitForConnected(500);
+}
+
+void LuminorixWindow::listenForOtherInstances()
+{
+    instanceServer = new QLocalServer(this);
+    instanceServer->setSocketOptions(QLocalServer::UserAccessOption);
+    QLocalServer::removeServer(instanceServerName());
+    connect(instanceServer, &QLocalServer::newConnection, this, &LuminorixWindow::newLocalInstanceConnection);
+    // Without the name the panel still works; it only cannot be woken by a second start.
+    instanceServer->listen(instanceServerName());
+}
+
+void LuminorixWindow::createTrayIcon()
+{
+    const QIcon icon(QPixmap(QStringLiteral(":/images/images/appicon_32.png")));
+    trayIcon = new QSystemTrayIcon(this);
+    trayIcon->setIcon(icon);
+    trayIcon->setToolTip(windowTitleText);
+    trayIcon->setVisible(true);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+
+    trayMenu = new QMenu(this);
+    toggleAction = new QAction(tr("&Ukryj"), this);
+    trayMenu->addAction(toggleAction);
+    quitAction = new QAction(tr("&Zakończ"), this);
+    trayMenu->addAction(quitAction);
+    trayIcon->setContextMenu(trayMenu);
+
+    connect(toggleAction, &QAction::triggered, this, qOverload<>(&LuminorixWindow::toggleWindow));
+    connect(quitAction, &QAction::triggered, this, &LuminorixWindow::reallyClose);
+    connect(trayIcon, &QSystemTrayIcon::activated, this,
+            qOverload<QSystemTrayIcon::ActivationReason>(&LuminorixWindow::toggleWindow));
+}
+
+void LuminorixWindow::connectController()
+{
+    using Controller = Luminorix::UpsSocketController;
+    connect(controller, &Controller::upsConnected, this, &LuminorixWindow::upsCommunicationFailedTrigger);
+    connect(controller, &Controller::upsDeviceState, this, &LuminorixWindow::upsDeviceState);
+    connect(controller, &Controller::upsConfiguration, this, &LuminorixWindow::upsConfiguration);
+    connect(controller, &Controller::showMessage, this, &LuminorixWindow::showMessage);
+    connect(controller, &Controller::socketError, this, &LuminorixWindow::socketErrorTrigger);
+    connect(controller, &Controller::discoveredComputer, this, &LuminorixWindow::discoveredComputer);
+    connect(controller, &Controller::smpt2TestStatus, this, &LuminorixWindow::displaySmtp2TestStatus);
+    connect(controller, &Controller::daemonIsBusy, this, &LuminorixWindow::displayDaemonBusy);
+    connect(controller, &Controller::debugModeEnabled, this, &LuminorixWindow::debugModeEnabled);
+    connect(controller, &Controller::showCountdownTimer, this, &LuminorixWindow::showCountdownTimer);
+    connect(controller, &Controller::virtualizationCenterVersionReceived, this,
+            &LuminorixWindow::slot_virtualizationCenterVersion);
+}
+
+void LuminorixWindow::connectTree()
+{
+    connect(upsTree, &UpsTreeWidget::editActionTriggered, this, &LuminorixWindow::editActionHandler);
+    connect(upsTree, &UpsTreeWidget::deleteActionTriggered, this, &LuminorixWindow::deleteActionHandler);
+    connect(upsTree, &UpsTreeWidget::addUpsActionTriggered, this, &LuminorixWindow::addUpsActionHandler);
+    connect(upsTree, &QTreeWidget::currentItemChanged, this,
+            &LuminorixWindow::upsTreeCurrentIndexChangedHandler);
+    connect(upsTree, &QTreeView::expanded, this, &LuminorixWindow::upsTreeExpandedHandler);
+    connect(upsTree, &UpsTreeWidget::signal_disableSortingUps, this,
+            &LuminorixWindow::slot_disableSortingUpsList);
+    connect(upsTree, &UpsTreeWidget::signal_enableSortingUpsAscending, this,
+            &LuminorixWindow::slot_enableSortingUpsList);
+    connect(upsTree, &UpsTreeWidget::signal_enableSortingUpsDescending, this,
+            &LuminorixWindow::slot_enableSortingUpsListReversed);
+}
+
+void LuminorixWindow::applyStoredSorting()
+{
+    bool active = false;
+    bool descending = false;
+    {
+        LocalSettings settings;
+        active = settings.sortingUpsList();
+        descending = settings.sortingUpsListReversed();
+    }
+    upsTree->setSortingFlags(active, descending);
+    if (active) {
+        upsTree->setSortingEnabled(true);
+        upsTree->sortItems(0, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+    } else {
+        upsTree->setSortingEnabled(false);
+    }
+}
+
+void LuminorixWindow::setWidgetsEnabled(bool enabled, QList<QWidget*> widgets)
+{
+    for (QWidget* widget : widgets) {
+        const bool on = enabled && !withoutDialog.contains(widget);
+        if (auto* valueWidget = dynamic_cast<AbstractWidget*>(widget))
+            valueWidget->setDataAvailable(on);
+        else
+            widget->setEnabled(on);
+    }
+}
+
+void LuminorixWindow::setActionsEnabled(bool enabled, QList<QAction*> actions)
+{
+    for (QAction* action : actions)
+        action->setEnabled(enabled && !withoutDialog.contains(action));
+}
+
+QList<QWidget*> LuminorixWindow::deviceButtons() const
+{
+    return {ui->exInfoButton, ui->upsConfigurationButton, ui->upsEventsButton};
+}
+
+QList<QWidget*> LuminorixWindow::deviceValueWidgets() const
+{
+    return {ui->workModeEdit,
+            ui->firmwareEdit,
+            ui->batteryStateProgressBar,
+            ui->loadProgressBar,
+            ui->loadProgressBar_2,
+            ui->loadProgressBar_3,
+            ui->nominalActivePowerEdit,
+            ui->nominalSpuriousPowerEdit,
+            ui->autonomyTimeEdit,
+            ui->temperatureEdit,
+            ui->nameAndLocalizationEdit};
+}
+
+QList<QAction*> LuminorixWindow::deviceActions() const
+{
+    return {ui->actionExtendInformation, ui->actionUpsConfiguration};
+}
+
+void LuminorixWindow::setWindowTitleFromText()
+{
+    setWindowTitle(windowTitleText);
+}
+
+// ---- showing, hiding and quitting
+
+void LuminorixWindow::closeEvent(QCloseEvent* event)
+{
+    if (reallyCloseRequested || isHidden()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    hide();
+    if (toggleAction)
+        toggleAction->setText(tr("&Pokaż"));
+}
+
+void LuminorixWindow::toggleWindow()
+{
+    if (isHidden()) {
+        show();
+        if (toggleAction)
+            toggleAction->setText(tr("&Ukryj"));
+    } else {
+        hide();
+        if (toggleAction)
+            toggleAction->setText(tr("&Pokaż"));
+    }
+}
+
+void LuminorixWindow::toggleWindow(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::Trigger)
+        toggleWindow();
+}
+
+void LuminorixWindow::reallyClose()
+{
+    reallyCloseRequested = true;
+    QCoreApplication::quit();
+}
+
+void LuminorixWindow::newLocalInstanceConnection()
+{
+    QLocalSocket* socket = instanceServer->nextPendingConnection();
+    if (socket) {
+        QObject::disconnect(socket, nullptr, nullptr, nullptr);
+        // Nothing is ever read from it; without this each later start would leave one behind.
+        socket->deleteLater();
+    }
+    if (isHidden())
+        toggleWindow();
+}
+
+// ---- connection health
+
+void LuminorixWindow::upsCommunicationFailedTrigger()
+{
+    if (socketWatchdog.isActive())
+        socketWatchdog.stop();
+    if (!communicationWatchdog.isActive())
+        communicationWatchdog.start(watchdogInterval);
+}
+
+void LuminorixWindow::socketErrorTrigger()
+{
+    if (communicationWatchdog.isActive())
+        communicationWatchdog.stop();
+    if (!socketWatchdog.isActive())
+        socketWatchdog.start(watchdogInterval);
+}
+
+void LuminorixWindow::upsConnected()
+{
+    socketWatchdog.stop();
+    communicationWatchdog.stop();
+    statusWidget->setServiceState(LXStatusWidget::ServiceConnected, controller->host());
+    setWidgetsEnabled(true, deviceValueWidgets());
+    statusWidget->setUpsCommunicationState(LXStatusWidget::DeviceConnected);
+}
+
+void LuminorixWindow::upsCommunicationFailed()
+{
+    statusWidget->setServiceState(LXStatusWidget::ServiceConnected, controller->host());
+    statusWidget->setUpsCommunicationState(LXStatusWidget::DeviceNoCommunication);
+    setWidgetsEnabled(false, deviceButtons() + deviceValueWidgets());
+    setActionsEnabled(false, deviceActions());
+    ui->deviceMessages->hide();
+}
+
+void LuminorixWindow::socketError()
+{
+    statusWidget->setServiceState(LXStatusWidget::ServiceError, controller->host());
+    statusWidget->setUpsCommunicationState(LXStatusWidget::DeviceNoCommunication);
+    statusWidget->clearCountdown();
+    virtualizationCenterAvailable = false;
+    setWidgetsEnabled(false, deviceButtons() + deviceValueWidgets());
+    setActionsEnabled(false, deviceActions());
+    disableAdministratorButtons();
+    ui->deviceMessages->hide();
+
+    upsTree->blockSignals(true);
+    const QModelIndex current = upsTree->currentIndex();
+    const QIcon red(kIndicators + QStringLiteral("red.png"));
+    for (QTreeWidgetItemIterator it(upsTree); *it; ++it)
+        (*it)->setIcon(0, red);
+    upsTree->setCurrentIndex(current);
+    upsTree->blockSignals(false);
+
+    if (debugWarningWidget) {
+        debugWarningWidget->stopBlinking();
+        windowTitleText.remove(tr(" [TRYB DEBUGGOWANIA]"));
+        setWindowTitleFromText();
+    }
+    clockCancel();
+}
+
+void LuminorixWindow::connectingInProgress()
+{
+    statusWidget->setServiceState(LXStatusWidget::ServiceConnecting, controller->host());
+    statusWidget->setUpsCommunicationState(LXStatusWidget::DeviceNoCommunication);
+    statusWidget->clearCountdown();
+}
+
+// ---- service events
+
+void LuminorixWindow::showMessage(QVector<QString> texts)
+{
+    for (const QString& text : texts) {
+        auto* box = new QMessageBox(this);
+        box->setWindowTitle(tr("Komunikat"));
+        box->setText(text);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setModal(true);
+        box->show();
+    }
+}
+
+void LuminorixWindow::availablePortsMessageReceived(QList<SerialPort> ports)
+{
+    availablePorts = ports;
+}
+
+void LuminorixWindow::displayDaemonBusy(bool busy)
+{
+    upsTree->setEnabled(!busy);
+    if (busy) {
+        ui->centralWidget->setEnabled(false);
+        busyMovie->start();
+        ui->busyLabel->setMovie(busyMovie);
+        ui->busyLabel->setVisible(true);
+    } else {
+        ui->centralWidget->setEnabled(true);
+        busyMovie->stop();
+        ui->busyLabel->hide();
+    }
+}
+
+void LuminorixWindow::debugModeEnabled(bool enabled)
+{
+    const QString suffix = tr(" [TRYB DEBUGGOWANIA]");
+    if (enabled) {
+        if (debugWarningWidget)
+            debugWarningWidget->startBlinking();
+        if (!windowTitleText.contains(suffix)) {
+            windowTitleText.append(suffix);
+            setWindowTitleFromText();
+        }
+    } else {
+        if (debugWarningWidget)
+            debugWarningWidget->stopBlinking();
+        windowTitleText.remove(suffix);
+        setWindowTitleFromText();
+    }
+}
+
+void LuminorixWindow::serviceVersionReceived(QString service_version)
+{
+    statusWidget->setServiceVersion(service_version);
+}
+
+void LuminorixWindow::slot_virtualizationCenterVersion(QString version)
+{
+    bool ok = false;
+    const int number = version.toInt(&ok, 10);
+    virtualizationCenterAvailable = ok && number > 0;
+}
+
+void LuminorixWindow::displaySmtp2TestStatus(int status, QStringList messages)
+{
+    // Only the application settings dialog shows it; while none is open it is dropped.
+    Q_UNUSED(status)
+    Q_UNUSED(messages)
+}
+
+void LuminorixWindow::discoveredComputer(QString ip)
+{
+    // Only the network configuration dialog takes it; while none is open it is dropped.
+    Q_UNUSED(ip)
+}
+
+void LuminorixWindow::networkUnavailable()
+{
+    showMessageBox(tr("Błąd połączenia"), tr("Nie można połączyć się z witryną %1").arg(makerWebHost()));
+}
+
+// ---- administrator mode
+
+void LuminorixWindow::logIn()
+{
+    logInWindow = new LogiInWindow(controller, nullptr);
+    connect(logInWindow, &LogiInWindow::getPassword, controller,
+            &Luminorix::UpsSocketController::getPassword);
+    connect(logInWindow, &LogiInWindow::enableAdminButtons, this,
+            &LuminorixWindow::enableAdministratorButtons);
+    connect(controller, &Luminorix::UpsSocketController::adminPassFromConfig, logInWindow,
+            &LogiInWindow::comparePasswords);
+    logInWindow->exec();
+    delete logInWindow;
+    logInWindow = nullptr;
+}
+
+void LuminorixWindow::enableAdministratorButtons()
+{
+    administratorMode = true;
+    setWidgetsEnabled(true, {ui->aplicationConfigurationButton, ui->networkConfigurationButton,
+                             ui->loggingConfigurationButton});
+    setActionsEnabled(true, {ui->actionApplicationConfiguration, ui->actionNetworkConfiguration,
+                             ui->actionChangePassword, ui->actionLogout, ui->actionLoggingConfiguration});
+    setActionsEnabled(false, {ui->actionActAsAdministrator});
+    setActionsEnabled(virtualizationCenterAvailable, {ui->actionVirtualizationCenter});
+    setWindowTitle(windowTitleText + QStringLiteral(" (Administrator)"));
+}
+
+void LuminorixWindow::disableAdministratorButtons()
+{
+    administratorMode = false;
+    controller->setPassword(QString());
+    setWidgetsEnabled(false, {ui->aplicationConfigurationButton, ui->networkConfigurationButton,
+                              ui->upsConfigurationButton, ui->loggingConfigurationButton});
+    setActionsEnabled(false, {ui->actionApplicationConfiguration, ui->actionChangePassword,
+                              ui->actionNetworkConfiguration, ui->actionUpsConfiguration, ui->actionLogout,
+                              ui->actionLoggingConfiguration, ui->actionVirtualizationCenter});
+    setActionsEnabled(true, {ui->actionActAsAdministrator});
+    setWindowTitleFromText();
+}
+
+void LuminorixWindow::changeAdminPass()
+{
+    // The password change dialog arrives with its own code; its menu entry stays off until then.
+}
+
+void LuminorixWindow::slotEmptyUpsList()
+{
+    QMessageBox box(
+        QMessageBox::Question, tr("Brak zasilaczy UPS"),
+        tr("Aktualnie Luminorix nie monitoruje żadnego urządzenia.\n\nDodaj posiadany model UPS do "
+           "Luminorix aby umożliwić jego monitorowanie.\nLuminorix, po wcześniejszej konfiguracji "
+           "zdarzeń, będzie mógł dokonać\nbezpiecznego zamknięcia systemu na wypadek utraty "
+           "zasilania.\n\nCzy chcesz dodać nowy UPS teraz?\n"),
+        QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    auto* dontShow = new QCheckBox(tr("Nie pokazuj ponownie tego komunikatu"), &box);
+    box.setCheckBox(dontShow);
+    const int answer = box.exec();
+    if (dontShow->isChecked())
+        LocalSettings().setDontShowAddUpsPrompt(true);
+    if (answer != QMessageBox::Yes)
+        return;
+    if (!administratorMode)
+        logIn();
+    if (administratorMode)
+        addUpsActionHandler();
+}
+
+// ---- service host and dialogs
+
+void LuminorixWindow::connectWithService()
+{
+    // The service host dialog arrives with its own code; its menu entry stays off until then.
+}
+
+void LuminorixWindow::aboutButtonClickHandler() {}
+
+void LuminorixWindow::onlineHelpButtonClickHandler()
+{
+    const bool polish = LocalSettings().language() == QLatin1String("polish");
+    const QString path =
+        polish ? QStringLiteral("/LX/user_manual_pl.pdf") : QStringLiteral("/LX/user_manual_en.pdf");
+    QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + makerWebHost() + path));
+}
+
+void LuminorixWindow::applicationConfigurationButtonClickHandler() {}
+
+void LuminorixWindow::networkConfigurationButtonClickHandler() {}
+
+void LuminorixWindow::loggingConfigurationButtonClickHandler() {}
+
+void LuminorixWindow::upsEventsButtonClickHandler() {}
+
+void LuminorixWindow::upsConfigurationButtonClickHandler() {}
+
+void LuminorixWindow::on_actionVirtualizationCenter_triggered() {}
+
+void LuminorixWindow::addUpsActionHandler() {}
+
+void LuminorixWindow::editActionHandler(int row)
+{
+    Q_UNUSED(row)
+}
+
+void LuminorixWindow::extendInformationButtonClickHandler() {}
+
+void LuminorixWindow::checkForUpdates() {}
+
+// ---- device state
+
+void LuminorixWindow::upsDeviceState(QMap<QString, QString> parameters)
+{
+    // The extended-data buttons follow the extended-information dialog, which this
+    // program does not have yet; they stay off.
+    setWidgetsEnabled(false, {ui->exInfoButton, ui->upsEventsButton});
+    setActionsEnabled(false, {ui->actionExtendInformation});
+
+    const bool noDevice = (parameters.contains(QStringLiteral("isUpsFound")) &&
+                           parameters.value(QStringLiteral("isUpsFound")) == QLatin1String("0")) ||
+                          (parameters.contains(QStringLiteral("isProperDevice")) &&
+                           parameters.value(QStringLiteral("isProperDevice")) == QLatin1String("0")) ||
+                          parameters.size() < 3;
+    if (noDevice) {
+        upsCommunicationFailedTrigger();
+        return;
+    }
+    upsConnected();
+
+    const bool kilo = usesKiloUnits(currentUps.model_name);
+    const auto has = [&parameters](const char* key) { return parameters.contains(QLatin1String(key)); };
+    const auto value = [&parameters](const char* key) { return parameters.value(QLatin1String(key)); };
+    const auto integer = [&parameters](const char* key) {
+        return parameters.value(QLatin1String(key)).toInt();
+    };
+
+    if (has("output_load")) {
+        QString load = value("output_load");
+        load.remove(QLatin1Char(' '));
+        parameters.insert(QStringLiteral("output_load"), load);
+        const QStringList phases = load.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        if (phases.size() == 3) {
+            ui->loadProgressBar->setValue(phases.at(0).toInt());
+            ui->loadProgressBar_2->setValue(phases.at(1).toInt());
+            ui->loadProgressBar_3->setValue(phases.at(2).toInt());
+        } else {
+            ui->loadProgressBar->setValue(load.toInt());
+        }
+    } else {
+        ui->loadProgressBar->setNotAvailable();
+        ui->loadProgressBar_2->setNotAvailable();
+        ui->loadProgressBar_3->setNotAvailable();
+    }
+
+    if (has("battery_capacity"))
+        ui->batteryStateProgressBar->setValue(integer("battery_capacity"));
+    else if (has("fuel_level"))
+        ui->batteryStateProgressBar->setValue(integer("fuel_level"));
+    else
+        ui->batteryStateProgressBar->setNotAvailable();
+
+    if (has("device_status"))
+        ui->workModeEdit->setValue(upsStateText(value("device_status")));
+    else
+        ui->workModeEdit->setValue(notAvailableText);
+
+    if (has("nominal_active_power")) {
+        ui->nominalActivePowerEdit->setValue(kilo ? QString::number(integer("nominal_active_power") / 1000) +
+                                                        QStringLiteral(" kW")
+                                                  : value("nominal_active_power") + QStringLiteral(" W"));
+    } else if (has("serial_number")) {
+        ui->nominalActivePowerEdit->setValue(value("serial_number"));
+    } else {
+        ui->nominalActivePowerEdit->setNotAvailable();
+    }
+
+    if (has("nominal_spurious_power")) {
+        ui->nominalSpuriousPowerEdit->setValue(
+            kilo ? QString::number(integer("nominal_spurious_power") / 1000) + QStringLiteral(" kVA")
+                 : value("nominal_spurious_power") + QStringLiteral(" VA"));
+    } else {
+        ui->nominalSpuriousPowerEdit->setNotAvailable();
+    }
+
+    if (has("autonomy_time"))
+        ui->autonomyTimeEdit->setValue(value("autonomy_time") + QStringLiteral(" min."));
+    else if (has("tot_fuel_consum"))
+        ui->autonomyTimeEdit->setValue(value("tot_fuel_consum") + QStringLiteral(" l"));
+    else
+        ui->autonomyTimeEdit->setNotAvailable();
+
+    if (has("firmware_version"))
+        ui->firmwareEdit->setValue(value("firmware_version"));
+    else
+        ui->firmwareEdit->setNotAvailable();
+
+    const QString degrees = QStringLiteral(" °C");
+    if (has("temperature"))
+        ui->temperatureEdit->setValue(value("temperature") + degrees);
+    else if (has("radiator_temperature") && has("battery_temperature"))
+        ui->temperatureEdit->setValue(value("radiator_temperature") + QStringLiteral(" / ") +
+                                      value("battery_temperature") + degrees);
+    else if (has("run_time"))
+        ui->temperatureEdit->setValue(value("run_time") + QStringLiteral(" h"));
+    else
+        ui->temperatureEdit->setNotAvailable();
+
+    if (!has("snmp_sys_name") && !has("snmp_sys_location")) {
+        ui->nameAndLocalizationEdit->hide();
+        ui->nameAndLocationLabel->hide();
+    } else {
+        QString name = value("snmp_sys_name").trimmed();
+        QString location = value("snmp_sys_location").trimmed();
+        const bool visible = !name.isEmpty() || !location.isEmpty();
+        if (name.isEmpty())
+            name = QCoreApplication::translate("QTranslator", "<nieokreślona nazwa>");
+        if (location.isEmpty())
+            location = QCoreApplication::translate("QTranslator", "<nieokreślona lokalizacja>");
+        ui->nameAndLocalizationEdit->setText(name + QStringLiteral(" - ") + location);
+        ui->nameAndLocalizationEdit->setVisible(visible);
+        ui->nameAndLocationLabel->setVisible(visible);
+    }
+
+    showDeviceMessages(parameters);
+
+    lastDeviceState = parameters;
+}
+
+void LuminorixWindow::showDeviceMessages(const QMap<QString, QString>& parameters)
+{
+    ui->deviceMessages->setVisible(true);
+    if (!parameters.contains(QStringLiteral("messages"))) {
+        ui->deviceMessages->clear();
+        ui->deviceMessages->appendHtml(tr("<FONT COLOR=grey>Brak</FONT>"));
+        shownMessageCodes.clear();
+        return;
+    }
+    const QStringList codes =
+        parameters.value(QStringLiteral("messages")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    if (codes == shownMessageCodes)
+        return;
+
+    QStringList alarms;
+    QStringList notices;
+    QStringList plain;
+    for (const QString& code : codes) {
+        const QString text = upsEventText(code);
+        if (alarmCodes().contains(code))
+            alarms.append(text);
+        else if (noticeCodes().contains(code))
+            notices.append(text);
+        else
+            plain.append(text);
+    }
+    ui->deviceMessages->setPlainText(plain.join(QLatin1Char('\n')));
+    ui->deviceMessages->appendHtml(QStringLiteral("<FONT COLOR=orange>") +
+                                   alarms.join(QStringLiteral("<br>")) + QStringLiteral("</FONT>"));
+    ui->deviceMessages->appendHtml(QStringLiteral("<FONT COLOR=#59595B>") +
+                                   notices.join(QStringLiteral("<br>")) + QStringLiteral("</FONT>"));
+    shownMessageCodes = codes;
+}
+
+void LuminorixWindow::upsConfiguration(QMap<QString, QString> parameters)
+{
+    if (parameters.isEmpty()) {
+        setWidgetsEnabled(false, {ui->upsConfigurationButton});
+        setActionsEnabled(false, {ui->actionUpsConfiguration});
+        return;
+    }
+    if (administratorMode && currentUps.model_name.toLower() != QLatin1String("harrier (rs232)")) {
+        setWidgetsEnabled(true, {ui->upsConfigurationButton});
+        setActionsEnabled(true, {ui->actionUpsConfiguration});
+    }
+    if (!submittedConfiguration.isEmpty())
+        submittedConfiguration.clear();
+}
+
+void LuminorixWindow::upsTreeCurrentIndexChangedHandler()
+{
+    upsTree->resizeColumnToContents(0);
+    UpsTreeElement* element = upsTree->currentElement();
+    if (!element)
+        return;
+
+    currentUps = element->ups;
+    ui->modelNameEdit->setText(element->modelLabel);
+    showDevicePicture(currentUps.model_name);
+    controller->sendChangeUpsOnInterface(currentUps.id.toInt());
+    shownMessageCodes.clear();
+
+    const bool threePhase = isThreePhase(currentUps.model_name);
+    for (QWidget* widget :
+         {static_cast<QWidget*>(ui->upsEventsButton), static_cast<QWidget*>(ui->loadLabel_2),
+          static_cast<QWidget*>(ui->loadLabel_3), static_cast<QWidget*>(ui->loadProgressBar_2),
+          static_cast<QWidget*>(ui->loadProgressBar_3)})
+        widget->setVisible(threePhase);
+    ui->loadLabel->setText(threePhase ? tr("Obciążenie") + QStringLiteral(" L1") : tr("Obciążenie"));
+
+    const bool generator = isGeneratorSet(currentUps.model_name);
+    ui->modelNameLabel->setText(generator ? tr("Typ urządzenia") : tr("Model UPS"));
+    ui->firmwareLabel->setText(generator ? tr("Model sterownika") : tr("Firmware"));
+    ui->nominalActivePowerLabel->setText(generator ? tr("Numer seryjny sterownika")
+                                                   : tr("Znamionowa moc czynna"));
+    ui->workModeLabel->setText(generator ? tr("Tryb pracy agregatu") : tr("Tryb pracy UPS"));
+    ui->batteryStateLabel->setText(generator ? tr("Poziom paliwa") : tr("Stan naładowania akumulatora"));
+    ui->autonomyTimeLabel->setText(generator ? tr("Całkowite zużycie paliwa") : tr("Czas autonomii"));
+    ui->temperatureLabel->setText(generator ? tr("Całkowity czas pracy") : tr("Temperatura wewnętrzna UPS"));
+    ui->upsConfigurationButton->setText(generator ? tr("Konfiguracja agregatu") : tr("Konfiguracja UPS"));
+    ui->upsBox->setTitle(generator ? tr("Agregat") : tr("UPS"));
+    statusWidget->setDeviceType(generator ? LXStatusWidget::GeneratorSet : LXStatusWidget::Ups);
+
+    ui->temperatureEdit->setHelpToolTip(
+        !currentUps.model_name.contains(QLatin1String("OspreyRt"), Qt::CaseInsensitive));
+    const bool dualSnmp =
+        currentUps.model_name.contains(QLatin1String("Harrier_Dual31_SNMP"), Qt::CaseInsensitive);
+    ui->firmwareEdit->setHelpToolTip(!dualSnmp);
+    ui->nominalActivePowerEdit->setHelpToolTip(!dualSnmp);
+    ui->nominalSpuriousPowerEdit->setHelpToolTip(!dualSnmp);
+}
+
+void LuminorixWindow::showDevicePicture(QString modelName)
+{
+    modelName.remove(QStringLiteral("_RS232"));
+    modelName.remove(QStringLiteral("_SNMP"));
+    modelName.remove(QStringLiteral("_USB"));
+    const QString name = modelName.toLower();
+    // An empty name would name the folder itself.
+    const QPixmap picture =
+        name.isEmpty() ? QPixmap() : QPixmap(QStringLiteral(":/devices/images/devices/") + name);
+    ui->upsModel->setPixmap(picture);
+}
+
+// ---- device tree
+
+void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
+{
+    upsTree->blockSignals(true);
+    upsTree->deleteAllItems();
+    const QList<UpsModelEntry> catalogue = upsModelCatalogue();
+    QList<int> memberIds;
+
+    for (const Ups& virtualUps : models) {
+        if (virtualUps.model_name != kVirtualDevice)
+            continue;
+        auto* element = new UpsTreeElement;
+        if (const UpsModelEntry* row = catalogueRow(catalogue, virtualUps.model_name)) {
+            element->setIcon(0, QIcon(kIndicators + QStringLiteral("grey.png")));
+            QString name;
+            if (!virtualUps.phy_ids.isEmpty()) {
+                for (const Ups& other : models) {
+                    if (virtualUps.phy_ids.first() == other.id && !other.user_defined_name.isEmpty())
+                        name = other.user_defined_name;
+                }
+            }
+            element->setText(0, name.isEmpty() ? row->label()
+                                               : QStringLiteral("%1 <%2>").arg(row->label(), name));
+            element->ups = virtualUps;
+            element->modelLabel = row->label();
+        }
+        for (const QString& memberId : virtualUps.phy_ids) {
+            for (const Ups& member : models) {
+                if (member.id != memberId)
+                    continue;
+                auto* child = new UpsTreeElement;
+                if (const UpsModelEntry* row = catalogueRow(catalogue, member.model_name))
+                    fillKnownElement(child, *row, member);
+                element->addChild(child);
+                memberIds.append(member.id.toInt());
+            }
+        }
+        upsTree->addTopLevelItem(element);
+    }
+
+    for (const Ups& ups : models) {
+        if (memberIds.contains(ups.id.toInt()) || ups.model_name == kVirtualDevice)
+            continue;
+        auto* element = new UpsTreeElement;
+        if (const UpsModelEntry* row = catalogueRow(catalogue, ups.model_name)) {
+            fillKnownElement(element, *row, ups);
+        } else {
+            element->setIcon(0, QIcon(kIndicators + QStringLiteral("unknown.png")));
+            element->setText(0, tr("<NIEZNANY>"));
+        }
+        upsTree->addTopLevelItem(element);
+    }
+
+    ui->upsEventsButton->setVisible(currentUps.model_name.toLower().startsWith(QLatin1String("harrier33")));
+    upsTree->resizeColumnToContents(0);
+    upsTree->blockSignals(false);
+
+    if (models.isEmpty()) {
+        ui->modelNameEdit->clear();
+        showDevicePicture(QString());
+    } else {
+        upsTree->expandAll();
+        const int currentId = currentUps.id.toInt();
+        bool found = false;
+        for (int i = 0; i < upsTree->topLevelItemCount(); ++i) {
+            auto* element = static_cast<UpsTreeElement*>(upsTree->topLevelItem(i));
+            if (element->ups.id.toInt() == currentId) {
+                selectTreeElement(element);
+                found = true;
+                break;
+            }
+            for (int c = 0; c < element->childCount(); ++c) {
+                auto* child = static_cast<UpsTreeElement*>(element->child(c));
+                if (child->ups.id.toInt() == currentId) {
+                    selectTreeElement(child);
+                    found = true;
+                    break;
+                }
+            }
+        }
+        if (!found)
+            selectTreeElement(static_cast<UpsTreeElement*>(upsTree->topLevelItem(0)));
+    }
+
+    controller->getUpsCurrentStatusList();
+
+    if (models.isEmpty() && showAddUpsPrompt)
+        emit signalEmptyUpsList();
+    showAddUpsPrompt = false;
+}
+
+void LuminorixWindow::selectTreeElement(UpsTreeElement* element)
+{
+    currentUps = element->ups;
+    ui->modelNameEdit->setText(element->modelLabel);
+    showDevicePicture(currentUps.model_name);
+    upsTree->setCurrentItem(element);
+}
+
+void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceStatus> statuses)
+{
+    upsTree->blockSignals(true);
+    const QModelIndex current = upsTree->currentIndex();
+    for (QTreeWidgetItemIterator it(upsTree); *it; ++it) {
+        auto* element = static_cast<UpsTreeElement*>(*it);
+        const int elementId = element->ups.id.toInt();
+        for (const currentDeviceStatus& status : statuses) {
+            if (status.id != elementId)
+                continue;
+            element->ups.parallel_unit = status.parallel_unit;
+            element->ups.unit_address = QString::fromStdString(status.unit_address);
+            element->ups.power_compensation = status.power_compensation;
+            element->ups.output_socket1 = status.output_socket1;
+            element->ups.output_socket2 = status.output_socket2;
+            element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
+            element->setIcon(0, QIcon(stateIcon(status.status, status.master)));
+            if (currentUps.id.toInt() == elementId)
+                selectTreeElement(element);
+        }
+    }
+    upsTree->setCurrentIndex(current);
+    upsTree->blockSignals(false);
+}
+
+void LuminorixWindow::deleteActionHandler(int row)
+{
+    Q_UNUSED(row)
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(this, tr("Usuwanie UPS"), tr("Potwierdź usunięcie urządzenia"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+    if (answer != QMessageBox::Yes)
+        return;
+    // A model list may have rebuilt the tree while the question was open.
+    const UpsTreeElement* element = upsTree->currentElement();
+    if (!element || element->ups.id.isEmpty())
+        return;
+    controller->removeUps(element->ups.id);
+    controller->getAvailablePorts();
+}
+
+void LuminorixWindow::slot_disableSortingUpsList()
+{
+    LocalSettings().setSortingUpsList(false);
+    upsTree->setSortingFlags(false, false);
+    upsTree->setSortingEnabled(false);
+    controller->getUpsModelList();
+}
+
+void LuminorixWindow::slot_enableSortingUpsList()
+{
+    {
+        LocalSettings settings;
+        settings.setSortingUpsList(true);
+        settings.setSortingUpsListReversed(false);
+    }
+    upsTree->setSortingFlags(true, false);
+    upsTree->setSortingEnabled(true);
+    upsTree->sortItems(0, Qt::AscendingOrder);
+}
+
+void LuminorixWindow::slot_enableSortingUpsListReversed()
+{
+    {
+        LocalSettings settings;
+        settings.setSortingUpsList(true);
+        settings.setSortingUpsListReversed(true);
+    }
+    upsTree->setSortingFlags(true, true);
+    upsTree->setSortingEnabled(true);
+    upsTree->sortItems(0, Qt::DescendingOrder);
+}
+
+void LuminorixWindow::upsTreeExpandedHandler()
+{
+    upsTree->resizeColumnToContents(0);
+}
+
+QList<Ups> LuminorixWindow::virtualDeviceMembers() const
+{
+    QList<Ups> members;
+    for (QTreeWidgetItemIterator it(upsTree); *it; ++it) {
+        const auto* element = static_cast<UpsTreeElement*>(*it);
+        if (element->ups.model_name != kVirtualDevice)
+            continue;
+        for (int c = 0; c < element->childCount(); ++c)
+            members.append(static_cast<UpsTreeElement*>(element->child(c))->ups);
+    }
+    return members;
+}
+
+QList<Ups> LuminorixWindow::allDeviceRecords() const
+{
+    QList<Ups> records;
+    for (QTreeWidgetItemIterator it(upsTree); *it; ++it) {
+        const auto* element = static_cast<UpsTreeElement*>(*it);
+        records.append(element->ups);
+        for (int c = 0; c < element->childCount(); ++c)
+            records.append(static_cast<UpsTreeElement*>(element->child(c))->ups);
+    }
+    return records;
+}
+
+// ---- shutdown countdown
+
+void LuminorixWindow::showCountdownTimer(QList<QPair<int, int>> list)
+{
+    if (list.isEmpty()) {
+        clockCancel();
+        return;
+    }
+    for (const QPair<int, int>& entry : list) {
+        if (entry.second < 0) {
+            // A cancellation ends the message: what follows it is not looked at.
+            countdowns.removeById(entry.first);
+            return;
+        }
+        countdowns.findOrAdd(entry);
+    }
+    clockUpdate();
+    clockTimer->start(1000);
+}
+
+void LuminorixWindow::clockUpdate()
+{
+    const int seconds = countdowns.tick();
+    if (seconds <= 0) {
+        clockCancel();
+        return;
+    }
+    statusWidget->setCountdown(seconds);
+}
+
+void LuminorixWindow::clockCancel()
+{
+    if (clockTimer)
+        clockTimer->stop();
+    statusWidget->clearCountdown();
+    countdowns.clear();
+}

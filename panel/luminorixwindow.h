@@ -1,0 +1,191 @@
+#pragma once
+
+#include "countdownlist.h"
+#include "currentdevicestatus.h"
+#include "serialport.h"
+#include "ups.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QMap>
+#include <QPair>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QVector>
+
+class DebugWarningWidget;
+class LXStatusWidget;
+class LogiInWindow;
+class QAction;
+class QLocalServer;
+class QMenu;
+class QMovie;
+class QThread;
+class QVBoxLayout;
+class UpsTreeElement;
+class UpsTreeWidget;
+
+namespace Luminorix {
+class UpsSocketController;
+}
+
+namespace Ui {
+class LuminorixWindow;
+}
+
+// The one main window: the device tree, the live values of the selected device,
+// the service status, the tray icon and the doors to every configuration dialog.
+// Closing it hides it to the tray; only reallyClose() ends the program.
+class LuminorixWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit LuminorixWindow(QWidget* parent = nullptr);
+    ~LuminorixWindow() override;
+
+    // True when another panel of this user already ran: it has been asked to show
+    // itself and this one must end with exit code 1 without going further.
+    bool isSecondInstance() const { return secondInstance; }
+    // Per user, so that two users of one machine never meet each other's panel.
+    static QString instanceServerName();
+
+    void setWidgetsEnabled(bool enabled, QList<QWidget*> widgets);
+    void setActionsEnabled(bool enabled, QList<QAction*> actions);
+
+    Luminorix::UpsSocketController* socketController() const { return controller; }
+    UpsTreeWidget* deviceTree() const { return upsTree; }
+    LXStatusWidget* statusStrip() const { return statusWidget; }
+    QSystemTrayIcon* systemTrayIcon() const { return trayIcon; }
+    QAction* trayToggleAction() const { return toggleAction; }
+    QAction* trayQuitAction() const { return quitAction; }
+    const Luminorix::Utils::Ups& currentDevice() const { return currentUps; }
+    bool isAdministratorMode() const { return administratorMode; }
+    QTimer& communicationWatchdogTimer() { return communicationWatchdog; }
+    QTimer& socketWatchdogTimer() { return socketWatchdog; }
+    QTimer* countdownClock() const { return clockTimer; }
+    const CountdownList& countdownEntries() const { return countdowns; }
+
+signals:
+    void signalEmptyUpsList();
+
+public slots:
+    void toggleWindow();
+    void toggleWindow(QSystemTrayIcon::ActivationReason reason);
+    void reallyClose();
+    void newLocalInstanceConnection();
+
+    void aboutButtonClickHandler();
+    void upsEventsButtonClickHandler();
+    void loggingConfigurationButtonClickHandler();
+    void onlineHelpButtonClickHandler();
+    void upsConfigurationButtonClickHandler();
+    void applicationConfigurationButtonClickHandler();
+    void networkConfigurationButtonClickHandler();
+    void upsConnected();
+    void upsCommunicationFailed();
+    void upsCommunicationFailedTrigger();
+    void socketError();
+    void socketErrorTrigger();
+    void showMessage(QVector<QString> texts);
+    void availablePortsMessageReceived(QList<Luminorix::Utils::SerialPort> ports);
+    void displayDaemonBusy(bool busy);
+    void debugModeEnabled(bool enabled);
+    void serviceVersionReceived(QString service_version);
+    void displaySmtp2TestStatus(int status, QStringList messages);
+    void discoveredComputer(QString ip);
+    void logIn();
+    void enableAdministratorButtons();
+    void disableAdministratorButtons();
+    void changeAdminPass();
+    void connectWithService();
+    void connectingInProgress();
+    void editActionHandler(int row);
+    void addUpsActionHandler();
+    void slot_virtualizationCenterVersion(QString version);
+    void checkForUpdates();
+
+    void upsDeviceState(QMap<QString, QString> parameters);
+    void upsConfiguration(QMap<QString, QString> parameters);
+    void upsTreeCurrentIndexChangedHandler();
+    void extendInformationButtonClickHandler();
+
+    void upsModelMessageReceived(QVector<Luminorix::Utils::Ups> models);
+    void upsCurrentStatusListMessageReceived(QVector<Luminorix::Utils::currentDeviceStatus> statuses);
+    void deleteActionHandler(int row);
+    void slot_disableSortingUpsList();
+    void slot_enableSortingUpsList();
+    void slot_enableSortingUpsListReversed();
+    void upsTreeExpandedHandler();
+
+    void showCountdownTimer(QList<QPair<int, int>> list);
+    void clockUpdate();
+    void clockCancel();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    void networkUnavailable();
+    void slotEmptyUpsList();
+    void on_actionVirtualizationCenter_triggered();
+
+private:
+    bool findRunningInstance();
+    void listenForOtherInstances();
+    void createTrayIcon();
+    void connectController();
+    void connectTree();
+    void applyStoredSorting();
+    void setWindowTitleFromText();
+
+    void showDevicePicture(QString modelName);
+    void showDeviceMessages(const QMap<QString, QString>& parameters);
+    void selectTreeElement(UpsTreeElement* element);
+    QList<Luminorix::Utils::Ups> virtualDeviceMembers() const;
+    QList<Luminorix::Utils::Ups> allDeviceRecords() const;
+
+    QList<QWidget*> deviceButtons() const;
+    QList<QWidget*> deviceValueWidgets() const;
+    QList<QAction*> deviceActions() const;
+
+    QList<Luminorix::Utils::SerialPort> availablePorts;
+    Luminorix::Utils::Ups currentUps;
+    QString windowTitleText;
+    Ui::LuminorixWindow* ui = nullptr;
+    Luminorix::UpsSocketController* controller = nullptr;
+    LogiInWindow* logInWindow = nullptr;
+    QMap<QString, QString> lastDeviceState;
+    QSystemTrayIcon* trayIcon = nullptr;
+    QMenu* trayMenu = nullptr;
+    QAction* quitAction = nullptr;
+    QAction* toggleAction = nullptr;
+    bool reallyCloseRequested = false;
+    bool secondInstance = false;
+    QLocalServer* instanceServer = nullptr;
+    QMap<QString, QString> submittedConfiguration;
+    QTimer communicationWatchdog;
+    QTimer socketWatchdog;
+    int watchdogInterval = 3000;
+    UpsTreeWidget* upsTree = nullptr;
+    QMovie* busyMovie = nullptr;
+    DebugWarningWidget* debugWarningWidget = nullptr;
+    // The update checker runs in updateThread; both arrive with the checker itself.
+    QObject* updateChecker = nullptr;
+    QThread* updateThread = nullptr;
+    QTimer* clockTimer = nullptr;
+    CountdownList countdowns;
+    QVBoxLayout* statusLayout = nullptr;
+    LXStatusWidget* statusWidget = nullptr;
+    QString notAvailableText;
+    bool administratorMode = false;
+    QStringList shownMessageCodes;
+    bool showAddUpsPrompt = true;
+    bool virtualizationCenterAvailable = false;
+    // Buttons and actions whose dialogs this program does not have yet: they stay
+    // off whatever the device or the login would allow.
+    QSet<QObject*> withoutDialog;
+};

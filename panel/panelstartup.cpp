@@ -1,0 +1,99 @@
+#include "panelstartup.h"
+
+#include "endofsession.h"
+#include "localsettings.h"
+#include "luminorixwindow.h"
+#include "nativeeventfilter.h"
+#include "unixsignalwatcher.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QPixmap>
+#include <QSessionManager>
+#include <QSplashScreen>
+#include <QStyleFactory>
+#include <QTextCodec>
+#include <QTranslator>
+
+QString translationCode(const QString& languageSetting)
+{
+    if (languageSetting == QLatin1String("polish"))
+        return QStringLiteral("pl");
+    if (languageSetting == QLatin1String("english"))
+        return QStringLiteral("en_US");
+    if (languageSetting == QLatin1String("chech"))
+        return QStringLiteral("cs");
+    if (languageSetting == QLatin1String("slovak"))
+        return QStringLiteral("sk");
+    return QLocale::system().name();
+}
+
+void installTranslators(const QString& code, QTranslator& qtTranslator, QTranslator& ownTranslator)
+{
+    const QString directory = QStringLiteral(":/translation/");
+    // No shortening of the name: "en_US" must not fall back to some other file.
+    const QString noDelimiters = QLatin1String("");
+    qtTranslator.load(QStringLiteral("qt_") + code, directory, noDelimiters);
+    ownTranslator.load(QStringLiteral("luminorix_") + code, directory, noDelimiters);
+    QCoreApplication::installTranslator(&qtTranslator);
+    QCoreApplication::installTranslator(&ownTranslator);
+}
+
+void applyStyleSheet(QApplication& application)
+{
+    QFile file(QStringLiteral(":/styles/global.qss"));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QByteArray bytes = file.readAll();
+    const int nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        bytes.truncate(nul);
+    application.setStyleSheet(QString::fromLatin1(bytes));
+}
+
+bool startsHidden(const QStringList& arguments)
+{
+    return arguments.size() == 2 && arguments.at(1) == QLatin1String("--hide");
+}
+
+int runControlPanel(int& argc, char** argv)
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    QApplication application(argc, argv);
+    // Installed first, so that a termination during start-up waits for the event loop.
+    UnixSignalWatcher signalWatcher;
+
+    QSplashScreen splash(QPixmap(QStringLiteral(":/images/images/splashscreen.png")));
+    splash.show();
+    QDir::setCurrent(QDir(QCoreApplication::applicationDirPath()).absolutePath());
+    applyStyleSheet(application);
+
+    QTranslator qtTranslator;
+    QTranslator ownTranslator;
+    installTranslators(translationCode(LocalSettings().language()), qtTranslator, ownTranslator);
+
+    LuminorixWindow window;
+    if (window.isSecondInstance())
+        return 1;
+
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const bool hidden = startsHidden(arguments);
+    if (!hidden)
+        window.show();
+    // Waiting for a window that is not going to appear would only delay the start.
+    splash.finish(hidden ? nullptr : &window);
+
+    const auto endSession = [&window]() { answerSessionMessage(SessionMessage::QueryEnd, &window); };
+    QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &window, endSession);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, endSession);
+#ifdef Q_OS_WIN
+    NativeEventFilter filter(&window);
+    application.installNativeEventFilter(&filter);
+#endif
+    return application.exec();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "luminorixwindow.h"
+#include "simdevice.h"
+#include "simserver.h"
+#include "simworld.h"
+
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <QTreeWidgetItem>
+#include <memory>
+
+class QLabel;
+class UpsTreeElement;
+
+// The main window connected over TCP to a stand-in service on a free port, with
+// the link's intervals shortened so that a test waits milliseconds, not seconds.
+class PanelRig
+{
+public:
+    PanelRig();
+    ~PanelRig();
+    PanelRig(const PanelRig&) = delete;
+    PanelRig& operator=(const PanelRig&) = delete;
+
+    // Listens, points the settings at the stand-in and builds the window.
+    // `devices` replaces the demo world unless `demo` is set.
+    bool start(const QList<LxSim::SimDevice>& devices, bool demo = false);
+    bool startDemo() { return start({}, true); }
+
+    LuminorixWindow& win() { return *window; }
+    LxSim::SimServer server;
+    LxSim::SimWorld world;
+    std::unique_ptr<LuminorixWindow> window;
+
+    // Requests named `name` the stand-in has received so far.
+    QList<LxSim::SimRequest> requests(const QString& name) const;
+    int requestCount(const QString& name) const { return requests(name).size(); }
+
+    // Text of a value field or bar of the form, a label, or the status strip.
+    QString fieldText(const char* name) const;
+    bool fieldEnabled(const char* name) const;
+    int barValue(const char* name) const;
+    QString labelText(const char* name) const;
+    QLabel* label(const char* name) const;
+    QWidget* widget(const char* name) const;
+
+    UpsTreeElement* topLevel(int i) const;
+    // The element (at any depth) showing `text`, or null.
+    UpsTreeElement* elementByText(const QString& text) const;
+    UpsTreeElement* elementById(const QString& id) const;
+    QStringList topLevelTexts() const;
+
+    static LxSim::SimDevice device(const QString& id, const QString& model, const QString& name = QString());
+};
+
+// Whether the item's icon is the state indicator `file` (e.g. "green.png").
+bool hasIndicator(const QTreeWidgetItem* item, const QString& file);

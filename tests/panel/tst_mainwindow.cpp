@@ -1,0 +1,485 @@
+// The main window against the stand-in service over TCP: start-up, the display of
+// the selected device, the status strip, the countdown, debug mode and the loss
+// and return of the service.
+#include "lxstatuswidget.h"
+#include "lxtest.h"
+#include "modalanswerer.h"
+#include "panelrig.h"
+#include "replybuilder.h"
+#include "upssocketcontroller.h"
+#include "upstexts.h"
+#include "upstreeelement.h"
+#include "upstreewidget.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+using LxSim::ReplyBuilder;
+using LxSim::SimDevice;
+
+Q_DECLARE_METATYPE(SimDevice::Entries)
+
+namespace {
+const QString kServiceCaption = QStringLiteral("serviceCaptionLabel");
+
+// Every state the stand-in sends from now on.
+void scriptState(PanelRig& rig, const SimDevice::Entries& entries, bool found = true)
+{
+    rig.server.responder().script(QStringLiteral("get_ups_device_state"),
+                                  {ReplyBuilder::deviceState(entries, found, true)});
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startupShowsDevicesAndSelectsFirst();
+    void selectingDeviceTellsServiceAndShowsItsState();
+    void deviceStateFields_data();
+    void deviceStateFields();
+    void messagesByKindAndRedrawOnlyOnChange();
+    void selectionSwitchesLabelsAndLayout_data();
+    void selectionSwitchesLabelsAndLayout();
+    void unusableStateArmsCommunicationWatchdog();
+    void countdownFromServiceAndClock();
+    void countdownMessages();
+    void debugModeSuffixAndBlinking();
+    void serviceLostAndRegained();
+    void busyServiceDisablesWindow();
+    void serviceMessagesOpenOneBoxEach();
+
+private:
+    PanelRig* rig = nullptr;
+    LxTest::ModalWatchdog* watchdog = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    rig = new PanelRig;
+    watchdog = new LxTest::ModalWatchdog;
+}
+
+void TestMainWindow::cleanup()
+{
+    LxTest::closeAllMessageBoxes();
+    delete watchdog;
+    delete rig;
+    rig = nullptr;
+}
+
+void TestMainWindow::startupShowsDevicesAndSelectsFirst()
+{
+    QVERIFY(rig->startDemo());
+    LuminorixWindow& w = rig->win();
+    QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Trwa łączenie z usługą:"));
+
+    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 4);
+    // Virtual devices first, then the others in the service's order; members only under their device.
+    QCOMPARE(rig->topLevelTexts(),
+             (QStringList{QStringLiteral("Wirtualny UPS"), QStringLiteral("Server room"),
+                          QStringLiteral("Generator yard"), QStringLiteral("Reception")}));
+    UpsTreeElement* virtualUps = rig->topLevel(0);
+    QCOMPARE(virtualUps->childCount(), 2);
+    QCOMPARE(static_cast<UpsTreeElement*>(virtualUps->child(0))->ups.id, QStringLiteral("2"));
+    QCOMPARE(virtualUps->child(1)->text(0), QStringLiteral("Harrier RT 6000/10000 (USB)"));
+
+    // Nothing was selected before: the first element is, and the service hears about it.
+    QCOMPARE(w.deviceTree()->currentItem(), static_cast<QTreeWidgetItem*>(virtualUps));
+    QCOMPARE(w.currentDevice().id, QStringLiteral("4"));
+    QTRY_VERIFY(!rig->requests(QStringLiteral("change_device_on_interface")).isEmpty());
+    QCOMPARE(rig->requests(QStringLiteral("change_device_on_interface")).first().value(QStringLiteral("id")),
+             QStringLiteral("4"));
+    QCOMPARE(rig->fieldText("modelNameEdit"), QStringLiteral("Wirtualny UPS"));
+
+    // The status list colours the rows; the master unit gets its own mark.
+    QTRY_VERIFY(hasIndicator(rig->elementById(QStringLiteral("1")), QStringLiteral("green.png")));
+    QVERIFY(hasIndicator(rig->elementById(QStringLiteral("2")), QStringLiteral("green_m.png")));
+
+    QTRY_COMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Połączono z usługą:"));
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    QCOMPARE(rig->labelText("serviceHostLabel"), QStringLiteral("127.0.0.1"));
+}
+
+void TestMainWindow::selectingDeviceTellsServiceAndShowsItsState()
+{
+    QVERIFY(rig->startDemo());
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 4);
+    QTRY_VERIFY(!rig->fieldText("workModeEdit").isEmpty());
+
+    rig->world.device(QStringLiteral("1"))->status = QStringLiteral("on_battery");
+    rig->server.clearRequests();
+    w.deviceTree()->setCurrentItem(rig->elementById(QStringLiteral("1")));
+
+    QTRY_VERIFY(!rig->requests(QStringLiteral("change_device_on_interface")).isEmpty());
+    QCOMPARE(rig->requests(QStringLiteral("change_device_on_interface")).first().value(QStringLiteral("id")),
+             QStringLiteral("1"));
+    QCOMPARE(w.currentDevice().model_name, QStringLiteral("Harrier33_SNMP"));
+    QCOMPARE(rig->fieldText("modelNameEdit"), QStringLiteral("Harrier 33 (SNMP)"));
+    QTRY_COMPARE(rig->fieldText("workModeEdit"), upsStateText(QStringLiteral("on_battery")));
+    QTRY_VERIFY(hasIndicator(rig->elementById(QStringLiteral("1")), QStringLiteral("yellow.png")));
+    QVERIFY(rig->fieldText("loadProgressBar_3").endsWith(QLatin1String(" %")));
+    QVERIFY(rig->fieldEnabled("workModeEdit"));
+}
+
+void TestMainWindow::deviceStateFields_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<SimDevice::Entries>("state");
+    // "field=text" pairs; a field of the form, or "hidden:<widget>".
+    QTest::addColumn<QStringList>("expected");
+
+    const auto e = [](const char* key, const char* value) {
+        return QPair<QString, QString>(QString::fromUtf8(key), QString::fromUtf8(value));
+    };
+    const QString three = QStringLiteral("Harrier33_SNMP");
+    const QString single = QStringLiteral("KitePro_USB");
+    const QString genset = QStringLiteral("Ibis_SNMP");
+
+    QTest::newRow("three loads") << three << SimDevice::Entries{e("output_load", "45;50;47")}
+                                 << QStringList{"loadProgressBar=45 %", "loadProgressBar_2=50 %",
+                                                "loadProgressBar_3=47 %"};
+    QTest::newRow("one load") << single << SimDevice::Entries{e("output_load", "45")}
+                              << QStringList{"loadProgressBar=45 %"};
+    QTest::newRow("two loads") << single << SimDevice::Entries{e("output_load", "45/50")}
+                               << QStringList{"loadProgressBar=0 %"};
+    QTest::newRow("load over 100") << single << SimDevice::Entries{e("output_load", "130")}
+                                   << QStringList{"loadProgressBar=130 %"};
+    QTest::newRow("no load") << three << SimDevice::Entries{e("firmware_version", "1.2")}
+                             << QStringList{"loadProgressBar=N/D", "loadProgressBar_2=N/D",
+                                            "loadProgressBar_3=N/D", "firmwareEdit=1.2",
+                                            "batteryStateProgressBar=N/D"};
+    QTest::newRow("kilo") << three
+                          << SimDevice::Entries{e("nominal_active_power", "1500"),
+                                                e("nominal_spurious_power", "2500")}
+                          << QStringList{"nominalActivePowerEdit=1 kW", "nominalSpuriousPowerEdit=2 kVA"};
+    QTest::newRow("kilo truncates") << QStringLiteral("Falcon_USB")
+                                    << SimDevice::Entries{e("nominal_active_power", "999")}
+                                    << QStringList{"nominalActivePowerEdit=0 kW",
+                                                   "nominalSpuriousPowerEdit=N/D"};
+    QTest::newRow("watts") << single
+                           << SimDevice::Entries{e("nominal_active_power", "1500"),
+                                                 e("nominal_spurious_power", "2500")}
+                           << QStringList{"nominalActivePowerEdit=1500 W",
+                                          "nominalSpuriousPowerEdit=2500 VA"};
+    QTest::newRow("genset serial") << genset
+                                   << SimDevice::Entries{e("serial_number", "IB-77"), e("fuel_level", "55"),
+                                                         e("tot_fuel_consum", "10"), e("run_time", "12")}
+                                   << QStringList{"nominalActivePowerEdit=IB-77",
+                                                  "batteryStateProgressBar=55 %", "autonomyTimeEdit=10 l",
+                                                  "temperatureEdit=12 h"};
+    QTest::newRow("battery and autonomy")
+        << single
+        << SimDevice::Entries{e("battery_capacity", "88"), e("autonomy_time", "42"), e("temperature", "31")}
+        << QStringList{"batteryStateProgressBar=88 %", "autonomyTimeEdit=42 min.", "temperatureEdit=31 °C"};
+    QTest::newRow("two temperatures")
+        << single << SimDevice::Entries{e("radiator_temperature", "80"), e("battery_temperature", "30")}
+        << QStringList{"temperatureEdit=80 / 30 °C"};
+    QTest::newRow("radiator alone") << single << SimDevice::Entries{e("radiator_temperature", "80")}
+                                    << QStringList{"temperatureEdit=N/D", "autonomyTimeEdit=N/D",
+                                                   "firmwareEdit=N/D"};
+    QTest::newRow("no work mode") << single << SimDevice::Entries{e("temperature", "20")}
+                                  << QStringList{"workModeEdit=N/D"};
+    QTest::newRow("work mode") << single << SimDevice::Entries{e("device_status", "on_battery")}
+                               << QStringList{QStringLiteral("workModeEdit=") +
+                                              upsStateText(QStringLiteral("on_battery"))};
+    QTest::newRow("location only") << single << SimDevice::Entries{e("snmp_sys_location", "Hall")}
+                                   << QStringList{"nameAndLocalizationEdit=<nieokreślona nazwa> - Hall",
+                                                  "visible:nameAndLocationLabel"};
+    QTest::newRow("name and location")
+        << single << SimDevice::Entries{e("snmp_sys_name", " rack7 "), e("snmp_sys_location", "Hall")}
+        << QStringList{"nameAndLocalizationEdit=rack7 - Hall", "visible:nameAndLocalizationEdit"};
+    QTest::newRow("blank name") << single
+                                << SimDevice::Entries{e("snmp_sys_name", "  "), e("temperature", "20")}
+                                << QStringList{"hidden:nameAndLocalizationEdit",
+                                               "hidden:nameAndLocationLabel"};
+}
+
+void TestMainWindow::deviceStateFields()
+{
+    QFETCH(QString, model);
+    QFETCH(SimDevice::Entries, state);
+    QFETCH(QStringList, expected);
+
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), model)}));
+    scriptState(*rig, state);
+    QTRY_COMPARE(rig->win().currentDevice().model_name, model);
+    for (const QString& pair : expected) {
+        const int eq = pair.indexOf(QLatin1Char('='));
+        if (pair.startsWith(QLatin1String("hidden:")) || pair.startsWith(QLatin1String("visible:"))) {
+            const bool visible = pair.startsWith(QLatin1String("visible:"));
+            const QByteArray name = pair.mid(pair.indexOf(QLatin1Char(':')) + 1).toUtf8();
+            // Wait for the state to have been shown at all before judging visibility.
+            QTRY_VERIFY(rig->widget("deviceMessages")->isVisibleTo(&rig->win()));
+            QCOMPARE(rig->widget(name.constData())->isVisibleTo(&rig->win()), visible);
+            continue;
+        }
+        const QByteArray field = pair.left(eq).toUtf8();
+        QTRY_COMPARE(rig->fieldText(field.constData()), pair.mid(eq + 1));
+    }
+}
+
+void TestMainWindow::messagesByKindAndRedrawOnlyOnChange()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    auto* pane = qobject_cast<QPlainTextEdit*>(rig->widget("deviceMessages"));
+    QVERIFY(pane);
+
+    scriptState(*rig, {{QStringLiteral("temperature"), QStringLiteral("20")}});
+    QTRY_COMPARE(pane->toPlainText(), QStringLiteral("Brak"));
+
+    const QString alarm = upsEventText(QStringLiteral("5"));
+    const QString notice = upsEventText(QStringLiteral("7"));
+    const QString plain = upsEventText(QStringLiteral("100"));
+    scriptState(*rig, {{QStringLiteral("messages"), QStringLiteral("5\n7\n100")}});
+    QTRY_VERIFY(pane->toPlainText().contains(alarm));
+    const QString html = pane->document()->toHtml();
+    QVERIFY(html.contains(QStringLiteral("color:#ffa500;\">") + alarm.toHtmlEscaped()));
+    QVERIFY(html.contains(QStringLiteral("color:#59595b;\">") + notice.toHtmlEscaped()));
+    QVERIFY(pane->toPlainText().startsWith(plain));
+
+    // The same codes again leave the pane alone: a mark put into it survives.
+    pane->appendPlainText(QStringLiteral("mark"));
+    const int before = rig->requestCount(QStringLiteral("get_ups_device_state"));
+    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_device_state")) > before + 2);
+    QVERIFY(pane->toPlainText().endsWith(QLatin1String("mark")));
+
+    // The same codes in another order are another list.
+    scriptState(*rig, {{QStringLiteral("messages"), QStringLiteral("7\n5\n100")}});
+    QTRY_VERIFY(!pane->toPlainText().contains(QLatin1String("mark")));
+}
+
+void TestMainWindow::selectionSwitchesLabelsAndLayout_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<bool>("threePhase");
+    QTest::addColumn<bool>("generator");
+    QTest::addColumn<QString>("loadLabel");
+    QTest::addColumn<QString>("temperatureTip");
+
+    const QString modelTip = QStringLiteral("Dane niedostępne w wybranym modelu");
+    const QString interfaceTip =
+        QStringLiteral("Dane niedostępne przy użyciu wybranego interfejsu komunikacyjnego");
+    QTest::newRow("three-phase") << "Harrier33_SNMP" << true << false << "Obciążenie L1" << modelTip;
+    QTest::newRow("single-phase") << "KitePro_USB" << false << false << "Obciążenie" << modelTip;
+    QTest::newRow("generator set") << "Ibis_SNMP" << false << true << "Obciążenie" << modelTip;
+    QTest::newRow("interface tooltip") << "OspreyRT_USB" << false << false << "Obciążenie" << interfaceTip;
+}
+
+void TestMainWindow::selectionSwitchesLabelsAndLayout()
+{
+    QFETCH(QString, model);
+    QFETCH(bool, threePhase);
+    QFETCH(bool, generator);
+    QFETCH(QString, loadLabel);
+    QFETCH(QString, temperatureTip);
+
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("3"), model)}));
+    QTRY_COMPARE(rig->win().currentDevice().model_name, model);
+    LuminorixWindow& w = rig->win();
+    QCOMPARE(rig->widget("loadProgressBar_2")->isVisibleTo(&w), threePhase);
+    QCOMPARE(rig->widget("loadLabel_3")->isVisibleTo(&w), threePhase);
+    QCOMPARE(rig->labelText("loadLabel"), loadLabel);
+    QCOMPARE(rig->labelText("workModeLabel"),
+             generator ? QStringLiteral("Tryb pracy agregatu") : QStringLiteral("Tryb pracy UPS"));
+    QCOMPARE(rig->labelText("batteryStateLabel"),
+             generator ? QStringLiteral("Poziom paliwa") : QStringLiteral("Stan naładowania akumulatora"));
+    QCOMPARE(qobject_cast<QPushButton*>(rig->widget("upsConfigurationButton"))->text(),
+             generator ? QStringLiteral("Konfiguracja agregatu") : QStringLiteral("Konfiguracja UPS"));
+    QCOMPARE(rig->widget("temperatureEdit")->findChild<QPushButton*>(QStringLiteral("helpButton"))->toolTip(),
+             temperatureTip);
+
+    // The strip names the kind of device once communication is lost.
+    rig->win().upsCommunicationFailed();
+    QCOMPARE(rig->labelText("deviceTextLabel"), generator ? QStringLiteral("Brak komunikacji z agregatem")
+                                                          : QStringLiteral("Brak komunikacji z UPS"));
+}
+
+void TestMainWindow::unusableStateArmsCommunicationWatchdog()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    scriptState(*rig, {{QStringLiteral("firmware_version"), QStringLiteral("7.1")}});
+    QTRY_COMPARE(rig->fieldText("firmwareEdit"), QStringLiteral("7.1"));
+    QVERIFY(!w.communicationWatchdogTimer().isActive());
+
+    // A device the service cannot find: nothing changes until the watchdog expires.
+    scriptState(*rig, {{QStringLiteral("firmware_version"), QStringLiteral("9.9")}}, false);
+    QTRY_VERIFY(w.communicationWatchdogTimer().isActive());
+    QCOMPARE(w.communicationWatchdogTimer().interval(), 3000);
+    QCOMPARE(rig->fieldText("firmwareEdit"), QStringLiteral("7.1"));
+    QCOMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+
+    w.upsCommunicationFailed();
+    QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Połączono z usługą:"));
+    QCOMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Brak komunikacji z UPS"));
+    QCOMPARE(rig->fieldText("firmwareEdit"), QString());
+    QVERIFY(!rig->fieldEnabled("firmwareEdit"));
+    QVERIFY(!rig->widget("deviceMessages")->isVisibleTo(&w));
+
+    // A usable state again stops the watchdog and brings the values back.
+    scriptState(*rig, {{QStringLiteral("firmware_version"), QStringLiteral("7.2")}});
+    QTRY_COMPARE(rig->fieldText("firmwareEdit"), QStringLiteral("7.2"));
+    QVERIFY(rig->fieldEnabled("firmwareEdit"));
+    QVERIFY(!w.communicationWatchdogTimer().isActive());
+    QCOMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+}
+
+void TestMainWindow::countdownFromServiceAndClock()
+{
+    rig->world.setShutdownTimers({{7, 30}});
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    // The countdown line shows only while the service is connected with a device.
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    QTRY_COMPARE(rig->labelText("countdownTextLabel"), QStringLiteral("Wyłączenie za 29 s"));
+    QVERIFY(w.countdownClock()->isActive());
+    QCOMPARE(w.countdownClock()->interval(), 1000);
+    QVERIFY(rig->label("countdownTextLabel")->isVisibleTo(&w));
+
+    w.countdownClock()->stop();
+    w.clockUpdate();
+    QCOMPARE(rig->labelText("countdownTextLabel"), QStringLiteral("Wyłączenie za 28 s"));
+}
+
+void TestMainWindow::countdownMessages()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    QLabel* line = rig->label("countdownTextLabel");
+
+    w.showCountdownTimer({{7, 30}, {8, 10}});
+    QCOMPARE(line->text(), QStringLiteral("Wyłączenie za 9 s"));
+    // A countdown already running keeps its own count.
+    w.showCountdownTimer({{8, 60}});
+    QCOMPARE(line->text(), QStringLiteral("Wyłączenie za 8 s"));
+    for (int i = 0; i < 7; ++i)
+        w.clockUpdate();
+    QCOMPARE(line->text(), QStringLiteral("Wyłączenie za 1 s"));
+    // Reaching zero drops every countdown, also the one with time left.
+    w.clockUpdate();
+    QVERIFY(!line->isVisibleTo(&w));
+    QVERIFY(!w.countdownClock()->isActive());
+    QVERIFY(w.countdownEntries().isEmpty());
+
+    // A cancellation ends the message: 9 is not added, and the next tick finds nothing.
+    w.showCountdownTimer({{7, 30}});
+    w.showCountdownTimer({{7, -1}, {9, 20}});
+    QVERIFY(w.countdownEntries().isEmpty());
+    QVERIFY(w.countdownClock()->isActive());
+    w.clockUpdate();
+    QVERIFY(!w.countdownClock()->isActive());
+    QVERIFY(!line->isVisibleTo(&w));
+
+    w.showCountdownTimer({{3, 120}});
+    QCOMPARE(line->text(), QStringLiteral("Wyłączenie za 119 s"));
+    w.showCountdownTimer({});
+    QVERIFY(!w.countdownClock()->isActive());
+    QVERIFY(!line->isVisibleTo(&w));
+
+    // Pushed by the service, like the shutdown timers it starts.
+    rig->server.push(ReplyBuilder::showCountdown({{4, 50}}));
+    QTRY_COMPARE(line->text(), QStringLiteral("Wyłączenie za 49 s"));
+}
+
+void TestMainWindow::debugModeSuffixAndBlinking()
+{
+    rig->world.setDebugging(true);
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    const QString base = QStringLiteral("Luminorix Professional v. 2.6.0");
+    QTRY_COMPARE(w.windowTitle(), base + QStringLiteral(" [TRYB DEBUGGOWANIA]"));
+    auto* blinkTimer = rig->widget("warningTextLabel")->parentWidget()->findChild<QTimer*>();
+    QVERIFY(blinkTimer && blinkTimer->isActive());
+
+    rig->server.push(ReplyBuilder::debugging(true));
+    rig->server.push(ReplyBuilder::serviceVersion(QStringLiteral("2.6.0")));
+    QTRY_COMPARE(rig->labelText("serviceWarningLabel"), QString());
+    QCOMPARE(w.windowTitle(), base + QStringLiteral(" [TRYB DEBUGGOWANIA]"));
+
+    rig->server.push(ReplyBuilder::debugging(false));
+    QTRY_COMPARE(w.windowTitle(), base);
+    QVERIFY(!blinkTimer->isActive());
+    QVERIFY(!rig->widget("warningTextLabel")->isVisibleTo(&w));
+}
+
+void TestMainWindow::serviceLostAndRegained()
+{
+    rig->world.setDebugging(true);
+    rig->world.setShutdownTimers({{7, 300}});
+    QVERIFY(rig->startDemo());
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    QTRY_VERIFY(w.windowTitle().contains(QLatin1String("[TRYB DEBUGGOWANIA]")));
+    w.enableAdministratorButtons();
+    w.socketController()->setPassword(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    QVERIFY(w.windowTitle().endsWith(QLatin1String(" (Administrator)")));
+
+    rig->server.stop();
+    QTRY_VERIFY(w.socketWatchdogTimer().isActive());
+    // Nothing shows before the watchdog has expired.
+    QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Połączono z usługą:"));
+    w.socketError();
+
+    QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Błąd połączenia z usługą:"));
+    QCOMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Komunikacja z UPS nieznana"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Luminorix Professional v. 2.6.0"));
+    QVERIFY(!w.isAdministratorMode());
+    QCOMPARE(w.socketController()->password(), QString());
+    QVERIFY(!w.countdownClock()->isActive());
+    QVERIFY(!rig->label("countdownTextLabel")->isVisibleTo(&w));
+    QVERIFY(!rig->fieldEnabled("workModeEdit"));
+    for (QTreeWidgetItemIterator it(w.deviceTree()); *it; ++it)
+        QVERIFY2(hasIndicator(*it, QStringLiteral("red.png")), qPrintable((*it)->text(0)));
+    QVERIFY(w.deviceTree()->currentItem());
+    const QString selected = w.deviceTree()->currentItem()->text(0);
+
+    QVERIFY(rig->server.restart());
+    QTRY_COMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Połączono z usługą:"));
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    QVERIFY(!w.socketWatchdogTimer().isActive());
+    QVERIFY(rig->fieldEnabled("workModeEdit"));
+    // The rebuilt tree selects the same device again.
+    QTRY_COMPARE(w.deviceTree()->currentItem()->text(0), selected);
+}
+
+void TestMainWindow::busyServiceDisablesWindow()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    rig->server.push(ReplyBuilder::daemonBusy(true));
+    QTRY_VERIFY(!w.centralWidget()->isEnabled());
+    QVERIFY(!w.deviceTree()->isEnabled());
+    QVERIFY(rig->label("busyLabel")->isVisibleTo(&w));
+    rig->server.push(ReplyBuilder::daemonBusy(false));
+    QTRY_VERIFY(w.centralWidget()->isEnabled());
+    QVERIFY(w.deviceTree()->isEnabled());
+    QVERIFY(!rig->label("busyLabel")->isVisibleTo(&w));
+}
+
+void TestMainWindow::serviceMessagesOpenOneBoxEach()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    rig->server.push(ReplyBuilder::showMessage({QStringLiteral("Pierwszy"), QStringLiteral("Drugi")}));
+    QTRY_COMPARE(LxTest::visibleMessageBoxes().size(), 2);
+    QStringList texts;
+    for (QMessageBox* box : LxTest::visibleMessageBoxes()) {
+        QCOMPARE(box->windowTitle(), QStringLiteral("Komunikat"));
+        texts.append(box->text());
+    }
+    texts.sort();
+    QCOMPARE(texts, (QStringList{QStringLiteral("Drugi"), QStringLiteral("Pierwszy")}));
+}
+
+LX_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -11,7 +11,11 @@
 #include "upstreeelement.h"
 #include "upstreewidget.h"
 
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -54,6 +58,8 @@ private slots:
     void serviceLostAndRegained();
     void busyServiceDisablesWindow();
     void serviceMessagesOpenOneBoxEach();
+    void login_data();
+    void login();
 
 private:
     PanelRig* rig = nullptr;
@@ -479,6 +485,77 @@ void TestMainWindow::serviceMessagesOpenOneBoxEach()
     }
     texts.sort();
     QCOMPARE(texts, (QStringList{QStringLiteral("Drugi"), QStringLiteral("Pierwszy")}));
+}
+
+void TestMainWindow::login_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("serviceAnswers");
+    QTest::addColumn<QString>("boxTitle");
+
+    QTest::newRow("right password") << LxSim::SimWorld::defaultAdminPassword << true << QString();
+    QTest::newRow("wrong password") << "Quillmarberon " << true << "Nieprawidłowe hasło";
+    QTest::newRow("no answer") << LxSim::SimWorld::defaultAdminPassword << false << "Błąd połączenia";
+}
+
+void TestMainWindow::login()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, serviceAnswers);
+    QFETCH(QString, boxTitle);
+
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    if (!serviceAnswers)
+        rig->server.responder().script(QStringLiteral("get_password"), {});
+
+    QString seenBox;
+    bool stayedOpen = false;
+    LxTest::answerNextDialog([&](QWidget* widget) {
+        auto* dialog = qobject_cast<QDialog*>(widget);
+        QCOMPARE(QString::fromLatin1(dialog->metaObject()->className()), QStringLiteral("LogiInWindow"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("passwordEdit"))->setText(typed);
+        const int asked = rig->requestCount(QStringLiteral("get_password"));
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QTRY_COMPARE(rig->requestCount(QStringLiteral("get_password")), asked + 1);
+        if (boxTitle.isEmpty())
+            return; // the matching answer closes the dialog
+        if (!serviceAnswers)
+            QVERIFY(QMetaObject::invokeMethod(dialog, "noResponseTimeout"));
+        QTRY_COMPARE(LxTest::visibleMessageBoxes().size(), 1);
+        seenBox = LxTest::visibleMessageBoxes().first()->windowTitle();
+        stayedOpen = dialog->isVisible();
+        LxTest::closeAllMessageBoxes();
+        dialog->reject();
+    });
+    w.findChild<QAction*>(QStringLiteral("actionActAsAdministrator"))->trigger();
+
+    const QString digest = rig->world.adminDigest();
+    if (boxTitle.isEmpty()) {
+        QVERIFY(w.isAdministratorMode());
+        QCOMPARE(w.socketController()->password(), digest);
+        QVERIFY(w.windowTitle().endsWith(QLatin1String(" (Administrator)")));
+        QVERIFY(w.findChild<QAction*>(QStringLiteral("actionLogout"))->isEnabled());
+        // Later requests carry the credential.
+        const int sent = rig->server.requests().size();
+        QTRY_VERIFY(rig->server.requests().size() > sent + 2);
+        QCOMPARE(rig->server.requests().last().pass, digest);
+
+        // Logging out forgets it.
+        w.findChild<QAction*>(QStringLiteral("actionLogout"))->trigger();
+        QVERIFY(!w.isAdministratorMode());
+        QCOMPARE(w.socketController()->password(), QString());
+        const int after = rig->server.requests().size();
+        QTRY_VERIFY(rig->server.requests().size() > after + 2);
+        QCOMPARE(rig->server.requests().last().pass, QString());
+        QVERIFY(!w.windowTitle().contains(QLatin1String("Administrator")));
+    } else {
+        QCOMPARE(seenBox, boxTitle);
+        QVERIFY(stayedOpen);
+        QVERIFY(!w.isAdministratorMode());
+        QCOMPARE(w.socketController()->password(), QString());
+    }
 }
 
 LX_TEST_MAIN(TestMainWindow)

@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Idle cost of the control panel while it polls one UPS of the stand-in service:
+# CPU time and resident memory over IDLE_SECONDS (default 60) with the window shown,
+# then started hidden in the tray, and the time from start to the first device state.
+# Goals: under 0.5 % of one core shown, under 0.1 % hidden; under 60 MB resident and
+# not growing; first state within 1 s. Prints figures; judges nothing.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+seconds=${IDLE_SECONDS:-60}
+. scripts/lib/deps.sh
+lx_install_deps
+
+cmake -S . -B build/run -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/run -j "$(nproc)" --target orvendesk lx-scene >/dev/null
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkdir -p "$work/config" "$work/tmp"
+export HOME=$work XDG_CONFIG_HOME=$work/config TMPDIR=$work/tmp
+
+display=:$((190 + RANDOM % 50))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+sleep 1
+
+ticks=$(getconf CLK_TCK)
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+rss_kb() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
+# Private memory: the rest of the resident set is shared library and font pages.
+anon_kb() { awk '/RssAnon/ {print $2}' "/proc/$1/status"; }
+
+measure() { # label, panel arguments...
+    local label=$1; shift
+    local statefile=$work/first-state
+    rm -f "$statefile"
+    build/run/bench/lx-scene --scene idle --port 12323 --first-state-file "$statefile" &
+    local scene=$!
+    sleep 0.5
+    local start_ms
+    start_ms=$(date +%s%3N)
+    build/run/panel/orvendesk "$@" 2>/dev/null &
+    local panel=$!
+    for _ in $(seq 100); do [ -s "$statefile" ] && break; sleep 0.05; done
+    local first="n/a"
+    [ -s "$statefile" ] && first=$(( $(cat "$statefile") - start_ms ))
+    sleep 2 # past the start-up work
+    local c0 r0 samples=""
+    c0=$(cpu_ticks "$panel")
+    r0=$(rss_kb "$panel")
+    local step=$(( seconds / 6 )); [ "$step" -lt 1 ] && step=1
+    local elapsed=0
+    while [ "$elapsed" -lt "$seconds" ]; do
+        sleep "$step"; elapsed=$((elapsed + step))
+        samples="$samples $(( $(rss_kb "$panel") / 1024 ))"
+    done
+    local c1 r1
+    c1=$(cpu_ticks "$panel")
+    r1=$(rss_kb "$panel")
+    local a1
+    a1=$(anon_kb "$panel")
+    kill "$panel"; wait "$panel" 2>/dev/null || true
+    kill "$scene"; wait "$scene" 2>/dev/null || true
+    awk -v l="$label" -v d=$((c1 - c0)) -v t="$ticks" -v s="$elapsed" -v r0="$r0" -v r1="$r1" -v a1="$a1" \
+        -v f="$first" -v samples="$samples" 'BEGIN {
+        printf "%-7s cpu %.3f %% of one core over %d s; rss %.1f MB -> %.1f MB, of it private %.1f MB (MB every %d s:%s); first state %s ms after start\n",
+               l, 100 * d / t / s, s, r0 / 1024, r1 / 1024, a1 / 1024, ((s / 6 > 1) ? int(s / 6) : 1), samples, f }'
+}
+
+measure shown
+measure hidden --hide

@@ -13,6 +13,11 @@ class QSslSocket;
 
 // A small HTTPS server on 127.0.0.1 for the update tests: answers GET by path
 // from a table, can hold a body back half-way, and counts failed handshakes.
+//
+// data/: testca.pem is a throw-away authority (its key was discarded);
+// server.pem/.key is signed by it for IP 127.0.0.1 and localhost;
+// stranger.pem/.key is self-signed for the same names. All valid for 100 years;
+// to renew, make the same three with openssl req/x509 (RSA 2048, SAN as above).
 class TestHttpsServer : public QTcpServer
 {
     Q_OBJECT

@@ -1,11 +1,15 @@
 #include "luminorixwindow.h"
 
+#include "aboutwindow.h"
+#include "applicationconfigurationwindow.h"
+#include "connectwithservicewindow.h"
 #include "debugwarningwidget.h"
 #include "localsettings.h"
 #include "logiinwindow.h"
 #include "lxstatuswidget.h"
 #include "makerhost.h"
 #include "messagebox.h"
+#include "passwordchangewindow.h"
 #include "ui_luminorixwindow.h"
 #include "upsmodelcatalogue.h"
 #include "upssocketcontroller.h"
@@ -152,17 +156,14 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
                      ui->actionExtendInformation,
                      ui->upsConfigurationButton,
                      ui->actionUpsConfiguration,
-                     ui->aplicationConfigurationButton,
-                     ui->actionApplicationConfiguration,
+
                      ui->networkConfigurationButton,
                      ui->actionNetworkConfiguration,
                      ui->loggingConfigurationButton,
                      ui->actionLoggingConfiguration,
                      ui->upsEventsButton,
                      ui->actionVirtualizationCenter,
-                     ui->actionAbout,
-                     ui->actionChangePassword,
-                     ui->actionConnectWithService,
+
                      ui->actionCheckForUpdates};
     for (QObject* object : qAsConst(withoutDialog)) {
         if (auto* widget = qobject_cast<QWidget*>(object))
@@ -566,6 +567,8 @@ void LuminorixWindow::displayDaemonBusy(bool busy)
         busyMovie->stop();
         ui->busyLabel->hide();
     }
+    if (applicationConfigurationWindow)
+        applicationConfigurationWindow->setEnabledButtons(!busy);
 }
 
 void LuminorixWindow::debugModeEnabled(bool enabled)
@@ -601,8 +604,8 @@ void LuminorixWindow::slot_virtualizationCenterVersion(QString version)
 void LuminorixWindow::displaySmtp2TestStatus(int status, QStringList messages)
 {
     // Only the application settings dialog shows it; while none is open it is dropped.
-    Q_UNUSED(status)
-    Q_UNUSED(messages)
+    if (applicationConfigurationWindow)
+        applicationConfigurationWindow->setSmtpTestStatus(status, messages);
 }
 
 void LuminorixWindow::discoveredComputer(QString ip)
@@ -655,11 +658,24 @@ void LuminorixWindow::disableAdministratorButtons()
                               ui->actionLoggingConfiguration, ui->actionVirtualizationCenter});
     setActionsEnabled(true, {ui->actionActAsAdministrator});
     setWindowTitleFromText();
+    if (applicationConfigurationWindow)
+        applicationConfigurationWindow->setEnabledButtons(false);
 }
 
 void LuminorixWindow::changeAdminPass()
 {
-    // The password change dialog arrives with its own code; its menu entry stays off until then.
+    using Controller = Luminorix::UpsSocketController;
+    passwordChangeWindow = new PasswordChangeWindow(LocalSettings().serverAddress(), controller, nullptr);
+    connect(passwordChangeWindow, &PasswordChangeWindow::getPassword, controller, &Controller::getPassword);
+    connect(controller, &Controller::adminPassFromConfig, passwordChangeWindow,
+            &PasswordChangeWindow::comparePasswords);
+    connect(passwordChangeWindow, &PasswordChangeWindow::changePassword, controller,
+            &Controller::changePassword);
+    connect(controller, &Controller::passwordChanged, passwordChangeWindow,
+            &PasswordChangeWindow::passwordChanged);
+    passwordChangeWindow->exec();
+    delete passwordChangeWindow;
+    passwordChangeWindow = nullptr;
 }
 
 void LuminorixWindow::slotEmptyUpsList()
@@ -689,10 +705,22 @@ void LuminorixWindow::slotEmptyUpsList()
 
 void LuminorixWindow::connectWithService()
 {
-    // The service host dialog arrives with its own code; its menu entry stays off until then.
+    connectWithServiceWindow = new ConnectWithServiceWindow(nullptr);
+    connectWithServiceWindow->setSocketController(controller);
+    // On OK the dialog has stored the host and restarted the connection itself.
+    if (connectWithServiceWindow->exec() == QDialog::Accepted) {
+        virtualizationCenterAvailable = false;
+        connectingInProgress();
+    }
+    delete connectWithServiceWindow;
+    connectWithServiceWindow = nullptr;
 }
 
-void LuminorixWindow::aboutButtonClickHandler() {}
+void LuminorixWindow::aboutButtonClickHandler()
+{
+    AboutWindow about(nullptr);
+    about.exec();
+}
 
 void LuminorixWindow::onlineHelpButtonClickHandler()
 {
@@ -702,7 +730,21 @@ void LuminorixWindow::onlineHelpButtonClickHandler()
     QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + makerWebHost() + path));
 }
 
-void LuminorixWindow::applicationConfigurationButtonClickHandler() {}
+void LuminorixWindow::applicationConfigurationButtonClickHandler()
+{
+    using Controller = Luminorix::UpsSocketController;
+    applicationConfigurationWindow = new ApplicationConfigurationWindow(
+        &availablePorts, virtualDeviceMembers(), allDeviceRecords(), nullptr);
+    connect(controller, &Controller::appConfifuratioReceived, applicationConfigurationWindow,
+            &ApplicationConfigurationWindow::setApplicationConfigurationFromIni);
+    applicationConfigurationWindow->setSocketController(controller);
+    applicationConfigurationWindow->requestApplicationConfiguration();
+    connect(applicationConfigurationWindow, &ApplicationConfigurationWindow::SendTestMail, controller,
+            &Controller::sendTestMail);
+    applicationConfigurationWindow->exec();
+    delete applicationConfigurationWindow;
+    applicationConfigurationWindow = nullptr;
+}
 
 void LuminorixWindow::networkConfigurationButtonClickHandler() {}
 

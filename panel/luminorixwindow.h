@@ -16,9 +16,13 @@
 #include <QTimer>
 #include <QVector>
 
+class AboutWindow;
+class ApplicationConfigurationWindow;
+class ConnectWithServiceWindow;
 class DebugWarningWidget;
 class LXStatusWidget;
 class LogiInWindow;
+class PasswordChangeWindow;
 class QAction;
 class QLocalServer;
 class QMenu;
@@ -157,7 +161,10 @@ private:
     QString windowTitleText;
     Ui::LuminorixWindow* ui = nullptr;
     Luminorix::UpsSocketController* controller = nullptr;
+    ApplicationConfigurationWindow* applicationConfigurationWindow = nullptr;
     LogiInWindow* logInWindow = nullptr;
+    PasswordChangeWindow* passwordChangeWindow = nullptr;
+    ConnectWithServiceWindow* connectWithServiceWindow = nullptr;
     QMap<QString, QString> lastDeviceState;
     QSystemTrayIcon* trayIcon = nullptr;
     QMenu* trayMenu = nullptr;

@@ -58,6 +58,8 @@ private slots:
     void serviceLostAndRegained();
     void busyServiceDisablesWindow();
     void serviceMessagesOpenOneBoxEach();
+    void dialogsOpenFromTheirActions_data();
+    void dialogsOpenFromTheirActions();
     void login_data();
     void login();
 
@@ -485,6 +487,49 @@ void TestMainWindow::serviceMessagesOpenOneBoxEach()
     }
     texts.sort();
     QCOMPARE(texts, (QStringList{QStringLiteral("Drugi"), QStringLiteral("Pierwszy")}));
+}
+
+void TestMainWindow::dialogsOpenFromTheirActions_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("administrator");
+    QTest::addColumn<QString>("dialogClass");
+    QTest::addColumn<QString>("request");
+
+    QTest::newRow("about") << "actionAbout" << false << "AboutWindow" << QString();
+    QTest::newRow("service host") << "actionConnectWithService" << false << "ConnectWithServiceWindow"
+                                  << QString();
+    QTest::newRow("password") << "actionChangePassword" << true << "PasswordChangeWindow" << QString();
+    QTest::newRow("settings") << "actionApplicationConfiguration" << true << "ApplicationConfigurationWindow"
+                              << "get_application_configuration";
+}
+
+void TestMainWindow::dialogsOpenFromTheirActions()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, administrator);
+    QFETCH(QString, dialogClass);
+    QFETCH(QString, request);
+
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    if (administrator)
+        w.enableAdministratorButtons();
+    QAction* trigger = w.findChild<QAction*>(action);
+    QVERIFY(trigger->isEnabled());
+
+    QString seenClass;
+    LxTest::answerNextDialog([&](QWidget* dialog) {
+        seenClass = QString::fromLatin1(dialog->metaObject()->className());
+        if (!request.isEmpty())
+            QTRY_VERIFY(rig->requestCount(request) > 0);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    trigger->trigger();
+    QCOMPARE(seenClass, dialogClass);
+    // Cancelled, the connection is left as it was.
+    QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Połączono z usługą:"));
 }
 
 void TestMainWindow::login_data()

@@ -208,24 +208,31 @@ void TestWindowShell::freshWindow()
     // Logging in is open to everybody; what it unlocks is not, and neither is any door
     // whose dialog the program does not have yet.
     QVERIFY(window->findChild<QAction*>(QStringLiteral("actionActAsAdministrator"))->isEnabled());
-    for (const char* name : {"actionLogout", "actionChangePassword", "actionApplicationConfiguration",
-                             "actionVirtualizationCenter", "actionAbout", "actionExtendInformation"})
+    for (const char* name :
+         {"actionLogout", "actionChangePassword", "actionApplicationConfiguration",
+          "actionVirtualizationCenter", "actionExtendInformation", "actionUpsConfiguration"})
         QVERIFY2(!window->findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
     for (const char* name : {"exInfoButton", "upsConfigurationButton", "aplicationConfigurationButton"})
         QVERIFY2(!window->findChild<QPushButton*>(QLatin1String(name))->isEnabled(), name);
-    QVERIFY(window->findChild<QAction*>(QStringLiteral("actionOnlineHelp"))->isEnabled());
+    for (const char* name : {"actionOnlineHelp", "actionAbout", "actionConnectWithService"})
+        QVERIFY2(window->findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
     QVERIFY(!QGuiApplication::quitOnLastWindowClosed());
 
     window->enableAdministratorButtons();
     QCOMPARE(window->windowTitle(), QStringLiteral("Luminorix Professional v. 2.6.0 (Administrator)"));
     QVERIFY(window->findChild<QAction*>(QStringLiteral("actionLogout"))->isEnabled());
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("actionActAsAdministrator"))->isEnabled());
-    QVERIFY(!window->findChild<QAction*>(QStringLiteral("actionApplicationConfiguration"))->isEnabled());
+    QVERIFY(window->findChild<QAction*>(QStringLiteral("actionApplicationConfiguration"))->isEnabled());
+    QVERIFY(window->findChild<QPushButton*>(QStringLiteral("aplicationConfigurationButton"))->isEnabled());
+    QVERIFY(window->findChild<QAction*>(QStringLiteral("actionChangePassword"))->isEnabled());
+    // Dialogs the program does not have yet stay shut to the administrator too.
+    QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("networkConfigurationButton"))->isEnabled());
     // No virtualization centre reported: its entry stays off for the administrator too.
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("actionVirtualizationCenter"))->isEnabled());
     window->findChild<QAction*>(QStringLiteral("actionLogout"))->trigger();
     QVERIFY(!window->isAdministratorMode());
     QCOMPARE(window->windowTitle(), QStringLiteral("Luminorix Professional v. 2.6.0"));
+    QVERIFY(!window->findChild<QAction*>(QStringLiteral("actionApplicationConfiguration"))->isEnabled());
 }
 
 void TestWindowShell::closeHidesToTray()

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QtEndian>
 #include <cstring>
+#include <limits>
 #include <zlib.h>
 
 namespace {
@@ -14,6 +15,9 @@ const char decryptSignature[] = "QByteArray SimpleCrypt::decryptToByteArray(QByt
 const char version = 0x03;
 const int checksumSize = 2;
 const int digestSize = 20;
+// Size prefix, zlib header, the shortest deflate block, Adler-32: no text this
+// short or shorter can come out strictly shorter, so Auto need not try.
+const int minCompressedSize = 4 + 2 + 2 + 4;
 
 // The format pins the random byte to the process-wide qrand stream.
 QT_WARNING_PUSH
@@ -112,6 +116,61 @@ void decipher(char* p, int size, const char* keyParts)
     }
 }
 
+// qCompress at level 9 sets up and frees a deflate state of some 260 KiB per
+// call; glibc hands those pages back to the system each time, so a short request
+// paid for page faults far more than for compression. One state per thread,
+// reset between calls, gives the same stream: deflate's output depends only on
+// the level, window bits, memory level and strategy, all as compress2 sets them.
+class Deflater
+{
+public:
+    Deflater() { std::memset(&m_stream, 0, sizeof m_stream); }
+    ~Deflater()
+    {
+        if (m_ready)
+            deflateEnd(&m_stream);
+    }
+    Deflater(const Deflater&) = delete;
+    Deflater& operator=(const Deflater&) = delete;
+
+    z_stream* acquire()
+    {
+        if (m_ready)
+            return deflateReset(&m_stream) == Z_OK ? &m_stream : nullptr;
+        m_ready = deflateInit(&m_stream, 9) == Z_OK;
+        return m_ready ? &m_stream : nullptr;
+    }
+
+private:
+    z_stream m_stream;
+    bool m_ready = false;
+};
+
+// What qCompress(data, 9) returns: 4-byte big-endian size, then the zlib stream.
+QByteArray compressPayload(const QByteArray& data)
+{
+    const int size = data.size();
+    if (size == 0)
+        return QByteArray(4, '\0');
+    thread_local Deflater deflater;
+    z_stream* stream = deflater.acquire();
+    if (!stream)
+        return qCompress(data, 9);
+    const uLong bound = deflateBound(stream, uLong(size));
+    if (bound > uLong(std::numeric_limits<int>::max() - 4))
+        return qCompress(data, 9);
+    QByteArray out(int(4 + bound), Qt::Uninitialized);
+    qToBigEndian<quint32>(quint32(size), out.data());
+    stream->next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+    stream->avail_in = uInt(size);
+    stream->next_out = reinterpret_cast<Bytef*>(out.data() + 4);
+    stream->avail_out = uInt(bound);
+    if (deflate(stream, Z_FINISH) != Z_STREAM_END)
+        return qCompress(data, 9);
+    out.resize(int(4 + stream->total_out));
+    return out;
+}
+
 // Inflates a qCompress payload (4-byte big-endian size, then a zlib stream) like
 // qUncompress would, but never allocates more than the cap and insists that the
 // stream yields exactly the declared size: the prefix comes from the sender.
@@ -192,10 +251,10 @@ QByteArray SimpleCrypt::encryptToByteArray(QByteArray plaintext)
     int flags = CryptoFlagNone;
     QByteArray payload = plaintext;
     if (m_compressionMode == CompressionAlways) {
-        payload = qCompress(plaintext, 9);
+        payload = compressPayload(plaintext);
         flags |= CryptoFlagCompression;
-    } else if (m_compressionMode == CompressionAuto) {
-        const QByteArray compressed = qCompress(plaintext, 9);
+    } else if (m_compressionMode == CompressionAuto && plaintext.size() > minCompressedSize) {
+        const QByteArray compressed = compressPayload(plaintext);
         if (compressed.size() < plaintext.size()) {
             payload = compressed;
             flags |= CryptoFlagCompression;

@@ -4,6 +4,7 @@
 #include "simplecrypt.h"
 
 #include <QCryptographicHash>
+#include <QThread>
 #include <QtEndian>
 #include <zlib.h>
 
@@ -157,6 +158,10 @@ private slots:
     void encryptFollowsFormat_data();
     void encryptFollowsFormat();
     void everyBodyLength();
+    void compressedPayloadIsQCompress_data();
+    void compressedPayloadIsQCompress();
+    void autoModeAtEveryShortLength();
+    void compressionInParallelThreads();
     void decryptFailures_data();
     void decryptFailures();
     void warningContext_data();
@@ -306,6 +311,116 @@ void TestCipher::everyBodyLength()
             QCOMPARE(crypt.lastError(), int(SimpleCrypt::ErrorNoError));
         }
     }
+}
+
+void TestCipher::compressedPayloadIsQCompress_data()
+{
+    QTest::addColumn<QByteArray>("plain");
+
+    QByteArray log;
+    for (int i = 0; log.size() < (1 << 20); ++i)
+        log += "2026-01-01 12:00:" + QByteArray::number(i % 60) + ";UPS" + QByteArray::number(i % 4) +
+               ";Input 230." + QByteArray::number(i % 10) + " V;Load " + QByteArray::number(i % 100) + " %\n";
+    log.truncate(1 << 20);
+    QByteArray xml;
+    while (xml.size() < 2048)
+        xml += "<parameter_" + QByteArray::number(xml.size()) + ">230.4;229.8</parameter_" +
+               QByteArray::number(xml.size()) + ">";
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("one byte") << QByteArray("x");
+    QTest::newRow("one NUL") << QByteArray(1, '\0');
+    QTest::newRow("password") << QByteArray("haslo123");
+    QTest::newRow("12 bytes") << QByteArray("aaaaaaaaaaaa");
+    QTest::newRow("13 bytes") << QByteArray("aaaaaaaaaaaaa");
+    QTest::newRow("poll request") << QByteArray(
+        "<get_ups_device_state><pass>5f4dcc3b5aa765d61d8327deb882cf99</pass>"
+        "</get_ups_device_state>");
+    QTest::newRow("2 KiB XML") << xml;
+    QTest::newRow("device state XML") << deviceStateXml();
+    QTest::newRow("random 100 bytes") << pseudoRandom(100, 3);
+    QTest::newRow("random 64 KiB") << pseudoRandom(64 * 1024, 4);
+    QTest::newRow("random 300 KiB") << pseudoRandom(300 * 1024, 5);
+    QTest::newRow("zeros 100 KiB") << QByteArray(100 * 1024, '\0');
+    QTest::newRow("1 MiB log") << log;
+    QTest::newRow("1 MiB log then noise") << log + pseudoRandom(4096, 6);
+}
+
+// The compressed payload must be byte for byte what qCompress gives at level 9,
+// also when one thread compresses many texts of different sizes in a row.
+void TestCipher::compressedPayloadIsQCompress()
+{
+    QFETCH(QByteArray, plain);
+
+    const QByteArray expected = qCompress(plain, 9);
+    for (int round = 0; round < 2; ++round) {
+        SimpleCrypt crypt(testKey);
+        crypt.setCompressionMode(SimpleCrypt::CompressionAlways);
+        const QByteArray cipher = crypt.encryptToByteArray(plain);
+        QCOMPARE(int(quint8(cipher[1])), 0x03);
+        QCOMPARE(handOpen(testKey, cipher).mid(3), expected);
+        QCOMPARE(crypt.decryptToByteArray(cipher), plain);
+
+        SimpleCrypt automatic(testKey);
+        const QByteArray autoCipher = automatic.encryptToByteArray(plain);
+        const bool shorter = expected.size() < plain.size();
+        QCOMPARE(int(quint8(autoCipher[1])), shorter ? 0x03 : 0x02);
+        QCOMPARE(handOpen(testKey, autoCipher).mid(3), shorter ? expected : plain);
+
+        // A short text in between leaves no trace in the next stream.
+        QCOMPARE(handOpen(testKey, crypt.encryptToByteArray(QByteArray("ab"))).mid(3),
+                 qCompress(QByteArray("ab"), 9));
+    }
+}
+
+// Auto keeps the compressed form only when strictly shorter, at every length
+// around the point where that first becomes possible.
+void TestCipher::autoModeAtEveryShortLength()
+{
+    for (int length = 0; length <= 48; ++length) {
+        const QByteArray inputs[] = {
+            QByteArray(length, 'a'), QByteArray(length, '\0'), pseudoRandom(length, quint32(length)),
+            QByteArray("<ab><ab><ab><ab><ab><ab><ab><ab><ab><ab><ab><ab>").left(length)};
+        for (const QByteArray& plain : inputs) {
+            SimpleCrypt crypt(testKey);
+            const QByteArray cipher = crypt.encryptToByteArray(plain);
+            const QByteArray packed = qCompress(plain, 9);
+            const bool shorter = packed.size() < plain.size();
+            QCOMPARE(int(quint8(cipher[1])), shorter ? 0x03 : 0x02);
+            QCOMPARE(handOpen(testKey, cipher).mid(3), shorter ? packed : plain);
+        }
+    }
+}
+
+// Each thread keeps its own compressor; none may see another's input.
+void TestCipher::compressionInParallelThreads()
+{
+    const int threadCount = 4;
+    bool ok[threadCount] = {};
+    QVector<QThread*> threads;
+    for (int t = 0; t < threadCount; ++t) {
+        threads.append(QThread::create([t, &ok] {
+            bool good = true;
+            for (int i = 0; i < 40 && good; ++i) {
+                const QByteArray plain =
+                    pseudoRandom(64 + 97 * i, quint32(t * 1000 + i)) + QByteArray(200 * t + i, 'z');
+                SimpleCrypt crypt(testKey);
+                crypt.setCompressionMode(SimpleCrypt::CompressionAlways);
+                const QByteArray cipher = crypt.encryptToByteArray(plain);
+                good = handOpen(testKey, cipher).mid(3) == qCompress(plain, 9) &&
+                       crypt.decryptToByteArray(cipher) == plain;
+            }
+            ok[t] = good;
+        }));
+    }
+    for (QThread* thread : threads)
+        thread->start();
+    for (QThread* thread : threads) {
+        QVERIFY(thread->wait(60000));
+        delete thread;
+    }
+    for (int t = 0; t < threadCount; ++t)
+        QVERIFY2(ok[t], qPrintable(QStringLiteral("thread %1").arg(t)));
 }
 
 void TestCipher::decryptFailures_data()

@@ -1,7 +1,8 @@
 #pragma once
 
 // Test entry points: like QTEST_MAIN / QTEST_GUILESS_MAIN, with the strict
-// message handler installed first.
+// message handler chained in front of QtTest's own. qInit installs QtTest's
+// handler, so ours goes in between qInit and qRun or it would never be called.
 #include "strictmessages.h"
 
 #include <QApplication>
@@ -13,18 +14,16 @@
     {                                                                                                        \
         QApplication app(argc, argv);                                                                        \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
-        LxTest::installStrictMessageHandler();                                                               \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
-        return QTest::qExec(&tc, argc, argv);                                                                \
+        return LxTest::runTests(&tc, argc, argv);                                                            \
     }
 
 #define LX_TEST_GUILESS_MAIN(TestObject)                                                                     \
     int main(int argc, char* argv[])                                                                         \
     {                                                                                                        \
         QCoreApplication app(argc, argv);                                                                    \
-        LxTest::installStrictMessageHandler();                                                               \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
-        return QTest::qExec(&tc, argc, argv);                                                                \
+        return LxTest::runTests(&tc, argc, argv);                                                            \
     }

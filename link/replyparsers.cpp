@@ -5,58 +5,58 @@ namespace Luminorix {
 namespace {
 using Reader = QXmlStreamReader;
 
-bool reading(const Reader& r)
+template <typename R> bool reading(const R& r)
 {
     return !r.atEnd() && !r.hasError();
 }
 
-bool isStart(const Reader& r, QLatin1String name)
+template <typename R> bool isStart(const R& r, QLatin1String name)
 {
     return r.isStartElement() && r.name() == name;
 }
 
-bool isEnd(const Reader& r, QLatin1String name)
+template <typename R> bool isEnd(const R& r, QLatin1String name)
 {
     return r.isEndElement() && r.name() == name;
 }
 
-bool startContains(const Reader& r, QLatin1String part)
+template <typename R> bool startContains(const R& r, QLatin1String part)
 {
     return r.isStartElement() && r.name().contains(part);
 }
 
 // The field's value is the token right after its start element.
-QString takeText(Reader& r)
+template <typename R> QString takeText(R& r)
 {
     r.readNext();
     return r.text().toString();
 }
 
-int takeInt(Reader& r)
+template <typename R> int takeInt(R& r)
 {
     r.readNext();
     return r.text().toInt(nullptr, 10);
 }
 
-bool takeNonZero(Reader& r)
+template <typename R> bool takeNonZero(R& r)
 {
     return takeInt(r) != 0;
 }
 
-bool takeNotZeroText(Reader& r)
+template <typename R> bool takeNotZeroText(R& r)
 {
     r.readNext();
     return r.text() != QLatin1String("0");
 }
 
 // A value cut off by the end of a broken document is no value.
-template <typename List, typename T> void appendUnlessCut(const Reader& r, List& list, const T& value)
+template <typename R, typename List, typename T> void appendUnlessCut(const R& r, List& list, const T& value)
 {
     if (!r.hasError())
         list.append(value);
 }
 
-std::string takeUtf8(Reader& r)
+template <typename R> std::string takeUtf8(R& r)
 {
     return takeText(r).toUtf8().toStdString();
 }
@@ -83,11 +83,21 @@ bool isBlank(const QString& text)
     return true;
 }
 
-QMap<QString, QString> readChildMap(Reader& r, bool deviceState)
+QString elementTextWithChildren(QXmlStreamReader& r)
+{
+    return r.readElementText(QXmlStreamReader::IncludeChildElements);
+}
+
+QString elementTextWithChildren(PlainXmlReader& r)
+{
+    return r.readElementTextWithChildren();
+}
+
+template <typename R> QMap<QString, QString> readChildMap(R& r, bool deviceState)
 {
     QMap<QString, QString> map;
     if (deviceState) {
-        const QXmlStreamAttributes attributes = r.attributes();
+        const auto attributes = r.attributes();
         map.insert(QStringLiteral("isUpsFound"), attributes.value(QLatin1String("isUpsFound")).toString());
         map.insert(QStringLiteral("isProperDevice"),
                    attributes.value(QLatin1String("isProperDevice")).toString());
@@ -101,7 +111,7 @@ QMap<QString, QString> readChildMap(Reader& r, bool deviceState)
         if (!r.isStartElement())
             continue;
         const QString key = r.name().toString();
-        QString value = r.readElementText(Reader::IncludeChildElements);
+        QString value = elementTextWithChildren(r);
         if (r.hasError() || isBlank(value))
             continue;
         if (deviceState && key != QLatin1String("events") && value.contains(QLatin1Char(';')))
@@ -117,7 +127,17 @@ QMap<QString, QString> parseDeviceState(QXmlStreamReader& reader)
     return readChildMap(reader, true);
 }
 
+QMap<QString, QString> parseDeviceState(PlainXmlReader& reader)
+{
+    return readChildMap(reader, true);
+}
+
 QMap<QString, QString> parseUpsConfiguration(QXmlStreamReader& reader)
+{
+    return readChildMap(reader, false);
+}
+
+QMap<QString, QString> parseUpsConfiguration(PlainXmlReader& reader)
 {
     return readChildMap(reader, false);
 }
@@ -474,7 +494,8 @@ QVector<Luminorix::Utils::Ups> parseUpsModelList(QXmlStreamReader& r)
     return list;
 }
 
-QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(QXmlStreamReader& r)
+namespace {
+template <typename R> QVector<Luminorix::Utils::currentDeviceStatus> readStatusList(R& r)
 {
     using Luminorix::Utils::currentDeviceStatus;
     QVector<currentDeviceStatus> list;
@@ -521,6 +542,17 @@ QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(QXmlStr
         r.readNext();
     }
     return list;
+}
+} // namespace
+
+QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(QXmlStreamReader& reader)
+{
+    return readStatusList(reader);
+}
+
+QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(PlainXmlReader& reader)
+{
+    return readStatusList(reader);
 }
 
 } // namespace Luminorix

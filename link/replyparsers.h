@@ -5,6 +5,7 @@
 #include "currentdevicestatus.h"
 #include "event.h"
 #include "group.h"
+#include "plainxmlreader.h"
 #include "serialport.h"
 #include "ups.h"
 
@@ -29,6 +30,9 @@ namespace Luminorix {
 // "isProperDevice" attributes and have ";" shown as " / " except in "events".
 QMap<QString, QString> parseDeviceState(QXmlStreamReader& reader);
 QMap<QString, QString> parseUpsConfiguration(QXmlStreamReader& reader);
+// The same readers over a plain document, with the same results.
+QMap<QString, QString> parseDeviceState(PlainXmlReader& reader);
+QMap<QString, QString> parseUpsConfiguration(PlainXmlReader& reader);
 
 QVector<QString> parseShowMessage(QXmlStreamReader& reader);
 void parseSmtpTestStatus(QXmlStreamReader& reader, int& currentStatus, QStringList& messages);
@@ -52,5 +56,6 @@ Luminorix::Utils::ApplicationConfiguration parseApplicationConfiguration(QXmlStr
 QList<Luminorix::Utils::SerialPort> parseAvailablePorts(QXmlStreamReader& reader);
 QVector<Luminorix::Utils::Ups> parseUpsModelList(QXmlStreamReader& reader);
 QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(QXmlStreamReader& reader);
+QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(PlainXmlReader& reader);
 
 } // namespace Luminorix

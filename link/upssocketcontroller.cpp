@@ -250,9 +250,12 @@ void UpsSocketController::readMessagesFrom(QIODevice& device)
             return;
         device.read(header, kFrameHeaderSize);
         const QByteArray cipherText = device.read(length);
-        QXmlStreamReader reader(decryptMessage(cipherText));
+        const QString message = decryptMessage(cipherText);
         m_frameAborted = false;
-        handleMessage(&reader);
+        if (!dispatchPlain(message)) {
+            QXmlStreamReader reader(message);
+            handleMessage(&reader);
+        }
         if (!alive || m_frameAborted)
             return;
     }
@@ -285,6 +288,45 @@ void UpsSocketController::handleMessage(QXmlStreamReader* reader)
         r.readNextStartElement();
         r.readNext();
     }
+}
+
+// The poll replies come several times a second and QXmlStreamReader spent
+// most of the cycle on them; when plain, they are read from a plain token
+// stream by the same readers. Anything else is left to handleMessage (false).
+bool UpsSocketController::dispatchPlain(const QString& message)
+{
+    enum Root
+    {
+        DeviceState,
+        StatusList,
+        Configuration,
+        Other
+    };
+    const auto rootOf = [&message](QLatin1String name) {
+        return message.size() > name.size() + 1 && message.startsWith(QLatin1Char('<')) &&
+               QStringRef(&message, 1, name.size()) == name;
+    };
+    const Root root = rootOf(QLatin1String("ups_device_state"))          ? DeviceState
+                      : rootOf(QLatin1String("ups_current_status_list")) ? StatusList
+                      : rootOf(QLatin1String("ups_configuration"))       ? Configuration
+                                                                         : Other;
+    if (root == Other)
+        return false;
+    PlainXmlReader reader;
+    if (!reader.load(message))
+        return false;
+    reader.readNext(); // start of document
+    reader.readNext(); // the root, whose name may only begin like one above
+    const QStringRef name = reader.name();
+    if (root == DeviceState && name == QLatin1String("ups_device_state"))
+        emit upsDeviceState(parseDeviceState(reader));
+    else if (root == StatusList && name == QLatin1String("ups_current_status_list"))
+        emit upsCurrentStatusListReceived(parseUpsCurrentStatusList(reader));
+    else if (root == Configuration && name == QLatin1String("ups_configuration"))
+        emit upsConfiguration(parseUpsConfiguration(reader));
+    else
+        return false;
+    return true;
 }
 
 void UpsSocketController::readOneText(QXmlStreamReader& r, void (UpsSocketController::*signal)(QString))

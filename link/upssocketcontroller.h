@@ -196,6 +196,7 @@ private:
     // reconnect interval, so a service that speaks another key is not hammered.
     void abortForBadData();
     void dispatch(QXmlStreamReader& reader);
+    bool dispatchPlain(const QString& message);
     void readOneText(QXmlStreamReader& reader, void (UpsSocketController::*signal)(QString));
 
     QString m_host = QStringLiteral("127.0.0.1");

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+#include <QStringRef>
+#include <QVector>
+#include <QXmlStreamReader>
+
+namespace Luminorix {
+
+// Reads the plain XML the service's frequent replies are made of, giving the
+// very tokens QXmlStreamReader gives for it, at a fraction of the cost.
+//
+// load() takes the whole document and accepts it only when it is a single
+// element with ASCII names, attributes in double quotes, text without
+// references or markup characters ("&", ">", "]"), no carriage returns, no
+// comments, processing instructions, declarations, CDATA or empty-element
+// tags, and nothing before or after the root. For such a document the stream
+// is well-formed and has no error; anything else is refused and belongs to
+// QXmlStreamReader. The end is reported at EndDocument only.
+class PlainXmlReader
+{
+public:
+    class Attributes
+    {
+    public:
+        // The value of the attribute with that name; a null ref when absent.
+        QStringRef value(QLatin1String name) const;
+        int size() const { return m_count; }
+
+    private:
+        friend class PlainXmlReader;
+        Attributes(const PlainXmlReader* reader, int first, int count)
+            : m_reader(reader), m_first(first), m_count(count)
+        {
+        }
+        const PlainXmlReader* m_reader;
+        int m_first;
+        int m_count;
+    };
+
+    PlainXmlReader();
+
+    // False, leaving no tokens, when the document is not of the plain kind.
+    bool load(const QString& document);
+
+    QXmlStreamReader::TokenType readNext();
+    QXmlStreamReader::TokenType tokenType() const { return token().type; }
+    bool atEnd() const { return tokenType() == QXmlStreamReader::EndDocument; }
+    bool hasError() const { return false; }
+    bool isStartDocument() const { return tokenType() == QXmlStreamReader::StartDocument; }
+    bool isStartElement() const { return tokenType() == QXmlStreamReader::StartElement; }
+    bool isEndElement() const { return tokenType() == QXmlStreamReader::EndElement; }
+    bool isCharacters() const { return tokenType() == QXmlStreamReader::Characters; }
+    // The element's name on its start and end; null elsewhere.
+    QStringRef name() const;
+    // The characters on a text token; null elsewhere.
+    QStringRef text() const;
+    Attributes attributes() const;
+    // readElementText(QXmlStreamReader::IncludeChildElements), step for step.
+    QString readElementTextWithChildren();
+
+private:
+    struct Token
+    {
+        QXmlStreamReader::TokenType type;
+        int offset; // of the name or the text
+        int length;
+        int firstAttribute;
+        int attributeCount;
+    };
+    struct Attribute
+    {
+        int nameOffset;
+        int nameLength;
+        int valueOffset;
+        int valueLength;
+    };
+
+    const Token& token() const { return m_tokens.at(m_current); }
+    bool fail();
+
+    QString m_document;
+    QVector<Token> m_tokens;
+    QVector<Attribute> m_attributes;
+    int m_current = 0;
+};
+
+} // namespace Luminorix

@@ -1,0 +1,349 @@
+// The plain reader against QXmlStreamReader: whatever it accepts must give the
+// same tokens and, through the reply readers, the same records; anything it is
+// not sure of it must refuse.
+#include "lxtest.h"
+#include "plainxmlreader.h"
+#include "replyparsers.h"
+
+#include <QXmlStreamReader>
+
+using Luminorix::PlainXmlReader;
+
+namespace {
+// One token as the readers see it: type, name, text and, on a start, the attributes.
+QString describe(QXmlStreamReader::TokenType type, const QStringRef& name, const QStringRef& text)
+{
+    return QStringLiteral("%1|%2%3|%4%5")
+        .arg(int(type))
+        .arg(name.isNull() ? QStringLiteral("null:") : QString())
+        .arg(name.toString())
+        .arg(text.isNull() ? QStringLiteral("null:") : QString())
+        .arg(text.toString());
+}
+
+// The tokens up to the end, and whether the end came without an error.
+QStringList streamTokens(const QString& xml, bool* clean)
+{
+    QStringList tokens;
+    QXmlStreamReader r(xml);
+    while (!r.atEnd()) {
+        r.readNext();
+        if (r.hasError())
+            break;
+        QString token = describe(r.tokenType(), r.name(), r.text());
+        for (const QXmlStreamAttribute& a : r.attributes())
+            token += QStringLiteral("|@%1=%2").arg(a.qualifiedName().toString(), a.value().toString());
+        tokens << token;
+    }
+    *clean = !r.hasError() && r.tokenType() == QXmlStreamReader::EndDocument;
+    return tokens;
+}
+
+QStringList plainTokens(PlainXmlReader& r, const QStringList& reference)
+{
+    QStringList tokens;
+    int index = 0;
+    while (!r.atEnd()) {
+        r.readNext();
+        QString token = describe(r.tokenType(), r.name(), r.text());
+        // Attributes are looked up by the names the reference saw, in its order.
+        const QStringList parts =
+            index < reference.size() ? reference.at(index).split(QLatin1Char('|')) : QStringList();
+        int matched = 0;
+        for (const QString& part : parts) {
+            if (!part.startsWith(QLatin1Char('@')))
+                continue;
+            const QString attributeName = part.mid(1).section(QLatin1Char('='), 0, 0);
+            const QByteArray latin = attributeName.toLatin1();
+            const QStringRef value = r.attributes().value(QLatin1String(latin));
+            token += QStringLiteral("|@%1=%2").arg(attributeName, value.isNull() ? QStringLiteral("<absent>")
+                                                                                 : value.toString());
+            ++matched;
+        }
+        if (r.attributes().size() != matched)
+            token += QStringLiteral("|attribute count %1").arg(r.attributes().size());
+        tokens << token;
+        ++index;
+    }
+    return tokens;
+}
+
+QString statusText(const QVector<Luminorix::Utils::currentDeviceStatus>& list)
+{
+    QStringList out;
+    for (const auto& s : list) {
+        out << QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9")
+                   .arg(s.id)
+                   .arg(s.connected)
+                   .arg(QString::fromStdString(s.status))
+                   .arg(s.parallel_unit)
+                   .arg(QString::fromStdString(s.unit_address))
+                   .arg(s.master)
+                   .arg(s.power_compensation)
+                   .arg(s.output_socket1)
+                   .arg(QStringLiteral("%1,%2").arg(s.output_socket2).arg(s.ups_shutdown_supported));
+    }
+    return out.join(QLatin1Char('|'));
+}
+
+QString mapText(const QMap<QString, QString>& map)
+{
+    QStringList out;
+    for (auto it = map.cbegin(); it != map.cend(); ++it)
+        out << it.key() + QLatin1Char('=') + it.value() +
+                   (it.value().isNull() ? QStringLiteral("(null)") : QString());
+    return out.join(QLatin1Char('|'));
+}
+
+// What each of the three readers makes of the document, started on its root.
+template <typename Reader> QString readWith(Reader& r, int which)
+{
+    while (!r.atEnd() && !r.isStartElement())
+        r.readNext();
+    if (which == 0)
+        return mapText(Luminorix::parseDeviceState(r));
+    if (which == 1)
+        return mapText(Luminorix::parseUpsConfiguration(r));
+    return statusText(Luminorix::parseUpsCurrentStatusList(r));
+}
+
+QString streamResults(const QString& xml)
+{
+    QStringList out;
+    for (int which = 0; which < 3; ++which) {
+        QXmlStreamReader r(xml);
+        out << readWith(r, which);
+    }
+    return out.join(QStringLiteral(" ## "));
+}
+
+QString plainResults(const QString& xml)
+{
+    QStringList out;
+    for (int which = 0; which < 3; ++which) {
+        PlainXmlReader r;
+        if (!r.load(xml))
+            return QStringLiteral("<refused>");
+        out << readWith(r, which);
+    }
+    return out.join(QStringLiteral(" ## "));
+}
+
+QString deviceState()
+{
+    QString xml = QStringLiteral("<ups_device_state isUpsFound=\"1\" isProperDevice=\"1\">");
+    for (int i = 0; i < 100; ++i) {
+        const QString value = i % 4 == 0
+                                  ? QStringLiteral("%1.5;%2.1;%3.9").arg(200 + i).arg(201 + i).arg(199 + i)
+                                  : QStringLiteral("%1.%2").arg(i * 3).arg(i % 10);
+        xml += QStringLiteral("<parameter_%1>%2</parameter_%1>").arg(i).arg(value);
+    }
+    return xml + QStringLiteral("</ups_device_state>");
+}
+
+QString statusList()
+{
+    QString xml = QStringLiteral("<ups_current_status_list>");
+    for (int i = 0; i < 16; ++i) {
+        xml += QStringLiteral(
+                   "<ups><id>%1</id><status>on_power_line</status><connected>1</connected>"
+                   "<parallel_unit>0</parallel_unit><unit_address>%1</unit_address><master>%2</master>"
+                   "<power_compensation>0</power_compensation><output_socket1>1</output_socket1>"
+                   "<output_socket2>0</output_socket2><ups_shutdown_supported>1</"
+                   "ups_shutdown_supported></ups>")
+                   .arg(i)
+                   .arg(i == 0 ? 1 : 0);
+    }
+    return xml + QStringLiteral("</ups_current_status_list>");
+}
+
+QStringList corpus()
+{
+    return {
+        deviceState(),
+        statusList(),
+        QStringLiteral(
+            "<ups_device_state isUpsFound=\"1\" isProperDevice=\"0\"><input_voltage>230</input_voltage>"
+            "<output_voltage>229;230;231</output_voltage><events>1;2;3</events><empty></empty>"
+            "<blank> </blank></ups_device_state>"),
+        QStringLiteral("<ups_device_state><a>1</a><a>2</a></ups_device_state>"),
+        QStringLiteral("<ups_configuration><x>1;2</x><y></y><z>abc</z></ups_configuration>"),
+        QStringLiteral(
+            "<ups_current_status_list><id>1</id><status>on_battery</status><connected>1</connected>"
+            "<unit_address>\u0141\u00f3d\u017a</unit_address><ups_shutdown_supported>0"
+            "</ups_shutdown_supported><id>2</id><status>unknown</status></ups_current_status_list>"),
+        QStringLiteral(
+            "<ups_current_status_list><ups><id>1</id><connected>1</connected>"
+            "<ups_shutdown_supported>1</ups_shutdown_supported></ups><ups><id>2</id><status>x</status>"
+            "</ups></ups_current_status_list>"),
+        QStringLiteral("<ups_device_state a=\"\" b=\"x y\">\n  <p>\n    <q>1</q>\n    <r>2;3</r>\n  </p>\n"
+                       "\t<s>t</s>\n</ups_device_state>"),
+        QStringLiteral("<ups_device_state><a><b><c>deep</c></b>mid</a>tail<d></d></ups_device_state>"),
+        QStringLiteral("<ups_current_status_list><id></id><status></status><ups_shutdown_supported>"
+                       "</ups_shutdown_supported></ups_current_status_list>"),
+        QStringLiteral("<a.b-c_d x.y-z=\"v\">\u00e9\u20ac\ud7ff\ue000\ufffd</a.b-c_d>"),
+        QStringLiteral("<r>  </r>"),
+        QStringLiteral("<r></r>"),
+    };
+}
+
+// Single changes that keep or break the plain form in many ways.
+QString mutate(const QString& xml, quint32& seed)
+{
+    // Mostly harmless characters, so that many mutants stay plain.
+    static const QString alphabet =
+        QStringLiteral("<>/=\"' \t\n\r&;#x]![?:-._aZ09\u00e9\u0000\ufffe") + QStringLiteral("abcups_1;. \n");
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return seed >> 8;
+    };
+    QString out = xml;
+    const int edits = next() % 4 == 0 ? 2 : 1;
+    for (int e = 0; e < edits && !out.isEmpty(); ++e) {
+        const int at = int(next() % uint(out.size()));
+        const QChar c = alphabet.at(int(next() % uint(alphabet.size())));
+        switch (next() % 4) {
+        case 0:
+            out.insert(at, c);
+            break;
+        case 1:
+            out.remove(at, 1);
+            break;
+        case 2:
+            out[at] = c;
+            break;
+        default: {
+            const int length = 1 + int(next() % 12);
+            out.insert(at, out.mid(int(next() % uint(out.size())), length));
+        }
+        }
+    }
+    return out;
+}
+} // namespace
+
+class TestPlainXmlReader : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void acceptsWhatItShould_data();
+    void acceptsWhatItShould();
+    void refusesTheRest_data();
+    void refusesTheRest();
+    void mutationsAgreeOrAreRefused();
+};
+
+void TestPlainXmlReader::acceptsWhatItShould_data()
+{
+    QTest::addColumn<QString>("xml");
+    const QStringList docs = corpus();
+    for (int i = 0; i < docs.size(); ++i)
+        QTest::newRow(qPrintable(docs.at(i).left(40).simplified())) << docs.at(i);
+}
+
+void TestPlainXmlReader::acceptsWhatItShould()
+{
+    QFETCH(QString, xml);
+    bool clean = false;
+    const QStringList reference = streamTokens(xml, &clean);
+    QVERIFY(clean);
+    PlainXmlReader plain;
+    QVERIFY(plain.load(xml));
+    QCOMPARE(plainTokens(plain, reference), reference);
+
+    QCOMPARE(plainResults(xml), streamResults(xml));
+}
+
+void TestPlainXmlReader::refusesTheRest_data()
+{
+    QTest::addColumn<QString>("xml");
+    auto row = [](const char* name, const char* xml) { QTest::newRow(name) << QString::fromUtf8(xml); };
+    row("empty", "");
+    row("declaration", "<?xml version=\"1.0\"?><a>1</a>");
+    row("processing instruction", "<a><?pi x?></a>");
+    row("comment", "<a><!-- c --></a>");
+    row("cdata", "<a><![CDATA[x]]></a>");
+    row("doctype", "<!DOCTYPE a><a></a>");
+    row("entity", "<a>&amp;</a>");
+    row("character reference", "<a>&#65;</a>");
+    row("carriage return", "<a>1\r\n</a>");
+    row("greater-than in text", "<a>1>2</a>");
+    row("bracket in text", "<a>]</a>");
+    row("empty element", "<a><b/></a>");
+    row("space before end of tag", "<a ></a>");
+    row("space in end tag", "<a></a >");
+    row("single quotes", "<a b='1'></a>");
+    row("spaces around equals", "<a b = \"1\"></a>");
+    row("two spaces", "<a  b=\"1\"></a>");
+    row("attribute without value", "<a b></a>");
+    row("redefined attribute", "<a b=\"1\" b=\"2\"></a>");
+    row("namespace declaration", "<a xmlns=\"u\"></a>");
+    row("prefixed name", "<p:a></p:a>");
+    row("reserved name", "<xmlthing></xmlthing>");
+    row("name starting with digit", "<1a></1a>");
+    row("name starting with dash", "<-a></-a>");
+    row("non-ASCII name", "<\xc3\xa9></\xc3\xa9>");
+    row("tab in attribute", "<a b=\"1\t2\"></a>");
+    row("less-than in attribute", "<a b=\"<\"></a>");
+    row("mismatched end", "<a><b></a></b>");
+    row("unclosed", "<a><b></b>");
+    row("stray end", "<a></a></b>");
+    row("second root", "<a></a><b></b>");
+    row("text after root", "<a></a>x");
+    row("newline after root", "<a></a>\n");
+    row("space before root", " <a></a>");
+    row("text only", "abc");
+    row("control character", "<a>\x01</a>");
+    row("delete character", "<a>\x7f</a>");
+    QTest::newRow("surrogate pair") << QStringLiteral("<a>\U0001F600</a>");
+    QTest::newRow("noncharacter") << (QStringLiteral("<a>") + QChar(0xFFFE) + QStringLiteral("</a>"));
+    QTest::newRow("NUL") << (QStringLiteral("<a>") + QChar(0) + QStringLiteral("</a>"));
+    QString deep;
+    for (int i = 0; i < 65; ++i)
+        deep += QStringLiteral("<d>");
+    for (int i = 0; i < 65; ++i)
+        deep += QStringLiteral("</d>");
+    QTest::newRow("65 levels") << deep;
+}
+
+void TestPlainXmlReader::refusesTheRest()
+{
+    QFETCH(QString, xml);
+    PlainXmlReader plain;
+    QVERIFY(!plain.load(xml));
+    // A refused document leaves nothing to read.
+    QCOMPARE(plain.tokenType(), QXmlStreamReader::NoToken);
+    QVERIFY(plain.name().isNull());
+    QVERIFY(plain.text().isNull());
+}
+
+void TestPlainXmlReader::mutationsAgreeOrAreRefused()
+{
+    const QStringList docs = corpus();
+    quint32 seed = 12345;
+    int accepted = 0;
+    int refused = 0;
+    for (int round = 0; round < 30000; ++round) {
+        const QString& base = docs.at(round % docs.size());
+        // Short documents take many rounds; the long ones are cut to keep this quick.
+        const QString xml = mutate(base.size() > 600 ? base.left(300) + base.right(300) : base, seed);
+        PlainXmlReader plain;
+        if (!plain.load(xml)) {
+            ++refused;
+            continue;
+        }
+        ++accepted;
+        bool clean = false;
+        const QStringList reference = streamTokens(xml, &clean);
+        QVERIFY2(clean, qPrintable(xml));
+        QCOMPARE(plainTokens(plain, reference), reference);
+        QCOMPARE(plainResults(xml), streamResults(xml));
+    }
+    // Both sides of the line must have been walked on.
+    QVERIFY2(accepted > 2000, qPrintable(QString::number(accepted)));
+    QVERIFY2(refused > 1000, qPrintable(QString::number(refused)));
+}
+
+LX_TEST_GUILESS_MAIN(TestPlainXmlReader)
+#include "tst_plainxmlreader.moc"

@@ -11,6 +11,9 @@
 #include "messagebox.h"
 #include "passwordchangewindow.h"
 #include "ui_luminorixwindow.h"
+#include "updatechecker.h"
+#include "updatedownloadwindow.h"
+#include "updateprompt.h"
 #include "upsmodelcatalogue.h"
 #include "upssocketcontroller.h"
 #include "upstexts.h"
@@ -28,6 +31,7 @@
 #include <QMessageBox>
 #include <QMovie>
 #include <QPixmap>
+#include <QStandardPaths>
 #include <QThread>
 #include <QTreeWidgetItemIterator>
 #include <QUrl>
@@ -162,9 +166,7 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
                      ui->loggingConfigurationButton,
                      ui->actionLoggingConfiguration,
                      ui->upsEventsButton,
-                     ui->actionVirtualizationCenter,
-
-                     ui->actionCheckForUpdates};
+                     ui->actionVirtualizationCenter};
     for (QObject* object : qAsConst(withoutDialog)) {
         if (auto* widget = qobject_cast<QWidget*>(object))
             widget->setEnabled(false);
@@ -203,6 +205,8 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     busyMovie = new QMovie(QStringLiteral(":/images/images/45.gif"));
     ui->busyLabel->setMovie(busyMovie);
     ui->busyLabel->hide();
+
+    startUpdateChecker();
 
     ui->horizontalLayout_2->addStretch(1);
     debugWarningWidget = new DebugWarningWidget;
@@ -256,13 +260,13 @@ LuminorixWindow::~LuminorixWindow()
     }
     delete controller;
 
-    // The checker works in its own thread: that thread must have ended before the
-    // checker, and then the thread object, go away.
+    // The thread's end deletes the checker inside that thread, so no reply can be
+    // handled while it goes; only then may the thread object go.
     if (updateThread) {
         updateThread->quit();
         updateThread->wait();
     }
-    delete updateChecker;
+    updateChecker = nullptr;
     delete updateThread;
     delete debugWarningWidget;
 }
@@ -314,6 +318,26 @@ void LuminorixWindow::createTrayIcon()
     connect(quitAction, &QAction::triggered, this, &LuminorixWindow::reallyClose);
     connect(trayIcon, &QSystemTrayIcon::activated, this,
             qOverload<QSystemTrayIcon::ActivationReason>(&LuminorixWindow::toggleWindow));
+}
+
+void LuminorixWindow::startUpdateChecker()
+{
+    auto* checker = new UpdateChecker;
+#ifndef Q_OS_WIN
+    // The program's folder (often /usr/bin) is not the user's to write.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    checker->setDownloadDirectory(folder);
+#endif
+    updateThread = new QThread;
+    updateThread->setObjectName(QStringLiteral("UpdateChecker"));
+    connect(checker, &UpdateChecker::updateAvailable, this, &LuminorixWindow::displayAvailableUpdateInfo);
+    connect(checker, &UpdateChecker::networkUnavailable, this, &LuminorixWindow::networkUnavailable);
+    connect(updateThread, &QThread::finished, checker, &QObject::deleteLater);
+    checker->moveToThread(updateThread);
+    updateThread->start(QThread::InheritPriority);
+    updateChecker = checker;
 }
 
 void LuminorixWindow::connectController()
@@ -765,7 +789,21 @@ void LuminorixWindow::editActionHandler(int row)
 
 void LuminorixWindow::extendInformationButtonClickHandler() {}
 
-void LuminorixWindow::checkForUpdates() {}
+void LuminorixWindow::checkForUpdates()
+{
+    if (!updateChecker)
+        return;
+    // Only a check the user asked for reports silence and "no update".
+    const bool asked = qobject_cast<QAction*>(sender()) != nullptr;
+    QMetaObject::invokeMethod(updateChecker, "checkForUpdate", Qt::AutoConnection, Q_ARG(bool, asked));
+}
+
+void LuminorixWindow::displayAvailableUpdateInfo(bool displayUnavailableUpdateWindow, QString ver)
+{
+    if (!updateChecker)
+        return;
+    offerUpdate(updateChecker, displayUnavailableUpdateWindow, ver, updateDownloadWindow);
+}
 
 // ---- device state
 

@@ -29,6 +29,8 @@ class QMenu;
 class QMovie;
 class QThread;
 class QVBoxLayout;
+class UpdateChecker;
+class UpdateDownloadWindow;
 class UpsTreeElement;
 class UpsTreeWidget;
 
@@ -72,6 +74,8 @@ public:
     QTimer& socketWatchdogTimer() { return socketWatchdog; }
     QTimer* countdownClock() const { return clockTimer; }
     const CountdownList& countdownEntries() const { return countdowns; }
+    // Lives in a thread of its own; reach it only by queued calls.
+    UpdateChecker* versionChecker() const { return updateChecker; }
 
 signals:
     void signalEmptyUpsList();
@@ -111,6 +115,7 @@ public slots:
     void addUpsActionHandler();
     void slot_virtualizationCenterVersion(QString version);
     void checkForUpdates();
+    void displayAvailableUpdateInfo(bool displayUnavailableUpdateWindow, QString ver);
 
     void upsDeviceState(QMap<QString, QString> parameters);
     void upsConfiguration(QMap<QString, QString> parameters);
@@ -141,6 +146,7 @@ private:
     bool findRunningInstance();
     void listenForOtherInstances();
     void createTrayIcon();
+    void startUpdateChecker();
     void connectController();
     void connectTree();
     void applyStoredSorting();
@@ -180,9 +186,10 @@ private:
     UpsTreeWidget* upsTree = nullptr;
     QMovie* busyMovie = nullptr;
     DebugWarningWidget* debugWarningWidget = nullptr;
-    // The update checker runs in updateThread; both arrive with the checker itself.
-    QObject* updateChecker = nullptr;
+    UpdateChecker* updateChecker = nullptr;
+    // The checker's own thread; it deletes the checker when it ends.
     QThread* updateThread = nullptr;
+    UpdateDownloadWindow* updateDownloadWindow = nullptr;
     QTimer* clockTimer = nullptr;
     CountdownList countdowns;
     QVBoxLayout* statusLayout = nullptr;

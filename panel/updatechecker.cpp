@@ -168,6 +168,9 @@ void UpdateChecker::startDownloadingNewVersion()
     }
 
     const QString folder = downloadDirectory.isEmpty() ? QDir::currentPath() : downloadDirectory;
+    // A chosen folder such as the user's downloads may not exist yet; a failure
+    // shows when the file is opened.
+    QDir().mkpath(folder);
     const QString path = QDir(folder).absoluteFilePath(installerFileName);
     auto* file = new QSaveFile(path, this);
     if (!file->open(QIODevice::WriteOnly)) {

@@ -9,6 +9,7 @@
 #include "simworld.h"
 #include "upssocketcontroller.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <memory>
 
@@ -41,6 +42,7 @@ QString plainRequest(const QString& name, const QString& pass)
 } // namespace
 
 Q_DECLARE_METATYPE(Outcome)
+Q_DECLARE_METATYPE(LxSim::SimWorld::SmtpTestOutcome)
 
 class TestSimController : public QObject
 {
@@ -65,6 +67,8 @@ private slots:
     void worldRemovesDevice();
     void worldSetsParameters();
     void worldChangesAdminPassword();
+    void worldAnswersTestMail_data();
+    void worldAnswersTestMail();
 
 private:
     // Connects and waits for the answers to the start-up series and the first tick.
@@ -542,6 +546,58 @@ void TestSimController::worldChangesAdminPassword()
     controller->getPassword();
     QTRY_COMPARE(digests.size(), 2);
     QCOMPARE(digests.last().first().toString(), hashPassword("Tarnwick"));
+}
+
+void TestSimController::worldAnswersTestMail_data()
+{
+    QTest::addColumn<SimWorld::SmtpTestOutcome>("outcome");
+    // One "status: first message" per report.
+    QTest::addColumn<QStringList>("reports");
+
+    QTest::newRow("success") << SimWorld::SmtpTestOutcome::Success
+                             << QStringList{"1: Connecting to mx.test:2525",
+                                            "100: 250 2.0.0 OK: test message sent to ups@mx.test"};
+    QTest::newRow("failure") << SimWorld::SmtpTestOutcome::Failure
+                             << QStringList{"1: Connecting to mx.test:2525",
+                                            "3: 535 5.7.8 Authentication credentials invalid"};
+    QTest::newRow("silence") << SimWorld::SmtpTestOutcome::Silence << QStringList();
+}
+
+void TestSimController::worldAnswersTestMail()
+{
+    QFETCH(SimWorld::SmtpTestOutcome, outcome);
+    QFETCH(QStringList, reports);
+
+    world->setSmtpTestOutcome(outcome);
+    settle();
+    QStringList heard;
+    QElapsedTimer clock;
+    QList<qint64> times;
+    connect(controller.get(), &UpsSocketController::smpt2TestStatus, this,
+            [&](int status, const QStringList& messages) {
+                heard.append(QStringLiteral("%1: %2").arg(status).arg(messages.value(0)));
+                times.append(clock.elapsed());
+            });
+    Luminorix::Utils::SmtpConfig config;
+    config.server = "mx.test";
+    config.port = 2525;
+    config.sender_address = "ups@mx.test";
+    clock.start();
+    controller->sendTestMail(config);
+    QTRY_COMPARE(server->requests().last().name, QStringLiteral("smtp2_send_test_mail"));
+    if (reports.isEmpty()) {
+        // Any report would have come with the answer to a later request.
+        const int before = server->requests().size();
+        controller->getPassword();
+        QTRY_COMPARE(server->requests().size(), before + 1);
+        QTest::qWait(SimWorld::smtpTestReportDelayMs + 200);
+        QCOMPARE(heard, QStringList());
+        return;
+    }
+    QTRY_COMPARE(heard, reports);
+    // The final report follows the first one after a while, as a real test mail does.
+    QVERIFY2(times.at(1) - times.at(0) >= SimWorld::smtpTestReportDelayMs - 50,
+             qPrintable(QString::number(times.at(1) - times.at(0))));
 }
 
 LX_TEST_GUILESS_MAIN(TestSimController)

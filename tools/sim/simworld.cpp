@@ -142,6 +142,15 @@ void SimWorld::setAdminPassword(const QString& plain)
     adminPasswordDigest = hashPassword(plain);
 }
 
+bool SimWorld::setDeviceStatus(const QString& id, const QString& status)
+{
+    SimDevice* d = device(id);
+    if (!d)
+        return false;
+    d->status = status;
+    return true;
+}
+
 void SimWorld::setDriftInterval(int ms)
 {
     if (ms <= 0)
@@ -200,6 +209,8 @@ void SimWorld::install(SimResponder& responder)
     add("events", &SimWorld::storeEvents);
     add("all_computers", &SimWorld::storeComputers);
     add("set_virtualization_center_enabled", &SimWorld::setVcEnabled);
+    // Mail.
+    addConst("smtp2_send_test_mail", &SimWorld::sendTestMail);
 }
 
 SimReplies SimWorld::modelList(const SimRequest&) const
@@ -421,6 +432,26 @@ SimReplies SimWorld::setVcEnabled(const SimRequest& request)
     vcEnabled = request.text == QLatin1String("1");
     emit changed(request.name);
     return {ReplyBuilder::virtualizationCenterEnabled(vcEnabled)};
+}
+
+SimReplies SimWorld::sendTestMail(const SimRequest& request) const
+{
+    if (smtpOutcome == SmtpTestOutcome::Silence)
+        return {};
+    const QString server = request.value(QStringLiteral("smtp2_server"));
+    const QString port = request.value(QStringLiteral("smtp2_port"));
+    const SimReply testing =
+        ReplyBuilder::smtpTestStatus(1, {QStringLiteral("Connecting to %1:%2").arg(server, port)});
+    if (smtpOutcome == SmtpTestOutcome::Success) {
+        const QString sender = request.value(QStringLiteral("smtp2_sender_address"));
+        return {testing,
+                SimReply(ReplyBuilder::smtpTestStatus(
+                             100, {QStringLiteral("250 2.0.0 OK: test message sent to %1").arg(sender)}),
+                         smtpTestReportDelayMs)};
+    }
+    return {testing, SimReply(ReplyBuilder::smtpTestStatus(
+                                  3, {QStringLiteral("535 5.7.8 Authentication credentials invalid")}),
+                              smtpTestReportDelayMs)};
 }
 
 } // namespace LxSim

@@ -29,6 +29,16 @@ class SimWorld : public QObject
 public:
     static const QString defaultAdminPassword;
 
+    // How the test mail of smtp2_send_test_mail ends.
+    enum class SmtpTestOutcome
+    {
+        Success,
+        Failure,
+        Silence
+    };
+    // Time between the "testing" report and the final one.
+    static constexpr int smtpTestReportDelayMs = 500;
+
     explicit SimWorld(QObject* parent = nullptr);
 
     // Replaces the devices by the demo set (a three-phase UPS, a virtual UPS of
@@ -54,6 +64,11 @@ public:
     void setVirtualizationCenterEnabled(bool on) { vcEnabled = on; }
     bool isVirtualizationCenterEnabled() const { return vcEnabled; }
     void setShutdownTimers(const QList<QPair<int, int>>& timers) { shutdownTimers = timers; }
+    QList<QPair<int, int>> shutdownTimerList() const { return shutdownTimers; }
+    // The status keyword (e.g. "on_battery") of one device; false when there is no such device.
+    bool setDeviceStatus(const QString& id, const QString& status);
+    void setSmtpTestOutcome(SmtpTestOutcome outcome) { smtpOutcome = outcome; }
+    SmtpTestOutcome smtpTestOutcome() const { return smtpOutcome; }
 
     // 0 stops the drift.
     void setDriftInterval(int ms);
@@ -95,6 +110,7 @@ private:
     SimReplies storeEvents(const SimRequest&);
     SimReplies storeComputers(const SimRequest&);
     SimReplies setVcEnabled(const SimRequest&);
+    SimReplies sendTestMail(const SimRequest&) const;
 
     SimDevice* currentDevice();
     QString nextFreeId() const;
@@ -108,6 +124,7 @@ private:
     bool debugging = false;
     bool vcEnabled = true;
     QList<QPair<int, int>> shutdownTimers;
+    SmtpTestOutcome smtpOutcome = SmtpTestOutcome::Success;
     SimDevice::Entries appConfiguration;
     QMap<QString, QString> groupsByUps; // payloads as the panel sent them
     QMap<QString, QString> eventsByUps;

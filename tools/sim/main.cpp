@@ -1,5 +1,6 @@
 // luminorix-sim: the stand-in service with its demo world, for manual runs of
 // the control panel against a service that is not there.
+#include "simoptions.h"
 #include "simserver.h"
 #include "simworld.h"
 
@@ -55,7 +56,22 @@ int main(int argc, char* argv[])
                                          QStringLiteral("Report the service's debug mode as on."));
     const QCommandLineOption verboseOption(QStringLiteral("verbose"),
                                            QStringLiteral("Also log every reply that is sent."));
-    parser.addOptions({addressOption, portOption, passwordOption, driftOption, debugOption, verboseOption});
+    const QCommandLineOption statusOption(
+        QStringLiteral("status"),
+        QStringLiteral("Status keyword of a demo device, as ID=KEYWORD (e.g. 1=on_battery for the "
+                       "three-phase UPS); may be repeated."),
+        QStringLiteral("ID=KEYWORD"));
+    const QCommandLineOption countdownOption(
+        QStringLiteral("countdown"),
+        QStringLiteral("A pending shutdown timer, as ID:SECONDS (e.g. 1:540); may be repeated."),
+        QStringLiteral("ID:SECONDS"));
+    const QCommandLineOption smtpTestOption(
+        QStringLiteral("smtp-test"),
+        QStringLiteral("How a test mail ends: success, failure (authentication refused) or silence (no "
+                       "report at all). Default success."),
+        QStringLiteral("outcome"));
+    parser.addOptions({addressOption, portOption, passwordOption, driftOption, debugOption, verboseOption,
+                       statusOption, countdownOption, smtpTestOption});
     parser.process(app);
 
     QHostAddress address;
@@ -81,6 +97,12 @@ int main(int argc, char* argv[])
     world.loadDemo();
     world.setAdminPassword(parser.value(passwordOption));
     world.setDebugging(parser.isSet(debugOption));
+    const QString optionError = LxSim::SimOptions::apply(
+        world, parser.values(statusOption), parser.values(countdownOption), parser.value(smtpTestOption));
+    if (!optionError.isEmpty()) {
+        err() << "luminorix-sim: " << optionError << Qt::endl;
+        return 2;
+    }
     world.setDriftInterval(drift);
     world.install(server.responder());
 

@@ -1,0 +1,210 @@
+// The scene options of a manual run: their texts and what they do to the world.
+#include "lxtest.h"
+#include "simoptions.h"
+#include "simworld.h"
+
+using namespace LxSim;
+using Outcome = SimWorld::SmtpTestOutcome;
+
+Q_DECLARE_METATYPE(LxSim::SimWorld::SmtpTestOutcome)
+
+using Timers = QList<QPair<int, int>>;
+
+class TestSimOptions : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void statusTexts_data();
+    void statusTexts();
+    void countdownTexts_data();
+    void countdownTexts();
+    void smtpTestTexts_data();
+    void smtpTestTexts();
+    void applied_data();
+    void applied();
+};
+
+void TestSimOptions::statusTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("on battery") << "1=on_battery" << true << "1"
+                                << "on_battery";
+    QTest::newRow("other keyword") << "12=no_communication" << true << "12"
+                                   << "no_communication";
+    QTest::newRow("no id") << "=on_battery" << false << ""
+                           << "";
+    QTest::newRow("no keyword") << "1=" << false << ""
+                                << "";
+    QTest::newRow("no equals sign") << "1" << false << ""
+                                    << "";
+    QTest::newRow("colon instead") << "1:on_battery" << false << ""
+                                   << "";
+    QTest::newRow("blank in keyword") << "1=on battery" << false << ""
+                                      << "";
+    QTest::newRow("markup in keyword") << "1=<b>" << false << ""
+                                       << "";
+    QTest::newRow("two equals signs") << "1=on_battery=2" << false << ""
+                                      << "";
+    QTest::newRow("leading blank") << " 1=on_battery" << false << ""
+                                   << "";
+    QTest::newRow("empty") << "" << false << ""
+                           << "";
+}
+
+void TestSimOptions::statusTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(QString, id);
+    QFETCH(QString, status);
+    QString gotId;
+    QString gotStatus;
+    QCOMPARE(SimOptions::parseStatus(text, &gotId, &gotStatus), ok);
+    if (ok) {
+        QCOMPARE(gotId, id);
+        QCOMPARE(gotStatus, status);
+    }
+}
+
+void TestSimOptions::countdownTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("seconds");
+
+    QTest::newRow("plain") << "1:540" << true << 1 << 540;
+    QTest::newRow("timer 0") << "0:5" << true << 0 << 5;
+    QTest::newRow("one second") << "3:1" << true << 3 << 1;
+    QTest::newRow("no time left") << "1:0" << false << 0 << 0;
+    QTest::newRow("negative time") << "1:-5" << false << 0 << 0;
+    QTest::newRow("negative id") << "-1:5" << false << 0 << 0;
+    QTest::newRow("no seconds") << "1:" << false << 0 << 0;
+    QTest::newRow("unit") << "1:5s" << false << 0 << 0;
+    QTest::newRow("equals sign") << "1=5" << false << 0 << 0;
+    QTest::newRow("too large") << "1:99999999999" << false << 0 << 0;
+    QTest::newRow("empty") << "" << false << 0 << 0;
+}
+
+void TestSimOptions::countdownTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(int, id);
+    QFETCH(int, seconds);
+    QPair<int, int> timer(-7, -7);
+    QCOMPARE(SimOptions::parseCountdown(text, &timer), ok);
+    if (ok)
+        QCOMPARE(timer, qMakePair(id, seconds));
+}
+
+void TestSimOptions::smtpTestTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<Outcome>("outcome");
+
+    QTest::newRow("success") << "success" << true << Outcome::Success;
+    QTest::newRow("failure") << "failure" << true << Outcome::Failure;
+    QTest::newRow("silence") << "silence" << true << Outcome::Silence;
+    QTest::newRow("capital") << "Success" << false << Outcome::Success;
+    QTest::newRow("other") << "timeout" << false << Outcome::Success;
+    QTest::newRow("empty") << "" << false << Outcome::Success;
+}
+
+void TestSimOptions::smtpTestTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(Outcome, outcome);
+    Outcome got = Outcome::Success;
+    if (outcome == Outcome::Success)
+        got = Outcome::Silence; // so that "left alone" cannot pass for "set"
+    QCOMPARE(SimOptions::parseSmtpTestOutcome(text, &got), ok);
+    if (ok)
+        QCOMPARE(got, outcome);
+}
+
+void TestSimOptions::applied_data()
+{
+    QTest::addColumn<QStringList>("statuses");
+    QTest::addColumn<QStringList>("countdowns");
+    QTest::addColumn<QString>("smtpTest");
+    QTest::addColumn<QString>("error"); // start of the message; empty when all is applied
+    QTest::addColumn<QString>("status1");
+    QTest::addColumn<QString>("status5");
+    QTest::addColumn<Timers>("timers");
+    QTest::addColumn<Outcome>("outcome");
+
+    const Timers before = {{9, 30}};
+    QTest::newRow("nothing given") << QStringList() << QStringList() << ""
+                                   << ""
+                                   << "on_power_line"
+                                   << "genset_on" << before << Outcome::Success;
+    QTest::newRow("battery with countdowns")
+        << QStringList{"1=on_battery", "5=genset_off"} << QStringList{"1:540", "2:60"} << "failure"
+        << ""
+        << "on_battery"
+        << "genset_off" << Timers{{1, 540}, {2, 60}} << Outcome::Failure;
+    QTest::newRow("silence") << QStringList() << QStringList() << "silence"
+                             << ""
+                             << "on_power_line"
+                             << "genset_on" << before << Outcome::Silence;
+    QTest::newRow("later status wins") << QStringList{"1=on_battery", "1=unknown"} << QStringList() << ""
+                                       << ""
+                                       << "unknown"
+                                       << "genset_on" << before << Outcome::Success;
+    QTest::newRow("unknown device") << QStringList{"9=on_battery"} << QStringList() << ""
+                                    << "--status 9=on_battery: there is no device 9"
+                                    << "on_power_line"
+                                    << "genset_on" << before << Outcome::Success;
+    QTest::newRow("bad status") << QStringList{"1"} << QStringList() << ""
+                                << "--status 1: expected ID=KEYWORD"
+                                << "on_power_line"
+                                << "genset_on" << before << Outcome::Success;
+    QTest::newRow("bad countdown") << QStringList() << QStringList{"1:540", "x"} << ""
+                                   << "--countdown x: expected ID:SECONDS"
+                                   << "on_power_line"
+                                   << "genset_on" << before << Outcome::Success;
+    QTest::newRow("timer twice") << QStringList() << QStringList{"1:540", "1:60"} << ""
+                                 << "--countdown 1:60: timer 1 is given twice"
+                                 << "on_power_line"
+                                 << "genset_on" << before << Outcome::Success;
+    QTest::newRow("bad mail outcome") << QStringList() << QStringList() << "later"
+                                      << "--smtp-test later: expected success, failure or silence"
+                                      << "on_power_line"
+                                      << "genset_on" << before << Outcome::Success;
+}
+
+void TestSimOptions::applied()
+{
+    QFETCH(QStringList, statuses);
+    QFETCH(QStringList, countdowns);
+    QFETCH(QString, smtpTest);
+    QFETCH(QString, error);
+    QFETCH(QString, status1);
+    QFETCH(QString, status5);
+    QFETCH(Timers, timers);
+    QFETCH(Outcome, outcome);
+
+    SimWorld world;
+    world.loadDemo();
+    world.setShutdownTimers({{9, 30}});
+    const QString got = SimOptions::apply(world, statuses, countdowns, smtpTest);
+    if (error.isEmpty())
+        QCOMPARE(got, QString());
+    else
+        QVERIFY2(got.startsWith(error), qPrintable(got));
+    QCOMPARE(world.device("1")->status, status1);
+    QCOMPARE(world.device("5")->status, status5);
+    QCOMPARE(world.shutdownTimerList(), timers);
+    QCOMPARE(world.smtpTestOutcome(), outcome);
+}
+
+LX_TEST_GUILESS_MAIN(TestSimOptions)
+#include "tst_simoptions.moc"

@@ -1,0 +1,126 @@
+// luminorix-sim as a program: its scene options reach the replies, and a bad
+// option stops it with a message before it listens.
+#include "lxtest.h"
+#include "simtestclient.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace {
+const int kStartTimeoutMs = 20000;
+
+// The program on a free loopback port; the port is read from its start-up line.
+class SimProgram
+{
+public:
+    explicit SimProgram(const QStringList& arguments)
+    {
+        process.setProgram(QStringLiteral(LX_SIM_PATH));
+        process.setArguments(QStringList{"--port", "0", "--drift-ms", "0"} + arguments);
+        process.start();
+    }
+    ~SimProgram()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.terminate();
+            if (!process.waitForFinished(5000)) {
+                process.kill();
+                process.waitForFinished(5000);
+            }
+        }
+    }
+    // 0 when it did not come to listen.
+    quint16 waitForPort()
+    {
+        static const QRegularExpression line(QStringLiteral("listening on 127\\.0\\.0\\.1:(\\d+)"));
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < kStartTimeoutMs && process.state() != QProcess::NotRunning) {
+            process.waitForReadyRead(100);
+            output += process.readAllStandardError();
+            const QRegularExpressionMatch match = line.match(QString::fromUtf8(output));
+            if (match.hasMatch())
+                return quint16(match.captured(1).toUInt());
+        }
+        return 0;
+    }
+    QProcess process;
+    QByteArray output;
+};
+
+// The replies to `requests`, sent one after another.
+QStringList ask(quint16 port, const QStringList& requests, int expected)
+{
+    SimTestClient client;
+    if (!client.connectTo(port))
+        return {QStringLiteral("<no connection>")};
+    for (const QString& name : requests)
+        client.sendCommand(name);
+    // A short list is what the caller compares and reports.
+    [[maybe_unused]] const bool complete =
+        QTest::qWaitFor([&] { return client.replies.size() >= expected; }, 5000);
+    return client.replies;
+}
+} // namespace
+
+class TestSimProgram : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void sceneOptionsReachReplies();
+    void badOptionsStopIt_data();
+    void badOptionsStopIt();
+};
+
+void TestSimProgram::sceneOptionsReachReplies()
+{
+    SimProgram sim({"--status", "1=on_battery", "--status", "6=no_communication", "--countdown", "7:540",
+                    "--countdown", "2:60"});
+    const quint16 port = sim.waitForPort();
+    QVERIFY2(port != 0, sim.output.constData());
+
+    const QStringList replies = ask(port, {"get_shutdown_timers", "get_ups_device_state"}, 2);
+    QCOMPARE(replies.size(), 2);
+    QCOMPARE(replies.at(0), QStringLiteral("<show_countdown><timer_id>7</timer_id><time>540</time>"
+                                           "<timer_id>2</timer_id><time>60</time></show_countdown>"));
+    // The first demo device, the three-phase UPS, is the one whose state is reported.
+    QVERIFY2(replies.at(1).contains(QLatin1String("<device_status>on_battery</device_status>")),
+             qPrintable(replies.at(1)));
+
+    const QStringList list = ask(port, {"get_ups_current_status_list"}, 1);
+    QCOMPARE(list.size(), 1);
+    QVERIFY2(list.at(0).contains(QLatin1String("<status>on_battery</status>")), qPrintable(list.at(0)));
+    QVERIFY2(list.at(0).contains(QLatin1String("<status>no_communication</status>")), qPrintable(list.at(0)));
+}
+
+void TestSimProgram::badOptionsStopIt_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("unknown device") << QStringList{"--status", "42=on_battery"}
+                                    << "--status 42=on_battery: there is no device 42";
+    QTest::newRow("status form") << QStringList{"--status", "on_battery"}
+                                 << "--status on_battery: expected ID=KEYWORD";
+    QTest::newRow("countdown form") << QStringList{"--countdown", "1=540"}
+                                    << "--countdown 1=540: expected ID:SECONDS";
+    QTest::newRow("mail outcome") << QStringList{"--smtp-test", "maybe"}
+                                  << "--smtp-test maybe: expected success, failure or silence";
+}
+
+void TestSimProgram::badOptionsStopIt()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    SimProgram sim(arguments);
+    QVERIFY(sim.process.waitForFinished(kStartTimeoutMs));
+    QCOMPARE(sim.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(sim.process.exitCode(), 2);
+    const QString output = QString::fromUtf8(sim.process.readAllStandardError());
+    QVERIFY2(output.contains(message), qPrintable(output));
+    QVERIFY(!output.contains(QLatin1String("listening")));
+}
+
+LX_TEST_GUILESS_MAIN(TestSimProgram)
+#include "tst_simprogram.moc"

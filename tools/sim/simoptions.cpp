@@ -1,0 +1,85 @@
+#include "simoptions.h"
+
+#include <QRegularExpression>
+
+namespace LxSim {
+
+bool SimOptions::parseStatus(const QString& text, QString* id, QString* status)
+{
+    static const QRegularExpression form(QStringLiteral("^([^=\\s]+)=(\\w+)$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return false;
+    *id = match.captured(1);
+    *status = match.captured(2);
+    return true;
+}
+
+bool SimOptions::parseCountdown(const QString& text, QPair<int, int>* timer)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d+):(\\d+)$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return false;
+    bool idOk = false;
+    bool secondsOk = false;
+    const int id = match.captured(1).toInt(&idOk);
+    const int seconds = match.captured(2).toInt(&secondsOk);
+    // No seconds left is no countdown to show.
+    if (!idOk || !secondsOk || seconds < 1)
+        return false;
+    *timer = {id, seconds};
+    return true;
+}
+
+bool SimOptions::parseSmtpTestOutcome(const QString& text, SimWorld::SmtpTestOutcome* outcome)
+{
+    if (text == QLatin1String("success"))
+        *outcome = SimWorld::SmtpTestOutcome::Success;
+    else if (text == QLatin1String("failure"))
+        *outcome = SimWorld::SmtpTestOutcome::Failure;
+    else if (text == QLatin1String("silence"))
+        *outcome = SimWorld::SmtpTestOutcome::Silence;
+    else
+        return false;
+    return true;
+}
+
+QString SimOptions::apply(SimWorld& world, const QStringList& statuses, const QStringList& countdowns,
+                          const QString& smtpTest)
+{
+    for (const QString& text : statuses) {
+        QString id;
+        QString status;
+        if (!parseStatus(text, &id, &status))
+            return QStringLiteral("--status %1: expected ID=KEYWORD, e.g. 1=on_battery").arg(text);
+        if (!world.setDeviceStatus(id, status))
+            return QStringLiteral("--status %1: there is no device %2").arg(text, id);
+    }
+
+    QList<QPair<int, int>> timers;
+    for (const QString& text : countdowns) {
+        QPair<int, int> timer;
+        if (!parseCountdown(text, &timer))
+            return QStringLiteral("--countdown %1: expected ID:SECONDS with SECONDS at least 1, e.g. 1:540")
+                .arg(text);
+        for (const auto& earlier : qAsConst(timers)) {
+            // The panel keeps one countdown per id; a second one would be lost.
+            if (earlier.first == timer.first)
+                return QStringLiteral("--countdown %1: timer %2 is given twice").arg(text).arg(timer.first);
+        }
+        timers.append(timer);
+    }
+    if (!timers.isEmpty())
+        world.setShutdownTimers(timers);
+
+    if (!smtpTest.isEmpty()) {
+        SimWorld::SmtpTestOutcome outcome;
+        if (!parseSmtpTestOutcome(smtpTest, &outcome))
+            return QStringLiteral("--smtp-test %1: expected success, failure or silence").arg(smtpTest);
+        world.setSmtpTestOutcome(outcome);
+    }
+    return QString();
+}
+
+} // namespace LxSim

@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QSessionManager>
 #include <QSplashScreen>
+#include <QTimer>
 #include <QStyleFactory>
 #include <QTextCodec>
 #include <QTranslator>
@@ -63,8 +64,20 @@ int runControlPanel(int& argc, char** argv)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     QApplication application(argc, argv);
-    // Installed first, so that a termination during start-up waits for the event loop.
+    // Installed first, so that a termination during start-up is not lost: it is
+    // remembered until the event loop runs, since quitting before exec() has no effect.
     UnixSignalWatcher signalWatcher;
+    LuminorixWindow* liveWindow = nullptr;
+    bool loopRunning = false;
+    bool terminationPending = false;
+    const auto endSession = [&liveWindow]() { answerSessionMessage(SessionMessage::QueryEnd, liveWindow); };
+    const auto onTermination = [&]() {
+        if (loopRunning && liveWindow)
+            endSession();
+        else
+            terminationPending = true;
+    };
+    QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, onTermination);
 
     QSplashScreen splash(QPixmap(QStringLiteral(":/images/images/splashscreen.png")));
     splash.show();
@@ -88,9 +101,14 @@ int runControlPanel(int& argc, char** argv)
     // Waiting for a window that is not going to appear would only delay the start.
     splash.finish(hidden ? nullptr : &window);
 
-    const auto endSession = [&window]() { answerSessionMessage(SessionMessage::QueryEnd, &window); };
-    QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &window, endSession);
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, endSession);
+    liveWindow = &window;
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &window, onTermination);
+    // Runs as the first thing inside exec().
+    QTimer::singleShot(0, &window, [&]() {
+        loopRunning = true;
+        if (terminationPending)
+            endSession();
+    });
 #ifdef Q_OS_WIN
     NativeEventFilter filter(&window);
     application.installNativeEventFilter(&filter);

@@ -133,20 +133,30 @@ void UpdateChecker::descriptorVersionIsReady(QNetworkReply* reply)
         return;
     }
 
+    const QStringList versions = descriptorVersions(body);
+    for (const QString& offered : versions) {
+        version = offered;
+        emit updateAvailable(answerTimer->isActive(), version);
+    }
+    answerTimer->stop();
+}
+
+QStringList UpdateChecker::descriptorVersions(QByteArray body)
+{
     const int nul = body.indexOf('\0');
     if (nul >= 0)
         body.truncate(nul);
+    QStringList versions;
     QXmlStreamReader reader(QString::fromUtf8(body));
     reader.readNextStartElement();
     while (!reader.atEnd()) {
         if (reader.isStartElement() && reader.name() == QLatin1String("versionNumber")) {
             reader.readNext();
-            version = reader.text().toString();
-            emit updateAvailable(answerTimer->isActive(), version);
+            versions.append(reader.text().toString());
         }
         reader.readNextStartElement();
     }
-    answerTimer->stop();
+    return versions;
 }
 
 void UpdateChecker::noResponseTimeout()

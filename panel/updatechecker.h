@@ -42,6 +42,9 @@ public:
     // The installer file for a `platform` value of the local settings; empty
     // when the value names no installer.
     static QString installerName(const QString& platform);
+    // The texts of every `versionNumber` element of a descriptor body, in
+    // document order; the body counts up to its first NUL byte.
+    static QStringList descriptorVersions(QByteArray body);
 
     static constexpr int answerTimeoutMs = 5000;
     static constexpr qint64 descriptorSizeLimit = 64 * 1024;

@@ -103,16 +103,7 @@ QByteArray serializeSmtpConfig(const Luminorix::Utils::SmtpConfig& config)
 
 QByteArray serializeApplicationConfiguration(const Luminorix::Utils::ApplicationConfiguration& configuration)
 {
-    Luminorix::Utils::SmtpConfig smtp;
-    smtp.security_type = configuration.security_type;
-    smtp.server = configuration.server;
-    smtp.port = configuration.port;
-    smtp.timeout = configuration.timeout;
-    smtp.sender_address = configuration.sender_address;
-    smtp.authentication = configuration.authentication;
-    smtp.user = configuration.user;
-    smtp.pass = configuration.pass;
-    QByteArray out = serializeSmtpConfig(smtp);
+    QByteArray out = serializeSmtpConfig(configuration.smtpConfig());
     text(out, "log_files_path", configuration.log_files_path);
     flag(out, "run_on_boot", configuration.run_on_boot);
     text(out, "orvendesk_path", configuration.orvendesk_path);

@@ -195,16 +195,7 @@ void ApplicationConfigurationWindow::setEnabledButtons(bool enabled)
 void ApplicationConfigurationWindow::setApplicationConfigurationFromIni(
     Luminorix::Utils::ApplicationConfiguration appConf)
 {
-    Luminorix::Utils::SmtpConfig smtp;
-    smtp.security_type = appConf.security_type;
-    smtp.server = appConf.server;
-    smtp.port = appConf.port;
-    smtp.timeout = appConf.timeout;
-    smtp.sender_address = appConf.sender_address;
-    smtp.authentication = appConf.authentication;
-    smtp.user = appConf.user;
-    smtp.pass = appConf.pass;
-    showSmtpConfig(smtp);
+    showSmtpConfig(appConf.smtpConfig());
     ui->runOnBootBox->setChecked(appConf.run_on_boot);
     ui->logDirPathEdit->setText(appConf.log_files_path);
     setFixedSize(size());
@@ -335,14 +326,7 @@ void ApplicationConfigurationWindow::storeConfiguration()
 
     Luminorix::Utils::SmtpConfig smtp;
     readSmtpConfig(smtp);
-    applicationConfiguration.security_type = smtp.security_type;
-    applicationConfiguration.server = smtp.server;
-    applicationConfiguration.port = smtp.port;
-    applicationConfiguration.timeout = smtp.timeout;
-    applicationConfiguration.sender_address = smtp.sender_address;
-    applicationConfiguration.authentication = smtp.authentication;
-    applicationConfiguration.user = smtp.user;
-    applicationConfiguration.pass = smtp.pass;
+    applicationConfiguration.setSmtpConfig(smtp);
 
     // The link escapes every text field, the two paths included.
     if (socketController)

@@ -233,15 +233,7 @@ void TestLinkRequests::request_data()
     QTest::newRow("application_configuration")
         << Op([](UpsSocketController& c) {
                Luminorix::Utils::ApplicationConfiguration a;
-               const auto s = smtpConfig();
-               a.security_type = s.security_type;
-               a.server = s.server;
-               a.port = s.port;
-               a.timeout = s.timeout;
-               a.sender_address = s.sender_address;
-               a.authentication = s.authentication;
-               a.user = s.user;
-               a.pass = s.pass;
+               a.setSmtpConfig(smtpConfig());
                a.log_files_path = QStringLiteral("C:\\logs & more");
                a.run_on_boot = false;
                a.orvendesk_path = QStringLiteral("C:\\Program Files\\orvendesk.exe");

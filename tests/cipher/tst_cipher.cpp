@@ -676,16 +676,26 @@ void TestCipher::computerPasswords()
 
 void TestCipher::keysDoNotMix()
 {
-    // May pass a checksum by chance once in 65,536 runs; the random byte is
-    // clock-seeded, so no fixed input avoids that.
+    // One cross-key decryption passes the checksum by chance once in 65,536
+    // (the random byte is clock-seeded), so a single chance pass among the
+    // attempts is tolerated; two would be a real mix-up.
     MessageCapture capture;
-    const QByteArray messageCipher = encryptMessage("<get_groups/>");
-    QCOMPARE(decryptComputerPassword(QString::fromLatin1(messageCipher.toBase64())), QString());
-    const QString passwordCipher = encryptComputerPassword("secret");
-    QCOMPARE(decryptMessage(QByteArray::fromBase64(passwordCipher.toLatin1())), QString());
-    SimpleCrypt smtp(smtpPasswordCipherKey());
-    QVERIFY(smtp.decryptToByteArray(passwordCipher).isEmpty());
-    QCOMPARE(smtp.lastError(), int(SimpleCrypt::ErrorIntegrityFailed));
+    const int attempts = 8;
+    int accidental = 0;
+    for (int i = 0; i < attempts; ++i) {
+        const QByteArray messageCipher = encryptMessage("<get_groups/>");
+        if (!decryptComputerPassword(QString::fromLatin1(messageCipher.toBase64())).isEmpty())
+            ++accidental;
+        const QString passwordCipher = encryptComputerPassword("secret");
+        if (!decryptMessage(QByteArray::fromBase64(passwordCipher.toLatin1())).isEmpty())
+            ++accidental;
+        SimpleCrypt smtp(smtpPasswordCipherKey());
+        if (!smtp.decryptToByteArray(passwordCipher).isEmpty())
+            ++accidental;
+        else
+            QCOMPARE(smtp.lastError(), int(SimpleCrypt::ErrorIntegrityFailed));
+    }
+    QVERIFY2(accidental <= 1, qPrintable(QStringLiteral("%1 cross-key decryptions passed").arg(accidental)));
     QCOMPARE(MessageCapture::messages().size(), 0);
 }
 

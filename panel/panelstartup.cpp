@@ -63,6 +63,12 @@ int runControlPanel(int& argc, char** argv)
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    // The panel draws no OpenGL; without this the X11 platform loads the GL driver
+    // (with a software renderer, tens of megabytes) only to find that out.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+#endif
     QApplication application(argc, argv);
     // Installed first, so that a termination during start-up is not lost: it is
     // remembered until the event loop runs, since quitting before exec() has no effect.

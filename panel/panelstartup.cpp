@@ -13,9 +13,9 @@
 #include <QPixmap>
 #include <QSessionManager>
 #include <QSplashScreen>
-#include <QTimer>
 #include <QStyleFactory>
 #include <QTextCodec>
+#include <QTimer>
 #include <QTranslator>
 
 QString translationCode(const QString& languageSetting)

@@ -12,24 +12,11 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+using LxTest::ShownBox;
+using LxTest::takeMessageBoxes;
+
 namespace {
 const QString adminPassword = QStringLiteral("Quillmarberon");
-
-struct ShownBox
-{
-    QString title;
-    QString text;
-    bool operator==(const ShownBox& other) const { return title == other.title && text == other.text; }
-};
-
-QList<ShownBox> takeMessageBoxes()
-{
-    QList<ShownBox> shown;
-    for (QMessageBox* box : LxTest::visibleMessageBoxes())
-        shown.append({box->windowTitle(), box->text()});
-    LxTest::closeAllMessageBoxes();
-    return shown;
-}
 
 // The dialog on a controller; wired for the administrator like the main window
 // does it, or for a networked computer through its signals alone.

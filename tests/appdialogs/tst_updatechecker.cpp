@@ -1,4 +1,5 @@
 #include "localsettings.h"
+#include "loopback.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
 #include "testhttpsserver.h"
@@ -117,14 +118,6 @@ struct CheckerRig
     }
 };
 
-QString freeLoopbackPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return QStringLiteral("127.0.0.1:%1").arg(port);
-}
 } // namespace
 
 class TestUpdateChecker : public QObject
@@ -366,7 +359,7 @@ void TestUpdateChecker::unasked()
     QTRY_COMPARE(rig.heard.offers.size(), 1);
     QCOMPARE(rig.heard.offers.at(0), qMakePair(false, QStringLiteral("2.6.0")));
 
-    CheckerRig nowhere(freeLoopbackPort());
+    CheckerRig nowhere(LxTest::closedLoopbackHost());
     nowhere.check(false);
     QTest::qWait(200);
     QCOMPARE(nowhere.heard.unavailable, 0);
@@ -385,7 +378,7 @@ void TestUpdateChecker::unreachable()
     QFETCH(bool, strangerCertificate);
 
     TestHttpsServer stranger(QStringLiteral("stranger"));
-    QString host = freeLoopbackPort();
+    QString host = LxTest::closedLoopbackHost();
     if (strangerCertificate) {
         QVERIFY(stranger.start());
         TestHttpsServer::Response response;

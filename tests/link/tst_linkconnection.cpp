@@ -2,6 +2,7 @@
 // framing across segments, reconnecting.
 #include "fakeservice.h"
 #include "framing.h"
+#include "loopback.h"
 #include "lxtest.h"
 #include "testframes.h"
 #include "upssocketcontroller.h"
@@ -175,12 +176,8 @@ void TestLinkConnection::badDataDefersTheNextAttempt()
 
 void TestLinkConnection::refusedAttemptsReportEachError()
 {
-    quint16 closedPort = 0;
-    {
-        QTcpServer probe;
-        QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-        closedPort = probe.serverPort();
-    }
+    const quint16 closedPort = LxTest::closedLoopbackPort();
+    QVERIFY(closedPort != 0);
     UpsSocketController controller(closedPort);
     controller.setTiming(quietTiming());
     QSignalSpy errors(&controller, &UpsSocketController::socketError);

@@ -2,6 +2,7 @@
 // answers reach the user as boxes, an accepted offer lands in the user's folder,
 // and the checker goes with its thread when the window goes.
 #include "localsettings.h"
+#include "loopback.h"
 #include "luminorixwindow.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
@@ -42,15 +43,6 @@ std::unique_ptr<LuminorixWindow> makeWindow()
 QAction* checkAction(LuminorixWindow& window)
 {
     return window.findChild<QAction*>(QStringLiteral("actionCheckForUpdates"));
-}
-
-QString closedLoopbackPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return QStringLiteral("127.0.0.1:%1").arg(port);
 }
 
 bool hasTopLevel(const char* className)
@@ -186,7 +178,7 @@ void TestWindowUpdates::answers()
     QFETCH(QString, text);
 
     if (!reachable)
-        qputenv("LX_MAKER_HOST", closedLoopbackPort().toUtf8());
+        qputenv("LX_MAKER_HOST", LxTest::closedLoopbackHost().toUtf8());
     TestHttpsServer::Response response;
     response.body = descriptor(version);
     server->setResponse(descriptorPath, response);

@@ -13,6 +13,9 @@
 #include <QTimer>
 #include <QToolTip>
 
+using LxTest::ShownBox;
+using LxTest::takeMessageBoxes;
+
 namespace {
 const QString hintText = QStringLiteral("Domyślne hasło: \n\"Quillmarberon\"");
 
@@ -49,20 +52,6 @@ struct Login
     bool waiting() const { return answerTimer() && answerTimer()->isActive(); }
 };
 
-struct ShownBox
-{
-    QString title;
-    QString text;
-};
-
-QList<ShownBox> takeMessageBoxes()
-{
-    QList<ShownBox> shown;
-    for (QMessageBox* box : LxTest::visibleMessageBoxes())
-        shown.append({box->windowTitle(), box->text()});
-    LxTest::closeAllMessageBoxes();
-    return shown;
-}
 } // namespace
 
 class TestLogInWindow : public QObject

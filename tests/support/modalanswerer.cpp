@@ -49,6 +49,15 @@ int closeAllMessageBoxes()
     return boxes.size();
 }
 
+QList<ShownBox> takeMessageBoxes()
+{
+    QList<ShownBox> shown;
+    for (QMessageBox* box : visibleMessageBoxes())
+        shown.append({box->windowTitle(), box->text()});
+    closeAllMessageBoxes();
+    return shown;
+}
+
 QSharedPointer<SeenBox> answerNextDialog(std::function<void(QWidget*)> answer, int timeoutMs)
 {
     auto seen = QSharedPointer<SeenBox>::create();
@@ -122,8 +131,9 @@ ModalWatchdog::ModalWatchdog(int limitMs) : d(new Impl)
             return;
         }
         if (modal && d->since.elapsed() > limitMs) {
-            const QString what = QStringLiteral("modal '%1' (%2) left open")
-                                     .arg(modal->windowTitle(), QString::fromLatin1(modal->metaObject()->className()));
+            const QString what =
+                QStringLiteral("modal '%1' (%2) left open")
+                    .arg(modal->windowTitle(), QString::fromLatin1(modal->metaObject()->className()));
             if (auto* dlg = qobject_cast<QDialog*>(modal))
                 dlg->reject();
             else

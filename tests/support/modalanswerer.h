@@ -35,6 +35,17 @@ QList<QMessageBox*> visibleMessageBoxes();
 // Closes every visible top-level message box; returns how many there were.
 int closeAllMessageBoxes();
 
+// Title and text of a box the application showed.
+struct ShownBox
+{
+    QString title;
+    QString text;
+    bool operator==(const ShownBox& other) const { return title == other.title && text == other.text; }
+};
+
+// The visible top-level message boxes, oldest first, which are then closed.
+QList<ShownBox> takeMessageBoxes();
+
 // While alive, a modal widget that stays open longer than limitMs is rejected and
 // fails the running test, so a box nobody expected does not hang the suite.
 class ModalWatchdog

@@ -14,7 +14,7 @@ bool isFatalWarning(const QString& msg)
     if (msg.contains(QLatin1String("QPlatformNativeInterface::systemTrayWindowChanged")))
         return false;
     static const char* const patterns[] = {
-        "QObject::connect",            // No such signal / slot, unregistered types, null sender
+        "QObject::connect", // No such signal / slot, unregistered types, null sender
         "No such signal",
         "No such slot",
         "QMetaObject::connectSlotsByName",

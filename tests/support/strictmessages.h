@@ -8,4 +8,4 @@ namespace LxTest {
 void installStrictMessageHandler();
 // QTest::qExec with the strict handler in place for every test function.
 int runTests(QObject* testObject, int argc, char** argv);
-}
+} // namespace LxTest

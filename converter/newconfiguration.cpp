@@ -3,10 +3,12 @@
 #include "action.h"
 #include "networkgroup.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QSettings>
 #include <QTextCodec>
+#include <algorithm>
 #include <cipherwrappers.h>
 #include <fixedkeys.h>
 #include <simplecrypt.h>
@@ -139,6 +141,13 @@ NewConfiguration::NewConfiguration(const QString& filePath, QTextCodec* codec, Q
 {
     if (codec)
         settings->setIniCodec(codec);
+    // Listing the sections of a new file costs nothing; from then on the writes keep
+    // the list, instead of a pass over every key of a large file.
+    if (QFileInfo(filePath).size() == 0) {
+        const QStringList all = settings->childGroups();
+        sectionCache = QSet<QString>(all.cbegin(), all.cend());
+        sectionCacheValid = true;
+    }
 }
 
 NewConfiguration::~NewConfiguration()
@@ -149,7 +158,6 @@ NewConfiguration::~NewConfiguration()
 void NewConfiguration::writeGeneralSection(const QString& workMode, bool runAtBoot, const QString& version,
                                            const QString& language)
 {
-    sectionCacheValid = false;
     // Through the store, so that a ";" or "," in a value is quoted, not cut or split.
     settings->setValue(QStringLiteral("work_mode"), workMode);
     settings->setValue(QStringLiteral("run_at_boot"), runAtBoot ? 1 : 0);
@@ -159,8 +167,7 @@ void NewConfiguration::writeGeneralSection(const QString& workMode, bool runAtBo
 
 void NewConfiguration::writeDevice(const OldDeviceConfig& device)
 {
-    sectionCacheValid = false;
-    settings->beginGroup(QStringLiteral("device.0"));
+    enterSection(QStringLiteral("device.0"));
     settings->setValue(QStringLiteral("ups_model"), device.ups_model);
     settings->setValue(QStringLiteral("communication"), QString());
     settings->setValue(QStringLiteral("com_port"), device.com_port);
@@ -172,13 +179,12 @@ void NewConfiguration::writeDevice(const OldDeviceConfig& device)
 
 void NewConfiguration::writeSmtp(const OldSmtpConfig& smtp)
 {
-    sectionCacheValid = false;
     QString pass = smtp.pass;
     if (!smtp.passIsCipherText) {
         SimpleCrypt crypt(smtpPasswordCipherKey());
         pass = crypt.encryptToText(smtp.pass);
     }
-    settings->beginGroup(QStringLiteral("smtp"));
+    enterSection(QStringLiteral("smtp"));
     settings->setValue(QStringLiteral("server"), smtp.server);
     settings->setValue(QStringLiteral("user"), smtp.user);
     settings->setValue(QStringLiteral("pass"), pass);
@@ -195,7 +201,6 @@ void NewConfiguration::stampVersion(const QString& version, const QString& langu
 
 void NewConfiguration::writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>* groups, OldGroup* ungrouped)
 {
-    sectionCacheValid = false;
     QList<NetworkGroup> groupList;
     QList<OldComputer> computers;
     QSet<int> used;
@@ -253,7 +258,7 @@ void NewConfiguration::writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>
     int k = 0;
     int n = 0;
     for (const NetworkGroup& networkGroup : qAsConst(groupList)) {
-        settings->beginGroup(QStringLiteral("group.0.%1").arg(networkGroup.number));
+        enterSection(QStringLiteral("group.0.%1").arg(networkGroup.number));
         settings->setValue(QStringLiteral("name"), networkGroup.name);
         settings->setValue(QStringLiteral("computer_count"), networkGroup.computerNumbers.size());
         if (!networkGroup.computerNumbers.isEmpty()) {
@@ -278,7 +283,7 @@ void NewConfiguration::writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>
         if (written.contains(computer.number))
             continue;
         written.insert(computer.number);
-        settings->beginGroup(QStringLiteral("computer.%1").arg(computer.number));
+        enterSection(QStringLiteral("computer.%1").arg(computer.number));
         settings->setValue(QStringLiteral("name"), computer.name);
         settings->setValue(QStringLiteral("address"), computer.address);
         settings->setValue(QStringLiteral("password"), computer.passwordIsCipherText
@@ -286,6 +291,14 @@ void NewConfiguration::writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>
                                                            : encryptComputerPassword(computer.password));
         settings->endGroup();
     }
+}
+
+void NewConfiguration::writeMigratedNetwork(QMap<int, OldEvent>* events, QList<OldGroup>* groups,
+                                            OldGroup* ungrouped, const QString& model)
+{
+    migratedModel = &model;
+    writeNetwork(events, groups, ungrouped);
+    migratedModel = nullptr;
 }
 
 void NewConfiguration::writeEvents(const OldEvent& event, int& n, int parent)
@@ -302,11 +315,24 @@ void NewConfiguration::writeEvents(const OldEvent& event, int& n, int parent)
 
 void NewConfiguration::writeEvent(const OldEvent& event, const Converter::Action& action, int n, int parent)
 {
-    settings->beginGroup(QStringLiteral("event.%1.%2").arg(parent).arg(n));
-    settings->setValue(QStringLiteral("event"), event.event);
-    settings->setValue(QStringLiteral("eventNumber"), event.eventNumber);
-    settings->setValue(QStringLiteral("parent_type"), event.parent_type);
-    settings->setValue(QStringLiteral("id"), event.id);
+    enterSection(QStringLiteral("event.%1.%2").arg(parent).arg(n));
+    if (migratedModel) {
+        // What migrateEvents() makes of the plain form below.
+        const QStringList definition = defaultEventDefinition(*migratedModel, event.event, event.id);
+        const bool defined = definition.size() == 3;
+        settings->setValue(QStringLiteral("event"), defined ? definition.at(0) : event.event);
+        settings->setValue(QStringLiteral("eventNumber"), event.eventNumber);
+        if (defined) {
+            settings->setValue(QStringLiteral("expressionIn"), conditionList(definition.at(1)));
+            settings->setValue(QStringLiteral("expressionOut"), conditionList(definition.at(2)));
+        }
+        settings->setValue(QStringLiteral("parent_id"), event.id);
+    } else {
+        settings->setValue(QStringLiteral("event"), event.event);
+        settings->setValue(QStringLiteral("eventNumber"), event.eventNumber);
+        settings->setValue(QStringLiteral("parent_type"), event.parent_type);
+        settings->setValue(QStringLiteral("id"), event.id);
+    }
     action.save(settings);
     settings->endGroup();
 }
@@ -359,10 +385,22 @@ QStringList NewConfiguration::defaultRtEventDefinition(const QString& model, con
 QStringList NewConfiguration::sections()
 {
     if (!sectionCacheValid) {
-        sectionCache = settings->childGroups();
+        const QStringList all = settings->childGroups();
+        sectionCache = QSet<QString>(all.cbegin(), all.cend());
         sectionCacheValid = true;
     }
-    return sectionCache;
+    QStringList list = sectionCache.values();
+    // The store's own order, for the same order of migration as before.
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+void NewConfiguration::enterSection(const QString& name)
+{
+    // Every section written gets at least one key, so it is one of the store's sections.
+    if (sectionCacheValid)
+        sectionCache.insert(name);
+    settings->beginGroup(name);
 }
 
 QStringList NewConfiguration::deviceSections()

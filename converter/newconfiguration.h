@@ -8,6 +8,7 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -39,6 +40,11 @@ public:
     void stampVersion(const QString& version, const QString& language);
     // Regroups computers that own events and consumes the events it writes.
     void writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>* groups, OldGroup* ungrouped);
+    // The same, with the events already as migrateEvents() leaves them for a
+    // device of that (mapped) model: a new file then needs no migration pass,
+    // which costs a look-up of every key it touches.
+    void writeMigratedNetwork(QMap<int, OldEvent>* events, QList<OldGroup>* groups, OldGroup* ungrouped,
+                              const QString& model);
 
     void migrateUpsModels();
     void resetUsbPaths();
@@ -67,15 +73,19 @@ private:
     void setFoldedValue(const QStringList& keys, const QString& key, const QVariant& value);
     void removeFolded(const QStringList& keys, const QString& key);
 
-    // Top-level sections; listing them costs a pass over every key, and the
-    // migrations add none.
+    // Top-level sections in the store's order; listing them costs a pass over
+    // every key, and the migrations add none.
     QStringList sections();
+    // beginGroup() on a top-level section that is about to get keys.
+    void enterSection(const QString& name);
     // Device sections and, per device number, its event sections, in the store's order.
     QStringList deviceSections();
     QMap<QString, QStringList> eventSectionsByDevice();
 
     QSettings* settings;
-    QStringList sectionCache;
+    // Set while writeMigratedNetwork() runs.
+    const QString* migratedModel = nullptr;
+    QSet<QString> sectionCache;
     bool sectionCacheValid = false;
 };
 

@@ -184,12 +184,15 @@ int Runner::convert()
             return fail(reader.errors().constFirst());
         NewConfiguration writer(workPath, nullptr);
         writer.writeGeneralSection(reader.workMode(), reader.runAtBoot(), currentVersion, language);
-        writer.writeDevice(reader.readDevice());
+        const OldDeviceConfig device = reader.readDevice();
+        writer.writeDevice(device);
         writer.writeSmtp(reader.readSmtp());
-        writer.writeNetwork(events, groups, ungrouped);
+        // The events are written as migrateEvents() would leave them for the model
+        // that migrateUpsModels() gives the device.
+        writer.writeMigratedNetwork(events, groups, ungrouped,
+                                    NewConfiguration::mapUpsModel(device.ups_model));
         writer.migrateUpsModels();
         writer.resetUsbPaths();
-        writer.migrateEvents();
         if (!writer.finish(&error))
             return fail(tr("Nie można zapisać pliku tymczasowego %1: %2").arg(workPath, error));
     } else {

@@ -276,6 +276,72 @@ private slots:
         QVERIFY(section(all, QStringLiteral("event.0.3")).isEmpty());
     }
 
+    void migratedNetworkMatchesMigration_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::newRow("extended") << QStringLiteral("Falcon_6k");
+        QTest::newRow("renamed") << QStringLiteral("WrenPro");
+        QTest::newRow("other") << QStringLiteral("Osprey_RS232");
+        QTest::newRow("rt") << QStringLiteral("OspreyRT_USB");
+        QTest::newRow("empty") << QString();
+    }
+
+    // Events written already migrated give the very bytes of the plain form run
+    // through the migrations.
+    void migratedNetworkMatchesMigration()
+    {
+        QFETCH(QString, model);
+        const QStringList keys{"stateNormal",    "stateBatteryBackup", "stateBatteryLowLevel",
+                               "stateShortcut",  "stateOverload",      "stateHybrid",
+                               "stateAvrActive", "stateEmergency",     "Unknown",
+                               QString(),        "statenormal"};
+        QList<OldEvent> list;
+        for (int i = 0; i < keys.size() * 2; ++i) {
+            OldEvent e = makeEvent(i, keys.at(i % keys.size()), QStringLiteral("group"), i % 3);
+            if (i % 2) {
+                e.powerOff.reset(new Converter::PowerOffAction);
+                e.powerOff->delay_time = i;
+            }
+            if (i % 3 == 1) {
+                e.sendMail.reset(new Converter::SendMailAction);
+                e.sendMail->subject = QStringLiteral("a, b; c");
+            }
+            if (i % 5 == 2) {
+                e.sysCommand.reset(new Converter::SysCommandAction);
+                e.sysCommand->command_line = QStringLiteral("x");
+            }
+            list.append(e);
+        }
+        OldDeviceConfig device;
+        device.ups_model = model;
+        QByteArray files[2];
+        for (int migrated = 0; migrated < 2; ++migrated) {
+            QMap<int, OldEvent> events = eventMap(list);
+            QList<OldGroup> groups{group(0, QStringLiteral("a"), {}), group(1, QStringLiteral("b"), {}),
+                                   group(2, QStringLiteral("c"), {})};
+            OldGroup ungrouped;
+            const QString path = newPath();
+            {
+                NewConfiguration writer(path, nullptr);
+                writer.writeDevice(device);
+                if (migrated)
+                    writer.writeMigratedNetwork(&events, &groups, &ungrouped,
+                                                NewConfiguration::mapUpsModel(model));
+                else
+                    writer.writeNetwork(&events, &groups, &ungrouped);
+                writer.migrateUpsModels();
+                writer.resetUsbPaths();
+                if (!migrated)
+                    writer.migrateEvents();
+                QString error;
+                QVERIFY(writer.finish(&error));
+            }
+            files[migrated] = IniFixture::readFile(path);
+        }
+        QVERIFY(files[0].contains("expressionIn") || !model.startsWith(QLatin1String("Falcon")));
+        QCOMPARE(files[1], files[0]);
+    }
+
     void passwordsAreEnciphered()
     {
         OldGroup ungrouped;

@@ -3,6 +3,7 @@
 // 16-device status list), and the reading of a 1 MiB log page.
 #include "cipherwrappers.h"
 #include "framing.h"
+#include "pollreplies.h"
 #include "requestforms.h"
 #include "upssocketcontroller.h"
 
@@ -17,34 +18,6 @@ const QString kDigest = QStringLiteral("5f4dcc3b5aa765d61d8327deb882cf99");
 QByteArray frameOf(const QString& xml)
 {
     return Luminorix::buildFrame(encryptMessage(xml.toUtf8()));
-}
-
-QString deviceState()
-{
-    QString xml = QStringLiteral("<ups_device_state isUpsFound=\"1\" isProperDevice=\"1\">");
-    for (int i = 0; i < 100; ++i) {
-        const QString value = i % 4 == 0
-                                  ? QStringLiteral("%1.5;%2.1;%3.9").arg(200 + i).arg(201 + i).arg(199 + i)
-                                  : QStringLiteral("%1.%2").arg(i * 3).arg(i % 10);
-        xml += QStringLiteral("<parameter_%1>%2</parameter_%1>").arg(i).arg(value);
-    }
-    return xml + QStringLiteral("</ups_device_state>");
-}
-
-QString statusList()
-{
-    QString xml = QStringLiteral("<ups_current_status_list>");
-    for (int i = 0; i < 16; ++i) {
-        xml += QStringLiteral(
-                   "<ups><id>%1</id><status>on_power_line</status><connected>1</connected>"
-                   "<parallel_unit>0</parallel_unit><unit_address>%1</unit_address><master>%2</master>"
-                   "<power_compensation>0</power_compensation><output_socket1>1</output_socket1>"
-                   "<output_socket2>0</output_socket2><ups_shutdown_supported>1</ups_shutdown_supported>"
-                   "</ups>")
-                   .arg(i)
-                   .arg(i == 0 ? 1 : 0);
-    }
-    return xml + QStringLiteral("</ups_current_status_list>");
 }
 
 QString logsPage(int bytes)
@@ -77,7 +50,7 @@ void BM_PollCycle(benchmark::State& state)
     QObject::connect(
         &controller, &Luminorix::UpsSocketController::upsCurrentStatusListReceived,
         [&statuses](const QVector<Luminorix::Utils::currentDeviceStatus>& s) { statuses += s.size(); });
-    const QByteArray replies = frameOf(deviceState()) + frameOf(statusList());
+    const QByteArray replies = frameOf(PollReplies::deviceState()) + frameOf(PollReplies::statusList());
     const QByteArray statusRequest =
         Luminorix::plainRequest(QStringLiteral("get_ups_current_status_list"), kDigest);
     const QByteArray stateRequest = Luminorix::plainRequest(QStringLiteral("get_ups_device_state"), kDigest);
@@ -103,7 +76,7 @@ BENCHMARK(BM_EncipherRequest)->Unit(benchmark::kMicrosecond);
 void BM_DeviceStateReply(benchmark::State& state)
 {
     Luminorix::UpsSocketController controller;
-    const QByteArray frame = frameOf(deviceState());
+    const QByteArray frame = frameOf(PollReplies::deviceState());
     for (auto _ : state)
         feed(controller, frame);
 }
@@ -112,7 +85,7 @@ BENCHMARK(BM_DeviceStateReply)->Unit(benchmark::kMicrosecond);
 void BM_StatusListReply(benchmark::State& state)
 {
     Luminorix::UpsSocketController controller;
-    const QByteArray frame = frameOf(statusList());
+    const QByteArray frame = frameOf(PollReplies::statusList());
     for (auto _ : state)
         feed(controller, frame);
 }
@@ -121,7 +94,7 @@ BENCHMARK(BM_StatusListReply)->Unit(benchmark::kMicrosecond);
 // The floor: QXmlStreamReader alone tokenizing the two poll replies.
 void BM_TokenizePollReplies(benchmark::State& state)
 {
-    const QString replies[] = {deviceState(), statusList()};
+    const QString replies[] = {PollReplies::deviceState(), PollReplies::statusList()};
     for (auto _ : state) {
         for (const QString& reply : replies) {
             QXmlStreamReader reader(reply);

@@ -46,6 +46,14 @@ struct Service
         world.install(server.responder());
         return server.listen(address, port);
     }
+
+    // Points the controller at this service on 127.0.0.1 and lets it connect.
+    void attach(Luminorix::UpsSocketController& controller)
+    {
+        controller.setHost(QStringLiteral("127.0.0.1"));
+        controller.setPort(server.port());
+        controller.startReconnecting();
+    }
 };
 } // namespace
 
@@ -140,9 +148,7 @@ void TestConnectWithServiceWindow::movesToNewHost()
         QSKIP("127.0.0.2 is not usable here");
 
     Luminorix::UpsSocketController controller;
-    controller.setHost(QStringLiteral("127.0.0.1"));
-    controller.setPort(first.server.port());
-    controller.startReconnecting();
+    first.attach(controller);
     QTRY_COMPARE(first.connects.count(), 1);
 
     HostDialog d(&controller);
@@ -162,9 +168,7 @@ void TestConnectWithServiceWindow::sameHostReconnects()
     Service service;
     QVERIFY(service.listen(QHostAddress::LocalHost, 0));
     Luminorix::UpsSocketController controller;
-    controller.setHost(QStringLiteral("127.0.0.1"));
-    controller.setPort(service.server.port());
-    controller.startReconnecting();
+    service.attach(controller);
     QTRY_COMPARE(service.connects.count(), 1);
 
     HostDialog d(&controller);
@@ -180,9 +184,7 @@ void TestConnectWithServiceWindow::cancelChangesNothing()
     Service service;
     QVERIFY(service.listen(QHostAddress::LocalHost, 0));
     Luminorix::UpsSocketController controller;
-    controller.setHost(QStringLiteral("127.0.0.1"));
-    controller.setPort(service.server.port());
-    controller.startReconnecting();
+    service.attach(controller);
     QTRY_COMPARE(service.connects.count(), 1);
     const QString before = storedHost();
 

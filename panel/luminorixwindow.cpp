@@ -25,6 +25,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMenu>
@@ -1035,8 +1036,15 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
     upsTree->blockSignals(true);
     upsTree->deleteAllItems();
     const QList<UpsModelEntry> catalogue = upsModelCatalogue();
-    QList<int> memberIds;
+    QSet<int> memberIds;
+    // Positions of the records of each id, in list order: members and names are
+    // looked up by id, and a scan of the whole list per member grows with its square.
+    QHash<QString, QVector<int>> recordsById;
+    for (int i = 0; i < models.size(); ++i)
+        recordsById[models.at(i).id].append(i);
 
+    // All elements go in at once: one insertion per element re-lays the view each time.
+    QList<QTreeWidgetItem*> elements;
     for (const Ups& virtualUps : models) {
         if (virtualUps.model_name != kVirtualDevice)
             continue;
@@ -1045,9 +1053,9 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
             element->setIcon(0, QIcon(kIndicators + QStringLiteral("grey.png")));
             QString name;
             if (!virtualUps.phy_ids.isEmpty()) {
-                for (const Ups& other : models) {
-                    if (virtualUps.phy_ids.first() == other.id && !other.user_defined_name.isEmpty())
-                        name = other.user_defined_name;
+                for (int i : recordsById.value(virtualUps.phy_ids.first())) {
+                    if (!models.at(i).user_defined_name.isEmpty())
+                        name = models.at(i).user_defined_name;
                 }
             }
             element->setText(0, name.isEmpty() ? row->label()
@@ -1056,17 +1064,16 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
             element->modelLabel = row->label();
         }
         for (const QString& memberId : virtualUps.phy_ids) {
-            for (const Ups& member : models) {
-                if (member.id != memberId)
-                    continue;
+            for (int i : recordsById.value(memberId)) {
+                const Ups& member = models.at(i);
                 auto* child = new UpsTreeElement;
                 if (const UpsModelEntry* row = catalogueRow(catalogue, member.model_name))
                     fillKnownElement(child, *row, member);
                 element->addChild(child);
-                memberIds.append(member.id.toInt());
+                memberIds.insert(member.id.toInt());
             }
         }
-        upsTree->addTopLevelItem(element);
+        elements.append(element);
     }
 
     for (const Ups& ups : models) {
@@ -1079,10 +1086,16 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
             element->setIcon(0, QIcon(kIndicators + QStringLiteral("unknown.png")));
             element->setText(0, tr("<NIEZNANY>"));
         }
-        upsTree->addTopLevelItem(element);
+        elements.append(element);
     }
+    upsTree->addTopLevelItems(elements);
 
     ui->upsEventsButton->setVisible(currentUps.model_name.toLower().startsWith(QLatin1String("harrier33")));
+    // Expanded while the signals are still blocked: expandAll() announces each element
+    // from inside its layout pass, and a column resize answering that frees the very
+    // rows the pass is walking. One resize afterwards gives the same width.
+    if (!models.isEmpty())
+        upsTree->expandAll();
     upsTree->resizeColumnToContents(0);
     upsTree->blockSignals(false);
 
@@ -1090,7 +1103,6 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
         ui->modelNameEdit->clear();
         showDevicePicture(QString());
     } else {
-        upsTree->expandAll();
         const int currentId = currentUps.id.toInt();
         bool found = false;
         for (int i = 0; i < upsTree->topLevelItemCount(); ++i) {

@@ -27,9 +27,9 @@ void UpsTreeWidget::setSortingFlags(bool active, bool descending)
 
 void UpsTreeWidget::deleteAllItems()
 {
-    // Deleting an element deletes its children with it.
-    while (topLevelItemCount() > 0)
-        delete takeTopLevelItem(0);
+    // Taken in one go (one removal for the view, not one per element); deleting an
+    // element deletes its children with it.
+    qDeleteAll(invisibleRootItem()->takeChildren());
     clear();
 }
 

@@ -76,6 +76,7 @@ private slots:
     void deleteAsksAndNamesCurrentDevice();
     void deleteWithoutIdentifierSendsNothing();
     void emptyListPromptOnce();
+    void arrowMatchesShownMembersAfterRebuild();
 
 private:
     PanelRig* rig = nullptr;
@@ -368,6 +369,36 @@ void TestUpsTree::emptyListPromptOnce()
     rig->server.push(ReplyBuilder::modelList({}));
     QTest::qWait(200);
     QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestUpsTree::arrowMatchesShownMembersAfterRebuild()
+{
+    QVERIFY(rig->start(mixedWorld()));
+    LuminorixWindow& w = rig->win();
+    UpsTreeWidget* tree = w.deviceTree();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (int rebuild = 0; rebuild < 2; ++rebuild) {
+        if (rebuild > 0) {
+            rig->server.clearRequests();
+            rig->server.push(ReplyBuilder::modelList(mixedWorld()));
+            QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_current_status_list")) >= 1);
+        }
+        QTRY_COMPARE(tree->topLevelItemCount(), 4);
+        UpsTreeElement* virtualUps = rig->topLevel(0);
+        QVERIFY(virtualUps->isExpanded());
+        QVERIFY(!tree->visualItemRect(virtualUps->child(0)).isEmpty());
+
+        // One click on the arrow folds what is shown; a second unfolds it.
+        const QRect row = tree->visualItemRect(virtualUps);
+        const QPoint arrow(row.left() - tree->indentation() / 2, row.center().y());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, arrow);
+        QVERIFY(!virtualUps->isExpanded());
+        QVERIFY(tree->visualItemRect(virtualUps->child(0)).isEmpty());
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, arrow);
+        QVERIFY(virtualUps->isExpanded());
+        QVERIFY(!tree->visualItemRect(virtualUps->child(0)).isEmpty());
+    }
 }
 
 LX_TEST_MAIN(TestUpsTree)

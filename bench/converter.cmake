@@ -1,3 +1,1 @@
-if(TARGET lx_converter)
-    lx_add_bench(bench_converter SOURCES ${CMAKE_CURRENT_LIST_DIR}/converter.cpp LIBS lx_converter)
-endif()
+lx_add_bench(bench_converter SOURCES ${CMAKE_CURRENT_LIST_DIR}/converter.cpp LIBS lx_converter)

@@ -1,3 +1,4 @@
+#include "programversion.h"
 #include "runner.h"
 
 #include <QCommandLineParser>
@@ -10,7 +11,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.6.0"));
+    QCoreApplication::setApplicationVersion(QLatin1String(programVersion));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QObject::tr(

@@ -2,6 +2,7 @@
 
 #include "newconfiguration.h"
 #include "oldconfiguration.h"
+#include "programversion.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +19,7 @@
 
 namespace {
 
-const QString currentVersion = QStringLiteral("2.6.0");
+const QString currentVersion = QLatin1String(programVersion);
 
 void printError(const QString& line)
 {
@@ -143,7 +144,9 @@ Runner::Route Runner::routeFor(const QString& version)
     // Reading a later layout as the old one would empty it.
     if (compareVersions(parts, {2, 3, 0}) < 0)
         return Route::Full;
-    if (compareVersions(parts, {2, 6, 0}) > 0)
+    QVector<int> current;
+    parseVersion(currentVersion, &current);
+    if (compareVersions(parts, current) > 0)
         return Route::Newer;
     return Route::Unknown;
 }

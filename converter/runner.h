@@ -14,14 +14,14 @@ public:
     // What the stored version asks for.
     enum class Route
     {
-        Current,   // "2.6.0": nothing to do
+        Current,   // this release: nothing to do
         Stamp,     // later 2.3 to 2.5 releases: only the version stamp
         RtEvents,  // "2.3.5"
         Events232, // "2.3.2"
         Events231, // "2.3.1"
         Events230, // "2.3.0"
         Full,      // no version, or one before 2.3.0: the old layout
-        Newer,     // a release after 2.6.0: refused
+        Newer,     // a later release: refused
         Unknown    // not a version, or no release this program knows: refused
     };
 

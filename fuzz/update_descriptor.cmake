@@ -1,3 +1,1 @@
-if(TARGET lx_panel)
-    lx_add_fuzzer(fuzz_update_descriptor SOURCES ${CMAKE_CURRENT_LIST_DIR}/update_descriptor.cpp LIBS lx_panel)
-endif()
+lx_add_fuzzer(fuzz_update_descriptor SOURCES ${CMAKE_CURRENT_LIST_DIR}/update_descriptor.cpp LIBS lx_panel)

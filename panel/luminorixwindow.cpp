@@ -10,6 +10,7 @@
 #include "makerhost.h"
 #include "messagebox.h"
 #include "passwordchangewindow.h"
+#include "programversion.h"
 #include "ui_luminorixwindow.h"
 #include "updatechecker.h"
 #include "updatedownloadwindow.h"
@@ -124,7 +125,7 @@ const QStringList& noticeCodes()
 
 LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::LuminorixWindow)
 {
-    windowTitleText = QStringLiteral("Luminorix Professional v. ") + QStringLiteral("2.6.0");
+    windowTitleText = QStringLiteral("Luminorix Professional v. ") + QLatin1String(programVersion);
     ui->setupUi(this);
 
     statusLayout = new QVBoxLayout;

@@ -1,12 +1,13 @@
 #include "lxstatuswidget.h"
 
+#include "programversion.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QMovie>
 #include <QVBoxLayout>
 
 namespace {
-const char* const ownVersion = "2.6.0";
 const char* const spinnerPath = ":/images/images/loading_spinner.gif";
 
 const char* const greyBold = "color: #59595B; font: bold;";
@@ -163,7 +164,7 @@ void LXStatusWidget::drawServiceLine(int state, const QString& host, const QStri
         break;
     case ServiceConnected: {
         // An unreported version counts as a mismatch until the service tells.
-        const bool matches = version.compare(QLatin1String(ownVersion), Qt::CaseInsensitive) == 0;
+        const bool matches = version.compare(QLatin1String(programVersion), Qt::CaseInsensitive) == 0;
         showPixmap(serviceIconLabel, serviceSpinner, matches ? okPixmap : versionWarningPixmap);
         serviceCaptionLabel->setText(tr("Połączono z usługą:"));
         serviceCaptionLabel->setStyleSheet(QLatin1String(greyBold));

@@ -3,6 +3,7 @@
 // and failures that must leave config.ini as it was.
 #include "inifixture.h"
 #include "lxtest.h"
+#include "programversion.h"
 
 #include <QDir>
 #include <QFile>
@@ -198,9 +199,10 @@ private slots:
         QTest::addColumn<QByteArray>("outputStart");
 
         QTest::newRow("help") << QStringList{"--help"} << true << 0 << QByteArray("Usage:");
-        QTest::newRow("version") << QStringList{"--version"} << true << 0 << QByteArray("cfgshifter 2.6.0\n");
+        QTest::newRow("version") << QStringList{"--version"} << true << 0
+                                 << QByteArray("cfgshifter ") + programVersion + "\n";
         QTest::newRow("version without config.ini")
-            << QStringList{"--version"} << false << 0 << QByteArray("cfgshifter 2.6.0\n");
+            << QStringList{"--version"} << false << 0 << QByteArray("cfgshifter ") + programVersion + "\n";
         QTest::newRow("no argument") << QStringList{} << true << 1 << QByteArray("Usage:");
         QTest::newRow("two arguments")
             << QStringList{"polish", "english"} << true << 1 << QByteArray("Usage:");
@@ -364,7 +366,7 @@ private slots:
         struct stat info;
         QCOMPARE(::stat(QFile::encodeName(config).constData(), &info), 0);
         QCOMPARE(int(info.st_mode & 07777), 0644);
-        QCOMPARE(IniFixture::keyValues(config).value("version"), QStringLiteral("2.6.0"));
+        QCOMPARE(IniFixture::keyValues(config).value("version"), QString(programVersion));
         if (unprivileged && ::geteuid() == 0)
             QCOMPARE(info.st_uid, ::getpwnam("nobody")->pw_uid);
     }

@@ -2,6 +2,7 @@
 #include "debugwarningwidget.h"
 #include "lxstatuswidget.h"
 #include "lxtest.h"
+#include "programversion.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -106,22 +107,24 @@ void TestStatusStrip::lines_data()
         << "Błąd połączenia z usługą:" << red << "4e2"
         << ""
         << "Komunikacja z UPS nieznana" << grey << "unknown";
-    QTest::newRow("connected, device answers") << 1 << 1 << 0 << "2.6.0" << connected << grey << "ok"
-                                               << ""
-                                               << "Połączono z UPS" << grey << "ok";
-    QTest::newRow("connected, device silent") << 1 << 0 << 0 << "2.6.0" << connected << grey << "ok"
-                                              << ""
-                                              << "Brak komunikacji z UPS" << red << "4e2";
+    QTest::newRow("connected, device answers")
+        << 1 << 1 << 0 << QString(programVersion) << connected << grey << "ok"
+        << ""
+        << "Połączono z UPS" << grey << "ok";
+    QTest::newRow("connected, device silent")
+        << 1 << 0 << 0 << QString(programVersion) << connected << grey << "ok"
+        << ""
+        << "Brak komunikacji z UPS" << red << "4e2";
     QTest::newRow("connected, device undetermined with spinner")
-        << 1 << 2 << 0 << "2.6.0" << connected << grey << "ok"
+        << 1 << 2 << 0 << QString(programVersion) << connected << grey << "ok"
         << ""
         << "Komunikacja z UPS nieznana" << grey << "spinner";
     QTest::newRow("connected, device undetermined with icon")
-        << 1 << 3 << 0 << "2.6.0" << connected << grey << "ok"
+        << 1 << 3 << 0 << QString(programVersion) << connected << grey << "ok"
         << ""
         << "Komunikacja z UPS nieznana" << grey << "unknown";
     QTest::newRow("connected, device state out of range")
-        << 1 << 9 << 0 << "2.6.0" << connected << grey << "ok"
+        << 1 << 9 << 0 << QString(programVersion) << connected << grey << "ok"
         << ""
         << ""
         << ""
@@ -131,12 +134,14 @@ void TestStatusStrip::lines_data()
     QTest::newRow("other version") << 1 << 1 << 0 << "2.5.1" << connected << grey << "srv_wrn"
                                    << "Niezgodna wersja usługi (v. 2.5.1)"
                                    << "Połączono z UPS" << grey << "ok";
-    QTest::newRow("generator set connected") << 1 << 1 << 1 << "2.6.0" << connected << grey << "ok"
-                                             << ""
-                                             << "Połączono z agregatem" << grey << "ok";
-    QTest::newRow("generator set silent") << 1 << 0 << 1 << "2.6.0" << connected << grey << "ok"
-                                          << ""
-                                          << "Brak komunikacji z agregatem" << red << "4e2";
+    QTest::newRow("generator set connected")
+        << 1 << 1 << 1 << QString(programVersion) << connected << grey << "ok"
+        << ""
+        << "Połączono z agregatem" << grey << "ok";
+    QTest::newRow("generator set silent")
+        << 1 << 0 << 1 << QString(programVersion) << connected << grey << "ok"
+        << ""
+        << "Brak komunikacji z agregatem" << red << "4e2";
     QTest::newRow("generator set while connecting")
         << 2 << 0 << 1 << ""
         << "Trwa łączenie z usługą:" << orange << "spinner"
@@ -188,7 +193,7 @@ void TestStatusStrip::versionFollowsConnection()
 {
     Strip s;
     s.widget.setServiceState(1, QStringLiteral("host"));
-    s.widget.setServiceVersion(QStringLiteral("2.6.0"));
+    s.widget.setServiceVersion(QLatin1String(programVersion));
     QCOMPARE(s.text("serviceWarningLabel"), QString());
     // A reconnection may reach another service: its version must be asked again.
     s.widget.setServiceState(2, QStringLiteral("host"));
@@ -196,7 +201,7 @@ void TestStatusStrip::versionFollowsConnection()
     QCOMPARE(s.text("serviceWarningLabel"), QStringLiteral("Niezgodna wersja usługi"));
     QCOMPARE(s.style("serviceWarningLabel"), QStringLiteral("color: #FF6600; font: bold"));
     // Staying connected keeps the version.
-    s.widget.setServiceVersion(QStringLiteral("2.6.0"));
+    s.widget.setServiceVersion(QLatin1String(programVersion));
     s.widget.setServiceState(1, QStringLiteral("host"));
     QCOMPARE(s.text("serviceWarningLabel"), QString());
 }

@@ -3,6 +3,7 @@
 #include "framecodec.h"
 #include "helpers.h"
 #include "lxtest.h"
+#include "programversion.h"
 #include "replybuilder.h"
 #include "signalcounter.h"
 #include "simserver.h"
@@ -199,7 +200,7 @@ void TestSimController::defaultsReachThePanel()
         QCOMPARE(p.is_port_free, p.com_port != "COM3");
 
     QCOMPARE(debugging.first().first().toBool(), false);
-    QCOMPARE(version.first().first().toString(), QString("2.6.0"));
+    QCOMPARE(version.first().first().toString(), QString(programVersion));
     using Timers = QList<QPair<int, int>>;
     QVERIFY(countdown.first().first().value<Timers>().isEmpty());
     QCOMPARE(vcEnabled.first().first().toBool(), true);

@@ -6,6 +6,7 @@
 #include "framecodec.h"
 #include "framereader.h"
 #include "lxtest.h"
+#include "programversion.h"
 #include "replybuilder.h"
 #include "simplecrypt.h"
 #include "simserver.h"
@@ -140,7 +141,7 @@ void TestSimServer::startupAnswers_data()
     const QString digest =
         QString::fromLatin1(QCryptographicHash::hash("Quillmarberon", QCryptographicHash::Md5).toHex());
     QTest::newRow("version") << "get_service_version"
-                             << "<service_version>2.6.0</service_version>";
+                             << QStringLiteral("<service_version>%1</service_version>").arg(programVersion);
     QTest::newRow("debugging") << "get_debugging_status"
                                << "<debugging_disabled></debugging_disabled>";
     QTest::newRow("timers") << "get_shutdown_timers"
@@ -251,7 +252,8 @@ void TestSimServer::scriptReplacesDefaultUntilCleared()
     server->responder().clearScript("get_service_version");
     client->sendCommand("get_service_version");
     QTRY_COMPARE(client->replies.size(), 5);
-    QCOMPARE(client->replies.last(), QString("<service_version>2.6.0</service_version>"));
+    QCOMPARE(client->replies.last(),
+             QStringLiteral("<service_version>%1</service_version>").arg(programVersion));
 }
 
 void TestSimServer::scriptOnceAnswersOneRequest()

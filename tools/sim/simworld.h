@@ -1,5 +1,6 @@
 #pragma once
 
+#include "programversion.h"
 #include "simdevice.h"
 #include "simreply.h"
 
@@ -120,7 +121,7 @@ private:
     QStringList portNames;
     QString adminPasswordDigest;
     QMap<QString, QString> netclientPasswords; // address to plain password
-    QString serviceVersionText = QStringLiteral("2.6.0");
+    QString serviceVersionText = QLatin1String(programVersion);
     bool debugging = false;
     bool vcEnabled = true;
     QList<QPair<int, int>> shutdownTimers;

@@ -3,10 +3,17 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <cerrno>
 #include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 int main(int argc, char* argv[])
 {
@@ -34,8 +41,21 @@ int main(int argc, char* argv[])
     if (arguments.size() != 2)
         parser.showHelp(1);
 
-    if (!QFileInfo::exists(QCoreApplication::applicationDirPath() + QStringLiteral("/config.ini"))) {
-        std::fputs(QObject::tr("Nie wykryto pliku config.ini").toUtf8().constData(), stdout);
+    const QString configPath = QCoreApplication::applicationDirPath() + QStringLiteral("/config.ini");
+    if (!QFileInfo::exists(configPath)) {
+        QString line = QObject::tr("Nie wykryto pliku config.ini");
+        const QFileInfo link(configPath);
+        if (link.isSymLink()) {
+#ifdef Q_OS_UNIX
+            struct stat info;
+            const int reason = ::stat(QFile::encodeName(configPath).constData(), &info) == 0 ? 0 : errno;
+#else
+            const int reason = ENOENT;
+#endif
+            line = QObject::tr("Nie wykryto pliku config.ini: dowiązanie wskazuje na %1: %2")
+                       .arg(QDir::toNativeSeparators(link.symLinkTarget()), qt_error_string(reason));
+        }
+        std::fputs(line.toUtf8().constData(), stdout);
         return 1;
     }
 

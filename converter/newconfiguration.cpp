@@ -121,6 +121,43 @@ QStringList conditionList(const QString& condition)
     return condition.split(QLatin1Char(','), Qt::SkipEmptyParts);
 }
 
+// The file form loses a value's type: an int reads back as text, a list of
+// one text as that text, an empty list as no value.
+QStringList asTexts(const QVariant& value)
+{
+    if (!value.isValid())
+        return {};
+    if (value.userType() == QMetaType::QStringList || value.userType() == QMetaType::QVariantList)
+        return value.toStringList();
+    return {value.toString()};
+}
+
+bool plain(const QVariant& value)
+{
+    switch (value.userType()) {
+    case QMetaType::UnknownType:
+    case QMetaType::QString:
+    case QMetaType::QStringList:
+    case QMetaType::QVariantList:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Bool:
+    case QMetaType::Double:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool sameValue(const QVariant& meant, const QVariant& read)
+{
+    if (plain(meant) && plain(read))
+        return asTexts(meant) == asTexts(read);
+    return meant == read;
+}
+
 bool isDecimal(const QString& text)
 {
     if (text.isEmpty())
@@ -525,6 +562,21 @@ bool NewConfiguration::finish(QString* error)
     *error =
         settings->status() == QSettings::AccessError ? tr("błąd dostępu do pliku") : tr("błąd formatu pliku");
     return false;
+}
+
+bool NewConfiguration::sameAs(const QString& path) const
+{
+    QSettings written(path, QSettings::IniFormat);
+    written.setIniCodec(settings->iniCodec());
+    const QStringList keys = settings->allKeys();
+    if (written.allKeys() != keys)
+        return false;
+    for (const QString& key : keys) {
+        if (!sameValue(settings->value(key), written.value(key)))
+            return false;
+    }
+    // Read on demand: a damaged line shows only once everything was read.
+    return written.status() == QSettings::NoError;
 }
 
 QStringList NewConfiguration::storedKeys(const QStringList& keys, const QString& key)

@@ -53,6 +53,11 @@ public:
 
     // Writes the file; false with the reason when that failed.
     bool finish(QString* error);
+    // Whether the settings file at path, read afresh, holds every key of this one
+    // with the same value and nothing else. The library reports a write that
+    // failed while closing as a success; this is how such a file is caught.
+    // path must be one the library has not read yet: it keeps what it read by path.
+    bool sameAs(const QString& path) const;
 
     static QString mapUpsModel(const QString& model);
     static bool isExtendedModel(const QString& model);

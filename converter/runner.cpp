@@ -1,5 +1,6 @@
 #include "runner.h"
 
+#include "checkedfile.h"
 #include "newconfiguration.h"
 #include "oldconfiguration.h"
 #include "programversion.h"
@@ -8,14 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <QTemporaryDir>
+#include <QScopeGuard>
 #include <QVector>
+#include <cerrno>
 #include <cstdio>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include <memory>
 
 namespace {
 
@@ -62,54 +60,9 @@ int compareVersions(QVector<int> a, QVector<int> b)
     return 0;
 }
 
-// Replaces path with bytes in one rename, so that a reader sees the old file or
-// the new one, never a part. The new file keeps the owner of like, where allowed.
-bool replaceFile(const QString& path, const QByteArray& bytes, const QFileInfo& like, QString* error)
+QString shown(const QString& path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-#ifdef Q_OS_UNIX
-    // A service running under its own account must still be able to write its file.
-    if (like.exists() && ::fchown(file.handle(), like.ownerId(), like.groupId()) != 0) {
-        // Only the superuser may give a file away; anyone else keeps it.
-    }
-#else
-    Q_UNUSED(like);
-#endif
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool readFile(const QString& path, QByteArray* bytes, QString* error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
-        return false;
-    }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    return QDir::toNativeSeparators(path);
 }
 
 } // namespace
@@ -158,6 +111,12 @@ int Runner::convert()
     const QString backupPath = dir.filePath(QStringLiteral("config_old.ini"));
     const QString shownConfig = QDir::toNativeSeparators(configPath);
 
+    // Beside config.ini, so that the new file is renamed within one file system and a
+    // run that was killed leaves nothing that the next run cannot find and remove.
+    const QString workFolder = dir.filePath(QStringLiteral(".cfgshifter.tmp"));
+    QString staleError;
+    CheckedFile::remove(workFolder, &staleError);
+
     // Read in place; nothing is touched until the new file is complete.
     OldConfiguration reader(configPath);
     if (!reader.damage().isEmpty())
@@ -173,72 +132,107 @@ int Runner::convert()
         return fail(tr("Plik %1 ma nieznaną wersję \"%2\" i nie zostanie przekonwertowany.")
                         .arg(shownConfig, version));
 
-    QTemporaryDir work;
-    if (!work.isValid())
-        return fail(tr("Nie można utworzyć katalogu tymczasowego: %1").arg(work.errorString()));
-    const QString workPath = work.filePath(QStringLiteral("config.ini"));
-    QString error;
+    // config.ini may be a link: the file it names is the one replaced.
+    const QFileInfo configInfo(configPath);
+    const QString targetPath = configInfo.isSymLink() ? configInfo.canonicalFilePath() : configPath;
+    if (targetPath.isEmpty())
+        return fail(tr("Nie można zapisać pliku %1: %2").arg(shownConfig, qt_error_string(ENOENT)));
+    const QString targetFolder = QFileInfo(targetPath).canonicalPath();
 
+    QString error = staleError;
+    if (!staleError.isEmpty() || !CheckedFile::makeFolder(workFolder, &error))
+        return fail(tr("Nie można utworzyć katalogu tymczasowego %1: %2").arg(shown(workFolder), error));
+    const auto removeWork = qScopeGuard([&workFolder] {
+        QString ignored;
+        CheckedFile::remove(workFolder, &ignored);
+    });
+    const QString workPath = workFolder + QStringLiteral("/config.ini");
+    const auto workFailure = [&workPath, &workFolder, &reader](const QString& reason) {
+        // The settings library keeps the system's reason to itself: write as much
+        // again, with room to spare, to learn it.
+        const qint64 size = qMax(QFileInfo(workPath).size(), qint64(reader.contents().size())) + 65536;
+        QFile::remove(workPath);
+        const QString cause = CheckedFile::probe(workFolder, size);
+        return fail(tr("Nie można zapisać pliku tymczasowego %1: %2")
+                        .arg(shown(workPath), cause.isEmpty() ? reason : cause));
+    };
+
+    std::unique_ptr<NewConfiguration> writer;
     if (route == Route::Full) {
         QMap<int, OldEvent>* events = reader.readEvents();
         QList<OldGroup>* groups = reader.readGroups();
         OldGroup* ungrouped = reader.readUngroupedComputers();
         if (!reader.errors().isEmpty())
             return fail(reader.errors().constFirst());
-        NewConfiguration writer(workPath, nullptr);
-        writer.writeGeneralSection(reader.workMode(), reader.runAtBoot(), currentVersion, language);
+        writer = std::make_unique<NewConfiguration>(workPath, nullptr);
+        writer->writeGeneralSection(reader.workMode(), reader.runAtBoot(), currentVersion, language);
         const OldDeviceConfig device = reader.readDevice();
-        writer.writeDevice(device);
-        writer.writeSmtp(reader.readSmtp());
+        writer->writeDevice(device);
+        writer->writeSmtp(reader.readSmtp());
         // The events are written as migrateEvents() would leave them for the model
         // that migrateUpsModels() gives the device.
-        writer.writeMigratedNetwork(events, groups, ungrouped,
-                                    NewConfiguration::mapUpsModel(device.ups_model));
-        writer.migrateUpsModels();
-        writer.resetUsbPaths();
-        if (!writer.finish(&error))
-            return fail(tr("Nie można zapisać pliku tymczasowego %1: %2").arg(workPath, error));
+        writer->writeMigratedNetwork(events, groups, ungrouped,
+                                     NewConfiguration::mapUpsModel(device.ups_model));
+        writer->migrateUpsModels();
+        writer->resetUsbPaths();
     } else {
-        if (!writeFile(workPath, reader.contents(), &error))
-            return fail(tr("Nie można zapisać pliku tymczasowego %1: %2").arg(workPath, error));
+        if (!CheckedFile::create(workPath, reader.contents(), CheckedFile::Attributes(), &error))
+            return fail(tr("Nie można zapisać pliku tymczasowego %1: %2").arg(shown(workPath), error));
         // Keeps the encoding in which the file was found.
-        NewConfiguration writer(workPath, reader.codec());
+        writer = std::make_unique<NewConfiguration>(workPath, reader.codec());
         if (route == Route::Events230)
-            writer.migrateUpsModels();
+            writer->migrateUpsModels();
         if (route == Route::Events230 || route == Route::Events231)
-            writer.resetUsbPaths();
+            writer->resetUsbPaths();
         if (route == Route::Events230 || route == Route::Events231 || route == Route::Events232)
-            writer.migrateEvents();
+            writer->migrateEvents();
         if (route == Route::RtEvents)
-            writer.migrateRtEvents();
-        writer.stampVersion(currentVersion, language);
-        if (!writer.finish(&error))
-            return fail(tr("Nie można zapisać pliku tymczasowego %1: %2").arg(workPath, error));
+            writer->migrateRtEvents();
+        writer->stampVersion(currentVersion, language);
     }
+    if (!writer->finish(&error))
+        return workFailure(error);
     const QStringList warnings = reader.warnings();
     for (const QString& warning : warnings)
         printError(warning);
 
     QByteArray converted;
-    if (!readFile(workPath, &converted, &error))
-        return fail(tr("Nie można odczytać pliku tymczasowego %1: %2").arg(workPath, error));
+    if (!CheckedFile::read(workPath, &converted, &error))
+        return fail(tr("Nie można odczytać pliku tymczasowego %1: %2").arg(shown(workPath), error));
 
-    const QFileInfo found(configPath);
-    if (!replaceFile(backupPath, reader.contents(), found, &error))
-        return fail(tr("Nie można zapisać kopii %1: %2").arg(QDir::toNativeSeparators(backupPath), error));
+    // The new file is written where it will be renamed, with the mode and owner of
+    // the file it replaces; the owner may always write it, so the service can too.
+    const CheckedFile::Attributes found = CheckedFile::attributesOf(targetPath);
+    CheckedFile::Attributes newAttributes = found;
+    newAttributes.mode |= 0200;
+    const bool besideWork = targetFolder == QFileInfo(dir.absolutePath()).canonicalFilePath();
+    const QString stagingFolder = besideWork ? workFolder : targetFolder;
+    const QString staged =
+        CheckedFile::stage(stagingFolder, QStringLiteral("config.ini"), converted, newAttributes, &error);
+    if (staged.isEmpty())
+        return fail(tr("Nie można zapisać pliku tymczasowego %1: %2")
+                        .arg(shown(stagingFolder + QStringLiteral("/config.ini")), error));
+    bool placed = false;
+    const auto removeStaged = qScopeGuard([&placed, &staged] {
+        if (!placed)
+            QFile::remove(staged);
+    });
+    if (!writer->sameAs(staged))
+        return workFailure(tr("zapisany plik różni się od zamierzonego"));
+    writer.reset();
+    QFile::remove(workPath);
 
-    // Owner write only, the rest of the mode as it was; on Windows this clears the read-only flag.
-    const QFileDevice::Permissions userFlags =
-        QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
-    const QFileDevice::Permissions mode = QFile::permissions(configPath) & ~userFlags;
-    const bool madeWritable = !(mode & QFileDevice::WriteOwner);
-    if (madeWritable && !QFile::setPermissions(configPath, mode | QFileDevice::WriteOwner))
-        return fail(tr("Nie można zezwolić na zapis pliku %1.").arg(shownConfig));
-    if (!replaceFile(configPath, converted, found, &error)) {
-        if (madeWritable)
-            QFile::setPermissions(configPath, mode);
+    // The backup holds the same passwords: it gets the same mode and owner.
+    const QString stagedBackup =
+        CheckedFile::stage(workFolder, QStringLiteral("config_old.ini"), reader.contents(), found, &error);
+    if (stagedBackup.isEmpty() || !CheckedFile::replace(stagedBackup, backupPath, &error))
+        return fail(tr("Nie można zapisać kopii %1: %2").arg(shown(backupPath), error));
+    if (!CheckedFile::replace(staged, targetPath, &error))
         return fail(tr("Nie można zapisać pliku %1: %2").arg(shownConfig, error));
-    }
+    placed = true;
+    CheckedFile::syncFolder(dir.absolutePath());
+    if (!besideWork)
+        CheckedFile::syncFolder(targetFolder);
     return 0;
 }
 

@@ -320,10 +320,6 @@ unknown</translation>
         <translation>The file %1 has an unknown version &quot;%2&quot; and will not be converted.</translation>
     </message>
     <message>
-        <source>Nie można utworzyć katalogu tymczasowego: %1</source>
-        <translation>Cannot create a temporary folder: %1</translation>
-    </message>
-    <message>
         <source>Nie można zapisać pliku tymczasowego %1: %2</source>
         <translation>Cannot write the temporary file %1: %2</translation>
     </message>
@@ -336,12 +332,16 @@ unknown</translation>
         <translation>Cannot write the backup copy %1: %2</translation>
     </message>
     <message>
-        <source>Nie można zezwolić na zapis pliku %1.</source>
-        <translation>Cannot make the file %1 writable.</translation>
-    </message>
-    <message>
         <source>Nie można zapisać pliku %1: %2</source>
         <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>zapisany plik różni się od zamierzonego</source>
+        <translation>the file written differs from the one meant</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć katalogu tymczasowego %1: %2</source>
+        <translation>Cannot create the temporary folder %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1475,10 @@ Do you want to add a new UPS now?
     <message>
         <source>Usługa Luminorix jest nieosiągalna</source>
         <translation>The Luminorix service cannot be reached</translation>
+    </message>
+    <message>
+        <source>Nie wykryto pliku config.ini: dowiązanie wskazuje na %1: %2</source>
+        <translation>The file config.ini was not found: the link points to %1: %2</translation>
     </message>
 </context>
 <context>

@@ -702,6 +702,58 @@ private slots:
         QVERIFY(!writer.finish(&error));
         QVERIFY(!error.isEmpty());
     }
+
+    // The check that catches a file the settings library cut short while saying it
+    // wrote it: a faithful copy passes whatever types the values had, any loss fails.
+    void sameAsCatchesALossyCopy_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("faithful copy") << "" << true;
+        QTest::newRow("without the line end") << "no line end" << true;
+        QTest::newRow("cut in the last value") << "cut value" << false;
+        QTest::newRow("last line lost") << "cut line" << false;
+        QTest::newRow("empty") << "empty" << false;
+        QTest::newRow("a value changed") << "changed" << false;
+        QTest::newRow("a key more") << "extra" << false;
+    }
+
+    void sameAsCatchesALossyCopy()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, same);
+        // Ints, lists of none, one and several items, texts that need quoting.
+        QMap<int, OldEvent> events = eventMap(
+            {makeEvent(0, "stateNormal", "group", 0), makeEvent(1, "custom, with; marks", "group", 2)});
+        QList<OldGroup> groups{group(0, "Wszystkie komputery", {1, 2, 3}), group(1, "solo", {4}),
+                               group(2, "empty", {})};
+        OldGroup ungrouped;
+        const QString path = newPath();
+        NewConfiguration writer(path, nullptr);
+        writer.writeGeneralSection(QStringLiteral("a,b"), true, QStringLiteral("2.6.0"),
+                                   QStringLiteral("żółw"));
+        writer.writeMigratedNetwork(&events, &groups, &ungrouped, QStringLiteral("OspreyRT"));
+        QString error;
+        QVERIFY(writer.finish(&error));
+
+        QByteArray bytes = IniFixture::readFile(path);
+        QVERIFY(bytes.endsWith("\n"));
+        if (change == QLatin1String("no line end"))
+            bytes.chop(1);
+        else if (change == QLatin1String("cut value"))
+            bytes.chop(3);
+        else if (change == QLatin1String("cut line"))
+            bytes.truncate(bytes.lastIndexOf('\n', bytes.size() - 2) + 1);
+        else if (change == QLatin1String("empty"))
+            bytes.clear();
+        else if (change == QLatin1String("changed"))
+            bytes.replace("computer_count=3", "computer_count=2");
+        else if (change == QLatin1String("extra"))
+            bytes.append("[extra]\nkey=1\n");
+        QVERIFY(change.isEmpty() || change == QLatin1String("no line end") ||
+                bytes != IniFixture::readFile(path));
+        QCOMPARE(writer.sameAs(newPath(bytes)), same);
+    }
 };
 
 LX_TEST_GUILESS_MAIN(TestNewConfiguration)

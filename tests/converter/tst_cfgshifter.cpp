@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <cipherwrappers.h>
 #include <grp.h>
 #include <pwd.h>
@@ -113,6 +114,101 @@ private:
     static bool hasSetpriv()
     {
         return ::geteuid() != 0 || !QStandardPaths::findExecutable("setpriv").isEmpty();
+    }
+
+    static Result finish(QProcess& process)
+    {
+        Result result;
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+            return result;
+        result.exitCode = process.exitCode();
+        result.out = process.readAllStandardOutput();
+        result.err = process.readAllStandardError();
+        return result;
+    }
+
+    // Runs the program with every file it writes limited to limit bytes; the
+    // signal is ignored, so a write beyond the limit fails as on a full disk.
+    static Result runWithSizeLimit(const QString& folder, qint64 limit)
+    {
+        QProcess process;
+        process.start(QStringLiteral("sh"),
+                      {"-c", "trap '' XFSZ; exec prlimit --fsize=\"$1\" \"$2\" polish", "sh",
+                       QString::number(limit), folder + QStringLiteral("/cfgshifter")});
+        return finish(process);
+    }
+
+    // What a run on a full disk left: the program's folder on a small file system of
+    // its own with only room pages free. The file system lives in a mount namespace
+    // that ends with the run, so no mount outlives it. Empty names when mounting is
+    // not allowed here.
+    struct DiskRun
+    {
+        Result result;
+        QStringList names;
+        QMap<QString, QByteArray> files;
+    };
+
+    static DiskRun runOnFullDisk(const QString& source, int room)
+    {
+        static const char script[] = R"sh(
+mount -t tmpfs -o "size=$5,mode=0755" lxtest "$3" || exit 0
+cp "$1" "$3/cfgshifter" && cp -p "$2/config.ini" "$2/config_old.ini" "$3/" || exit 3
+dd if=/dev/zero of="$3/filler" bs=4096 2>/dev/null
+if [ "$6" -gt 0 ]; then truncate -s "-$(($6 * 4096))" "$3/filler" || exit 3; fi
+"$3/cfgshifter" polish >"$4/stdout" 2>"$4/stderr"
+echo $? >"$4/exit"
+ls -A "$3" >"$4/names"
+for f in config.ini config_old.ini; do if [ -e "$3/$f" ]; then cp "$3/$f" "$4/$f"; fi; done
+)sh";
+        DiskRun run;
+        const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+        if (unshare.isEmpty())
+            return run;
+        const QDir root(source);
+        if (!root.mkpath(QStringLiteral("mount")) || !root.mkpath(QStringLiteral("out")))
+            return run;
+        const QString out = root.filePath(QStringLiteral("out"));
+        // The program, its files and a page or two of the file system's own.
+        const qint64 size = QFileInfo(QStringLiteral(CFGSHIFTER_BINARY)).size() + (1 << 20);
+        QStringList arguments{"--mount", "--propagation", "private"};
+        if (::geteuid() != 0)
+            arguments.append(QStringLiteral("--map-root-user"));
+        arguments += QStringList{"sh",
+                                 "-c",
+                                 script,
+                                 "sh",
+                                 QStringLiteral(CFGSHIFTER_BINARY),
+                                 source,
+                                 root.filePath(QStringLiteral("mount")),
+                                 out,
+                                 QString::number(size),
+                                 QString::number(room)};
+        QProcess process;
+        process.start(unshare, arguments);
+        if (finish(process).exitCode != 0)
+            return run;
+        const QByteArray exitCode = IniFixture::readFile(out + QStringLiteral("/exit")).trimmed();
+        if (exitCode.isEmpty())
+            return run;
+        run.result.exitCode = exitCode.toInt();
+        run.result.out = IniFixture::readFile(out + QStringLiteral("/stdout"));
+        run.result.err = IniFixture::readFile(out + QStringLiteral("/stderr"));
+        run.names = QString::fromUtf8(IniFixture::readFile(out + QStringLiteral("/names")))
+                        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        for (const QString& name : {QStringLiteral("config.ini"), QStringLiteral("config_old.ini")}) {
+            if (QFileInfo::exists(out + QLatin1Char('/') + name))
+                run.files.insert(name, IniFixture::readFile(out + QLatin1Char('/') + name));
+        }
+        return run;
+    }
+
+    static unsigned modeOf(const QString& path)
+    {
+        struct stat info;
+        if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+            return 0;
+        return info.st_mode;
     }
 
 private slots:
@@ -311,10 +407,239 @@ private slots:
 
         const Result result = run(folder, {"polish"}, true);
         QCOMPARE(result.exitCode, 1);
-        QVERIFY2(result.err.contains("config_old.ini"), result.err.constData());
+        QVERIFY2(result.err.contains(qt_error_string(EACCES).toUtf8()), result.err.constData());
         QCOMPARE(result.err.count('\n'), 1);
         QCOMPARE(IniFixture::readFile(folder + "/config.ini"), input);
         QVERIFY(!QFileInfo::exists(folder + "/config_old.ini"));
+    }
+
+    // Whatever step runs out of room, config.ini stays as it was, the backup is the
+    // earlier one or the file as found, nothing is left behind, and the message
+    // names the cause.
+    void outOfRoom_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("junk");   // bytes of a section the conversion drops
+        QTest::addColumn<bool>("disk");  // a full disk, else a file-size limit
+        QTest::addColumn<int>("amount"); // free pages, or the limit in bytes
+        QTest::addColumn<int>("cause");
+
+        QTest::newRow("size limit 0") << "pre23_extended" << 0 << false << 0 << EFBIG;
+        QTest::newRow("size limit 600") << "pre23_extended" << 0 << false << 600 << EFBIG;
+        QTest::newRow("size limit 600, event migration") << "v230" << 0 << false << 600 << EFBIG;
+        QTest::newRow("size limit 300, version stamp") << "v243" << 0 << false << 300 << EFBIG;
+        QTest::newRow("size limit: room for the new file only")
+            << "pre23_other" << 5000 << false << 2000 << EFBIG;
+        QTest::newRow("full disk") << "pre23_extended" << 0 << true << 0 << ENOSPC;
+        QTest::newRow("one free page") << "pre23_extended" << 0 << true << 1 << ENOSPC;
+        QTest::newRow("one free page, version stamp") << "v243" << 0 << true << 1 << ENOSPC;
+        QTest::newRow("two free pages: room for the new file only")
+            << "pre23_other" << 5000 << true << 2 << ENOSPC;
+    }
+
+    void outOfRoom()
+    {
+        QFETCH(QString, input);
+        QFETCH(int, junk);
+        QFETCH(bool, disk);
+        QFETCH(int, amount);
+        QFETCH(int, cause);
+        if (!disk && QStandardPaths::findExecutable(QStringLiteral("prlimit")).isEmpty())
+            QSKIP("prlimit is needed to limit the size of files");
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        QVERIFY(!folder.isEmpty());
+        QByteArray config = IniFixture::withCipherTexts(fixture(input + QStringLiteral(".ini")));
+        if (junk)
+            config += "\n[notes]\ntext=" + QByteArray(junk, 'x') + "\n";
+        const QByteArray earlierBackup = "[General]\nversion=2.2.0\n";
+        QVERIFY(IniFixture::writeFile(folder + "/config.ini", config));
+        QVERIFY(IniFixture::writeFile(folder + "/config_old.ini", earlierBackup));
+
+        Result result;
+        QStringList names;
+        QMap<QString, QByteArray> files;
+        if (disk) {
+            const DiskRun run = runOnFullDisk(folder, amount);
+            if (run.names.isEmpty())
+                QSKIP("a small file system cannot be mounted here");
+            result = run.result;
+            names = run.names;
+            files = run.files;
+            QVERIFY(names.removeOne(QStringLiteral("filler")));
+        } else {
+            result = runWithSizeLimit(folder, amount);
+            names =
+                QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            for (const QString& name : {QStringLiteral("config.ini"), QStringLiteral("config_old.ini")})
+                files.insert(name, IniFixture::readFile(folder + QLatin1Char('/') + name));
+        }
+
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.err.contains(qt_error_string(cause).toUtf8()), result.err.constData());
+        QCOMPARE(files.value(QStringLiteral("config.ini")), config);
+        const QByteArray backup = files.value(QStringLiteral("config_old.ini"));
+        QVERIFY2(backup == earlierBackup || backup == config, backup.constData());
+        names.sort();
+        QCOMPARE(names, QStringList({"cfgshifter", "config.ini", "config_old.ini"}));
+    }
+
+    void configLinks_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("cause");
+        QTest::newRow("to a missing file") << "gone.ini" << ENOENT;
+        QTest::newRow("to itself") << "config.ini" << ELOOP;
+    }
+
+    void configLinks()
+    {
+        QFETCH(QString, target);
+        QFETCH(int, cause);
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        QVERIFY(QFile::link(target, folder + "/config.ini"));
+
+        const Result result = run(folder, {"polish"});
+        QCOMPARE(result.exitCode, 1);
+        QVERIFY2(result.out.startsWith("Nie wykryto pliku config.ini: "), result.out.constData());
+        QVERIFY2(result.out.contains(target.toUtf8()), result.out.constData());
+        QVERIFY2(result.out.contains(qt_error_string(cause).toUtf8()), result.out.constData());
+        QCOMPARE(QFileInfo(folder + "/config.ini").symLinkTarget(), QDir(folder).filePath(target));
+        QCOMPARE(
+            QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList({"cfgshifter", "config.ini"}));
+    }
+
+    // A config.ini that names a file elsewhere: that file is converted, the link stays.
+    void configLinkIsWrittenThrough()
+    {
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("elsewhere")));
+        const QString real = dir.filePath(QStringLiteral("elsewhere/service.ini"));
+        const QByteArray input = fixture(QStringLiteral("v243.ini"));
+        QVERIFY(IniFixture::writeFile(real, input));
+        QVERIFY(QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QVERIFY(QFile::link(real, folder + "/config.ini"));
+
+        const Result result = run(folder, {"english"});
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(QFileInfo(folder + "/config.ini").symLinkTarget(), real);
+        QCOMPARE(IniFixture::keyValues(real).value("version"), QStringLiteral("2.6.0"));
+        QCOMPARE(modeOf(real) & 0777, 0600u);
+        QCOMPARE(IniFixture::readFile(folder + "/config_old.ini"), input);
+        QCOMPARE(QDir(dir.filePath(QStringLiteral("elsewhere")))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{"service.ini"});
+    }
+
+    // The backup holds the same passwords as config.ini: nobody else may read it.
+    void backupTakesTheMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("0600") << 0600;
+        QTest::newRow("0640") << 0640;
+        QTest::newRow("0604") << 0604;
+        QTest::newRow("0644") << 0644;
+    }
+
+    void backupTakesTheMode()
+    {
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        const QString config = folder + "/config.ini";
+        const QString backup = folder + "/config_old.ini";
+        QVERIFY(IniFixture::writeFile(config, fixture(QStringLiteral("pre23_other.ini"))));
+        QCOMPARE(::chmod(QFile::encodeName(config).constData(), mode_t(mode)), 0);
+        // An earlier backup open to all does not keep its mode.
+        QVERIFY(IniFixture::writeFile(backup, "[General]\nversion=2.2.0\n"));
+        QCOMPARE(::chmod(QFile::encodeName(backup).constData(), 0666), 0);
+
+        QCOMPARE(run(folder, {"polish"}).exitCode, 0);
+        QCOMPARE(modeOf(backup) & 07777, unsigned(mode));
+        QCOMPARE(modeOf(config) & 07777, unsigned(mode));
+        QCOMPARE(IniFixture::readFile(backup), fixture(QStringLiteral("pre23_other.ini")));
+    }
+
+    // A config_old.ini that is a link is replaced by the backup; what it names is untouched.
+    void backupLinkIsReplaced_data()
+    {
+        QTest::addColumn<bool>("folder"); // the link names a folder, else a file
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("link to a file") << false << true;
+        QTest::newRow("link to a missing file") << false << false;
+        QTest::newRow("link to a folder") << true << true;
+    }
+
+    void backupLinkIsReplaced()
+    {
+        QFETCH(bool, folder);
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        const QString program = programFolder(dir);
+        const QByteArray input = fixture(QStringLiteral("pre23_other.ini"));
+        QVERIFY(IniFixture::writeFile(program + "/config.ini", input));
+        const QString target = dir.filePath(QStringLiteral("precious"));
+        const QString kept = folder ? target + QStringLiteral("/passwd") : target;
+        if (folder)
+            QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("precious")));
+        if (exists)
+            QVERIFY(IniFixture::writeFile(kept, "keep me\n"));
+        QVERIFY(QFile::link(target, program + "/config_old.ini"));
+
+        QCOMPARE(run(program, {"polish"}).exitCode, 0);
+        QVERIFY(S_ISREG(modeOf(program + "/config_old.ini")));
+        QCOMPARE(IniFixture::readFile(program + "/config_old.ini"), input);
+        QCOMPARE(QFileInfo::exists(kept), exists);
+        if (exists)
+            QCOMPARE(IniFixture::readFile(kept), QByteArray("keep me\n"));
+    }
+
+    // What a killed run left beside config.ini is removed by the next one; links in
+    // it are removed, never followed.
+    void leftoversOfAKilledRun_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("input");
+        QTest::newRow("folder, then a conversion") << "folder"
+                                                   << "pre23_extended";
+        QTest::newRow("folder, then a current file") << "folder"
+                                                     << "v260";
+        QTest::newRow("link to a folder") << "link"
+                                          << "v243";
+        QTest::newRow("file") << "file"
+                              << "v243";
+    }
+
+    void leftoversOfAKilledRun()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, input);
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        QVERIFY(IniFixture::writeFile(folder + "/config.ini",
+                                      IniFixture::withCipherTexts(fixture(input + ".ini"))));
+        const QString outside = dir.filePath(QStringLiteral("outside"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("outside")));
+        QVERIFY(IniFixture::writeFile(outside + "/keep", "keep me\n"));
+        const QString work = folder + QStringLiteral("/.cfgshifter.tmp");
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir(folder).mkpath(QStringLiteral(".cfgshifter.tmp/deeper")));
+            QVERIFY(IniFixture::writeFile(work + "/config.ini", QByteArray(7 << 20, 'x')));
+            QVERIFY(QFile::link(outside, work + "/deeper/outside"));
+            QVERIFY(QFile::link(outside + "/keep", work + "/keep"));
+        } else if (kind == QLatin1String("link")) {
+            QVERIFY(QFile::link(outside, work));
+        } else {
+            QVERIFY(IniFixture::writeFile(work, "x"));
+        }
+
+        const Result result = run(folder, {"polish"});
+        QCOMPARE(result.exitCode, 0);
+        QVERIFY(!QFileInfo(work).exists() && !QFileInfo(work).isSymLink());
+        QCOMPARE(IniFixture::readFile(outside + "/keep"), QByteArray("keep me\n"));
     }
 
     void unreadableConfig()

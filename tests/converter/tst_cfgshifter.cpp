@@ -404,8 +404,14 @@ private slots:
         const QByteArray input = fixture(QStringLiteral("pre23_other.ini"));
         QVERIFY(IniFixture::writeFile(folder + "/config.ini", input));
         QVERIFY(openForNobody(folder, false)); // reachable and readable, not writable
+        // Without the superuser the program runs as this user, the folder's owner.
+        const bool own = ::geteuid() != 0;
+        if (own)
+            QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
 
         const Result result = run(folder, {"polish"}, true);
+        if (own)
+            QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
         QCOMPARE(result.exitCode, 1);
         QVERIFY2(result.err.contains(qt_error_string(EACCES).toUtf8()), result.err.constData());
         QCOMPARE(result.err.count('\n'), 1);
@@ -707,8 +713,32 @@ private slots:
         giveFileToNobody(config);
         QCOMPARE(run(folder, {"polish"}).exitCode, 0);
         const uid_t nobody = ::getpwnam("nobody")->pw_uid;
-        QCOMPARE(QFileInfo(config).ownerId(), nobody);
-        QCOMPARE(QFileInfo(folder + "/config_old.ini").ownerId(), nobody);
+        const gid_t nogroup = ::getgrnam("nogroup")->gr_gid;
+        for (const QString& path : {config, folder + "/config_old.ini"}) {
+            QCOMPARE(QFileInfo(path).ownerId(), nobody);
+            QCOMPARE(QFileInfo(path).groupId(), nogroup);
+        }
+    }
+
+    // A user who cannot give the files config.ini's group keeps them from every group.
+    void groupThatCannotBeGiven()
+    {
+        if (::geteuid() != 0)
+            QSKIP("only the superuser can prepare a file of a group its owner is not in");
+        if (!hasSetpriv())
+            QSKIP("setpriv is needed to run the program as an unprivileged user");
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        const QString config = folder + "/config.ini";
+        QVERIFY(IniFixture::writeFile(config, fixture(QStringLiteral("pre23_other.ini"))));
+        QVERIFY(::chown(QFile::encodeName(config).constData(), ::getpwnam("nobody")->pw_uid, 0) == 0);
+        QCOMPARE(::chmod(QFile::encodeName(config).constData(), 0640), 0);
+        QVERIFY(openForNobody(folder, true));
+
+        const Result result = run(folder, {"polish"}, true);
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(modeOf(folder + "/config_old.ini") & 07777, 0600u);
+        QCOMPARE(modeOf(config) & 07777, 0600u);
     }
 
     void undecipherablePasswordsAreKept()

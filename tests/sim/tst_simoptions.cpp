@@ -1,5 +1,6 @@
 // The scene options of a manual run: their texts and what they do to the world.
 #include "lxtest.h"
+#include "replybuilder.h"
 #include "simoptions.h"
 #include "simworld.h"
 
@@ -7,6 +8,7 @@ using namespace LxSim;
 using Outcome = SimWorld::SmtpTestOutcome;
 
 Q_DECLARE_METATYPE(LxSim::SimWorld::SmtpTestOutcome)
+Q_DECLARE_METATYPE(LxSim::ReplyLayout)
 
 using Timers = QList<QPair<int, int>>;
 
@@ -21,6 +23,8 @@ private slots:
     void countdownTexts();
     void smtpTestTexts_data();
     void smtpTestTexts();
+    void layoutTexts_data();
+    void layoutTexts();
     void applied_data();
     void applied();
 };
@@ -128,6 +132,36 @@ void TestSimOptions::smtpTestTexts()
     QCOMPARE(SimOptions::parseSmtpTestOutcome(text, &got), ok);
     if (ok)
         QCOMPARE(got, outcome);
+}
+
+void TestSimOptions::layoutTexts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<ReplyLayout>("layout");
+
+    QTest::newRow("flat") << "flat" << true << ReplyLayout::Flat;
+    QTest::newRow("indented") << "indented" << true << ReplyLayout::Indented;
+    QTest::newRow("nested") << "nested" << true << ReplyLayout::NestedChain;
+    QTest::newRow("value-after") << "value-after" << true << ReplyLayout::ValueAfter;
+    QTest::newRow("capital") << "Flat" << false << ReplyLayout::Flat;
+    QTest::newRow("other") << "chain" << false << ReplyLayout::Flat;
+    QTest::newRow("empty") << "" << false << ReplyLayout::Flat;
+}
+
+void TestSimOptions::layoutTexts()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(ReplyLayout, layout);
+    ReplyLayout got = layout == ReplyLayout::Flat ? ReplyLayout::Indented : ReplyLayout::Flat;
+    QCOMPARE(ReplyBuilder::parseLayout(text, &got), ok);
+    if (ok) {
+        QCOMPARE(got, layout);
+        QCOMPARE(ReplyBuilder::layoutName(layout), text); // as --help and the tests spell it
+    }
+    // The world answers in the default layout until told otherwise.
+    QCOMPARE(SimWorld().replyLayout(), ReplyLayout::ValueAfter);
 }
 
 void TestSimOptions::applied_data()

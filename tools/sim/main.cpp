@@ -1,5 +1,6 @@
 // luminorix-sim: the stand-in service with its demo world, for manual runs of
 // the control panel against a service that is not there.
+#include "replybuilder.h"
 #include "simoptions.h"
 #include "simserver.h"
 #include "simworld.h"
@@ -70,8 +71,14 @@ int main(int argc, char* argv[])
         QStringLiteral("How a test mail ends: success, failure (authentication refused) or silence (no "
                        "report at all). Default success."),
         QStringLiteral("outcome"));
+    const QCommandLineOption layoutOption(
+        QStringLiteral("reply-layout"),
+        QStringLiteral("How the device state and the configuration lay out their parameters: flat, indented, "
+                       "nested (each parameter holds the next) or value-after (the value once more as bare "
+                       "text after each element). Default value-after."),
+        QStringLiteral("layout"), QStringLiteral("value-after"));
     parser.addOptions({addressOption, portOption, passwordOption, driftOption, debugOption, verboseOption,
-                       statusOption, countdownOption, smtpTestOption});
+                       statusOption, countdownOption, smtpTestOption, layoutOption});
     parser.process(app);
 
     QHostAddress address;
@@ -103,6 +110,13 @@ int main(int argc, char* argv[])
         err() << "luminorix-sim: " << optionError << Qt::endl;
         return 2;
     }
+    LxSim::ReplyLayout layout;
+    if (!LxSim::ReplyBuilder::parseLayout(parser.value(layoutOption), &layout)) {
+        err() << "luminorix-sim: --reply-layout " << parser.value(layoutOption)
+              << ": expected flat, indented, nested or value-after" << Qt::endl;
+        return 2;
+    }
+    world.setReplyLayout(layout);
     world.setDriftInterval(drift);
     world.install(server.responder());
 

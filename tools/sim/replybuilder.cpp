@@ -30,30 +30,82 @@ QByteArray ReplyBuilder::flat(const QString& root, const SimDevice::Entries& chi
 }
 
 QByteArray ReplyBuilder::parameterMap(const QString& root, const SimDevice::Entries& parameters,
-                                      const QString& attributes)
+                                      const QString& attributes, ReplyLayout layout)
 {
     QByteArray out = "<" + root.toUtf8();
     if (!attributes.isEmpty())
         out += " " + attributes.toUtf8();
     out += ">";
+    QByteArray closing; // of the nested chain, innermost first
     for (const auto& p : parameters) {
         if (p.second.isEmpty())
             continue;
-        out += element(p.first, p.second) + escape(p.second);
+        const QByteArray tag = p.first.toUtf8();
+        switch (layout) {
+        case ReplyLayout::Flat:
+            out += element(p.first, p.second);
+            break;
+        case ReplyLayout::Indented:
+            out += "\n  " + element(p.first, p.second);
+            break;
+        case ReplyLayout::NestedChain:
+            out += "<" + tag + ">" + escape(p.second);
+            closing = "</" + tag + ">" + closing;
+            break;
+        case ReplyLayout::ValueAfter:
+            out += element(p.first, p.second) + escape(p.second);
+            break;
+        }
     }
+    out += closing;
+    if (layout == ReplyLayout::Indented)
+        out += "\n";
     return out + "</" + root.toUtf8() + ">";
 }
 
-QByteArray ReplyBuilder::deviceState(const SimDevice::Entries& parameters, bool upsFound, bool properDevice)
+QByteArray ReplyBuilder::deviceState(const SimDevice::Entries& parameters, bool upsFound, bool properDevice,
+                                     ReplyLayout layout)
 {
     return parameterMap(
         QStringLiteral("ups_device_state"), parameters,
-        QStringLiteral("isUpsFound=\"%1\" isProperDevice=\"%2\"").arg(flag(upsFound), flag(properDevice)));
+        QStringLiteral("isUpsFound=\"%1\" isProperDevice=\"%2\"").arg(flag(upsFound), flag(properDevice)),
+        layout);
 }
 
-QByteArray ReplyBuilder::configuration(const SimDevice::Entries& parameters)
+QByteArray ReplyBuilder::configuration(const SimDevice::Entries& parameters, ReplyLayout layout)
 {
-    return parameterMap(QStringLiteral("ups_configuration"), parameters);
+    return parameterMap(QStringLiteral("ups_configuration"), parameters, QString(), layout);
+}
+
+namespace {
+const struct
+{
+    ReplyLayout layout;
+    const char* name;
+} layoutNames[] = {{ReplyLayout::Flat, "flat"},
+                   {ReplyLayout::Indented, "indented"},
+                   {ReplyLayout::NestedChain, "nested"},
+                   {ReplyLayout::ValueAfter, "value-after"}};
+} // namespace
+
+bool ReplyBuilder::parseLayout(const QString& text, ReplyLayout* layout)
+{
+    for (const auto& entry : layoutNames) {
+        if (text == QLatin1String(entry.name)) {
+            *layout = entry.layout;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString ReplyBuilder::layoutName(ReplyLayout layout)
+{
+    for (const auto& entry : layoutNames) {
+        if (entry.layout == layout)
+            return QLatin1String(entry.name);
+    }
+    return QString();
 }
 
 QByteArray ReplyBuilder::modelList(const QList<SimDevice>& devices)

@@ -10,6 +10,20 @@
 
 namespace LxSim {
 
+// How the parameter elements of a parameter map are laid out. The service
+// decides this itself, and the panel must read every one alike.
+enum class ReplyLayout
+{
+    // <a>1</a><b>2</b>
+    Flat,
+    // One parameter per line, indented under the root.
+    Indented,
+    // <a>1<b>2<c>3</c></b></a>: each parameter holds the next one.
+    NestedChain,
+    // <a>1</a>1<b>2</b>2: the value once more as bare text after each element.
+    ValueAfter,
+};
+
 // Reply texts in the layout the service uses: no declaration, no whitespace
 // between elements.
 class ReplyBuilder
@@ -21,19 +35,21 @@ public:
     // <root>…children…</root> from (name, text) pairs, flat.
     static QByteArray flat(const QString& root, const SimDevice::Entries& children);
 
-    // A parameter map: each parameter element is followed by its value once
-    // more as bare text. The panel's reading steps take a key wherever they
-    // stop at a tag and the value from the one token after it; after an end
-    // tag that token is this bare text, so the next step lands on the next
-    // element's start instead of its text, and no parameter is skipped. A
-    // reader that takes each child element whole just passes the bare text by.
-    // Empty values are left out: they would make the stepping reader skip the
-    // parameter after them.
+    // A parameter map in one of the layouts; empty values are left out. The
+    // default, ValueAfter, suits even a reader that takes a key wherever it
+    // stops at a tag and the value from the one token after it: after an end
+    // tag that token is the bare text, so the next step lands on the next
+    // element's start instead of its text, and no parameter is skipped.
     static QByteArray parameterMap(const QString& root, const SimDevice::Entries& parameters,
-                                   const QString& attributes = QString());
+                                   const QString& attributes = QString(),
+                                   ReplyLayout layout = ReplyLayout::ValueAfter);
     static QByteArray deviceState(const SimDevice::Entries& parameters, bool upsFound = true,
-                                  bool properDevice = true);
-    static QByteArray configuration(const SimDevice::Entries& parameters);
+                                  bool properDevice = true, ReplyLayout layout = ReplyLayout::ValueAfter);
+    static QByteArray configuration(const SimDevice::Entries& parameters,
+                                    ReplyLayout layout = ReplyLayout::ValueAfter);
+    // "flat", "indented", "nested" or "value-after", as the command line spells them.
+    static bool parseLayout(const QString& text, ReplyLayout* layout);
+    static QString layoutName(ReplyLayout layout);
 
     static QByteArray modelList(const QList<SimDevice>& devices);
     // Each entry ends with `ups_shutdown_supported`, whose end tag closes it in

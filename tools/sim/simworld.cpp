@@ -255,7 +255,7 @@ SimReplies SimWorld::configuration(const SimRequest&)
         for (auto it = d->configuration.constBegin(); it != d->configuration.constEnd(); ++it)
             entries.append({it.key(), it.value()});
     }
-    return {ReplyBuilder::configuration(entries)};
+    return {ReplyBuilder::configuration(entries, parameterLayout)};
 }
 
 SimReplies SimWorld::statusList(const SimRequest&) const
@@ -267,8 +267,8 @@ SimReplies SimWorld::deviceState(const SimRequest&)
 {
     const SimDevice* d = currentDevice();
     if (!d)
-        return {ReplyBuilder::deviceState({}, false, false)};
-    return {ReplyBuilder::deviceState(d->deviceState(), d->connected, true)};
+        return {ReplyBuilder::deviceState({}, false, false, parameterLayout)};
+    return {ReplyBuilder::deviceState(d->deviceState(), d->connected, true, parameterLayout)};
 }
 
 SimReplies SimWorld::changeDeviceOnInterface(const SimRequest& request)

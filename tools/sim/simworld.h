@@ -1,6 +1,7 @@
 #pragma once
 
 #include "programversion.h"
+#include "replybuilder.h"
 #include "simdevice.h"
 #include "simreply.h"
 
@@ -71,6 +72,10 @@ public:
     void setSmtpTestOutcome(SmtpTestOutcome outcome) { smtpOutcome = outcome; }
     SmtpTestOutcome smtpTestOutcome() const { return smtpOutcome; }
 
+    // How the device state and the configuration lay out their parameters.
+    void setReplyLayout(ReplyLayout layout) { parameterLayout = layout; }
+    ReplyLayout replyLayout() const { return parameterLayout; }
+
     // 0 stops the drift.
     void setDriftInterval(int ms);
     void seed(quint32 value) { random.seed(value); }
@@ -126,6 +131,7 @@ private:
     bool vcEnabled = true;
     QList<QPair<int, int>> shutdownTimers;
     SmtpTestOutcome smtpOutcome = SmtpTestOutcome::Success;
+    ReplyLayout parameterLayout = ReplyLayout::ValueAfter;
     SimDevice::Entries appConfiguration;
     QMap<QString, QString> groupsByUps; // payloads as the panel sent them
     QMap<QString, QString> eventsByUps;

@@ -1,12 +1,12 @@
 // Arbitrary bytes into the service link's receive path. The first byte picks
 // the layer: odd, the rest is the byte stream as read from the socket
 // (frames, cipher, XML, dispatch); even, the rest is a deciphered reply
-// handed straight to the dispatcher, so the readers get explored too.
+// handed straight to the receive path's reading, so the readers get explored
+// too.
 #include "upssocketcontroller.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QXmlStreamReader>
 #include <cstddef>
 #include <cstdint>
 
@@ -52,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         buffer.open(QIODevice::ReadOnly);
         controller->readMessagesFrom(buffer);
     } else {
-        QXmlStreamReader reader(QString::fromUtf8(rest));
-        controller->handleMessage(&reader);
+        controller->handleReply(QString::fromUtf8(rest));
     }
     return 0;
 }

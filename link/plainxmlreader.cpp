@@ -1,12 +1,12 @@
 #include "plainxmlreader.h"
 
+#include "replybounds.h"
+
 #include <QVarLengthArray>
 
 namespace Luminorix {
 
 namespace {
-// Deeper documents go to QXmlStreamReader; the readers recurse per level.
-constexpr int kMaxDepth = 64;
 
 bool isNameStart(ushort c)
 {
@@ -93,7 +93,7 @@ bool PlainXmlReader::load(const QString& document)
     m_tokens.append({QXmlStreamReader::NoToken, 0, 0, 0, 0});
     m_tokens.append({QXmlStreamReader::StartDocument, 0, 0, 0, 0});
 
-    QVarLengthArray<int, kMaxDepth> open; // tokens of the elements not yet closed
+    QVarLengthArray<int, 64> open; // tokens of the elements not yet closed
     bool rootSeen = false;
     int i = 0;
     if (n == 0 || s[0] != '<')
@@ -129,7 +129,7 @@ bool PlainXmlReader::load(const QString& document)
         const int start = i + 1;
         const int end = scanName(s, start, n);
         if (end == start || isReserved(s, start, end) || (open.isEmpty() && rootSeen) ||
-            open.size() >= kMaxDepth)
+            open.size() >= kMaxReplyDepth)
             return fail();
         int j = end;
         const int firstAttribute = m_attributes.size();
@@ -146,6 +146,8 @@ bool PlainXmlReader::load(const QString& document)
             if (valueEnd >= n || s[valueEnd] != '"')
                 return fail();
             const int nameLength = nameEnd - nameStart;
+            if (m_attributes.size() - firstAttribute >= kMaxReplyAttributes)
+                return fail(); // and so the check for a redefinition below stays short
             for (int a = firstAttribute; a < m_attributes.size(); ++a) {
                 const Attribute& other = m_attributes.at(a);
                 if (other.nameLength == nameLength && sameName(s, other.nameOffset, nameStart, nameLength))
@@ -208,29 +210,6 @@ QStringRef PlainXmlReader::Attributes::value(QLatin1String name) const
             return QStringRef(&m_reader->m_document, attribute.valueOffset, attribute.valueLength);
     }
     return QStringRef();
-}
-
-QString PlainXmlReader::readElementTextWithChildren()
-{
-    if (!isStartElement())
-        return QString();
-    QString result;
-    for (;;) {
-        switch (readNext()) {
-        case QXmlStreamReader::Characters: {
-            const Token& t = token();
-            result.insert(result.size(), m_document.constData() + t.offset, t.length);
-            break;
-        }
-        case QXmlStreamReader::EndElement:
-            return result;
-        case QXmlStreamReader::StartElement:
-            result += readElementTextWithChildren();
-            break;
-        default:
-            return result; // not reached in a loaded document
-        }
-    }
 }
 
 } // namespace Luminorix

@@ -14,9 +14,10 @@ namespace Luminorix {
 // element with ASCII names, attributes in double quotes, text without
 // references or markup characters ("&", ">", "]"), no carriage returns, no
 // comments, processing instructions, declarations, CDATA or empty-element
-// tags, and nothing before or after the root. For such a document the stream
-// is well-formed and has no error; anything else is refused and belongs to
-// QXmlStreamReader. The end is reported at EndDocument only.
+// tags, nothing before or after the root, and nothing beyond the bounds of
+// replybounds.h. For such a document the stream is well-formed and has no
+// error; anything else is refused and belongs to QXmlStreamReader. The end is
+// reported at EndDocument only.
 class PlainXmlReader
 {
 public:
@@ -56,8 +57,6 @@ public:
     // The characters on a text token; null elsewhere.
     QStringRef text() const;
     Attributes attributes() const;
-    // readElementText(QXmlStreamReader::IncludeChildElements), step for step.
-    QString readElementTextWithChildren();
 
 private:
     struct Token

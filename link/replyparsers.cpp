@@ -83,17 +83,11 @@ bool isBlank(const QString& text)
     return true;
 }
 
-QString elementTextWithChildren(QXmlStreamReader& r)
-{
-    return r.readElementText(QXmlStreamReader::IncludeChildElements);
-}
-
-QString elementTextWithChildren(PlainXmlReader& r)
-{
-    return r.readElementTextWithChildren();
-}
-
-template <typename R> QMap<QString, QString> readChildMap(R& r, bool deviceState)
+// A token walk, so that any nesting of the parameters costs nothing and
+// loses nothing: each start element below the root names a parameter, and the
+// text right after it (before any other tag) is its value. Text elsewhere and
+// end tags carry nothing; the root's end tag ends the map.
+template <typename R> QMap<QString, QString> readParameterMap(R& r, bool deviceState)
 {
     QMap<QString, QString> map;
     if (deviceState) {
@@ -104,19 +98,40 @@ template <typename R> QMap<QString, QString> readChildMap(R& r, bool deviceState
     }
     if (!r.isStartElement())
         return map;
-    while (reading(r)) {
-        r.readNext();
-        if (r.isEndElement())
-            break; // each child is read whole below, so this is the root's end
-        if (!r.isStartElement())
-            continue;
-        const QString key = r.name().toString();
-        QString value = elementTextWithChildren(r);
-        if (r.hasError() || isBlank(value))
-            continue;
+    int depth = 0; // below the root
+    QString key;
+    QString value;
+    bool open = false; // a parameter's start was the last tag
+    const auto store = [&] {
+        open = false;
+        if (isBlank(value))
+            return;
         if (deviceState && key != QLatin1String("events") && value.contains(QLatin1Char(';')))
             value.replace(QLatin1Char(';'), QLatin1String(" / "));
         map.insert(key, value);
+    };
+    while (reading(r)) {
+        r.readNext();
+        if (r.isCharacters()) {
+            // CDATA sections come as tokens of their own; the text is all of them.
+            if (open)
+                value += r.text();
+            continue;
+        }
+        if (r.hasError())
+            break; // a value cut off by the break is no value
+        if (open)
+            store();
+        if (r.isStartElement()) {
+            ++depth;
+            key = r.name().toString();
+            value.clear();
+            open = true;
+        } else if (r.isEndElement()) {
+            if (depth == 0)
+                break;
+            --depth;
+        }
     }
     return map;
 }
@@ -124,22 +139,22 @@ template <typename R> QMap<QString, QString> readChildMap(R& r, bool deviceState
 
 QMap<QString, QString> parseDeviceState(QXmlStreamReader& reader)
 {
-    return readChildMap(reader, true);
+    return readParameterMap(reader, true);
 }
 
 QMap<QString, QString> parseDeviceState(PlainXmlReader& reader)
 {
-    return readChildMap(reader, true);
+    return readParameterMap(reader, true);
 }
 
 QMap<QString, QString> parseUpsConfiguration(QXmlStreamReader& reader)
 {
-    return readChildMap(reader, false);
+    return readParameterMap(reader, false);
 }
 
 QMap<QString, QString> parseUpsConfiguration(PlainXmlReader& reader)
 {
-    return readChildMap(reader, false);
+    return readParameterMap(reader, false);
 }
 
 QVector<QString> parseShowMessage(QXmlStreamReader& r)

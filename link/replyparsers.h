@@ -25,9 +25,10 @@
 // end tag was reached: a cut-off list must not be taken for the whole one.
 namespace Luminorix {
 
-// Every child of the root: name -> text; texts that are empty or all white
-// space are left out. Device states also carry the root's "isUpsFound" and
-// "isProperDevice" attributes and have ";" shown as " / " except in "events".
+// Every element below the root, however nested: name -> the text that follows
+// its start tag; texts that are empty or all white space are left out. Device
+// states also carry the root's "isUpsFound" and "isProperDevice" attributes and
+// have ";" shown as " / " except in "events".
 QMap<QString, QString> parseDeviceState(QXmlStreamReader& reader);
 QMap<QString, QString> parseUpsConfiguration(QXmlStreamReader& reader);
 // The same readers over a plain document, with the same results.

@@ -4,6 +4,7 @@
 #include "framing.h"
 #include "helpers.h"
 #include "linkmetatypes.h"
+#include "replybounds.h"
 #include "replyparsers.h"
 #include "requestforms.h"
 #include "requestserializers.h"
@@ -252,13 +253,23 @@ void UpsSocketController::readMessagesFrom(QIODevice& device)
         const QByteArray cipherText = device.read(length);
         const QString message = decryptMessage(cipherText);
         m_frameAborted = false;
-        if (!dispatchPlain(message)) {
-            QXmlStreamReader reader(message);
-            handleMessage(&reader);
-        }
+        handleReply(message);
         if (!alive || m_frameAborted)
             return;
     }
+}
+
+void UpsSocketController::handleReply(const QString& message)
+{
+    // The plain reader keeps the same bounds itself.
+    if (dispatchPlain(message))
+        return;
+    if (!withinReplyBounds(message)) {
+        abortForBadData();
+        return;
+    }
+    QXmlStreamReader reader(message);
+    handleMessage(&reader);
 }
 
 void UpsSocketController::abortForBadData()

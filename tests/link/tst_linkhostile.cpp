@@ -6,6 +6,7 @@
 #include "fixedkeys.h"
 #include "framing.h"
 #include "lxtest.h"
+#include "replybounds.h"
 #include "signalrecorder.h"
 #include "simplecrypt.h"
 #include "testframes.h"
@@ -64,6 +65,20 @@ QString entityBomb()
     }
     return dtd + QStringLiteral("]><service_version>&e9;</service_version>");
 }
+
+QString nested(const QString& open, int levels, const QString& close)
+{
+    return open.repeated(levels) + close.repeated(levels);
+}
+
+// A device state whose root carries `count` attributes.
+QString withAttributes(int count)
+{
+    QString xml = QStringLiteral("<ups_device_state");
+    for (int i = 0; i < count; ++i)
+        xml += QStringLiteral(" a%1=\"1\"").arg(i);
+    return xml + QStringLiteral("><input_voltage>230</input_voltage></ups_device_state>");
+}
 } // namespace
 
 class TestLinkHostile : public QObject
@@ -75,6 +90,8 @@ private slots:
     void receive();
     void bufferSeamSurvivesTheSameInputs_data() { receive_data(); }
     void bufferSeamSurvivesTheSameInputs();
+    void bounds_data();
+    void bounds();
 };
 
 void TestLinkHostile::receive_data()
@@ -129,12 +146,94 @@ void TestLinkHostile::receive_data()
         << frameOf(QStringLiteral("<virtualization_center_action_list><action_parameters><name>a</name>"
                                   "</action_parameters><action_parameters><name>b</name>"))
         << false << QStringList{QStringLiteral("virtualizationCenterActionListReceived:1")};
-    QTest::newRow("entity expansion bomb")
-        << frameOf(entityBomb()) << false << QStringList{QStringLiteral("dataFromUps:1")};
-    QString deep;
-    for (int i = 0; i < 20000; ++i)
-        deep += QStringLiteral("<groups>");
-    QTest::newRow("deep nesting") << frameOf(deep) << false << none;
+    // Beyond the bounds no reader runs, whatever the root.
+    QTest::newRow("entity expansion bomb") << frameOf(entityBomb()) << true << none;
+    QTest::newRow("deep nesting, unclosed")
+        << frameOf(QStringLiteral("<groups>").repeated(20000)) << true << none;
+    QTest::newRow("device state nested 300000 deep")
+        << frameOf(QStringLiteral("<ups_device_state>") + nested(QStringLiteral("<a>1"), 300000, "</a>") +
+                   QStringLiteral("</ups_device_state>"))
+        << true << none;
+    QTest::newRow("device state one level too deep")
+        << frameOf(nested(QStringLiteral("<ups_device_state>"), 1, QString()) +
+                   nested(QStringLiteral("<p>1"), Luminorix::kMaxReplyDepth, QStringLiteral("</p>")) +
+                   QStringLiteral("</ups_device_state>"))
+        << true << none;
+    QTest::newRow("device state as deep as allowed")
+        << frameOf(QStringLiteral("<ups_device_state>") +
+                   nested(QStringLiteral("<p>1"), Luminorix::kMaxReplyDepth - 1, QStringLiteral("</p>")) +
+                   QStringLiteral("</ups_device_state>"))
+        << false << QStringList{QStringLiteral("upsDeviceState:1")};
+    QTest::newRow("40000 attributes") << frameOf(withAttributes(40000)) << true << none;
+    QTest::newRow("one attribute too many")
+        << frameOf(withAttributes(Luminorix::kMaxReplyAttributes + 1)) << true << none;
+    QTest::newRow("as many attributes as allowed")
+        << frameOf(withAttributes(Luminorix::kMaxReplyAttributes)) << false
+        << QStringList{QStringLiteral("upsDeviceState:1")};
+    QTest::newRow("namespace prefixes")
+        << frameOf(QStringLiteral("<service_version xmlns:p=\"u\"><p:v>1</p:v></service_version>")) << true
+        << none;
+    QTest::newRow("many children") << frameOf(QStringLiteral("<ups_device_state>") +
+                                              QStringLiteral("<p>1</p><q>2</q>").repeated(100000) +
+                                              QStringLiteral("</ups_device_state>"))
+                                   << false << QStringList{QStringLiteral("upsDeviceState:1")};
+    QTest::newRow("many children, stream reader")
+        << frameOf(QStringLiteral("<?xml version=\"1.0\"?><ups_logs>") +
+                   QStringLiteral("<log_1>a</log_1>").repeated(100000) + QStringLiteral("</ups_logs>"))
+        << false << QStringList{QStringLiteral("upsLogs:1")};
+}
+
+void TestLinkHostile::bounds_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<bool>("within");
+    using Luminorix::kMaxReplyAttributes;
+    using Luminorix::kMaxReplyDepth;
+    const QString attributes = QStringLiteral(" a=\"1\"").repeated(kMaxReplyAttributes);
+
+    QTest::newRow("empty") << QString() << true;
+    QTest::newRow("plain reply") << QStringLiteral("<a><b>1</b></a>") << true;
+    QTest::newRow("declaration and comment")
+        << QStringLiteral("<?xml version=\"1.0\"?><!-- <x a=\"\" b=\"\"> --><a/>") << true;
+    QTest::newRow("depth at the bound") << nested("<d>", kMaxReplyDepth, "</d>") << true;
+    QTest::newRow("depth over the bound") << nested("<d>", kMaxReplyDepth + 1, "</d>") << false;
+    QTest::newRow("over the bound, never closed")
+        << QStringLiteral("<d>").repeated(kMaxReplyDepth + 1) << false;
+    QTest::newRow("empty elements do not nest")
+        << QStringLiteral("<r>") + QStringLiteral("<e/>").repeated(kMaxReplyDepth * 2) +
+               QStringLiteral("</r>")
+        << true;
+    QTest::newRow("closed elements do not nest")
+        << QStringLiteral("<r>") + QStringLiteral("<e></e>").repeated(kMaxReplyDepth * 2) +
+               QStringLiteral("</r>")
+        << true;
+    QTest::newRow("attributes at the bound") << QStringLiteral("<a%1></a>").arg(attributes) << true;
+    QTest::newRow("attributes over the bound") << QStringLiteral("<a%1 z='2'></a>").arg(attributes) << false;
+    QTest::newRow("over the bound on an empty element")
+        << QStringLiteral("<a%1 z=\"\"/>").arg(attributes) << false;
+    QTest::newRow("attributes spread over elements")
+        << QStringLiteral("<a%1><b%1></b></a>").arg(attributes) << true;
+    QTest::newRow("quotes and tags in text and values")
+        << QStringLiteral("<a x=\"'>'\">\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"\"</a>") << true;
+    QTest::newRow("markup in CDATA") << QStringLiteral("<a><![CDATA[") +
+                                            QStringLiteral("<d x=\"\">").repeated(kMaxReplyDepth + 1) +
+                                            QStringLiteral("]]></a>")
+                                     << true;
+    QTest::newRow("default namespace") << QStringLiteral("<a xmlns=\"u\"><b/></a>") << true;
+    QTest::newRow("prefixed name") << QStringLiteral("<p:a></p:a>") << false;
+    QTest::newRow("prefix declaration") << QStringLiteral("<a xmlns:p=\"u\"></a>") << false;
+    QTest::newRow("colon in a value") << QStringLiteral("<a b=\"c:d\">e:f</a>") << true;
+    QTest::newRow("document type") << QStringLiteral("<!DOCTYPE a><a></a>") << false;
+    QTest::newRow("cut off in a value") << QStringLiteral("<a b=\"1") << true;
+    QTest::newRow("cut off in a comment") << QStringLiteral("<a><!-- <b") << true;
+}
+
+// The pre-scan before any reader: what it lets through and what it refuses.
+void TestLinkHostile::bounds()
+{
+    QFETCH(QString, xml);
+    QFETCH(bool, within);
+    QCOMPARE(Luminorix::withinReplyBounds(xml), within);
 }
 
 void TestLinkHostile::receive()

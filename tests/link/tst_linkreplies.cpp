@@ -1,13 +1,23 @@
 // Every reply the service sends: which signal it becomes and what the readers
-// make of it, in a compact and an indented layout alike.
+// make of it, in a compact and an indented layout alike, and the parameter maps
+// in every layout the stand-in can send, over the wire.
 #include "linkmetatypes.h"
 #include "lxtest.h"
+#include "plainxmlreader.h"
+#include "replybuilder.h"
 #include "replyparsers.h"
 #include "signalrecorder.h"
+#include "simserver.h"
+#include "simworld.h"
 #include "testframes.h"
 #include "upssocketcontroller.h"
 
+#include <memory>
+
 using Luminorix::UpsSocketController;
+using LxSim::ReplyLayout;
+
+Q_DECLARE_METATYPE(LxSim::ReplyLayout)
 
 namespace {
 QString b(bool v)
@@ -211,6 +221,8 @@ private slots:
     void initTestCase();
     void reply_data();
     void reply();
+    void parameterMapsInEveryLayout_data();
+    void parameterMapsInEveryLayout();
     void unknownRootDispatchesFurther();
     void eventCopiesShareActions();
     void readersStopAtTheEndOfABrokenDocument();
@@ -242,6 +254,20 @@ void TestLinkReplies::reply_data()
     row("device state, no attributes", "<ups_device_state><a>1</a><a>2</a></ups_device_state>",
         "upsDeviceState", "a=2|isProperDevice=|isUpsFound=");
     row("configuration", "<ups_configuration><x>1;2</x><y></y><z>abc</z></ups_configuration>",
+        "upsConfiguration", "x=1;2|z=abc");
+    row("device state, nested chain",
+        "<ups_device_state isUpsFound=\"1\" isProperDevice=\"1\"><input_voltage>230<output_load>45"
+        "<battery_capacity>87</battery_capacity></output_load></input_voltage></ups_device_state>",
+        "upsDeviceState",
+        "battery_capacity=87|input_voltage=230|isProperDevice=1|isUpsFound=1|output_load=45");
+    row("device state, value after each element",
+        "<ups_device_state isUpsFound=\"1\" isProperDevice=\"1\"><a>1;2</a>1;2<events>3;4</events>3;4"
+        "<b></b>5<c>6</c></ups_device_state>",
+        "upsDeviceState", "a=1 / 2|c=6|events=3;4|isProperDevice=1|isUpsFound=1");
+    row("device state, text only after a child",
+        "<ups_device_state><a><b>1</b>2</a>3<c><![CDATA[x<]]>y</c></ups_device_state>", "upsDeviceState",
+        "b=1|c=x<y|isProperDevice=|isUpsFound=");
+    row("configuration, nested chain", "<ups_configuration><x>1;2<y><z>abc</z></y></x></ups_configuration>",
         "upsConfiguration", "x=1;2|z=abc");
 
     // One-text and no-content replies.
@@ -469,6 +495,79 @@ void TestLinkReplies::reply()
             described << describe(argument);
         QCOMPARE(described.join(QStringLiteral(" ; ")), expected);
     }
+}
+
+// The device state and the configuration of the stand-in's device, in each of
+// its layouts, through real frames; with markup in a value the plain reader
+// refuses the reply and QXmlStreamReader reads it.
+void TestLinkReplies::parameterMapsInEveryLayout_data()
+{
+    QTest::addColumn<ReplyLayout>("layout");
+    QTest::addColumn<bool>("markup");
+    for (const ReplyLayout layout :
+         {ReplyLayout::Flat, ReplyLayout::Indented, ReplyLayout::NestedChain, ReplyLayout::ValueAfter}) {
+        const QByteArray name = LxSim::ReplyBuilder::layoutName(layout).toLatin1();
+        QTest::newRow(name + ", plain") << layout << false;
+        QTest::newRow(name + ", markup") << layout << true;
+    }
+}
+
+void TestLinkReplies::parameterMapsInEveryLayout()
+{
+    QFETCH(ReplyLayout, layout);
+    QFETCH(bool, markup);
+
+    LxSim::SimServer server;
+    LxSim::SimWorld world;
+    world.loadDemo();
+    world.setDriftInterval(0);
+    world.setReplyLayout(layout);
+    LxSim::SimDevice* device = world.device(world.currentDeviceId());
+    QVERIFY(device);
+    if (markup) {
+        device->fixedState.append({QStringLiteral("site"), QStringLiteral("R&D <lab> \"A\"")});
+        device->configuration.insert(QStringLiteral("site_name"), QStringLiteral("R&D"));
+    }
+    world.install(server.responder());
+    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+
+    QMap<QString, QString> expectedState{{QStringLiteral("isUpsFound"), device->connected ? "1" : "0"},
+                                         {QStringLiteral("isProperDevice"), QStringLiteral("1")}};
+    for (const auto& entry : device->deviceState()) {
+        QString value = entry.second;
+        if (entry.first != QLatin1String("events"))
+            value.replace(QLatin1Char(';'), QLatin1String(" / "));
+        expectedState.insert(entry.first, value);
+    }
+    QMap<QString, QString> expectedConfiguration;
+    for (auto it = device->configuration.cbegin(); it != device->configuration.cend(); ++it) {
+        if (!it.value().isEmpty())
+            expectedConfiguration.insert(it.key(), it.value());
+    }
+    QVERIFY(expectedState.size() > 10);
+    QVERIFY(expectedConfiguration.size() > 3);
+    // The row takes the path it is meant to.
+    Luminorix::PlainXmlReader plain;
+    QCOMPARE(plain.load(QString::fromUtf8(
+                 LxSim::ReplyBuilder::deviceState(device->deviceState(), device->connected, true, layout))),
+             !markup);
+
+    UpsSocketController controller(server.port());
+    UpsSocketController::Timing timing;
+    // Nothing fires by itself; the test asks for the device state by hand.
+    timing.reconnectMs = 600000;
+    timing.pollMs = 600000;
+    timing.startupPauseMs = 0;
+    controller.setTiming(timing);
+    QSignalSpy states(&controller, &UpsSocketController::upsDeviceState);
+    QSignalSpy configurations(&controller, &UpsSocketController::upsConfiguration);
+    controller.startReconnecting();
+    QTRY_COMPARE_WITH_TIMEOUT(configurations.size(), 1, 10000);
+    controller.sendCommand(QStringLiteral("get_ups_device_state"));
+    QTRY_COMPARE_WITH_TIMEOUT(states.size(), 1, 10000);
+    using Map = QMap<QString, QString>;
+    QCOMPARE(configurations.first().first().value<Map>(), expectedConfiguration);
+    QCOMPARE(states.first().first().value<Map>(), expectedState);
 }
 
 // An unknown root is reported, and the reader goes on from the token it

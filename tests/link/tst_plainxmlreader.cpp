@@ -4,6 +4,7 @@
 #include "lxtest.h"
 #include "plainxmlreader.h"
 #include "pollreplies.h"
+#include "replybounds.h"
 #include "replyparsers.h"
 
 #include <QXmlStreamReader>
@@ -157,6 +158,20 @@ QStringList corpus()
         QStringLiteral("<a.b-c_d x.y-z=\"v\">\u00e9\u20ac\ud7ff\ue000\ufffd</a.b-c_d>"),
         QStringLiteral("<r>  </r>"),
         QStringLiteral("<r></r>"),
+        QStringLiteral(
+            "<ups_device_state isUpsFound=\"1\" isProperDevice=\"1\"><input_voltage>230<output_load>45"
+            "<battery_capacity>87</battery_capacity></output_load></input_voltage></ups_device_state>"),
+        QStringLiteral("<ups_configuration><a>1</a>1<b>2</b>2<c>3<d>4</d>5</c>6</ups_configuration>"),
+        QStringLiteral("<ups_device_state>") +
+            QStringLiteral("<p>1").repeated(Luminorix::kMaxReplyDepth - 1) +
+            QStringLiteral("</p>").repeated(Luminorix::kMaxReplyDepth - 1) +
+            QStringLiteral("</ups_device_state>"),
+        [] {
+            QString xml = QStringLiteral("<ups_device_state");
+            for (int i = 0; i < Luminorix::kMaxReplyAttributes; ++i)
+                xml += QStringLiteral(" a%1=\"%1\"").arg(i);
+            return xml + QStringLiteral("><x>1</x></ups_device_state>");
+        }(),
     };
 }
 
@@ -272,12 +287,13 @@ void TestPlainXmlReader::refusesTheRest_data()
     QTest::newRow("surrogate pair") << QStringLiteral("<a>\U0001F600</a>");
     QTest::newRow("noncharacter") << (QStringLiteral("<a>") + QChar(0xFFFE) + QStringLiteral("</a>"));
     QTest::newRow("NUL") << (QStringLiteral("<a>") + QChar(0) + QStringLiteral("</a>"));
-    QString deep;
-    for (int i = 0; i < 65; ++i)
-        deep += QStringLiteral("<d>");
-    for (int i = 0; i < 65; ++i)
-        deep += QStringLiteral("</d>");
-    QTest::newRow("65 levels") << deep;
+    const int tooDeep = Luminorix::kMaxReplyDepth + 1;
+    QTest::newRow("too deep") << QStringLiteral("<d>").repeated(tooDeep) +
+                                     QStringLiteral("</d>").repeated(tooDeep);
+    QString attributes;
+    for (int i = 0; i <= Luminorix::kMaxReplyAttributes; ++i)
+        attributes += QStringLiteral(" a%1=\"\"").arg(i);
+    QTest::newRow("too many attributes") << QStringLiteral("<a%1></a>").arg(attributes);
 }
 
 void TestPlainXmlReader::refusesTheRest()

@@ -174,8 +174,11 @@ void parseSmtpTestStatus(QXmlStreamReader& r, int& currentStatus, QStringList& m
     while (reading(r)) {
         if (isEnd(r, QLatin1String("smtp2_test_status")))
             return;
-        if (isStart(r, QLatin1String("current_status")))
-            currentStatus = takeInt(r);
+        if (isStart(r, QLatin1String("current_status"))) {
+            const int status = takeInt(r);
+            if (!r.hasError())
+                currentStatus = status;
+        }
         if (startContains(r, QLatin1String("msg_")))
             appendUnlessCut(r, messages, takeText(r));
         r.readNext();

@@ -344,8 +344,10 @@ void UpsSocketController::readOneText(QXmlStreamReader& r, void (UpsSocketContro
 {
     r.readNext();
     const QString value = r.text().toString();
-    emit(this->*signal)(value);
     r.readNext();
+    // A text cut off by a broken document is not the service's answer.
+    if (!r.hasError())
+        emit(this->*signal)(value);
 }
 
 void UpsSocketController::dispatch(QXmlStreamReader& r)

@@ -28,27 +28,38 @@ struct Field
 };
 
 // Hands each element that directly holds text (or nothing) to `store`; stops
-// at an end tag that closes no such element, normally the reply's own.
-template <typename Store> void readFields(Reader& r, Store store)
+// storing at an end tag that closes no such element, normally the reply's own.
+// True when the reply's own end tag was reached: the reading goes on to it
+// past any such stop, so that only a broken document counts as cut off.
+template <typename Store> bool readFields(Reader& r, Store store)
 {
     Field field;
     bool open = false;
+    bool storing = true;
+    int depth = 0;
     while (reading(r)) {
         if (r.isStartElement()) {
+            ++depth;
             field.name = r.name().toString();
             field.text.clear();
             open = true;
         } else if (r.isCharacters() && !r.isWhitespace() && open) {
             field.text = r.text().toString();
         } else if (r.isEndElement()) {
+            --depth;
             if (!open)
-                return;
-            field.number = field.text.toInt(&field.parsed, 10);
-            store(field);
+                storing = false;
+            if (storing) {
+                field.number = field.text.toInt(&field.parsed, 10);
+                store(field);
+            }
             open = false;
+            if (depth == 0)
+                return true;
         }
         r.readNext();
     }
+    return false;
 }
 
 QString loweredName(const Reader& r)
@@ -56,21 +67,39 @@ QString loweredName(const Reader& r)
     return r.name().toString().simplified().toLower();
 }
 
-QString loweredText(Reader& r)
+// The element's text into `text`; false, leaving it, when a reader error cut
+// the text off or the element holds elements.
+bool takeText(Reader& r, QString* text)
 {
-    return r.readElementText().simplified().toLower();
+    const QString read = r.readElementText();
+    if (r.hasError())
+        return false;
+    *text = read;
+    return true;
 }
 
-int identifierText(Reader& r)
+void takeLowered(Reader& r, QString* text)
 {
+    if (takeText(r, text))
+        *text = text->simplified().toLower();
+}
+
+// A number, or `unparsed` for a text that is not one.
+void takeNumber(Reader& r, int* number, int unparsed)
+{
+    QString text;
+    if (!takeText(r, &text))
+        return;
     bool ok = false;
-    const int value = r.readElementText().toInt(&ok, 10);
-    return ok ? value : -1;
+    const int value = text.toInt(&ok, 10);
+    *number = ok ? value : unparsed;
 }
 
-int numberText(Reader& r)
+void takePositive(Reader& r, bool* flag)
 {
-    return r.readElementText().toInt(nullptr, 10);
+    int number = 0;
+    takeNumber(r, &number, 0);
+    *flag = number > 0;
 }
 
 template <typename Result> Result readHostResult(Reader& r, const char* element)
@@ -78,7 +107,7 @@ template <typename Result> Result readHostResult(Reader& r, const char* element)
     Result result;
     if (!named(r, element))
         return result;
-    readFields(r, [&](const Field& f) {
+    const bool complete = readFields(r, [&](const Field& f) {
         if (f.is("type"))
             result.type = f.identifier();
         else if (f.is("id"))
@@ -88,6 +117,9 @@ template <typename Result> Result readHostResult(Reader& r, const char* element)
         else if (f.is("error_str"))
             result.error_str = f.text;
     });
+    // A cut-off result may have lost the error it reported.
+    if (!complete)
+        result.has_error = true;
     return result;
 }
 } // namespace
@@ -171,15 +203,15 @@ QList<VirtualizationCenterHost> parseHostList(QXmlStreamReader& r)
                     open = true;
                 }
             } else if (named(r, "type")) {
-                host.type = numberText(r);
+                takeNumber(r, &host.type, 0);
             } else if (named(r, "id")) {
-                host.id = numberText(r);
+                takeNumber(r, &host.id, 0);
             } else if (named(r, "name")) {
-                host.name = r.readElementText();
+                takeText(r, &host.name);
             } else if (named(r, "is_disabled")) {
-                host.is_disabled = numberText(r) > 0;
+                takePositive(r, &host.is_disabled);
             } else if (named(r, "is_disabled_logfail")) {
-                host.is_disabled_logfail = numberText(r) > 0;
+                takePositive(r, &host.is_disabled_logfail);
             }
         } else if (r.isEndElement() && open && named(r, "host")) {
             hosts.append(host);
@@ -234,7 +266,7 @@ void parseResultPair(QXmlStreamReader& r, QLatin1String element, bool& hasError,
     errorStr.clear();
     if (r.name() != element)
         return;
-    readFields(r, [&](const Field& f) {
+    const bool complete = readFields(r, [&](const Field& f) {
         if (f.is("has_error")) {
             if (f.parsed)
                 hasError = f.number > 0;
@@ -242,6 +274,8 @@ void parseResultPair(QXmlStreamReader& r, QLatin1String element, bool& hasError,
             errorStr = f.text;
         }
     });
+    if (!complete)
+        hasError = true;
 }
 
 void parseTestEsxiSshHostResult(QXmlStreamReader& r, bool& hasError, QString& errorStr)
@@ -279,7 +313,7 @@ VmTableWidgetTypes::ManagementConfig parseHostManagement(QXmlStreamReader& r)
     VmTableWidgetTypes::ManagementConfig config;
     if (!named(r, "virtualization_center_host_management"))
         return config;
-    readFields(r, [&](const Field& f) {
+    config.valid = readFields(r, [&](const Field& f) {
         if (f.is("host_type"))
             config.host_type = f.identifier();
         else if (f.is("host_id"))
@@ -291,7 +325,6 @@ VmTableWidgetTypes::ManagementConfig parseHostManagement(QXmlStreamReader& r)
         else if (f.is("shutdown_ups_with_master_vm"))
             config.shutdown_ups_with_master_vm = f.positive();
     });
-    config.valid = true;
     return config;
 }
 
@@ -306,30 +339,37 @@ QList<VmTableWidgetTypes::ActionParameters> parseActionList(QXmlStreamReader& r)
         r.readNext();
         if (r.isStartElement()) {
             const QString name = loweredName(r);
-            if (name == QLatin1String("action_parameters"))
+            if (name == QLatin1String("action_parameters")) {
                 action = VmTableWidgetTypes::ActionParameters();
-            else if (name == QLatin1String("action_id"))
-                action.action_id = numberText(r);
-            else if (name == QLatin1String("name"))
-                action.name = r.readElementText();
-            else if (name == QLatin1String("action_type"))
-                action.action_type = actionTypeCode(r.readElementText());
-            else if (name == QLatin1String("apply_to_all_running_vm"))
-                action.apply_to_all_running_vm = numberText(r) > 0;
-            else if (name == QLatin1String("power_off_selected_hosts_after_vm_shutdown"))
-                action.power_off_selected_hosts_after_vm_shutdown = numberText(r) > 0;
-            else if (name == QLatin1String("selected_items"))
+            } else if (name == QLatin1String("action_id")) {
+                takeNumber(r, &action.action_id, 0);
+            } else if (name == QLatin1String("name")) {
+                takeText(r, &action.name);
+            } else if (name == QLatin1String("action_type")) {
+                QString type;
+                if (takeText(r, &type))
+                    action.action_type = actionTypeCode(type);
+            } else if (name == QLatin1String("apply_to_all_running_vm")) {
+                takePositive(r, &action.apply_to_all_running_vm);
+            } else if (name == QLatin1String("power_off_selected_hosts_after_vm_shutdown")) {
+                takePositive(r, &action.power_off_selected_hosts_after_vm_shutdown);
+            } else if (name == QLatin1String("selected_items")) {
                 target = VmActionTarget();
-            else if (name == QLatin1String("host_type"))
-                target.host_type = numberText(r);
-            else if (name == QLatin1String("host_id"))
-                target.host_id = numberText(r);
-            else if (name == QLatin1String("vm_ids"))
+            } else if (name == QLatin1String("host_type")) {
+                takeNumber(r, &target.host_type, 0);
+            } else if (name == QLatin1String("host_id")) {
+                takeNumber(r, &target.host_id, 0);
+            } else if (name == QLatin1String("vm_ids")) {
                 target.vm_ids.clear();
-            else if (name == QLatin1String("vm_id")) {
-                bool ok = false;
-                const int vmId = r.readElementText().toInt(&ok, 10);
-                if (ok)
+            } else if (name == QLatin1String("vm_id")) {
+                int vmId = 0;
+                bool parsed = true;
+                QString text;
+                if (takeText(r, &text))
+                    vmId = text.toInt(&parsed, 10);
+                else
+                    parsed = false;
+                if (parsed)
                     target.vm_ids.append(vmId);
             }
         } else if (r.isEndElement()) {
@@ -353,28 +393,38 @@ VirtualizationCenterHostVmsInfo parseHostVmsInfo(QXmlStreamReader& r)
         r.readNext();
         if (r.isStartElement()) {
             const QString name = loweredName(r);
-            if (name == QLatin1String("host_type"))
-                info.host_type = identifierText(r);
-            else if (name == QLatin1String("host_id"))
-                info.host_id = identifierText(r);
-            else if (name == QLatin1String("status"))
-                info.status = hostStatusCode(loweredText(r));
-            else if (name == QLatin1String("name"))
-                info.name = r.readElementText();
-            else if (name == QLatin1String("version"))
-                info.version = r.readElementText();
-            else if (name == QLatin1String("error_info"))
-                info.error_info = r.readElementText();
-            else if (name == QLatin1String("vms"))
+            if (name == QLatin1String("host_type")) {
+                takeNumber(r, &info.host_type, -1);
+            } else if (name == QLatin1String("host_id")) {
+                takeNumber(r, &info.host_id, -1);
+            } else if (name == QLatin1String("status")) {
+                QString status;
+                takeLowered(r, &status);
+                if (!r.hasError())
+                    info.status = hostStatusCode(status);
+            } else if (name == QLatin1String("name")) {
+                takeText(r, &info.name);
+            } else if (name == QLatin1String("version")) {
+                takeText(r, &info.version);
+            } else if (name == QLatin1String("error_info")) {
+                takeText(r, &info.error_info);
+            } else if (name == QLatin1String("vms")) {
                 vm = VirtualizationCenterVmInfo();
-            else if (name == QLatin1String("vm_id"))
-                vm.vm_id = identifierText(r);
-            else if (name == QLatin1String("vm_name"))
-                vm.vm_name = r.readElementText();
-            else if (name == QLatin1String("vm_state"))
-                vm.vm_state = vmStateCode(loweredText(r));
-            else if (name == QLatin1String("vm_pending_st"))
-                vm.vm_pending_st = vmPendingCode(loweredText(r));
+            } else if (name == QLatin1String("vm_id")) {
+                takeNumber(r, &vm.vm_id, -1);
+            } else if (name == QLatin1String("vm_name")) {
+                takeText(r, &vm.vm_name);
+            } else if (name == QLatin1String("vm_state")) {
+                QString state;
+                takeLowered(r, &state);
+                if (!r.hasError())
+                    vm.vm_state = vmStateCode(state);
+            } else if (name == QLatin1String("vm_pending_st")) {
+                QString pending;
+                takeLowered(r, &pending);
+                if (!r.hasError())
+                    vm.vm_pending_st = vmPendingCode(pending);
+            }
         } else if (r.isEndElement() && loweredName(r) == QLatin1String("vms")) {
             info.vms.append(vm);
         }

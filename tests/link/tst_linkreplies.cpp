@@ -221,6 +221,8 @@ private slots:
     void initTestCase();
     void reply_data();
     void reply();
+    void cutOffReplies_data();
+    void cutOffReplies();
     void parameterMapsInEveryLayout_data();
     void parameterMapsInEveryLayout();
     void unknownRootDispatchesFurther();
@@ -495,6 +497,71 @@ void TestLinkReplies::reply()
             described << describe(argument);
         QCOMPARE(described.join(QStringLiteral(" ; ")), expected);
     }
+}
+
+// A reply that breaks off before its end tag: no record read from it claims
+// to be whole, and no value is taken from a text the break cut.
+void TestLinkReplies::cutOffReplies_data()
+{
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<QString>("signal"); // empty: nothing is emitted
+    QTest::addColumn<QString>("expected");
+
+    auto row = [](const char* name, const char* xml, const char* signal, const char* expected) {
+        QTest::newRow(name) << QString::fromUtf8(xml) << QString::fromLatin1(signal)
+                            << QString::fromUtf8(expected);
+    };
+    row("host management", "<virtualization_center_host_management><host_id>1</host_id><vm_id>2",
+        "virtualizationCenterHostManagementReceived", "0,-1,1,-1,0,0");
+    row("host management, broken end tag",
+        "<virtualization_center_host_management><host_id>1</host_id></virtualization_center_host_managemen>",
+        "virtualizationCenterHostManagementReceived", "0,-1,1,-1,0,0");
+    row("host management, empty and whole",
+        "<virtualization_center_host_management></virtualization_center_host_management>",
+        "virtualizationCenterHostManagementReceived", "0,-1,-1,-1,0,1");
+    // Reading stops storing at the wrapper's end, as ever, but goes on to the end.
+    row("host management, wrapped and whole",
+        "<virtualization_center_host_management><w><host_id>1</host_id></w><vm_id>2</vm_id>"
+        "</virtualization_center_host_management>",
+        "virtualizationCenterHostManagementReceived", "0,-1,1,-1,0,1");
+    row("add-host result", "<virtualization_center_add_new_host_result><type>1</type><id>8</id>",
+        "virtualizationCenterHostAddNewResultReceived", "1,8,1,");
+    row("edit-host result", "<virtualization_center_edit_host_result><has_error>0</has_error><error_str>o",
+        "virtualizationCenterChangeHostSettingsResultReceived", "-1,-1,1,");
+    row("result pair", "<virtualization_center_action_run_result><has_error>0</has_error>",
+        "virtualizationCenterRunActionResultReceived", "1 ; ");
+    row("host vms info",
+        "<virtualization_center_hostvmsinfo><host_id>2</host_id><status>hs_host_online</status><name>es",
+        "virtualizationCenterHostVmsInfoReceived", "-1,2,4,,,,[]");
+    row("host list", "<virtualization_center_host_list><host><type>1</type><name>a</name></host><host><id>2",
+        "virtualizationCenterHostListReceived", "1,-1,a,0,0");
+    row("smtp status",
+        "<smtp2_test_status><current_status>1</current_status><msg_1>a</msg_1><current_status>2",
+        "smpt2TestStatus", "1 ; a");
+    row("password", "<get_password>5f4d", "", "");
+    row("password, broken end tag", "<get_password>5f4d</get_passwor>", "", "");
+    row("service version", "<service_version>2.6", "", "");
+}
+
+void TestLinkReplies::cutOffReplies()
+{
+    QFETCH(QString, xml);
+    QFETCH(QString, signal);
+    QFETCH(QString, expected);
+
+    UpsSocketController controller;
+    SignalRecorder recorder(controller);
+    QXmlStreamReader reader(xml);
+    controller.handleMessage(&reader);
+    if (signal.isEmpty()) {
+        QCOMPARE(recorder.fired(), QStringList());
+        return;
+    }
+    QCOMPARE(recorder.fired(), QStringList{signal + QStringLiteral(":1")});
+    QStringList described;
+    for (const QVariant& argument : recorder.arguments(signal.toLatin1()))
+        described << describe(argument);
+    QCOMPARE(described.join(QStringLiteral(" ; ")), expected);
 }
 
 // The device state and the configuration of the stand-in's device, in each of

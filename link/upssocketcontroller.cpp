@@ -34,6 +34,9 @@ UpsSocketController::UpsSocketController(quint16 port) : QObject(nullptr), m_por
     connect(m_socket, &QIODevice::readyRead, this, &UpsSocketController::readReady);
     connect(m_socket, &QAbstractSocket::errorOccurred, this,
             QOverload<QAbstractSocket::SocketError>::of(&UpsSocketController::error));
+    m_answerTimer = new QTimer(this);
+    m_answerTimer->setSingleShot(true);
+    connect(m_answerTimer, &QTimer::timeout, this, &UpsSocketController::noAnswer);
 }
 
 UpsSocketController::~UpsSocketController()
@@ -94,6 +97,8 @@ void UpsSocketController::setTiming(const Timing& timing)
         m_reconnectTimer->setInterval(m_timing.reconnectMs);
     if (m_pollTimer)
         m_pollTimer->setInterval(m_timing.pollMs);
+    if (m_answerTimer->isActive())
+        m_answerTimer->start(m_timing.answerMs);
 }
 
 UpsSocketController::Timing UpsSocketController::timing() const
@@ -123,7 +128,27 @@ LuminorixSocket* UpsSocketController::socket() const
 
 void UpsSocketController::disconnectFromService()
 {
-    m_socket->disconnectFromHost();
+    // Dropping on request (a new host) is no failure: the next attempt goes at once.
+    m_deferNextAttempt = false;
+    switch (m_socket->state()) {
+    case QAbstractSocket::HostLookupState:
+    case QAbstractSocket::ConnectingState:
+        // disconnectFromHost() would only note a close for when the attempt
+        // succeeds, leaving it to run against the old host until the system
+        // gives up on it.
+        m_socket->abort();
+        if (m_reconnectTimer)
+            resumeReconnecting();
+        break;
+    case QAbstractSocket::UnconnectedState:
+        if (m_reconnectTimer)
+            resumeReconnecting();
+        break;
+    default:
+        m_dropRequested = true;
+        m_socket->disconnectFromHost();
+        break;
+    }
 }
 
 void UpsSocketController::startReconnecting()
@@ -133,13 +158,36 @@ void UpsSocketController::startReconnecting()
     m_reconnectTimer = new QTimer(this);
     connect(m_reconnectTimer, &QTimer::timeout, this, &UpsSocketController::tryToConnect);
     if (!m_deferNextAttempt)
-        QTimer::singleShot(0, this, &UpsSocketController::tryToConnect);
+        postAttempt();
     m_deferNextAttempt = false;
     m_reconnectTimer->start(m_timing.reconnectMs);
 }
 
+void UpsSocketController::resumeReconnecting()
+{
+    if (!m_reconnectTimer) {
+        startReconnecting();
+        return;
+    }
+    // A cycle began while the connection was still closing: count from now.
+    m_reconnectTimer->start(m_timing.reconnectMs);
+    if (!m_deferNextAttempt)
+        postAttempt();
+    m_deferNextAttempt = false;
+}
+
+void UpsSocketController::postAttempt()
+{
+    // Tied to the cycle's timer, so it is dropped when the cycle ends first.
+    QTimer::singleShot(0, m_reconnectTimer, [this] { tryToConnect(); });
+}
+
 void UpsSocketController::tryToConnect()
 {
+    // A tick while an attempt is pending (or while connected) changes nothing;
+    // connectToHost() on such a socket would only warn.
+    if (m_socket->state() != QAbstractSocket::UnconnectedState)
+        return;
     m_socket->connectToService(m_host, m_port);
 }
 
@@ -151,7 +199,17 @@ void UpsSocketController::connected()
         delete m_reconnectTimer;
         m_reconnectTimer = nullptr;
     }
+    delete m_pollTimer; // a second connected() without a disconnection in between
+    m_pollTimer = nullptr;
+    m_session = true;
+    m_answered = false;
+    m_dropRequested = false;
+    m_dropWarned = false;
+    m_answerTimer->start(m_timing.answerMs);
+    const QPointer<UpsSocketController> alive(this);
     emit upsConnected();
+    if (!alive)
+        return;
     getUpsModelList();
     getAvailablePorts();
     getDebuggingStatus();
@@ -160,27 +218,65 @@ void UpsSocketController::connected()
     getVirtualizationCenterEnabled();
     getVirtualizationCenterVersion();
     waitMilliseconds(m_timing.startupPauseMs);
-    delete m_pollTimer; // a second connected() without a disconnection in between
+    // A write into a connection the service had already closed ends it at once.
+    if (!m_session)
+        return;
     m_pollTimer = new QTimer(this);
     connect(m_pollTimer, &QTimer::timeout, this, &UpsSocketController::getUpsDeviceData);
-    QTimer::singleShot(0, this, &UpsSocketController::getUpsDeviceData);
+    // Tied to the poll timer, so no tick runs after the connection is gone.
+    QTimer::singleShot(0, m_pollTimer, [this] { getUpsDeviceData(); });
     m_pollTimer->start(m_timing.pollMs);
+}
+
+void UpsSocketController::endSession()
+{
+    m_session = false;
+    m_answerTimer->stop();
+    if (m_pollTimer) {
+        m_pollTimer->stop();
+        delete m_pollTimer;
+        m_pollTimer = nullptr;
+    }
+    if (!m_answered && !m_dropRequested)
+        m_deferNextAttempt = true;
+    m_dropRequested = false;
 }
 
 void UpsSocketController::disconnected()
 {
-    if (!m_pollTimer)
+    if (!m_session)
         return;
-    m_pollTimer->stop();
-    delete m_pollTimer;
-    m_pollTimer = nullptr;
-    startReconnecting();
+    endSession();
+    resumeReconnecting();
 }
 
 void UpsSocketController::error(QAbstractSocket::SocketError)
 {
+    const bool lost = m_session;
+    if (lost)
+        endSession();
+    const QPointer<UpsSocketController> alive(this);
     emit socketError();
-    startReconnecting();
+    if (!alive)
+        return;
+    if (lost)
+        resumeReconnecting();
+    else
+        startReconnecting();
+}
+
+void UpsSocketController::noAnswer()
+{
+    if (!m_session || m_answered)
+        return;
+    qWarning("UpsSocketController: no answer from %s within %d ms, trying again later", qPrintable(m_host),
+             m_timing.answerMs);
+    endSession();
+    m_socket->abort();
+    const QPointer<UpsSocketController> alive(this);
+    emit socketError();
+    if (alive)
+        resumeReconnecting();
 }
 
 void UpsSocketController::error(QLocalSocket::LocalSocketError)
@@ -217,7 +313,10 @@ bool UpsSocketController::sendMessage(const QByteArray& text)
     if (m_sendObserver)
         m_sendObserver(text);
     if (m_socket->state() != QAbstractSocket::ConnectedState) {
-        qWarning("UpsSocketController: not connected, request dropped");
+        // Once per disconnection: a dialog or a tick may go on asking meanwhile.
+        if (!m_dropWarned)
+            qWarning("UpsSocketController: not connected, request dropped");
+        m_dropWarned = true;
         return false;
     }
     const QByteArray frame = buildFrame(encryptMessage(text));
@@ -251,6 +350,8 @@ void UpsSocketController::readMessagesFrom(QIODevice& device)
             return;
         device.read(header, kFrameHeaderSize);
         const QByteArray cipherText = device.read(length);
+        m_answered = true;
+        m_answerTimer->stop();
         const QString message = decryptMessage(cipherText);
         m_frameAborted = false;
         handleReply(message);

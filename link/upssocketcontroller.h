@@ -48,6 +48,10 @@ public:
         int reconnectMs = 5000;
         int pollMs = 1000;
         int startupPauseMs = 200;
+        // How long a fresh connection may go without any reply before it
+        // counts as a failed attempt. Shorter than the window's 3000 ms
+        // watchdog, so a service that never answers is never shown as connected.
+        int answerMs = 2500;
     };
 
     explicit UpsSocketController(quint16 port = LuminorixSocket::kServicePort);
@@ -199,6 +203,13 @@ private:
     // Drops the connection after bad data; the next attempt then waits a full
     // reconnect interval, so a service that speaks another key is not hammered.
     void abortForBadData();
+    // Ends polling for a connection that is gone; one that never answered
+    // counts as a failed attempt, so the next one waits a full interval.
+    void endSession();
+    // After a lost connection: the reconnect cycle, at once unless deferred.
+    void resumeReconnecting();
+    void postAttempt();
+    void noAnswer();
     void dispatch(QXmlStreamReader& reader);
     bool dispatchPlain(const QString& message);
     void readOneText(QXmlStreamReader& reader, void (UpsSocketController::*signal)(QString));
@@ -212,8 +223,13 @@ private:
     quint16 m_port = LuminorixSocket::kServicePort;
     Timing m_timing;
     std::function<void(const QByteArray&)> m_sendObserver;
+    QTimer* m_answerTimer = nullptr;
     bool m_frameAborted = false;
     bool m_deferNextAttempt = false;
+    bool m_session = false;       // connected() ran and the loss is not yet handled
+    bool m_answered = false;      // a frame came on this connection
+    bool m_dropRequested = false; // disconnectFromService, not a failure
+    bool m_dropWarned = false;
 };
 
 } // namespace Luminorix

@@ -3,11 +3,13 @@
 #include "fakeservice.h"
 #include "framing.h"
 #include "loopback.h"
+#include "loopbackpeer.h"
 #include "lxtest.h"
 #include "testframes.h"
 #include "upssocketcontroller.h"
 
 #include <QRegularExpression>
+#include <QTimer>
 
 using Luminorix::UpsSocketController;
 
@@ -43,7 +45,45 @@ UpsSocketController::Timing quietTiming()
     t.reconnectMs = 60000;
     t.pollMs = 60000;
     t.startupPauseMs = 0;
+    t.answerMs = 60000;
     return t;
+}
+
+// Counts the warnings that contain `text` while it lives, and passes every
+// message on to the handler before it.
+class WarningCounter
+{
+public:
+    explicit WarningCounter(const char* text)
+    {
+        s_text = text;
+        s_count = 0;
+        s_previous = qInstallMessageHandler(&WarningCounter::handle);
+    }
+    ~WarningCounter() { qInstallMessageHandler(s_previous); }
+    int count() const { return s_count; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (type == QtWarningMsg && message.contains(QLatin1String(s_text)))
+            ++s_count;
+        if (s_previous)
+            s_previous(type, context, message);
+    }
+    static inline const char* s_text = nullptr;
+    static inline int s_count = 0;
+    static inline QtMessageHandler s_previous = nullptr;
+};
+
+// The reconnect timer of a controller in its reconnect cycle.
+QTimer* reconnectTimer(const UpsSocketController& controller, int intervalMs)
+{
+    for (QTimer* timer : controller.findChildren<QTimer*>()) {
+        if (!timer->isSingleShot() && timer->interval() == intervalMs)
+            return timer;
+    }
+    return nullptr;
 }
 } // namespace
 
@@ -76,6 +116,10 @@ private slots:
     void disconnectFromServiceReconnects();
     void destructionWhileConnectedClosesTheLink();
     void frameAtTheBoundIsAwaited();
+    void switchingHostAbortsThePendingAttempt();
+    void peerClosingAtOnceIsAFailedAttempt();
+    void silentServiceIsAFailedAttempt();
+    void answeringServiceOutlivesTheAnswerTime();
 };
 
 void TestLinkConnection::programDefaults()
@@ -123,11 +167,12 @@ void TestLinkConnection::frameAcrossSegmentsIsHandledOnce()
     const QByteArray frame = frameOf(QStringLiteral("<service_version>2.6.0</service_version>"));
 
     // Only the length so far: nothing may be taken from the socket.
+    QTcpSocket* socket = c.controller.socket();
     c.service.send(frame.left(4));
-    QTest::qWait(50);
+    QTRY_COMPARE(socket->bytesAvailable(), qint64(4));
     QCOMPARE(version.count(), 0);
     c.service.send(frame.mid(4, 5));
-    QTest::qWait(50);
+    QTRY_COMPARE(socket->bytesAvailable(), qint64(9));
     QCOMPARE(version.count(), 0);
     c.service.send(frame.mid(9));
     QVERIFY(QTest::qWaitFor([&] { return version.count() == 1; }));
@@ -146,6 +191,10 @@ void TestLinkConnection::reconnectContinuesThePollCycle()
     QVERIFY(c.start());
     c.controller.getUpsDeviceData(); // the cycle now stands at its third tick
     QVERIFY(c.service.waitForRequests(10));
+    // A service that has answered and then goes away is tried again at once.
+    QSignalSpy version(&c.controller, &UpsSocketController::serviceVersionReceived);
+    c.service.sendReply(QStringLiteral("<service_version>2.6.0</service_version>"));
+    QTRY_COMPARE(version.count(), 1);
     QSignalSpy errors(&c.controller, &UpsSocketController::socketError);
     QSignalSpy connectedSpy(&c.controller, &UpsSocketController::upsConnected);
     c.service.requests.clear();
@@ -230,7 +279,109 @@ void TestLinkConnection::frameAtTheBoundIsAwaited()
     Connected c;
     QVERIFY(c.start());
     c.service.send(Luminorix::encodeFrameLength(quint32(Luminorix::kMaxFrameLength)) + QByteArray(100, 'x'));
+    QTRY_COMPARE(c.controller.socket()->bytesAvailable(), qint64(104));
+    QVERIFY(c.service.clientConnected());
+    QVERIFY(c.controller.isPolling());
+}
+
+void TestLinkConnection::switchingHostAbortsThePendingAttempt()
+{
+    FakeService service; // 127.0.0.1
+    LoopbackPeer stuck(LoopbackPeer::Kind::NeverAccepts);
+    if (!stuck.listen(QHostAddress(QStringLiteral("127.0.0.2")), service.port()))
+        QSKIP("127.0.0.2 is not usable here");
+
+    UpsSocketController controller(service.port());
+    UpsSocketController::Timing fastTicks = quietTiming();
+    fastTicks.reconnectMs = 20;
+    controller.setTiming(fastTicks);
+    controller.setHost(QStringLiteral("127.0.0.2"));
+    controller.startReconnecting();
+    QTRY_COMPARE(controller.socket()->state(), QAbstractSocket::ConnectingState);
+
+    // Ticks while the attempt hangs leave it alone (connectToHost() on a
+    // connecting socket would warn, and the strict handler fails on that).
+    QTimer* timer = reconnectTimer(controller, fastTicks.reconnectMs);
+    QVERIFY(timer);
+    QSignalSpy ticks(timer, &QTimer::timeout);
+    QTRY_VERIFY(ticks.count() >= 5);
+    QCOMPARE(controller.socket()->state(), QAbstractSocket::ConnectingState);
+
+    // No more ticks within the test: only an attempt made on the switch
+    // itself can reach the new host.
+    controller.setTiming(quietTiming());
+    controller.setHost(QStringLiteral("127.0.0.1"));
+    controller.disconnectFromService();
+    controller.startReconnecting();
+    QVERIFY(service.waitForClient(20000));
+    QVERIFY(service.waitForRequests(8));
+    QCOMPARE(service.connections, 1);
+}
+
+void TestLinkConnection::peerClosingAtOnceIsAFailedAttempt()
+{
+    LoopbackPeer peer(LoopbackPeer::Kind::ClosesAtOnce);
+    QVERIFY(peer.listen(QHostAddress::LocalHost));
+    UpsSocketController controller(peer.port());
+    controller.setTiming(quietTiming());
+    QSignalSpy connectedSpy(&controller, &UpsSocketController::upsConnected);
+    QSignalSpy errors(&controller, &UpsSocketController::socketError);
+    const WarningCounter dropped("request dropped");
+
+    controller.startReconnecting();
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        QTRY_COMPARE(errors.count(), attempt);
+        QCOMPARE(connectedSpy.count(), attempt);
+        QTRY_COMPARE(controller.socket()->state(), QAbstractSocket::UnconnectedState);
+        QVERIFY(controller.isReconnecting());
+        QVERIFY(!controller.isPolling());
+        // The next attempt waits for the reconnect interval (a minute here).
+        QTest::qWait(200);
+        QCOMPARE(peer.connections(), attempt);
+        QVERIFY2(dropped.count() <= attempt, qPrintable(QString::number(dropped.count())));
+        controller.tryToConnect(); // what the timer's tick does
+    }
+}
+
+void TestLinkConnection::silentServiceIsAFailedAttempt()
+{
+    LoopbackPeer peer(LoopbackPeer::Kind::StaysSilent);
+    QVERIFY(peer.listen(QHostAddress::LocalHost));
+    UpsSocketController controller(peer.port());
+    UpsSocketController::Timing timing = quietTiming();
+    timing.answerMs = 100;
+    controller.setTiming(timing);
+    QSignalSpy connectedSpy(&controller, &UpsSocketController::upsConnected);
+    QSignalSpy errors(&controller, &UpsSocketController::socketError);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("no answer from 127\\.0\\.0\\.1 within 100 ms")));
+
+    controller.startReconnecting();
+    QTRY_COMPARE(errors.count(), 1);
+    QCOMPARE(connectedSpy.count(), 1);
+    QVERIFY(peer.bytesReceived() > 0); // it was asked
+    QTRY_COMPARE(peer.closedByClient(), 1);
+    QVERIFY(controller.isReconnecting());
+    QVERIFY(!controller.isPolling());
     QTest::qWait(200);
+    QCOMPARE(peer.connections(), 1);
+}
+
+void TestLinkConnection::answeringServiceOutlivesTheAnswerTime()
+{
+    Connected c;
+    QVERIFY(c.start());
+    QSignalSpy version(&c.controller, &UpsSocketController::serviceVersionReceived);
+    QSignalSpy errors(&c.controller, &UpsSocketController::socketError);
+    c.service.sendReply(QStringLiteral("<service_version>2.6.0</service_version>"));
+    QTRY_COMPARE(version.count(), 1);
+    // Shortened only now, so a slow first answer cannot be what ends the
+    // connection; an answer time still running would end it at once.
+    UpsSocketController::Timing timing = quietTiming();
+    timing.answerMs = 1;
+    c.controller.setTiming(timing);
+    QTest::qWait(200);
+    QCOMPARE(errors.count(), 0);
     QVERIFY(c.service.clientConnected());
     QVERIFY(c.controller.isPolling());
 }

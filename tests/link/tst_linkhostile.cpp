@@ -249,6 +249,7 @@ void TestLinkHostile::receive()
     timing.reconnectMs = 60000;
     timing.pollMs = 60000;
     timing.startupPauseMs = 0;
+    timing.answerMs = 60000;
     controller.setTiming(timing);
     controller.startReconnecting();
     QVERIFY(service.waitForClient());

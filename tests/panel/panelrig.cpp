@@ -43,6 +43,8 @@ bool PanelRig::start(const QList<LxSim::SimDevice>& devices, bool demo)
     timing.reconnectMs = 100;
     timing.pollMs = 40;
     timing.startupPauseMs = 0;
+    // The stand-in answers; a loaded machine must not make it look silent.
+    timing.answerMs = 60000;
     controller->setTiming(timing);
     return true;
 }

@@ -21,6 +21,8 @@ bool isFatalWarning(const QString& msg)
         "QMetaObject::invokeMethod: No such method",
         "Cannot queue arguments of type",
         "QObject::disconnect: Unexpected",
+        // A reconnect tick that reached a socket still busy with an attempt.
+        "connectToHost() called when already",
     };
     for (const char* p : patterns) {
         if (msg.contains(QLatin1String(p)))

@@ -58,7 +58,7 @@ QStringList ask(quint16 port, const QStringList& requests, int expected)
         client.sendCommand(name);
     // A short list is what the caller compares and reports.
     [[maybe_unused]] const bool complete =
-        QTest::qWaitFor([&] { return client.replies.size() >= expected; }, 5000);
+        QTest::qWaitFor([&] { return client.replies.size() >= expected; }, 20000);
     return client.replies;
 }
 } // namespace

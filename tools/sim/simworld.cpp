@@ -100,7 +100,6 @@ void SimWorld::setDevices(const QList<SimDevice>& devices)
         if (d.measurements.isEmpty() && d.fixedState.isEmpty())
             d.fillDefaults();
     }
-    currentId = deviceList.isEmpty() ? QString() : deviceList.first().id;
 }
 
 SimDevice* SimWorld::device(const QString& id)
@@ -112,9 +111,20 @@ SimDevice* SimWorld::device(const QString& id)
     return nullptr;
 }
 
-SimDevice* SimWorld::currentDevice()
+QString SimWorld::currentDeviceId(int connection) const
 {
-    return device(currentId);
+    // A client that chose nothing, or chose a device removed since, sees the first.
+    const QString chosen = selections.value(connection);
+    for (const SimDevice& d : deviceList) {
+        if (d.id == chosen)
+            return chosen;
+    }
+    return deviceList.isEmpty() ? QString() : deviceList.first().id;
+}
+
+SimDevice* SimWorld::currentDevice(const SimRequest& request)
+{
+    return device(currentDeviceId(request.connection));
 }
 
 QString SimWorld::nextFreeId() const
@@ -248,10 +258,10 @@ SimReplies SimWorld::vcVersion(const SimRequest&) const
     return {ReplyBuilder::virtualizationCenterVersion(QStringLiteral("1"))};
 }
 
-SimReplies SimWorld::configuration(const SimRequest&)
+SimReplies SimWorld::configuration(const SimRequest& request)
 {
     SimDevice::Entries entries;
-    if (const SimDevice* d = currentDevice()) {
+    if (const SimDevice* d = currentDevice(request)) {
         for (auto it = d->configuration.constBegin(); it != d->configuration.constEnd(); ++it)
             entries.append({it.key(), it.value()});
     }
@@ -263,9 +273,9 @@ SimReplies SimWorld::statusList(const SimRequest&) const
     return {ReplyBuilder::statusList(deviceList)};
 }
 
-SimReplies SimWorld::deviceState(const SimRequest&)
+SimReplies SimWorld::deviceState(const SimRequest& request)
 {
-    const SimDevice* d = currentDevice();
+    const SimDevice* d = currentDevice(request);
     if (!d)
         return {ReplyBuilder::deviceState({}, false, false, parameterLayout)};
     return {ReplyBuilder::deviceState(d->deviceState(), d->connected, true, parameterLayout)};
@@ -275,13 +285,13 @@ SimReplies SimWorld::changeDeviceOnInterface(const SimRequest& request)
 {
     const QString id = request.value(QStringLiteral("id"));
     if (device(id))
-        currentId = id;
+        selections.insert(request.connection, id);
     return {};
 }
 
 SimReplies SimWorld::setUpsConfiguration(const SimRequest& request)
 {
-    SimDevice* d = currentDevice();
+    SimDevice* d = currentDevice(request);
     if (!d)
         return {};
     for (const SimRequest::Child& c : request.children)
@@ -299,8 +309,6 @@ SimReplies SimWorld::setNewUps(const SimRequest& request)
     d.id = nextFreeId();
     d.fillDefaults();
     deviceList.append(d);
-    if (currentId.isEmpty())
-        currentId = d.id;
     emit changed(request.name);
     return {ReplyBuilder::modelList(deviceList)};
 }
@@ -347,8 +355,6 @@ SimReplies SimWorld::removeUps(const SimRequest& request)
         d.phy_ids.removeAll(id);
     groupsByUps.remove(id);
     eventsByUps.remove(id);
-    if (currentId == id)
-        currentId = deviceList.isEmpty() ? QString() : deviceList.first().id;
     emit changed(request.name);
     return {ReplyBuilder::modelList(deviceList)};
 }

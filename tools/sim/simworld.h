@@ -5,6 +5,7 @@
 #include "simdevice.h"
 #include "simreply.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -51,8 +52,10 @@ public:
     QList<SimDevice> devices() const { return deviceList; }
     SimDevice* device(const QString& id);
     void setDevices(const QList<SimDevice>& devices);
-    // The device whose state and parameters the service reports.
-    QString currentDeviceId() const { return currentId; }
+    // The device whose state and parameters the service reports to one
+    // client (connection ids as in SimRequest); each panel picks its own.
+    // Without one: what a client that has not chosen sees.
+    QString currentDeviceId(int connection = 0) const;
 
     QList<QPair<QString, bool>> ports() const; // name and whether it is free
     void setPortNames(const QStringList& names) { portNames = names; }
@@ -118,11 +121,11 @@ private:
     SimReplies setVcEnabled(const SimRequest&);
     SimReplies sendTestMail(const SimRequest&) const;
 
-    SimDevice* currentDevice();
+    SimDevice* currentDevice(const SimRequest& request);
     QString nextFreeId() const;
 
     QList<SimDevice> deviceList;
-    QString currentId;
+    QHash<int, QString> selections; // connection to the device it chose
     QStringList portNames;
     QString adminPasswordDigest;
     QMap<QString, QString> netclientPasswords; // address to plain password

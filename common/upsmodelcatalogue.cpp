@@ -130,3 +130,55 @@ QString modelForIdentifier(const QString& identifier)
     }
     return unknownModel();
 }
+
+bool isVirtualDeviceModel(const QString& modelName)
+{
+    return modelName == QLatin1String("Virtual_Device");
+}
+
+// "In any case" means on the lower-cased name, not a case-folding compare: the
+// two differ for a few letters outside ASCII.
+bool isThreePhaseModel(const QString& modelName)
+{
+    const QString lower = modelName.toLower();
+    return lower.startsWith(QLatin1String("harrier33")) || lower.startsWith(QLatin1String("virtual_device"));
+}
+
+bool usesKiloUnits(const QString& modelName)
+{
+    return isThreePhaseModel(modelName) || modelName.toLower().startsWith(QLatin1String("falcon"));
+}
+
+bool isGeneratorSetModel(const QString& modelName)
+{
+    return modelName.contains(QLatin1String("Ibis"));
+}
+
+bool isHarrier33Model(const QString& modelName)
+{
+    return modelName.toLower().startsWith(QLatin1String("harrier33"));
+}
+
+bool allowsUpsConfiguration(const QString& modelName)
+{
+    return modelName.toLower() != QLatin1String("harrier (rs232)");
+}
+
+bool missingTemperatureIsModelLimit(const QString& modelName)
+{
+    return !modelName.contains(QLatin1String("OspreyRt"), Qt::CaseInsensitive);
+}
+
+bool missingNameplateIsModelLimit(const QString& modelName)
+{
+    return !modelName.contains(QLatin1String("Harrier_Dual31_SNMP"), Qt::CaseInsensitive);
+}
+
+QString devicePictureName(const QString& modelName)
+{
+    QString name = modelName;
+    name.remove(QStringLiteral("_RS232"));
+    name.remove(QStringLiteral("_SNMP"));
+    name.remove(QStringLiteral("_USB"));
+    return name.toLower();
+}

@@ -6,12 +6,6 @@
 
 namespace LxSim {
 
-bool SimDevice::isThreePhase() const
-{
-    const QString lower = model_name.toLower();
-    return lower.startsWith(QLatin1String("harrier33")) || lower.startsWith(QLatin1String("virtual_device"));
-}
-
 void SimDevice::addMeasurement(const QString& key, const QList<double>& nominal, double spread, int decimals)
 {
     Measurement m;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "upsmodelcatalogue.h"
+
 #include <QList>
 #include <QMap>
 #include <QPair>
@@ -64,9 +66,9 @@ public:
 
     QMap<QString, QString> configuration;
 
-    bool isVirtual() const { return model_name == QLatin1String("Virtual_Device"); }
-    bool isGenerator() const { return model_name.contains(QLatin1String("Ibis")); }
-    bool isThreePhase() const;
+    bool isVirtual() const { return isVirtualDeviceModel(model_name); }
+    bool isGenerator() const { return isGeneratorSetModel(model_name); }
+    bool isThreePhase() const { return isThreePhaseModel(model_name); }
 
     // Fixed state, measurements and parameters that suit `model_name`.
     void fillDefaults();

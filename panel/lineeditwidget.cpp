@@ -26,16 +26,21 @@ LineEditWidget::~LineEditWidget()
     delete ui;
 }
 
+// QLineEdit repaints on every setText, also of the text it shows; the panel sets
+// the same values once a second.
 void LineEditWidget::setValue(const QString& text)
 {
-    ui->lineEdit->setText(text);
+    if (ui->lineEdit->text() != text)
+        ui->lineEdit->setText(text);
     if (!ui->helpButton->isHidden())
         ui->helpButton->setVisible(false);
 }
 
 void LineEditWidget::setNotAvailable()
 {
-    ui->lineEdit->setText(tr("N/D"));
+    const QString notAvailable = tr("N/D");
+    if (ui->lineEdit->text() != notAvailable)
+        ui->lineEdit->setText(notAvailable);
     if (ui->helpButton->isHidden())
         ui->helpButton->setVisible(true);
 }
@@ -50,7 +55,8 @@ void LineEditWidget::setDataAvailable(bool available)
     ui->lineEdit->setEnabled(available);
     if (available)
         return;
-    ui->lineEdit->clear();
+    if (!ui->lineEdit->text().isEmpty())
+        ui->lineEdit->clear();
     ui->helpButton->setVisible(false);
 }
 

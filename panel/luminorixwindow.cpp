@@ -4,6 +4,8 @@
 #include "applicationconfigurationwindow.h"
 #include "connectwithservicewindow.h"
 #include "debugwarningwidget.h"
+#include "devicelabeltexts.h"
+#include "lineeditwidget.h"
 #include "localsettings.h"
 #include "logiinwindow.h"
 #include "lxstatuswidget.h"
@@ -11,6 +13,7 @@
 #include "messagebox.h"
 #include "passwordchangewindow.h"
 #include "programversion.h"
+#include "progressbarwidget.h"
 #include "ui_luminorixwindow.h"
 #include "updatechecker.h"
 #include "updatedownloadwindow.h"
@@ -27,12 +30,15 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QHash>
+#include <QHideEvent>
+#include <QLineEdit>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMovie>
 #include <QPixmap>
+#include <QShowEvent>
 #include <QStandardPaths>
 #include <QThread>
 #include <QTreeWidgetItemIterator>
@@ -49,25 +55,26 @@ using Luminorix::Utils::Ups;
 
 namespace {
 const QString kIndicators = QStringLiteral(":/indicators/images/indicators/");
-const QString kVirtualDevice = QStringLiteral("Virtual_Device");
+// The item data role that names the indicator an element shows, so that an
+// unchanged state sets no icon (each set re-lays the tree's rows).
+constexpr int kIndicatorRole = Qt::UserRole + 1;
 
-// Models whose powers the service reports in watts but that are shown in kilo units.
-bool usesKiloUnits(const QString& modelName)
+// Each indicator is read from the resources once.
+const QIcon& indicatorIcon(const QString& path)
 {
-    const QString lower = modelName.toLower();
-    return lower.startsWith(QLatin1String("harrier33")) ||
-           lower.startsWith(QLatin1String("virtual_device")) || lower.startsWith(QLatin1String("falcon"));
+    static QHash<QString, QIcon> icons;
+    auto it = icons.find(path);
+    if (it == icons.end())
+        it = icons.insert(path, QIcon(path));
+    return *it;
 }
 
-bool isThreePhase(const QString& modelName)
+void setIndicator(QTreeWidgetItem* item, const QString& path)
 {
-    const QString lower = modelName.toLower();
-    return lower.startsWith(QLatin1String("harrier33")) || lower.startsWith(QLatin1String("virtual_device"));
-}
-
-bool isGeneratorSet(const QString& modelName)
-{
-    return modelName.contains(QLatin1String("Ibis"));
+    if (item->data(0, kIndicatorRole).toString() == path)
+        return;
+    item->setIcon(0, indicatorIcon(path));
+    item->setData(0, kIndicatorRole, path);
 }
 
 QString stateIcon(const std::string& status, bool master)
@@ -109,17 +116,11 @@ void fillKnownElement(UpsTreeElement* element, const UpsModelEntry& row, const U
     element->modelLabel = row.label();
 }
 
-const QStringList& alarmCodes()
+// Widgets that repaint or re-lay themselves on every set, also of the same text.
+void setTextIfChanged(QLineEdit* edit, const QString& text)
 {
-    static const QStringList codes = {"0", "5", "10", "12", "61", "64", "83", "190"};
-    return codes;
-}
-
-const QStringList& noticeCodes()
-{
-    static const QStringList codes = {"7",  "8",  "9",  "27", "28", "29",  "40", "44",
-                                      "48", "59", "72", "98", "99", "201", "209"};
-    return codes;
+    if (edit->text() != text)
+        edit->setText(text);
 }
 } // namespace
 
@@ -454,6 +455,21 @@ void LuminorixWindow::closeEvent(QCloseEvent* event)
         toggleAction->setText(tr("&Pokaż"));
 }
 
+void LuminorixWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    keptInTray = false;
+    drawDeviceState();
+}
+
+void LuminorixWindow::hideEvent(QHideEvent* event)
+{
+    QMainWindow::hideEvent(event);
+    // Minimising is not hiding: the window stays in the task bar and may be looked at.
+    if (!event->spontaneous())
+        keptInTray = true;
+}
+
 void LuminorixWindow::toggleWindow()
 {
     if (isHidden()) {
@@ -540,9 +556,9 @@ void LuminorixWindow::socketError()
 
     upsTree->blockSignals(true);
     const QModelIndex current = upsTree->currentIndex();
-    const QIcon red(kIndicators + QStringLiteral("red.png"));
+    const QString red = kIndicators + QStringLiteral("red.png");
     for (QTreeWidgetItemIterator it(upsTree); *it; ++it)
-        (*it)->setIcon(0, red);
+        setIndicator(*it, red);
     upsTree->setCurrentIndex(current);
     upsTree->blockSignals(false);
 
@@ -816,148 +832,85 @@ void LuminorixWindow::upsDeviceState(QMap<QString, QString> parameters)
     setWidgetsEnabled(false, {ui->exInfoButton, ui->upsEventsButton});
     setActionsEnabled(false, {ui->actionExtendInformation});
 
-    const bool noDevice = (parameters.contains(QStringLiteral("isUpsFound")) &&
-                           parameters.value(QStringLiteral("isUpsFound")) == QLatin1String("0")) ||
-                          (parameters.contains(QStringLiteral("isProperDevice")) &&
-                           parameters.value(QStringLiteral("isProperDevice")) == QLatin1String("0")) ||
-                          parameters.size() < 3;
-    if (noDevice) {
+    if (!DeviceStateTexts::isUsable(parameters)) {
         upsCommunicationFailedTrigger();
         return;
     }
     upsConnected();
 
-    const bool kilo = usesKiloUnits(currentUps.model_name);
-    const auto has = [&parameters](const char* key) { return parameters.contains(QLatin1String(key)); };
-    const auto value = [&parameters](const char* key) { return parameters.value(QLatin1String(key)); };
-    const auto integer = [&parameters](const char* key) {
-        return parameters.value(QLatin1String(key)).toInt();
-    };
-
-    if (has("output_load")) {
-        QString load = value("output_load");
-        load.remove(QLatin1Char(' '));
-        parameters.insert(QStringLiteral("output_load"), load);
-        const QStringList phases = load.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-        if (phases.size() == 3) {
-            ui->loadProgressBar->setValue(phases.at(0).toInt());
-            ui->loadProgressBar_2->setValue(phases.at(1).toInt());
-            ui->loadProgressBar_3->setValue(phases.at(2).toInt());
-        } else {
-            ui->loadProgressBar->setValue(load.toInt());
-        }
-    } else {
-        ui->loadProgressBar->setNotAvailable();
-        ui->loadProgressBar_2->setNotAvailable();
-        ui->loadProgressBar_3->setNotAvailable();
-    }
-
-    if (has("battery_capacity"))
-        ui->batteryStateProgressBar->setValue(integer("battery_capacity"));
-    else if (has("fuel_level"))
-        ui->batteryStateProgressBar->setValue(integer("fuel_level"));
-    else
-        ui->batteryStateProgressBar->setNotAvailable();
-
-    if (has("device_status"))
-        ui->workModeEdit->setValue(upsStateText(value("device_status")));
-    else
-        ui->workModeEdit->setValue(notAvailableText);
-
-    if (has("nominal_active_power")) {
-        ui->nominalActivePowerEdit->setValue(kilo ? QString::number(integer("nominal_active_power") / 1000) +
-                                                        QStringLiteral(" kW")
-                                                  : value("nominal_active_power") + QStringLiteral(" W"));
-    } else if (has("serial_number")) {
-        ui->nominalActivePowerEdit->setValue(value("serial_number"));
-    } else {
-        ui->nominalActivePowerEdit->setNotAvailable();
-    }
-
-    if (has("nominal_spurious_power")) {
-        ui->nominalSpuriousPowerEdit->setValue(
-            kilo ? QString::number(integer("nominal_spurious_power") / 1000) + QStringLiteral(" kVA")
-                 : value("nominal_spurious_power") + QStringLiteral(" VA"));
-    } else {
-        ui->nominalSpuriousPowerEdit->setNotAvailable();
-    }
-
-    if (has("autonomy_time"))
-        ui->autonomyTimeEdit->setValue(value("autonomy_time") + QStringLiteral(" min."));
-    else if (has("tot_fuel_consum"))
-        ui->autonomyTimeEdit->setValue(value("tot_fuel_consum") + QStringLiteral(" l"));
-    else
-        ui->autonomyTimeEdit->setNotAvailable();
-
-    if (has("firmware_version"))
-        ui->firmwareEdit->setValue(value("firmware_version"));
-    else
-        ui->firmwareEdit->setNotAvailable();
-
-    const QString degrees = QStringLiteral(" °C");
-    if (has("temperature"))
-        ui->temperatureEdit->setValue(value("temperature") + degrees);
-    else if (has("radiator_temperature") && has("battery_temperature"))
-        ui->temperatureEdit->setValue(value("radiator_temperature") + QStringLiteral(" / ") +
-                                      value("battery_temperature") + degrees);
-    else if (has("run_time"))
-        ui->temperatureEdit->setValue(value("run_time") + QStringLiteral(" h"));
-    else
-        ui->temperatureEdit->setNotAvailable();
-
-    if (!has("snmp_sys_name") && !has("snmp_sys_location")) {
-        ui->nameAndLocalizationEdit->hide();
-        ui->nameAndLocationLabel->hide();
-    } else {
-        QString name = value("snmp_sys_name").trimmed();
-        QString location = value("snmp_sys_location").trimmed();
-        const bool visible = !name.isEmpty() || !location.isEmpty();
-        if (name.isEmpty())
-            name = QCoreApplication::translate("QTranslator", "<nieokreślona nazwa>");
-        if (location.isEmpty())
-            location = QCoreApplication::translate("QTranslator", "<nieokreślona lokalizacja>");
-        ui->nameAndLocalizationEdit->setText(name + QStringLiteral(" - ") + location);
-        ui->nameAndLocalizationEdit->setVisible(visible);
-        ui->nameAndLocationLabel->setVisible(visible);
-    }
-
-    showDeviceMessages(parameters);
+    parameters = DeviceStateTexts::normalized(parameters);
+    undrawnDeviceState = DeviceStateTexts::fromState(parameters, currentUps.model_name);
+    // In the tray nobody sees the fields: the last state is drawn when the window shows.
+    if (!keptInTray)
+        drawDeviceState();
 
     lastDeviceState = parameters;
 }
 
-void LuminorixWindow::showDeviceMessages(const QMap<QString, QString>& parameters)
+void LuminorixWindow::drawDeviceState()
+{
+    if (!undrawnDeviceState)
+        return;
+    const DeviceStateTexts texts = *undrawnDeviceState;
+    undrawnDeviceState.reset();
+
+    ProgressBarWidget* const loadBars[] = {ui->loadProgressBar, ui->loadProgressBar_2, ui->loadProgressBar_3};
+    for (int i = 0; i < 3; ++i)
+        showBar(loadBars[i], texts.load[i]);
+    showBar(ui->batteryStateProgressBar, texts.battery);
+    ui->workModeEdit->setValue(texts.workMode);
+    showField(ui->nominalActivePowerEdit, texts.activePower);
+    showField(ui->nominalSpuriousPowerEdit, texts.spuriousPower);
+    showField(ui->autonomyTimeEdit, texts.autonomy);
+    showField(ui->firmwareEdit, texts.firmware);
+    showField(ui->temperatureEdit, texts.temperature);
+
+    if (texts.hasNameAndLocation)
+        setTextIfChanged(ui->nameAndLocalizationEdit, texts.nameAndLocation);
+    ui->nameAndLocalizationEdit->setVisible(texts.nameAndLocationVisible);
+    ui->nameAndLocationLabel->setVisible(texts.nameAndLocationVisible);
+
+    showDeviceMessages(texts);
+}
+
+void LuminorixWindow::showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value)
+{
+    if (value.state == DeviceStateTexts::Bar::Value)
+        bar->setValue(value.value);
+    else if (value.state == DeviceStateTexts::Bar::NotAvailable)
+        bar->setNotAvailable();
+}
+
+void LuminorixWindow::showField(LineEditWidget* edit, const DeviceStateTexts::Field& value)
+{
+    if (value.available)
+        edit->setValue(value.text);
+    else
+        edit->setNotAvailable();
+}
+
+void LuminorixWindow::showDeviceMessages(const DeviceStateTexts& texts)
 {
     ui->deviceMessages->setVisible(true);
-    if (!parameters.contains(QStringLiteral("messages"))) {
-        ui->deviceMessages->clear();
-        ui->deviceMessages->appendHtml(tr("<FONT COLOR=grey>Brak</FONT>"));
+    if (!texts.hasMessages) {
         shownMessageCodes.clear();
+        // The pane is left alone while it already says so.
+        if (messagePaneShowsNone)
+            return;
+        ui->deviceMessages->clear();
+        ui->deviceMessages->appendHtml(DeviceStateTexts::noMessagesHtml());
+        messagePaneShowsNone = true;
         return;
     }
-    const QStringList codes =
-        parameters.value(QStringLiteral("messages")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    if (codes == shownMessageCodes)
+    if (texts.messageCodes == shownMessageCodes)
         return;
 
-    QStringList alarms;
-    QStringList notices;
-    QStringList plain;
-    for (const QString& code : codes) {
-        const QString text = upsEventText(code);
-        if (alarmCodes().contains(code))
-            alarms.append(text);
-        else if (noticeCodes().contains(code))
-            notices.append(text);
-        else
-            plain.append(text);
-    }
-    ui->deviceMessages->setPlainText(plain.join(QLatin1Char('\n')));
-    ui->deviceMessages->appendHtml(QStringLiteral("<FONT COLOR=orange>") +
-                                   alarms.join(QStringLiteral("<br>")) + QStringLiteral("</FONT>"));
-    ui->deviceMessages->appendHtml(QStringLiteral("<FONT COLOR=#59595B>") +
-                                   notices.join(QStringLiteral("<br>")) + QStringLiteral("</FONT>"));
-    shownMessageCodes = codes;
+    const DeviceStateTexts::Messages messages = DeviceStateTexts::messageTexts(texts.messageCodes);
+    ui->deviceMessages->setPlainText(messages.plain);
+    ui->deviceMessages->appendHtml(messages.alarmHtml);
+    ui->deviceMessages->appendHtml(messages.noticeHtml);
+    shownMessageCodes = texts.messageCodes;
+    messagePaneShowsNone = false;
 }
 
 void LuminorixWindow::upsConfiguration(QMap<QString, QString> parameters)
@@ -967,7 +920,7 @@ void LuminorixWindow::upsConfiguration(QMap<QString, QString> parameters)
         setActionsEnabled(false, {ui->actionUpsConfiguration});
         return;
     }
-    if (administratorMode && currentUps.model_name.toLower() != QLatin1String("harrier (rs232)")) {
+    if (administratorMode && allowsUpsConfiguration(currentUps.model_name)) {
         setWidgetsEnabled(true, {ui->upsConfigurationButton});
         setActionsEnabled(true, {ui->actionUpsConfiguration});
     }
@@ -988,42 +941,38 @@ void LuminorixWindow::upsTreeCurrentIndexChangedHandler()
     controller->sendChangeUpsOnInterface(currentUps.id.toInt());
     shownMessageCodes.clear();
 
-    const bool threePhase = isThreePhase(currentUps.model_name);
+    const DeviceLabelTexts labels = DeviceLabelTexts::forModel(currentUps.model_name);
     for (QWidget* widget :
          {static_cast<QWidget*>(ui->upsEventsButton), static_cast<QWidget*>(ui->loadLabel_2),
           static_cast<QWidget*>(ui->loadLabel_3), static_cast<QWidget*>(ui->loadProgressBar_2),
           static_cast<QWidget*>(ui->loadProgressBar_3)})
-        widget->setVisible(threePhase);
-    ui->loadLabel->setText(threePhase ? tr("Obciążenie") + QStringLiteral(" L1") : tr("Obciążenie"));
+        widget->setVisible(labels.threePhase);
+    ui->loadLabel->setText(labels.loadLabel);
 
-    const bool generator = isGeneratorSet(currentUps.model_name);
-    ui->modelNameLabel->setText(generator ? tr("Typ urządzenia") : tr("Model UPS"));
-    ui->firmwareLabel->setText(generator ? tr("Model sterownika") : tr("Firmware"));
-    ui->nominalActivePowerLabel->setText(generator ? tr("Numer seryjny sterownika")
-                                                   : tr("Znamionowa moc czynna"));
-    ui->workModeLabel->setText(generator ? tr("Tryb pracy agregatu") : tr("Tryb pracy UPS"));
-    ui->batteryStateLabel->setText(generator ? tr("Poziom paliwa") : tr("Stan naładowania akumulatora"));
-    ui->autonomyTimeLabel->setText(generator ? tr("Całkowite zużycie paliwa") : tr("Czas autonomii"));
-    ui->temperatureLabel->setText(generator ? tr("Całkowity czas pracy") : tr("Temperatura wewnętrzna UPS"));
-    ui->upsConfigurationButton->setText(generator ? tr("Konfiguracja agregatu") : tr("Konfiguracja UPS"));
-    ui->upsBox->setTitle(generator ? tr("Agregat") : tr("UPS"));
-    statusWidget->setDeviceType(generator ? LXStatusWidget::GeneratorSet : LXStatusWidget::Ups);
+    ui->modelNameLabel->setText(labels.modelNameLabel);
+    ui->firmwareLabel->setText(labels.firmwareLabel);
+    ui->nominalActivePowerLabel->setText(labels.nominalActivePowerLabel);
+    ui->workModeLabel->setText(labels.workModeLabel);
+    ui->batteryStateLabel->setText(labels.batteryStateLabel);
+    ui->autonomyTimeLabel->setText(labels.autonomyTimeLabel);
+    ui->temperatureLabel->setText(labels.temperatureLabel);
+    ui->upsConfigurationButton->setText(labels.upsConfigurationButton);
+    ui->upsBox->setTitle(labels.upsBox);
+    statusWidget->setDeviceType(labels.generatorSet ? LXStatusWidget::GeneratorSet : LXStatusWidget::Ups);
 
-    ui->temperatureEdit->setHelpToolTip(
-        !currentUps.model_name.contains(QLatin1String("OspreyRt"), Qt::CaseInsensitive));
-    const bool dualSnmp =
-        currentUps.model_name.contains(QLatin1String("Harrier_Dual31_SNMP"), Qt::CaseInsensitive);
-    ui->firmwareEdit->setHelpToolTip(!dualSnmp);
-    ui->nominalActivePowerEdit->setHelpToolTip(!dualSnmp);
-    ui->nominalSpuriousPowerEdit->setHelpToolTip(!dualSnmp);
+    ui->temperatureEdit->setHelpToolTip(labels.temperatureHelpModelReason);
+    ui->firmwareEdit->setHelpToolTip(labels.nameplateHelpModelReason);
+    ui->nominalActivePowerEdit->setHelpToolTip(labels.nameplateHelpModelReason);
+    ui->nominalSpuriousPowerEdit->setHelpToolTip(labels.nameplateHelpModelReason);
 }
 
 void LuminorixWindow::showDevicePicture(QString modelName)
 {
-    modelName.remove(QStringLiteral("_RS232"));
-    modelName.remove(QStringLiteral("_SNMP"));
-    modelName.remove(QStringLiteral("_USB"));
-    const QString name = modelName.toLower();
+    const QString name = devicePictureName(modelName);
+    // Every status list reselects the current device: its picture is read once.
+    if (name == shownPictureName)
+        return;
+    shownPictureName = name;
     // An empty name would name the folder itself.
     const QPixmap picture =
         name.isEmpty() ? QPixmap() : QPixmap(QStringLiteral(":/devices/images/devices/") + name);
@@ -1047,7 +996,7 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
     // All elements go in at once: one insertion per element re-lays the view each time.
     QList<QTreeWidgetItem*> elements;
     for (const Ups& virtualUps : models) {
-        if (virtualUps.model_name != kVirtualDevice)
+        if (!isVirtualDeviceModel(virtualUps.model_name))
             continue;
         auto* element = new UpsTreeElement;
         if (const UpsModelEntry* row = catalogueRow(catalogue, virtualUps.model_name)) {
@@ -1078,7 +1027,7 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
     }
 
     for (const Ups& ups : models) {
-        if (memberIds.contains(ups.id.toInt()) || ups.model_name == kVirtualDevice)
+        if (memberIds.contains(ups.id.toInt()) || isVirtualDeviceModel(ups.model_name))
             continue;
         auto* element = new UpsTreeElement;
         if (const UpsModelEntry* row = catalogueRow(catalogue, ups.model_name)) {
@@ -1091,7 +1040,7 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
     }
     upsTree->addTopLevelItems(elements);
 
-    ui->upsEventsButton->setVisible(currentUps.model_name.toLower().startsWith(QLatin1String("harrier33")));
+    ui->upsEventsButton->setVisible(isHarrier33Model(currentUps.model_name));
     // Expanded while the signals are still blocked: expandAll() announces each element
     // from inside its layout pass, and a column resize answering that frees the very
     // rows the pass is walking. One resize afterwards gives the same width.
@@ -1136,9 +1085,10 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
 void LuminorixWindow::selectTreeElement(UpsTreeElement* element)
 {
     currentUps = element->ups;
-    ui->modelNameEdit->setText(element->modelLabel);
+    setTextIfChanged(ui->modelNameEdit, element->modelLabel);
     showDevicePicture(currentUps.model_name);
-    upsTree->setCurrentItem(element);
+    if (upsTree->currentItem() != element)
+        upsTree->setCurrentItem(element);
 }
 
 void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceStatus> statuses)
@@ -1157,7 +1107,7 @@ void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceS
             element->ups.output_socket1 = status.output_socket1;
             element->ups.output_socket2 = status.output_socket2;
             element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
-            element->setIcon(0, QIcon(stateIcon(status.status, status.master)));
+            setIndicator(element, stateIcon(status.status, status.master));
             if (currentUps.id.toInt() == elementId)
                 selectTreeElement(element);
         }
@@ -1224,7 +1174,7 @@ QList<Ups> LuminorixWindow::virtualDeviceMembers() const
     QList<Ups> members;
     for (QTreeWidgetItemIterator it(upsTree); *it; ++it) {
         const auto* element = static_cast<UpsTreeElement*>(*it);
-        if (element->ups.model_name != kVirtualDevice)
+        if (!isVirtualDeviceModel(element->ups.model_name))
             continue;
         for (int c = 0; c < element->childCount(); ++c)
             members.append(static_cast<UpsTreeElement*>(element->child(c))->ups);

@@ -2,6 +2,7 @@
 
 #include "countdownlist.h"
 #include "currentdevicestatus.h"
+#include "devicestatetexts.h"
 #include "serialport.h"
 #include "ups.h"
 
@@ -15,14 +16,17 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVector>
+#include <optional>
 
 class AboutWindow;
 class ApplicationConfigurationWindow;
 class ConnectWithServiceWindow;
 class DebugWarningWidget;
 class LXStatusWidget;
+class LineEditWidget;
 class LogiInWindow;
 class PasswordChangeWindow;
+class ProgressBarWidget;
 class QAction;
 class QLocalServer;
 class QMenu;
@@ -56,6 +60,8 @@ public:
     // True when another panel of this user already ran: it has been asked to show
     // itself and this one must end with exit code 1 without going further.
     bool isSecondInstance() const { return secondInstance; }
+    // Started with "--hide": only the tray icon shows, as after closing the window.
+    void startHidden() { keptInTray = true; }
     // Per user, so that two users of one machine never meet each other's panel.
     static QString instanceServerName();
 
@@ -136,6 +142,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private slots:
     void networkUnavailable();
@@ -153,7 +161,10 @@ private:
     void setWindowTitleFromText();
 
     void showDevicePicture(QString modelName);
-    void showDeviceMessages(const QMap<QString, QString>& parameters);
+    void drawDeviceState();
+    void showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value);
+    void showField(LineEditWidget* edit, const DeviceStateTexts::Field& value);
+    void showDeviceMessages(const DeviceStateTexts& texts);
     void selectTreeElement(UpsTreeElement* element);
     QList<Luminorix::Utils::Ups> virtualDeviceMembers() const;
     QList<Luminorix::Utils::Ups> allDeviceRecords() const;
@@ -197,6 +208,12 @@ private:
     QString notAvailableText;
     bool administratorMode = false;
     QStringList shownMessageCodes;
+    // The message pane holds the "none" text: no need to draw it again.
+    bool messagePaneShowsNone = false;
+    QString shownPictureName;
+    // Hidden to the tray: device states are kept, not drawn, until the window shows.
+    bool keptInTray = false;
+    std::optional<DeviceStateTexts> undrawnDeviceState;
     bool showAddUpsPrompt = true;
     bool virtualizationCenterAvailable = false;
     // Buttons and actions whose dialogs this program does not have yet: they stay

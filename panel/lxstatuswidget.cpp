@@ -137,7 +137,15 @@ void LXStatusWidget::clearCountdown()
 
 void LXStatusWidget::refresh()
 {
-    drawServiceLine(serviceState, serviceHost, reportedVersion);
+    const bool first = !drawnOnce;
+    drawnOnce = true;
+
+    const QString serviceLine =
+        QString::number(serviceState) + QLatin1Char('\n') + serviceHost + QLatin1Char('\n') + reportedVersion;
+    if (first || serviceLine != drawnServiceLine) {
+        drawnServiceLine = serviceLine;
+        drawServiceLine(serviceState, serviceHost, reportedVersion);
+    }
 
     int deviceLine = DeviceUndeterminedIcon;
     if (serviceState == ServiceConnected)
@@ -146,9 +154,17 @@ void LXStatusWidget::refresh()
         deviceLine = DeviceUndetermined;
     else if (serviceState == ServiceUnknown)
         deviceLine = DeviceUnknown;
-    drawDeviceLine(deviceLine);
+    if (first || deviceLine != drawnDeviceLine || deviceType != drawnDeviceType) {
+        drawnDeviceLine = deviceLine;
+        drawnDeviceType = deviceType;
+        drawDeviceLine(deviceLine);
+    }
 
-    drawCountdownLine(serviceState == ServiceConnected ? countdownSeconds : 0);
+    const int countdown = serviceState == ServiceConnected ? countdownSeconds : 0;
+    if (first || countdown != drawnCountdown) {
+        drawnCountdown = countdown;
+        drawCountdownLine(countdown);
+    }
 }
 
 void LXStatusWidget::drawServiceLine(int state, const QString& host, const QString& version)
@@ -231,7 +247,8 @@ void LXStatusWidget::drawCountdownLine(int seconds)
     const bool shown = seconds > 0;
     countdownTextLabel->setText(shown ? QStringLiteral("%1 %2 s").arg(tr("Wyłączenie za")).arg(seconds)
                                       : QString());
-    countdownTextLabel->setStyleSheet(QLatin1String(redBold));
+    if (countdownTextLabel->styleSheet() != QLatin1String(redBold))
+        countdownTextLabel->setStyleSheet(QLatin1String(redBold));
     countdownIconLabel->setVisible(shown);
     countdownTextLabel->setVisible(shown);
 }

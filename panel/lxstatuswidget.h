@@ -81,4 +81,13 @@ private:
     QPixmap unknownPixmap;
     QMovie* serviceSpinner;
     QMovie* deviceSpinner;
+
+    // What each line was last drawn from. The window reports the same state on
+    // every poll; a line is drawn again only when its own inputs change (each
+    // style sheet set re-polishes its label).
+    bool drawnOnce = false;
+    QString drawnServiceLine;
+    int drawnDeviceLine = 0;
+    int drawnDeviceType = 0;
+    int drawnCountdown = 0;
 };

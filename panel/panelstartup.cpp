@@ -102,7 +102,9 @@ int runControlPanel(int& argc, char** argv)
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const bool hidden = startsHidden(arguments);
-    if (!hidden)
+    if (hidden)
+        window.startHidden();
+    else
         window.show();
     // Waiting for a window that is not going to appear would only delay the start.
     splash.finish(hidden ? nullptr : &window);

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTimer>
 
 using LxSim::ReplyBuilder;
@@ -34,6 +35,23 @@ void scriptState(PanelRig& rig, const SimDevice::Entries& entries, bool found = 
     rig.server.responder().script(QStringLiteral("get_ups_device_state"),
                                   {ReplyBuilder::deviceState(entries, found, true)});
 }
+// Counts the events by which a widget works out its looks again (a style sheet
+// set, also an unchanged one, re-polishes the widget).
+class StyleWorkCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (watched->isWidgetType() &&
+            (type == QEvent::StyleChange || type == QEvent::Polish || type == QEvent::PolishRequest))
+            ++count;
+        return false;
+    }
+};
 } // namespace
 
 class TestMainWindow : public QObject
@@ -49,6 +67,8 @@ private slots:
     void deviceStateFields_data();
     void deviceStateFields();
     void messagesByKindAndRedrawOnlyOnChange();
+    void identicalPollsDoNoWidgetWork();
+    void hiddenToTrayDrawsTheLastStateOnShow();
     void selectionSwitchesLabelsAndLayout_data();
     void selectionSwitchesLabelsAndLayout();
     void unusableStateArmsCommunicationWatchdog();
@@ -601,6 +621,69 @@ void TestMainWindow::login()
         QVERIFY(!w.isAdministratorMode());
         QCOMPARE(w.socketController()->password(), QString());
     }
+}
+
+void TestMainWindow::identicalPollsDoNoWidgetWork()
+{
+    QVERIFY(rig->startDemo());
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    QTRY_VERIFY(!rig->fieldText("workModeEdit").isEmpty());
+    QTRY_COMPARE(rig->labelText("serviceWarningLabel"), QString());
+    // Past the first status list, which colours the rows.
+    const int statusListsBefore = rig->requestCount(QStringLiteral("get_ups_current_status_list"));
+    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_current_status_list")) > statusListsBefore + 1);
+
+    // Marks that any new set of the same value would wipe.
+    QList<QLineEdit*> edits;
+    for (QLineEdit* edit : w.findChildren<QLineEdit*>()) {
+        if (edit->text().isEmpty())
+            continue;
+        edit->selectAll();
+        edits.append(edit);
+    }
+    QVERIFY(edits.size() >= 6);
+    auto* pane = qobject_cast<QPlainTextEdit*>(rig->widget("deviceMessages"));
+    QVERIFY(pane);
+    pane->appendPlainText(QStringLiteral("mark"));
+    QSignalSpy rowChanges(w.deviceTree(), &QTreeWidget::itemChanged);
+    StyleWorkCounter styleWork;
+    qApp->installEventFilter(&styleWork);
+
+    const int statesBefore = rig->requestCount(QStringLiteral("get_ups_device_state"));
+    const int listsBefore = rig->requestCount(QStringLiteral("get_ups_current_status_list"));
+    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_device_state")) > statesBefore + 3 &&
+                rig->requestCount(QStringLiteral("get_ups_current_status_list")) > listsBefore + 2);
+    qApp->removeEventFilter(&styleWork);
+
+    QCOMPARE(styleWork.count, 0);
+    QCOMPARE(rowChanges.count(), 0);
+    for (QLineEdit* edit : qAsConst(edits))
+        QVERIFY2(edit->hasSelectedText(), qPrintable(edit->parentWidget()->objectName()));
+    QVERIFY(pane->toPlainText().endsWith(QLatin1String("mark")));
+}
+
+void TestMainWindow::hiddenToTrayDrawsTheLastStateOnShow()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    scriptState(*rig, {{QStringLiteral("temperature"), QStringLiteral("20")}});
+    w.toggleWindow();
+    QVERIFY(w.isVisible());
+    QTRY_COMPARE(rig->fieldText("temperatureEdit"), QStringLiteral("20 °C"));
+
+    w.toggleWindow();
+    QVERIFY(w.isHidden());
+    scriptState(*rig, {{QStringLiteral("temperature"), QStringLiteral("31")}});
+    const int before = rig->requestCount(QStringLiteral("get_ups_device_state"));
+    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_device_state")) > before + 2);
+    // Nobody looks at the fields in the tray; the state is still taken.
+    QCOMPARE(rig->fieldText("temperatureEdit"), QStringLiteral("20 °C"));
+    QCOMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+
+    // Shown again, the window has the newest state at once, not a poll later.
+    w.toggleWindow();
+    QCOMPARE(rig->fieldText("temperatureEdit"), QStringLiteral("31 °C"));
 }
 
 LX_TEST_MAIN(TestMainWindow)

@@ -541,6 +541,8 @@ void LuminorixWindow::upsCommunicationFailed()
     setWidgetsEnabled(false, deviceButtons() + deviceValueWidgets());
     setActionsEnabled(false, deviceActions());
     ui->deviceMessages->hide();
+    // A state kept back in the tray is no longer the device's.
+    undrawnDeviceState.reset();
 }
 
 void LuminorixWindow::socketError()
@@ -553,6 +555,7 @@ void LuminorixWindow::socketError()
     setActionsEnabled(false, deviceActions());
     disableAdministratorButtons();
     ui->deviceMessages->hide();
+    undrawnDeviceState.reset();
 
     upsTree->blockSignals(true);
     const QModelIndex current = upsTree->currentIndex();

@@ -27,6 +27,8 @@ private slots:
     void layoutTexts();
     void applied_data();
     void applied();
+    void scenes_data();
+    void scenes();
 };
 
 void TestSimOptions::statusTexts_data()
@@ -238,6 +240,52 @@ void TestSimOptions::applied()
     QCOMPARE(world.device("5")->status, status5);
     QCOMPARE(world.shutdownTimerList(), timers);
     QCOMPARE(world.smtpTestOutcome(), outcome);
+}
+
+void TestSimOptions::scenes_data()
+{
+    QTest::addColumn<QString>("scene");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<QStringList>("models");
+    QTest::addColumn<QString>("status1");
+    QTest::addColumn<Timers>("timers");
+
+    QTest::newRow("demo") << "demo" << true
+                          << QStringList{"Harrier33_SNMP", "HarrierRT_6_10_USB", "HarrierRT_6_10_USB",
+                                         "Virtual_Device", "Ibis_SNMP",          "KitePro_Rack_RS232"}
+                          << "on_power_line" << Timers{};
+    QTest::newRow("single") << "single" << true << QStringList{"KitePro_USB"} << "on_power_line" << Timers{};
+    QTest::newRow("battery") << "battery" << true
+                             << QStringList{"Harrier33_SNMP", "Ibis_SNMP", "KitePro_Rack_RS232",
+                                            "OspreyRT_USB"}
+                             << "on_battery" << Timers{{1, 540}};
+    QTest::newRow("unknown name leaves the world")
+        << "Demo" << false << QStringList{"Wren_Avr_USB"} << "on_power_line" << Timers{};
+}
+
+void TestSimOptions::scenes()
+{
+    QFETCH(QString, scene);
+    QFETCH(bool, ok);
+    QFETCH(QStringList, models);
+    QFETCH(QString, status1);
+    QFETCH(Timers, timers);
+
+    SimWorld world;
+    SimDevice before;
+    before.id = QStringLiteral("1");
+    before.model_name = QStringLiteral("Wren_Avr_USB");
+    world.setDevices({before});
+    QCOMPARE(SimOptions::applyScene(world, scene), ok);
+    QStringList got;
+    for (const SimDevice& d : world.devices())
+        got.append(d.model_name);
+    QCOMPARE(got, models);
+    QCOMPARE(world.device(QStringLiteral("1"))->status, status1);
+    QCOMPARE(world.shutdownTimerList(), timers);
+    // Every device of a scene answers with its values from the first poll.
+    for (const SimDevice& d : world.devices())
+        QVERIFY(!d.measurements.isEmpty() || !d.fixedState.isEmpty() || d.isVirtual());
 }
 
 LX_TEST_GUILESS_MAIN(TestSimOptions)

@@ -7,6 +7,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QSocketNotifier>
 #include <QTextStream>
 #include <csignal>
@@ -77,8 +79,18 @@ int main(int argc, char* argv[])
                        "nested (each parameter holds the next) or value-after (the value once more as bare "
                        "text after each element). Default value-after."),
         QStringLiteral("layout"), QStringLiteral("value-after"));
+    const QCommandLineOption sceneOption(
+        QStringLiteral("scene"),
+        QStringLiteral("The devices to start with: demo (default), single (one UPS on mains) or battery (a "
+                       "three-phase UPS on battery with a shutdown counting down)."),
+        QStringLiteral("name"), QStringLiteral("demo"));
+    const QCommandLineOption firstStateOption(
+        QStringLiteral("first-state-file"),
+        QStringLiteral("Write the wall-clock time (ms since the epoch) of the first device state sent."),
+        QStringLiteral("file"));
     parser.addOptions({addressOption, portOption, passwordOption, driftOption, debugOption, verboseOption,
-                       statusOption, countdownOption, smtpTestOption, layoutOption});
+                       statusOption, countdownOption, smtpTestOption, layoutOption, sceneOption,
+                       firstStateOption});
     parser.process(app);
 
     QHostAddress address;
@@ -101,7 +113,11 @@ int main(int argc, char* argv[])
 
     LxSim::SimServer server;
     LxSim::SimWorld world;
-    world.loadDemo();
+    if (!LxSim::SimOptions::applyScene(world, parser.value(sceneOption))) {
+        err() << "luminorix-sim: --scene " << parser.value(sceneOption)
+              << ": expected demo, single or battery" << Qt::endl;
+        return 2;
+    }
     world.setAdminPassword(parser.value(passwordOption));
     world.setDebugging(parser.isSet(debugOption));
     const QString optionError = LxSim::SimOptions::apply(
@@ -135,6 +151,19 @@ int main(int argc, char* argv[])
             err() << " (pass is not the administrator digest)";
         err() << Qt::endl;
     });
+    const QString firstStateFile = parser.value(firstStateOption);
+    if (!firstStateFile.isEmpty()) {
+        // For measuring the panel's start: when did it get its first device state?
+        QObject::connect(&server, &LxSim::SimServer::replyQueued, &app,
+                         [firstStateFile, written = false](int, const QByteArray& text) mutable {
+                             if (written || !text.startsWith("<ups_device_state"))
+                                 return;
+                             written = true;
+                             QFile file(firstStateFile);
+                             if (file.open(QIODevice::WriteOnly))
+                                 file.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
+                         });
+    }
     if (verbose) {
         QObject::connect(&server, &LxSim::SimServer::replyQueued, [](int id, const QByteArray& text) {
             err() << "[" << id << "] >> " << QString::fromUtf8(text) << Qt::endl;

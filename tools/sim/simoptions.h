@@ -8,7 +8,7 @@
 
 namespace LxSim {
 
-// The scene options of a manual run (luminorix-sim --status, --countdown,
+// The scene options of a manual run (luminorix-sim --scene, --status, --countdown,
 // --smtp-test): read from their command-line texts and put into a world.
 class SimOptions
 {
@@ -19,6 +19,11 @@ public:
     static bool parseCountdown(const QString& text, QPair<int, int>* timer);
     // "success", "failure" or "silence".
     static bool parseSmtpTestOutcome(const QString& text, SimWorld::SmtpTestOutcome* outcome);
+    // Puts the devices of a scene into `world`: "demo" (the demo world), "single"
+    // (one UPS on mains, for measuring the panel while it polls one device) or
+    // "battery" (a three-phase UPS on battery with a shutdown counting down, for
+    // the picture). False for any other name.
+    static bool applyScene(SimWorld& world, const QString& scene);
 
     // Applies every option to `world`, whose devices must be in place; the
     // countdowns replace the world's timers when any is given. Returns what is

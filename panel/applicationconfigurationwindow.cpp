@@ -1,5 +1,6 @@
 #include "applicationconfigurationwindow.h"
 
+#include "base/dialogrelay.h"
 #include "localsettings.h"
 #include "smtptestwindow.h"
 #include "ui_applicationconfigurationwindow.h"
@@ -338,4 +339,20 @@ void ApplicationConfigurationWindow::setAuthenticationFieldsEnabled()
     const bool enabled = authenticationBox->isChecked();
     userEdit->setEnabled(enabled);
     passwordEdit->setEnabled(enabled);
+}
+
+void connectToService(ApplicationConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay)
+{
+    using Controller = Luminorix::UpsSocketController;
+    using Window = ApplicationConfigurationWindow;
+    dialog->setSocketController(controller);
+    QObject::connect(controller, &Controller::appConfifuratioReceived, dialog,
+                     &Window::setApplicationConfigurationFromIni);
+    QObject::connect(dialog, &Window::SendTestMail, controller, &Controller::sendTestMail);
+    QObject::connect(&relay, &DialogRelay::serviceBusy, dialog,
+                     [dialog](bool busy) { dialog->setEnabledButtons(!busy); });
+    QObject::connect(&relay, &DialogRelay::administratorLoggedOut, dialog,
+                     [dialog] { dialog->setEnabledButtons(false); });
+    QObject::connect(&relay, &DialogRelay::smtpTestStatus, dialog, &Window::setSmtpTestStatus);
 }

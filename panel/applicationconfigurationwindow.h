@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
+class DialogRelay;
 class SmtpTestWindow;
 namespace Luminorix {
 class UpsSocketController;
@@ -102,3 +103,9 @@ private:
     SmtpTestWindow* smtpTestWindow = nullptr;
     bool configurationReceived = false;
 };
+
+// The dialog's links to the service controller (the configuration it shows, the
+// test mail it asks for) and to what the main window forwards while it is open:
+// busy service, log-out, SMTP test reports.
+void connectToService(ApplicationConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay);

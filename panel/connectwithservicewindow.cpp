@@ -41,3 +41,9 @@ void ConnectWithServiceWindow::accept()
     }
     QDialog::accept();
 }
+
+void connectToService(ConnectWithServiceWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& /*relay*/)
+{
+    dialog->setSocketController(controller);
+}

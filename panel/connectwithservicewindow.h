@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class DialogRelay;
 namespace Luminorix {
 class UpsSocketController;
 }
@@ -28,3 +29,7 @@ private:
     Ui::ConnectWithServiceWindow* ui;
     Luminorix::UpsSocketController* controller = nullptr;
 };
+
+// The dialog's link to the service controller, which its OK re-points.
+void connectToService(ConnectWithServiceWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay);

@@ -58,12 +58,14 @@ void LogiInWindow::comparePasswords(QString pass)
         QDialog::accept();
         return;
     }
+    // QObject::tr on purpose: the context of these texts is "QObject", not the class.
     showMessageBox(QObject::tr("Nieprawidłowe hasło"),
                    QObject::tr("Podane hasło Administratora jest nieprawidłowe"));
 }
 
 void LogiInWindow::noResponseTimeout()
 {
+    // QObject::tr on purpose: the context of these texts is "QObject", not the class.
     showMessageBox(QObject::tr("Błąd połączenia"), QObject::tr("Brak połączenia z usługą"));
     if (answerTimer) {
         answerTimer->stop();
@@ -74,7 +76,16 @@ void LogiInWindow::noResponseTimeout()
 
 void LogiInWindow::displayHint()
 {
+    // QObject::tr on purpose: the context of these texts is "QObject", not the class.
     QToolTip::showText(ui->helpButton->mapToGlobal(QPoint(0, 0)),
                        QObject::tr("Domyślne hasło: \n\"Quillmarberon\""), ui->helpButton, QRect(),
                        hintDurationMs);
+}
+
+void connectToService(LogiInWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& /*relay*/)
+{
+    using Controller = Luminorix::UpsSocketController;
+    QObject::connect(dialog, &LogiInWindow::getPassword, controller, &Controller::getPassword);
+    QObject::connect(controller, &Controller::adminPassFromConfig, dialog, &LogiInWindow::comparePasswords);
 }

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class DialogRelay;
 class QTimer;
 namespace Luminorix {
 class UpsSocketController;
@@ -36,3 +37,8 @@ private:
     QTimer* answerTimer;
     Luminorix::UpsSocketController* controller;
 };
+
+// The dialog's links to the service controller: the digest request and the digest.
+// Its enableAdminButtons() is the opener's to connect.
+void connectToService(LogiInWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay);

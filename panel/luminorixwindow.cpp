@@ -2,16 +2,19 @@
 
 #include "aboutwindow.h"
 #include "applicationconfigurationwindow.h"
+#include "base/dialogguard.h"
+#include "base/dialogrelay.h"
+#include "base/passwordchangewindow.h"
 #include "connectwithservicewindow.h"
 #include "debugwarningwidget.h"
 #include "devicelabeltexts.h"
 #include "lineeditwidget.h"
+#include "keepshut.h"
 #include "localsettings.h"
 #include "logiinwindow.h"
 #include "lxstatuswidget.h"
 #include "makerhost.h"
 #include "messagebox.h"
-#include "passwordchangewindow.h"
 #include "programversion.h"
 #include "progressbarwidget.h"
 #include "ui_luminorixwindow.h"
@@ -127,6 +130,8 @@ void setTextIfChanged(QLineEdit* edit, const QString& text)
 LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::LuminorixWindow)
 {
     windowTitleText = QStringLiteral("Luminorix Professional v. ") + QLatin1String(programVersion);
+    relay = new DialogRelay(this);
+    relay->setObjectName(QStringLiteral("dialogRelay"));
     ui->setupUi(this);
 
     statusLayout = new QVBoxLayout;
@@ -158,25 +163,7 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     setWindowTitle(windowTitleText);
     ui->deviceMessages->hide();
 
-    // Dialogs still to come: their doors stay shut until they exist.
-    withoutDialog = {ui->exInfoButton,
-                     ui->actionExtendInformation,
-                     ui->upsConfigurationButton,
-                     ui->actionUpsConfiguration,
-
-                     ui->networkConfigurationButton,
-                     ui->actionNetworkConfiguration,
-                     ui->loggingConfigurationButton,
-                     ui->actionLoggingConfiguration,
-                     ui->upsEventsButton,
-                     ui->actionVirtualizationCenter};
-    for (QObject* object : qAsConst(withoutDialog)) {
-        if (auto* widget = qobject_cast<QWidget*>(object))
-            widget->setEnabled(false);
-        else if (auto* action = qobject_cast<QAction*>(object))
-            action->setEnabled(false);
-    }
-    upsTree->setDeviceDialogsAvailable(false);
+    shutDoorsWithoutDialog();
 
     setWidgetsEnabled(false, {ui->exInfoButton, ui->upsConfigurationButton, ui->upsEventsButton});
     setActionsEnabled(false, {ui->actionExtendInformation, ui->actionUpsConfiguration});
@@ -397,18 +384,17 @@ void LuminorixWindow::applyStoredSorting()
 void LuminorixWindow::setWidgetsEnabled(bool enabled, QList<QWidget*> widgets)
 {
     for (QWidget* widget : widgets) {
-        const bool on = enabled && !withoutDialog.contains(widget);
         if (auto* valueWidget = dynamic_cast<AbstractWidget*>(widget))
-            valueWidget->setDataAvailable(on);
+            valueWidget->setDataAvailable(enabled);
         else
-            widget->setEnabled(on);
+            widget->setEnabled(enabled);
     }
 }
 
 void LuminorixWindow::setActionsEnabled(bool enabled, QList<QAction*> actions)
 {
     for (QAction* action : actions)
-        action->setEnabled(enabled && !withoutDialog.contains(action));
+        action->setEnabled(enabled);
 }
 
 QList<QWidget*> LuminorixWindow::deviceButtons() const
@@ -612,8 +598,7 @@ void LuminorixWindow::displayDaemonBusy(bool busy)
         busyMovie->stop();
         ui->busyLabel->hide();
     }
-    if (applicationConfigurationWindow)
-        applicationConfigurationWindow->setEnabledButtons(!busy);
+    emit relay->serviceBusy(busy);
 }
 
 void LuminorixWindow::debugModeEnabled(bool enabled)
@@ -648,15 +633,12 @@ void LuminorixWindow::slot_virtualizationCenterVersion(QString version)
 
 void LuminorixWindow::displaySmtp2TestStatus(int status, QStringList messages)
 {
-    // Only the application settings dialog shows it; while none is open it is dropped.
-    if (applicationConfigurationWindow)
-        applicationConfigurationWindow->setSmtpTestStatus(status, messages);
+    emit relay->smtpTestStatus(status, messages);
 }
 
 void LuminorixWindow::discoveredComputer(QString ip)
 {
-    // Only the network configuration dialog takes it; while none is open it is dropped.
-    Q_UNUSED(ip)
+    emit relay->computerDiscovered(ip);
 }
 
 void LuminorixWindow::networkUnavailable()
@@ -668,16 +650,11 @@ void LuminorixWindow::networkUnavailable()
 
 void LuminorixWindow::logIn()
 {
-    logInWindow = new LogiInWindow(controller, nullptr);
-    connect(logInWindow, &LogiInWindow::getPassword, controller,
-            &Luminorix::UpsSocketController::getPassword);
-    connect(logInWindow, &LogiInWindow::enableAdminButtons, this,
+    DialogGuard dialog(logInWindow, new LogiInWindow(controller, nullptr));
+    connectToService(dialog.get(), controller, *relay);
+    connect(dialog.get(), &LogiInWindow::enableAdminButtons, this,
             &LuminorixWindow::enableAdministratorButtons);
-    connect(controller, &Luminorix::UpsSocketController::adminPassFromConfig, logInWindow,
-            &LogiInWindow::comparePasswords);
-    logInWindow->exec();
-    delete logInWindow;
-    logInWindow = nullptr;
+    dialog->exec();
 }
 
 void LuminorixWindow::enableAdministratorButtons()
@@ -703,24 +680,15 @@ void LuminorixWindow::disableAdministratorButtons()
                               ui->actionLoggingConfiguration, ui->actionVirtualizationCenter});
     setActionsEnabled(true, {ui->actionActAsAdministrator});
     setWindowTitleFromText();
-    if (applicationConfigurationWindow)
-        applicationConfigurationWindow->setEnabledButtons(false);
+    emit relay->administratorLoggedOut();
 }
 
 void LuminorixWindow::changeAdminPass()
 {
-    using Controller = Luminorix::UpsSocketController;
-    passwordChangeWindow = new PasswordChangeWindow(LocalSettings().serverAddress(), controller, nullptr);
-    connect(passwordChangeWindow, &PasswordChangeWindow::getPassword, controller, &Controller::getPassword);
-    connect(controller, &Controller::adminPassFromConfig, passwordChangeWindow,
-            &PasswordChangeWindow::comparePasswords);
-    connect(passwordChangeWindow, &PasswordChangeWindow::changePassword, controller,
-            &Controller::changePassword);
-    connect(controller, &Controller::passwordChanged, passwordChangeWindow,
-            &PasswordChangeWindow::passwordChanged);
-    passwordChangeWindow->exec();
-    delete passwordChangeWindow;
-    passwordChangeWindow = nullptr;
+    DialogGuard dialog(passwordChangeWindow,
+                       new PasswordChangeWindow(LocalSettings().serverAddress(), controller, nullptr));
+    connectToService(dialog.get(), controller, *relay);
+    dialog->exec();
 }
 
 void LuminorixWindow::slotEmptyUpsList()
@@ -750,15 +718,13 @@ void LuminorixWindow::slotEmptyUpsList()
 
 void LuminorixWindow::connectWithService()
 {
-    connectWithServiceWindow = new ConnectWithServiceWindow(nullptr);
-    connectWithServiceWindow->setSocketController(controller);
+    DialogGuard dialog(connectWithServiceWindow, new ConnectWithServiceWindow(nullptr));
+    connectToService(dialog.get(), controller, *relay);
     // On OK the dialog has stored the host and restarted the connection itself.
-    if (connectWithServiceWindow->exec() == QDialog::Accepted) {
+    if (dialog->exec() == QDialog::Accepted) {
         virtualizationCenterAvailable = false;
         connectingInProgress();
     }
-    delete connectWithServiceWindow;
-    connectWithServiceWindow = nullptr;
 }
 
 void LuminorixWindow::aboutButtonClickHandler()
@@ -777,38 +743,13 @@ void LuminorixWindow::onlineHelpButtonClickHandler()
 
 void LuminorixWindow::applicationConfigurationButtonClickHandler()
 {
-    using Controller = Luminorix::UpsSocketController;
-    applicationConfigurationWindow = new ApplicationConfigurationWindow(
-        &availablePorts, virtualDeviceMembers(), allDeviceRecords(), nullptr);
-    connect(controller, &Controller::appConfifuratioReceived, applicationConfigurationWindow,
-            &ApplicationConfigurationWindow::setApplicationConfigurationFromIni);
-    applicationConfigurationWindow->setSocketController(controller);
-    applicationConfigurationWindow->requestApplicationConfiguration();
-    connect(applicationConfigurationWindow, &ApplicationConfigurationWindow::SendTestMail, controller,
-            &Controller::sendTestMail);
-    applicationConfigurationWindow->exec();
-    delete applicationConfigurationWindow;
-    applicationConfigurationWindow = nullptr;
+    DialogGuard dialog(applicationConfigurationWindow,
+                       new ApplicationConfigurationWindow(&availablePorts, virtualDeviceMembers(),
+                                                          allDeviceRecords(), nullptr));
+    connectToService(dialog.get(), controller, *relay);
+    dialog->requestApplicationConfiguration();
+    dialog->exec();
 }
-
-void LuminorixWindow::networkConfigurationButtonClickHandler() {}
-
-void LuminorixWindow::loggingConfigurationButtonClickHandler() {}
-
-void LuminorixWindow::upsEventsButtonClickHandler() {}
-
-void LuminorixWindow::upsConfigurationButtonClickHandler() {}
-
-void LuminorixWindow::on_actionVirtualizationCenter_triggered() {}
-
-void LuminorixWindow::addUpsActionHandler() {}
-
-void LuminorixWindow::editActionHandler(int row)
-{
-    Q_UNUSED(row)
-}
-
-void LuminorixWindow::extendInformationButtonClickHandler() {}
 
 void LuminorixWindow::checkForUpdates()
 {
@@ -848,6 +789,7 @@ void LuminorixWindow::upsDeviceState(QMap<QString, QString> parameters)
         drawDeviceState();
 
     lastDeviceState = parameters;
+    emit relay->deviceState(parameters);
 }
 
 void LuminorixWindow::drawDeviceState()
@@ -927,7 +869,10 @@ void LuminorixWindow::upsConfiguration(QMap<QString, QString> parameters)
         setWidgetsEnabled(true, {ui->upsConfigurationButton});
         setActionsEnabled(true, {ui->actionUpsConfiguration});
     }
-    if (!submittedConfiguration.isEmpty())
+    // The echo of a configuration just sent is not news for an open dialog.
+    if (submittedConfiguration.isEmpty())
+        emit relay->deviceConfiguration(parameters);
+    else
         submittedConfiguration.clear();
 }
 
@@ -1233,4 +1178,39 @@ void LuminorixWindow::clockCancel()
         clockTimer->stop();
     statusWidget->clearCountdown();
     countdowns.clear();
+}
+
+// ---- doors to dialogs not built yet
+//
+// The one place that keeps them: shut whatever the login or the device allows, with
+// slots that do nothing. A dialog that lands deletes its door here and fills its slot.
+
+void LuminorixWindow::shutDoorsWithoutDialog()
+{
+    keepShut(this,
+             {ui->exInfoButton, ui->upsConfigurationButton, ui->networkConfigurationButton,
+              ui->loggingConfigurationButton, ui->upsEventsButton},
+             {ui->actionExtendInformation, ui->actionUpsConfiguration, ui->actionNetworkConfiguration,
+              ui->actionLoggingConfiguration, ui->actionVirtualizationCenter});
+    // Adding and editing a device from the tree need the device dialogs.
+    upsTree->setDeviceDialogsAvailable(false);
+}
+
+void LuminorixWindow::extendInformationButtonClickHandler() {}
+
+void LuminorixWindow::upsConfigurationButtonClickHandler() {}
+
+void LuminorixWindow::networkConfigurationButtonClickHandler() {}
+
+void LuminorixWindow::loggingConfigurationButtonClickHandler() {}
+
+void LuminorixWindow::upsEventsButtonClickHandler() {}
+
+void LuminorixWindow::on_actionVirtualizationCenter_triggered() {}
+
+void LuminorixWindow::addUpsActionHandler() {}
+
+void LuminorixWindow::editActionHandler(int row)
+{
+    Q_UNUSED(row)
 }

@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPair>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QSystemTrayIcon>
@@ -22,6 +21,7 @@ class AboutWindow;
 class ApplicationConfigurationWindow;
 class ConnectWithServiceWindow;
 class DebugWarningWidget;
+class DialogRelay;
 class LXStatusWidget;
 class LineEditWidget;
 class LogiInWindow;
@@ -159,6 +159,7 @@ private:
     void connectTree();
     void applyStoredSorting();
     void setWindowTitleFromText();
+    void shutDoorsWithoutDialog();
 
     void showDevicePicture(QString modelName);
     void drawDeviceState();
@@ -178,6 +179,8 @@ private:
     QString windowTitleText;
     Ui::LuminorixWindow* ui = nullptr;
     Luminorix::UpsSocketController* controller = nullptr;
+    // What service slots forward to the open dialogs goes out through it.
+    DialogRelay* relay = nullptr;
     ApplicationConfigurationWindow* applicationConfigurationWindow = nullptr;
     LogiInWindow* logInWindow = nullptr;
     PasswordChangeWindow* passwordChangeWindow = nullptr;
@@ -216,7 +219,4 @@ private:
     std::optional<DeviceStateTexts> undrawnDeviceState;
     bool showAddUpsPrompt = true;
     bool virtualizationCenterAvailable = false;
-    // Buttons and actions whose dialogs this program does not have yet: they stay
-    // off whatever the device or the login would allow.
-    QSet<QObject*> withoutDialog;
 };

@@ -55,6 +55,7 @@ void ProgressBarWidget::setDataAvailable(bool available)
 
 void ProgressBarWidget::on_helpButton_clicked()
 {
+    // QObject::tr on purpose: the context of this text is "QObject", not the class.
     QToolTip::showText(ui->helpButton->mapToGlobal(QPoint(0, 0)),
                        QObject::tr("Dane niedostępne w wybranym modelu"), ui->helpButton, QRect(), 5000);
 }

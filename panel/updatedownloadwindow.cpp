@@ -2,6 +2,7 @@
 
 #include "messagebox.h"
 #include "ui_updatedownloadwindow.h"
+#include "updatechecker.h"
 
 UpdateDownloadWindow::UpdateDownloadWindow(QWidget* parent)
     : QDialog(parent), ui(new Ui::UpdateDownloadWindow)
@@ -37,4 +38,16 @@ void UpdateDownloadWindow::reject()
 {
     emit downloadUpdateCanceled();
     QDialog::reject();
+}
+
+void connectToChecker(UpdateDownloadWindow* dialog, UpdateChecker* checker)
+{
+    QObject::connect(checker, &UpdateChecker::updateDownloadProgress, dialog,
+                     &UpdateDownloadWindow::updateDownloadProgress);
+    QObject::connect(checker, &UpdateChecker::updateDownloadFinished, dialog,
+                     &UpdateDownloadWindow::updateDownloadFinished);
+    QObject::connect(checker, &UpdateChecker::updateDownloadError, dialog,
+                     &UpdateDownloadWindow::updateDownlaodError);
+    QObject::connect(dialog, &UpdateDownloadWindow::downloadUpdateCanceled, checker,
+                     &UpdateChecker::cancelDownloadingNewVersion);
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QString>
 
+class UpdateChecker;
 namespace Ui {
 class UpdateDownloadWindow;
 }
@@ -30,3 +31,8 @@ private slots:
 private:
     Ui::UpdateDownloadWindow* ui;
 };
+
+// The dialog's links to the update checker, which lives in its own thread: the
+// download's progress, end and error come in queued, and closing the dialog
+// cancels the download there.
+void connectToChecker(UpdateDownloadWindow* dialog, UpdateChecker* checker);

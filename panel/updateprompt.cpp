@@ -1,7 +1,9 @@
 #include "updateprompt.h"
 
+#include "base/dialogguard.h"
 #include "messagebox.h"
 #include "programversion.h"
+#include "updatechecker.h"
 #include "updatedownloadwindow.h"
 
 #include <QCoreApplication>
@@ -9,6 +11,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QStringList>
+
+// Texts in the context "LuminorixWindow" on purpose: the prompt is the main window's.
 
 bool isNewerVersion(const QString& offered, const QString& own)
 {
@@ -25,7 +29,7 @@ bool isNewerVersion(const QString& offered, const QString& own)
     return false;
 }
 
-void offerUpdate(QObject* checker, bool displayUnavailableUpdateWindow, const QString& ver,
+void offerUpdate(UpdateChecker* checker, bool displayUnavailableUpdateWindow, const QString& ver,
                  UpdateDownloadWindow*& downloadWindow)
 {
     if (!isNewerVersion(ver, QLatin1String(programVersion))) {
@@ -53,17 +57,8 @@ void offerUpdate(QObject* checker, bool displayUnavailableUpdateWindow, const QS
     if (box.exec() != QMessageBox::Yes)
         return;
 
-    downloadWindow = new UpdateDownloadWindow;
-    QObject::connect(checker, SIGNAL(updateDownloadProgress(int)), downloadWindow,
-                     SLOT(updateDownloadProgress(int)));
-    QObject::connect(checker, SIGNAL(updateDownloadFinished()), downloadWindow,
-                     SLOT(updateDownloadFinished()));
-    QObject::connect(checker, SIGNAL(updateDownloadError(QString)), downloadWindow,
-                     SLOT(updateDownlaodError(QString)));
-    QObject::connect(downloadWindow, SIGNAL(downloadUpdateCanceled()), checker,
-                     SLOT(cancelDownloadingNewVersion()));
+    DialogGuard dialog(downloadWindow, new UpdateDownloadWindow);
+    connectToChecker(dialog.get(), checker);
     QMetaObject::invokeMethod(checker, "startDownloadingNewVersion", Qt::QueuedConnection);
-    downloadWindow->exec();
-    delete downloadWindow;
-    downloadWindow = nullptr;
+    dialog->exec();
 }

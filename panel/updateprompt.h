@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class QObject;
+class UpdateChecker;
 class UpdateDownloadWindow;
 
 // The main window's side of an update check, in the GUI thread.
@@ -14,5 +14,5 @@ bool isNewerVersion(const QString& offered, const QString& own);
 // Reacts to UpdateChecker::updateAvailable: a newer version is offered and, on
 // Yes, downloaded through `checker` while `downloadWindow` holds the progress
 // dialog; otherwise "no updates" is reported when the user asked.
-void offerUpdate(QObject* checker, bool displayUnavailableUpdateWindow, const QString& ver,
+void offerUpdate(UpdateChecker* checker, bool displayUnavailableUpdateWindow, const QString& ver,
                  UpdateDownloadWindow*& downloadWindow);

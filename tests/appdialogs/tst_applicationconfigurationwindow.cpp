@@ -1,4 +1,5 @@
 #include "applicationconfigurationwindow.h"
+#include "base/dialogrelay.h"
 #include "helpers.h"
 #include "localsettings.h"
 #include "lxtest.h"
@@ -45,23 +46,18 @@ struct Settings
 {
     QList<Luminorix::Utils::SerialPort> ports;
     Luminorix::UpsSocketController controller;
+    DialogRelay relay;
     ApplicationConfigurationWindow dialog{&ports, {}, {}};
     QStringList sent;
 
     Settings()
     {
         controller.setSendObserver([this](const QByteArray& text) { sent.append(QString::fromUtf8(text)); });
-        QObject::connect(
-            &controller, SIGNAL(appConfifuratioReceived(Luminorix::Utils::ApplicationConfiguration)), &dialog,
-            SLOT(setApplicationConfigurationFromIni(Luminorix::Utils::ApplicationConfiguration)));
-        dialog.setSocketController(&controller);
+        connectToService(&dialog, &controller, relay);
         dialog.requestApplicationConfiguration();
-        QObject::connect(
-            &dialog, &ApplicationConfigurationWindow::SendTestMail, &controller,
-            [this](const Luminorix::Utils::SmtpConfig& config) { controller.sendTestMail(config); });
-        QObject::connect(
-            &controller, &Luminorix::UpsSocketController::smpt2TestStatus, &dialog,
-            [this](int status, const QStringList& messages) { dialog.setSmtpTestStatus(status, messages); });
+        // The main window's part: it passes each test report on through its relay.
+        QObject::connect(&controller, &Luminorix::UpsSocketController::smpt2TestStatus, &relay,
+                         &DialogRelay::smtpTestStatus);
         dialog.show();
     }
     template <class W> W* w(const char* name) const { return dialog.findChild<W*>(QLatin1String(name)); }

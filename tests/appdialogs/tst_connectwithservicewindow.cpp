@@ -1,3 +1,4 @@
+#include "base/dialogrelay.h"
 #include "connectwithservicewindow.h"
 #include "localsettings.h"
 #include "lxtest.h"
@@ -19,11 +20,12 @@ QString storedHost()
 
 struct HostDialog
 {
+    DialogRelay relay;
     ConnectWithServiceWindow dialog;
 
     explicit HostDialog(Luminorix::UpsSocketController* controller)
     {
-        dialog.setSocketController(controller);
+        connectToService(&dialog, controller, relay);
         dialog.show();
     }
     void type(const QString& text) { dialog.findChild<QLineEdit*>(QStringLiteral("ipEdit"))->setText(text); }

@@ -1,7 +1,8 @@
+#include "base/dialogrelay.h"
+#include "base/passwordchangewindow.h"
 #include "helpers.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
-#include "passwordchangewindow.h"
 #include "simserver.h"
 #include "simworld.h"
 #include "upssocketcontroller.h"
@@ -23,6 +24,7 @@ const QString adminPassword = QStringLiteral("Quillmarberon");
 struct Change
 {
     Luminorix::UpsSocketController controller;
+    DialogRelay relay;
     PasswordChangeWindow dialog;
     QSignalSpy adminChanges{&dialog, &PasswordChangeWindow::changePassword};
     QSignalSpy netclientChanges{&dialog, &PasswordChangeWindow::changeNetclientPassword};
@@ -31,17 +33,9 @@ struct Change
     explicit Change(bool administrator = true, const QString& name = QStringLiteral("127.0.0.1"))
         : dialog(name, &controller)
     {
-        if (administrator) {
-            QObject::connect(&dialog, SIGNAL(getPassword()), &controller, SLOT(getPassword()));
-            QObject::connect(&controller, SIGNAL(adminPassFromConfig(QString)), &dialog,
-                             SLOT(comparePasswords(QString)));
-            QObject::connect(&dialog, SIGNAL(changePassword(QMap<QString, QString>)), &controller,
-                             SLOT(changePassword(QMap<QString, QString>)));
-        } else {
-            QObject::connect(&controller, SIGNAL(netclientPass(QString)), &dialog,
-                             SLOT(compareNetclientPassword(QString)));
-        }
-        QObject::connect(&controller, SIGNAL(passwordChanged()), &dialog, SLOT(passwordChanged()));
+        connectToService(&dialog, &controller, relay,
+                         administrator ? PasswordChangeWindow::AdministratorMode
+                                       : PasswordChangeWindow::NetClientMode);
         dialog.show();
     }
     QLineEdit* edit(const char* name) { return dialog.findChild<QLineEdit*>(QLatin1String(name)); }

@@ -268,7 +268,7 @@ void TestUpdateChecker::versionShownAsText()
     const QString offered = QStringLiteral("3.0.0<b>bold</b>");
     QVERIFY(isNewerVersion(offered, QStringLiteral("2.6.0")));
     LxTest::ModalWatchdog watchdog;
-    QObject checker;
+    UpdateChecker checker;
     UpdateDownloadWindow* downloadWindow = nullptr;
     Qt::TextFormat format = Qt::RichText;
     LxTest::answerNextDialog([&format](QWidget* w) {

@@ -80,6 +80,7 @@ private slots:
     void serviceMessagesOpenOneBoxEach();
     void dialogsOpenFromTheirActions_data();
     void dialogsOpenFromTheirActions();
+    void openSettingsFollowBusyAndLogout();
     void login_data();
     void login();
 
@@ -517,6 +518,7 @@ void TestMainWindow::dialogsOpenFromTheirActions_data()
     QTest::addColumn<QString>("request");
 
     QTest::newRow("about") << "actionAbout" << false << "AboutWindow" << QString();
+    QTest::newRow("login") << "actionActAsAdministrator" << false << "LogiInWindow" << QString();
     QTest::newRow("service host") << "actionConnectWithService" << false << "ConnectWithServiceWindow"
                                   << QString();
     QTest::newRow("password") << "actionChangePassword" << true << "PasswordChangeWindow" << QString();
@@ -550,6 +552,34 @@ void TestMainWindow::dialogsOpenFromTheirActions()
     QCOMPARE(seenClass, dialogClass);
     // Cancelled, the connection is left as it was.
     QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Połączono z usługą:"));
+}
+
+void TestMainWindow::openSettingsFollowBusyAndLogout()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    w.enableAdministratorButtons();
+
+    QList<bool> okEnabled;
+    LxTest::answerNextDialog([&](QWidget* dialog) {
+        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        QTRY_VERIFY(ok->isEnabled()); // the service's settings are in
+        rig->server.push(ReplyBuilder::daemonBusy(true));
+        QTRY_VERIFY(!ok->isEnabled());
+        okEnabled.append(ok->isEnabled());
+        rig->server.push(ReplyBuilder::daemonBusy(false));
+        QTRY_VERIFY(ok->isEnabled());
+        okEnabled.append(ok->isEnabled());
+        w.findChild<QAction*>(QStringLiteral("actionLogout"))->trigger();
+        okEnabled.append(ok->isEnabled());
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    w.findChild<QAction*>(QStringLiteral("actionApplicationConfiguration"))->trigger();
+    QCOMPARE(okEnabled, (QList<bool>{false, true, false}));
+    // Closed, the dialog hears nothing more.
+    rig->server.push(ReplyBuilder::daemonBusy(true));
+    QTRY_VERIFY(!w.centralWidget()->isEnabled());
 }
 
 void TestMainWindow::login_data()

@@ -1,3 +1,4 @@
+#include "base/dialogrelay.h"
 #include "helpers.h"
 #include "logiinwindow.h"
 #include "lxtest.h"
@@ -23,6 +24,7 @@ const QString hintText = QStringLiteral("Domyślne hasło: \n\"Quillmarberon\"")
 struct Login
 {
     Luminorix::UpsSocketController controller;
+    DialogRelay relay;
     LogiInWindow dialog{&controller};
     QSignalSpy adminMode{&dialog, &LogiInWindow::enableAdminButtons};
     int passwordRequests = 0;
@@ -33,9 +35,7 @@ struct Login
             if (text.startsWith("<get_password>"))
                 ++passwordRequests;
         });
-        QObject::connect(&dialog, SIGNAL(getPassword()), &controller, SLOT(getPassword()));
-        QObject::connect(&controller, SIGNAL(adminPassFromConfig(QString)), &dialog,
-                         SLOT(comparePasswords(QString)));
+        connectToService(&dialog, &controller, relay);
         dialog.show();
     }
     void type(const QString& text)

@@ -53,6 +53,7 @@ bool PasswordChangeWindow::oldPasswordMatches(const QString& digest)
 {
     if (hashPassword(ui->passEdit->text()) == digest)
         return true;
+    // QObject::tr on purpose: the context of these texts is "QObject", not the class.
     showMessageBox(QObject::tr("Nieprawidłowe hasło"),
                    QObject::tr("Wprowadzono nieprawidłowe hasło administratora"));
     return false;
@@ -62,6 +63,7 @@ bool PasswordChangeWindow::repetitionMatches()
 {
     if (ui->newPassEdit->text() == ui->newPassRepeatedEdit->text())
         return true;
+    // QObject::tr on purpose: the context of these texts is "QObject", not the class.
     showMessageBox(QObject::tr("Błąd"), QObject::tr("Proszę sprawdzić nowe hasło"));
     return false;
 }
@@ -73,6 +75,7 @@ void PasswordChangeWindow::comparePasswords(QString password)
     if (!oldPasswordMatches(password))
         return;
     if (ui->newPassEdit->text().isEmpty()) {
+        // QObject::tr on purpose: the context of these texts is "QObject", not the class.
         showMessageBox(QObject::tr("Uwaga"), QObject::tr("Proszę wprowadzić nowe hasło"));
         return;
     }
@@ -103,12 +106,14 @@ void PasswordChangeWindow::passwordChanged()
     // A confirmation without a change of ours sent must not replace it.
     if (administrator && adminChangeSent && controller)
         controller->setPassword(hashPassword(storedNewPassword));
+    // QObject::tr on purpose: the context of these texts is "QObject", not the class.
     showMessageBox(QObject::tr("Zmiana hasła"), QObject::tr("Hasło zostało zmienione"));
 }
 
 void PasswordChangeWindow::noResponseTimerTimeout()
 {
     timerStop();
+    // QObject::tr on purpose: the context of these texts is "QObject", not the class.
     showMessageBox(QObject::tr("Brak odpowiedzi"), QObject::tr("Usługa Luminorix jest nieosiągalna"));
 }
 
@@ -120,4 +125,22 @@ void PasswordChangeWindow::timerStop()
     // deleteLater: this may run inside the timer's own timeout.
     answerTimer->deleteLater();
     answerTimer = nullptr;
+}
+
+void connectToService(PasswordChangeWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& /*relay*/, PasswordChangeWindow::Mode mode)
+{
+    using Controller = Luminorix::UpsSocketController;
+    if (mode == PasswordChangeWindow::AdministratorMode) {
+        QObject::connect(dialog, &PasswordChangeWindow::getPassword, controller, &Controller::getPassword);
+        QObject::connect(controller, &Controller::adminPassFromConfig, dialog,
+                         &PasswordChangeWindow::comparePasswords);
+        QObject::connect(dialog, &PasswordChangeWindow::changePassword, controller,
+                         &Controller::changePassword);
+    } else {
+        QObject::connect(controller, &Controller::netclientPass, dialog,
+                         &PasswordChangeWindow::compareNetclientPassword);
+    }
+    QObject::connect(controller, &Controller::passwordChanged, dialog,
+                     &PasswordChangeWindow::passwordChanged);
 }

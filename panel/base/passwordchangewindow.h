@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QString>
 
+class DialogRelay;
 class QTimer;
 namespace Luminorix {
 class UpsSocketController;
@@ -21,6 +22,13 @@ class PasswordChangeWindow : public QDialog
     Q_OBJECT
 
 public:
+    // Whose password: the service's administrator's, or a networked computer's.
+    enum Mode
+    {
+        AdministratorMode,
+        NetClientMode
+    };
+
     PasswordChangeWindow(QString name, Luminorix::UpsSocketController* controller, QWidget* parent = nullptr);
     ~PasswordChangeWindow() override;
 
@@ -53,3 +61,11 @@ private:
     bool administrator = false;
     bool adminChangeSent = false;
 };
+
+// The dialog's links to the service controller. Administrator mode: the digest
+// request, the digest, the change and its confirmation. Net-client mode: the
+// digest and the confirmation only; the opener asks for the computer's digest and
+// sends its new password itself, from its own slots.
+void connectToService(PasswordChangeWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay,
+                      PasswordChangeWindow::Mode mode = PasswordChangeWindow::AdministratorMode);

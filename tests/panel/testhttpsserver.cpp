@@ -5,7 +5,7 @@
 
 QByteArray TestHttpsServer::dataFile(const QString& name)
 {
-    QFile file(QStringLiteral(LX_APPDIALOGS_DATA "/") + name);
+    QFile file(QStringLiteral(LX_TEST_HTTPS_DATA "/") + name);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("test data missing: %s", qPrintable(file.fileName()));
     return file.readAll();

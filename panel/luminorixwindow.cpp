@@ -4,6 +4,7 @@
 #include "applicationconfigurationwindow.h"
 #include "base/dialogguard.h"
 #include "base/dialogrelay.h"
+#include "base/named.h"
 #include "base/passwordchangewindow.h"
 #include "connectwithservicewindow.h"
 #include "debugwarningwidget.h"
@@ -42,7 +43,6 @@
 #include <QMovie>
 #include <QPixmap>
 #include <QShowEvent>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTreeWidgetItemIterator>
 #include <QUrl>
@@ -130,12 +130,11 @@ void setTextIfChanged(QLineEdit* edit, const QString& text)
 LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::LuminorixWindow)
 {
     windowTitleText = QStringLiteral("Luminorix Professional v. ") + QLatin1String(programVersion);
-    relay = new DialogRelay(this);
-    relay->setObjectName(QStringLiteral("dialogRelay"));
+    relay = named(new DialogRelay(this), "dialogRelay");
     ui->setupUi(this);
 
-    statusLayout = new QVBoxLayout;
-    statusWidget = new LXStatusWidget;
+    statusLayout = named(new QVBoxLayout, "statusLayout");
+    statusWidget = named(new LXStatusWidget, "statusWidget");
     ui->statusBox->setLayout(statusLayout);
     statusLayout->addWidget(statusWidget);
 
@@ -144,7 +143,7 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     watchdogInterval = 3000;
     notAvailableText = tr("N/D");
 
-    upsTree = new UpsTreeWidget(ui->upsTreeGroupBox, &administratorMode, false, false);
+    upsTree = named(new UpsTreeWidget(ui->upsTreeGroupBox, &administratorMode, false, false), "upsTree");
     upsTree->setGeometry(5, 21, 175, 500);
     upsTree->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
@@ -155,7 +154,11 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     listenForOtherInstances();
     createTrayIcon();
 
-    controller = new Luminorix::UpsSocketController;
+    // Children (the watchdogs too) only to be found by name; gone before the window, as before.
+    controller = named(new Luminorix::UpsSocketController, "controller");
+    controller->setParent(this);
+    named(&communicationWatchdog, "communicationWatchdog")->setParent(this);
+    named(&socketWatchdog, "socketWatchdog")->setParent(this);
     connectController();
     connect(&communicationWatchdog, &QTimer::timeout, this, &LuminorixWindow::upsCommunicationFailed);
     connect(&socketWatchdog, &QTimer::timeout, this, &LuminorixWindow::socketError);
@@ -189,7 +192,7 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     ui->deviceMessages->viewport()->setAutoFillBackground(false);
     ui->deviceMessages->viewport()->setStyleSheet(QStringLiteral("color: rgb(220,20,20)"));
 
-    clockTimer = new QTimer(this);
+    clockTimer = named(new QTimer(this), "clockTimer");
     connect(clockTimer, &QTimer::timeout, this, &LuminorixWindow::clockUpdate);
 
     busyMovie = new QMovie(QStringLiteral(":/images/images/45.gif"));
@@ -199,7 +202,7 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     startUpdateChecker();
 
     ui->horizontalLayout_2->addStretch(1);
-    debugWarningWidget = new DebugWarningWidget;
+    debugWarningWidget = named(new DebugWarningWidget, "debugWarningWidget");
     ui->horizontalLayout_2->addWidget(debugWarningWidget);
 
     for (QWidget* widget :
@@ -291,16 +294,16 @@ void LuminorixWindow::listenForOtherInstances()
 void LuminorixWindow::createTrayIcon()
 {
     const QIcon icon(QPixmap(QStringLiteral(":/images/images/appicon_32.png")));
-    trayIcon = new QSystemTrayIcon(this);
+    trayIcon = named(new QSystemTrayIcon(this), "trayIcon");
     trayIcon->setIcon(icon);
     trayIcon->setToolTip(windowTitleText);
     trayIcon->setVisible(true);
     QGuiApplication::setQuitOnLastWindowClosed(false);
 
-    trayMenu = new QMenu(this);
-    toggleAction = new QAction(tr("&Ukryj"), this);
+    trayMenu = named(new QMenu(this), "trayMenu");
+    toggleAction = named(new QAction(tr("&Ukryj"), this), "toggleAction");
     trayMenu->addAction(toggleAction);
-    quitAction = new QAction(tr("&Zakończ"), this);
+    quitAction = named(new QAction(tr("&Zakończ"), this), "quitAction");
     trayMenu->addAction(quitAction);
     trayIcon->setContextMenu(trayMenu);
 
@@ -312,22 +315,10 @@ void LuminorixWindow::createTrayIcon()
 
 void LuminorixWindow::startUpdateChecker()
 {
-    auto* checker = new UpdateChecker;
-#ifndef Q_OS_WIN
-    // The program's folder (often /usr/bin) is not the user's to write.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    checker->setDownloadDirectory(folder);
-#endif
-    updateThread = new QThread;
-    updateThread->setObjectName(QStringLiteral("UpdateChecker"));
-    connect(checker, &UpdateChecker::updateAvailable, this, &LuminorixWindow::displayAvailableUpdateInfo);
-    connect(checker, &UpdateChecker::networkUnavailable, this, &LuminorixWindow::networkUnavailable);
-    connect(updateThread, &QThread::finished, checker, &QObject::deleteLater);
-    checker->moveToThread(updateThread);
-    updateThread->start(QThread::InheritPriority);
-    updateChecker = checker;
+    updateChecker = startCheckerThread(updateThread);
+    connect(updateChecker, &UpdateChecker::updateAvailable, this,
+            &LuminorixWindow::displayAvailableUpdateInfo);
+    connect(updateChecker, &UpdateChecker::networkUnavailable, this, &LuminorixWindow::networkUnavailable);
 }
 
 void LuminorixWindow::connectController()

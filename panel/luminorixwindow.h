@@ -68,19 +68,8 @@ public:
     void setWidgetsEnabled(bool enabled, QList<QWidget*> widgets);
     void setActionsEnabled(bool enabled, QList<QAction*> actions);
 
-    Luminorix::UpsSocketController* socketController() const { return controller; }
-    UpsTreeWidget* deviceTree() const { return upsTree; }
-    LXStatusWidget* statusStrip() const { return statusWidget; }
-    QSystemTrayIcon* systemTrayIcon() const { return trayIcon; }
-    QAction* trayToggleAction() const { return toggleAction; }
-    QAction* trayQuitAction() const { return quitAction; }
-    const Luminorix::Utils::Ups& currentDevice() const { return currentUps; }
-    bool isAdministratorMode() const { return administratorMode; }
-    QTimer& communicationWatchdogTimer() { return communicationWatchdog; }
-    QTimer& socketWatchdogTimer() { return socketWatchdog; }
-    QTimer* countdownClock() const { return clockTimer; }
-    const CountdownList& countdownEntries() const { return countdowns; }
-    // Lives in a thread of its own; reach it only by queued calls.
+    // Lives in a thread of its own, so it cannot be found among the window's
+    // children; reach it only by queued calls.
     UpdateChecker* versionChecker() const { return updateChecker; }
 
 signals:

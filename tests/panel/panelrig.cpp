@@ -5,11 +5,13 @@
 #include "upstreeelement.h"
 #include "upstreewidget.h"
 
+#include <QAction>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QTimer>
 #include <QTreeWidgetItemIterator>
 
 PanelRig::PanelRig()
@@ -37,7 +39,7 @@ bool PanelRig::start(const QList<LxSim::SimDevice>& devices, bool demo)
     LocalSettings().setServerAddress(QStringLiteral("127.0.0.1"));
     window = std::make_unique<LuminorixWindow>();
     // The first attempt waits for the event loop, so the port can still change here.
-    Luminorix::UpsSocketController* controller = window->socketController();
+    Luminorix::UpsSocketController* controller = this->controller();
     controller->setPort(server.port());
     Luminorix::UpsSocketController::Timing timing;
     timing.reconnectMs = 100;
@@ -105,14 +107,40 @@ QString PanelRig::labelText(const char* name) const
     return l ? l->text() : QStringLiteral("<no %1>").arg(QLatin1String(name));
 }
 
+UpsTreeWidget* PanelRig::tree() const
+{
+    return window->findChild<UpsTreeWidget*>(QStringLiteral("upsTree"));
+}
+
+Luminorix::UpsSocketController* PanelRig::controller() const
+{
+    return window->findChild<Luminorix::UpsSocketController*>(QStringLiteral("controller"));
+}
+
+QTimer* PanelRig::timer(const char* name) const
+{
+    return window->findChild<QTimer*>(QLatin1String(name));
+}
+
+Luminorix::Utils::Ups PanelRig::currentDevice() const
+{
+    const UpsTreeElement* element = tree()->currentElement();
+    return element ? element->ups : Luminorix::Utils::Ups();
+}
+
+bool PanelRig::administrator() const
+{
+    return window->findChild<QAction*>(QStringLiteral("actionLogout"))->isEnabled();
+}
+
 UpsTreeElement* PanelRig::topLevel(int i) const
 {
-    return static_cast<UpsTreeElement*>(window->deviceTree()->topLevelItem(i));
+    return static_cast<UpsTreeElement*>(tree()->topLevelItem(i));
 }
 
 UpsTreeElement* PanelRig::elementByText(const QString& text) const
 {
-    for (QTreeWidgetItemIterator it(window->deviceTree()); *it; ++it) {
+    for (QTreeWidgetItemIterator it(tree()); *it; ++it) {
         if ((*it)->text(0) == text)
             return static_cast<UpsTreeElement*>(*it);
     }
@@ -121,7 +149,7 @@ UpsTreeElement* PanelRig::elementByText(const QString& text) const
 
 UpsTreeElement* PanelRig::elementById(const QString& id) const
 {
-    for (QTreeWidgetItemIterator it(window->deviceTree()); *it; ++it) {
+    for (QTreeWidgetItemIterator it(tree()); *it; ++it) {
         auto* element = static_cast<UpsTreeElement*>(*it);
         if (element->ups.id == id)
             return element;
@@ -132,8 +160,8 @@ UpsTreeElement* PanelRig::elementById(const QString& id) const
 QStringList PanelRig::topLevelTexts() const
 {
     QStringList texts;
-    for (int i = 0; i < window->deviceTree()->topLevelItemCount(); ++i)
-        texts.append(window->deviceTree()->topLevelItem(i)->text(0));
+    for (int i = 0; i < tree()->topLevelItemCount(); ++i)
+        texts.append(tree()->topLevelItem(i)->text(0));
     return texts;
 }
 

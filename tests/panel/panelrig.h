@@ -12,6 +12,8 @@
 #include <memory>
 
 class QLabel;
+class QTimer;
+class UpsTreeWidget;
 class UpsTreeElement;
 
 // The main window connected over TCP to a stand-in service on a free port, with
@@ -45,6 +47,15 @@ public:
     QString labelText(const char* name) const;
     QLabel* label(const char* name) const;
     QWidget* widget(const char* name) const;
+
+    // The window's parts, found by object name.
+    UpsTreeWidget* tree() const;
+    Luminorix::UpsSocketController* controller() const;
+    QTimer* timer(const char* name) const;
+    // The record of the selected tree element: the device the window shows.
+    Luminorix::Utils::Ups currentDevice() const;
+    // Whether the window is in administrator mode: only then can one log out.
+    bool administrator() const;
 
     UpsTreeElement* topLevel(int i) const;
     // The element (at any depth) showing `text`, or null.

@@ -106,10 +106,9 @@ void TestMainWindow::cleanup()
 void TestMainWindow::startupShowsDevicesAndSelectsFirst()
 {
     QVERIFY(rig->startDemo());
-    LuminorixWindow& w = rig->win();
     QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Trwa łączenie z usługą:"));
 
-    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 4);
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
     // Virtual devices first, then the others in the service's order; members only under their device.
     QCOMPARE(rig->topLevelTexts(),
              (QStringList{QStringLiteral("Wirtualny UPS"), QStringLiteral("Server room"),
@@ -120,8 +119,8 @@ void TestMainWindow::startupShowsDevicesAndSelectsFirst()
     QCOMPARE(virtualUps->child(1)->text(0), QStringLiteral("Harrier RT 6000/10000 (USB)"));
 
     // Nothing was selected before: the first element is, and the service hears about it.
-    QCOMPARE(w.deviceTree()->currentItem(), static_cast<QTreeWidgetItem*>(virtualUps));
-    QCOMPARE(w.currentDevice().id, QStringLiteral("4"));
+    QCOMPARE(rig->tree()->currentItem(), static_cast<QTreeWidgetItem*>(virtualUps));
+    QCOMPARE(rig->currentDevice().id, QStringLiteral("4"));
     QTRY_VERIFY(!rig->requests(QStringLiteral("change_device_on_interface")).isEmpty());
     QCOMPARE(rig->requests(QStringLiteral("change_device_on_interface")).first().value(QStringLiteral("id")),
              QStringLiteral("4"));
@@ -139,18 +138,17 @@ void TestMainWindow::startupShowsDevicesAndSelectsFirst()
 void TestMainWindow::selectingDeviceTellsServiceAndShowsItsState()
 {
     QVERIFY(rig->startDemo());
-    LuminorixWindow& w = rig->win();
-    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 4);
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
     QTRY_VERIFY(!rig->fieldText("workModeEdit").isEmpty());
 
     rig->world.device(QStringLiteral("1"))->status = QStringLiteral("on_battery");
     rig->server.clearRequests();
-    w.deviceTree()->setCurrentItem(rig->elementById(QStringLiteral("1")));
+    rig->tree()->setCurrentItem(rig->elementById(QStringLiteral("1")));
 
     QTRY_VERIFY(!rig->requests(QStringLiteral("change_device_on_interface")).isEmpty());
     QCOMPARE(rig->requests(QStringLiteral("change_device_on_interface")).first().value(QStringLiteral("id")),
              QStringLiteral("1"));
-    QCOMPARE(w.currentDevice().model_name, QStringLiteral("Harrier33_SNMP"));
+    QCOMPARE(rig->currentDevice().model_name, QStringLiteral("Harrier33_SNMP"));
     QCOMPARE(rig->fieldText("modelNameEdit"), QStringLiteral("Harrier 33 (SNMP)"));
     QTRY_COMPARE(rig->fieldText("workModeEdit"), upsStateText(QStringLiteral("on_battery")));
     QTRY_VERIFY(hasIndicator(rig->elementById(QStringLiteral("1")), QStringLiteral("yellow.png")));
@@ -239,7 +237,7 @@ void TestMainWindow::deviceStateFields()
 
     QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), model)}));
     scriptState(*rig, state);
-    QTRY_COMPARE(rig->win().currentDevice().model_name, model);
+    QTRY_COMPARE(rig->currentDevice().model_name, model);
     for (const QString& pair : expected) {
         const int eq = pair.indexOf(QLatin1Char('='));
         if (pair.startsWith(QLatin1String("hidden:")) || pair.startsWith(QLatin1String("visible:"))) {
@@ -311,7 +309,7 @@ void TestMainWindow::selectionSwitchesLabelsAndLayout()
     QFETCH(QString, temperatureTip);
 
     QVERIFY(rig->start({PanelRig::device(QStringLiteral("3"), model)}));
-    QTRY_COMPARE(rig->win().currentDevice().model_name, model);
+    QTRY_COMPARE(rig->currentDevice().model_name, model);
     LuminorixWindow& w = rig->win();
     QCOMPARE(rig->widget("loadProgressBar_2")->isVisibleTo(&w), threePhase);
     QCOMPARE(rig->widget("loadLabel_3")->isVisibleTo(&w), threePhase);
@@ -337,12 +335,12 @@ void TestMainWindow::unusableStateArmsCommunicationWatchdog()
     LuminorixWindow& w = rig->win();
     scriptState(*rig, {{QStringLiteral("firmware_version"), QStringLiteral("7.1")}});
     QTRY_COMPARE(rig->fieldText("firmwareEdit"), QStringLiteral("7.1"));
-    QVERIFY(!w.communicationWatchdogTimer().isActive());
+    QVERIFY(!rig->timer("communicationWatchdog")->isActive());
 
     // A device the service cannot find: nothing changes until the watchdog expires.
     scriptState(*rig, {{QStringLiteral("firmware_version"), QStringLiteral("9.9")}}, false);
-    QTRY_VERIFY(w.communicationWatchdogTimer().isActive());
-    QCOMPARE(w.communicationWatchdogTimer().interval(), 3000);
+    QTRY_VERIFY(rig->timer("communicationWatchdog")->isActive());
+    QCOMPARE(rig->timer("communicationWatchdog")->interval(), 3000);
     QCOMPARE(rig->fieldText("firmwareEdit"), QStringLiteral("7.1"));
     QCOMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
 
@@ -357,7 +355,7 @@ void TestMainWindow::unusableStateArmsCommunicationWatchdog()
     scriptState(*rig, {{QStringLiteral("firmware_version"), QStringLiteral("7.2")}});
     QTRY_COMPARE(rig->fieldText("firmwareEdit"), QStringLiteral("7.2"));
     QVERIFY(rig->fieldEnabled("firmwareEdit"));
-    QVERIFY(!w.communicationWatchdogTimer().isActive());
+    QVERIFY(!rig->timer("communicationWatchdog")->isActive());
     QCOMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
 }
 
@@ -369,11 +367,11 @@ void TestMainWindow::countdownFromServiceAndClock()
     // The countdown line shows only while the service is connected with a device.
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
     QTRY_COMPARE(rig->labelText("countdownTextLabel"), QStringLiteral("Wyłączenie za 29 s"));
-    QVERIFY(w.countdownClock()->isActive());
-    QCOMPARE(w.countdownClock()->interval(), 1000);
+    QVERIFY(rig->timer("clockTimer")->isActive());
+    QCOMPARE(rig->timer("clockTimer")->interval(), 1000);
     QVERIFY(rig->label("countdownTextLabel")->isVisibleTo(&w));
 
-    w.countdownClock()->stop();
+    rig->timer("clockTimer")->stop();
     w.clockUpdate();
     QCOMPARE(rig->labelText("countdownTextLabel"), QStringLiteral("Wyłączenie za 28 s"));
 }
@@ -396,22 +394,24 @@ void TestMainWindow::countdownMessages()
     // Reaching zero drops every countdown, also the one with time left.
     w.clockUpdate();
     QVERIFY(!line->isVisibleTo(&w));
-    QVERIFY(!w.countdownClock()->isActive());
-    QVERIFY(w.countdownEntries().isEmpty());
+    QVERIFY(!rig->timer("clockTimer")->isActive());
+    // None is kept: 7 comes back with the time it is given now.
+    w.showCountdownTimer({{7, 100}});
+    QCOMPARE(line->text(), QStringLiteral("Wyłączenie za 99 s"));
+    w.showCountdownTimer({});
 
     // A cancellation ends the message: 9 is not added, and the next tick finds nothing.
     w.showCountdownTimer({{7, 30}});
     w.showCountdownTimer({{7, -1}, {9, 20}});
-    QVERIFY(w.countdownEntries().isEmpty());
-    QVERIFY(w.countdownClock()->isActive());
-    w.clockUpdate();
-    QVERIFY(!w.countdownClock()->isActive());
+    QVERIFY(rig->timer("clockTimer")->isActive());
+    w.clockUpdate(); // with 9 among the countdowns the clock would go on
+    QVERIFY(!rig->timer("clockTimer")->isActive());
     QVERIFY(!line->isVisibleTo(&w));
 
     w.showCountdownTimer({{3, 120}});
     QCOMPARE(line->text(), QStringLiteral("Wyłączenie za 119 s"));
     w.showCountdownTimer({});
-    QVERIFY(!w.countdownClock()->isActive());
+    QVERIFY(!rig->timer("clockTimer")->isActive());
     QVERIFY(!line->isVisibleTo(&w));
 
     // Pushed by the service, like the shutdown timers it starts.
@@ -449,11 +449,11 @@ void TestMainWindow::serviceLostAndRegained()
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
     QTRY_VERIFY(w.windowTitle().contains(QLatin1String("[TRYB DEBUGGOWANIA]")));
     w.enableAdministratorButtons();
-    w.socketController()->setPassword(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    rig->controller()->setPassword(QStringLiteral("0123456789abcdef0123456789abcdef"));
     QVERIFY(w.windowTitle().endsWith(QLatin1String(" (Administrator)")));
 
     rig->server.stop();
-    QTRY_VERIFY(w.socketWatchdogTimer().isActive());
+    QTRY_VERIFY(rig->timer("socketWatchdog")->isActive());
     // Nothing shows before the watchdog has expired.
     QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Połączono z usługą:"));
     w.socketError();
@@ -461,23 +461,23 @@ void TestMainWindow::serviceLostAndRegained()
     QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Błąd połączenia z usługą:"));
     QCOMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Komunikacja z UPS nieznana"));
     QCOMPARE(w.windowTitle(), QStringLiteral("Luminorix Professional v. 2.6.0"));
-    QVERIFY(!w.isAdministratorMode());
-    QCOMPARE(w.socketController()->password(), QString());
-    QVERIFY(!w.countdownClock()->isActive());
+    QVERIFY(!rig->administrator());
+    QCOMPARE(rig->controller()->password(), QString());
+    QVERIFY(!rig->timer("clockTimer")->isActive());
     QVERIFY(!rig->label("countdownTextLabel")->isVisibleTo(&w));
     QVERIFY(!rig->fieldEnabled("workModeEdit"));
-    for (QTreeWidgetItemIterator it(w.deviceTree()); *it; ++it)
+    for (QTreeWidgetItemIterator it(rig->tree()); *it; ++it)
         QVERIFY2(hasIndicator(*it, QStringLiteral("red.png")), qPrintable((*it)->text(0)));
-    QVERIFY(w.deviceTree()->currentItem());
-    const QString selected = w.deviceTree()->currentItem()->text(0);
+    QVERIFY(rig->tree()->currentItem());
+    const QString selected = rig->tree()->currentItem()->text(0);
 
     QVERIFY(rig->server.restart());
     QTRY_COMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Połączono z usługą:"));
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
-    QVERIFY(!w.socketWatchdogTimer().isActive());
+    QVERIFY(!rig->timer("socketWatchdog")->isActive());
     QVERIFY(rig->fieldEnabled("workModeEdit"));
     // The rebuilt tree selects the same device again.
-    QTRY_COMPARE(w.deviceTree()->currentItem()->text(0), selected);
+    QTRY_COMPARE(rig->tree()->currentItem()->text(0), selected);
 }
 
 void TestMainWindow::busyServiceDisablesWindow()
@@ -487,11 +487,11 @@ void TestMainWindow::busyServiceDisablesWindow()
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
     rig->server.push(ReplyBuilder::daemonBusy(true));
     QTRY_VERIFY(!w.centralWidget()->isEnabled());
-    QVERIFY(!w.deviceTree()->isEnabled());
+    QVERIFY(!rig->tree()->isEnabled());
     QVERIFY(rig->label("busyLabel")->isVisibleTo(&w));
     rig->server.push(ReplyBuilder::daemonBusy(false));
     QTRY_VERIFY(w.centralWidget()->isEnabled());
-    QVERIFY(w.deviceTree()->isEnabled());
+    QVERIFY(rig->tree()->isEnabled());
     QVERIFY(!rig->label("busyLabel")->isVisibleTo(&w));
 }
 
@@ -628,8 +628,8 @@ void TestMainWindow::login()
 
     const QString digest = rig->world.adminDigest();
     if (boxTitle.isEmpty()) {
-        QVERIFY(w.isAdministratorMode());
-        QCOMPARE(w.socketController()->password(), digest);
+        QVERIFY(rig->administrator());
+        QCOMPARE(rig->controller()->password(), digest);
         QVERIFY(w.windowTitle().endsWith(QLatin1String(" (Administrator)")));
         QVERIFY(w.findChild<QAction*>(QStringLiteral("actionLogout"))->isEnabled());
         // Later requests carry the credential.
@@ -639,8 +639,8 @@ void TestMainWindow::login()
 
         // Logging out forgets it.
         w.findChild<QAction*>(QStringLiteral("actionLogout"))->trigger();
-        QVERIFY(!w.isAdministratorMode());
-        QCOMPARE(w.socketController()->password(), QString());
+        QVERIFY(!rig->administrator());
+        QCOMPARE(rig->controller()->password(), QString());
         const int after = rig->server.requests().size();
         QTRY_VERIFY(rig->server.requests().size() > after + 2);
         QCOMPARE(rig->server.requests().last().pass, QString());
@@ -648,8 +648,8 @@ void TestMainWindow::login()
     } else {
         QCOMPARE(seenBox, boxTitle);
         QVERIFY(stayedOpen);
-        QVERIFY(!w.isAdministratorMode());
-        QCOMPARE(w.socketController()->password(), QString());
+        QVERIFY(!rig->administrator());
+        QCOMPARE(rig->controller()->password(), QString());
     }
 }
 
@@ -676,7 +676,7 @@ void TestMainWindow::identicalPollsDoNoWidgetWork()
     auto* pane = qobject_cast<QPlainTextEdit*>(rig->widget("deviceMessages"));
     QVERIFY(pane);
     pane->appendPlainText(QStringLiteral("mark"));
-    QSignalSpy rowChanges(w.deviceTree(), &QTreeWidget::itemChanged);
+    QSignalSpy rowChanges(rig->tree(), &QTreeWidget::itemChanged);
     StyleWorkCounter styleWork;
     qApp->installEventFilter(&styleWork);
 

@@ -87,7 +87,7 @@ void TestPanelProcess::initTestCase()
 void TestPanelProcess::secondStartExitsAndShowsFirst()
 {
     auto first = std::make_unique<LuminorixWindow>();
-    first->socketController()->setPort(1);
+    first->findChild<Luminorix::UpsSocketController*>(QStringLiteral("controller"))->setPort(1);
     QVERIFY(!first->isSecondInstance());
     QVERIFY(first->isHidden());
 
@@ -96,7 +96,7 @@ void TestPanelProcess::secondStartExitsAndShowsFirst()
     QCOMPARE(second.process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(second.process.exitCode(), 1);
     QTRY_VERIFY(first->isVisible());
-    QCOMPARE(first->trayToggleAction()->text(), QStringLiteral("&Ukryj"));
+    QCOMPARE(first->findChild<QAction*>(QStringLiteral("toggleAction"))->text(), QStringLiteral("&Ukryj"));
 }
 
 void TestPanelProcess::endsCleanlyOnSignal_data()

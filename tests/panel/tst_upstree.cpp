@@ -100,8 +100,7 @@ void TestUpsTree::cleanup()
 void TestUpsTree::virtualDevicesMembersAndUnknownModels()
 {
     QVERIFY(rig->start(mixedWorld()));
-    LuminorixWindow& w = rig->win();
-    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 4);
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
 
     // The virtual device comes first and borrows its first member's name; members stay under it.
     QCOMPARE(rig->topLevelTexts(),
@@ -121,7 +120,7 @@ void TestUpsTree::virtualDevicesMembersAndUnknownModels()
     QVERIFY(hasIndicator(unknown, QStringLiteral("unknown.png")));
 
     // At the first list the default record (id 0) matches the unknown model's empty id.
-    QCOMPARE(w.deviceTree()->currentItem(), static_cast<QTreeWidgetItem*>(unknown));
+    QCOMPARE(rig->tree()->currentItem(), static_cast<QTreeWidgetItem*>(unknown));
     QCOMPARE(rig->fieldText("modelNameEdit"), QString());
 }
 
@@ -132,17 +131,16 @@ void TestUpsTree::selectionFollowsDeviceAcrossRebuilds()
         PanelRig::device(QStringLiteral("2"), QStringLiteral("KitePro_USB"), "B"),
         PanelRig::device(QStringLiteral("3"), QStringLiteral("HarrierRT_6_10_USB"), "C")};
     QVERIFY(rig->start(devices));
-    LuminorixWindow& w = rig->win();
-    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 3);
-    QCOMPARE(w.currentDevice().id, QStringLiteral("1"));
-    w.deviceTree()->setCurrentItem(rig->elementById(QStringLiteral("3")));
-    QCOMPARE(w.currentDevice().id, QStringLiteral("3"));
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 3);
+    QCOMPARE(rig->currentDevice().id, QStringLiteral("1"));
+    rig->tree()->setCurrentItem(rig->elementById(QStringLiteral("3")));
+    QCOMPARE(rig->currentDevice().id, QStringLiteral("3"));
 
     // Another order: the same device stays selected.
     std::reverse(devices.begin(), devices.end());
     rig->server.push(ReplyBuilder::modelList(devices));
     QTRY_COMPARE(rig->topLevel(0)->text(0), QStringLiteral("C"));
-    QCOMPARE(w.deviceTree()->currentItem(),
+    QCOMPARE(rig->tree()->currentItem(),
              static_cast<QTreeWidgetItem*>(rig->elementById(QStringLiteral("3"))));
 
     // Now a member of a virtual device: it is found among the children.
@@ -152,7 +150,7 @@ void TestUpsTree::selectionFollowsDeviceAcrossRebuilds()
     rig->server.clearRequests();
     rig->server.push(ReplyBuilder::modelList(devices));
     QTRY_COMPARE(rig->topLevel(0)->text(0), QStringLiteral("Wirtualny UPS <C>"));
-    QTreeWidgetItem* current = w.deviceTree()->currentItem();
+    QTreeWidgetItem* current = rig->tree()->currentItem();
     QVERIFY(current && current->parent());
     QCOMPARE(static_cast<UpsTreeElement*>(current)->ups.id, QStringLiteral("3"));
     QTRY_VERIFY(!rig->requests(QStringLiteral("change_device_on_interface")).isEmpty());
@@ -162,14 +160,19 @@ void TestUpsTree::selectionFollowsDeviceAcrossRebuilds()
     // The device is gone: the first element takes over.
     devices = {PanelRig::device(QStringLiteral("2"), QStringLiteral("KitePro_USB"), "B")};
     rig->server.push(ReplyBuilder::modelList(devices));
-    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 1);
-    QCOMPARE(w.currentDevice().id, QStringLiteral("2"));
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 1);
+    QCOMPARE(rig->currentDevice().id, QStringLiteral("2"));
 
     // No devices: no selection, the model field and picture are cleared, the record stays.
     rig->server.push(ReplyBuilder::modelList({}));
-    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 0);
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 0);
     QCOMPARE(rig->fieldText("modelNameEdit"), QString());
-    QCOMPARE(w.currentDevice().id, QStringLiteral("2"));
+    // The record shows when devices come back: 2 is selected again, not the first.
+    rig->server.push(
+        ReplyBuilder::modelList({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"), "A"),
+                                 PanelRig::device(QStringLiteral("2"), QStringLiteral("KitePro_USB"), "B")}));
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 2);
+    QCOMPARE(rig->currentDevice().id, QStringLiteral("2"));
 }
 
 void TestUpsTree::statusListColoursAndRefreshesRecord_data()
@@ -207,23 +210,21 @@ void TestUpsTree::statusListColoursAndRefreshesRecord()
     device->master = master;
     device->output_socket1 = true;
     device->unit_address = QStringLiteral("3");
-    LuminorixWindow& w = rig->win();
     QTRY_VERIFY(rig->elementById(QStringLiteral("7")));
     QTRY_VERIFY2(hasIndicator(rig->elementById(QStringLiteral("7")), icon),
                  qPrintable(indicatorOf(rig->elementById(QStringLiteral("7")))));
     // The selected device's record follows the status, the selection handler does not run again.
-    QTRY_VERIFY(w.currentDevice().output_socket1);
-    QCOMPARE(w.currentDevice().unit_address, QStringLiteral("3"));
+    QTRY_VERIFY(rig->currentDevice().output_socket1);
+    QCOMPARE(rig->currentDevice().unit_address, QStringLiteral("3"));
     QCOMPARE(rig->elementById(QStringLiteral("7"))->ups.unit_address, QStringLiteral("3"));
-    QCOMPARE(w.deviceTree()->currentItem(),
+    QCOMPARE(rig->tree()->currentItem(),
              static_cast<QTreeWidgetItem*>(rig->elementById(QStringLiteral("7"))));
 }
 
 void TestUpsTree::sortingChoices()
 {
     QVERIFY(rig->start(mixedWorld()));
-    LuminorixWindow& w = rig->win();
-    UpsTreeWidget* tree = w.deviceTree();
+    UpsTreeWidget* tree = rig->tree();
     QTRY_COMPARE(tree->topLevelItemCount(), 4);
 
     emit tree->signal_enableSortingUpsAscending();
@@ -260,7 +261,7 @@ void TestUpsTree::storedSortingAppliesAtStart()
         settings.setSortingUpsListReversed(true);
     }
     QVERIFY(rig->start(mixedWorld()));
-    QTRY_COMPARE(rig->win().deviceTree()->topLevelItemCount(), 4);
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
     QCOMPARE(rig->topLevelTexts(),
              (QStringList{QStringLiteral("Zeta"), QStringLiteral("Wirtualny UPS <Alpha>"),
                           QStringLiteral("Falcon (SNMP)"), QStringLiteral("<NIEZNANY>")}));
@@ -270,7 +271,7 @@ void TestUpsTree::contextMenuEntries()
 {
     QVERIFY(rig->start(mixedWorld()));
     LuminorixWindow& w = rig->win();
-    UpsTreeWidget* tree = w.deviceTree();
+    UpsTreeWidget* tree = rig->tree();
     QTRY_COMPARE(tree->topLevelItemCount(), 4);
     tree->show();
     const QPoint onZeta = tree->visualItemRect(rig->elementByText(QStringLiteral("Zeta"))).center();
@@ -313,8 +314,8 @@ void TestUpsTree::deleteAsksAndNamesCurrentDevice()
 {
     QVERIFY(rig->start(mixedWorld()));
     LuminorixWindow& w = rig->win();
-    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 4);
-    w.deviceTree()->setCurrentItem(rig->elementByText(QStringLiteral("Zeta")));
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
+    rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("Zeta")));
 
     auto seen = LxTest::answerNextMessageBox(QMessageBox::No);
     w.deleteActionHandler(0);
@@ -327,9 +328,9 @@ void TestUpsTree::deleteAsksAndNamesCurrentDevice()
     // While the question is open a new list moves the selection: the device current
     // when Yes is pressed is the one named.
     LxTest::answerNextDialog([this](QWidget* box) {
-        rig->win().deviceTree()->setCurrentItem(rig->elementByText(QStringLiteral("Falcon (SNMP)")));
+        rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("Falcon (SNMP)")));
         rig->server.push(ReplyBuilder::modelList(mixedWorld()));
-        QTRY_COMPARE(rig->win().deviceTree()->topLevelItemCount(), 4);
+        QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
         qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
     });
     w.deleteActionHandler(0);
@@ -338,15 +339,15 @@ void TestUpsTree::deleteAsksAndNamesCurrentDevice()
              QStringLiteral("15"));
     QTRY_VERIFY(rig->requestCount(QStringLiteral("get_available_ports")) >= 2);
     // The tree changes only with the next model list.
-    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 3);
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 3);
 }
 
 void TestUpsTree::deleteWithoutIdentifierSendsNothing()
 {
     QVERIFY(rig->start(mixedWorld()));
     LuminorixWindow& w = rig->win();
-    QTRY_COMPARE(w.deviceTree()->topLevelItemCount(), 4);
-    w.deviceTree()->setCurrentItem(rig->elementByText(QStringLiteral("<NIEZNANY>")));
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
+    rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("<NIEZNANY>")));
     LxTest::answerNextMessageBox(QMessageBox::Yes);
     w.deleteActionHandler(0);
     QTest::qWait(100);
@@ -375,7 +376,7 @@ void TestUpsTree::arrowMatchesShownMembersAfterRebuild()
 {
     QVERIFY(rig->start(mixedWorld()));
     LuminorixWindow& w = rig->win();
-    UpsTreeWidget* tree = w.deviceTree();
+    UpsTreeWidget* tree = rig->tree();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     for (int rebuild = 0; rebuild < 2; ++rebuild) {

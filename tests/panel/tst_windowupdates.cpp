@@ -36,7 +36,7 @@ std::unique_ptr<LuminorixWindow> makeWindow()
 {
     LocalSettings().setServerAddress(QStringLiteral("127.0.0.1"));
     auto window = std::make_unique<LuminorixWindow>();
-    window->socketController()->setPort(1);
+    window->findChild<Luminorix::UpsSocketController*>(QStringLiteral("controller"))->setPort(1);
     return window;
 }
 

@@ -38,5 +38,10 @@ struct Ups
 } // namespace Utils
 } // namespace Luminorix
 
+// Only implicitly shared Qt values and bools: a QVector<Ups> may move its
+// records with realloc instead of copying them one by one into a second block
+// (a long model list then needs a third of the memory while it grows).
+Q_DECLARE_TYPEINFO(Luminorix::Utils::Ups, Q_MOVABLE_TYPE);
+
 // QVector<Ups> and QList<Ups> follow from this declaration.
 Q_DECLARE_METATYPE(Luminorix::Utils::Ups)

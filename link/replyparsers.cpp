@@ -1,5 +1,7 @@
 #include "replyparsers.h"
 
+#include "owntext.h"
+
 namespace Luminorix {
 
 namespace {
@@ -29,7 +31,7 @@ template <typename R> bool startContains(const R& r, QLatin1String part)
 template <typename R> QString takeText(R& r)
 {
     r.readNext();
-    return r.text().toString();
+    return ownText(r.text());
 }
 
 template <typename R> int takeInt(R& r)
@@ -108,6 +110,7 @@ template <typename R> QMap<QString, QString> readParameterMap(R& r, bool deviceS
             return;
         if (deviceState && key != QLatin1String("events") && value.contains(QLatin1Char(';')))
             value.replace(QLatin1Char(';'), QLatin1String(" / "));
+        value.squeeze(); // the map keeps it
         map.insert(key, value);
     };
     while (reading(r)) {
@@ -124,7 +127,7 @@ template <typename R> QMap<QString, QString> readParameterMap(R& r, bool deviceS
             store();
         if (r.isStartElement()) {
             ++depth;
-            key = r.name().toString();
+            key = ownText(r.name());
             value.clear();
             open = true;
         } else if (r.isEndElement()) {

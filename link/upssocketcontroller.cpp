@@ -4,6 +4,7 @@
 #include "framing.h"
 #include "helpers.h"
 #include "linkmetatypes.h"
+#include "owntext.h"
 #include "replybounds.h"
 #include "replyparsers.h"
 #include "requestforms.h"
@@ -362,6 +363,12 @@ void UpsSocketController::readMessagesFrom(QIODevice& device)
 
 void UpsSocketController::handleReply(const QString& message)
 {
+    // A compressed frame may hold far more text than the frame bound lets
+    // through uncompressed; the text is held to the same bound.
+    if (message.size() > kMaxFrameLength) {
+        abortForBadData();
+        return;
+    }
     // The plain reader keeps the same bounds itself.
     if (dispatchPlain(message))
         return;
@@ -444,7 +451,7 @@ bool UpsSocketController::dispatchPlain(const QString& message)
 void UpsSocketController::readOneText(QXmlStreamReader& r, void (UpsSocketController::*signal)(QString))
 {
     r.readNext();
-    const QString value = r.text().toString();
+    const QString value = ownText(r.text());
     r.readNext();
     // A text cut off by a broken document is not the service's answer.
     if (!r.hasError())

@@ -83,9 +83,9 @@ public:
     // Handles every complete frame readable from `device` as if it came from
     // the socket; an incomplete frame is left unread.
     void readMessagesFrom(QIODevice& device);
-    // One deciphered reply as the receive path takes it: a reply beyond the
-    // bounds of replybounds.h drops the connection like any bad frame, and no
-    // reader sees it.
+    // One deciphered reply as the receive path takes it: a reply longer than
+    // the frame bound or beyond the bounds of replybounds.h drops the
+    // connection like any bad frame, and no reader sees it.
     void handleReply(const QString& message);
     // Dispatches one deciphered reply, whose text the caller has vouched for.
     void handleMessage(QXmlStreamReader* reader);

@@ -1,5 +1,7 @@
 #include "virtualizationparsers.h"
 
+#include "owntext.h"
+
 namespace Luminorix {
 
 namespace {
@@ -40,11 +42,11 @@ template <typename Store> bool readFields(Reader& r, Store store)
     while (reading(r)) {
         if (r.isStartElement()) {
             ++depth;
-            field.name = r.name().toString();
+            field.name = ownText(r.name());
             field.text.clear();
             open = true;
         } else if (r.isCharacters() && !r.isWhitespace() && open) {
-            field.text = r.text().toString();
+            field.text = ownText(r.text());
         } else if (r.isEndElement()) {
             --depth;
             if (!open)

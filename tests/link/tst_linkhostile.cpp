@@ -164,6 +164,11 @@ void TestLinkHostile::receive_data()
                    nested(QStringLiteral("<p>1"), Luminorix::kMaxReplyDepth - 1, QStringLiteral("</p>")) +
                    QStringLiteral("</ups_device_state>"))
         << false << QStringList{QStringLiteral("upsDeviceState:1")};
+    QTest::newRow("compressed text longer than the frame bound")
+        << frameOf(QStringLiteral("<service_version>") +
+                   QString(int(Luminorix::kMaxFrameLength), QLatin1Char('7')) +
+                   QStringLiteral("</service_version>"))
+        << true << none;
     QTest::newRow("40000 attributes") << frameOf(withAttributes(40000)) << true << none;
     QTest::newRow("one attribute too many")
         << frameOf(withAttributes(Luminorix::kMaxReplyAttributes + 1)) << true << none;

@@ -5,7 +5,7 @@
 // so that one reply's heap does not hide the next one's peak.
 //
 //   bench_hostile                  the whole table
-//   bench_hostile KIND BYTES       one reply of about BYTES bytes of XML
+//   bench_hostile FILE             one framed reply, as the table runs each
 #include "cipherwrappers.h"
 #include "framing.h"
 #include "upssocketcontroller.h"
@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryFile>
 #include <QTextStream>
 #include <functional>
 
@@ -126,11 +127,15 @@ long statusKb(const char* field)
     return -1;
 }
 
-// Measures one reply; prints "xmlBytes frameBytes ms peakKb dropped signals".
-int measure(const Kind& kind, int bytes)
+// Measures the reply framed in `path`; prints "frameBytes ms peakKb dropped
+// signalCount". The frame is built by the parent, so that no free memory left
+// from building it hides part of the peak here.
+int measure(const QString& path)
 {
-    const QByteArray xml = kind.build(bytes).toUtf8();
-    const QByteArray frame = Luminorix::buildFrame(encryptMessage(xml));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 2;
+    const QByteArray frame = file.readAll();
     Luminorix::UpsSocketController controller;
     int signalsSeen = 0;
     QObject::connect(&controller, &Luminorix::UpsSocketController::upsDeviceState,
@@ -165,8 +170,8 @@ int measure(const Kind& kind, int bytes)
     const qint64 ns = timer.nsecsElapsed();
     const long peak = statusKb("VmHWM");
     const bool dropped = buffer.pos() == frame.size() && signalsSeen == 0;
-    QTextStream(stdout) << xml.size() << ' ' << frame.size() << ' ' << double(ns) / 1e6 << ' '
-                        << (peak - before) << ' ' << (dropped ? 1 : 0) << ' ' << signalsSeen << '\n';
+    QTextStream(stdout) << frame.size() << ' ' << double(ns) / 1e6 << ' ' << (peak - before) << ' '
+                        << (dropped ? 1 : 0) << ' ' << signalsSeen << '\n';
     return 0;
 }
 } // namespace
@@ -175,13 +180,8 @@ int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3) {
-        for (const Kind& kind : kinds) {
-            if (args.at(1) == QLatin1String(kind.name))
-                return measure(kind, args.at(2).toInt());
-        }
-        return 2;
-    }
+    if (args.size() == 2)
+        return measure(args.at(1));
 
     QTextStream out(stdout);
     out << "Each reply read once in a fresh process. peak: resident memory gained while reading;\n"
@@ -196,32 +196,39 @@ int main(int argc, char** argv)
                .arg(QStringLiteral("peak/xml"), 8)
                .arg(QStringLiteral("result"));
     out.flush();
-    const int sizes[] = {1 << 20, 2 << 20, 4 << 20, 8 << 20, 16 << 20};
+    // Up to just below the frame bound, which holds for the deciphered text too.
+    const int sizes[] = {1 << 20, 2 << 20, 4 << 20, 8 << 20, 15 << 20};
     for (const Kind& kind : kinds) {
         for (const int bytes : sizes) {
+            const QByteArray xml = kind.build(bytes).toUtf8();
+            QTemporaryFile frameFile;
+            if (!frameFile.open())
+                return 1;
+            frameFile.write(Luminorix::buildFrame(encryptMessage(xml)));
+            frameFile.close();
             QProcess child;
-            child.start(app.applicationFilePath(), {QLatin1String(kind.name), QString::number(bytes)});
+            child.start(app.applicationFilePath(), {frameFile.fileName()});
             if (!child.waitForFinished(600000) || child.exitCode() != 0) {
                 out << kind.name << ": the measurement failed\n";
                 break;
             }
             const QList<QByteArray> f = child.readAllStandardOutput().trimmed().split(' ');
-            if (f.size() != 6)
+            if (f.size() != 5)
                 break;
-            const double xmlMb = f[0].toDouble() / (1 << 20);
-            const double ms = f[2].toDouble();
-            const double peakMb = f[3].toDouble() / 1024;
+            const double xmlMb = double(xml.size()) / (1 << 20);
+            const double ms = f[1].toDouble();
+            const double peakMb = f[2].toDouble() / 1024;
             out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8\n")
                        .arg(QLatin1String(kind.name), -16)
+                       .arg(xml.size() / 1024, 9)
                        .arg(f[0].toLong() / 1024, 9)
-                       .arg(f[1].toLong() / 1024, 9)
                        .arg(ms, 9, 'f', 1)
                        .arg(ms / xmlMb, 7, 'f', 1)
                        .arg(peakMb, 8, 'f', 1)
                        .arg(peakMb / xmlMb, 8, 'f', 1)
-                       .arg(f[4] == "1"
+                       .arg(f[3] == "1"
                                 ? QStringLiteral("dropped")
-                                : QStringLiteral("read, %1 signal(s)").arg(QString::fromLatin1(f[5])));
+                                : QStringLiteral("read, %1 signal(s)").arg(QString::fromLatin1(f[4])));
             out.flush();
         }
         out << kind.what << "\n\n";

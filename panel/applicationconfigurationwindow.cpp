@@ -1,6 +1,7 @@
 #include "applicationconfigurationwindow.h"
 
 #include "base/dialogrelay.h"
+#include "keepshut.h"
 #include "localsettings.h"
 #include "smtptestwindow.h"
 #include "ui_applicationconfigurationwindow.h"
@@ -55,6 +56,7 @@ ApplicationConfigurationWindow::ApplicationConfigurationWindow(
     ui->smtpConfigurationGroup->setLayout(smtpLayout);
     buildSmtpLayout();
     setAuthenticationFieldsEnabled();
+    shutDoorsWithoutDialog();
     setEnabledButtons(false);
     connect(authenticationBox, &QCheckBox::stateChanged, this,
             &ApplicationConfigurationWindow::slotSmtpAuthenticationChanged);
@@ -186,11 +188,9 @@ void ApplicationConfigurationWindow::setEnabledButtons(bool enabled)
     // By role: the label of OK differs with the translation.
     if (QPushButton* ok = ui->buttonBox->button(QDialogButtonBox::Ok))
         ok->setEnabled(enabled);
-    ui->openDirButton->setEnabled(enabled);
-    testSmtpButton->setEnabled(enabled);
-    // The Add UPS dialogs are not part of this build; their shortcuts stay off.
-    ui->addUpsButton->setEnabled(false);
-    ui->addVirtualUpsButton->setEnabled(false);
+    for (QWidget* button :
+         QList<QWidget*>{ui->addUpsButton, ui->addVirtualUpsButton, ui->openDirButton, testSmtpButton})
+        button->setEnabled(enabled);
 }
 
 void ApplicationConfigurationWindow::setApplicationConfigurationFromIni(
@@ -214,15 +214,16 @@ void ApplicationConfigurationWindow::accept()
     QDialog::accept();
 }
 
-void ApplicationConfigurationWindow::addUpsButtonClickHandler()
+// Doors to dialogs not built yet, like the main window's (shutDoorsWithoutDialog):
+// a dialog that lands deletes its door here and fills its slot.
+void ApplicationConfigurationWindow::shutDoorsWithoutDialog()
 {
-    // The Add UPS dialog is not part of this build; the button is never enabled.
+    keepShut(this, {ui->addUpsButton, ui->addVirtualUpsButton}, {});
 }
 
-void ApplicationConfigurationWindow::addVirtualUpsButtonClickHandler()
-{
-    // The Add virtual UPS dialog is not part of this build; the button is never enabled.
-}
+void ApplicationConfigurationWindow::addUpsButtonClickHandler() {}
+
+void ApplicationConfigurationWindow::addVirtualUpsButtonClickHandler() {}
 
 void ApplicationConfigurationWindow::openButtonClickHandler()
 {

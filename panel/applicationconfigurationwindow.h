@@ -67,6 +67,7 @@ private:
     void storeConfiguration();
     void setAuthenticationFieldsEnabled();
     void buildSmtpLayout();
+    void shutDoorsWithoutDialog();
 
     Ui::ApplicationConfigurationWindow* ui;
     QVBoxLayout* smtpLayout;

@@ -18,13 +18,11 @@ PanelRig::PanelRig()
 {
     // Each test starts from the first-start settings.
     QFile::remove(LocalSettings::filePath());
-    world.setDriftInterval(0);
 }
 
 PanelRig::~PanelRig()
 {
     window.reset();
-    server.stop();
 }
 
 bool PanelRig::start(const QList<LxSim::SimDevice>& devices, bool demo)
@@ -33,21 +31,12 @@ bool PanelRig::start(const QList<LxSim::SimDevice>& devices, bool demo)
         world.loadDemo();
     else
         world.setDevices(devices);
-    world.install(server.responder());
-    if (!server.listen(QHostAddress::LocalHost, 0))
+    if (!listen())
         return false;
     LocalSettings().setServerAddress(QStringLiteral("127.0.0.1"));
     window = std::make_unique<LuminorixWindow>();
     // The first attempt waits for the event loop, so the port can still change here.
-    Luminorix::UpsSocketController* controller = this->controller();
-    controller->setPort(server.port());
-    Luminorix::UpsSocketController::Timing timing;
-    timing.reconnectMs = 100;
-    timing.pollMs = 40;
-    timing.startupPauseMs = 0;
-    // The stand-in answers; a loaded machine must not make it look silent.
-    timing.answerMs = 60000;
-    controller->setTiming(timing);
+    attach(*controller(), shortTiming());
     return true;
 }
 

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "luminorixwindow.h"
+#include "servicerig.h"
 #include "simdevice.h"
-#include "simserver.h"
-#include "simworld.h"
 
 #include <QIcon>
 #include <QList>
@@ -18,7 +17,7 @@ class UpsTreeElement;
 
 // The main window connected over TCP to a stand-in service on a free port, with
 // the link's intervals shortened so that a test waits milliseconds, not seconds.
-class PanelRig
+class PanelRig : public ServiceRig
 {
 public:
     PanelRig();
@@ -32,8 +31,6 @@ public:
     bool startDemo() { return start({}, true); }
 
     LuminorixWindow& win() { return *window; }
-    LxSim::SimServer server;
-    LxSim::SimWorld world;
     std::unique_ptr<LuminorixWindow> window;
 
     // Requests named `name` the stand-in has received so far.

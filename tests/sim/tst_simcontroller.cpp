@@ -5,9 +5,8 @@
 #include "lxtest.h"
 #include "programversion.h"
 #include "replybuilder.h"
-#include "signalcounter.h"
-#include "simserver.h"
-#include "simworld.h"
+#include "servicerig.h"
+#include "signalrecorder.h"
 #include "upssocketcontroller.h"
 
 #include <QElapsedTimer>
@@ -79,43 +78,30 @@ private:
     // The model list the service sends back after `request`.
     QVector<Luminorix::Utils::Ups> modelListAfter(const std::function<void()>& request);
 
-    std::unique_ptr<SimServer> server;
-    std::unique_ptr<SimWorld> world;
+    std::unique_ptr<ServiceRig> rig;
     std::unique_ptr<UpsSocketController> controller;
 };
 
 void TestSimController::init()
 {
-    server = std::make_unique<SimServer>();
-    world = std::make_unique<SimWorld>();
-    world->loadDemo();
-    world->install(server->responder());
-    QVERIFY(server->listen(QHostAddress::LocalHost, 0));
-
-    controller = std::make_unique<UpsSocketController>(server->port());
-    UpsSocketController::Timing timing;
-    // Long intervals: the tests drive ticks and retries by calling the slots.
-    timing.reconnectMs = 600000;
-    timing.pollMs = 600000;
-    timing.startupPauseMs = 0;
-    timing.answerMs = 600000;
-    controller->setTiming(timing);
+    rig = std::make_unique<ServiceRig>();
+    rig->world.loadDemo();
+    QVERIFY(rig->listen());
+    controller = std::make_unique<UpsSocketController>();
+    // The tests drive ticks and retries by calling the slots.
+    rig->attach(*controller, ServiceRig::quietTiming());
 }
 
 void TestSimController::cleanup()
 {
     controller.reset();
-    server.reset();
-    world.reset();
+    rig.reset();
 }
 
 void TestSimController::settle()
 {
-    QSignalSpy configuration(controller.get(), &UpsSocketController::upsConfiguration);
-    controller->startReconnecting();
-    QTRY_COMPARE(server->requests().size(), 8);
-    // Replies come in request order; the configuration is the last.
-    QTRY_COMPARE(configuration.size(), 1);
+    QVERIFY(rig->connect(*controller));
+    QCOMPARE(rig->server.requests().size(), 8);
 }
 
 QVector<Luminorix::Utils::Ups> TestSimController::modelListAfter(const std::function<void()>& request)
@@ -138,22 +124,22 @@ void TestSimController::startupSeriesThenConfiguration()
         expected << plainRequest(name, digest);
     expected << plainRequest("get_ups_configuration", digest);
     QStringList got;
-    for (const SimRequest& r : server->requests())
+    for (const SimRequest& r : rig->server.requests())
         got << r.raw;
     QCOMPARE(got, expected);
-    for (const SimRequest& r : server->requests())
+    for (const SimRequest& r : rig->server.requests())
         QCOMPARE(r.pass, digest);
 }
 
 void TestSimController::pollCycle()
 {
     settle();
-    server->clearRequests();
+    rig->server.clearRequests();
     for (int tick = 0; tick < 3; ++tick)
         controller->getUpsDeviceData();
-    QTRY_COMPARE(server->requests().size(), 5);
+    QTRY_COMPARE(rig->server.requests().size(), 5);
     QStringList got;
-    for (const SimRequest& r : server->requests())
+    for (const SimRequest& r : rig->server.requests())
         got << r.raw;
     QCOMPARE(got, (QStringList{plainRequest("get_ups_current_status_list", ""),
                                plainRequest("get_ups_device_state", ""),
@@ -221,7 +207,7 @@ void TestSimController::defaultsReachThePanel()
     QVERIFY(status[0].connected && status[0].power_compensation);
 
     // Every parameter of the selected device arrives, none is lost to the layout.
-    const SimDevice* first = world->device("1");
+    const SimDevice* first = rig->world.device("1");
     const auto map = state.first().first().value<QMap<QString, QString>>();
     QCOMPARE(map.value("isUpsFound"), QString("1"));
     QCOMPARE(map.value("isProperDevice"), QString("1"));
@@ -250,18 +236,15 @@ void TestSimController::deviceStateFollowsSelection()
     QCOMPARE(map.value("device_status"), QString("genset_on"));
     QVERIFY(map.contains("fuel_level"));
     QVERIFY(map.contains("serial_number"));
-    QCOMPARE(server->requests().at(8).raw, QString("<change_device_on_interface><pass></pass><id>5</id>"
-                                                   "</change_device_on_interface>"));
+    QCOMPARE(rig->server.requests().at(8).raw, QString("<change_device_on_interface><pass></pass><id>5</id>"
+                                                       "</change_device_on_interface>"));
 }
 
 void TestSimController::eachPanelKeepsItsSelection()
 {
     settle();
-    UpsSocketController other(server->port());
-    other.setTiming(controller->timing());
-    QSignalSpy otherConfiguration(&other, &UpsSocketController::upsConfiguration);
-    other.startReconnecting();
-    QTRY_COMPARE(otherConfiguration.size(), 1);
+    UpsSocketController other;
+    QVERIFY(rig->connect(other));
 
     // The second panel picks the generator set; the first keeps its UPS.
     other.sendChangeUpsOnInterface(5);
@@ -276,14 +259,14 @@ void TestSimController::eachPanelKeepsItsSelection()
     QCOMPARE(second.value("device_status"), QString("genset_on"));
     QVERIFY(second.contains("fuel_level"));
     QVERIFY(!first.contains("fuel_level"));
-    QCOMPARE(first.size(), world->device("1")->deviceState().size() + 2);
+    QCOMPARE(first.size(), rig->world.device("1")->deviceState().size() + 2);
 
     // The configuration follows each panel's own choice too.
     QSignalSpy myConfiguration(controller.get(), &UpsSocketController::upsConfiguration);
     controller->getUpsConfiguration();
     QTRY_COMPARE(myConfiguration.size(), 1);
     const auto myParameters = myConfiguration.first().first().value<QMap<QString, QString>>();
-    QCOMPARE(myParameters, world->device("1")->configuration);
+    QCOMPARE(myParameters, rig->world.device("1")->configuration);
 }
 
 void TestSimController::reconnectsAfterServiceRestart()
@@ -293,29 +276,29 @@ void TestSimController::reconnectsAfterServiceRestart()
     settle();
     QCOMPARE(connectedSpy.size(), 1);
 
-    server->stop();
+    rig->server.stop();
     QTRY_VERIFY(!controller->isPolling());
     QVERIFY(controller->isReconnecting());
     // The attempt made at once finds nothing listening.
     QTRY_VERIFY(errors.size() >= 2);
     QCOMPARE(controller->socket()->state(), QAbstractSocket::UnconnectedState);
 
-    server->clearRequests();
-    QVERIFY(server->restart());
+    rig->server.clearRequests();
+    QVERIFY(rig->server.restart());
     // The reconnect timer's own ticks find the service again; a manual call
     // beside them would race them.
     UpsSocketController::Timing timing = controller->timing();
     timing.reconnectMs = 50;
     controller->setTiming(timing);
     QTRY_COMPARE(connectedSpy.size(), 2);
-    QTRY_COMPARE(server->requests().size(), 9);
+    QTRY_COMPARE(rig->server.requests().size(), 9);
     QVERIFY(!controller->isReconnecting());
     QVERIFY(controller->isPolling());
     // The poll cycle goes on where it stopped: the configuration was asked
     // last, so the first tick now asks for the status list and device state.
     const QStringList expected =
         startupNames + QStringList{"get_ups_current_status_list", "get_ups_device_state"};
-    QCOMPARE(server->requestNames(), expected);
+    QCOMPARE(rig->server.requestNames(), expected);
 }
 
 void TestSimController::hostileInput_data()
@@ -348,14 +331,14 @@ void TestSimController::hostileInput()
     QFETCH(QStringList, shown);
 
     settle();
-    SignalCounter counter(controller.get(), {"upsConnected", "socketError", "showMessage"});
+    SignalRecorder recorder(*controller, {"upsConnected", "socketError", "showMessage"});
     QSignalSpy messages(controller.get(), &UpsSocketController::showMessage);
-    QSignalSpy came(server.get(), &SimServer::clientConnected);
-    QSignalSpy gone(server.get(), &SimServer::clientDisconnected);
+    QSignalSpy came(&rig->server, &SimServer::clientConnected);
+    QSignalSpy gone(&rig->server, &SimServer::clientDisconnected);
 
     const QByteArray reply = ReplyBuilder::showMessage({"hello"});
     const QByteArray second = ReplyBuilder::showMessage({"again"});
-    server->inject(fault, reply, second);
+    rig->server.inject(fault, reply, second);
 
     switch (outcome) {
     case Outcome::Stays:
@@ -364,16 +347,16 @@ void TestSimController::hostileInput()
             QTRY_COMPARE(controller->socket()->bytesAvailable(), qint64(4));
             QCoreApplication::processEvents();
             QCOMPARE(messages.size(), 0);
-            server->pushRaw(FrameCodec::encode(reply).mid(FrameCodec::headerSize));
+            rig->server.pushRaw(FrameCodec::encode(reply).mid(FrameCodec::headerSize));
             shown = QStringList{"hello"};
         }
         QTRY_COMPARE(messages.size(), shown.size());
         for (int i = 0; i < shown.size(); ++i)
             QCOMPARE(messages[i].first().value<QVector<QString>>().toList(), QStringList(shown[i]));
         // Still in step with the stream.
-        server->push(ReplyBuilder::serviceVersion("2.6.1"));
-        QTRY_COMPARE(counter.total(), 1);
-        QCOMPARE(counter.fired(), QStringList(QString("serviceVersionReceived x1")));
+        rig->server.push(ReplyBuilder::serviceVersion("2.6.1"));
+        QTRY_COMPARE(recorder.total(), 1);
+        QCOMPARE(recorder.fired(), QStringList(QString("serviceVersionReceived:1")));
         QVERIFY(controller->isPolling());
         QCOMPARE(gone.size(), 0);
         break;
@@ -384,7 +367,7 @@ void TestSimController::hostileInput()
         QTest::qWait(200);
         QCOMPARE(came.size(), 0);
         QCOMPARE(messages.size(), 0);
-        QCOMPARE(counter.fired(), QStringList());
+        QCOMPARE(recorder.fired(), QStringList());
         controller->tryToConnect();
         QTRY_COMPARE(came.size(), 1);
         QTRY_VERIFY(controller->isPolling());
@@ -392,7 +375,7 @@ void TestSimController::hostileInput()
     case Outcome::PeerCloses:
         QTRY_COMPARE(gone.size(), 1);
         QCOMPARE(messages.size(), 0);
-        QCOMPARE(counter.fired(), QStringList());
+        QCOMPARE(recorder.fired(), QStringList());
         // A closed connection is retried at once, without waiting for the interval.
         QTRY_COMPARE(came.size(), 1);
         QTRY_VERIFY(controller->isPolling());
@@ -410,11 +393,11 @@ void TestSimController::splitFrameArrivesInSegments()
     // read of its own however busy the machine is.
     const QList<int> cuts = {1, 4, 5, 9, frame.size() - 1};
     for (int cut : cuts) {
-        server->pushRaw(frame.mid(int(socket->bytesAvailable()), cut - int(socket->bytesAvailable())));
+        rig->server.pushRaw(frame.mid(int(socket->bytesAvailable()), cut - int(socket->bytesAvailable())));
         QTRY_COMPARE(socket->bytesAvailable(), qint64(cut));
         QCOMPARE(messages.size(), 0);
     }
-    server->pushRaw(frame.right(1));
+    rig->server.pushRaw(frame.right(1));
     QTRY_COMPARE(messages.size(), 1);
     QCOMPARE(socket->bytesAvailable(), qint64(0));
 }
@@ -505,14 +488,14 @@ void TestSimController::pushedRepliesReachTheirSignals()
     QFETCH(QString, firstArgument);
 
     settle();
-    SignalCounter counter(controller.get(), {"upsConnected", "socketError"});
+    SignalRecorder recorder(*controller, {"upsConnected", "socketError"});
     QSignalSpy unknown(controller.get(), &UpsSocketController::dataFromUps);
-    server->push(reply);
-    QTRY_COMPARE(counter.total(), 1);
-    QCOMPARE(counter.fired(), QStringList(signal + " x1"));
+    rig->server.push(reply);
+    QTRY_COMPARE(recorder.total(), 1);
+    QCOMPARE(recorder.fired(), QStringList(signal + ":1"));
     QCOMPARE(unknown.size(), 0);
     if (!firstArgument.isEmpty())
-        QCOMPARE(counter.lastCall(signal).value(0).toString(), firstArgument);
+        QCOMPARE(recorder.lastArguments(signal.toLatin1()).value(0).toString(), firstArgument);
 }
 
 void TestSimController::worldAddsDevice()
@@ -527,7 +510,7 @@ void TestSimController::worldAddsDevice()
     QCOMPARE(list.last().id, QString("7"));
     QCOMPARE(list.last().model_name, QString("KitePro_USB"));
     QCOMPARE(list.last().user_defined_name, QString("Lab"));
-    QVERIFY(world->device("7"));
+    QVERIFY(rig->world.device("7"));
 }
 
 void TestSimController::worldChangesDevice()
@@ -615,7 +598,7 @@ void TestSimController::worldAnswersTestMail()
     QFETCH(SimWorld::SmtpTestOutcome, outcome);
     QFETCH(QStringList, reports);
 
-    world->setSmtpTestOutcome(outcome);
+    rig->world.setSmtpTestOutcome(outcome);
     settle();
     QStringList heard;
     QElapsedTimer clock;
@@ -625,14 +608,14 @@ void TestSimController::worldAnswersTestMail()
                 heard.append(QStringLiteral("%1: %2").arg(status).arg(messages.value(0)));
                 times.append(clock.elapsed());
             });
-    QSignalSpy queued(server.get(), &SimServer::replyQueued);
+    QSignalSpy queued(&rig->server, &SimServer::replyQueued);
     Luminorix::Utils::SmtpConfig config;
     config.server = "mx.test";
     config.port = 2525;
     config.sender_address = "ups@mx.test";
     clock.start();
     controller->sendTestMail(config);
-    QTRY_COMPARE(server->requests().last().name, QStringLiteral("smtp2_send_test_mail"));
+    QTRY_COMPARE(rig->server.requests().last().name, QStringLiteral("smtp2_send_test_mail"));
     if (reports.isEmpty()) {
         // The stand-in queues every reply when it handles the request, the
         // delayed ones too: by the answer to a later request, none was queued.

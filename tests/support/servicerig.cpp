@@ -1,0 +1,57 @@
+#include "servicerig.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+ServiceRig::Timing ServiceRig::quietTiming()
+{
+    Timing t;
+    t.reconnectMs = 600000;
+    t.pollMs = 600000;
+    t.startupPauseMs = 0;
+    t.answerMs = 600000;
+    return t;
+}
+
+ServiceRig::Timing ServiceRig::shortTiming()
+{
+    Timing t;
+    t.reconnectMs = 100;
+    t.pollMs = 40;
+    t.startupPauseMs = 0;
+    // The stand-in answers; a loaded machine must not make it look silent.
+    t.answerMs = 600000;
+    return t;
+}
+
+ServiceRig::ServiceRig()
+{
+    world.setDriftInterval(0);
+}
+
+ServiceRig::~ServiceRig()
+{
+    server.stop();
+}
+
+bool ServiceRig::listen(bool answering)
+{
+    if (answering)
+        world.install(server.responder());
+    return server.listen(QHostAddress::LocalHost, 0);
+}
+
+void ServiceRig::attach(Luminorix::UpsSocketController& controller, const Timing& timing) const
+{
+    controller.setHost(QStringLiteral("127.0.0.1"));
+    controller.setPort(server.port());
+    controller.setTiming(timing);
+}
+
+bool ServiceRig::connect(Luminorix::UpsSocketController& controller) const
+{
+    attach(controller, quietTiming());
+    QSignalSpy configuration(&controller, &Luminorix::UpsSocketController::upsConfiguration);
+    controller.startReconnecting();
+    return QTest::qWaitFor([&] { return !configuration.isEmpty(); }, 20000);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "simserver.h"
+#include "simworld.h"
+#include "upssocketcontroller.h"
+
+// The stand-in service on a free loopback port, and the panel's link pointed
+// at it with short timings: the one set-up of every test that talks to the
+// service over TCP.
+class ServiceRig
+{
+public:
+    using Timing = Luminorix::UpsSocketController::Timing;
+
+    // Intervals that no test outlasts: a test drives ticks and retries by
+    // calling the slots, with no timer beside it that could fire too.
+    static Timing quietTiming();
+    // Live but short intervals, for tests that let the link run by itself.
+    static Timing shortTiming();
+
+    ServiceRig();
+    ~ServiceRig();
+    ServiceRig(const ServiceRig&) = delete;
+    ServiceRig& operator=(const ServiceRig&) = delete;
+
+    // Answers from `world` (unless `answering` is false: the stand-in then
+    // logs requests and answers nothing), on 127.0.0.1 and a free port.
+    bool listen(bool answering = true);
+    // Points `controller` at the stand-in with `timing`; it connects once it
+    // starts reconnecting.
+    void attach(Luminorix::UpsSocketController& controller, const Timing& timing) const;
+    // Attaches with quiet timing, connects, and waits for the answers to the
+    // start-up series and the first tick (the configuration comes last).
+    bool connect(Luminorix::UpsSocketController& controller) const;
+
+    LxSim::SimServer server;
+    LxSim::SimWorld world;
+};

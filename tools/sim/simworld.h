@@ -22,9 +22,10 @@ struct SimRequest;
 
 // The stand-in's small world for manual runs and for tests that want believable
 // answers: devices with drifting measurements, serial ports, the administrator
-// password and a few service settings. `install` puts its handlers into a
-// responder's table; each handler is one function here, so more requests are
-// added by adding rows.
+// password and a few service settings. `install` puts the handlers of every
+// subsystem into a responder's table; each subsystem's handlers live in a file
+// of their own (linkhandlers, devicehandlers, ...), so a new request is one
+// more row there.
 class SimWorld : public QObject
 {
     Q_OBJECT
@@ -92,34 +93,12 @@ signals:
     void changed(const QString& what);
 
 private:
-    SimReplies modelList(const SimRequest&) const;
-    SimReplies availablePorts(const SimRequest&) const;
-    SimReplies debuggingStatus(const SimRequest&) const;
-    SimReplies serviceVersion(const SimRequest&) const;
-    SimReplies shutdownTimersReply(const SimRequest&) const;
-    SimReplies vcEnabledReply(const SimRequest&) const;
-    SimReplies vcVersion(const SimRequest&) const;
-    SimReplies configuration(const SimRequest&);
-    SimReplies statusList(const SimRequest&) const;
-    SimReplies deviceState(const SimRequest&);
-    SimReplies changeDeviceOnInterface(const SimRequest&);
-    SimReplies setUpsConfiguration(const SimRequest&);
-    SimReplies setNewUps(const SimRequest&);
-    SimReplies changeUps(const SimRequest&);
-    SimReplies changeLogConfig(const SimRequest&);
-    SimReplies removeUps(const SimRequest&);
-    SimReplies password(const SimRequest&) const;
-    SimReplies changePassword(const SimRequest&);
-    SimReplies netclientPassword(const SimRequest&) const;
-    SimReplies changeNetclientPassword(const SimRequest&);
-    SimReplies applicationConfiguration(const SimRequest&) const;
-    SimReplies storeApplicationConfiguration(const SimRequest&);
-    SimReplies networkConfiguration(const SimRequest&) const;
-    SimReplies storeGroups(const SimRequest&);
-    SimReplies storeEvents(const SimRequest&);
-    SimReplies storeComputers(const SimRequest&);
-    SimReplies setVcEnabled(const SimRequest&);
-    SimReplies sendTestMail(const SimRequest&) const;
+    // The handlers of each subsystem, one file each, answer from the state below.
+    friend void installLinkHandlers(SimWorld&, SimResponder&);
+    friend void installDeviceHandlers(SimWorld&, SimResponder&);
+    friend void installSettingsHandlers(SimWorld&, SimResponder&);
+    friend void installNetworkHandlers(SimWorld&, SimResponder&);
+    friend void installVirtualizationHandlers(SimWorld&, SimResponder&);
 
     SimDevice* currentDevice(const SimRequest& request);
     QString nextFreeId() const;

@@ -1,10 +1,10 @@
 // The connection cycle against a local stand-in: start-up series, polling,
 // framing across segments, reconnecting.
-#include "fakeservice.h"
 #include "framing.h"
 #include "loopback.h"
 #include "loopbackpeer.h"
 #include "lxtest.h"
+#include "servicerig.h"
 #include "testframes.h"
 #include "upssocketcontroller.h"
 
@@ -14,20 +14,6 @@
 using Luminorix::UpsSocketController;
 
 namespace {
-QString rootName(const QString& request)
-{
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("^<([A-Za-z0-9_]+)>")).match(request);
-    return m.captured(1);
-}
-
-QStringList rootNames(const QStringList& requests)
-{
-    QStringList names;
-    for (const QString& r : requests)
-        names << rootName(r);
-    return names;
-}
-
 const QStringList kStartup{
     QStringLiteral("get_ups_model_list"),
     QStringLiteral("get_available_ports"),
@@ -37,17 +23,6 @@ const QStringList kStartup{
     QStringLiteral("get_virtualization_center_enabled"),
     QStringLiteral("get_virtualization_center_version"),
 };
-
-// Timers long enough never to fire within a test; the pause is skipped.
-UpsSocketController::Timing quietTiming()
-{
-    UpsSocketController::Timing t;
-    t.reconnectMs = 60000;
-    t.pollMs = 60000;
-    t.startupPauseMs = 0;
-    t.answerMs = 60000;
-    return t;
-}
 
 // Counts the warnings that contain `text` while it lives, and passes every
 // message on to the handler before it.
@@ -87,18 +62,23 @@ QTimer* reconnectTimer(const UpsSocketController& controller, int intervalMs)
 }
 } // namespace
 
-// A controller connected to its own stand-in, start-up series received.
+// A controller connected to a stand-in that answers nothing (the test sends
+// what it wants), start-up series received.
 struct Connected
 {
-    FakeService service;
-    UpsSocketController controller{service.port()};
+    ServiceRig rig;
+    UpsSocketController controller;
+    QSignalSpy clients{&rig.server, &LxSim::SimServer::clientConnected};
 
     bool start()
     {
-        controller.setTiming(quietTiming());
+        if (!rig.listen(false))
+            return false;
+        rig.attach(controller, ServiceRig::quietTiming());
         controller.startReconnecting();
-        return service.waitForClient() && service.waitForRequests(8);
+        return rig.waitForRequests(8);
     }
+    QStringList names() const { return rig.server.requestNames(); }
 };
 
 class TestLinkConnection : public QObject
@@ -145,15 +125,15 @@ void TestLinkConnection::startupSeriesThenPolling()
     QCOMPARE(connectedSpy.count(), 1);
     QVERIFY(c.controller.isPolling());
     QVERIFY(!c.controller.isReconnecting());
-    QCOMPARE(rootNames(c.service.requests), kStartup + QStringList{QStringLiteral("get_ups_configuration")});
-    QCOMPARE(c.service.requests.first(),
+    QCOMPARE(c.names(), kStartup + QStringList{QStringLiteral("get_ups_configuration")});
+    QCOMPARE(c.rig.server.requests().first().raw,
              QStringLiteral("<get_ups_model_list><pass>d1g3st</pass></get_ups_model_list>"));
 
     for (int tick = 0; tick < 3; ++tick)
         c.controller.getUpsDeviceData();
-    QVERIFY(c.service.waitForRequests(13));
+    QVERIFY(c.rig.waitForRequests(13));
     QCOMPARE(
-        rootNames(c.service.requests.mid(8)),
+        c.names().mid(8),
         (QStringList{QStringLiteral("get_ups_current_status_list"), QStringLiteral("get_ups_device_state"),
                      QStringLiteral("get_ups_current_status_list"), QStringLiteral("get_ups_device_state"),
                      QStringLiteral("get_ups_configuration")}));
@@ -168,19 +148,19 @@ void TestLinkConnection::frameAcrossSegmentsIsHandledOnce()
 
     // Only the length so far: nothing may be taken from the socket.
     QTcpSocket* socket = c.controller.socket();
-    c.service.send(frame.left(4));
+    c.rig.server.pushRaw(frame.left(4));
     QTRY_COMPARE(socket->bytesAvailable(), qint64(4));
     QCOMPARE(version.count(), 0);
-    c.service.send(frame.mid(4, 5));
+    c.rig.server.pushRaw(frame.mid(4, 5));
     QTRY_COMPARE(socket->bytesAvailable(), qint64(9));
     QCOMPARE(version.count(), 0);
-    c.service.send(frame.mid(9));
+    c.rig.server.pushRaw(frame.mid(9));
     QVERIFY(QTest::qWaitFor([&] { return version.count() == 1; }));
     QCOMPARE(version.at(0).at(0).toString(), QStringLiteral("2.6.0"));
 
     // Two frames in one write are both handled.
-    c.service.send(frameOf(QStringLiteral("<service_version>a</service_version>")) +
-                   frameOf(QStringLiteral("<service_version>b</service_version>")));
+    c.rig.server.pushRaw(frameOf(QStringLiteral("<service_version>a</service_version>")) +
+                         frameOf(QStringLiteral("<service_version>b</service_version>")));
     QVERIFY(QTest::qWaitFor([&] { return version.count() == 3; }));
     QCOMPARE(version.at(2).at(0).toString(), QStringLiteral("b"));
 }
@@ -190,37 +170,38 @@ void TestLinkConnection::reconnectContinuesThePollCycle()
     Connected c;
     QVERIFY(c.start());
     c.controller.getUpsDeviceData(); // the cycle now stands at its third tick
-    QVERIFY(c.service.waitForRequests(10));
+    QVERIFY(c.rig.waitForRequests(10));
     // A service that has answered and then goes away is tried again at once.
     QSignalSpy version(&c.controller, &UpsSocketController::serviceVersionReceived);
-    c.service.sendReply(QStringLiteral("<service_version>2.6.0</service_version>"));
+    c.rig.server.push("<service_version>2.6.0</service_version>");
     QTRY_COMPARE(version.count(), 1);
     QSignalSpy errors(&c.controller, &UpsSocketController::socketError);
     QSignalSpy connectedSpy(&c.controller, &UpsSocketController::upsConnected);
-    c.service.requests.clear();
+    c.rig.server.clearRequests();
 
-    c.service.dropClient();
+    c.rig.server.disconnectClients();
     QVERIFY(QTest::qWaitFor([&] { return connectedSpy.count() == 1; }));
     QCOMPARE(errors.count(), 1);
-    QVERIFY(c.service.waitForRequests(9));
+    QVERIFY(c.rig.waitForRequests(9));
     const QStringList expected = kStartup + QStringList{QStringLiteral("get_ups_current_status_list"),
                                                         QStringLiteral("get_ups_device_state")};
-    QCOMPARE(rootNames(c.service.requests), expected);
+    QCOMPARE(c.names(), expected);
 }
 
 void TestLinkConnection::badDataDefersTheNextAttempt()
 {
     Connected c;
     QVERIFY(c.start());
-    c.service.send(frameOf(QStringLiteral("not xml")));
-    QVERIFY(c.service.waitForDisconnect());
+    c.rig.server.pushRaw(frameOf(QStringLiteral("not xml")));
+    QVERIFY(c.rig.waitForClients(0));
     QVERIFY(c.controller.isReconnecting());
     QVERIFY(!c.controller.isPolling());
-    QVERIFY(!c.service.waitForNextClient(300));
+    QTest::qWait(300);
+    QCOMPARE(c.clients.count(), 1);
 
     // The reconnect timer's tick connects again.
     c.controller.tryToConnect();
-    QVERIFY(c.service.waitForNextClient(5000));
+    QTRY_COMPARE(c.clients.count(), 2);
 }
 
 void TestLinkConnection::refusedAttemptsReportEachError()
@@ -228,7 +209,7 @@ void TestLinkConnection::refusedAttemptsReportEachError()
     const quint16 closedPort = LxTest::closedLoopbackPort();
     QVERIFY(closedPort != 0);
     UpsSocketController controller(closedPort);
-    controller.setTiming(quietTiming());
+    controller.setTiming(ServiceRig::quietTiming());
     QSignalSpy errors(&controller, &UpsSocketController::socketError);
     controller.startReconnecting();
     QVERIFY(controller.isReconnecting());
@@ -246,7 +227,7 @@ void TestLinkConnection::sendMessageTellsWhetherTheFrameWent()
     Connected c;
     QVERIFY(c.start());
     QVERIFY(c.controller.sendMessage("<get_service_version><pass></pass></get_service_version>"));
-    QVERIFY(c.service.waitForRequests(9));
+    QVERIFY(c.rig.waitForRequests(9));
     c.controller.socket()->abort();
     QTest::ignoreMessage(QtWarningMsg, "UpsSocketController: not connected, request dropped");
     QVERIFY(!c.controller.sendMessage("<x/>"));
@@ -257,42 +238,47 @@ void TestLinkConnection::disconnectFromServiceReconnects()
     Connected c;
     QVERIFY(c.start());
     c.controller.disconnectFromService();
-    QVERIFY(c.service.waitForNextClient(5000));
-    QVERIFY(c.service.waitForRequests(16));
+    QTRY_COMPARE(c.clients.count(), 2);
+    QVERIFY(c.rig.waitForRequests(16));
 }
 
 void TestLinkConnection::destructionWhileConnectedClosesTheLink()
 {
-    FakeService service;
-    auto* controller = new UpsSocketController(service.port());
-    controller->setTiming(quietTiming());
+    ServiceRig rig;
+    QVERIFY(rig.listen(false));
+    QSignalSpy clients(&rig.server, &LxSim::SimServer::clientConnected);
+    auto* controller = new UpsSocketController(rig.server.port());
+    controller->setTiming(ServiceRig::quietTiming());
     controller->startReconnecting();
-    QVERIFY(service.waitForClient());
+    QVERIFY(rig.waitForClients(1));
     delete controller;
-    QVERIFY(service.waitForDisconnect());
+    QVERIFY(rig.waitForClients(0));
     QTest::qWait(50); // no posted attempt may outlive the controller
-    QCOMPARE(service.connections, 1);
+    QCOMPARE(clients.count(), 1);
 }
 
 void TestLinkConnection::frameAtTheBoundIsAwaited()
 {
     Connected c;
     QVERIFY(c.start());
-    c.service.send(Luminorix::encodeFrameLength(quint32(Luminorix::kMaxFrameLength)) + QByteArray(100, 'x'));
+    c.rig.server.pushRaw(Luminorix::encodeFrameLength(quint32(Luminorix::kMaxFrameLength)) +
+                         QByteArray(100, 'x'));
     QTRY_COMPARE(c.controller.socket()->bytesAvailable(), qint64(104));
-    QVERIFY(c.service.clientConnected());
+    QCOMPARE(c.rig.server.clientCount(), 1);
     QVERIFY(c.controller.isPolling());
 }
 
 void TestLinkConnection::switchingHostAbortsThePendingAttempt()
 {
-    FakeService service; // 127.0.0.1
+    ServiceRig rig; // 127.0.0.1
+    QVERIFY(rig.listen(false));
+    QSignalSpy clients(&rig.server, &LxSim::SimServer::clientConnected);
     LoopbackPeer stuck(LoopbackPeer::Kind::NeverAccepts);
-    if (!stuck.listen(QHostAddress(QStringLiteral("127.0.0.2")), service.port()))
+    if (!stuck.listen(QHostAddress(QStringLiteral("127.0.0.2")), rig.server.port()))
         QSKIP("127.0.0.2 is not usable here");
 
-    UpsSocketController controller(service.port());
-    UpsSocketController::Timing fastTicks = quietTiming();
+    UpsSocketController controller(rig.server.port());
+    UpsSocketController::Timing fastTicks = ServiceRig::quietTiming();
     fastTicks.reconnectMs = 20;
     controller.setTiming(fastTicks);
     controller.setHost(QStringLiteral("127.0.0.2"));
@@ -309,13 +295,13 @@ void TestLinkConnection::switchingHostAbortsThePendingAttempt()
 
     // No more ticks within the test: only an attempt made on the switch
     // itself can reach the new host.
-    controller.setTiming(quietTiming());
+    controller.setTiming(ServiceRig::quietTiming());
     controller.setHost(QStringLiteral("127.0.0.1"));
     controller.disconnectFromService();
     controller.startReconnecting();
-    QVERIFY(service.waitForClient(20000));
-    QVERIFY(service.waitForRequests(8));
-    QCOMPARE(service.connections, 1);
+    QVERIFY(rig.waitForClients(1));
+    QVERIFY(rig.waitForRequests(8));
+    QCOMPARE(clients.count(), 1);
 }
 
 void TestLinkConnection::peerClosingAtOnceIsAFailedAttempt()
@@ -323,7 +309,7 @@ void TestLinkConnection::peerClosingAtOnceIsAFailedAttempt()
     LoopbackPeer peer(LoopbackPeer::Kind::ClosesAtOnce);
     QVERIFY(peer.listen(QHostAddress::LocalHost));
     UpsSocketController controller(peer.port());
-    controller.setTiming(quietTiming());
+    controller.setTiming(ServiceRig::quietTiming());
     QSignalSpy connectedSpy(&controller, &UpsSocketController::upsConnected);
     QSignalSpy errors(&controller, &UpsSocketController::socketError);
     const WarningCounter dropped("request dropped");
@@ -348,7 +334,7 @@ void TestLinkConnection::silentServiceIsAFailedAttempt()
     LoopbackPeer peer(LoopbackPeer::Kind::StaysSilent);
     QVERIFY(peer.listen(QHostAddress::LocalHost));
     UpsSocketController controller(peer.port());
-    UpsSocketController::Timing timing = quietTiming();
+    UpsSocketController::Timing timing = ServiceRig::quietTiming();
     timing.answerMs = 100;
     controller.setTiming(timing);
     QSignalSpy connectedSpy(&controller, &UpsSocketController::upsConnected);
@@ -373,16 +359,16 @@ void TestLinkConnection::answeringServiceOutlivesTheAnswerTime()
     QVERIFY(c.start());
     QSignalSpy version(&c.controller, &UpsSocketController::serviceVersionReceived);
     QSignalSpy errors(&c.controller, &UpsSocketController::socketError);
-    c.service.sendReply(QStringLiteral("<service_version>2.6.0</service_version>"));
+    c.rig.server.push("<service_version>2.6.0</service_version>");
     QTRY_COMPARE(version.count(), 1);
     // Shortened only now, so a slow first answer cannot be what ends the
     // connection; an answer time still running would end it at once.
-    UpsSocketController::Timing timing = quietTiming();
+    UpsSocketController::Timing timing = ServiceRig::quietTiming();
     timing.answerMs = 1;
     c.controller.setTiming(timing);
     QTest::qWait(200);
     QCOMPARE(errors.count(), 0);
-    QVERIFY(c.service.clientConnected());
+    QCOMPARE(c.rig.server.clientCount(), 1);
     QVERIFY(c.controller.isPolling());
 }
 

@@ -2,11 +2,11 @@
 // emitted from a broken reply, and the connection is dropped where the data
 // itself is unusable.
 #include "cipherwrappers.h"
-#include "fakeservice.h"
 #include "fixedkeys.h"
 #include "framing.h"
 #include "lxtest.h"
 #include "replybounds.h"
+#include "servicerig.h"
 #include "signalrecorder.h"
 #include "simplecrypt.h"
 #include "testframes.h"
@@ -248,29 +248,25 @@ void TestLinkHostile::receive()
     QFETCH(QStringList, fired);
     QVERIFY(!bytes.isEmpty());
 
-    FakeService service;
-    UpsSocketController controller(service.port());
-    UpsSocketController::Timing timing;
-    timing.reconnectMs = 60000;
-    timing.pollMs = 60000;
-    timing.startupPauseMs = 0;
-    timing.answerMs = 60000;
-    controller.setTiming(timing);
+    // A stand-in that answers nothing: the test sends the bytes.
+    ServiceRig rig;
+    QVERIFY(rig.listen(false));
+    UpsSocketController controller;
+    rig.attach(controller, ServiceRig::quietTiming());
     controller.startReconnecting();
-    QVERIFY(service.waitForClient());
-    QVERIFY(service.waitForRequests(8));
+    QVERIFY(rig.waitForRequests(8));
     SignalRecorder recorder(controller);
 
-    service.send(bytes);
+    rig.server.pushRaw(bytes);
     if (dropped) {
-        QVERIFY(service.waitForDisconnect());
+        QVERIFY(rig.waitForClients(0));
         QVERIFY(controller.isReconnecting());
         QCOMPARE(recorder.fired(), fired);
         return;
     }
     // Still connected: the next reply gets through.
     QSignalSpy version(&controller, &UpsSocketController::serviceVersionReceived);
-    service.sendReply(kReply);
+    rig.server.push(kReply.toUtf8());
     QVERIFY(QTest::qWaitFor([&] { return version.count() == 1; }));
     QStringList expected = fired;
     expected << QStringLiteral("serviceVersionReceived:1");

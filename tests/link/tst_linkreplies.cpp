@@ -6,9 +6,8 @@
 #include "plainxmlreader.h"
 #include "replybuilder.h"
 #include "replyparsers.h"
+#include "servicerig.h"
 #include "signalrecorder.h"
-#include "simserver.h"
-#include "simworld.h"
 #include "testframes.h"
 #include "upssocketcontroller.h"
 
@@ -584,10 +583,9 @@ void TestLinkReplies::parameterMapsInEveryLayout()
     QFETCH(ReplyLayout, layout);
     QFETCH(bool, markup);
 
-    LxSim::SimServer server;
-    LxSim::SimWorld world;
+    ServiceRig rig;
+    LxSim::SimWorld& world = rig.world;
     world.loadDemo();
-    world.setDriftInterval(0);
     world.setReplyLayout(layout);
     LxSim::SimDevice* device = world.device(world.currentDeviceId());
     QVERIFY(device);
@@ -595,8 +593,7 @@ void TestLinkReplies::parameterMapsInEveryLayout()
         device->fixedState.append({QStringLiteral("site"), QStringLiteral("R&D <lab> \"A\"")});
         device->configuration.insert(QStringLiteral("site_name"), QStringLiteral("R&D"));
     }
-    world.install(server.responder());
-    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+    QVERIFY(rig.listen());
 
     QMap<QString, QString> expectedState{{QStringLiteral("isUpsFound"), device->connected ? "1" : "0"},
                                          {QStringLiteral("isProperDevice"), QStringLiteral("1")}};
@@ -619,17 +616,12 @@ void TestLinkReplies::parameterMapsInEveryLayout()
                  LxSim::ReplyBuilder::deviceState(device->deviceState(), device->connected, true, layout))),
              !markup);
 
-    UpsSocketController controller(server.port());
-    UpsSocketController::Timing timing;
     // Nothing fires by itself; the test asks for the device state by hand.
-    timing.reconnectMs = 600000;
-    timing.pollMs = 600000;
-    timing.startupPauseMs = 0;
-    controller.setTiming(timing);
+    UpsSocketController controller;
     QSignalSpy states(&controller, &UpsSocketController::upsDeviceState);
     QSignalSpy configurations(&controller, &UpsSocketController::upsConfiguration);
-    controller.startReconnecting();
-    QTRY_COMPARE_WITH_TIMEOUT(configurations.size(), 1, 10000);
+    QVERIFY(rig.connect(controller));
+    QCOMPARE(configurations.size(), 1);
     controller.sendCommand(QStringLiteral("get_ups_device_state"));
     QTRY_COMPARE_WITH_TIMEOUT(states.size(), 1, 10000);
     using Map = QMap<QString, QString>;

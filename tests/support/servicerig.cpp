@@ -55,3 +55,13 @@ bool ServiceRig::connect(Luminorix::UpsSocketController& controller) const
     controller.startReconnecting();
     return QTest::qWaitFor([&] { return !configuration.isEmpty(); }, 20000);
 }
+
+bool ServiceRig::waitForRequests(int count) const
+{
+    return QTest::qWaitFor([&] { return server.requests().size() >= count; }, 20000);
+}
+
+bool ServiceRig::waitForClients(int count) const
+{
+    return QTest::qWaitFor([&] { return server.clientCount() == count; }, 20000);
+}

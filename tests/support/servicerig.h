@@ -33,6 +33,11 @@ public:
     // start-up series and the first tick (the configuration comes last).
     bool connect(Luminorix::UpsSocketController& controller) const;
 
+    // Waits until the stand-in has logged `count` requests, or has `count`
+    // clients connected; false when that does not come in a generous while.
+    bool waitForRequests(int count) const;
+    bool waitForClients(int count) const;
+
     LxSim::SimServer server;
     LxSim::SimWorld world;
 };

@@ -38,8 +38,9 @@ pids+=($!)
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 sleep 1
 
-ticks=$(getconf CLK_TCK)
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+# On-CPU nanoseconds of all threads: the clock ticks of /proc/PID/stat are too
+# coarse for a few hundredths of a per cent.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns}'; }
 rss_kb() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
 # Private memory: the rest of the resident set is shared library and font pages.
 anon_kb() { awk '/RssAnon/ {print $2}' "/proc/$1/status"; }
@@ -61,7 +62,7 @@ measure() { # label, scene, panel arguments...
     [ -s "$statefile" ] && first=$(( $(cat "$statefile") - start_ms ))
     sleep 2 # past the start-up work
     local c0 r0 samples=""
-    c0=$(cpu_ticks "$panel")
+    c0=$(cpu_ns "$panel")
     r0=$(rss_kb "$panel")
     local step=$(( seconds / 6 )); [ "$step" -lt 1 ] && step=1
     local elapsed=0
@@ -70,16 +71,16 @@ measure() { # label, scene, panel arguments...
         samples="$samples $(( $(rss_kb "$panel") / 1024 ))"
     done
     local c1 r1
-    c1=$(cpu_ticks "$panel")
+    c1=$(cpu_ns "$panel")
     r1=$(rss_kb "$panel")
     local a1
     a1=$(anon_kb "$panel")
     kill "$panel"; wait "$panel" 2>/dev/null || true
     kill "$scene"; wait "$scene" 2>/dev/null || true
-    awk -v l="$label" -v d=$((c1 - c0)) -v t="$ticks" -v s="$elapsed" -v r0="$r0" -v r1="$r1" -v a1="$a1" \
+    awk -v l="$label" -v d=$((c1 - c0)) -v s="$elapsed" -v r0="$r0" -v r1="$r1" -v a1="$a1" \
         -v f="$first" -v samples="$samples" 'BEGIN {
         printf "%-14s cpu %.3f %% of one core over %d s; rss %.1f MB -> %.1f MB, of it private %.1f MB (MB every %d s:%s); first state %s ms after start\n",
-               l, 100 * d / t / s, s, r0 / 1024, r1 / 1024, a1 / 1024, ((s / 6 > 1) ? int(s / 6) : 1), samples, f }'
+               l, 100 * d / 1e9 / s, s, r0 / 1024, r1 / 1024, a1 / 1024, ((s / 6 > 1) ? int(s / 6) : 1), samples, f }'
 }
 
 for scene_name in $scenes; do

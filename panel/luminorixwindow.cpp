@@ -113,7 +113,7 @@ const UpsModelEntry* catalogueRow(const QList<UpsModelEntry>& catalogue, const Q
 // Text, icon, record and label of a device found in the catalogue.
 void fillKnownElement(UpsTreeElement* element, const UpsModelEntry& row, const Ups& ups)
 {
-    element->setIcon(0, QIcon(kIndicators + QStringLiteral("grey.png")));
+    setIndicator(element, kIndicators + QStringLiteral("grey.png"));
     element->setText(0, ups.user_defined_name.isEmpty() ? row.label() : ups.user_defined_name);
     element->ups = ups;
     element->modelLabel = row.label();
@@ -939,7 +939,7 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
             continue;
         auto* element = new UpsTreeElement;
         if (const UpsModelEntry* row = catalogueRow(catalogue, virtualUps.model_name)) {
-            element->setIcon(0, QIcon(kIndicators + QStringLiteral("grey.png")));
+            setIndicator(element, kIndicators + QStringLiteral("grey.png"));
             QString name;
             if (!virtualUps.phy_ids.isEmpty()) {
                 for (int i : recordsById.value(virtualUps.phy_ids.first())) {
@@ -972,7 +972,7 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
         if (const UpsModelEntry* row = catalogueRow(catalogue, ups.model_name)) {
             fillKnownElement(element, *row, ups);
         } else {
-            element->setIcon(0, QIcon(kIndicators + QStringLiteral("unknown.png")));
+            setIndicator(element, kIndicators + QStringLiteral("unknown.png"));
             element->setText(0, tr("<NIEZNANY>"));
         }
         elements.append(element);

@@ -9,8 +9,8 @@
 #include "connectwithservicewindow.h"
 #include "debugwarningwidget.h"
 #include "devicelabeltexts.h"
-#include "lineeditwidget.h"
 #include "keepshut.h"
+#include "lineeditwidget.h"
 #include "localsettings.h"
 #include "logiinwindow.h"
 #include "lxstatuswidget.h"
@@ -28,6 +28,7 @@
 #include "upstreeelement.h"
 #include "upstreewidget.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -47,6 +48,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -118,6 +120,15 @@ void fillKnownElement(UpsTreeElement* element, const UpsModelEntry& row, const U
     element->ups = ups;
     element->modelLabel = row.label();
 }
+
+// A service that floods messages gets a few boxes, never one per message: beyond
+// these, texts join the newest box, and beyond its share they are only counted.
+constexpr int kMaxServiceMessageBoxes = 3;
+constexpr int kMaxTextsPerMessageBox = 10;
+constexpr int kServiceMessageOffset = 32;
+const char* const kMessageStep = "lxMessageStep";
+const char* const kMessageTexts = "lxMessageTexts";
+const char* const kMessagesNotShown = "lxMessagesNotShown";
 
 // Widgets that repaint or re-lay themselves on every set, also of the same text.
 void setTextIfChanged(QLineEdit* edit, const QString& text)
@@ -311,6 +322,9 @@ void LuminorixWindow::createTrayIcon()
     connect(quitAction, &QAction::triggered, this, &LuminorixWindow::reallyClose);
     connect(trayIcon, &QSystemTrayIcon::activated, this,
             qOverload<QSystemTrayIcon::ActivationReason>(&LuminorixWindow::toggleWindow));
+    trayClickTimer = named(new QTimer(this), "trayClickTimer");
+    trayClickTimer->setSingleShot(true);
+    connect(trayClickTimer, &QTimer::timeout, this, qOverload<>(&LuminorixWindow::toggleWindow));
 }
 
 void LuminorixWindow::startUpdateChecker()
@@ -462,8 +476,13 @@ void LuminorixWindow::toggleWindow()
 
 void LuminorixWindow::toggleWindow(QSystemTrayIcon::ActivationReason reason)
 {
-    if (reason == QSystemTrayIcon::Trigger)
-        toggleWindow();
+    // The tray reports the first click of a double click as a single one (on X11 both
+    // presses), so a click only counts once no second one has followed.
+    if (reason == QSystemTrayIcon::Trigger && !trayClickTimer->isActive()) {
+        trayClickTimer->start(QApplication::doubleClickInterval());
+    } else if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+        trayClickTimer->stop();
+    }
 }
 
 void LuminorixWindow::reallyClose()
@@ -562,13 +581,47 @@ void LuminorixWindow::connectingInProgress()
 void LuminorixWindow::showMessage(QVector<QString> texts)
 {
     for (const QString& text : texts) {
+        // A closed box is hidden at once but deleted only later.
+        serviceMessageBoxes.erase(
+            std::remove_if(serviceMessageBoxes.begin(), serviceMessageBoxes.end(),
+                           [](const QPointer<QMessageBox>& box) { return !box || box->isHidden(); }),
+            serviceMessageBoxes.end());
+        if (serviceMessageBoxes.size() >= kMaxServiceMessageBoxes) {
+            joinServiceMessage(serviceMessageBoxes.last(), text);
+            continue;
+        }
+        // Each box opens one step down and right of the centre, in the first step no open
+        // box holds, so boxes never hide each other and a user sees how many wait.
+        int step = 0;
+        const auto holds = [&step](const QPointer<QMessageBox>& open) {
+            return open->property(kMessageStep).toInt() == step;
+        };
+        while (std::any_of(serviceMessageBoxes.cbegin(), serviceMessageBoxes.cend(), holds))
+            ++step;
         auto* box = new QMessageBox(this);
         box->setWindowTitle(tr("Komunikat"));
         box->setText(text);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setModal(true);
+        box->setProperty(kMessageStep, step);
+        box->setProperty(kMessageTexts, 1);
         box->show();
+        box->move(box->pos() + QPoint(step, step) * kServiceMessageOffset);
+        serviceMessageBoxes.append(box);
     }
+}
+
+void LuminorixWindow::joinServiceMessage(QMessageBox* box, const QString& text)
+{
+    const int texts = box->property(kMessageTexts).toInt();
+    if (texts < kMaxTextsPerMessageBox) {
+        box->setText(box->text() + QStringLiteral("\n\n") + text);
+        box->setProperty(kMessageTexts, texts + 1);
+        return;
+    }
+    const int uncounted = box->property(kMessagesNotShown).toInt() + 1;
+    box->setProperty(kMessagesNotShown, uncounted);
+    box->setInformativeText(tr("Dalsze komunikaty usługi, których nie pokazano: %1").arg(uncounted));
 }
 
 void LuminorixWindow::availablePortsMessageReceived(QList<SerialPort> ports)
@@ -1058,9 +1111,10 @@ void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceS
 void LuminorixWindow::deleteActionHandler(int row)
 {
     Q_UNUSED(row)
+    // Yes removes the device: Enter must not.
     const QMessageBox::StandardButton answer =
         QMessageBox::question(this, tr("Usuwanie UPS"), tr("Potwierdź usunięcie urządzenia"),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     // A model list may have rebuilt the tree while the question was open.

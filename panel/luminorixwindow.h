@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QSystemTrayIcon>
@@ -30,6 +31,7 @@ class ProgressBarWidget;
 class QAction;
 class QLocalServer;
 class QMenu;
+class QMessageBox;
 class QMovie;
 class QThread;
 class QVBoxLayout;
@@ -150,6 +152,7 @@ private:
     void setWindowTitleFromText();
     void shutDoorsWithoutDialog();
 
+    void joinServiceMessage(QMessageBox* box, const QString& text);
     void showDevicePicture(QString modelName);
     void drawDeviceState();
     void showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value);
@@ -179,6 +182,11 @@ private:
     QMenu* trayMenu = nullptr;
     QAction* quitAction = nullptr;
     QAction* toggleAction = nullptr;
+    // A single click on the tray icon acts once the double-click time has passed
+    // without a second click: a double click does nothing.
+    QTimer* trayClickTimer = nullptr;
+    // Open service messages, oldest first; a flood joins the newest instead of opening more.
+    QList<QPointer<QMessageBox>> serviceMessageBoxes;
     bool reallyCloseRequested = false;
     bool secondInstance = false;
     QLocalServer* instanceServer = nullptr;

@@ -557,6 +557,10 @@ unknown</translation>
         <translation>Message</translation>
     </message>
     <message>
+        <source>Dalsze komunikaty usługi, których nie pokazano: %1</source>
+        <translation>Further service messages not shown: %1</translation>
+    </message>
+    <message>
         <source>Błąd połączenia</source>
         <translation>Connection error</translation>
     </message>

@@ -78,6 +78,8 @@ private slots:
     void serviceLostAndRegained();
     void busyServiceDisablesWindow();
     void serviceMessagesOpenOneBoxEach();
+    void serviceMessagesOpenApart();
+    void serviceMessageFloodIsCapped();
     void dialogsOpenFromTheirActions_data();
     void dialogsOpenFromTheirActions();
     void openSettingsFollowBusyAndLogout();
@@ -508,6 +510,68 @@ void TestMainWindow::serviceMessagesOpenOneBoxEach()
     }
     texts.sort();
     QCOMPARE(texts, (QStringList{QStringLiteral("Drugi"), QStringLiteral("Pierwszy")}));
+}
+
+// Boxes that waited on one another at one spot looked like a single message.
+void TestMainWindow::serviceMessagesOpenApart()
+{
+    const auto apart = [](const QList<QMessageBox*>& boxes) {
+        for (int i = 0; i < boxes.size(); ++i) {
+            for (int j = i + 1; j < boxes.size(); ++j) {
+                const QPoint step = boxes.at(i)->pos() - boxes.at(j)->pos();
+                if (qAbs(step.x()) < 20 || qAbs(step.y()) < 20)
+                    return false;
+            }
+        }
+        return true;
+    };
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    rig->win().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig->win()));
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    rig->server.push(
+        ReplyBuilder::showMessage({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
+    QTRY_COMPARE(LxTest::visibleMessageBoxes().size(), 3);
+    QVERIFY(apart(LxTest::visibleMessageBoxes()));
+
+    // A closed box frees its spot; the next box does not land on one still open.
+    LxTest::visibleMessageBoxes().at(1)->close();
+    QTRY_COMPARE(LxTest::visibleMessageBoxes().size(), 2);
+    rig->server.push(ReplyBuilder::showMessage({QStringLiteral("D")}));
+    QTRY_COMPARE(LxTest::visibleMessageBoxes().size(), 3);
+    QVERIFY(apart(LxTest::visibleMessageBoxes()));
+}
+
+// A service that floods messages gets a few boxes; the rest joins the newest and is counted.
+void TestMainWindow::serviceMessageFloodIsCapped()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    QStringList flood;
+    for (int i = 1; i <= 200; ++i)
+        flood.append(QStringLiteral("Komunikat nr %1").arg(i));
+    rig->server.push(ReplyBuilder::showMessage(flood.mid(0, 100)));
+    rig->server.push(ReplyBuilder::showMessage(flood.mid(100)));
+    const auto counted = [] {
+        for (QMessageBox* box : LxTest::visibleMessageBoxes()) {
+            if (box->informativeText().endsWith(QLatin1String(": 188")))
+                return true;
+        }
+        return false;
+    };
+    QTRY_VERIFY(counted());
+    QMap<QString, QMessageBox*> boxes;
+    for (QMessageBox* box : LxTest::visibleMessageBoxes())
+        boxes.insert(box->text().section(QLatin1Char('\n'), 0, 0), box);
+    QCOMPARE(boxes.keys(), (QStringList{QStringLiteral("Komunikat nr 1"), QStringLiteral("Komunikat nr 2"),
+                                        QStringLiteral("Komunikat nr 3")}));
+    QCOMPARE(boxes.first()->text(), QStringLiteral("Komunikat nr 1"));
+    QCOMPARE(boxes.first()->informativeText(), QString());
+    // The newest holds ten texts and counts the others.
+    QMessageBox* newest = boxes.last();
+    QCOMPARE(newest->text(), flood.mid(2, 10).join(QLatin1String("\n\n")));
+    QCOMPARE(newest->informativeText(),
+             QStringLiteral("Dalsze komunikaty usługi, których nie pokazano: 188"));
 }
 
 void TestMainWindow::dialogsOpenFromTheirActions_data()

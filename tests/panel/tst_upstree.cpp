@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTreeWidgetItemIterator>
 
 using LxSim::ReplyBuilder;
@@ -317,7 +318,12 @@ void TestUpsTree::deleteAsksAndNamesCurrentDevice()
     QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
     rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("Zeta")));
 
-    auto seen = LxTest::answerNextMessageBox(QMessageBox::No);
+    // Enter takes the default answer, which keeps the device.
+    auto seen = LxTest::answerNextDialog([](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
     w.deleteActionHandler(0);
     QVERIFY(seen->seen);
     QCOMPARE(seen->windowTitle, QStringLiteral("Usuwanie UPS"));

@@ -21,7 +21,13 @@ DebugWarningWidget::DebugWarningWidget(QWidget* parent)
     warningLayout->addWidget(warningTextLabel);
     setLayout(warningLayout);
 
-    // Only the labels blink; they wait hidden for the first tick.
+    // Only the labels blink; they wait hidden for the first tick. Their room is kept while
+    // hidden, or the whole form would jump by the difference at every tick.
+    for (QLabel* label : {warningIconLabel, warningTextLabel}) {
+        QSizePolicy policy = label->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        label->setSizePolicy(policy);
+    }
     warningIconLabel->setVisible(false);
     warningTextLabel->setVisible(false);
 }

@@ -62,6 +62,9 @@ LXStatusWidget::LXStatusWidget(QWidget* parent)
       deviceSpinner(new QMovie(QString::fromLatin1(spinnerPath)))
 {
     setLayout(statusGrid);
+    // The group box around the strip has margins of its own; the height they would take
+    // twice is needed by lines that wrap.
+    statusGrid->setContentsMargins(0, 0, 0, 0);
 
     countdownIconLabel->setPixmap(QPixmap(QStringLiteral(":/images/images/time.png")));
     countdownIconLabel->setVisible(false);
@@ -70,8 +73,11 @@ LXStatusWidget::LXStatusWidget(QWidget* parent)
     statusGrid->addWidget(deviceIconLabel, 1, 0);
     statusGrid->addWidget(countdownIconLabel, 2, 0);
 
-    // The warning carries the service's version and may not fit the column.
-    serviceWarningLabel->setWordWrap(true);
+    // Translations and the service's version make lines longer than the column: they
+    // wrap rather than being cut.
+    for (QLabel* label :
+         {serviceCaptionLabel, serviceHostLabel, serviceWarningLabel, deviceTextLabel, countdownTextLabel})
+        label->setWordWrap(true);
     serviceTextLayout->setSpacing(1);
     serviceTextLayout->addWidget(serviceCaptionLabel);
     serviceTextLayout->addWidget(serviceHostLabel);
@@ -82,8 +88,9 @@ LXStatusWidget::LXStatusWidget(QWidget* parent)
     countdownTextLabel->setVisible(false);
     statusGrid->addWidget(countdownTextLabel, 2, 1);
 
-    // Keeps the lines in the top left corner however tall the group box is.
-    statusGrid->setColumnStretch(2, 1);
+    // Keeps the lines in the top left corner however tall the group box is; the text
+    // column takes the width, so that wrapped lines break only where they must.
+    statusGrid->setColumnStretch(1, 1);
     statusGrid->setRowStretch(3, 1);
 }
 

@@ -1,13 +1,20 @@
 #include "countdownlist.h"
 #include "debugwarningwidget.h"
+#include "localsettings.h"
+#include "luminorixwindow.h"
 #include "lxstatuswidget.h"
 #include "lxtest.h"
 #include "programversion.h"
+#include "upssocketcontroller.h"
 
+#include <QFontMetrics>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMovie>
+#include <QScopeGuard>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 QString iconOf(const QLabel* label)
@@ -48,6 +55,8 @@ private slots:
     void versionFollowsConnection();
     void countdownLine_data();
     void countdownLine();
+    void linesFitInTheWindow_data();
+    void linesFitInTheWindow();
 
     void countdownListKeepsRunningCounts();
     void countdownListTicksToSmallest();
@@ -55,6 +64,7 @@ private slots:
 
     void debugWarningBlinks();
     void debugWarningBlinksBackWhenWindowReturns();
+    void debugWarningKeepsTheFormStill();
 };
 
 void TestStatusStrip::initTestCase()
@@ -245,6 +255,105 @@ void TestStatusStrip::countdownLine()
     QVERIFY(s.label("countdownIconLabel")->isHidden());
 }
 
+void TestStatusStrip::linesFitInTheWindow_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("service");
+    QTest::addColumn<int>("device");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("countdown");
+
+    struct Scene
+    {
+        const char* name;
+        int service;
+        int device;
+        const char* version;
+        int countdown;
+    };
+    const Scene scenes[] = {
+        {"connecting", 2, 0, "", 0},
+        {"service error", 0, 0, "", 0},
+        {"device silent, version not reported", 1, 0, "", 0},
+        {"device answers, other version, countdown", 1, 1, "2.5.10", 5400},
+        {"device silent, other version, countdown", 1, 0, "2.5.10", 5400},
+        {"device undetermined", 1, 2, "2.6.0", 0},
+        {"device undetermined, icon", 1, 3, "2.6.0", 0},
+    };
+    for (const char* language : {"pl", "en_US"}) {
+        for (int type : {int(LXStatusWidget::Ups), int(LXStatusWidget::GeneratorSet)}) {
+            for (const Scene& scene : scenes)
+                QTest::addRow("%s, %s, %s", language, type == LXStatusWidget::Ups ? "UPS" : "generator set",
+                              scene.name)
+                    << QString::fromLatin1(language) << type << scene.service << scene.device
+                    << QString::fromLatin1(scene.version) << scene.countdown;
+        }
+    }
+}
+
+// In the window's own status box every line is shown whole, wrapped where it must.
+void TestStatusStrip::linesFitInTheWindow()
+{
+    QFETCH(QString, language);
+    QFETCH(int, type);
+    QFETCH(int, service);
+    QFETCH(int, device);
+    QFETCH(QString, version);
+    QFETCH(int, countdown);
+
+    QTranslator own;
+    if (language != QLatin1String("pl")) {
+        QVERIFY(
+            own.load(QStringLiteral("luminorix_") + language, QStringLiteral(":/translation/"), QString()));
+        QCoreApplication::installTranslator(&own);
+    }
+    // The desktop's default (the offscreen platform's own is larger than any desktop's).
+    const QFont platformFont = QApplication::font();
+    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+    const auto restoreFont = qScopeGuard([&platformFont] { QApplication::setFont(platformFont); });
+    LocalSettings().setServerAddress(QStringLiteral("127.0.0.1"));
+    LuminorixWindow window;
+    // The strip shows what this test sets, not what the connection attempts say.
+    QObject::disconnect(window.findChild<Luminorix::UpsSocketController*>(QStringLiteral("controller")),
+                        nullptr, &window, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    auto* strip = window.findChild<LXStatusWidget*>(QStringLiteral("statusWidget"));
+    QVERIFY(strip);
+    strip->setDeviceType(type);
+    strip->setServiceState(service, QStringLiteral("192.168.100.200"));
+    if (!version.isEmpty())
+        strip->setServiceVersion(version);
+    strip->setUpsCommunicationState(device);
+    strip->setCountdown(countdown);
+    QCoreApplication::sendPostedEvents();
+
+    auto* box = window.findChild<QGroupBox*>(QStringLiteral("statusBox"));
+    int checked = 0;
+    for (QLabel* label : strip->findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        label->ensurePolished();
+        const QRect room = label->contentsRect();
+        const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+        const QRect need = QFontMetrics(label->font()).boundingRect(room, flags, label->text());
+        const QString what = QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
+                                 .arg(label->objectName(), label->text())
+                                 .arg(need.width())
+                                 .arg(need.height())
+                                 .arg(room.width())
+                                 .arg(room.height());
+        QVERIFY2(need.width() <= room.width() && need.height() <= room.height(), qPrintable(what));
+        const QRect inBox(label->mapTo(box, QPoint(0, 0)), label->size());
+        QVERIFY2(box->contentsRect().contains(inBox), qPrintable(what + QStringLiteral(", outside the box")));
+        ++checked;
+    }
+    QVERIFY(checked >= 3);
+    QCoreApplication::removeTranslator(&own);
+}
+
 void TestStatusStrip::countdownListKeepsRunningCounts()
 {
     CountdownList list;
@@ -338,6 +447,33 @@ void TestStatusStrip::debugWarningBlinksBackWhenWindowReturns()
     QVERIFY(text->isVisible());
     warning->timeout();
     QVERIFY(!text->isVisible());
+}
+
+// The warning's room is kept whether it shows or not, so nothing around it moves.
+void TestStatusStrip::debugWarningKeepsTheFormStill()
+{
+    LocalSettings().setServerAddress(QStringLiteral("127.0.0.1"));
+    LuminorixWindow window;
+    QObject::disconnect(window.findChild<Luminorix::UpsSocketController*>(QStringLiteral("controller")),
+                        nullptr, &window, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* warning = window.findChild<DebugWarningWidget*>();
+    QVERIFY(warning);
+    const auto geometries = [&window] {
+        QCoreApplication::sendPostedEvents();
+        QList<QRect> all;
+        for (const char* name : {"upsTreeGroupBox", "upsBox", "statusBox", "groupBox", "configurationBox"})
+            all.append(window.findChild<QWidget*>(QLatin1String(name))->geometry());
+        return all;
+    };
+    const QList<QRect> before = geometries();
+    warning->timeout();
+    QVERIFY(window.findChild<QLabel*>(QStringLiteral("warningTextLabel"))->isVisible());
+    QCOMPARE(geometries(), before);
+    warning->timeout();
+    QVERIFY(!window.findChild<QLabel*>(QStringLiteral("warningTextLabel"))->isVisible());
+    QCOMPARE(geometries(), before);
 }
 
 LX_TEST_MAIN(TestStatusStrip)

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QProgressBar>
+#include <QScopeGuard>
 
 // Stands in for the real window: the form only needs the slot names.
 class FormHost : public QMainWindow
@@ -45,6 +46,7 @@ private slots:
     void menus();
     void valueFields();
     void layoutFitsTheWindow();
+    void nameAndLocationFieldIsFullHeight();
 };
 
 void TestMainWindowForm::initialState()
@@ -215,6 +217,25 @@ void TestMainWindowForm::layoutFitsTheWindow()
     const QList<QObject*> order = w.ui.upsBox->children();
     QVERIFY(order.indexOf(w.ui.busyLabel) > order.indexOf(w.ui.verticalLayoutWidget));
     QVERIFY(order.indexOf(w.ui.verticalLayoutWidget) > order.indexOf(w.ui.upsModel));
+}
+
+// The field used to be squeezed to a sliver below its label.
+void TestMainWindowForm::nameAndLocationFieldIsFullHeight()
+{
+    // The desktops' usual sizes.
+    for (int points : {9, 10}) {
+        const QFont platformFont = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("Sans Serif"), points));
+        const auto restoreFont = qScopeGuard([&platformFont] { QApplication::setFont(platformFont); });
+        FormHost w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCoreApplication::sendPostedEvents();
+        QLineEdit* field = w.ui.nameAndLocalizationEdit;
+        QCOMPARE(field->height(), w.ui.modelNameEdit->height());
+        QVERIFY2(field->height() >= field->sizeHint().height(), qPrintable(QString::number(field->height())));
+        QVERIFY(w.ui.nameAndLocationLabel->height() >= w.ui.nameAndLocationLabel->sizeHint().height());
+    }
 }
 
 LX_TEST_MAIN(TestMainWindowForm)

@@ -78,10 +78,15 @@ int runControlPanel(int& argc, char** argv)
     bool terminationPending = false;
     const auto endSession = [&liveWindow]() { answerSessionMessage(SessionMessage::QueryEnd, liveWindow); };
     const auto onTermination = [&]() {
-        if (loopRunning && liveWindow)
+        if (loopRunning && liveWindow) {
             endSession();
-        else
-            terminationPending = true;
+            return;
+        }
+        terminationPending = true;
+        // A modal loop may already run before the main one (the first model list can ask
+        // its question while the splash screen waits for the window): leave it now, so
+        // that start-up reaches the main loop, which then ends the session.
+        QCoreApplication::exit(0);
     };
     QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, onTermination);
 

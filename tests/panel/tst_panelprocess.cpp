@@ -3,12 +3,17 @@
 #include "localsettings.h"
 #include "luminorixwindow.h"
 #include "lxtest.h"
+#include "replybuilder.h"
+#include "simserver.h"
+#include "simworld.h"
 #include "upssocketcontroller.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QScopeGuard>
 #include <csignal>
 #include <memory>
 
@@ -75,6 +80,8 @@ private slots:
     void endsCleanlyOnSignal_data();
     void endsCleanlyOnSignal();
     void secondStartLeavesHiddenFirstRunning();
+    void endsOnSignalWithQuestionAndMessagesOpen_data();
+    void endsOnSignalWithQuestionAndMessagesOpen();
 };
 
 void TestPanelProcess::initTestCase()
@@ -139,6 +146,63 @@ void TestPanelProcess::secondStartLeavesHiddenFirstRunning()
     ::kill(pid_t(first.process.processId()), SIGTERM);
     QVERIFY(waitUntilFinished(first.process));
     QCOMPARE(first.process.exitCode(), 0);
+}
+
+void TestPanelProcess::endsOnSignalWithQuestionAndMessagesOpen_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    // Shown, the question can open while the splash screen still waits for the window,
+    // before the main loop runs; hidden, it opens inside the main loop.
+    QTest::newRow("shown") << QStringList{};
+    QTest::newRow("hidden") << QStringList{"--hide"};
+}
+
+// A termination ends the panel also while a modal question runs its own event loop
+// and a flood of service messages waits on screen.
+void TestPanelProcess::endsOnSignalWithQuestionAndMessagesOpen()
+{
+    QFETCH(QStringList, arguments);
+
+    // The program always asks port 12323, so the stand-in takes a loopback address of
+    // its own, where nothing else on this machine listens.
+    LxSim::SimServer server;
+    LxSim::SimWorld world;
+    world.setDevices({});
+    world.install(server.responder());
+    QString address;
+    for (int attempt = 0; attempt < 50 && address.isEmpty(); ++attempt) {
+        QRandomGenerator* random = QRandomGenerator::global();
+        const QString candidate = QStringLiteral("127.%1.%2.%3")
+                                      .arg(random->bounded(20, 250))
+                                      .arg(random->bounded(1, 250))
+                                      .arg(random->bounded(1, 250));
+        if (server.listen(QHostAddress(candidate), 12323))
+            address = candidate;
+    }
+    QVERIFY2(!address.isEmpty(), qPrintable(server.errorString()));
+    LocalSettings().setServerAddress(address);
+    const auto restoreAddress =
+        qScopeGuard([] { LocalSettings().setServerAddress(QStringLiteral("127.0.0.1")); });
+
+    Panel panel(arguments);
+    const auto asked = [&server](const char* name) {
+        return server.requestNames().count(QLatin1String(name));
+    };
+    // The empty list of a first start brings the question right after this request.
+    QTRY_VERIFY_WITH_TIMEOUT(asked("get_ups_current_status_list") >= 1, kStartTimeoutMs);
+    QStringList texts;
+    for (int i = 0; i < 50; ++i)
+        texts.append(QStringLiteral("Komunikat %1").arg(i));
+    for (int i = 0; i < 40; ++i)
+        server.push(LxSim::ReplyBuilder::showMessage(texts));
+    // The panel has taken the flood in once it polls again after it.
+    const int polls = asked("get_ups_device_state");
+    QTRY_VERIFY_WITH_TIMEOUT(asked("get_ups_device_state") > polls + 2, kStartTimeoutMs);
+
+    ::kill(pid_t(panel.process.processId()), SIGTERM);
+    QVERIFY(waitUntilFinished(panel.process));
+    QCOMPARE(panel.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(panel.process.exitCode(), 0);
 }
 
 LX_TEST_MAIN(TestPanelProcess)

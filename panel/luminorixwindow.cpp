@@ -580,15 +580,16 @@ void LuminorixWindow::connectingInProgress()
 
 void LuminorixWindow::showMessage(QVector<QString> texts)
 {
-    for (const QString& text : texts) {
-        // A closed box is hidden at once but deleted only later.
-        serviceMessageBoxes.erase(
-            std::remove_if(serviceMessageBoxes.begin(), serviceMessageBoxes.end(),
-                           [](const QPointer<QMessageBox>& box) { return !box || box->isHidden(); }),
-            serviceMessageBoxes.end());
+    // A closed box is hidden at once but deleted only later.
+    serviceMessageBoxes.erase(
+        std::remove_if(serviceMessageBoxes.begin(), serviceMessageBoxes.end(),
+                       [](const QPointer<QMessageBox>& box) { return !box || box->isHidden(); }),
+        serviceMessageBoxes.end());
+    for (int i = 0; i < texts.size(); ++i) {
+        const QString& text = texts.at(i);
         if (serviceMessageBoxes.size() >= kMaxServiceMessageBoxes) {
-            joinServiceMessage(serviceMessageBoxes.last(), text);
-            continue;
+            joinServiceMessages(serviceMessageBoxes.last(), texts.mid(i));
+            return;
         }
         // Each box opens one step down and right of the centre, in the first step no open
         // box holds, so boxes never hide each other and a user sees how many wait.
@@ -611,15 +612,21 @@ void LuminorixWindow::showMessage(QVector<QString> texts)
     }
 }
 
-void LuminorixWindow::joinServiceMessage(QMessageBox* box, const QString& text)
+void LuminorixWindow::joinServiceMessages(QMessageBox* box, const QVector<QString>& texts)
 {
-    const int texts = box->property(kMessageTexts).toInt();
-    if (texts < kMaxTextsPerMessageBox) {
-        box->setText(box->text() + QStringLiteral("\n\n") + text);
-        box->setProperty(kMessageTexts, texts + 1);
-        return;
+    // Each change lays the whole box out again, so it is changed once per reply.
+    const int shown = box->property(kMessageTexts).toInt();
+    const int joined = qMin(int(texts.size()), qMax(0, kMaxTextsPerMessageBox - shown));
+    if (joined > 0) {
+        QStringList parts{box->text()};
+        for (int i = 0; i < joined; ++i)
+            parts.append(texts.at(i));
+        box->setText(parts.join(QLatin1String("\n\n")));
+        box->setProperty(kMessageTexts, shown + joined);
     }
-    const int uncounted = box->property(kMessagesNotShown).toInt() + 1;
+    if (joined == texts.size())
+        return;
+    const int uncounted = box->property(kMessagesNotShown).toInt() + int(texts.size()) - joined;
     box->setProperty(kMessagesNotShown, uncounted);
     box->setInformativeText(tr("Dalsze komunikaty usługi, których nie pokazano: %1").arg(uncounted));
 }

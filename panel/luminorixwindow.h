@@ -152,7 +152,7 @@ private:
     void setWindowTitleFromText();
     void shutDoorsWithoutDialog();
 
-    void joinServiceMessage(QMessageBox* box, const QString& text);
+    void joinServiceMessages(QMessageBox* box, const QVector<QString>& texts);
     void showDevicePicture(QString modelName);
     void drawDeviceState();
     void showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value);

@@ -193,7 +193,7 @@ void TestPanelProcess::endsOnSignalWithQuestionAndMessagesOpen()
     QStringList texts;
     for (int i = 0; i < 50; ++i)
         texts.append(QStringLiteral("Komunikat %1").arg(i));
-    for (int i = 0; i < 40; ++i)
+    for (int i = 0; i < 10; ++i)
         server.push(LxSim::ReplyBuilder::showMessage(texts));
     // The panel has taken the flood in once it polls again after it.
     const int polls = asked("get_ups_device_state");

@@ -11,8 +11,9 @@
 namespace Luminorix {
 
 // The deepest reply of the protocol nests five elements; a service may nest
-// its parameters as a chain, one level each.
-constexpr int kMaxReplyDepth = 256;
+// its parameters as a chain, one level each, and a configuration holds close
+// to two hundred of them.
+constexpr int kMaxReplyDepth = 1024;
 // Only the device state carries attributes, two of them.
 constexpr int kMaxReplyAttributes = 16;
 

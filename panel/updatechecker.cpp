@@ -1,6 +1,7 @@
 #include "updatechecker.h"
 
 #include "localsettings.h"
+#include "replybounds.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,7 +148,12 @@ QStringList UpdateChecker::descriptorVersions(QByteArray body)
     if (nul >= 0)
         body.truncate(nul);
     QStringList versions;
-    QXmlStreamReader reader(QString::fromUtf8(body));
+    const QString text = QString::fromUtf8(body);
+    // The same shape as a service reply: some of QXmlStreamReader's steps grow with
+    // the square of what lies outside it, even within the size limit.
+    if (!Luminorix::withinReplyBounds(text))
+        return versions;
+    QXmlStreamReader reader(text);
     reader.readNextStartElement();
     while (!reader.atEnd()) {
         if (reader.isStartElement() && reader.name() == QLatin1String("versionNumber")) {

@@ -2,6 +2,7 @@
 #include "loopback.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
+#include "replybounds.h"
 #include "testhttpsserver.h"
 #include "updatechecker.h"
 #include "updatedownloadwindow.h"
@@ -281,6 +282,14 @@ void TestUpdateChecker::versionShownAsText()
     QCOMPARE(format, Qt::PlainText);
 }
 
+static QByteArray manyAttributes(int count)
+{
+    QByteArray attributes;
+    for (int i = 0; i < count; ++i)
+        attributes += " a" + QByteArray::number(i) + "=''";
+    return attributes;
+}
+
 void TestUpdateChecker::descriptorShapes_data()
 {
     QTest::addColumn<int>("status");
@@ -306,6 +315,11 @@ void TestUpdateChecker::descriptorShapes_data()
         << 200 << QByteArray("<u><a></b><versionNumber>2.6.1</versionNumber></u>") << QStringList{} << false;
     QTest::newRow("name is case-sensitive")
         << 200 << QByteArray("<u><VersionNumber>2.6.1</VersionNumber></u>") << QStringList{} << false;
+    QTest::newRow("attributes past the bound")
+        << 200
+        << QByteArray("<u><v") + manyAttributes(Luminorix::kMaxReplyAttributes + 1) +
+               "/><versionNumber>2.6.1</versionNumber></u>"
+        << QStringList{} << false;
     QTest::newRow("not found") << 404 << descriptor(QStringLiteral("2.6.1")) << QStringList{} << true;
     QTest::newRow("redirect") << 302 << descriptor(QStringLiteral("2.6.1")) << QStringList{} << true;
     QTest::newRow("server error") << 500 << QByteArray() << QStringList{} << true;

@@ -121,15 +121,6 @@ void fillKnownElement(UpsTreeElement* element, const UpsModelEntry& row, const U
     element->modelLabel = row.label();
 }
 
-// A service that floods messages gets a few boxes, never one per message: beyond
-// these, texts join the newest box, and beyond its share they are only counted.
-constexpr int kMaxServiceMessageBoxes = 3;
-constexpr int kMaxTextsPerMessageBox = 10;
-constexpr int kServiceMessageOffset = 32;
-const char* const kMessageStep = "lxMessageStep";
-const char* const kMessageTexts = "lxMessageTexts";
-const char* const kMessagesNotShown = "lxMessagesNotShown";
-
 // Widgets that repaint or re-lay themselves on every set, also of the same text.
 void setTextIfChanged(QLineEdit* edit, const QString& text)
 {
@@ -580,55 +571,7 @@ void LuminorixWindow::connectingInProgress()
 
 void LuminorixWindow::showMessage(QVector<QString> texts)
 {
-    // A closed box is hidden at once but deleted only later.
-    serviceMessageBoxes.erase(
-        std::remove_if(serviceMessageBoxes.begin(), serviceMessageBoxes.end(),
-                       [](const QPointer<QMessageBox>& box) { return !box || box->isHidden(); }),
-        serviceMessageBoxes.end());
-    for (int i = 0; i < texts.size(); ++i) {
-        const QString& text = texts.at(i);
-        if (serviceMessageBoxes.size() >= kMaxServiceMessageBoxes) {
-            joinServiceMessages(serviceMessageBoxes.last(), texts.mid(i));
-            return;
-        }
-        // Each box opens one step down and right of the centre, in the first step no open
-        // box holds, so boxes never hide each other and a user sees how many wait.
-        int step = 0;
-        const auto holds = [&step](const QPointer<QMessageBox>& open) {
-            return open->property(kMessageStep).toInt() == step;
-        };
-        while (std::any_of(serviceMessageBoxes.cbegin(), serviceMessageBoxes.cend(), holds))
-            ++step;
-        auto* box = new QMessageBox(this);
-        box->setWindowTitle(tr("Komunikat"));
-        box->setText(text);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setModal(true);
-        box->setProperty(kMessageStep, step);
-        box->setProperty(kMessageTexts, 1);
-        box->show();
-        box->move(box->pos() + QPoint(step, step) * kServiceMessageOffset);
-        serviceMessageBoxes.append(box);
-    }
-}
-
-void LuminorixWindow::joinServiceMessages(QMessageBox* box, const QVector<QString>& texts)
-{
-    // Each change lays the whole box out again, so it is changed once per reply.
-    const int shown = box->property(kMessageTexts).toInt();
-    const int joined = qMin(int(texts.size()), qMax(0, kMaxTextsPerMessageBox - shown));
-    if (joined > 0) {
-        QStringList parts{box->text()};
-        for (int i = 0; i < joined; ++i)
-            parts.append(texts.at(i));
-        box->setText(parts.join(QLatin1String("\n\n")));
-        box->setProperty(kMessageTexts, shown + joined);
-    }
-    if (joined == texts.size())
-        return;
-    const int uncounted = box->property(kMessagesNotShown).toInt() + int(texts.size()) - joined;
-    box->setProperty(kMessagesNotShown, uncounted);
-    box->setInformativeText(tr("Dalsze komunikaty usługi, których nie pokazano: %1").arg(uncounted));
+    serviceMessages.show(texts);
 }
 
 void LuminorixWindow::availablePortsMessageReceived(QList<SerialPort> ports)

@@ -4,6 +4,7 @@
 #include "currentdevicestatus.h"
 #include "devicestatetexts.h"
 #include "serialport.h"
+#include "servicemessageboxes.h"
 #include "ups.h"
 
 #include <QList>
@@ -152,7 +153,6 @@ private:
     void setWindowTitleFromText();
     void shutDoorsWithoutDialog();
 
-    void joinServiceMessages(QMessageBox* box, const QVector<QString>& texts);
     void showDevicePicture(QString modelName);
     void drawDeviceState();
     void showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value);
@@ -185,8 +185,7 @@ private:
     // A single click on the tray icon acts once the double-click time has passed
     // without a second click: a double click does nothing.
     QTimer* trayClickTimer = nullptr;
-    // Open service messages, oldest first; a flood joins the newest instead of opening more.
-    QList<QPointer<QMessageBox>> serviceMessageBoxes;
+    ServiceMessageBoxes serviceMessages{this};
     bool reallyCloseRequested = false;
     bool secondInstance = false;
     QLocalServer* instanceServer = nullptr;

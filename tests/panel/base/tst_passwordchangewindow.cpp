@@ -3,8 +3,7 @@
 #include "helpers.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
-#include "simserver.h"
-#include "simworld.h"
+#include "servicerig.h"
 #include "upssocketcontroller.h"
 
 #include <QDialogButtonBox>
@@ -166,17 +165,13 @@ void TestPasswordChangeWindow::twoPressesOneTimer()
 
 void TestPasswordChangeWindow::changeOverTheLink()
 {
-    LxSim::SimServer service;
-    LxSim::SimWorld world;
-    world.install(service.responder());
-    QVERIFY2(service.listen(QHostAddress::LocalHost, 0), qPrintable(service.errorString()));
+    ServiceRig rig;
+    QVERIFY(rig.listen());
+    const LxSim::SimServer& service = rig.server;
+    const LxSim::SimWorld& world = rig.world;
 
     Change c;
-    Luminorix::UpsSocketController::Timing timing;
-    timing.pollMs = 50;
-    timing.startupPauseMs = 0;
-    c.controller.setTiming(timing);
-    c.controller.setPort(service.port());
+    rig.attach(c.controller, ServiceRig::shortTiming());
     // Logged in: the requests carry the administrator's digest.
     c.controller.setPassword(world.adminDigest());
     QSignalSpy connected(&c.controller, &Luminorix::UpsSocketController::upsConnected);

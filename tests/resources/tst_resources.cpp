@@ -298,8 +298,13 @@ void TestResources::animation()
         const QImage frame = movie.currentImage();
         QVERIFY(!frame.isNull());
         QVERIFY(frame.width() <= largest && frame.height() <= largest);
-        QVERIFY(movie.nextFrameDelay() > 0);
         frames << pixels(frame);
+    }
+    // Each frame's stored delay; QMovie's own shrinks by the time a frame took to
+    // read, down to 0 on a busy machine.
+    for (int i = 0; i < movie.frameCount(); ++i) {
+        QVERIFY(!reader.read().isNull());
+        QVERIFY2(reader.nextImageDelay() > 0, qPrintable(QString::number(i)));
     }
     QVERIFY(frames.first() != frames.at(1));
 

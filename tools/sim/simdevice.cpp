@@ -6,6 +6,17 @@
 
 namespace LxSim {
 
+SimDevice SimDevice::named(const QString& id, const QString& model, const QString& communication,
+                           const QString& name)
+{
+    SimDevice d;
+    d.id = id;
+    d.model_name = model;
+    d.communication = communication;
+    d.user_defined_name = name;
+    return d;
+}
+
 void SimDevice::addMeasurement(const QString& key, const QList<double>& nominal, double spread, int decimals)
 {
     Measurement m;

@@ -31,6 +31,10 @@ public:
 
     using Entries = QList<QPair<QString, QString>>;
 
+    // A device with its record's identity only; the rest keeps its defaults.
+    static SimDevice named(const QString& id, const QString& model, const QString& communication,
+                           const QString& name);
+
     // Record, as in the model list.
     QString id;
     QString model_name;

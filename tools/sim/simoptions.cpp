@@ -5,17 +5,6 @@
 namespace LxSim {
 
 namespace {
-SimDevice sceneDevice(const QString& id, const QString& model, const QString& communication,
-                      const QString& name)
-{
-    SimDevice d;
-    d.id = id;
-    d.model_name = model;
-    d.communication = communication;
-    d.user_defined_name = name;
-    return d;
-}
-
 // Fixes one measurement, all phases, nominal and current alike.
 void fixMeasurement(SimDevice& d, const QString& key, double value)
 {
@@ -76,26 +65,26 @@ bool SimOptions::applyScene(SimWorld& world, const QString& scene)
     if (scene == QLatin1String("demo")) {
         world.loadDemo();
     } else if (scene == QLatin1String("single")) {
-        world.setDevices({sceneDevice(QStringLiteral("1"), QStringLiteral("KitePro_USB"),
-                                      QStringLiteral("usb"), QStringLiteral("Office"))});
+        world.setDevices({SimDevice::named(QStringLiteral("1"), QStringLiteral("KitePro_USB"),
+                                           QStringLiteral("usb"), QStringLiteral("Office"))});
     } else if (scene == QLatin1String("battery")) {
-        SimDevice three = sceneDevice(QStringLiteral("1"), QStringLiteral("Harrier33_SNMP"),
-                                      QStringLiteral("snmp"), QStringLiteral("Server room"));
+        SimDevice three = SimDevice::named(QStringLiteral("1"), QStringLiteral("Harrier33_SNMP"),
+                                           QStringLiteral("snmp"), QStringLiteral("Server room"));
         three.ip = QStringLiteral("192.168.10.21");
         three.fillDefaults();
         three.status = QStringLiteral("on_battery");
         three.messages = QStringList{QStringLiteral("61"), QStringLiteral("27")};
         fixMeasurement(three, QStringLiteral("battery_capacity"), 76);
         fixMeasurement(three, QStringLiteral("autonomy_time"), 18);
-        SimDevice serial = sceneDevice(QStringLiteral("3"), QStringLiteral("KitePro_Rack_RS232"),
-                                       QStringLiteral("rs232"), QStringLiteral("Reception"));
+        SimDevice serial = SimDevice::named(QStringLiteral("3"), QStringLiteral("KitePro_Rack_RS232"),
+                                            QStringLiteral("rs232"), QStringLiteral("Reception"));
         serial.status = QStringLiteral("no_communication");
         world.setDevices({three,
-                          sceneDevice(QStringLiteral("2"), QStringLiteral("Ibis_SNMP"),
-                                      QStringLiteral("snmp"), QStringLiteral("Generator yard")),
+                          SimDevice::named(QStringLiteral("2"), QStringLiteral("Ibis_SNMP"),
+                                           QStringLiteral("snmp"), QStringLiteral("Generator yard")),
                           serial,
-                          sceneDevice(QStringLiteral("4"), QStringLiteral("OspreyRT_USB"),
-                                      QStringLiteral("usb"), QString())});
+                          SimDevice::named(QStringLiteral("4"), QStringLiteral("OspreyRT_USB"),
+                                           QStringLiteral("usb"), QString())});
         world.setShutdownTimers({{1, 540}});
     } else {
         return false;

@@ -18,11 +18,7 @@ namespace {
 SimDevice makeDevice(const QString& id, const QString& model, const QString& communication,
                      const QString& name)
 {
-    SimDevice d;
-    d.id = id;
-    d.model_name = model;
-    d.communication = communication;
-    d.user_defined_name = name;
+    SimDevice d = SimDevice::named(id, model, communication, name);
     d.log_params = QStringLiteral("output_load;input_voltage;battery_capacity");
     return d;
 }

@@ -242,16 +242,18 @@ void TestWindowUpdates::acceptedOfferSavedForTheUser()
     const QString saved = QDir(folder).filePath(QStringLiteral("update.exe"));
     QVERIFY(!QFile::exists(saved));
 
-    LxTest::ModalWatchdog watchdog;
+    // The progress dialog stays open for the whole download, which a loaded machine
+    // under the sanitizers can stretch past the usual limit.
+    LxTest::ModalWatchdog watchdog(60000);
     auto window = makeWindow();
     // Yes: the progress dialog follows and closes by itself once the file is there.
     auto seen = LxTest::answerNextDialog(
         [](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click(); });
     checkAction(*window)->trigger();
 
-    QTRY_VERIFY(seen->seen);
+    QTRY_VERIFY_WITH_TIMEOUT(seen->seen, 60000);
     QCOMPARE(seen->windowTitle, QStringLiteral("Aktualizacja oprogramowania"));
-    QTRY_VERIFY(QFile::exists(saved));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(saved), 60000);
     QTRY_VERIFY(server->requestedPaths().contains(debInstallerPath));
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,11 +1,11 @@
 #include "logiinwindow.h"
 
+#include "base/answerwait.h"
 #include "helpers.h"
 #include "messagebox.h"
 #include "ui_logiinwindow.h"
 #include "upssocketcontroller.h"
 
-#include <QTimer>
 #include <QToolTip>
 
 namespace {
@@ -14,11 +14,12 @@ const int hintDurationMs = 5000;
 } // namespace
 
 LogiInWindow::LogiInWindow(Luminorix::UpsSocketController* controller, QWidget* parent)
-    : QDialog(parent), ui(new Ui::LogiInWindow), answerTimer(nullptr), controller(controller)
+    : QDialog(parent), ui(new Ui::LogiInWindow),
+      answerWait(new AnswerWait(this, answerTimeoutMs, "answerWait")), controller(controller)
 {
     ui->setupUi(this);
     setFixedSize(size());
-    answerTimer = new QTimer(this);
+    connect(answerWait, &AnswerWait::expired, this, &LogiInWindow::noResponseTimeout);
     ui->passwordEdit->setFocus(Qt::OtherFocusReason);
     ui->helpButton->setFocusPolicy(Qt::NoFocus);
     ui->helpButton->setStyleSheet(
@@ -32,25 +33,16 @@ LogiInWindow::~LogiInWindow()
 
 void LogiInWindow::accept()
 {
-    if (!answerTimer)
-        answerTimer = new QTimer(this);
     // One question at a time: a second OK while waiting sends nothing.
-    if (answerTimer->isActive())
+    if (answerWait->isWaiting())
         return;
-    connect(answerTimer, &QTimer::timeout, this, &LogiInWindow::noResponseTimeout, Qt::UniqueConnection);
-    answerTimer->setSingleShot(true);
-    answerTimer->setInterval(answerTimeoutMs);
-    answerTimer->start();
+    answerWait->start();
     emit getPassword();
 }
 
 void LogiInWindow::comparePasswords(QString pass)
 {
-    if (answerTimer) {
-        answerTimer->stop();
-        delete answerTimer;
-        answerTimer = nullptr;
-    }
+    answerWait->stop();
     if (hashPassword(ui->passwordEdit->text()) == pass) {
         if (controller)
             controller->setPassword(pass);
@@ -66,12 +58,8 @@ void LogiInWindow::comparePasswords(QString pass)
 void LogiInWindow::noResponseTimeout()
 {
     // QObject::tr on purpose: the context of these texts is "QObject", not the class.
+    answerWait->stop();
     showMessageBox(QObject::tr("Błąd połączenia"), QObject::tr("Brak połączenia z usługą"));
-    if (answerTimer) {
-        answerTimer->stop();
-        answerTimer->deleteLater();
-        answerTimer = nullptr;
-    }
 }
 
 void LogiInWindow::displayHint()

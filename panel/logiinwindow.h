@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
+class AnswerWait;
 class DialogRelay;
-class QTimer;
 namespace Luminorix {
 class UpsSocketController;
 }
@@ -34,7 +34,7 @@ public slots:
 
 private:
     Ui::LogiInWindow* ui;
-    QTimer* answerTimer;
+    AnswerWait* answerWait;
     Luminorix::UpsSocketController* controller;
 };
 

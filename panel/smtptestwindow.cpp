@@ -1,5 +1,7 @@
 #include "smtptestwindow.h"
 
+#include "base/answerwait.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,7 +9,6 @@
 #include <QMovie>
 #include <QTextCursor>
 #include <QTextEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,7 +29,8 @@ SmtpTestWindow::SmtpTestWindow(QWidget* parent)
     : QDialog(parent), mainLayout(new QVBoxLayout), statusLayout(new QHBoxLayout),
       statusIconLabel(new QLabel), statusTextLabel(new QLabel), messagesGroup(new QGroupBox),
       messagesEdit(new QTextEdit), buttonLayout(new QHBoxLayout),
-      buttonBox(new QDialogButtonBox(QDialogButtonBox::Ok)), noCommunicationTimer(new QTimer(this)),
+      buttonBox(new QDialogButtonBox(QDialogButtonBox::Ok)),
+      noCommunicationWait(new AnswerWait(this, noCommunicationMs, "noCommunicationWait")),
       okPixmap(QStringLiteral(":/images/images/status_ok_48.png")),
       errorPixmap(QStringLiteral(":/images/images/status_err_48.png")),
       busyMovie(new QMovie(QStringLiteral(":/images/images/spinner_2_48.gif")))
@@ -38,7 +40,6 @@ SmtpTestWindow::SmtpTestWindow(QWidget* parent)
     messagesGroup->setObjectName(QStringLiteral("messagesGroup"));
     messagesEdit->setObjectName(QStringLiteral("messagesEdit"));
     buttonBox->setObjectName(QStringLiteral("buttonBox"));
-    noCommunicationTimer->setObjectName(QStringLiteral("noCommunicationTimer"));
 
     setWindowTitle(tr("Test konfiguracji SMTP"));
     setLayout(mainLayout);
@@ -73,9 +74,8 @@ SmtpTestWindow::SmtpTestWindow(QWidget* parent)
     setStatusView(0, QString());
 
     connect(buttonBox, &QDialogButtonBox::accepted, this, &SmtpTestWindow::accept);
-    connect(noCommunicationTimer, &QTimer::timeout, this, &SmtpTestWindow::noCommunicationTimeout);
-    noCommunicationTimer->start(noCommunicationMs);
-    noCommunicationTimer->setSingleShot(true);
+    connect(noCommunicationWait, &AnswerWait::expired, this, &SmtpTestWindow::noCommunicationTimeout);
+    noCommunicationWait->start();
 
     setStatusView(ViewBusy, tr("Inicjalizacja testu..."));
 }
@@ -90,8 +90,8 @@ SmtpTestWindow::~SmtpTestWindow()
 void SmtpTestWindow::displayTestStatus(int status, QStringList messages)
 {
     // Only a real report ends the wait; a status of 0 or less may be a stray one.
-    if (noCommunicationTimer->isActive() && status > 0)
-        noCommunicationTimer->stop();
+    if (status > 0)
+        noCommunicationWait->stop();
 
     if (status == statusBusy)
         setStatusView(ViewBusy, tr("Testowanie konfiguracji..."));

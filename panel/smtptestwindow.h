@@ -10,7 +10,7 @@ class QHBoxLayout;
 class QLabel;
 class QMovie;
 class QTextEdit;
-class QTimer;
+class AnswerWait;
 class QVBoxLayout;
 
 // Follows one test mail the service sends: the service's progress reports
@@ -41,7 +41,7 @@ private:
     QTextEdit* messagesEdit;
     QHBoxLayout* buttonLayout;
     QDialogButtonBox* buttonBox;
-    QTimer* noCommunicationTimer;
+    AnswerWait* noCommunicationWait;
     QPixmap okPixmap;
     QPixmap errorPixmap;
     QMovie* busyMovie;

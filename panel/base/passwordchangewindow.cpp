@@ -1,11 +1,10 @@
 #include "passwordchangewindow.h"
 
+#include "answerwait.h"
 #include "helpers.h"
 #include "messagebox.h"
 #include "ui_passwordchangewindow.h"
 #include "upssocketcontroller.h"
-
-#include <QTimer>
 
 namespace {
 const int answerTimeoutMs = 5000;
@@ -13,9 +12,11 @@ const int answerTimeoutMs = 5000;
 
 PasswordChangeWindow::PasswordChangeWindow(QString name, Luminorix::UpsSocketController* controller,
                                            QWidget* parent)
-    : QDialog(parent), ui(new Ui::PasswordChangeWindow), controller(controller)
+    : QDialog(parent), ui(new Ui::PasswordChangeWindow),
+      answerWait(new AnswerWait(this, answerTimeoutMs, "answerWait")), controller(controller)
 {
     ui->setupUi(this);
+    connect(answerWait, &AnswerWait::expired, this, &PasswordChangeWindow::noResponseTimerTimeout);
     ui->passEdit->setFocus(Qt::OtherFocusReason);
     setFixedSize(size());
     setWindowTitle(tr("Zmień hasło dla ") + name);
@@ -33,19 +34,15 @@ QString PasswordChangeWindow::newPassword() const
 
 void PasswordChangeWindow::accept()
 {
-    if (!answerTimer) {
-        answerTimer = new QTimer(this);
-        answerTimer->setSingleShot(true);
-        answerTimer->setInterval(answerTimeoutMs);
-        connect(answerTimer, &QTimer::timeout, this, &PasswordChangeWindow::noResponseTimerTimeout);
-        answerTimer->start();
-    }
+    // A second OK while waiting keeps the first wait's clock.
+    if (!answerWait->isWaiting())
+        answerWait->start();
     emit getPassword();
 }
 
 void PasswordChangeWindow::reject()
 {
-    timerStop();
+    answerWait->stop();
     QDialog::reject();
 }
 
@@ -70,7 +67,7 @@ bool PasswordChangeWindow::repetitionMatches()
 
 void PasswordChangeWindow::comparePasswords(QString password)
 {
-    timerStop();
+    answerWait->stop();
     administrator = true;
     if (!oldPasswordMatches(password))
         return;
@@ -90,7 +87,7 @@ void PasswordChangeWindow::comparePasswords(QString password)
 
 void PasswordChangeWindow::compareNetclientPassword(QString password)
 {
-    timerStop();
+    answerWait->stop();
     administrator = false;
     if (!oldPasswordMatches(password))
         return;
@@ -112,19 +109,9 @@ void PasswordChangeWindow::passwordChanged()
 
 void PasswordChangeWindow::noResponseTimerTimeout()
 {
-    timerStop();
+    answerWait->stop();
     // QObject::tr on purpose: the context of these texts is "QObject", not the class.
     showMessageBox(QObject::tr("Brak odpowiedzi"), QObject::tr("Usługa Luminorix jest nieosiągalna"));
-}
-
-void PasswordChangeWindow::timerStop()
-{
-    if (!answerTimer)
-        return;
-    answerTimer->stop();
-    // deleteLater: this may run inside the timer's own timeout.
-    answerTimer->deleteLater();
-    answerTimer = nullptr;
 }
 
 void connectToService(PasswordChangeWindow* dialog, Luminorix::UpsSocketController* controller,

@@ -5,7 +5,7 @@
 #include <QString>
 
 class DialogRelay;
-class QTimer;
+class AnswerWait;
 namespace Luminorix {
 class UpsSocketController;
 }
@@ -48,14 +48,13 @@ public slots:
     void compareNetclientPassword(QString password);
     void passwordChanged();
     void noResponseTimerTimeout();
-    void timerStop();
 
 private:
     bool oldPasswordMatches(const QString& digest);
     bool repetitionMatches();
 
     Ui::PasswordChangeWindow* ui;
-    QTimer* answerTimer = nullptr;
+    AnswerWait* answerWait;
     Luminorix::UpsSocketController* controller;
     QString storedNewPassword;
     bool administrator = false;

@@ -1,3 +1,4 @@
+#include "base/answerwait.h"
 #include "base/dialogrelay.h"
 #include "helpers.h"
 #include "logiinwindow.h"
@@ -48,8 +49,9 @@ struct Login
             ->button(QDialogButtonBox::Ok)
             ->click();
     }
-    QTimer* answerTimer() const { return dialog.findChild<QTimer*>(); }
-    bool waiting() const { return answerTimer() && answerTimer()->isActive(); }
+    AnswerWait* wait() const { return dialog.findChild<AnswerWait*>(QStringLiteral("answerWait")); }
+    QTimer* answerTimer() const { return wait()->findChild<QTimer*>(); }
+    bool waiting() const { return wait()->isWaiting(); }
 };
 
 } // namespace
@@ -167,7 +169,7 @@ void TestLogInWindow::timeOut()
     l.pressOk();
     QVERIFY(l.waiting());
     // Stands for the 5000 ms passing without an answer.
-    l.dialog.noResponseTimeout();
+    l.wait()->expireNow();
     const QList<ShownBox> boxes = takeMessageBoxes();
     QCOMPARE(boxes.size(), 1);
     QCOMPARE(boxes.at(0).title, QStringLiteral("Błąd połączenia"));
@@ -189,7 +191,7 @@ void TestLogInWindow::lateAnswerStillCounts()
     Login l;
     l.type(QStringLiteral("Quillmarberon"));
     l.pressOk();
-    l.dialog.noResponseTimeout();
+    l.wait()->expireNow();
     takeMessageBoxes();
     emit l.controller.adminPassFromConfig(hashPassword(QStringLiteral("Quillmarberon")));
     QCOMPARE(l.adminMode.count(), 1);

@@ -1,3 +1,4 @@
+#include "base/answerwait.h"
 #include "lxtest.h"
 #include "smtptestwindow.h"
 
@@ -28,8 +29,8 @@ struct Probe
     {
         return dialog.findChild<QTextEdit*>(QStringLiteral("messagesEdit"))->toPlainText();
     }
-    QTimer* timer() const { return dialog.findChild<QTimer*>(QStringLiteral("noCommunicationTimer")); }
-    void timeOut() { QVERIFY(QMetaObject::invokeMethod(&dialog, "noCommunicationTimeout")); }
+    QTimer* timer() const { return dialog.findChild<QTimer*>(QStringLiteral("noCommunicationWaitTimer")); }
+    void timeOut() { dialog.findChild<AnswerWait*>(QStringLiteral("noCommunicationWait"))->expireNow(); }
 
 private:
     QLabel* label(const char* name) const { return dialog.findChild<QLabel*>(QLatin1String(name)); }

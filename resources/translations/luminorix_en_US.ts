@@ -1600,4 +1600,111 @@ Do you want to add a new UPS now?
         <translation>Remove</translation>
     </message>
 </context>
+<context>
+    <name>VmTableWidget</name>
+    <message>
+        <source>Podgląd</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>System zarządzający</source>
+        <translation>Managing system</translation>
+    </message>
+    <message>
+        <source>Akcje</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Testowanie akcji</source>
+        <translation>Action test</translation>
+    </message>
+    <message>
+        <source>Konfiguracja systemu zarządzającego</source>
+        <translation>Managing system settings</translation>
+    </message>
+    <message>
+        <source>Typ systemu, na którym pracuje usługa Luminorix</source>
+        <translation>Type of the system the Luminorix service runs on</translation>
+    </message>
+    <message>
+        <source>Fizyczny komputer</source>
+        <translation>Physical computer</translation>
+    </message>
+    <message>
+        <source>Maszyna wirtualna</source>
+        <translation>Virtual machine</translation>
+    </message>
+    <message>
+        <source>Nazwa maszyny z Luminorix (manager)</source>
+        <translation>Name of the machine with Luminorix (manager)</translation>
+    </message>
+    <message>
+        <source>&lt;Fizyczny Komputer&gt;</source>
+        <translation>&lt;Physical Computer&gt;</translation>
+    </message>
+    <message>
+        <source>Po wyłączeniu maszyny MANAGER wyłącz zasilacz UPS</source>
+        <translation>Switch the UPS off after the MANAGER machine is shut down</translation>
+    </message>
+    <message>
+        <source>Edytuj</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Zastosuj</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Nieaktywny</source>
+        <translation>Inactive</translation>
+    </message>
+    <message>
+        <source>Nieaktywny (błąd autoryzacji)</source>
+        <translation>Inactive (authorisation error)</translation>
+    </message>
+    <message>
+        <source>Niedostępny</source>
+        <translation>Unavailable</translation>
+    </message>
+    <message>
+        <source>Dostępny</source>
+        <translation>Available</translation>
+    </message>
+    <message>
+        <source>Błąd połączenia</source>
+        <translation>Connection error</translation>
+    </message>
+    <message>
+        <source>Aktualizacja stanu</source>
+        <translation>Updating state</translation>
+    </message>
+    <message>
+        <source>Nieznany/Usunięty</source>
+        <translation>Unknown/Removed</translation>
+    </message>
+    <message>
+        <source>Uruchomiona</source>
+        <translation>Running</translation>
+    </message>
+    <message>
+        <source>Wstrzymana</source>
+        <translation>Suspended</translation>
+    </message>
+    <message>
+        <source>Wyłączona</source>
+        <translation>Powered off</translation>
+    </message>
+    <message>
+        <source>Niedostępna/Nieznana/Usunięta</source>
+        <translation>Unavailable/Unknown/Removed</translation>
+    </message>
+    <message>
+        <source>Zarządzanie akcjami hostów i VM</source>
+        <translation>Host and VM actions</translation>
+    </message>
+</context>
 </TS>

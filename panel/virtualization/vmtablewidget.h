@@ -1,0 +1,224 @@
+#pragma once
+
+#include "vmactiontarget.h"
+#include "vmtablewidgettypes.h"
+
+#include <QIcon>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+class CustomTableWidget;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+class QTableWidgetItem;
+class QVBoxLayout;
+
+// The host and VM table of the virtualization centre, with its four tabs:
+// overview, the choice of the managing system, the power actions and their
+// test. Data in, rows out: the virtual machines tab feeds it the service's
+// replies (setHostList, setHostVms, updateHost, setVmName, setVmState, then
+// refreshTable; setManagementConfig, setActionList) and turns its five signals
+// into requests. It never talks to the service itself.
+//
+// The marks of the rows live in the host list, not in the table, which is
+// rebuilt from scratch on every refresh. While marks are edited (check context
+// ActionTargets or ManagerPick) the merges are ignored, so the rows stand still.
+class VmTableWidget : public QWidget, public VmTableWidgetTypes
+{
+    Q_OBJECT
+
+public:
+    // Item data of the rows' column-0 items (and the indent of column 1).
+    enum ItemRole {
+        HostTypeRole = Qt::UserRole + 1, // 257
+        HostIdRole = Qt::UserRole + 2,   // 258
+        VmIdRole = Qt::UserRole + 3,     // 259, -1 on a host row
+        IndentRole = Qt::UserRole + 4,   // 260, pixels
+    };
+
+    enum CheckContext {
+        NoMarks = 0,       // no usable check box
+        ActionTargets = 1, // the hosts and VMs of an action
+        ManagerPick = 2,   // the one manager VM
+    };
+
+    enum Mode {
+        Overview = 0,       // tab "Podgląd"
+        ManagementView = 1, // tab "System zarządzający", read only
+        ManagementEdit = 2, // the same, editing
+        ActionView = 3,     // tab "Akcje", browsing
+        ActionNew = 4,      // a new action
+        ActionEdit = 5,     // editing the selected action
+        ActionTest = 6,     // tab "Testowanie akcji"
+    };
+
+    // Host status codes: 1 to 5 as the service reports them, 0 none reported,
+    // 6 update under way, 7 a placeholder for a host the service no longer lists.
+    enum HostStatus { HostPlaceholder = 7 };
+    // VM states: 0 to 3 as the service reports them, 4 a placeholder.
+    enum VmState { VmPlaceholder = 4 };
+
+    struct VmEntry
+    {
+        int vm_id = -1;
+        QString name;
+        int state = 0;
+        int pending = 0; // the service's pending operation, 0 none
+        bool checked = false;
+    };
+
+    struct HostEntry
+    {
+        int host_type = -1;
+        int host_id = -1;
+        QString name;
+        int status = 0;
+        QString details;
+        bool checked = false;
+        QList<VmEntry> vms;
+    };
+
+    // The three strings are the header labels of columns 1 to 3.
+    VmTableWidget(QString nameHeader, QString stateHeader, QString detailsHeader, QWidget* parent = nullptr);
+    ~VmTableWidget() override;
+
+    // Merges of the service's replies; each is ignored (reports success) while
+    // the check context is ActionTargets or ManagerPick.
+    void setHostList(int host_type, QList<int> host_ids);
+    bool setHostVms(int host_type, int host_id, QList<int> vm_ids);
+    bool updateHost(int host_type, int host_id, QString name, int status, QString details);
+    bool setVmName(int host_type, int host_id, int vm_id, QString name);
+    bool setVmState(int host_type, int host_id, int vm_id, int state, int pending);
+
+    // Stores applied in every context; neither refreshes the table.
+    void setManagementConfig(ManagementConfig config);
+    void setActionList(QList<ActionParameters> actions);
+
+    // Null when there is no such entry. The pointers stay valid until the host
+    // list changes.
+    HostEntry* findHost(int host_type, int host_id);
+    const HostEntry* findHost(int host_type, int host_id) const;
+    VmEntry* findVm(int host_type, int host_id, int vm_id);
+    const VmEntry* findVm(int host_type, int host_id, int vm_id) const;
+
+    // Marks. A vm_id below 0 means the host row.
+    void setCheckContext(CheckContext context, bool readOnly);
+    void setItemMark(bool checked, int host_type, int host_id, int vm_id);
+    void setAllMarks(bool checked);
+    void markItems(QList<VmActionTarget> targets);
+    void removePlaceholders();
+    QList<VmActionTarget> checkedItems() const;
+    bool hasCheckedHost() const;
+    bool hasCheckedVm() const;
+
+    void refreshTable();
+    void setMode(int mode);
+
+    int mode() const;
+    CheckContext checkContext() const;
+    bool isReadOnly() const;
+    ManagementConfig managementConfig() const;
+    QList<ActionParameters> actionList() const;
+    const QList<HostEntry>& hostList() const;
+
+    void clearHosts();
+    void clearActions();
+    void clearAll();
+
+signals:
+    void signal_updateManagementOptions(VmTableWidget::ManagementConfig management_config);
+    void signal_addNewAction(VmTableWidget::ActionParameters action);
+    void signal_replaceAction(int action_id, VmTableWidget::ActionParameters action);
+    void signal_deleteAction(int action_id);
+    void signal_runAction(int action_id);
+
+private slots:
+    void slot_globalCheckBoxChanged(int state);
+    void slot_itemCheckBoxChanged(QTableWidgetItem* sender);
+    void slot_tab_mode_changed(int index);
+    void slot_cb_config_management_changed(int index);
+    void slot_chb_ups_shutdown_changed(int state);
+    void slot_btn_change_management_vm();
+    void slot_btn_management_apply();
+    void slot_btn_management_cancel();
+    // The action editor and the test panel.
+    void slot_cb_action_list_changed(int index);
+    void slot_cb_vm_action_type_changed(int index);
+    void slot_chb_actions_toggled(bool checked);
+    void slot_le_action_name_changed(QString text);
+    void slot_btn_action_new();
+    void slot_btn_action_edit();
+    void slot_btn_action_remove();
+    void slot_btn_action_apply();
+    void slot_btn_action_cancel();
+    void slot_btn_action_test();
+
+private:
+    void buildManagementPanel(QVBoxLayout* layout);
+    void buildActionPanel(QVBoxLayout* layout);
+    void buildTestPanel(QVBoxLayout* layout);
+    void updateManagementPanel();
+    void updateActionPanel();
+    void updateTestPanel();
+
+    bool mergesFrozen() const;
+    bool isManagerVm(int host_type, int host_id, int vm_id) const;
+    void appendHostRow(int row, const HostEntry& host);
+    void appendVmRow(int row, const HostEntry& host, const VmEntry& vm);
+    QString statusText(int status) const;
+    QIcon statusIcon(int status) const;
+    QString stateText(int state) const;
+    QIcon stateIcon(int state) const;
+
+    // state
+    int currentMode = Overview;
+    CheckContext context = NoMarks;
+    bool readOnly = false;
+    QList<HostEntry> hosts;
+    ManagementConfig committed;
+    ManagementConfig edited;
+    QList<ActionParameters> actions;
+
+    // pictures, read once
+    struct Icons
+    {
+        QIcon host, hostDisabled, hostDispass, hostOffline, hostOnline, hostInvalid, hostUpdate;
+        QIcon vmMaster, vmNormal, vmRunning, vmSuspended, vmPoweroff, vmChanging;
+    } icons;
+
+    // widgets
+    QTabBar* tabBar = nullptr;
+    CustomTableWidget* table = nullptr;
+    QCheckBox* headerCheckBox = nullptr;
+
+    QGroupBox* managementGroup = nullptr;
+    QComboBox* managementTypeCombo = nullptr;
+    QLineEdit* managerLineEdit = nullptr;
+    QCheckBox* upsShutdownCheckBox = nullptr;
+    QPushButton* managementEditButton = nullptr;
+    QPushButton* managementApplyButton = nullptr;
+    QPushButton* managementCancelButton = nullptr;
+
+    QGroupBox* actionGroup = nullptr;
+    QComboBox* actionCombo = nullptr;
+    QPushButton* actionNewButton = nullptr;
+    QPushButton* actionEditButton = nullptr;
+    QPushButton* actionRemoveButton = nullptr;
+    QPushButton* actionApplyButton = nullptr;
+    QPushButton* actionCancelButton = nullptr;
+    QLineEdit* actionNameLineEdit = nullptr;
+    QComboBox* actionTypeCombo = nullptr;
+    QCheckBox* allVmsCheckBox = nullptr;
+    QCheckBox* hostPowerOffCheckBox = nullptr;
+    QLabel* hostPowerOffWarning = nullptr;
+
+    QGroupBox* testGroup = nullptr;
+    QComboBox* testActionCombo = nullptr;
+    QPushButton* testRunButton = nullptr;
+};

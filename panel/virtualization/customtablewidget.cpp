@@ -3,8 +3,7 @@
 #include "widgettableheader.h"
 
 CustomTableWidget::CustomTableWidget(QWidget* parent)
-    : QTableWidget(parent)
-    , header(new WidgetTableHeader(Qt::Horizontal, this))
+    : QTableWidget(parent), header(new WidgetTableHeader(Qt::Horizontal, this))
 {
     setHorizontalHeader(header);
 }

@@ -16,10 +16,7 @@ int indentOf(const QModelIndex& index)
 }
 } // namespace
 
-PaddedItemDelegate::PaddedItemDelegate(QObject* parent)
-    : QStyledItemDelegate(parent)
-{
-}
+PaddedItemDelegate::PaddedItemDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
 PaddedItemDelegate::~PaddedItemDelegate() = default;
 

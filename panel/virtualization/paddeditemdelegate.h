@@ -15,6 +15,7 @@ public:
     explicit PaddedItemDelegate(QObject* parent);
     ~PaddedItemDelegate() override;
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 };

@@ -1,10 +1,9 @@
 #include "vmtablewidget.h"
 
-#include "customtablewidget.h"
-#include "paddeditemdelegate.h"
-
 #include "base/named.h"
+#include "customtablewidget.h"
 #include "linkmetatypes.h"
+#include "paddeditemdelegate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -92,8 +91,10 @@ VmTableWidget::VmTableWidget(QString nameHeader, QString stateHeader, QString de
     connect(tabBar, &QTabBar::currentChanged, this, &VmTableWidget::slot_tab_mode_changed);
     connect(managementTypeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &VmTableWidget::slot_cb_config_management_changed);
-    connect(upsShutdownCheckBox, &QCheckBox::stateChanged, this, &VmTableWidget::slot_chb_ups_shutdown_changed);
-    connect(managementEditButton, &QPushButton::released, this, &VmTableWidget::slot_btn_change_management_vm);
+    connect(upsShutdownCheckBox, &QCheckBox::stateChanged, this,
+            &VmTableWidget::slot_chb_ups_shutdown_changed);
+    connect(managementEditButton, &QPushButton::released, this,
+            &VmTableWidget::slot_btn_change_management_vm);
     connect(managementApplyButton, &QPushButton::released, this, &VmTableWidget::slot_btn_management_apply);
     connect(managementCancelButton, &QPushButton::released, this, &VmTableWidget::slot_btn_management_cancel);
 
@@ -105,7 +106,8 @@ VmTableWidget::~VmTableWidget() = default;
 
 void VmTableWidget::buildManagementPanel(QVBoxLayout* layout)
 {
-    managementGroup = named(new QGroupBox(tr("Konfiguracja systemu zarządzającego"), this), "vmManagementGroup");
+    managementGroup =
+        named(new QGroupBox(tr("Konfiguracja systemu zarządzającego"), this), "vmManagementGroup");
     auto* rows = new QVBoxLayout(managementGroup);
 
     auto* typeRow = new QHBoxLayout;
@@ -124,15 +126,18 @@ void VmTableWidget::buildManagementPanel(QVBoxLayout* layout)
     managerRow->addWidget(managerLineEdit);
     rows->addLayout(managerRow);
 
-    upsShutdownCheckBox = named(new QCheckBox(tr("Po wyłączeniu maszyny MANAGER wyłącz zasilacz UPS"), managementGroup),
-                                "vmUpsShutdownCheckBox");
+    upsShutdownCheckBox =
+        named(new QCheckBox(tr("Po wyłączeniu maszyny MANAGER wyłącz zasilacz UPS"), managementGroup),
+              "vmUpsShutdownCheckBox");
     rows->addWidget(upsShutdownCheckBox);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     managementEditButton = named(new QPushButton(tr("Edytuj"), managementGroup), "vmManagementEditButton");
-    managementApplyButton = named(new QPushButton(tr("Zastosuj"), managementGroup), "vmManagementApplyButton");
-    managementCancelButton = named(new QPushButton(tr("Anuluj"), managementGroup), "vmManagementCancelButton");
+    managementApplyButton =
+        named(new QPushButton(tr("Zastosuj"), managementGroup), "vmManagementApplyButton");
+    managementCancelButton =
+        named(new QPushButton(tr("Anuluj"), managementGroup), "vmManagementCancelButton");
     buttons->addWidget(managementEditButton);
     buttons->addWidget(managementApplyButton);
     buttons->addWidget(managementCancelButton);
@@ -547,9 +552,8 @@ void VmTableWidget::appendHostRow(int row, const HostEntry& host)
     mark->setData(HostIdRole, host.host_id);
     mark->setData(VmIdRole, -1);
 
-    auto* name = new QTableWidgetItem(icons.host, host.name.isEmpty()
-                                                      ? QStringLiteral("<HOST ID: %1>").arg(host.host_id)
-                                                      : host.name);
+    auto* name = new QTableWidgetItem(
+        icons.host, host.name.isEmpty() ? QStringLiteral("<HOST ID: %1>").arg(host.host_id) : host.name);
     auto* status = new QTableWidgetItem(statusIcon(host.status), statusText(host.status));
     auto* details = new QTableWidgetItem(host.details);
 
@@ -611,7 +615,8 @@ void VmTableWidget::appendVmRow(int row, const HostEntry& host, const VmEntry& v
         name->setForeground(QBrush(Qt::gray));
     }
 
-    auto* state = new QTableWidgetItem(vm.pending != 0 ? icons.vmChanging : stateIcon(vm.state), stateText(vm.state));
+    auto* state =
+        new QTableWidgetItem(vm.pending != 0 ? icons.vmChanging : stateIcon(vm.state), stateText(vm.state));
 
     table->setItem(row, 0, mark);
     table->setItem(row, 1, name);
@@ -673,9 +678,9 @@ void VmTableWidget::updateManagementPanel()
     if (m != ManagementView && m != ManagementEdit) {
         edited.valid = false;
         managementGroup->hide();
-        for (QWidget* w : std::initializer_list<QWidget*>{managementTypeCombo, managerLineEdit, upsShutdownCheckBox,
-                                                          managementEditButton, managementApplyButton,
-                                                          managementCancelButton})
+        for (QWidget* w : std::initializer_list<QWidget*>{managementTypeCombo, managerLineEdit,
+                                                          upsShutdownCheckBox, managementEditButton,
+                                                          managementApplyButton, managementCancelButton})
             w->setEnabled(false);
         return;
     }
@@ -701,8 +706,8 @@ void VmTableWidget::updateManagementPanel()
         contextReset = true;
     }
 
-    if (vmChosen && edited.valid && edited.host_type >= 0 && edited.host_id >= 0 && edited.vm_id >= 0
-        && (m == ManagementView || contextReset)) {
+    if (vmChosen && edited.valid && edited.host_type >= 0 && edited.host_id >= 0 && edited.vm_id >= 0 &&
+        (m == ManagementView || contextReset)) {
         removePlaceholders();
         VmActionTarget target;
         target.host_type = edited.host_type;
@@ -739,18 +744,21 @@ void VmTableWidget::updateManagementPanel()
         if (!edited.is_managed_from_internal_vm) {
             managerLineEdit->setText(QString());
         } else if (idsIncomplete) {
-            managerLineEdit->setText(nothingMarked ? QString()
-                                                   : QStringLiteral("<INVALID VM ID: HOST ID: %1 - VM ID: %2>")
-                                                         .arg(edited.host_id)
-                                                         .arg(edited.vm_id));
-        } else if (const VmEntry* vm = findVm(edited.host_type, edited.host_id, edited.vm_id)) {
-            managerLineEdit->setText(!vm->name.isEmpty() ? vm->name
-                                                          : QStringLiteral("<HOST ID: %1 - VM ID: %2>")
-                                                                .arg(edited.host_id)
-                                                                .arg(edited.vm_id));
-        } else {
+            managerLineEdit->setText(nothingMarked
+                                         ? QString()
+                                         : QStringLiteral("<INVALID VM ID: HOST ID: %1 - VM ID: %2>")
+                                               .arg(edited.host_id)
+                                               .arg(edited.vm_id));
+        } else if (const VmEntry* vm = findVm(edited.host_type, edited.host_id, edited.vm_id);
+                   vm && vm->state != VmPlaceholder) {
             managerLineEdit->setText(
-                QStringLiteral("<UNKNOWN VM: HOST ID: %1 - VM ID: %2>").arg(edited.host_id).arg(edited.vm_id));
+                !vm->name.isEmpty()
+                    ? vm->name
+                    : QStringLiteral("<HOST ID: %1 - VM ID: %2>").arg(edited.host_id).arg(edited.vm_id));
+        } else {
+            managerLineEdit->setText(QStringLiteral("<UNKNOWN VM: HOST ID: %1 - VM ID: %2>")
+                                         .arg(edited.host_id)
+                                         .arg(edited.vm_id));
         }
     }
 
@@ -760,8 +768,8 @@ void VmTableWidget::updateManagementPanel()
     managerLineEdit->setEnabled(editing && committed.valid && vmChosen);
     upsShutdownCheckBox->setEnabled(editing && committed.valid && vmChosen);
     managementEditButton->setEnabled(!editing && committed.valid);
-    managementApplyButton->setEnabled(editing && edited.valid
-                                      && !(edited.is_managed_from_internal_vm && idsIncomplete));
+    managementApplyButton->setEnabled(editing && edited.valid &&
+                                      !(edited.is_managed_from_internal_vm && idsIncomplete));
     managementCancelButton->setEnabled(editing);
 }
 

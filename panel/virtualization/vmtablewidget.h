@@ -35,20 +35,23 @@ class VmTableWidget : public QWidget, public VmTableWidgetTypes
 
 public:
     // Item data of the rows' column-0 items (and the indent of column 1).
-    enum ItemRole {
+    enum ItemRole
+    {
         HostTypeRole = Qt::UserRole + 1, // 257
         HostIdRole = Qt::UserRole + 2,   // 258
         VmIdRole = Qt::UserRole + 3,     // 259, -1 on a host row
         IndentRole = Qt::UserRole + 4,   // 260, pixels
     };
 
-    enum CheckContext {
+    enum CheckContext
+    {
         NoMarks = 0,       // no usable check box
         ActionTargets = 1, // the hosts and VMs of an action
         ManagerPick = 2,   // the one manager VM
     };
 
-    enum Mode {
+    enum Mode
+    {
         Overview = 0,       // tab "Podgląd"
         ManagementView = 1, // tab "System zarządzający", read only
         ManagementEdit = 2, // the same, editing
@@ -60,9 +63,15 @@ public:
 
     // Host status codes: 1 to 5 as the service reports them, 0 none reported,
     // 6 update under way, 7 a placeholder for a host the service no longer lists.
-    enum HostStatus { HostPlaceholder = 7 };
+    enum HostStatus
+    {
+        HostPlaceholder = 7
+    };
     // VM states: 0 to 3 as the service reports them, 4 a placeholder.
-    enum VmState { VmPlaceholder = 4 };
+    enum VmState
+    {
+        VmPlaceholder = 4
+    };
 
     struct VmEntry
     {

@@ -7,10 +7,9 @@ WidgetTableHeader::WidgetTableHeader(Qt::Orientation orientation, QWidget* paren
 {
     connect(this, &QHeaderView::sectionResized, this,
             [this](int logicalIndex, int, int) { placeFromVisual(visualIndex(logicalIndex)); });
-    connect(this, &QHeaderView::sectionMoved, this,
-            [this](int, int oldVisualIndex, int newVisualIndex) {
-                placeFromVisual(qMin(oldVisualIndex, newVisualIndex));
-            });
+    connect(this, &QHeaderView::sectionMoved, this, [this](int, int oldVisualIndex, int newVisualIndex) {
+        placeFromVisual(qMin(oldVisualIndex, newVisualIndex));
+    });
 }
 
 WidgetTableHeader::~WidgetTableHeader() = default;
@@ -60,7 +59,8 @@ void WidgetTableHeader::placeSection(int section)
         return;
     const SectionEntry& e = *it;
     e.widget->setGeometry(QRect(sectionViewportPosition(section) + e.left, e.top,
-                                sectionSize(section) - e.left - e.right - 1, height() - 1 - e.top - e.bottom));
+                                sectionSize(section) - e.left - e.right - 1,
+                                height() - 1 - e.top - e.bottom));
 }
 
 void WidgetTableHeader::placeFromVisual(int visual)

@@ -61,7 +61,8 @@ void twoHosts(VmTableWidget& w)
     hostList(w, {1, 2});
     hostVms(w, 1, QStringLiteral("esx-a"), 4, QStringLiteral("Online (7.0)"),
             {{10, QStringLiteral("web"), 1, 0}, {11, QStringLiteral("db"), 3, 0}, {12, QString(), 2, 0}});
-    hostVms(w, 2, QStringLiteral("esx-b"), 4, QStringLiteral("Online (6.7)"), {{20, QStringLiteral("mail"), 1, 0}});
+    hostVms(w, 2, QStringLiteral("esx-b"), 4, QStringLiteral("Online (6.7)"),
+            {{20, QStringLiteral("mail"), 1, 0}});
 }
 
 VmTableWidget::ManagementConfig config(bool vm, int hostId, int vmId, bool shutdown = false)
@@ -106,11 +107,19 @@ QTableWidget* tableOf(VmTableWidget& w)
 // The picture a cell shows, by the name of its file, or "" for none.
 QString iconName(const QVariant& decoration)
 {
-    static const QStringList names{
-        "host",           "host_status_disabled", "host_status_dispass", "host_status_offline",
-        "host_status_online", "host_status_invalid", "host_status_update", "vm_mode_master",
-        "vm_mode_normal", "vm_state_running",     "vm_state_suspended",  "vm_state_poweroff",
-        "vm_state_chnanging"};
+    static const QStringList names{"host",
+                                   "host_status_disabled",
+                                   "host_status_dispass",
+                                   "host_status_offline",
+                                   "host_status_online",
+                                   "host_status_invalid",
+                                   "host_status_update",
+                                   "vm_mode_master",
+                                   "vm_mode_normal",
+                                   "vm_state_running",
+                                   "vm_state_suspended",
+                                   "vm_state_poweroff",
+                                   "vm_state_chnanging"};
     const QIcon icon = decoration.value<QIcon>();
     if (icon.isNull())
         return QString();
@@ -152,7 +161,8 @@ QString marks(VmTableWidget& w)
     QStringList out;
     for (int r = 0; r < t->rowCount(); ++r) {
         const QTableWidgetItem* item = t->item(r, 0);
-        out << QString((item->flags() & Qt::ItemIsEnabled) ? "" : "-") + (item->checkState() == Qt::Checked ? "x" : "o");
+        out << QString((item->flags() & Qt::ItemIsEnabled) ? "" : "-") +
+                   (item->checkState() == Qt::Checked ? "x" : "o");
     }
     return out.join(' ');
 }
@@ -171,7 +181,9 @@ QString look(const QTableWidgetItem* item)
     const QVariant fg = item->data(Qt::ForegroundRole);
     if (fg.isValid()) {
         const QColor colour = fg.value<QBrush>().color();
-        out << (colour == QColor(Qt::gray) ? "gray" : colour == QColor(Qt::darkRed) ? "darkred" : colour.name());
+        out << (colour == QColor(Qt::gray)      ? "gray"
+                : colour == QColor(Qt::darkRed) ? "darkred"
+                                                : colour.name());
     }
     return out.join(' ');
 }
@@ -229,7 +241,9 @@ void TestVmTableWidget::repliesMergeIntoRows_data()
     QTest::addColumn<QStringList>("expected");
 
     QTest::newRow("new hosts show their id and no status until their VMs arrive")
-        << Script([](VmTableWidget& w) { hostList(w, {3, 1}); })
+        << Script([](VmTableWidget& w) {
+               hostList(w, {3, 1});
+           })
         << QStringList{"<HOST ID: 3>{host} |  | ", "<HOST ID: 1>{host} |  | "};
 
     QTest::newRow("a host-VM reply fills the host and its VMs in their order")
@@ -266,13 +280,11 @@ void TestVmTableWidget::repliesMergeIntoRows_data()
                        "  mail{vm_mode_normal} | Uruchomiona{vm_state_running} | ",
                        "  <VM ID: 14>{vm_mode_normal} |  | "};
 
-    QTest::newRow("an empty name shows the bracketed id again")
-        << Script([](VmTableWidget& w) {
-               hostList(w, {5});
-               hostVms(w, 5, "esx-a", 4, "", {});
-               hostVms(w, 5, "", 4, "", {});
-           })
-        << QStringList{"<HOST ID: 5>{host} | Dostępny{host_status_online} | "};
+    QTest::newRow("an empty name shows the bracketed id again") << Script([](VmTableWidget& w) {
+        hostList(w, {5});
+        hostVms(w, 5, "esx-a", 4, "", {});
+        hostVms(w, 5, "", 4, "", {});
+    }) << QStringList{"<HOST ID: 5>{host} | Dostępny{host_status_online} | "};
 
     QTest::newRow("a host list of one type leaves the hosts of another alone")
         << Script([](VmTableWidget& w) {
@@ -283,17 +295,16 @@ void TestVmTableWidget::repliesMergeIntoRows_data()
            })
         << QStringList{"<HOST ID: 5>{host} |  | "};
 
-    QTest::newRow("an id listed twice gives one row")
-        << Script([](VmTableWidget& w) { hostList(w, {4, 4}); }) << QStringList{"<HOST ID: 4>{host} |  | "};
+    QTest::newRow("an id listed twice gives one row") << Script([](VmTableWidget& w) {
+        hostList(w, {4, 4});
+    }) << QStringList{"<HOST ID: 4>{host} |  | "};
 
-    QTest::newRow("replies for hosts not listed change nothing")
-        << Script([](VmTableWidget& w) {
-               hostList(w, {1});
-               hostVms(w, 9, "ghost", 4, "", {{1, "x", 1, 0}});
-               w.setHostVms(2, 1, {3});
-               w.refreshTable();
-           })
-        << QStringList{"<HOST ID: 1>{host} |  | "};
+    QTest::newRow("replies for hosts not listed change nothing") << Script([](VmTableWidget& w) {
+        hostList(w, {1});
+        hostVms(w, 9, "ghost", 4, "", {{1, "x", 1, 0}});
+        w.setHostVms(2, 1, {3});
+        w.refreshTable();
+    }) << QStringList{"<HOST ID: 1>{host} |  | "};
 }
 
 void TestVmTableWidget::repliesMergeIntoRows()
@@ -334,12 +345,11 @@ void TestVmTableWidget::hostStatusLooks_data()
         << 2 << "esx{host} | Nieaktywny (błąd autoryzacji){host_status_dispass} | details" << off;
     QTest::newRow("3 offline") << 3 << "esx{host} | Niedostępny{host_status_offline} | details" << plain;
     QTest::newRow("4 online") << 4 << "esx{host} | Dostępny{host_status_online} | details" << plain;
-    QTest::newRow("5 communication error") << 5 << "esx{host} | Błąd połączenia{host_status_invalid} | details"
-                                           << plain;
+    QTest::newRow("5 communication error")
+        << 5 << "esx{host} | Błąd połączenia{host_status_invalid} | details" << plain;
     QTest::newRow("6 update") << 6 << "esx{host} | Aktualizacja stanu{host_status_update} | details" << plain;
-    QTest::newRow("7 placeholder")
-        << 7 << "esx{host} | Nieznany/Usunięty{host_status_disabled} | details"
-        << QStringList{"bold strike gray", "", "strike gray"};
+    QTest::newRow("7 placeholder") << 7 << "esx{host} | Nieznany/Usunięty{host_status_disabled} | details"
+                                   << QStringList{"bold strike gray", "", "strike gray"};
     QTest::newRow("unknown code") << 12 << "esx{host} |  | details" << plain;
     QTest::newRow("negative code") << -1 << "esx{host} |  | details" << plain;
 }
@@ -429,19 +439,20 @@ void TestVmTableWidget::placeholdersStandInForVanishedTargets()
     w.markItems({{EsxiType, 9, {-1, 3}}, {EsxiType, 8, {4}}, {EsxiType, 1, {99, 10}}});
     w.refreshTable();
 
-    QCOMPARE(rows(w), (QStringList{
-                          "esx-a{host} | Dostępny{host_status_online} | Online (7.0)",
-                          "  web{vm_mode_normal} | Uruchomiona{vm_state_running} | ",
-                          "  db{vm_mode_normal} | Wyłączona{vm_state_poweroff} | ",
-                          "  <VM ID: 12>{vm_mode_normal} | Wstrzymana{vm_state_suspended} | ",
-                          "  <VM ID: 99>{vm_mode_normal} | Niedostępna/Nieznana/Usunięta{host_status_disabled} | ",
-                          "esx-b{host} | Dostępny{host_status_online} | Online (6.7)",
-                          "  mail{vm_mode_normal} | Uruchomiona{vm_state_running} | ",
-                          "<HOST ID: 9>{host} | Nieznany/Usunięty{host_status_disabled} | ",
-                          "  <VM ID: 3>{vm_mode_normal} | Niedostępna/Nieznana/Usunięta{host_status_disabled} | ",
-                          "<HOST ID: 8>{host} | Nieznany/Usunięty{host_status_disabled} | ",
-                          "  <VM ID: 4>{vm_mode_normal} | Niedostępna/Nieznana/Usunięta{host_status_disabled} | ",
-                      }));
+    QCOMPARE(rows(w),
+             (QStringList{
+                 "esx-a{host} | Dostępny{host_status_online} | Online (7.0)",
+                 "  web{vm_mode_normal} | Uruchomiona{vm_state_running} | ",
+                 "  db{vm_mode_normal} | Wyłączona{vm_state_poweroff} | ",
+                 "  <VM ID: 12>{vm_mode_normal} | Wstrzymana{vm_state_suspended} | ",
+                 "  <VM ID: 99>{vm_mode_normal} | Niedostępna/Nieznana/Usunięta{host_status_disabled} | ",
+                 "esx-b{host} | Dostępny{host_status_online} | Online (6.7)",
+                 "  mail{vm_mode_normal} | Uruchomiona{vm_state_running} | ",
+                 "<HOST ID: 9>{host} | Nieznany/Usunięty{host_status_disabled} | ",
+                 "  <VM ID: 3>{vm_mode_normal} | Niedostępna/Nieznana/Usunięta{host_status_disabled} | ",
+                 "<HOST ID: 8>{host} | Nieznany/Usunięty{host_status_disabled} | ",
+                 "  <VM ID: 4>{vm_mode_normal} | Niedostępna/Nieznana/Usunięta{host_status_disabled} | ",
+             }));
     // The host of a VM-only target is a placeholder without a mark of its own.
     QCOMPARE(marks(w), QStringLiteral("-o -x -o -o -x -o -o -x -x -o -x"));
     QTableWidget* t = tableOf(w);
@@ -501,14 +512,14 @@ void TestVmTableWidget::rowBoxesFollowTheContext_data()
 
     // Rows: host 1, VMs 10 11 12, host 2, VM 20; host 1 and VM 11 marked where a context keeps marks.
     QTest::newRow("overview") << int(VmTableWidget::NoMarks) << false << "-o -o -o -o -o -o" << false;
-    QTest::newRow("action targets, editable") << int(VmTableWidget::ActionTargets) << false << "x o x o o o"
-                                              << true;
-    QTest::newRow("action targets, read only") << int(VmTableWidget::ActionTargets) << true
-                                               << "-x -o -x -o -o -o" << false;
-    QTest::newRow("manager pick, editable") << int(VmTableWidget::ManagerPick) << false << "-o o x o -o o"
-                                            << false;
-    QTest::newRow("manager pick, read only") << int(VmTableWidget::ManagerPick) << true << "-o -o -x -o -o -o"
-                                             << false;
+    QTest::newRow("action targets, editable")
+        << int(VmTableWidget::ActionTargets) << false << "x o x o o o" << true;
+    QTest::newRow("action targets, read only")
+        << int(VmTableWidget::ActionTargets) << true << "-x -o -x -o -o -o" << false;
+    QTest::newRow("manager pick, editable")
+        << int(VmTableWidget::ManagerPick) << false << "-o o x o -o o" << false;
+    QTest::newRow("manager pick, read only")
+        << int(VmTableWidget::ManagerPick) << true << "-o -o -x -o -o -o" << false;
 }
 
 void TestVmTableWidget::rowBoxesFollowTheContext()
@@ -563,7 +574,8 @@ void TestVmTableWidget::headerBoxMarksAllButProtectedRows()
     QVERIFY(box->isVisible());
     QStyleOptionButton option;
     option.initFrom(box);
-    const QPoint indicator = box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box).center();
+    const QPoint indicator =
+        box->style()->subElementRect(QStyle::SE_CheckBoxClickRect, &option, box).center();
     QTest::mouseClick(box, Qt::LeftButton, {}, indicator);
     QVERIFY(box->isChecked());
     QCOMPARE(describe(w.checkedItems()), checked);
@@ -579,7 +591,8 @@ void TestVmTableWidget::managerVmLooksAndProtection()
     twoHosts(w);
     w.setManagementConfig(config(true, 1, 11));
     w.refreshTable();
-    QCOMPARE(rows(w).at(2), QStringLiteral("  [MANAGER] db{vm_mode_master} | Wyłączona{vm_state_poweroff} | "));
+    QCOMPARE(rows(w).at(2),
+             QStringLiteral("  [MANAGER] db{vm_mode_master} | Wyłączona{vm_state_poweroff} | "));
     QCOMPARE(look(tableOf(w)->item(2, 1)), QStringLiteral("darkred"));
 
     // An action aimed at the manager VM: its box is disabled and empty, its mark is kept.
@@ -595,7 +608,7 @@ void TestVmTableWidget::managerVmLooksAndProtection()
     w.markItems({{EsxiType, 1, {15}}});
     w.refreshTable();
     QCOMPARE(rows(w).at(4), QStringLiteral("  [MANAGER] <VM ID: 15>{vm_mode_master} | "
-                                          "Niedostępna/Nieznana/Usunięta{host_status_disabled} | "));
+                                           "Niedostępna/Nieznana/Usunięta{host_status_disabled} | "));
     QCOMPARE(look(tableOf(w)->item(4, 1)), QStringLiteral("strike gray"));
 
     // A physical computer names no manager VM, whatever ids came with it.
@@ -630,64 +643,67 @@ void TestVmTableWidget::managementPanel_data()
     QTest::addColumn<QString>("marks");
     QTest::addColumn<QStringList>("emitted");
 
-    QTest::newRow("no configuration: all disabled, physical computer text")
-        << Script([](VmTableWidget& w) {
-               tab(w, 1);
-               press(w, "vmManagementEditButton");
-           })
-        << 1 << "<Fizyczny Komputer>" << "000000" << "-o -o -o -o -o -o" << QStringList{};
+    QTest::newRow("no configuration: all disabled, physical computer text") << Script([](VmTableWidget& w) {
+        tab(w, 1);
+        press(w, "vmManagementEditButton");
+    }) << 1 << "<Fizyczny Komputer>"
+                                                                            << "000000"
+                                                                            << "-o -o -o -o -o -o"
+                                                                            << QStringList{};
 
-    QTest::newRow("a managing VM without ids shows the invalid text")
-        << Script([](VmTableWidget& w) {
-               w.setManagementConfig(config(true, -1, -1));
-               tab(w, 1);
-           })
-        << 1 << "<INVALID VM ID: HOST ID: -1 - VM ID: -1>" << "000100" << "-o -o -o -o -o -o" << QStringList{};
+    QTest::newRow("a managing VM without ids shows the invalid text") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(true, -1, -1));
+        tab(w, 1);
+    }) << 1 << "<INVALID VM ID: HOST ID: -1 - VM ID: -1>"
+                                                                      << "000100"
+                                                                      << "-o -o -o -o -o -o" << QStringList{};
 
-    QTest::newRow("a known VM shows its name, marked read only")
-        << Script([](VmTableWidget& w) {
-               w.setManagementConfig(config(true, 1, 11, true));
-               tab(w, 1);
-           })
-        << 1 << "db" << "000100" << "-o -o -x -o -o -o" << QStringList{};
+    QTest::newRow("a known VM shows its name, marked read only") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(true, 1, 11, true));
+        tab(w, 1);
+    }) << 1 << "db"
+                                                                 << "000100"
+                                                                 << "-o -o -x -o -o -o" << QStringList{};
 
-    QTest::newRow("a known VM without a name shows its ids")
-        << Script([](VmTableWidget& w) {
-               w.setManagementConfig(config(true, 1, 12));
-               tab(w, 1);
-           })
-        << 1 << "<HOST ID: 1 - VM ID: 12>" << "000100" << "-o -o -o -x -o -o" << QStringList{};
+    QTest::newRow("a known VM without a name shows its ids") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(true, 1, 12));
+        tab(w, 1);
+    }) << 1 << "<HOST ID: 1 - VM ID: 12>"
+                                                             << "000100"
+                                                             << "-o -o -o -x -o -o" << QStringList{};
 
-    QTest::newRow("an unknown VM shows as such, with a placeholder row")
-        << Script([](VmTableWidget& w) {
-               w.setManagementConfig(config(true, 2, 77));
-               tab(w, 1);
-           })
-        << 1 << "<UNKNOWN VM: HOST ID: 2 - VM ID: 77>" << "000100" << "-o -o -o -o -o -o -x" << QStringList{};
+    QTest::newRow("an unknown VM shows as such, with a placeholder row") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(true, 2, 77));
+        tab(w, 1);
+    }) << 1 << "<UNKNOWN VM: HOST ID: 2 - VM ID: 77>"
+                                                                         << "000100"
+                                                                         << "-o -o -o -o -o -o -x"
+                                                                         << QStringList{};
 
-    QTest::newRow("a physical computer shows no name")
-        << Script([](VmTableWidget& w) {
-               w.setManagementConfig(config(false, -1, -1));
-               tab(w, 1);
-           })
-        << 1 << "" << "000100" << "-o -o -o -o -o -o" << QStringList{};
+    QTest::newRow("a physical computer shows no name") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(false, -1, -1));
+        tab(w, 1);
+    }) << 1 << ""
+                                                       << "000100"
+                                                       << "-o -o -o -o -o -o" << QStringList{};
 
-    QTest::newRow("editing a VM: its box is usable, Zastosuj ready")
-        << Script([](VmTableWidget& w) {
-               w.setManagementConfig(config(true, 1, 11, true));
-               tab(w, 1);
-               press(w, "vmManagementEditButton");
-           })
-        << 2 << "db" << "111011" << "-o o x o -o o" << QStringList{};
+    QTest::newRow("editing a VM: its box is usable, Zastosuj ready") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(true, 1, 11, true));
+        tab(w, 1);
+        press(w, "vmManagementEditButton");
+    }) << 2 << "db"
+                                                                     << "111011"
+                                                                     << "-o o x o -o o" << QStringList{};
 
-    QTest::newRow("Zastosuj without a change still sends the configuration")
-        << Script([](VmTableWidget& w) {
-               w.setManagementConfig(config(true, 1, 11, true));
-               tab(w, 1);
-               press(w, "vmManagementEditButton");
-               press(w, "vmManagementApplyButton");
-           })
-        << 1 << "db" << "000100" << "-o -o -x -o -o -o" << QStringList{"1 1:1:11 1"};
+    QTest::newRow("Zastosuj without a change still sends the configuration") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(true, 1, 11, true));
+        tab(w, 1);
+        press(w, "vmManagementEditButton");
+        press(w, "vmManagementApplyButton");
+    }) << 1 << "db"
+                                                                             << "000100"
+                                                                             << "-o -o -x -o -o -o"
+                                                                             << QStringList{"1 1:1:11 1"};
 
     QTest::newRow("choosing the physical computer sends no VM and no UPS switch-off")
         << Script([](VmTableWidget& w) {
@@ -697,7 +713,9 @@ void TestVmTableWidget::managementPanel_data()
                chooseType(w, false);
                press(w, "vmManagementApplyButton");
            })
-        << 1 << "" << "000100" << "-o -o -o -o -o -o" << QStringList{"0 -1:-1:-1 0"};
+        << 1 << ""
+        << "000100"
+        << "-o -o -o -o -o -o" << QStringList{"0 -1:-1:-1 0"};
 
     QTest::newRow("the physical computer while editing: boxes off, Zastosuj ready")
         << Script([](VmTableWidget& w) {
@@ -706,17 +724,20 @@ void TestVmTableWidget::managementPanel_data()
                press(w, "vmManagementEditButton");
                chooseType(w, false);
            })
-        << 2 << "" << "100011" << "-o -o -o -o -o -o" << QStringList{};
+        << 2 << ""
+        << "100011"
+        << "-o -o -o -o -o -o" << QStringList{};
 
-    QTest::newRow("the UPS switch-off box goes into the configuration")
-        << Script([](VmTableWidget& w) {
-               w.setManagementConfig(config(true, 1, 11, false));
-               tab(w, 1);
-               press(w, "vmManagementEditButton");
-               child<QCheckBox>(w, "vmUpsShutdownCheckBox")->setChecked(true);
-               press(w, "vmManagementApplyButton");
-           })
-        << 1 << "db" << "000100" << "-o -o -x -o -o -o" << QStringList{"1 1:1:11 1"};
+    QTest::newRow("the UPS switch-off box goes into the configuration") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(true, 1, 11, false));
+        tab(w, 1);
+        press(w, "vmManagementEditButton");
+        child<QCheckBox>(w, "vmUpsShutdownCheckBox")->setChecked(true);
+        press(w, "vmManagementApplyButton");
+    }) << 1 << "db"
+                                                                        << "000100"
+                                                                        << "-o -o -x -o -o -o"
+                                                                        << QStringList{"1 1:1:11 1"};
 
     QTest::newRow("Anuluj discards the edit; Edytuj starts again from the committed one")
         << Script([](VmTableWidget& w) {
@@ -730,19 +751,21 @@ void TestVmTableWidget::managementPanel_data()
                press(w, "vmManagementEditButton");
                press(w, "vmManagementApplyButton");
            })
-        << 1 << "db" << "000100" << "-o -o -x -o -o -o" << QStringList{"1 1:1:11 1"};
+        << 1 << "db"
+        << "000100"
+        << "-o -o -x -o -o -o" << QStringList{"1 1:1:11 1"};
 
-    QTest::newRow("leaving the tab while editing discards the edit")
-        << Script([](VmTableWidget& w) {
-               w.setManagementConfig(config(true, 1, 11, true));
-               tab(w, 1);
-               press(w, "vmManagementEditButton");
-               chooseType(w, false);
-               tab(w, 0);
-               QVERIFY(!child<QGroupBox>(w, "vmManagementGroup")->isVisibleTo(&w));
-               tab(w, 1);
-           })
-        << 1 << "db" << "000100" << "-o -o -x -o -o -o" << QStringList{};
+    QTest::newRow("leaving the tab while editing discards the edit") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(true, 1, 11, true));
+        tab(w, 1);
+        press(w, "vmManagementEditButton");
+        chooseType(w, false);
+        tab(w, 0);
+        QVERIFY(!child<QGroupBox>(w, "vmManagementGroup")->isVisibleTo(&w));
+        tab(w, 1);
+    }) << 1 << "db"
+                                                                     << "000100"
+                                                                     << "-o -o -x -o -o -o" << QStringList{};
 
     QTest::newRow("a configuration that arrives while the panel is shown waits for its next update")
         << Script([](VmTableWidget& w) {
@@ -751,19 +774,21 @@ void TestVmTableWidget::managementPanel_data()
                w.setManagementConfig(config(true, 1, 10));
                w.refreshTable();
            })
-        << 1 << "db" << "000100" << "-o -o -x -o -o -o" << QStringList{};
+        << 1 << "db"
+        << "000100"
+        << "-o -o -x -o -o -o" << QStringList{};
 
-    QTest::newRow("Edytuj outside the management tab does nothing")
-        << Script([](VmTableWidget& w) {
-               w.setManagementConfig(config(true, 1, 11));
-               tab(w, 1);
-               tab(w, 0);
-               child<QPushButton>(w, "vmManagementEditButton")->setEnabled(true);
-               press(w, "vmManagementEditButton");
-               child<QPushButton>(w, "vmManagementApplyButton")->setEnabled(true);
-               press(w, "vmManagementApplyButton");
-           })
-        << 0 << "db" << "000110" << "-o -o -o -o -o -o" << QStringList{};
+    QTest::newRow("Edytuj outside the management tab does nothing") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(true, 1, 11));
+        tab(w, 1);
+        tab(w, 0);
+        child<QPushButton>(w, "vmManagementEditButton")->setEnabled(true);
+        press(w, "vmManagementEditButton");
+        child<QPushButton>(w, "vmManagementApplyButton")->setEnabled(true);
+        press(w, "vmManagementApplyButton");
+    }) << 0 << "db"
+                                                                    << "000110"
+                                                                    << "-o -o -o -o -o -o" << QStringList{};
 }
 
 void TestVmTableWidget::managementPanel()
@@ -815,7 +840,9 @@ void TestVmTableWidget::clickingVmBoxesPicksOneManager()
     QTableWidget* t = tableOf(w);
     auto* line = child<QLineEdit>(w, "vmManagerLineEdit");
     auto* apply = child<QPushButton>(w, "vmManagementApplyButton");
-    const auto click = [t](int row) { QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, checkBoxCentre(t, row)); };
+    const auto click = [t](int row) {
+        QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, checkBoxCentre(t, row));
+    };
 
     click(1); // web: the mark moves to it
     QCOMPARE(marks(w), QStringLiteral("-o x o o -o o"));
@@ -837,9 +864,11 @@ void TestVmTableWidget::clickingVmBoxesPicksOneManager()
 
     press(w, "vmManagementApplyButton");
     QCOMPARE(spy.size(), 1);
-    QCOMPARE(describe(spy.first().at(0).value<VmTableWidget::ManagementConfig>()), QStringLiteral("1 1:2:20 0"));
+    QCOMPARE(describe(spy.first().at(0).value<VmTableWidget::ManagementConfig>()),
+             QStringLiteral("1 1:2:20 0"));
     QCOMPARE(w.mode(), 1);
-    QCOMPARE(rows(w).at(5), QStringLiteral("  [MANAGER] mail{vm_mode_master} | Uruchomiona{vm_state_running} | "));
+    QCOMPARE(rows(w).at(5),
+             QStringLiteral("  [MANAGER] mail{vm_mode_master} | Uruchomiona{vm_state_running} | "));
 }
 
 LX_TEST_MAIN(TestVmTableWidget)

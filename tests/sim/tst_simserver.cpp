@@ -150,6 +150,25 @@ void TestSimServer::startupAnswers_data()
                                 << "<virtualization_center_enabled></virtualization_center_enabled>";
     QTest::newRow("vc version") << "get_virtualization_center_version"
                                 << "<virtualization_center_version>1</virtualization_center_version>";
+    QTest::newRow("vc host management") << "get_virtualization_center_host_management"
+                                        << "<virtualization_center_host_management><is_managed_from_internal_"
+                                           "vm>0</is_managed_from_internal_vm>"
+                                           "<host_type>-1</host_type><host_id>-1</host_id><vm_id>-1</vm_id>"
+                                           "<shutdown_ups_with_master_vm>0</shutdown_ups_with_master_vm></"
+                                           "virtualization_center_host_management>";
+    QTest::newRow("vc action list")
+        << "get_virtualization_center_action_list"
+        << "<virtualization_center_action_list><action_parameters><action_id>1</action_id>"
+           "<name>Power off host A</name><action_type>power_off</action_type>"
+           "<apply_to_all_running_vm>0</apply_to_all_running_vm>"
+           "<power_off_selected_hosts_after_vm_shutdown>1</power_off_selected_hosts_after_vm_shutdown>"
+           "<selected_items><host_type>1</host_type><host_id>1</host_id><vm_ids><vm_id>-1</vm_id></vm_ids>"
+           "</selected_items></action_parameters><action_parameters><action_id>2</action_id>"
+           "<name>Suspend the file server</name><action_type>suspend</action_type>"
+           "<apply_to_all_running_vm>0</apply_to_all_running_vm>"
+           "<power_off_selected_hosts_after_vm_shutdown>0</power_off_selected_hosts_after_vm_shutdown>"
+           "<selected_items><host_type>1</host_type><host_id>2</host_id><vm_ids><vm_id>5</vm_id></vm_ids>"
+           "</selected_items></action_parameters></virtualization_center_action_list>";
     // The panel takes is_port_free only straight after its com_port.
     QTest::newRow("ports") << "get_available_ports"
                            << "<available_ports><com_port>COM1</com_port><is_port_free>1</is_port_free>"

@@ -283,6 +283,37 @@ QByteArray ReplyBuilder::hostResult(const QString& root, int type, int id, bool 
                        {QStringLiteral("error_str"), errorText}});
 }
 
+QByteArray ReplyBuilder::hostManagement(const HostManagement& m)
+{
+    return flat(QStringLiteral("virtualization_center_host_management"),
+                {{QStringLiteral("is_managed_from_internal_vm"), flag(m.managedFromInternalVm)},
+                 {QStringLiteral("host_type"), QString::number(m.hostType)},
+                 {QStringLiteral("host_id"), QString::number(m.hostId)},
+                 {QStringLiteral("vm_id"), QString::number(m.vmId)},
+                 {QStringLiteral("shutdown_ups_with_master_vm"), flag(m.shutdownUpsWithMasterVm)}});
+}
+
+QByteArray ReplyBuilder::actionList(const QList<Action>& actions)
+{
+    QByteArray body;
+    for (const Action& a : actions) {
+        body += "<action_parameters>" + element(QStringLiteral("action_id"), QString::number(a.id)) +
+                element(QStringLiteral("name"), a.name) + element(QStringLiteral("action_type"), a.type) +
+                element(QStringLiteral("apply_to_all_running_vm"), flag(a.applyToAllRunningVm)) +
+                element(QStringLiteral("power_off_selected_hosts_after_vm_shutdown"),
+                        flag(a.powerOffHostsAfterVmShutdown));
+        for (const Action::Target& t : a.targets) {
+            body += "<selected_items>" + element(QStringLiteral("host_type"), QString::number(t.hostType)) +
+                    element(QStringLiteral("host_id"), QString::number(t.hostId)) + "<vm_ids>";
+            for (int vm : t.vmIds)
+                body += element(QStringLiteral("vm_id"), QString::number(vm));
+            body += "</vm_ids></selected_items>";
+        }
+        body += "</action_parameters>";
+    }
+    return "<virtualization_center_action_list>" + body + "</virtualization_center_action_list>";
+}
+
 QByteArray ReplyBuilder::hostVmsInfo(int hostType, int hostId, const QString& status, const QString& name,
                                      const QList<Machine>& machines)
 {

@@ -97,6 +97,35 @@ public:
     };
     static QByteArray hostVmsInfo(int hostType, int hostId, const QString& status, const QString& name,
                                   const QList<Machine>& machines);
+    // How the centre manages the service's own host (virtualization_center_host_management).
+    struct HostManagement
+    {
+        bool managedFromInternalVm = false;
+        int hostType = -1;
+        int hostId = -1;
+        int vmId = -1;
+        bool shutdownUpsWithMasterVm = false;
+    };
+    static QByteArray hostManagement(const HostManagement& management);
+    // One defined action of the centre; `type` as the service spells it
+    // ("power_on", "power_off", "suspend", "reset"), each target a host
+    // with the machines it names (-1: the host itself).
+    struct Action
+    {
+        struct Target
+        {
+            int hostType = 1;
+            int hostId = 0;
+            QList<int> vmIds;
+        };
+        int id = 0;
+        QString name;
+        QString type = QStringLiteral("power_off");
+        bool applyToAllRunningVm = false;
+        bool powerOffHostsAfterVmShutdown = false;
+        QList<Target> targets;
+    };
+    static QByteArray actionList(const QList<Action>& actions);
     // The (has_error, error_str) replies of the virtualization centre.
     static QByteArray resultPair(const QString& root, bool hasError, const QString& errorText = QString());
 };

@@ -40,6 +40,17 @@ SimWorld::SimWorld(QObject* parent)
         {QStringLiteral("smtp2_pass"), QStringLiteral("secret")},
         {QStringLiteral("log_files_path"), QStringLiteral("C:\\ProgramData\\Luminorix\\logs")},
         {QStringLiteral("run_on_boot"), QStringLiteral("1")}};
+    ReplyBuilder::Action hosts;
+    hosts.id = 1;
+    hosts.name = QStringLiteral("Power off host A");
+    hosts.powerOffHostsAfterVmShutdown = true;
+    hosts.targets = {{1, 1, {-1}}};
+    ReplyBuilder::Action files;
+    files.id = 2;
+    files.name = QStringLiteral("Suspend the file server");
+    files.type = QStringLiteral("suspend");
+    files.targets = {{1, 2, {5}}};
+    vcActions = {hosts, files};
     connect(driftTimer, &QTimer::timeout, this, &SimWorld::drift);
 }
 

@@ -69,6 +69,10 @@ public:
     bool isDebugging() const { return debugging; }
     void setVirtualizationCenterEnabled(bool on) { vcEnabled = on; }
     bool isVirtualizationCenterEnabled() const { return vcEnabled; }
+    void setHostManagement(const ReplyBuilder::HostManagement& management) { vcManagement = management; }
+    ReplyBuilder::HostManagement hostManagement() const { return vcManagement; }
+    void setVirtualizationCenterActions(const QList<ReplyBuilder::Action>& actions) { vcActions = actions; }
+    QList<ReplyBuilder::Action> virtualizationCenterActions() const { return vcActions; }
     void setShutdownTimers(const QList<QPair<int, int>>& timers) { shutdownTimers = timers; }
     QList<QPair<int, int>> shutdownTimerList() const { return shutdownTimers; }
     // The status keyword (e.g. "on_battery") of one device; false when there is no such device.
@@ -111,6 +115,8 @@ private:
     QString serviceVersionText = QLatin1String(programVersion);
     bool debugging = false;
     bool vcEnabled = true;
+    ReplyBuilder::HostManagement vcManagement;
+    QList<ReplyBuilder::Action> vcActions;
     QList<QPair<int, int>> shutdownTimers;
     SmtpTestOutcome smtpOutcome = SmtpTestOutcome::Success;
     ReplyLayout parameterLayout = ReplyLayout::ValueAfter;

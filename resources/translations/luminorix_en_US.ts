@@ -695,6 +695,41 @@ Do you want to add a new UPS now?
     </message>
 </context>
 <context>
+    <name>OutputSocketWindow</name>
+    <message>
+        <source>Wyjście sterowalne</source>
+        <translation>Controllable output</translation>
+    </message>
+    <message>
+        <source>Gniazdo sterowalne</source>
+        <translation>Controllable socket</translation>
+    </message>
+    <message>
+        <source>Sekcja nr 1</source>
+        <translation>Section 1</translation>
+    </message>
+    <message>
+        <source>Włącz</source>
+        <translation>Switch on</translation>
+    </message>
+    <message>
+        <source>Wyłącz</source>
+        <translation>Switch off</translation>
+    </message>
+    <message>
+        <source>Czas po którym polecenie zostanie wykonane</source>
+        <translation>Time after which the command is executed</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Sekcja nr 2</source>
+        <translation>Section 2</translation>
+    </message>
+</context>
+<context>
     <name>PasswordChangeWindow</name>
     <message>
         <source>Zmień hasło administratora</source>
@@ -719,6 +754,119 @@ Do you want to add a new UPS now?
     <message>
         <source>Zmień hasło dla </source>
         <translation>Change password for </translation>
+    </message>
+</context>
+<context>
+    <name>PowerOffVCenterActionsWindow</name>
+    <message>
+        <source>Zamknij system / Wykonaj akcje Centrum Wirtualizacji</source>
+        <translation>Shut down the system / Run Virtualization Centre actions</translation>
+    </message>
+    <message>
+        <source>Wykonaj akcje Centrum Wirtualizacji</source>
+        <translation>Run Virtualization Centre actions</translation>
+    </message>
+    <message>
+        <source>Wybrano akcję wyłączającą maszynę MANAGER</source>
+        <translation>An action that powers off the MANAGER machine is selected</translation>
+    </message>
+    <message>
+        <source>Luminorix pracuje na maszynie wirtualnej, pełniącej funkcję MANAGER
+Jedna z wybranych akcji ma zaplanowane wyłączenie tego systemu</source>
+        <translation>Luminorix runs on the virtual machine that acts as MANAGER
+One of the selected actions is set to power off this system</translation>
+    </message>
+    <message>
+        <source>Zamknij System</source>
+        <translation>Shut Down the System</translation>
+    </message>
+    <message>
+        <source>Standardowe zamknięcie systemu</source>
+        <translation>Standard system shutdown</translation>
+    </message>
+    <message>
+        <source>Wymuszone zamknięcie systemu</source>
+        <translation>Forced system shutdown</translation>
+    </message>
+    <message>
+        <source>Hibernacja</source>
+        <translation>Hibernation</translation>
+    </message>
+    <message>
+        <source>Restart systemu</source>
+        <translation>System restart</translation>
+    </message>
+    <message>
+        <source>Nic nie rób</source>
+        <translation>Do nothing</translation>
+    </message>
+    <message>
+        <source>Po zamknięciu systemu wyłącz zasilacz UPS</source>
+        <translation>Switch the UPS off after the system shutdown</translation>
+    </message>
+    <message>
+        <source>Opóźnienie</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Czas po którym polecenie zostanie wykonane</source>
+        <translation>Time after which the command is executed</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Funkcjonalność niedostępna w UPS (więcej informacji)</source>
+        <translation>Function not available in the UPS (more information)</translation>
+    </message>
+    <message>
+        <source>Wybrany model UPS nie obsługuje funkcji wyłączenia UPS</source>
+        <translation>The selected UPS model does not support switching the UPS off</translation>
+    </message>
+    <message>
+        <source>Opcja kontrolowana z poziomu Centrum Wirtualizacji (więcej informacji)</source>
+        <translation>Option controlled from the Virtualization Centre (more information)</translation>
+    </message>
+    <message>
+        <source>Luminorix pracuje na maszynie wirtualnej w trybie MANAGER
+Wyłączenie UPS kontrolowane jest z poziomu ustawień Centrum Wirtualizacji</source>
+        <translation>Luminorix runs on a virtual machine in MANAGER mode
+Switching the UPS off is controlled from the Virtualization Centre settings</translation>
+    </message>
+    <message>
+        <source>Funkcjonalność niedostępna dla tej konfiguracji (więcej informacji)</source>
+        <translation>Function not available for this configuration (more information)</translation>
+    </message>
+    <message>
+        <source>Aktualna konfiguracja zdarzeń nie zezwala na wyłączenie UPS.
+Wyłączenie UPS możliwe jest tylko wtedy, gdy dana grupa zawiera komputer lokalny</source>
+        <translation>The current event configuration does not allow switching the UPS off.
+The UPS can be switched off only when the group contains the local computer</translation>
+    </message>
+    <message>
+        <source>Zamykanie systemu niedostępne dla komputera lokalnego (więcej informacji)</source>
+        <translation>System shutdown not available for the local computer (more information)</translation>
+    </message>
+    <message>
+        <source>Luminorix pracuje na maszynie wirtualnej w trybie MANAGER
+&gt; Opcja zamykania systemu dla tej maszyny będzie ignorowana - maszyna
+   zamykana jest automatycznie z całym hostem z poziomu akcji Centrum Wirtualizacji
+&gt; Opcja zamykania systemu będzie stosowana wyłącznie dla maszyn zdalnych,
+   na których uruchomiono Luminorix Netclient i znajdujących się w tej grupie</source>
+        <translation>Luminorix runs on a virtual machine in MANAGER mode
+&gt; The system shutdown option is ignored for this machine - the machine
+   is shut down automatically with its whole host by a Virtualization Centre action
+&gt; The system shutdown option applies only to remote machines
+   that run Luminorix Netclient and belong to this group</translation>
     </message>
 </context>
 <context>
@@ -1484,6 +1632,34 @@ Do you want to add a new UPS now?
         <source>Nie wykryto pliku config.ini: dowiązanie wskazuje na %1: %2</source>
         <translation>The file config.ini was not found: the link points to %1: %2</translation>
     </message>
+    <message>
+        <source>Polecenia systemowe</source>
+        <translation>System commands</translation>
+    </message>
+    <message>
+        <source>Polecenie</source>
+        <translation>Command</translation>
+    </message>
+    <message>
+        <source>Otwórz</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Opcje</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Czas po którym polecenie zostanie wykonane</source>
+        <translation>Time after which the command is executed</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Po wykonaniu polecenia wyłącz zasilacz UPS</source>
+        <translation>Switch the UPS off after the command</translation>
+    </message>
 </context>
 <context>
     <name>QTranslator</name>
@@ -1494,6 +1670,29 @@ Do you want to add a new UPS now?
     <message>
         <source>&lt;nieokreślona lokalizacja&gt;</source>
         <translation>&lt;unspecified location&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>SendEmailWindow</name>
+    <message>
+        <source>Wyślij email</source>
+        <translation>Send e-mail</translation>
+    </message>
+    <message>
+        <source>Nadawca (Jan Kowalski)</source>
+        <translation>Sender (John Smith)</translation>
+    </message>
+    <message>
+        <source>Adresat (admin@example.org; serwis@example.org)</source>
+        <translation>Receiver (admin@example.org; service@example.org)</translation>
+    </message>
+    <message>
+        <source>Temat wiadomości</source>
+        <translation>Message subject</translation>
+    </message>
+    <message>
+        <source>Treść wiadomości</source>
+        <translation>Message body</translation>
     </message>
 </context>
 <context>
@@ -1521,6 +1720,21 @@ Do you want to add a new UPS now?
     <message>
         <source>Usługa nie odpowiada. Czy wersja usługi jest zgodna z wersją panelu kontrolnego Luminorix?</source>
         <translation>The service does not respond. Does the service version match the version of the Luminorix control panel?</translation>
+    </message>
+</context>
+<context>
+    <name>SysCommandWindow</name>
+    <message>
+        <source>Polecenie systemowe</source>
+        <translation>System command</translation>
+    </message>
+    <message>
+        <source>Wybierz plik</source>
+        <translation>Choose a file</translation>
+    </message>
+    <message>
+        <source>Wszystkie pliki (*.*)</source>
+        <translation>All files (*.*)</translation>
     </message>
 </context>
 <context>

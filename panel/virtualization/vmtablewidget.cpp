@@ -67,7 +67,7 @@ VmTableWidget::VmTableWidget(QString nameHeader, QString stateHeader, QString de
     layout->addWidget(tabBar);
 
     table = named(new CustomTableWidget(this), "vmTable");
-    table->setColumnCount(4);
+    table->setColumnCount(ColumnCount);
     table->setHorizontalHeaderLabels({QString(), nameHeader, stateHeader, detailsHeader});
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setStyleSheet(QStringLiteral("QHeaderView::section { color: darkBlue; padding: 5px; }"));
@@ -534,7 +534,22 @@ void VmTableWidget::refreshTable()
         }
     }
     table->setUpdatesEnabled(true);
-    table->resizeColumnsToContents();
+
+    // Fitting a column asks the delegate about a thousand cells, most of a
+    // refresh's time; it is done only when the column shows other texts or
+    // looks than at its last fitting, which on a steady poll is rarely.
+    for (int column = 0; column < ColumnCount; ++column) {
+        if (shownCells[column] != fittedCells[column]) {
+            table->resizeColumnToContents(column);
+            fittedCells[column] = shownCells[column];
+        }
+        shownCells[column].clear();
+    }
+}
+
+void VmTableWidget::noteCell(int column, const QString& text, const char* look)
+{
+    shownCells[column].insert(text + QChar(0x1f) + QLatin1String(look));
 }
 
 void VmTableWidget::appendHostRow(int row, const HostEntry& host)
@@ -578,6 +593,12 @@ void VmTableWidget::appendHostRow(int row, const HostEntry& host)
     }
     name->setFont(nameFont);
 
+    const char* look = host.status == HostPlaceholder ? "hp" : isMonitoringOff(host.status) ? "ho" : "hn";
+    noteCell(0, QString(), "h");
+    noteCell(1, name->text(), look);
+    noteCell(2, status->text() + (status->icon().isNull() ? QString() : QStringLiteral("+")), look);
+    noteCell(3, details->text(), look);
+
     table->setItem(row, 0, mark);
     table->setItem(row, 1, name);
     table->setItem(row, 2, status);
@@ -617,6 +638,11 @@ void VmTableWidget::appendVmRow(int row, const HostEntry& host, const VmEntry& v
 
     auto* state =
         new QTableWidgetItem(vm.pending != 0 ? icons.vmChanging : stateIcon(vm.state), stateText(vm.state));
+
+    noteCell(0, QString(), "v");
+    noteCell(1, shown, vm.state == VmPlaceholder ? (manager ? "vmp" : "vp") : manager ? "vm" : "vn");
+    noteCell(2, state->text(), state->icon().isNull() ? "v" : "vi");
+    noteCell(3, QString(), "v");
 
     table->setItem(row, 0, mark);
     table->setItem(row, 1, name);

@@ -5,6 +5,7 @@
 
 #include <QIcon>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -179,6 +180,7 @@ private:
     bool mergesFrozen() const;
     bool isManagerVm(int host_type, int host_id, int vm_id) const;
     void appendHostRow(int row, const HostEntry& host);
+    void noteCell(int column, const QString& text, const char* look);
     void appendVmRow(int row, const HostEntry& host, const VmEntry& vm);
     QString statusText(int status) const;
     QIcon statusIcon(int status) const;
@@ -193,6 +195,11 @@ private:
     ManagementConfig committed;
     ManagementConfig edited;
     QList<ActionParameters> actions;
+
+    // the texts and looks of each column's cells, as shown and as last fitted
+    static constexpr int ColumnCount = 4;
+    QSet<QString> shownCells[ColumnCount];
+    QSet<QString> fittedCells[ColumnCount];
 
     // pictures, read once
     struct Icons

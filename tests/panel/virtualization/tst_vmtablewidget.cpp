@@ -216,6 +216,7 @@ private slots:
     void repliesMergeIntoRows_data();
     void repliesMergeIntoRows();
     void mergesForMissingEntriesReportIt();
+    void columnsFollowTheirTexts();
     void hostStatusLooks_data();
     void hostStatusLooks();
     void vmStateLooks_data();
@@ -329,6 +330,26 @@ void TestVmTableWidget::mergesForMissingEntriesReportIt()
     QVERIFY(w.setVmState(EsxiType, 1, 10, 1, 0));
     QCOMPARE(w.hostList().size(), 1);
     QCOMPARE(w.hostList().first().vms.size(), 1);
+}
+
+// Columns are fitted again only when their texts or looks change, so a change
+// of either must still reach the widths, in both directions.
+void TestVmTableWidget::columnsFollowTheirTexts()
+{
+    VmTableWidget w("", "", "");
+    QTableWidget* t = tableOf(w);
+    hostList(w, {1});
+    hostVms(w, 1, "esx", 0, "", {{10, "a", 1, 0}});
+    const int name = t->columnWidth(1);
+    const int state = t->columnWidth(2);
+
+    hostVms(w, 1, "esx", 0, "", {{10, "a virtual machine with a long name", 1, 0}});
+    QVERIFY(t->columnWidth(1) > name + 100);
+    hostVms(w, 1, "esx", 5, "", {{10, "a", 1, 0}});
+    QCOMPARE(t->columnWidth(1), name);
+    QVERIFY(t->columnWidth(2) > state);
+    hostVms(w, 1, "esx", 0, "", {{10, "a", 1, 0}});
+    QCOMPARE(t->columnWidth(2), state);
 }
 
 void TestVmTableWidget::hostStatusLooks_data()

@@ -182,3 +182,58 @@ QString devicePictureName(const QString& modelName)
     name.remove(QStringLiteral("_USB"));
     return name.toLower();
 }
+
+bool snmpVersionSelectable(const QString& upperCaseName)
+{
+    const QString& d = upperCaseName;
+    const bool rtFamily =
+        (d.contains(QLatin1String("HARRIER RT")) || d.contains(QLatin1String("HARRIER 31 DUAL"))) &&
+        !d.contains(QLatin1String("HARRIER RT PLUS"));
+    return rtFamily || d.contains(QLatin1String("HARRIER RT PLUS 6k/10k"), Qt::CaseInsensitive) ||
+           d.contains(QLatin1String("HARRIER DARK"), Qt::CaseInsensitive);
+}
+
+bool hasControllerSerialNumber(const QString& upperCaseName)
+{
+    return upperCaseName.contains(QLatin1String("IBIS"));
+}
+
+bool changeResetsEvents(const QString& upperCaseNameA, const QString& interfaceA,
+                        const QString& upperCaseNameB, const QString& interfaceB)
+{
+    if (upperCaseNameA != upperCaseNameB)
+        return true;
+    const auto bothStartWith = [&](const char* prefix) {
+        return upperCaseNameA.startsWith(QLatin1String(prefix)) &&
+               upperCaseNameB.startsWith(QLatin1String(prefix));
+    };
+    if (!bothStartWith("HARRIER RT") && !bothStartWith("OSPREY RT"))
+        return false;
+    const bool snmpA = interfaceA.toLower().contains(QLatin1String("snmp"));
+    const bool snmpB = interfaceB.toLower().contains(QLatin1String("snmp"));
+    return snmpA != snmpB;
+}
+
+int singleDeviceClass(const QString& identifier)
+{
+    static const struct
+    {
+        const char* identifier;
+        int deviceClass;
+    } classes[] = {{"KiteLCD_USB", 1},   {"WrenIIPro_USB", 1},      {"Plover_USB", 1},
+                   {"HarrierRT_USB", 2}, {"HarrierRT_6_10_USB", 3}, {"Wren_Avr_USB", 4}};
+    for (const auto& row : classes) {
+        if (identifier == QLatin1String(row.identifier))
+            return row.deviceClass;
+    }
+    return 0;
+}
+
+QString modelLabel(const QString& identifier)
+{
+    for (const UpsModelEntry& entry : upsModelCatalogue()) {
+        if (entry.identifier() == identifier)
+            return entry.label();
+    }
+    return identifier;
+}

@@ -43,3 +43,25 @@ bool missingNameplateIsModelLimit(const QString& modelName);
 // The device picture's resource name: without "_RS232", "_SNMP" and "_USB"
 // (exact case), then lower-cased.
 QString devicePictureName(const QString& modelName);
+
+// Rules of the device dialogs on the catalogue's upper-case model names
+// (UpsModelEntry::upperCaseName) and identifiers.
+
+// Whether the SNMP version may be chosen: the "HARRIER RT" and "HARRIER 31 DUAL"
+// families (exact case) except "HARRIER RT PLUS", whose "6k/10k" variant gets it
+// back (any case), and "HARRIER DARK" (any case). Every other model stays at "v1".
+bool snmpVersionSelectable(const QString& upperCaseName);
+// Whether the SNMP options ask for the controller's serial number: the generator
+// family, "IBIS" in exactly this case.
+bool hasControllerSerialNumber(const QString& upperCaseName);
+// Whether changing a device from one model and interface to another restores its
+// events to the defaults: another model always does; within "HARRIER RT" or
+// "OSPREY RT" (prefixes, exact case) so does a move onto or off SNMP.
+bool changeResetsEvents(const QString& upperCaseNameA, const QString& interfaceA,
+                        const QString& upperCaseNameB, const QString& interfaceB);
+// The class of identifiers of which the software monitors one device only
+// (1 to 4), or 0 for an identifier that belongs to none.
+int singleDeviceClass(const QString& identifier);
+// The label of the first row with that identifier (exact), or the identifier
+// itself when no row has it.
+QString modelLabel(const QString& identifier);

@@ -195,6 +195,101 @@ private slots:
         QCOMPARE(::interfacesForModel(name), expected);
     }
 
+    // The SNMP options' two rules, each with its own letter-case rule.
+    void snmpRules_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("versionSelectable");
+        QTest::addColumn<bool>("serialNumber");
+        QTest::newRow("harrier rt") << "HARRIER RT" << true << false;
+        QTest::newRow("harrier rt pro") << "HARRIER RT PRO 1K-3K" << true << false;
+        QTest::newRow("harrier rt family needs exact case") << "Harrier RT" << false << false;
+        QTest::newRow("harrier rt plus") << "HARRIER RT PLUS" << false << false;
+        QTest::newRow("harrier rt plus 6k/10k") << "HARRIER RT PLUS 6K/10K" << true << false;
+        QTest::newRow("6k/10k in any case") << "harrier rt plus 6k/10k" << true << false;
+        QTest::newRow("harrier 31 dual") << "HARRIER 31 DUAL" << true << false;
+        QTest::newRow("harrier dark in any case") << "harrier dark" << true << false;
+        QTest::newRow("harrier 33") << "HARRIER 33" << false << false;
+        QTest::newRow("osprey rt") << "OSPREY RT" << false << false;
+        QTest::newRow("generator set") << "AGREGAT IBIS" << false << true;
+        QTest::newRow("generator rule in exact case") << "Agregat Ibis" << false << false;
+    }
+
+    void snmpRules()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, versionSelectable);
+        QFETCH(bool, serialNumber);
+        QCOMPARE(snmpVersionSelectable(name), versionSelectable);
+        QCOMPARE(hasControllerSerialNumber(name), serialNumber);
+    }
+
+    void changeResetsEvents_data()
+    {
+        QTest::addColumn<QString>("modelA");
+        QTest::addColumn<QString>("interfaceA");
+        QTest::addColumn<QString>("modelB");
+        QTest::addColumn<QString>("interfaceB");
+        QTest::addColumn<bool>("resets");
+        QTest::newRow("another model") << "OSPREY"
+                                       << "USB"
+                                       << "OSPREY PRO"
+                                       << "USB" << true;
+        QTest::newRow("model names exact") << "OSPREY"
+                                           << "USB"
+                                           << "Osprey"
+                                           << "usb" << true;
+        QTest::newRow("same model, other interface") << "OSPREY"
+                                                     << "USB"
+                                                     << "OSPREY"
+                                                     << "rs232" << false;
+        QTest::newRow("harrier rt onto snmp") << "HARRIER RT"
+                                              << "SNMP"
+                                              << "HARRIER RT"
+                                              << "rs232" << true;
+        QTest::newRow("harrier rt off snmp") << "HARRIER RT 6000/10000"
+                                             << "USB"
+                                             << "HARRIER RT 6000/10000"
+                                             << "snmp" << true;
+        QTest::newRow("harrier rt between others") << "HARRIER RT"
+                                                   << "USB"
+                                                   << "HARRIER RT"
+                                                   << "rs232" << false;
+        QTest::newRow("harrier rt snmp stays") << "HARRIER RT"
+                                               << "SNMP"
+                                               << "HARRIER RT"
+                                               << "snmp" << false;
+        QTest::newRow("osprey rt onto snmp") << "OSPREY RT XL"
+                                             << "SNMP"
+                                             << "OSPREY RT XL"
+                                             << "usb" << true;
+        QTest::newRow("other families keep events") << "OSPREY XL"
+                                                    << "SNMP"
+                                                    << "OSPREY XL"
+                                                    << "usb" << false;
+        QTest::newRow("nothing given") << ""
+                                       << ""
+                                       << ""
+                                       << "" << false;
+    }
+
+    void changeResetsEvents()
+    {
+        QFETCH(QString, modelA);
+        QFETCH(QString, interfaceA);
+        QFETCH(QString, modelB);
+        QFETCH(QString, interfaceB);
+        QFETCH(bool, resets);
+        QCOMPARE(::changeResetsEvents(modelA, interfaceA, modelB, interfaceB), resets);
+    }
+
+    void modelLabel()
+    {
+        QCOMPARE(::modelLabel(QStringLiteral("OspreyXL_SNMP")), QStringLiteral("Osprey XL (SNMP)"));
+        QCOMPARE(::modelLabel(QStringLiteral("Virtual_Device")), QStringLiteral("Wirtualny UPS"));
+        QCOMPARE(::modelLabel(QStringLiteral("ospreyxl_snmp")), QStringLiteral("ospreyxl_snmp"));
+    }
+
     // The two translated names follow the translator installed at the time of the call.
     void translatedRowsFollowTheLanguage()
     {

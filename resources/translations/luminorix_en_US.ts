@@ -25,6 +25,84 @@
     </message>
 </context>
 <context>
+    <name>AddUpsWindow</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Konfiguracja podstawowa</source>
+        <translation>Basic configuration</translation>
+    </message>
+    <message>
+        <source>Model UPS</source>
+        <translation>UPS model</translation>
+    </message>
+    <message>
+        <source>Interfejs komunikacyjny</source>
+        <translation>Communication interface</translation>
+    </message>
+    <message>
+        <source>Port komunikacyjny</source>
+        <translation>Communication port</translation>
+    </message>
+    <message>
+        <source>Opcje SNMP</source>
+        <translation>SNMP options</translation>
+    </message>
+    <message>
+        <source>Nazwa UPS</source>
+        <translation>UPS name</translation>
+    </message>
+    <message>
+        <source>Uwaga</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Oprogramowanie wspiera monitorowanie tylko jednego urządzenia tej klasy</source>
+        <translation>The software supports monitoring only one device of this class</translation>
+    </message>
+    <message>
+        <source>Konfiguracja dla tego zasilacza zostanie przywrócona do domyślnych zdarzeń. Czy kontynuować?</source>
+        <translation>The configuration of this UPS will be restored to the default events. Continue?</translation>
+    </message>
+</context>
+<context>
+    <name>AddVirtualUpsWindow</name>
+    <message>
+        <source>Zajęty; Brak komunikacji</source>
+        <translation>Taken; No communication</translation>
+    </message>
+    <message>
+        <source>Zajęty</source>
+        <translation>Taken</translation>
+    </message>
+    <message>
+        <source>Dostępny</source>
+        <translation>Available</translation>
+    </message>
+    <message>
+        <source>Dostępny; Brak komunikacji</source>
+        <translation>Available; No communication</translation>
+    </message>
+    <message>
+        <source>Brak urządzeń obsługujących pracę równoległą</source>
+        <translation>No devices capable of parallel operation</translation>
+    </message>
+    <message>
+        <source>Adres</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+</context>
+<context>
     <name>ApplicationConfigurationWindow</name>
     <message>
         <source>Konfiguracja aplikacji</source>
@@ -125,6 +203,14 @@
     <message>
         <source>Wybierz katalog</source>
         <translation>Choose a folder</translation>
+    </message>
+    <message>
+        <source>Nowy UPS</source>
+        <translation>New UPS</translation>
+    </message>
+    <message>
+        <source>Wirtualny UPS</source>
+        <translation>Virtual UPS</translation>
     </message>
 </context>
 <context>
@@ -665,6 +751,18 @@ Do you want to add a new UPS now?
     <message>
         <source> Czy chcesz pobrać Luminorix </source>
         <translation> Do you want to download Luminorix </translation>
+    </message>
+    <message>
+        <source>Nowy UPS</source>
+        <translation>New UPS</translation>
+    </message>
+    <message>
+        <source>Edycja UPS</source>
+        <translation>Edit UPS</translation>
+    </message>
+    <message>
+        <source>Edycja wirtualny UPS</source>
+        <translation>Edit virtual UPS</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1818,43 @@ The UPS can be switched off only when the group contains the local computer</tra
     <message>
         <source>Usługa nie odpowiada. Czy wersja usługi jest zgodna z wersją panelu kontrolnego Luminorix?</source>
         <translation>The service does not respond. Does the service version match the version of the Luminorix control panel?</translation>
+    </message>
+</context>
+<context>
+    <name>SnmpOptionsWindow</name>
+    <message>
+        <source>Konfiguracja SNMP</source>
+        <translation>SNMP configuration</translation>
+    </message>
+    <message>
+        <source>Adres agenta</source>
+        <translation>Agent address</translation>
+    </message>
+    <message>
+        <source>Hasło odczytu</source>
+        <translation>Read community</translation>
+    </message>
+    <message>
+        <source>Hasło zapisu</source>
+        <translation>Write community</translation>
+    </message>
+    <message>
+        <source>Numer seryjny 
+sterownika</source>
+        <translation>Controller 
+serial number</translation>
+    </message>
+    <message>
+        <source>Wersja SNMP</source>
+        <translation>SNMP version</translation>
+    </message>
+    <message>
+        <source>Uwaga</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Wprowadzono nieprawidłowy adres IP</source>
+        <translation>An invalid IP address was entered</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,12 @@
 #include "applicationconfigurationwindow.h"
 
+#include "base/dialogguard.h"
 #include "base/dialogrelay.h"
-#include "keepshut.h"
 #include "localsettings.h"
 #include "smtptestwindow.h"
 #include "ui_applicationconfigurationwindow.h"
+#include "ups/addupswindow.h"
+#include "ups/addvirtualupswindow.h"
 #include "upssocketcontroller.h"
 
 #include <QCheckBox>
@@ -56,7 +58,6 @@ ApplicationConfigurationWindow::ApplicationConfigurationWindow(
     ui->smtpConfigurationGroup->setLayout(smtpLayout);
     buildSmtpLayout();
     setAuthenticationFieldsEnabled();
-    shutDoorsWithoutDialog();
     setEnabledButtons(false);
     connect(authenticationBox, &QCheckBox::stateChanged, this,
             &ApplicationConfigurationWindow::slotSmtpAuthenticationChanged);
@@ -168,6 +169,11 @@ void ApplicationConfigurationWindow::setSocketController(Luminorix::UpsSocketCon
     socketController = controller;
 }
 
+void ApplicationConfigurationWindow::setDialogRelay(const DialogRelay* relay)
+{
+    dialogRelay = relay;
+}
+
 void ApplicationConfigurationWindow::requestApplicationConfiguration()
 {
     if (socketController)
@@ -214,16 +220,35 @@ void ApplicationConfigurationWindow::accept()
     QDialog::accept();
 }
 
-// Doors to dialogs not built yet, like the main window's (shutDoorsWithoutDialog):
-// a dialog that lands deletes its door here and fills its slot.
-void ApplicationConfigurationWindow::shutDoorsWithoutDialog()
+// A device added from here closes the settings too, without storing them: the
+// base accept, not ours.
+void ApplicationConfigurationWindow::addUpsButtonClickHandler()
 {
-    keepShut(this, {ui->addUpsButton, ui->addVirtualUpsButton}, {});
+    DialogGuard dialog(addUpsWindow, new AddUpsWindow(availablePorts, nullptr));
+    dialog->setWindowTitle(tr("Nowy UPS"));
+    if (dialogRelay)
+        connectToService(dialog.get(), socketController, *dialogRelay);
+    else
+        dialog->setSocketController(socketController);
+    dialog->setConfiguredUps(allUpses);
+    dialog->setUserDefinedName(QString());
+    if (dialog->exec() == QDialog::Accepted)
+        QDialog::accept();
 }
 
-void ApplicationConfigurationWindow::addUpsButtonClickHandler() {}
-
-void ApplicationConfigurationWindow::addVirtualUpsButtonClickHandler() {}
+void ApplicationConfigurationWindow::addVirtualUpsButtonClickHandler()
+{
+    DialogGuard dialog(addVirtualUpsWindow, new AddVirtualUpsWindow(nullptr));
+    dialog->setConfiguredUps(virtualDeviceMembers);
+    if (dialogRelay)
+        connectToService(dialog.get(), socketController, *dialogRelay);
+    else
+        dialog->setSocketController(socketController);
+    dialog->setWindowTitle(tr("Wirtualny UPS"));
+    dialog->displayAvailableParallelDevices(allUpses);
+    if (dialog->exec() == QDialog::Accepted)
+        QDialog::accept();
+}
 
 void ApplicationConfigurationWindow::openButtonClickHandler()
 {
@@ -348,6 +373,7 @@ void connectToService(ApplicationConfigurationWindow* dialog, Luminorix::UpsSock
     using Controller = Luminorix::UpsSocketController;
     using Window = ApplicationConfigurationWindow;
     dialog->setSocketController(controller);
+    dialog->setDialogRelay(&relay);
     QObject::connect(controller, &Controller::appConfifuratioReceived, dialog,
                      &Window::setApplicationConfigurationFromIni);
     QObject::connect(dialog, &Window::SendTestMail, controller, &Controller::sendTestMail);

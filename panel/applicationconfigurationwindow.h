@@ -17,6 +17,8 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
+class AddUpsWindow;
+class AddVirtualUpsWindow;
 class DialogRelay;
 class SmtpTestWindow;
 namespace Luminorix {
@@ -41,6 +43,8 @@ public:
     ~ApplicationConfigurationWindow() override;
 
     void setSocketController(Luminorix::UpsSocketController* controller);
+    // What the window forwards, passed on to the device dialogs opened from here.
+    void setDialogRelay(const DialogRelay* relay);
     void requestApplicationConfiguration();
     // Hands a test report to the open test dialog; dropped when none is open.
     void setSmtpTestStatus(int status, QStringList messages);
@@ -67,7 +71,6 @@ private:
     void storeConfiguration();
     void setAuthenticationFieldsEnabled();
     void buildSmtpLayout();
-    void shutDoorsWithoutDialog();
 
     Ui::ApplicationConfigurationWindow* ui;
     QVBoxLayout* smtpLayout;
@@ -102,11 +105,14 @@ private:
     QList<Luminorix::Utils::Ups> virtualDeviceMembers;
     QList<Luminorix::Utils::Ups> allUpses;
     SmtpTestWindow* smtpTestWindow = nullptr;
+    AddUpsWindow* addUpsWindow = nullptr;
+    AddVirtualUpsWindow* addVirtualUpsWindow = nullptr;
+    const DialogRelay* dialogRelay = nullptr;
     bool configurationReceived = false;
 };
 
 // The dialog's links to the service controller (the configuration it shows, the
 // test mail it asks for) and to what the main window forwards while it is open:
-// busy service, log-out, SMTP test reports.
+// busy service, log-out, SMTP test reports; the device dialogs it opens get the same.
 void connectToService(ApplicationConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
                       const DialogRelay& relay);

@@ -22,6 +22,8 @@
 #include "updatechecker.h"
 #include "updatedownloadwindow.h"
 #include "updateprompt.h"
+#include "ups/addupswindow.h"
+#include "ups/addvirtualupswindow.h"
 #include "upsmodelcatalogue.h"
 #include "upssocketcontroller.h"
 #include "upstexts.h"
@@ -1128,8 +1130,9 @@ QList<Ups> LuminorixWindow::virtualDeviceMembers() const
 QList<Ups> LuminorixWindow::allDeviceRecords() const
 {
     QList<Ups> records;
-    for (QTreeWidgetItemIterator it(upsTree); *it; ++it) {
-        const auto* element = static_cast<UpsTreeElement*>(*it);
+    // Top level only: an iterator would visit the members a second time.
+    for (int i = 0; i < upsTree->topLevelItemCount(); ++i) {
+        const auto* element = static_cast<UpsTreeElement*>(upsTree->topLevelItem(i));
         records.append(element->ups);
         for (int c = 0; c < element->childCount(); ++c)
             records.append(static_cast<UpsTreeElement*>(element->child(c))->ups);
@@ -1187,8 +1190,6 @@ void LuminorixWindow::shutDoorsWithoutDialog()
               ui->loggingConfigurationButton, ui->upsEventsButton},
              {ui->actionExtendInformation, ui->actionUpsConfiguration, ui->actionNetworkConfiguration,
               ui->actionLoggingConfiguration, ui->actionVirtualizationCenter});
-    // Adding and editing a device from the tree need the device dialogs.
-    upsTree->setDeviceDialogsAvailable(false);
 }
 
 void LuminorixWindow::extendInformationButtonClickHandler() {}
@@ -1203,9 +1204,40 @@ void LuminorixWindow::upsEventsButtonClickHandler() {}
 
 void LuminorixWindow::on_actionVirtualizationCenter_triggered() {}
 
-void LuminorixWindow::addUpsActionHandler() {}
-
-void LuminorixWindow::editActionHandler(int row)
+void LuminorixWindow::addUpsActionHandler()
 {
-    Q_UNUSED(row)
+    DialogGuard dialog(addUpsWindow, new AddUpsWindow(&availablePorts, nullptr));
+    dialog->setWindowTitle(tr("Nowy UPS"));
+    connectToService(dialog.get(), controller, *relay);
+    dialog->setConfiguredUps(allDeviceRecords());
+    dialog->exec();
+}
+
+void LuminorixWindow::editActionHandler(int)
+{
+    const UpsTreeElement* element = upsTree->currentElement();
+    if (!element)
+        return;
+    const Ups ups = element->ups;
+    if (!isVirtualDeviceModel(ups.model_name)) {
+        DialogGuard dialog(addUpsWindow, new AddUpsWindow(&availablePorts, nullptr));
+        dialog->setWindowTitle(tr("Edycja UPS"));
+        connectToService(dialog.get(), controller, *relay);
+        dialog->editDevice(ups);
+        dialog->setConfiguredUps(allDeviceRecords());
+        dialog->exec();
+        return;
+    }
+    QList<Ups> members;
+    for (int c = 0; c < element->childCount(); ++c)
+        members.append(static_cast<const UpsTreeElement*>(element->child(c))->ups);
+    DialogGuard dialog(addVirtualUpsWindow, new AddVirtualUpsWindow(nullptr));
+    dialog->setWindowTitle(tr("Edycja wirtualny UPS"));
+    connectToService(dialog.get(), controller, *relay);
+    dialog->setEditMode(true);
+    dialog->setPhyId(ups.id);
+    dialog->setMemberDevices(members);
+    dialog->setConfiguredUps(virtualDeviceMembers());
+    dialog->displayAvailableParallelDevices(allDeviceRecords());
+    dialog->exec();
 }

@@ -20,6 +20,8 @@
 #include <optional>
 
 class AboutWindow;
+class AddUpsWindow;
+class AddVirtualUpsWindow;
 class ApplicationConfigurationWindow;
 class ConnectWithServiceWindow;
 class DebugWarningWidget;
@@ -109,6 +111,7 @@ public slots:
     void changeAdminPass();
     void connectWithService();
     void connectingInProgress();
+    // Works on the tree's current element; the row is not used.
     void editActionHandler(int row);
     void addUpsActionHandler();
     void slot_virtualizationCenterVersion(QString version);
@@ -177,6 +180,8 @@ private:
     LogiInWindow* logInWindow = nullptr;
     PasswordChangeWindow* passwordChangeWindow = nullptr;
     ConnectWithServiceWindow* connectWithServiceWindow = nullptr;
+    AddUpsWindow* addUpsWindow = nullptr;
+    AddVirtualUpsWindow* addVirtualUpsWindow = nullptr;
     QMap<QString, QString> lastDeviceState;
     QSystemTrayIcon* trayIcon = nullptr;
     QMenu* trayMenu = nullptr;

@@ -61,9 +61,9 @@ QMenu* UpsTreeWidget::buildContextMenu(const QPoint& pos)
     descending->setChecked(sortingActive && sortDescending);
 
     QAction* add = menu->addAction(tr("Dodaj"));
-    add->setEnabled(administrator && deviceDialogsAvailable);
+    add->setEnabled(administrator);
     QAction* edit = menu->addAction(tr("Edytuj"));
-    edit->setEnabled(editable && deviceDialogsAvailable);
+    edit->setEnabled(editable);
     QAction* remove = menu->addAction(tr("Usuń"));
     remove->setEnabled(editable);
 

@@ -21,8 +21,6 @@ public:
     void setSortingFlags(bool active, bool descending);
     bool isSortingActive() const { return sortingActive; }
     bool isSortDescending() const { return sortDescending; }
-    // Adding and editing need the device dialogs; without them those entries stay off.
-    void setDeviceDialogsAvailable(bool available) { deviceDialogsAvailable = available; }
 
     // Empties the tree, deleting every element and child.
     void deleteAllItems();
@@ -50,5 +48,4 @@ private:
     const bool* administratorModeFlag;
     bool sortingActive;
     bool sortDescending;
-    bool deviceDialogsAvailable = true;
 };

@@ -8,6 +8,8 @@
 #include "simserver.h"
 #include "simworld.h"
 #include "smtptestwindow.h"
+#include "ups/addupswindow.h"
+#include "ups/addvirtualupswindow.h"
 #include "upssocketcontroller.h"
 
 #include <QCheckBox>
@@ -19,8 +21,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextEdit>
+#include <QTreeWidget>
 
 using Luminorix::Utils::ApplicationConfiguration;
+using Luminorix::Utils::Ups;
 
 namespace {
 const QString red = QStringLiteral("background-color: red;");
@@ -47,10 +51,13 @@ struct Settings
     QList<Luminorix::Utils::SerialPort> ports;
     Luminorix::UpsSocketController controller;
     DialogRelay relay;
-    ApplicationConfigurationWindow dialog{&ports, {}, {}};
+    ApplicationConfigurationWindow dialog;
     QStringList sent;
 
-    Settings()
+    // `members` of the virtual UPSes and `all` devices, as the window hands them over.
+    explicit Settings(const QList<Luminorix::Utils::Ups>& members = {},
+                      const QList<Luminorix::Utils::Ups>& all = {})
+        : dialog(&ports, members, all)
     {
         controller.setSendObserver([this](const QByteArray& text) { sent.append(QString::fromUtf8(text)); });
         connectToService(&dialog, &controller, relay);
@@ -160,6 +167,8 @@ private slots:
     void cancelKeepsEverything();
     void smtpTest_data();
     void smtpTest();
+    void addUpsShortcuts_data();
+    void addUpsShortcuts();
 };
 
 void TestApplicationConfigurationWindow::cleanup()
@@ -210,9 +219,8 @@ void TestApplicationConfigurationWindow::inertUntilConfiguration()
     QCOMPARE(s.edit("logDirPathEdit")->text(), QStringLiteral("/var/log/lx"));
     QVERIFY(s.w<QCheckBox>("runOnBootBox")->isChecked());
     QVERIFY(s.w<QCheckBox>("checkUpdatesBox")->isChecked());
-    // The Add UPS shortcuts have no dialog behind them yet.
-    QVERIFY(!s.w<QPushButton>("addUpsButton")->isEnabled());
-    QVERIFY(!s.w<QPushButton>("addVirtualUpsButton")->isEnabled());
+    QVERIFY(s.w<QPushButton>("addUpsButton")->isEnabled());
+    QVERIFY(s.w<QPushButton>("addVirtualUpsButton")->isEnabled());
 
     // Busy, ready, logged out.
     s.dialog.setEnabledButtons(false);
@@ -548,6 +556,109 @@ void TestApplicationConfigurationWindow::smtpTest()
     QVERIFY(l.received(QStringLiteral("application_configuration")).isEmpty());
     emit s.controller.smpt2TestStatus(100, {QStringLiteral("spóźniony")});
     s.controller.disconnectFromService();
+}
+
+namespace {
+enum class Outcome
+{
+    Added,
+    Cancelled,
+    LoggedOut
+};
+} // namespace
+Q_DECLARE_METATYPE(Outcome)
+
+void TestApplicationConfigurationWindow::addUpsShortcuts_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("dialogClass");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QString>("request");
+
+    QTest::newRow("UPS added") << "addUpsButton"
+                               << "AddUpsWindow"
+                               << "Nowy UPS" << Outcome::Added << "set_new_ups";
+    QTest::newRow("UPS cancelled") << "addUpsButton"
+                                   << "AddUpsWindow"
+                                   << "Nowy UPS" << Outcome::Cancelled << "";
+    QTest::newRow("UPS, logged out meanwhile") << "addUpsButton"
+                                               << "AddUpsWindow"
+                                               << "Nowy UPS" << Outcome::LoggedOut << "";
+    QTest::newRow("virtual UPS added") << "addVirtualUpsButton"
+                                       << "AddVirtualUpsWindow"
+                                       << "Wirtualny UPS" << Outcome::Added << "set_new_ups";
+    QTest::newRow("virtual UPS cancelled") << "addVirtualUpsButton"
+                                           << "AddVirtualUpsWindow"
+                                           << "Wirtualny UPS" << Outcome::Cancelled << "";
+    QTest::newRow("virtual UPS, logged out meanwhile") << "addVirtualUpsButton"
+                                                       << "AddVirtualUpsWindow"
+                                                       << "Wirtualny UPS" << Outcome::LoggedOut << "";
+}
+
+// A device added from here closes the settings as accepted, without storing them;
+// a cancelled one leaves them open. The device dialog hears the log-out too.
+void TestApplicationConfigurationWindow::addUpsShortcuts()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, dialogClass);
+    QFETCH(QString, title);
+    QFETCH(Outcome, outcome);
+    QFETCH(QString, request);
+
+    LxTest::ModalWatchdog watchdog;
+    Ups unit;
+    unit.id = QStringLiteral("3");
+    unit.model_name = QStringLiteral("HarrierRT_6_10_USB");
+    unit.parallel_unit = true;
+    unit.unit_address = QStringLiteral("1");
+    Settings s({}, {unit});
+    s.receive(someConfiguration());
+    s.edit("serverEdit")->setText(QStringLiteral("changed.example.com"));
+
+    QString seenClass;
+    QString seenTitle;
+    QString seenName = QStringLiteral("unset");
+    bool okAfterLogout = true;
+    LxTest::answerNextDialog([&](QWidget* dialog) {
+        seenClass = QString::fromLatin1(dialog->metaObject()->className());
+        seenTitle = dialog->windowTitle();
+        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("upsNameEdit"))) {
+            seenName = name->text();
+            auto* model = dialog->findChild<QComboBox*>(QStringLiteral("upsModelBox"));
+            model->setCurrentIndex(model->findText(QStringLiteral("PLOVER")));
+            QTest::keyClicks(name, QStringLiteral("Biuro"));
+        } else {
+            dialog->findChild<QTreeWidget*>()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        }
+        QVERIFY(ok->isEnabled());
+        if (outcome == Outcome::LoggedOut) {
+            emit s.relay.administratorLoggedOut();
+            okAfterLogout = ok->isEnabled();
+        }
+        if (outcome == Outcome::Added)
+            ok->click();
+        else
+            qobject_cast<QDialog*>(dialog)->reject();
+    });
+    s.w<QPushButton>(qPrintable(button))->click();
+    QCOMPARE(seenClass, dialogClass);
+    QCOMPARE(seenTitle, title);
+    if (dialogClass == QLatin1String("AddUpsWindow"))
+        QCOMPARE(seenName, QString());
+    if (outcome == Outcome::LoggedOut)
+        QVERIFY(!okAfterLogout);
+    if (outcome != Outcome::Added) {
+        QVERIFY(s.dialog.isVisible());
+        QVERIFY(s.requests(QStringLiteral("set_new_ups")).isEmpty());
+        return;
+    }
+    QVERIFY(!s.dialog.isVisible());
+    QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(s.requests(request).size(), 1);
+    // Closed without its own OK: nothing of the settings is stored.
+    QVERIFY(s.requests(QStringLiteral("application_configuration")).isEmpty());
 }
 
 LX_TEST_MAIN(TestApplicationConfigurationWindow)

@@ -12,14 +12,18 @@
 #include "upstreewidget.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QTreeWidget>
+#include <memory>
 
 using LxSim::ReplyBuilder;
 using LxSim::SimDevice;
@@ -82,6 +86,8 @@ private slots:
     void serviceMessageFloodIsCapped();
     void dialogsOpenFromTheirActions_data();
     void dialogsOpenFromTheirActions();
+    void deviceDialogsFromTheTree_data();
+    void deviceDialogsFromTheTree();
     void openSettingsFollowBusyAndLogout();
     void login_data();
     void login();
@@ -616,6 +622,110 @@ void TestMainWindow::dialogsOpenFromTheirActions()
     QCOMPARE(seenClass, dialogClass);
     // Cancelled, the connection is left as it was.
     QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Połączono z usługą:"));
+}
+
+void TestMainWindow::deviceDialogsFromTheTree_data()
+{
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("dialogClass");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("request");
+
+    QTest::newRow("add") << "Reception"
+                         << "Dodaj"
+                         << "AddUpsWindow"
+                         << "Nowy UPS"
+                         << "set_new_ups";
+    QTest::newRow("edit a UPS") << "Reception"
+                                << "Edytuj"
+                                << "AddUpsWindow"
+                                << "Edycja UPS"
+                                << "change_ups";
+    QTest::newRow("edit the virtual UPS") << "Wirtualny UPS"
+                                          << "Edytuj"
+                                          << "AddVirtualUpsWindow"
+                                          << "Edycja wirtualny UPS"
+                                          << "change_ups";
+}
+
+// The tree's entries open the device dialogs filled from the window's records;
+// what the dialog sends reaches the stand-in, whose new list the tree shows.
+void TestMainWindow::deviceDialogsFromTheTree()
+{
+    QFETCH(QString, element);
+    QFETCH(QString, entry);
+    QFETCH(QString, dialogClass);
+    QFETCH(QString, title);
+    QFETCH(QString, request);
+
+    QVERIFY(rig->startDemo());
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
+    // The members' addresses come with the status list.
+    QTRY_COMPARE(rig->elementById(QStringLiteral("3"))->ups.unit_address, QStringLiteral("2"));
+    w.enableAdministratorButtons();
+    UpsTreeWidget* tree = rig->tree();
+    tree->show();
+    tree->setCurrentItem(rig->elementByText(element));
+    std::unique_ptr<QMenu> menu(tree->buildContextMenu(tree->visualItemRect(tree->currentItem()).center()));
+    QAction* trigger = nullptr;
+    for (QAction* action : menu->actions()) {
+        if (action->text() == entry)
+            trigger = action;
+    }
+    QVERIFY(trigger && trigger->isEnabled());
+
+    QString seenClass;
+    QString seenTitle;
+    QStringList seenState;
+    LxTest::answerNextDialog([&](QWidget* dialog) {
+        seenClass = QString::fromLatin1(dialog->metaObject()->className());
+        seenTitle = dialog->windowTitle();
+        if (auto* tree = dialog->findChild<QTreeWidget*>(QStringLiteral("treeWidget"))) {
+            // Units 2 and 3 are the edited device's, reported: ticked and free. Drop 3.
+            for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+                QTreeWidgetItem* row = tree->topLevelItem(i);
+                seenState << row->text(1) + QLatin1Char(' ') + row->text(3) + QLatin1Char(' ') +
+                                 QString::number(row->checkState(0));
+                if (row->text(4) == QLatin1String("3"))
+                    row->setCheckState(0, Qt::Unchecked);
+            }
+        } else {
+            auto* model = dialog->findChild<QComboBox*>(QStringLiteral("upsModelBox"));
+            auto* port = dialog->findChild<QComboBox*>(QStringLiteral("communicationPortBox"));
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("upsNameEdit"));
+            seenState << model->currentText() << port->currentText() << name->text();
+            if (name->text().isEmpty())
+                model->setCurrentIndex(model->findText(QStringLiteral("KITE PRO RACK")));
+            port->setCurrentIndex(port->findText(QStringLiteral("COM1")));
+            name->selectAll();
+            QTest::keyClicks(name, QStringLiteral("R&D room"));
+        }
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    trigger->trigger();
+    QCOMPARE(seenClass, dialogClass);
+    QCOMPARE(seenTitle, title);
+    QTRY_COMPARE(rig->requestCount(request), 1);
+    const LxSim::SimRequest sent = rig->requests(request).first();
+    if (dialogClass == QLatin1String("AddVirtualUpsWindow")) {
+        QCOMPARE(seenState, (QStringList{"1 Dostępny 2", "2 Dostępny 2"}));
+        QCOMPARE(sent.value(QStringLiteral("id")), QStringLiteral("4"));
+        QCOMPARE(sent.values(QStringLiteral("phy_id")), QStringList{QStringLiteral("2")});
+        QTRY_COMPARE(rig->topLevel(0)->childCount(), 1);
+        return;
+    }
+    const bool edit = request == QLatin1String("change_ups");
+    // A new device starts on the first model with no port chosen; an edit on its own busy port.
+    QCOMPARE(seenState, edit ? (QStringList{"KITE PRO RACK", "COM3", "Reception"})
+                             : (QStringList{"WREN PRO", "", ""}));
+    QCOMPARE(sent.value(QStringLiteral("id")), edit ? QStringLiteral("6") : QString());
+    QCOMPARE(sent.value(QStringLiteral("model_name")), QStringLiteral("KitePro_Rack_RS232"));
+    QCOMPARE(sent.value(QStringLiteral("com_port")), QStringLiteral("COM1"));
+    QVERIFY(sent.raw.contains(QLatin1String("<user_defined_name>R&amp;D room</user_defined_name>")));
+    QTRY_VERIFY(rig->elementByText(QStringLiteral("R&D room")));
+    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_available_ports")) > 1);
 }
 
 void TestMainWindow::openSettingsFollowBusyAndLogout()

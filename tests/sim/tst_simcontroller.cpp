@@ -1,5 +1,6 @@
 // The control panel's client against the stand-in, over loopback: start-up,
 // polling, reconnecting, the demo world's answers and hostile traffic.
+#include "event.h"
 #include "framecodec.h"
 #include "helpers.h"
 #include "lxtest.h"
@@ -67,6 +68,9 @@ private slots:
     void worldAddsDevice();
     void worldChangesDevice();
     void worldRemovesDevice();
+    void worldPlacesParallelUnits();
+    void worldResetsEventsWhenAsked_data();
+    void worldResetsEventsWhenAsked();
     void worldSetsParameters();
     void worldChangesAdminPassword();
     void worldAnswersTestMail_data();
@@ -546,6 +550,66 @@ void TestSimController::worldRemovesDevice()
         ids << u.id;
     QCOMPARE(ids, (QStringList{"1", "3", "4", "5", "6"}));
     QCOMPARE(list[2].phy_ids, QStringList(QString("3")));
+}
+
+// A unit of the parallel-capable family joins the bus at the lowest free address
+// (the demo's two units hold 1 and 2) and leaves it when it becomes another model.
+void TestSimController::worldPlacesParallelUnits()
+{
+    settle();
+    Luminorix::Utils::Ups ups;
+    ups.model_name = "HarrierRT_6_10_SNMP";
+    ups.communication = "snmp";
+    ups.ip = "10.0.0.9";
+    QCOMPARE(modelListAfter([&] { controller->setNewUps(ups); }).last().id, QString("7"));
+    ups.model_name = "KitePro_USB";
+    ups.communication = "usb";
+    QCOMPARE(modelListAfter([&] { controller->setNewUps(ups); }).last().id, QString("8"));
+
+    QSignalSpy statuses(controller.get(), &UpsSocketController::upsCurrentStatusListReceived);
+    controller->getUpsCurrentStatusList();
+    QTRY_COMPARE(statuses.size(), 1);
+    QStringList bus;
+    for (const auto& s : statuses.first().first().value<QVector<Luminorix::Utils::currentDeviceStatus>>()) {
+        if (s.parallel_unit)
+            bus << QString::number(s.id) + "@" + QString::fromStdString(s.unit_address);
+    }
+    QCOMPARE(bus, (QStringList{"2@1", "3@2", "7@3"}));
+
+    ups.id = "7";
+    modelListAfter([&] { controller->changeUps(ups); });
+    QVERIFY(!rig->world.device("7")->parallel_unit);
+    QVERIFY(rig->world.device("7")->unit_address.isEmpty());
+}
+
+void TestSimController::worldResetsEventsWhenAsked_data()
+{
+    QTest::addColumn<bool>("reset");
+    QTest::newRow("reset asked") << true;
+    QTest::newRow("kept") << false;
+}
+
+void TestSimController::worldResetsEventsWhenAsked()
+{
+    QFETCH(bool, reset);
+    settle();
+    Event event;
+    event.event_state = "on_battery";
+    event.expressionIn = "stateOnBattery,ON,==,";
+    event.event_number = 1;
+    controller->sendEvents({event}, "6");
+    Luminorix::Utils::Ups ups;
+    ups.id = "6";
+    ups.model_name = "KitePro_Rack_RS232";
+    ups.communication = "rs232";
+    ups.com_port = "COM3";
+    ups.reset_events_request = reset;
+    modelListAfter([&] { controller->changeUps(ups); });
+
+    QSignalSpy events(controller.get(), &UpsSocketController::eventsReceived);
+    controller->getNetworkConfiguration("6");
+    QTRY_COMPARE(events.size(), 1);
+    QCOMPARE(events.first().first().value<QVector<Event>>().size(), reset ? 0 : 1);
 }
 
 void TestSimController::worldSetsParameters()

@@ -7,6 +7,35 @@
 
 namespace LxSim {
 
+namespace {
+// The stand-in's parallel-capable family: the units a virtual UPS is made of.
+bool runsInParallel(const QString& model)
+{
+    return model.startsWith(QLatin1String("HarrierRT_6_10"));
+}
+
+// A unit joining the parallel bus takes the lowest address no other unit has.
+void placeOnParallelBus(SimDevice& d, const QList<SimDevice>& devices)
+{
+    d.parallel_unit = runsInParallel(d.model_name);
+    if (!d.parallel_unit) {
+        d.unit_address.clear();
+        return;
+    }
+    if (!d.unit_address.isEmpty())
+        return;
+    QStringList taken;
+    for (const SimDevice& other : devices) {
+        if (other.id != d.id && other.parallel_unit)
+            taken << other.unit_address;
+    }
+    int address = 1;
+    while (taken.contains(QString::number(address)))
+        ++address;
+    d.unit_address = QString::number(address);
+}
+} // namespace
+
 void installDeviceHandlers(SimWorld& world, SimResponder& responder)
 {
     SimWorld* w = &world;
@@ -27,6 +56,7 @@ void installDeviceHandlers(SimWorld& world, SimResponder& responder)
         // Identifiers are the service's to give.
         d.id = w->nextFreeId();
         d.fillDefaults();
+        placeOnParallelBus(d, w->deviceList);
         w->deviceList.append(d);
         emit w->changed(request.name);
         return {ReplyBuilder::modelList(w->deviceList)};
@@ -40,6 +70,13 @@ void installDeviceHandlers(SimWorld& world, SimResponder& responder)
         d->applyRecord(request);
         if (d->model_name != oldModel || d->communication != oldCommunication)
             d->fillDefaults();
+        if (d->model_name != oldModel)
+            placeOnParallelBus(*d, w->deviceList);
+        // The panel agreed that the device's events go back to the defaults.
+        if (request.value(QStringLiteral("reset_events_request")) == QLatin1String("1")) {
+            w->groupsByUps.remove(d->id);
+            w->eventsByUps.remove(d->id);
+        }
         emit w->changed(request.name);
         return {ReplyBuilder::modelList(w->deviceList)};
     });

@@ -569,9 +569,9 @@ void TestVmTableWidget::headerBoxMarksAllButProtectedRows_data()
 {
     QTest::addColumn<bool>("configReceived");
     QTest::addColumn<QString>("checked");
-    // Host 1 online with the manager VM 10, host 2 switched off, host 3 blocked by login failures.
-    QTest::newRow("manager known") << true << "1:1[-1,11] 1:2[20] 1:3[30]";
-    QTest::newRow("no configuration yet") << false << "1:1[-1,10,11] 1:2[20] 1:3[30]";
+    // Host 1 online with the manager VM 10, host 2 switched off and marked, host 3 blocked by login failures.
+    QTest::newRow("manager known") << true << "1:1[-1,11] 1:2[-1,20] 1:3[30]";
+    QTest::newRow("no configuration yet") << false << "1:1[-1,10,11] 1:2[-1,20] 1:3[30]";
 }
 
 void TestVmTableWidget::headerBoxMarksAllButProtectedRows()
@@ -586,6 +586,7 @@ void TestVmTableWidget::headerBoxMarksAllButProtectedRows()
     if (configReceived)
         w.setManagementConfig(config(true, 1, 10));
     w.setCheckContext(VmTableWidget::ActionTargets, false);
+    w.markItems({{EsxiType, 2, {-1}}}); // a switched-off host keeps a mark it had
     w.refreshTable();
     w.resize(700, 400);
     w.show();

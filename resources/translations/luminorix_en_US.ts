@@ -1919,6 +1919,562 @@ serial number</translation>
     </message>
 </context>
 <context>
+    <name>UpsEventsWindow</name>
+    <message>
+        <source>Tryb pracy - Inicjalizacja</source>
+        <translation>Work mode - Initialization</translation>
+    </message>
+    <message>
+        <source>Tryb pracy - Stop</source>
+        <translation>Work mode - Stop</translation>
+    </message>
+    <message>
+        <source>Tryb pracy - Czuwanie</source>
+        <translation>Work mode - Standby</translation>
+    </message>
+    <message>
+        <source>Tryb pracy - ECO</source>
+        <translation>Work mode - ECO</translation>
+    </message>
+    <message>
+        <source>Tryb pracy - Sieciowa</source>
+        <translation>Work mode - Mains</translation>
+    </message>
+    <message>
+        <source>Tryb pracy - Rezerwowa</source>
+        <translation>Work mode - Reserve</translation>
+    </message>
+    <message>
+        <source>Tryb pracy - Hybrydowa</source>
+        <translation>Work mode - Hybrid</translation>
+    </message>
+    <message>
+        <source>Tryb pracy - Awaryjna</source>
+        <translation>Work mode - Emergency</translation>
+    </message>
+    <message>
+        <source>Tryb pracy - Bypass</source>
+        <translation>Work mode - Bypass</translation>
+    </message>
+    <message>
+        <source>Tryb pracy - Oczekiwanie</source>
+        <translation>Work mode - Waiting</translation>
+    </message>
+    <message>
+        <source>Zwarcie</source>
+        <translation>Short circuit</translation>
+    </message>
+    <message>
+        <source>Przeciążenie</source>
+        <translation>Overload</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury prostownika</source>
+        <translation>Rectifier over-temperature</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury falownika</source>
+        <translation>Inverter over-temperature</translation>
+    </message>
+    <message>
+        <source>Błąd akumulatora</source>
+        <translation>Battery fault</translation>
+    </message>
+    <message>
+        <source>Aktywne EPO</source>
+        <translation>EPO active</translation>
+    </message>
+    <message>
+        <source>Wewnętrzny błąd prostownika</source>
+        <translation>Internal rectifier fault</translation>
+    </message>
+    <message>
+        <source>Błąd wewnętrzny falownika</source>
+        <translation>Internal inverter fault</translation>
+    </message>
+    <message>
+        <source>Błąd pracy równoległej</source>
+        <translation>Parallel operation fault</translation>
+    </message>
+    <message>
+        <source>Ładowanie baterii: Start</source>
+        <translation>Battery charging: Start</translation>
+    </message>
+    <message>
+        <source>Ładowanie baterii: Stop</source>
+        <translation>Battery charging: Stop</translation>
+    </message>
+    <message>
+        <source>Przeciążenie: Start</source>
+        <translation>Overload: Start</translation>
+    </message>
+    <message>
+        <source>Przeciążenie: Stop</source>
+        <translation>Overload: Stop</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury prostownika: Start</source>
+        <translation>Rectifier over-temperature: Start</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury prostownika: Stop</source>
+        <translation>Rectifier over-temperature: Stop</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury falownika: Start</source>
+        <translation>Inverter over-temperature: Start</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury falownika: Stop</source>
+        <translation>Inverter over-temperature: Stop</translation>
+    </message>
+    <message>
+        <source>Oczekiwanie na ładunek minimalny: Start</source>
+        <translation>Waiting for minimum charge: Start</translation>
+    </message>
+    <message>
+        <source>Oczekiwanie na ładunek minimalny: Stop</source>
+        <translation>Waiting for minimum charge: Stop</translation>
+    </message>
+    <message>
+        <source>Stan niskiej baterii: Start</source>
+        <translation>Low battery: Start</translation>
+    </message>
+    <message>
+        <source>Stan niskiej baterii: Stop</source>
+        <translation>Low battery: Stop</translation>
+    </message>
+    <message>
+        <source>Serwis: Start</source>
+        <translation>Service: Start</translation>
+    </message>
+    <message>
+        <source>Serwis: Stop</source>
+        <translation>Service: Stop</translation>
+    </message>
+    <message>
+        <source>Bypass: Start</source>
+        <translation>Bypass: Start</translation>
+    </message>
+    <message>
+        <source>Bypass: Stop</source>
+        <translation>Bypass: Stop</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z modułem prostownika: Start</source>
+        <translation>No communication with the rectifier module: Start</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z modułem prostownika: Stop</source>
+        <translation>No communication with the rectifier module: Stop</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z modułem falownika: Start</source>
+        <translation>No communication with the inverter module: Start</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji z modułem falownika: Stop</source>
+        <translation>No communication with the inverter module: Stop</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kolejność faz linii BYPASS: Start</source>
+        <translation>Wrong phase order on the BYPASS line: Start</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kolejność faz linii BYPASS: Stop</source>
+        <translation>Wrong phase order on the BYPASS line: Stop</translation>
+    </message>
+    <message>
+        <source>Zasilanie linii BYPASS poza zakresem: Start</source>
+        <translation>BYPASS line supply out of range: Start</translation>
+    </message>
+    <message>
+        <source>Zasilanie linii BYPASS poza zakresem: Stop</source>
+        <translation>BYPASS line supply out of range: Stop</translation>
+    </message>
+    <message>
+        <source>Otwarty obwód baterii: Start</source>
+        <translation>Open battery circuit: Start</translation>
+    </message>
+    <message>
+        <source>Otwarty obwód baterii: Stop</source>
+        <translation>Open battery circuit: Stop</translation>
+    </message>
+    <message>
+        <source>Zasilanie linii podstawowej poza zakresem: Start</source>
+        <translation>Main line supply out of range: Start</translation>
+    </message>
+    <message>
+        <source>Zasilanie linii podstawowej poza zakresem: Stop</source>
+        <translation>Main line supply out of range: Stop</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kolejność faz linii podstawowej: Start</source>
+        <translation>Wrong phase order on the main line: Start</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kolejność faz linii podstawowej: Stop</source>
+        <translation>Wrong phase order on the main line: Stop</translation>
+    </message>
+    <message>
+        <source>Dynamiczna kompensacja mocy biernej aktywna: Start</source>
+        <translation>Dynamic reactive power compensation active: Start</translation>
+    </message>
+    <message>
+        <source>Dynamiczna kompensacja mocy biernej aktywna: Stop</source>
+        <translation>Dynamic reactive power compensation active: Stop</translation>
+    </message>
+    <message>
+        <source>Tryb PV Backup: Start</source>
+        <translation>PV Backup mode: Start</translation>
+    </message>
+    <message>
+        <source>Tryb PV Backup: Stop</source>
+        <translation>PV Backup mode: Stop</translation>
+    </message>
+    <message>
+        <source>----</source>
+        <translation>----</translation>
+    </message>
+</context>
+<context>
+    <name>UpsLogsWindow</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Dialog</translation>
+    </message>
+    <message>
+        <source>Poprzednie</source>
+        <translation>Previous</translation>
+    </message>
+    <message>
+        <source>Następne</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Komunikaty</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Bazowy wsp. 
+kompensacji L1</source>
+        <translation>Base compensation
+factor L1</translation>
+    </message>
+    <message>
+        <source>Bazowy wsp. 
+kompensacji L2</source>
+        <translation>Base compensation
+factor L2</translation>
+    </message>
+    <message>
+        <source>Bazowy wsp. 
+kompensacji L3</source>
+        <translation>Base compensation
+factor L3</translation>
+    </message>
+    <message>
+        <source>Wsp. kompensacji L1</source>
+        <translation>Compensation factor L1</translation>
+    </message>
+    <message>
+        <source>Wsp. kompensacji L2</source>
+        <translation>Compensation factor L2</translation>
+    </message>
+    <message>
+        <source>Wsp. kompensacji L3</source>
+        <translation>Compensation factor L3</translation>
+    </message>
+    <message>
+        <source>Czas autonomii</source>
+        <translation>Autonomy time</translation>
+    </message>
+    <message>
+        <source>Stan naładowania akumulatora</source>
+        <translation>Battery charge</translation>
+    </message>
+    <message>
+        <source>Tryb pracy</source>
+        <translation>Work mode</translation>
+    </message>
+    <message>
+        <source>Temp. wewnętrzna zasilacza</source>
+        <translation>Internal UPS temp.</translation>
+    </message>
+    <message>
+        <source>Napięcie wejściowe</source>
+        <translation>Input voltage</translation>
+    </message>
+    <message>
+        <source>Częstotliowść wejściowa</source>
+        <translation>Input frequency</translation>
+    </message>
+    <message>
+        <source>Moc czynna wejściowa</source>
+        <translation>Input active power</translation>
+    </message>
+    <message>
+        <source>Napięcie wyjściowe</source>
+        <translation>Output voltage</translation>
+    </message>
+    <message>
+        <source>Częstotliowść wyjściowa</source>
+        <translation>Output frequency</translation>
+    </message>
+    <message>
+        <source>Moc pozorna wejściowa</source>
+        <translation>Input apparent power</translation>
+    </message>
+    <message>
+        <source>Prąd wejściowy</source>
+        <translation>Input current</translation>
+    </message>
+    <message>
+        <source>PF wejściowy</source>
+        <translation>Input PF</translation>
+    </message>
+    <message>
+        <source>Moc czynna wyjściowa</source>
+        <translation>Output active power</translation>
+    </message>
+    <message>
+        <source>Prąd wyjściowy</source>
+        <translation>Output current</translation>
+    </message>
+    <message>
+        <source>PF wyjściowy</source>
+        <translation>Output PF</translation>
+    </message>
+    <message>
+        <source>Moc pozorna wyjściowa</source>
+        <translation>Output apparent power</translation>
+    </message>
+    <message>
+        <source>Prąd akumulatorów</source>
+        <translation>Battery current</translation>
+    </message>
+    <message>
+        <source>Napięcie akumulatorów</source>
+        <translation>Battery voltage</translation>
+    </message>
+    <message>
+        <source>Obciążenie</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Moc obciążenia</source>
+        <translation>Load power</translation>
+    </message>
+    <message>
+        <source>Temp. 1</source>
+        <translation>Temp. 1</translation>
+    </message>
+    <message>
+        <source>Temp. 2</source>
+        <translation>Temp. 2</translation>
+    </message>
+    <message>
+        <source>Temp. 3</source>
+        <translation>Temp. 3</translation>
+    </message>
+    <message>
+        <source>Temp. 4</source>
+        <translation>Temp. 4</translation>
+    </message>
+    <message>
+        <source>Pojemność akumulatorów</source>
+        <translation>Battery capacity</translation>
+    </message>
+    <message>
+        <source>Napięcie bypass</source>
+        <translation>Bypass voltage</translation>
+    </message>
+    <message>
+        <source>Prąd bypass</source>
+        <translation>Bypass current</translation>
+    </message>
+    <message>
+        <source>Moc czynna bypass</source>
+        <translation>Bypass active power</translation>
+    </message>
+    <message>
+        <source>Moc pozorna bypass</source>
+        <translation>Bypass apparent power</translation>
+    </message>
+    <message>
+        <source>Współczynnik mocy wyjściowej</source>
+        <translation>Output power factor</translation>
+    </message>
+    <message>
+        <source>Współczynnik mocy bypass</source>
+        <translation>Bypass power factor</translation>
+    </message>
+    <message>
+        <source>PF toru obejściowego</source>
+        <translation>Bypass path PF</translation>
+    </message>
+    <message>
+        <source>Współczynnik mocy prostownika</source>
+        <translation>Rectifier power factor</translation>
+    </message>
+    <message>
+        <source>Częstotliwość bypass</source>
+        <translation>Bypass frequency</translation>
+    </message>
+    <message>
+        <source>Napięcie prostownika</source>
+        <translation>Rectifier voltage</translation>
+    </message>
+    <message>
+        <source>Prąd prostownika</source>
+        <translation>Rectifier current</translation>
+    </message>
+    <message>
+        <source>Częstotliwość prostownika</source>
+        <translation>Rectifier frequency</translation>
+    </message>
+    <message>
+        <source>Moc czynna prostownika</source>
+        <translation>Rectifier active power</translation>
+    </message>
+    <message>
+        <source>Moc pozorna prostownika</source>
+        <translation>Rectifier apparent power</translation>
+    </message>
+    <message>
+        <source>PF prostownika</source>
+        <translation>Rectifier PF</translation>
+    </message>
+    <message>
+        <source>Stan akumulatorów</source>
+        <translation>Battery state</translation>
+    </message>
+    <message>
+        <source>Temp. otoczenia</source>
+        <translation>Ambient temp.</translation>
+    </message>
+    <message>
+        <source>Wilgotność względna</source>
+        <translation>Relative humidity</translation>
+    </message>
+    <message>
+        <source>Maksymalne napięcie wejściowe</source>
+        <translation>Maximum input voltage</translation>
+    </message>
+    <message>
+        <source>Minimalne napięcie wejściowe</source>
+        <translation>Minimum input voltage</translation>
+    </message>
+    <message>
+        <source>Ujemne napięcie magistrali</source>
+        <translation>Negative bus voltage</translation>
+    </message>
+    <message>
+        <source>Dodatnie napięcie magistrali</source>
+        <translation>Positive bus voltage</translation>
+    </message>
+    <message>
+        <source>Temp. radiatora</source>
+        <translation>Heat sink temp.</translation>
+    </message>
+    <message>
+        <source>Temp. akumulatorów</source>
+        <translation>Battery temp.</translation>
+    </message>
+    <message>
+        <source>Czas pracy rezerwowej</source>
+        <translation>Time on reserve</translation>
+    </message>
+    <message>
+        <source>Poziom paliwa</source>
+        <translation>Fuel level</translation>
+    </message>
+    <message>
+        <source>Całkowity czas pracy</source>
+        <translation>Total running time</translation>
+    </message>
+    <message>
+        <source>Całkowite zużycie paliwa</source>
+        <translation>Total fuel consumption</translation>
+    </message>
+    <message>
+        <source>Nap. międzyfazowe w sieci elektrycznej</source>
+        <translation>Mains line-to-line voltage</translation>
+    </message>
+    <message>
+        <source>Wyjściowe napięcie międzyfazowe</source>
+        <translation>Output line-to-line voltage</translation>
+    </message>
+    <message>
+        <source>D+</source>
+        <translation>D+</translation>
+    </message>
+    <message>
+        <source>Wyłączenia awaryjne</source>
+        <translation>Emergency stops</translation>
+    </message>
+    <message>
+        <source>Czas do przedlądu</source>
+        <translation>Time to service</translation>
+    </message>
+    <message>
+        <source>Liczba uruchomień</source>
+        <translation>Number of starts</translation>
+    </message>
+    <message>
+        <source>Moc bierna wyjściowa</source>
+        <translation>Output reactive power</translation>
+    </message>
+    <message>
+        <source>Licznik zaników napięcia sieciowego</source>
+        <translation>Mains failure counter</translation>
+    </message>
+    <message>
+        <source>Licznik wyzwoleń AVR podwyższającego</source>
+        <translation>Boost AVR counter</translation>
+    </message>
+    <message>
+        <source>Licznik przeciążeń</source>
+        <translation>Overload counter</translation>
+    </message>
+    <message>
+        <source>Licznik zwarć</source>
+        <translation>Short circuit counter</translation>
+    </message>
+    <message>
+        <source>Licznik rozładowań</source>
+        <translation>Discharge counter</translation>
+    </message>
+    <message>
+        <source>Czas pracy w przeciążeniu</source>
+        <translation>Time on overload</translation>
+    </message>
+    <message>
+        <source>Czas pracy sieciowej</source>
+        <translation>Time on mains</translation>
+    </message>
+    <message>
+        <source>Czas pracy autonomicznej</source>
+        <translation>Time on battery</translation>
+    </message>
+    <message>
+        <source>Brak logów do wyświetlenia</source>
+        <translation>No logs to display</translation>
+    </message>
+</context>
+<context>
     <name>UpsTreeWidget</name>
     <message>
         <source>Sortowanie listy</source>

@@ -79,7 +79,7 @@ void SimDevice::fillDefaults()
     addMeasurement(QStringLiteral("temperature"), {31}, 0.03);
     addMeasurement(QStringLiteral("battery_voltage"), {three ? 432.0 : 27.3}, 0.01, 1);
     messages = QStringList{QStringLiteral("27"), QStringLiteral("59")};
-    events = QStringLiteral("38;5;14;8;3;12|27;5;14;8;4;40|44;6;2;10;0;5");
+    events = QStringLiteral("62;2;14;8;3;12|63;2;14;8;4;40|50;2;15;10;0;5|51;2;15;10;2;9");
     configuration = {{QStringLiteral("output_voltage_option"), QStringLiteral("230;220;230;240")},
                      {QStringLiteral("sound_alarm"), QStringLiteral("1")},
                      {QStringLiteral("eco_mode"), QStringLiteral("0")},

@@ -3,6 +3,7 @@
 #include "devicehandlers.h"
 #include "helpers.h"
 #include "linkhandlers.h"
+#include "loghandlers.h"
 #include "networkhandlers.h"
 #include "settingshandlers.h"
 #include "simrequest.h"
@@ -19,7 +20,7 @@ SimDevice makeDevice(const QString& id, const QString& model, const QString& com
                      const QString& name)
 {
     SimDevice d = SimDevice::named(id, model, communication, name);
-    d.log_params = QStringLiteral("output_load;input_voltage;battery_capacity");
+    d.log_params = QStringLiteral("3"); // the parameters and messages logs
     return d;
 }
 } // namespace
@@ -66,6 +67,7 @@ void SimWorld::loadDemo()
     three.snmp_ver = QStringLiteral("v2c");
     three.serial_no = QStringLiteral("H33-0042117");
     three.power_compensation = true;
+    three.log_params = QStringLiteral("7");
     demo.append(three);
 
     for (int unit = 1; unit <= 2; ++unit) {
@@ -192,6 +194,7 @@ void SimWorld::install(SimResponder& responder)
     installSettingsHandlers(*this, responder);
     installNetworkHandlers(*this, responder);
     installVirtualizationHandlers(*this, responder);
+    installLogHandlers(*this, responder);
 }
 
 } // namespace LxSim

@@ -78,6 +78,13 @@ public:
     // The status keyword (e.g. "on_battery") of one device; false when there is no such device.
     bool setDeviceStatus(const QString& id, const QString& status);
     void setSmtpTestOutcome(SmtpTestOutcome outcome) { smtpOutcome = outcome; }
+    // Each log holds `entries` entries, handed out `pageLines` a page, newest first.
+    void setLogLength(int entries, int pageLines)
+    {
+        logEntries = entries;
+        logPageLines = qMax(1, pageLines);
+    }
+    int logsCacheClearCount() const { return logsCacheClears; }
     SmtpTestOutcome smtpTestOutcome() const { return smtpOutcome; }
 
     // How the device state and the configuration lay out their parameters.
@@ -103,6 +110,7 @@ private:
     friend void installSettingsHandlers(SimWorld&, SimResponder&);
     friend void installNetworkHandlers(SimWorld&, SimResponder&);
     friend void installVirtualizationHandlers(SimWorld&, SimResponder&);
+    friend void installLogHandlers(SimWorld&, SimResponder&);
 
     SimDevice* currentDevice(const SimRequest& request);
     QString nextFreeId() const;
@@ -124,6 +132,10 @@ private:
     QMap<QString, QString> groupsByUps; // payloads as the panel sent them
     QMap<QString, QString> eventsByUps;
     QString computers;
+    int logEntries = 95;
+    int logPageLines = 20;
+    QHash<QPair<int, QString>, int> logPositions; // (connection, log type) to the page shown
+    int logsCacheClears = 0;
     QTimer* driftTimer;
     QRandomGenerator random;
 };

@@ -1,0 +1,89 @@
+// A parameters log page of 40 columns (date, time, state, one plain value and
+// twelve three-phase quantities) and 2,500 to 40,000 rows: decoded alone, and
+// decoded and shown in the log viewer, drawn by the event loop. Both should
+// grow linearly with the rows; the goal for 10,000 rows, shown, is under 100 ms.
+#include "logpage.h"
+#include "logs/upslogswindow.h"
+
+#include <QApplication>
+#include <QStringList>
+#include <QTableView>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+UpsLogsWindow* viewer = nullptr;
+
+QStringList parametersPage(int rows)
+{
+    const char* const quantities[] = {"input_voltage",       "output_voltage",        "output_current",
+                                      "output_load",         "input_current",         "input_frequency",
+                                      "output_active_power", "output_spurious_power", "bypass_voltage",
+                                      "bypass_current",      "input_active_power",    "output_pf"};
+    QStringList header{QStringLiteral("date"), QStringLiteral("time"), QStringLiteral("device_status"),
+                       QStringLiteral("battery_capacity")};
+    for (const char* q : quantities) {
+        for (int phase = 1; phase <= 3; ++phase)
+            header << QStringLiteral("%1_L%2").arg(QLatin1String(q)).arg(phase);
+    }
+    QStringList lines{header.join(QLatin1Char(';'))};
+    lines.reserve(rows + 1);
+    for (int r = 0; r < rows; ++r) {
+        QStringList cells{QStringLiteral("2025-02-%1").arg(1 + r / 1440, 2, 10, QLatin1Char('0')),
+                          QStringLiteral("%1:%2:00")
+                              .arg(r / 60 % 24, 2, 10, QLatin1Char('0'))
+                              .arg(r % 60, 2, 10, QLatin1Char('0')),
+                          r % 7 ? QStringLiteral("on_power_line") : QStringLiteral("on_battery"),
+                          QString::number(100 - r % 30)};
+        for (int c = 4; c < 40; ++c)
+            cells << QString::number(200 + (r * 7 + c * 13) % 60) + QLatin1Char('.') +
+                         QString::number(c % 10);
+        lines << cells.join(QLatin1Char(';'));
+    }
+    return lines;
+}
+
+void BM_DecodeParameters(benchmark::State& state)
+{
+    const QStringList lines = parametersPage(int(state.range(0)));
+    for (auto _ : state) {
+        const LogPage page = LogPage::decode(QStringLiteral("parameters"), lines);
+        benchmark::DoNotOptimize(page.rowCount());
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_DecodeParameters)
+    ->RangeMultiplier(2)
+    ->Range(2500, 40000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+
+void BM_ShowParameters(benchmark::State& state)
+{
+    const QStringList lines = parametersPage(int(state.range(0)));
+    for (auto _ : state) {
+        viewer->setLogs(lines);
+        QApplication::processEvents(); // laid out and drawn
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ShowParameters)
+    ->RangeMultiplier(2)
+    ->Range(2500, 40000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    auto window = std::make_unique<UpsLogsWindow>();
+    window->setLogType(QStringLiteral("parameters"));
+    window->show();
+    viewer = window.get();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

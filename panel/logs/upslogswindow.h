@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+class LogPage;
+class LogTableModel;
+class QStandardItemModel;
+namespace Luminorix {
+class UpsSocketController;
+}
+namespace Ui {
+class UpsLogsWindow;
+}
+
+// One UPS log, a page at a time as the service hands the pages out: the
+// parameters log under a two-level header, the messages or the power
+// compensation log. The opener sets the type and the controller and asks for
+// the first page; the service keeps the position between the requests for
+// newer and older pages, and is told to drop it once the viewer closes.
+class UpsLogsWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit UpsLogsWindow(QWidget* parent = nullptr);
+    ~UpsLogsWindow() override;
+
+    // Stores the controller (not owned) and takes its pages from then on.
+    void setSocketController(Luminorix::UpsSocketController* controller);
+    // The heading of a parameters-log key: label and unit.
+    static QString parameterLabel(QString key);
+
+public slots:
+    // Replaces the table by one page, read as the log type says.
+    void setLogs(QStringList lines);
+    void setLogType(QString type);
+    void nextLogButtonClickHandler();
+    void prevLogButtonClickHandler();
+    // Tells the service to drop its reading position, then closes.
+    void reject() override;
+
+private:
+    void clearModels();
+    void fitRowHeights(const LogPage& page);
+    void requestPage(const QString& age);
+    void clearLogsCache();
+
+    Ui::UpsLogsWindow* ui;
+    QStandardItemModel* itemModel = nullptr;
+    LogTableModel* tableModel = nullptr;
+    QPointer<Luminorix::UpsSocketController> controller;
+    QString logType;
+    bool cacheCleared = false;
+};

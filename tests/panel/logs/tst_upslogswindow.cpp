@@ -1,0 +1,348 @@
+#include "logs/hierarchicalheaderview.h"
+#include "logs/upslogswindow.h"
+#include "lxtest.h"
+#include "servicerig.h"
+#include "upssocketcontroller.h"
+#include "upstexts.h"
+
+#include <QPointer>
+#include <QPushButton>
+#include <QTableView>
+
+namespace {
+QTableView* tableOf(const UpsLogsWindow& dialog)
+{
+    return dialog.findChild<QTableView*>(QStringLiteral("logTable"));
+}
+
+// The column headings as shown: a group as "text{child,child}" over its phases.
+QString headings(const QTableView* table)
+{
+    const QAbstractItemModel* model = table->model();
+    QStringList out;
+    const QVariant carried = model->data(QModelIndex(), Qt::UserRole);
+    const auto* header = qobject_cast<const QAbstractItemModel*>(carried.value<QObject*>());
+    if (!header) {
+        for (int c = 0; c < model->columnCount(); ++c)
+            out << model->headerData(c, Qt::Horizontal).toString();
+        return out.join(QLatin1Char('|'));
+    }
+    for (int c = 0; c < header->columnCount(); ++c) {
+        const QModelIndex top = header->index(0, c);
+        QStringList children;
+        for (int k = 0; k < header->columnCount(top); ++k)
+            children << header->index(0, k, top).data().toString();
+        out << top.data().toString() +
+                   (children.isEmpty() ? QString() : QLatin1Char('{') + children.join(',') + '}');
+    }
+    return out.join(QLatin1Char('|'));
+}
+
+// Rows separated by " / ", cells by "|".
+QString cells(const QTableView* table)
+{
+    const QAbstractItemModel* model = table->model();
+    QStringList rows;
+    for (int r = 0; r < model->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < model->columnCount(); ++c)
+            row << model->index(r, c).data().toString();
+        rows << row.join(QLatin1Char('|'));
+    }
+    return rows.join(QStringLiteral(" / "));
+}
+
+// A three-phase UPS that keeps all three logs, one minute apart.
+LxSim::SimDevice threePhaseDevice()
+{
+    LxSim::SimDevice d = LxSim::SimDevice::named(QStringLiteral("1"), QStringLiteral("Harrier33_SNMP"),
+                                                 QStringLiteral("snmp"), QStringLiteral("Server room"));
+    d.power_compensation = true;
+    d.log_params = QStringLiteral("7");
+    d.log_time_interval = QStringLiteral("60");
+    return d;
+}
+
+QList<LxSim::SimRequest> requestsNamed(const LxSim::SimServer& server, const QString& name)
+{
+    QList<LxSim::SimRequest> out;
+    for (const LxSim::SimRequest& request : server.requests()) {
+        if (request.name == name)
+            out << request;
+    }
+    return out;
+}
+} // namespace
+
+class TestUpsLogsWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void form();
+    void pages_data();
+    void pages();
+    void threePhaseHeaderIsHierarchical();
+    void rowsAsTallAsTheirLines();
+    void emptyPageOrUnknownTypeLeavesNothing_data();
+    void emptyPageOrUnknownTypeLeavesNothing();
+    void eachPageFreesTheOneBefore();
+    void pagingOverTheLink();
+    void closingClearsTheCacheOnce_data();
+    void closingClearsTheCacheOnce();
+};
+
+void TestUpsLogsWindow::form()
+{
+    UpsLogsWindow dialog;
+    QCOMPARE(dialog.size(), QSize(640, 450));
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+    const QTableView* table = tableOf(dialog);
+    QCOMPARE(table->selectionMode(), QAbstractItemView::NoSelection);
+    QCOMPARE(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+    // Until the first page: one cell saying there is nothing.
+    QCOMPARE(cells(table), QStringLiteral("Brak logów do wyświetlenia"));
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("prevLog"))->text(), QStringLiteral("Poprzednie"));
+    QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("nextLog"))->text(), QStringLiteral("Następne"));
+    QCOMPARE(UpsLogsWindow::parameterLabel(QStringLiteral("input_voltage")),
+             QStringLiteral("Napięcie wejściowe [V]"));
+}
+
+void TestUpsLogsWindow::pages_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QString>("headings");
+    QTest::addColumn<QString>("cells");
+
+    const QString volts = QStringLiteral("Napięcie wejściowe [V]");
+    QTest::newRow("parameters, three-phase")
+        << "parameters"
+        << QStringList{"date;time;input_voltage_L1;input_voltage_L2;input_voltage_L3;device_status",
+                       "01.02;10:00;230;231;229;on_battery", "01.02;10:01;232;233"}
+        << "Data|Czas|" + volts + "{L1,L2,L3}|Tryb pracy"
+        << "01.02|10:00|230|231|229|" + upsStateText(QStringLiteral("on_battery")) +
+               " / 01.02|10:01|232|233||";
+    QTest::newRow("parameters, partial run keeps every column headed")
+        << "parameters" << QStringList{"input_voltage_L1;input_voltage_L3;date", "1;3;d"}
+        << volts + "{L1,L3}|Data"
+        << "1|3|d";
+    QTest::newRow("parameters, header only") << "parameters" << QStringList{"date;time"} << "Data|Czas"
+                                             << "";
+    QTest::newRow("messages") << "messages" << QStringList{"2025-02-01,10:00:00,5", "2025-02-01"}
+                              << "Data|Czas|Komunikaty"
+                              << "2025-02-01|10:00:00|" + upsEventText(QStringLiteral("5")) +
+                                     " / 2025-02-01||";
+    QTest::newRow("compensation")
+        << "compensation" << QStringList{"skipped", "d;t;1;2;3;4;5;6;7;8"}
+        << "Data|Czas|Bazowy wsp. \nkompensacji L1|Bazowy wsp. \nkompensacji L2|Bazowy wsp. \nkompensacji "
+           "L3|Wsp. kompensacji L1|Wsp. kompensacji L2|Wsp. kompensacji L3"
+        << "d|t|1|2|3|4|5|6";
+}
+
+void TestUpsLogsWindow::pages()
+{
+    QFETCH(QString, type);
+    QFETCH(QStringList, lines);
+    QFETCH(QString, headings);
+    QFETCH(QString, cells);
+
+    UpsLogsWindow dialog;
+    dialog.setLogType(type);
+    dialog.show();
+    dialog.setLogs(lines);
+    const QTableView* table = tableOf(dialog);
+    if (table->model()->rowCount() > 0)
+        QCOMPARE(::headings(table), headings);
+    QCOMPARE(::cells(table), cells);
+    QVERIFY(!table->horizontalHeader()->isHidden());
+}
+
+void TestUpsLogsWindow::threePhaseHeaderIsHierarchical()
+{
+    UpsLogsWindow dialog;
+    dialog.setLogType(QStringLiteral("parameters"));
+    dialog.show();
+    dialog.setLogs({QStringLiteral("date;input_voltage_L1;input_voltage_L2;input_voltage_L3;time"),
+                    QStringLiteral("d;1;2;3;t")});
+    QTableView* table = tableOf(dialog);
+    auto* header = qobject_cast<HierarchicalHeaderView*>(table->horizontalHeader());
+    QVERIFY(header);
+    QCOMPARE(header->parent(), table);
+    QCOMPARE(header->count(), 5);
+    // The phases lie under their group: the header is taller than one line of cells.
+    QVERIFY(header->sizeHint().height() > QHeaderView(Qt::Horizontal).sizeHint().height());
+
+    // A messages page afterwards keeps the view's header, drawn plain.
+    dialog.setLogType(QStringLiteral("messages"));
+    dialog.setLogs({QStringLiteral("d,t,5")});
+    QCOMPARE(table->horizontalHeader(), header);
+    QCOMPARE(::headings(table), QStringLiteral("Data|Czas|Komunikaty"));
+}
+
+void TestUpsLogsWindow::rowsAsTallAsTheirLines()
+{
+    UpsLogsWindow dialog;
+    dialog.setLogType(QStringLiteral("parameters"));
+    dialog.show();
+    dialog.setLogs({QStringLiteral("date;time;x"), QStringLiteral("a;b;c"), QStringLiteral("two\nlines;b;c"),
+                    QStringLiteral("three\nli\nnes;b"), QStringLiteral("a;b;c")});
+    QTableView* table = tableOf(dialog);
+    QList<int> heights;
+    for (int r = 0; r < 4; ++r)
+        heights << table->rowHeight(r);
+    // As the view itself would size every row to its contents, one by one.
+    table->resizeRowsToContents();
+    for (int r = 0; r < 4; ++r)
+        QCOMPARE(heights.at(r), table->rowHeight(r));
+    QVERIFY(table->rowHeight(1) > table->rowHeight(0));
+    QVERIFY(table->rowHeight(2) > table->rowHeight(1));
+    QCOMPARE(table->rowHeight(3), table->rowHeight(0));
+}
+
+void TestUpsLogsWindow::emptyPageOrUnknownTypeLeavesNothing_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("empty page") << "parameters" << QStringList();
+    QTest::newRow("unknown type") << "history" << QStringList{"a;b", "c;d"};
+}
+
+void TestUpsLogsWindow::emptyPageOrUnknownTypeLeavesNothing()
+{
+    QFETCH(QString, type);
+    QFETCH(QStringList, lines);
+
+    UpsLogsWindow dialog;
+    dialog.setLogType(type);
+    dialog.show();
+    dialog.setLogs(lines);
+    const QTableView* table = tableOf(dialog);
+    // Neither rows nor the placeholder: the view has no model left.
+    QCOMPARE(table->model(), nullptr);
+}
+
+void TestUpsLogsWindow::eachPageFreesTheOneBefore()
+{
+    UpsLogsWindow dialog;
+    dialog.setLogType(QStringLiteral("parameters"));
+    dialog.show();
+    QPointer<QAbstractItemModel> placeholder(tableOf(dialog)->model());
+    dialog.setLogs(
+        {QStringLiteral("input_voltage_L1;input_voltage_L2;input_voltage_L3"), QStringLiteral("1;2;3")});
+    QVERIFY(placeholder.isNull());
+    QPointer<QAbstractItemModel> first(tableOf(dialog)->model());
+    QPointer<QObject> firstHeader(first->data(QModelIndex(), Qt::UserRole).value<QObject*>());
+    QVERIFY(firstHeader);
+    QPointer<QHeaderView> firstView(tableOf(dialog)->horizontalHeader());
+
+    dialog.setLogs({QStringLiteral("date"), QStringLiteral("d")});
+    QVERIFY(first.isNull());
+    QVERIFY(firstHeader.isNull());
+    QVERIFY(firstView.isNull()); // replaced by the new page's header view
+    QCOMPARE(cells(tableOf(dialog)), QStringLiteral("d"));
+
+    // Paging on leaves nothing of the pages before behind.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const int objects = dialog.findChildren<QObject*>().size();
+    for (int page = 0; page < 10; ++page)
+        dialog.setLogs({QStringLiteral("a_L1;a_L2;a_L3"), QStringLiteral("1;2;3")});
+    dialog.setLogs({QStringLiteral("date"), QStringLiteral("d")});
+    QTRY_COMPARE(dialog.findChildren<QObject*>().size(), objects);
+}
+
+void TestUpsLogsWindow::pagingOverTheLink()
+{
+    ServiceRig rig;
+    rig.world.setDevices({threePhaseDevice()});
+    rig.world.setLogLength(45, 20);
+    QVERIFY(rig.listen());
+    Luminorix::UpsSocketController controller;
+    QVERIFY(rig.connect(controller));
+
+    UpsLogsWindow dialog;
+    dialog.setLogType(QStringLiteral("parameters"));
+    dialog.setSocketController(&controller);
+    controller.getUpsLogs({{QStringLiteral("type"), QStringLiteral("parameters")},
+                           {QStringLiteral("age"), QStringLiteral("first")}});
+    dialog.show();
+    const QTableView* table = tableOf(dialog);
+    // The newest entries first; the three-phase values under their groups.
+    QTRY_COMPARE(table->model()->rowCount(), 20);
+    QCOMPARE(table->model()->index(0, 1).data().toString(), QStringLiteral("12:00:00"));
+    QVERIFY(headings(table).contains(QStringLiteral("Napięcie wejściowe [V]{L1,L2,L3}")));
+
+    auto* previous = dialog.findChild<QPushButton*>(QStringLiteral("prevLog"));
+    auto* next = dialog.findChild<QPushButton*>(QStringLiteral("nextLog"));
+    previous->click();
+    QTRY_COMPARE(table->model()->index(0, 1).data().toString(), QStringLiteral("11:40:00"));
+    previous->click();
+    QTRY_COMPARE(table->model()->rowCount(), 5); // the oldest, short page
+    QCOMPARE(table->model()->index(0, 1).data().toString(), QStringLiteral("11:20:00"));
+
+    // Two clicks at once: two requests, and the table shows the last answer.
+    next->click();
+    next->click();
+    QTRY_COMPARE(requestsNamed(rig.server, QStringLiteral("get_ups_logs")).size(), 5);
+    QTRY_COMPARE(table->model()->index(0, 1).data().toString(), QStringLiteral("12:00:00"));
+
+    QStringList ages;
+    for (const LxSim::SimRequest& request : requestsNamed(rig.server, QStringLiteral("get_ups_logs"))) {
+        QCOMPARE(request.value(QStringLiteral("type")), QStringLiteral("parameters"));
+        ages << request.value(QStringLiteral("age"));
+    }
+    QCOMPARE(ages, (QStringList{"first", "older", "older", "newer", "newer"}));
+    QVERIFY(requestsNamed(rig.server, QStringLiteral("clear_logs_cache")).isEmpty());
+}
+
+void TestUpsLogsWindow::closingClearsTheCacheOnce_data()
+{
+    QTest::addColumn<QString>("how");
+
+    QTest::newRow("Anuluj") << "cancel";
+    QTest::newRow("Esc") << "escape";
+    QTest::newRow("close button") << "close";
+    QTest::newRow("deleted while open") << "delete";
+}
+
+void TestUpsLogsWindow::closingClearsTheCacheOnce()
+{
+    QFETCH(QString, how);
+
+    ServiceRig rig;
+    rig.world.setDevices({threePhaseDevice()});
+    QVERIFY(rig.listen());
+    Luminorix::UpsSocketController controller;
+    QVERIFY(rig.connect(controller));
+
+    auto* dialog = new UpsLogsWindow;
+    dialog->setLogType(QStringLiteral("messages"));
+    dialog->setSocketController(&controller);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    if (how == QLatin1String("cancel"))
+        dialog->findChild<QPushButton*>(QStringLiteral("pushButton_3"))->click();
+    else if (how == QLatin1String("escape"))
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    else if (how == QLatin1String("close"))
+        dialog->close();
+    if (how != QLatin1String("delete"))
+        QVERIFY(!dialog->isVisible());
+    delete dialog;
+    // A page that comes later reaches nothing.
+    emit controller.upsLogs({QStringLiteral("d,t,5")});
+
+    QTRY_COMPARE(rig.world.logsCacheClearCount(), 1);
+    // Anything sent after the close arrives after every clear it sent.
+    controller.sendCommand(QStringLiteral("get_service_version"));
+    QTRY_VERIFY(!requestsNamed(rig.server, QStringLiteral("get_service_version")).isEmpty());
+    QCOMPARE(rig.world.logsCacheClearCount(), 1);
+    const QList<LxSim::SimRequest> clears = requestsNamed(rig.server, QStringLiteral("clear_logs_cache"));
+    QCOMPARE(clears.size(), 1);
+    QVERIFY(clears.first().children.isEmpty()); // the bare command
+    QVERIFY(clears.first().hasPass);
+}
+
+LX_TEST_MAIN(TestUpsLogsWindow)
+#include "tst_upslogswindow.moc"

@@ -1,11 +1,26 @@
 // Condition texts come from the administrator's typing and, as postfix, from
 // the service: arbitrary bytes through spacing, parsing, printing and back.
 #include "events/conditiontext.h"
+#include "events/expressiongrammar.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 #include <cstdint>
 #include <cstdlib>
+
+namespace {
+
+// True when no token of the tree holds an operator character, a comma or a
+// bracket: the operands the dialog's check lets through.
+bool plainOperands(const ast::expression_ast& node)
+{
+    if (const auto* token = boost::get<std::string>(&node.expr))
+        return token->find_first_of("<>=!&|,()") == std::string::npos;
+    if (const auto* binary = boost::get<ast::boxed<ast::binary_op>>(&node.expr))
+        return plainOperands(binary->get()->left) && plainOperands(binary->get()->right);
+    return true;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -32,9 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // Operands free of operator characters (what the dialog lets through) come
     // back unchanged from the way to infix and the parse again.
-    static const QRegularExpression plainItems(
-        QStringLiteral("^([^,<>=!&|()]+,|(==|!=|<|<=|>|>=|\\|\\||&&),)+$"));
-    if (plainItems.match(postfix).hasMatch()) {
+    ast::expression_ast tree;
+    if (!ast::expression_grammar().parse(ConditionText::spaceOperators(text).toStdString(), tree))
+        abort();
+    if (plainOperands(tree)) {
         QString again;
         if (!ConditionText::infixToPostfix(ConditionText::postfixToInfix(postfix, operators), again) ||
             again != postfix)

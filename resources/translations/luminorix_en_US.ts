@@ -103,6 +103,93 @@
     </message>
 </context>
 <context>
+    <name>AdvancedOptionsWindow</name>
+    <message>
+        <source>Definiowanie zdarzenia</source>
+        <translation>Event definition</translation>
+    </message>
+    <message>
+        <source>Nazwa zdarzenia</source>
+        <translation>Event name</translation>
+    </message>
+    <message>
+        <source>Warunki początkowe</source>
+        <translation>Start conditions</translation>
+    </message>
+    <message>
+        <source>Warunki końcowe</source>
+        <translation>End conditions</translation>
+    </message>
+    <message>
+        <source>Szukaj</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Zapisz jako nowy</source>
+        <translation>Save as new</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Błąd ładowania pliku</source>
+        <translation>File loading error</translation>
+    </message>
+    <message>
+        <source>Nie można odnaleźć pliku z parametrami </source>
+        <translation>Cannot find the parameter file </translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć pliku z parametrami </source>
+        <translation>Cannot open the parameter file </translation>
+    </message>
+    <message>
+        <source>Błąd odczytu pliku</source>
+        <translation>File reading error</translation>
+    </message>
+    <message>
+        <source>Plik </source>
+        <translation>The file </translation>
+    </message>
+    <message>
+        <source> zawiera błędy</source>
+        <translation> contains errors</translation>
+    </message>
+    <message>
+        <source>Uwaga</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Pole &quot;Nazwa zdarzenia&quot; nie może być puste</source>
+        <translation>The &quot;Event name&quot; field cannot be empty</translation>
+    </message>
+    <message>
+        <source>Nazwa zdarzenia zawiera niedozwolone znaki</source>
+        <translation>The event name contains characters that are not allowed</translation>
+    </message>
+    <message>
+        <source>Należy wprowadzić wyrażenie.</source>
+        <translation>Please enter an expression.</translation>
+    </message>
+    <message>
+        <source>Wprowadzone wyrażenie jest nieprawidłowe.</source>
+        <translation>The expression entered is not valid.</translation>
+    </message>
+    <message>
+        <source>Wystąpił błąd podczas przetwarzania wyrażenia.</source>
+        <translation>An error occurred while processing the expression.</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zawiera już zdarzenie </source>
+        <translation>The configuration already contains the event </translation>
+    </message>
+</context>
+<context>
     <name>ApplicationConfigurationWindow</name>
     <message>
         <source>Konfiguracja aplikacji</source>

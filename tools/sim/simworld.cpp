@@ -53,6 +53,7 @@ SimWorld::SimWorld(QObject* parent)
     files.targets = {{1, 2, {5}}};
     vcActions = {hosts, files};
     connect(driftTimer, &QTimer::timeout, this, &SimWorld::drift);
+    loadVcHosts();
 }
 
 void SimWorld::loadDemo()
@@ -185,6 +186,69 @@ void SimWorld::drift()
 {
     for (SimDevice& d : deviceList)
         d.drift(random);
+}
+
+void SimWorld::loadVcHosts()
+{
+    using Machine = ReplyBuilder::Machine;
+    VcHost a;
+    a.id = 1;
+    a.name = QStringLiteral("Host A");
+    a.address = QStringLiteral("esxi-a.lab.local");
+    a.userName = QStringLiteral("root");
+    a.version = QStringLiteral("VMware ESXi 7.0.3");
+    a.machines = {
+        Machine{1, QStringLiteral("Luminorix manager"), QStringLiteral("ps_powered_on"),
+                QStringLiteral("pa_no_action")},
+        Machine{2, QStringLiteral("Mail"), QStringLiteral("ps_powered_on"), QStringLiteral("pa_no_action")},
+        Machine{3, QStringLiteral("Build"), QStringLiteral("ps_powered_off"),
+                QStringLiteral("pa_no_action")}};
+    VcHost b;
+    b.id = 2;
+    b.name = QStringLiteral("Host B");
+    b.address = QStringLiteral("10.0.40.12");
+    b.port = 2222;
+    b.userName = QStringLiteral("ops");
+    b.version = QStringLiteral("VMware ESXi 8.0.1");
+    b.machines = {Machine{5, QStringLiteral("File server"), QStringLiteral("ps_suspended"),
+                          QStringLiteral("pa_power_on")}};
+    // A host of another type: listed, but neither loaded nor tested by the panel.
+    VcHost c;
+    c.type = 2;
+    c.id = 1;
+    c.name = QStringLiteral("Cluster C");
+    c.status = QStringLiteral("hs_host_invalid");
+    c.errorInfo = QStringLiteral("certificate expired");
+    vcHosts = {a, b, c};
+    vcSettings = {{QStringLiteral("email_notifications_enabled"), QStringLiteral("1")},
+                  {QStringLiteral("email_notifications_recipients"), QStringLiteral("admin@example.com")},
+                  {QStringLiteral("forced_poweroff_timeout_vms"), QStringLiteral("600")},
+                  {QStringLiteral("master_shutdown_delay"), QStringLiteral("180")}};
+}
+
+SimWorld::VcHost* SimWorld::vcHost(int type, int id)
+{
+    for (VcHost& h : vcHosts) {
+        if (h.type == type && h.id == id)
+            return &h;
+    }
+    return nullptr;
+}
+
+void SimWorld::failVcRequest(const QString& request, const QString& errorText)
+{
+    if (errorText.isEmpty())
+        vcFailures.remove(request);
+    else
+        vcFailures.insert(request, errorText);
+}
+
+void SimWorld::delayVcRequest(const QString& request, int ms)
+{
+    if (ms <= 0)
+        vcDelays.remove(request);
+    else
+        vcDelays.insert(request, ms);
 }
 
 void SimWorld::install(SimResponder& responder)

@@ -95,6 +95,38 @@ public:
     void setDriftInterval(int ms);
     void seed(quint32 value) { random.seed(value); }
 
+    // Virtualization centre: the hypervisor hosts the service manages, each
+    // with its machines (states and pending operations as the service spells them).
+    struct VcHost
+    {
+        int type = 1; // 1: ESXi host reached over SSH
+        int id = 0;
+        QString name;
+        bool enabled = true;
+        bool disabledByLoginFailures = false;
+        QString address;
+        int port = 22;
+        QString userName;
+        QString password;
+        QString status = QStringLiteral("hs_host_online");
+        QString version;
+        QString errorInfo;
+        QString testError; // what a connection test of it reports; empty: the test passes
+        QList<ReplyBuilder::Machine> machines;
+    };
+    QList<VcHost> vcHostList() const { return vcHosts; }
+    void setVcHosts(const QList<VcHost>& hosts) { vcHosts = hosts; }
+    VcHost* vcHost(int type, int id);
+    QMap<QString, QString> vcSettingMap() const { return vcSettings; }
+    void setVcSettings(const QMap<QString, QString>& settings) { vcSettings = settings; }
+    // A virtualization-centre request whose result reports `errorText` and
+    // changes nothing; an empty text makes it succeed again.
+    void failVcRequest(const QString& request, const QString& errorText);
+    QString vcFailure(const QString& request) const { return vcFailures.value(request); }
+    // The answers to a virtualization-centre request come `ms` late (0: at once).
+    void delayVcRequest(const QString& request, int ms);
+    int vcDelay(const QString& request) const { return vcDelays.value(request); }
+
 public slots:
     void drift();
 
@@ -114,6 +146,7 @@ private:
 
     SimDevice* currentDevice(const SimRequest& request);
     QString nextFreeId() const;
+    void loadVcHosts();
 
     QList<SimDevice> deviceList;
     QHash<int, QString> selections; // connection to the device it chose
@@ -138,6 +171,10 @@ private:
     int logsCacheClears = 0;
     QTimer* driftTimer;
     QRandomGenerator random;
+    QList<VcHost> vcHosts;
+    QMap<QString, QString> vcSettings;
+    QHash<QString, QString> vcFailures;
+    QHash<QString, int> vcDelays;
 };
 
 } // namespace LxSim

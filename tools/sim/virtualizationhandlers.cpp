@@ -7,6 +7,194 @@
 
 namespace LxSim {
 
+namespace {
+// Every answer of the centre goes through here, so that a test can hold it back.
+SimReplies answer(const SimWorld& world, const SimRequest& request, const SimReplies& replies)
+{
+    const int delay = world.vcDelay(request.name);
+    SimReplies out;
+    for (const SimReply& reply : replies)
+        out.append(SimReply(reply.text, reply.delayMs + delay));
+    return out;
+}
+
+QByteArray flag(bool on)
+{
+    return on ? QByteArrayLiteral("1") : QByteArrayLiteral("0");
+}
+
+QByteArray hostVmsInfo(const SimWorld::VcHost& host)
+{
+    QByteArray body = ReplyBuilder::element(QStringLiteral("host_type"), QString::number(host.type)) +
+                      ReplyBuilder::element(QStringLiteral("host_id"), QString::number(host.id)) +
+                      ReplyBuilder::element(QStringLiteral("status"), host.status) +
+                      ReplyBuilder::element(QStringLiteral("name"), host.name) +
+                      ReplyBuilder::element(QStringLiteral("version"), host.version) +
+                      ReplyBuilder::element(QStringLiteral("error_info"), host.errorInfo);
+    for (const ReplyBuilder::Machine& m : host.machines) {
+        body += ReplyBuilder::flat(QStringLiteral("vms"), {{QStringLiteral("vm_id"), QString::number(m.id)},
+                                                           {QStringLiteral("vm_name"), m.name},
+                                                           {QStringLiteral("vm_state"), m.state},
+                                                           {QStringLiteral("vm_pending_st"), m.pending}});
+    }
+    return "<virtualization_center_hostvmsinfo>" + body + "</virtualization_center_hostvmsinfo>";
+}
+
+QByteArray hostDetails(const SimWorld::VcHost* host)
+{
+    if (!host)
+        return ReplyBuilder::flat(
+            QStringLiteral("virtualization_center_esxisshhost_details"),
+            {{QStringLiteral("type"), QStringLiteral("-1")}, {QStringLiteral("id"), QStringLiteral("-1")}});
+    return ReplyBuilder::flat(
+        QStringLiteral("virtualization_center_esxisshhost_details"),
+        {{QStringLiteral("type"), QString::number(host->type)},
+         {QStringLiteral("id"), QString::number(host->id)},
+         {QStringLiteral("is_enabled"), QString::fromLatin1(flag(host->enabled))},
+         {QStringLiteral("is_disabled_logfail"), QString::fromLatin1(flag(host->disabledByLoginFailures))},
+         {QStringLiteral("name"), host->name},
+         {QStringLiteral("address"), host->address},
+         {QStringLiteral("port"), QString::number(host->port)},
+         {QStringLiteral("user_name"), host->userName},
+         {QStringLiteral("auth_method_password"), QStringLiteral("1")}});
+}
+
+QByteArray hostList(const QList<SimWorld::VcHost>& hosts)
+{
+    QList<ReplyBuilder::Host> listed;
+    for (const SimWorld::VcHost& h : hosts)
+        listed.append({h.type, h.id, h.name, !h.enabled, h.disabledByLoginFailures});
+    return ReplyBuilder::hostList(listed);
+}
+
+int number(const SimRequest& request, const char* child)
+{
+    return request.value(QLatin1String(child)).toInt();
+}
+
+// The host edits and additions of the panel: every field the request carries.
+void applyHostFields(SimWorld::VcHost& host, const SimRequest& request)
+{
+    const QMap<QString, QString> fields = request.toMap();
+    if (fields.contains(QStringLiteral("is_enabled"))) {
+        host.enabled = fields.value(QStringLiteral("is_enabled")) == QLatin1String("1");
+        if (host.enabled)
+            host.disabledByLoginFailures = false;
+    }
+    if (fields.contains(QStringLiteral("name")))
+        host.name = fields.value(QStringLiteral("name"));
+    if (fields.contains(QStringLiteral("address")))
+        host.address = fields.value(QStringLiteral("address"));
+    if (fields.contains(QStringLiteral("port")))
+        host.port = fields.value(QStringLiteral("port")).toInt();
+    if (fields.contains(QStringLiteral("user_name")))
+        host.userName = fields.value(QStringLiteral("user_name"));
+    if (fields.contains(QStringLiteral("password")))
+        host.password = fields.value(QStringLiteral("password"));
+}
+
+void installHostHandlers(SimWorld* w, SimResponder& responder)
+{
+    responder.setHandler(
+        QStringLiteral("get_virtualization_center_settings"), [w](const SimRequest& request) -> SimReplies {
+            SimDevice::Entries entries;
+            const QMap<QString, QString> settings = w->vcSettingMap();
+            for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+                entries.append({it.key(), it.value()});
+            return answer(*w, request, {ReplyBuilder::virtualizationCenterSettings(entries)});
+        });
+    responder.setHandler(
+        QStringLiteral("set_virtualization_center_settings"), [w](const SimRequest& request) -> SimReplies {
+            QMap<QString, QString> settings = w->vcSettingMap();
+            const QMap<QString, QString> sent = request.toMap();
+            for (auto it = sent.cbegin(); it != sent.cend(); ++it)
+                settings.insert(it.key(), it.value());
+            w->setVcSettings(settings);
+            emit w->changed(request.name);
+            SimDevice::Entries entries;
+            for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+                entries.append({it.key(), it.value()});
+            return answer(*w, request, {ReplyBuilder::virtualizationCenterSettings(entries)});
+        });
+    responder.setHandler(QStringLiteral("get_virtualization_center_host_list"),
+                         [w](const SimRequest& request) -> SimReplies {
+                             return answer(*w, request, {hostList(w->vcHostList())});
+                         });
+    responder.setHandler(QStringLiteral("get_virtualization_center_esxisshhost_details"),
+                         [w](const SimRequest& request) -> SimReplies {
+                             return answer(*w, request, {hostDetails(w->vcHost(1, number(request, "id")))});
+                         });
+    responder.setHandler(QStringLiteral("get_virtualization_center_hostvmsinfo"),
+                         [w](const SimRequest& request) -> SimReplies {
+                             SimWorld::VcHost* host =
+                                 w->vcHost(number(request, "host_type"), number(request, "host_id"));
+                             if (!host)
+                                 return {};
+                             return answer(*w, request, {hostVmsInfo(*host)});
+                         });
+    responder.setHandler(
+        QStringLiteral("set_virtualization_center_add_new_esxisshhost"),
+        [w](const SimRequest& request) -> SimReplies {
+            const QString root = QStringLiteral("virtualization_center_add_new_host_result");
+            const QString failure = w->vcFailure(request.name);
+            if (!failure.isEmpty())
+                return answer(*w, request, {ReplyBuilder::hostResult(root, -1, -1, true, failure)});
+            QList<SimWorld::VcHost> hosts = w->vcHostList();
+            SimWorld::VcHost host;
+            for (const SimWorld::VcHost& h : hosts) {
+                if (h.type == host.type)
+                    host.id = qMax(host.id, h.id);
+            }
+            host.id += 1;
+            host.version = QStringLiteral("VMware ESXi 7.0.3");
+            applyHostFields(host, request);
+            hosts.append(host);
+            w->setVcHosts(hosts);
+            emit w->changed(request.name);
+            return answer(*w, request, {ReplyBuilder::hostResult(root, host.type, host.id, false)});
+        });
+    responder.setHandler(
+        QStringLiteral("set_virtualization_center_edit_host"), [w](const SimRequest& request) -> SimReplies {
+            const QString root = QStringLiteral("virtualization_center_edit_host_result");
+            const int type = number(request, "type");
+            const int id = number(request, "id");
+            QString failure = w->vcFailure(request.name);
+            SimWorld::VcHost* host = w->vcHost(type, id);
+            if (failure.isEmpty() && !host)
+                failure = QStringLiteral("No such host");
+            if (!failure.isEmpty())
+                return answer(*w, request, {ReplyBuilder::hostResult(root, type, id, true, failure)});
+            applyHostFields(*host, request);
+            emit w->changed(request.name);
+            return answer(*w, request, {ReplyBuilder::hostResult(root, type, id, false)});
+        });
+    // The service answers a removal with nothing of its own.
+    responder.setHandler(QStringLiteral("set_virtualization_center_remove_host"),
+                         [w](const SimRequest& request) -> SimReplies {
+                             QList<SimWorld::VcHost> hosts = w->vcHostList();
+                             const int type = number(request, "type");
+                             const int id = number(request, "id");
+                             for (int i = hosts.size() - 1; i >= 0; --i) {
+                                 if (hosts.at(i).type == type && hosts.at(i).id == id)
+                                     hosts.removeAt(i);
+                             }
+                             w->setVcHosts(hosts);
+                             emit w->changed(request.name);
+                             return {};
+                         });
+    responder.setHandler(
+        QStringLiteral("set_virtualization_center_test_esxisshhost"),
+        [w](const SimRequest& request) -> SimReplies {
+            const QString root = QStringLiteral("virtualization_center_test_esxisshhost_result");
+            QString failure = w->vcFailure(request.name);
+            const SimWorld::VcHost* host = w->vcHost(1, number(request, "id"));
+            if (failure.isEmpty())
+                failure = host ? host->testError : QStringLiteral("No such host");
+            return answer(*w, request, {ReplyBuilder::resultPair(root, !failure.isEmpty(), failure)});
+        });
+}
+} // namespace
+
 void installVirtualizationHandlers(SimWorld& world, SimResponder& responder)
 {
     SimWorld* w = &world;
@@ -30,6 +218,7 @@ void installVirtualizationHandlers(SimWorld& world, SimResponder& responder)
                              emit w->changed(request.name);
                              return {ReplyBuilder::virtualizationCenterEnabled(w->vcEnabled)};
                          });
+    installHostHandlers(w, responder);
 }
 
 } // namespace LxSim

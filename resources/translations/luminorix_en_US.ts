@@ -2593,6 +2593,254 @@ factor L3</translation>
     </message>
 </context>
 <context>
+    <name>VirtCentWindowTabHosts</name>
+    <message>
+        <source>Hosty</source>
+        <translation>Hosts</translation>
+    </message>
+    <message>
+        <source>Dodaj nowy</source>
+        <translation>Add new</translation>
+    </message>
+    <message>
+        <source>Edytuj</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Usuń host</source>
+        <translation>Remove host</translation>
+    </message>
+    <message>
+        <source>Parametry hosta</source>
+        <translation>Host parameters</translation>
+    </message>
+    <message>
+        <source>Konfiguracja hosta</source>
+        <translation>Host configuration</translation>
+    </message>
+    <message>
+        <source>Zarządzanie i monitorowanie hosta aktywne</source>
+        <translation>Host management and monitoring active</translation>
+    </message>
+    <message>
+        <source>Konfiguracja została wyłączona automatycznie,
+z powodu problemów z autoryzacją.</source>
+        <translation>The configuration was switched off automatically,
+because of authorization problems.</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Nazwa hosta</source>
+        <translation>Host name</translation>
+    </message>
+    <message>
+        <source>Adres</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Nazwa użytkownika</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>Zmień</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Dodaj host</source>
+        <translation>Add host</translation>
+    </message>
+    <message>
+        <source>Test połączenia z hostem</source>
+        <translation>Host connection test</translation>
+    </message>
+    <message>
+        <source>Test połączenia</source>
+        <translation>Connection test</translation>
+    </message>
+    <message>
+        <source>Testuj połączenie</source>
+        <translation>Test connection</translation>
+    </message>
+    <message>
+        <source>Testuj i akceptuj nieznany/nowy host</source>
+        <translation>Test and accept an unknown/new host</translation>
+    </message>
+    <message>
+        <source>Wynik testu</source>
+        <translation>Test result</translation>
+    </message>
+    <message>
+        <source>Zakończ</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zmiana hasła</source>
+        <translation>Password change</translation>
+    </message>
+    <message>
+        <source>Hasło</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Błąd podczas dodawania nowego hosta:
+
+%1</source>
+        <translation>Error while adding the new host:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Błąd podczas edycji parametrów hosta:
+
+%1</source>
+        <translation>Error while editing the host parameters:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Centrum wirtualizacji</source>
+        <translation>Virtualization centre</translation>
+    </message>
+    <message>
+        <source>Czy na pewno chcesz usunąć wybrany host:
+&quot;%1&quot;?</source>
+        <translation>Do you really want to remove the selected host:
+&quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Wykonywanie testu...</source>
+        <translation>Running the test...</translation>
+    </message>
+    <message>
+        <source>Usługa nie odpowiedziała na czas.</source>
+        <translation>The service did not answer in time.</translation>
+    </message>
+    <message>
+        <source>Wynik testu NEGATYWNY:</source>
+        <translation>Test result NEGATIVE:</translation>
+    </message>
+    <message>
+        <source>Wynik testu pozytywny [ OK ]</source>
+        <translation>Test result positive [ OK ]</translation>
+    </message>
+    <message>
+        <source>Nazwa hosta nie może być pusta.
+
+Wprowadź nazwę hosta i spróbuj ponownie.</source>
+        <translation>The host name cannot be empty.
+
+Enter a host name and try again.</translation>
+    </message>
+    <message>
+        <source>Nazwa hosta musi być unikalna.
+
+Wprowadź prawidłową nazwę hosta i spróbuj ponownie.</source>
+        <translation>The host name must be unique.
+
+Enter a valid host name and try again.</translation>
+    </message>
+    <message>
+        <source>Adres hosta nie może być pusty.
+
+Wprowadź adres hosta i spróbuj ponownie.</source>
+        <translation>The host address cannot be empty.
+
+Enter the host address and try again.</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowy numer portu.
+
+Wprowadź wartość z zakresu 1-65535 i spróbuj ponownie.</source>
+        <translation>Invalid port number.
+
+Enter a value from 1 to 65535 and try again.</translation>
+    </message>
+    <message>
+        <source>Nazwa użytkownika nie może być pusta.
+
+Wprowadź nazwę użytkownika i spróbuj ponownie.</source>
+        <translation>The user name cannot be empty.
+
+Enter a user name and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>VirtCentWindowTabSettings</name>
+    <message>
+        <source>Włącz obsługę systemów wirtualizacji</source>
+        <translation>Enable the support of virtualization systems</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Włącz powiadomienia mailowe z centrum wirtualizacji</source>
+        <translation>Enable e-mail notifications from the virtualization centre</translation>
+    </message>
+    <message>
+        <source>Lista odbiorców powiadomień mailowych</source>
+        <translation>Recipients of the e-mail notifications</translation>
+    </message>
+    <message>
+        <source>Maksymalny czas oczekiwania na wyłączenie maszyn [s]</source>
+        <translation>Longest wait for the machines to shut down [s]</translation>
+    </message>
+    <message>
+        <source>Maksymalny czas wyłączania maszyny MANAGER [s]
+(używany, gdy zarządzanie hostem odbywa się z VM na tym hoście)</source>
+        <translation>Longest shutdown time of the MANAGER machine [s]
+(used when the host is managed from a VM on that host)</translation>
+    </message>
+    <message>
+        <source>Adres email odbiorcy:
+%1
+jest nieprawidłowy.
+
+Wprowadź poprawną listę odbiorców i spróbuj ponownie</source>
+        <translation>The recipient address:
+%1
+is not valid.
+
+Enter a correct list of recipients and try again</translation>
+    </message>
+    <message>
+        <source>Parametr czasu oczekiwania na wyłaczenie maszyn
+musi mieścić się w zakresie 300-3600 sekund.
+
+Wprowadź poprawną wartość i spróbuj ponownie</source>
+        <translation>The waiting time for the machines to shut down
+must lie between 300 and 3600 seconds.
+
+Enter a correct value and try again</translation>
+    </message>
+    <message>
+        <source>Parametr czasu oczekiwania na wyłaczenie maszyn
+musi mieścić się w zakresie 60-1200 sekund.
+
+Wprowadź poprawną wartość i spróbuj ponownie</source>
+        <translation>The waiting time for the machines to shut down
+must lie between 60 and 1200 seconds.
+
+Enter a correct value and try again</translation>
+    </message>
+    <message>
+        <source>Centrum wirtualizacji</source>
+        <translation>Virtualization centre</translation>
+    </message>
+</context>
+<context>
     <name>VmTableWidget</name>
     <message>
         <source>Podgląd</source>

@@ -1,0 +1,230 @@
+#include "virtcentwindowtabsettings.h"
+
+#include "base/named.h"
+#include "helpers.h"
+#include "linkmetatypes.h"
+#include "upssocketcontroller.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+
+namespace {
+const char emailNotificationsEnabledKey[] = "email_notifications_enabled";
+const char recipientsKey[] = "email_notifications_recipients";
+const char forcedPoweroffKey[] = "forced_poweroff_timeout_vms";
+const char masterShutdownKey[] = "master_shutdown_delay";
+
+bool isRecipient(const QString& part)
+{
+    static const QRegularExpression address(
+        QStringLiteral("\\A(?:\\b[A-Z0-9._%+-]+@[A-Z0-9.-]+\\.[A-Z]{2,4}\\b)\\z"),
+        QRegularExpression::CaseInsensitiveOption);
+    return address.match(part).hasMatch();
+}
+} // namespace
+
+VirtCentWindowTabSettings::VirtCentWindowTabSettings(Luminorix::UpsSocketController* controller,
+                                                     QWidget* parent)
+    : QWidget(parent), controller(controller)
+{
+    registerLinkMetaTypes();
+    layout = named(new QGridLayout(this), "layout");
+    chk_virt_enabled = named(new QCheckBox(tr("Włącz obsługę systemów wirtualizacji")), "chk_virt_enabled");
+    btn_virt_enabled_save = named(new QPushButton(tr("Zapisz")), "btn_virt_enabled_save");
+    chk_email_notifications_enabled =
+        named(new QCheckBox(tr("Włącz powiadomienia mailowe z centrum wirtualizacji")),
+              "chk_email_notifications_enabled");
+    btn_email_notifications_enabled_save =
+        named(new QPushButton(tr("Zapisz")), "btn_email_notifications_enabled_save");
+    lbl_email_notifications_recipients =
+        named(new QLabel(tr("Lista odbiorców powiadomień mailowych")), "lbl_email_notifications_recipients");
+    le_email_notifications_recipients = named(new QLineEdit, "le_email_notifications_recipients");
+    le_email_notifications_recipients->setPlaceholderText(
+        QStringLiteral("admin@example.com; operator@example.com"));
+    btn_email_notifications_recipients_save =
+        named(new QPushButton(tr("Zapisz")), "btn_email_notifications_recipients_save");
+    lbl_forced_poweroff_timeout_vms =
+        named(new QLabel(tr("Maksymalny czas oczekiwania na wyłączenie maszyn [s]")),
+              "lbl_forced_poweroff_timeout_vms");
+    le_forced_poweroff_timeout_vms = named(new QLineEdit, "le_forced_poweroff_timeout_vms");
+    btn_forced_poweroff_timeout_vms_save =
+        named(new QPushButton(tr("Zapisz")), "btn_forced_poweroff_timeout_vms_save");
+    lbl_master_shutdown_delay = named(
+        new QLabel(tr("Maksymalny czas wyłączania maszyny MANAGER [s]\n(używany, gdy zarządzanie hostem "
+                      "odbywa się z VM na tym hoście)")),
+        "lbl_master_shutdown_delay");
+    le_master_shutdown_delay = named(new QLineEdit, "le_master_shutdown_delay");
+    btn_master_shutdown_delay_save = named(new QPushButton(tr("Zapisz")), "btn_master_shutdown_delay_save");
+
+    layout->addWidget(chk_virt_enabled, 0, 0);
+    layout->addWidget(btn_virt_enabled_save, 0, 2);
+    layout->addWidget(chk_email_notifications_enabled, 1, 0);
+    layout->addWidget(btn_email_notifications_enabled_save, 1, 2);
+    layout->addWidget(lbl_email_notifications_recipients, 2, 0);
+    layout->addWidget(le_email_notifications_recipients, 2, 1);
+    layout->addWidget(btn_email_notifications_recipients_save, 2, 2);
+    layout->addWidget(lbl_forced_poweroff_timeout_vms, 3, 0);
+    layout->addWidget(le_forced_poweroff_timeout_vms, 3, 1);
+    layout->addWidget(btn_forced_poweroff_timeout_vms_save, 3, 2);
+    layout->addWidget(lbl_master_shutdown_delay, 4, 0);
+    layout->addWidget(le_master_shutdown_delay, 4, 1);
+    layout->addWidget(btn_master_shutdown_delay_save, 4, 2);
+    layout->setRowStretch(5, 1);
+
+    connect(btn_virt_enabled_save, &QPushButton::released, this,
+            &VirtCentWindowTabSettings::slot_btn_virt_enabled_save);
+    connect(btn_email_notifications_enabled_save, &QPushButton::released, this,
+            &VirtCentWindowTabSettings::slot_btn_email_notifications_enabled_save);
+    connect(btn_email_notifications_recipients_save, &QPushButton::released, this,
+            &VirtCentWindowTabSettings::slot_btn_email_notifications_recipients_save);
+    connect(btn_forced_poweroff_timeout_vms_save, &QPushButton::released, this,
+            &VirtCentWindowTabSettings::slot_btn_forced_poweroff_timeout_vms_save);
+    connect(btn_master_shutdown_delay_save, &QPushButton::released, this,
+            &VirtCentWindowTabSettings::slot_btn_master_shutdown_delay_save);
+
+    setVirtEnabledControlsEnabled(false);
+    setSettingsControlsEnabled(false);
+}
+
+void VirtCentWindowTabSettings::requestSettings()
+{
+    wait_enabled = true;
+    controller->getVirtualizationCenterEnabled();
+    wait_settings = true;
+    controller->getVirtualizationCenterSettings();
+}
+
+void VirtCentWindowTabSettings::setVirtEnabledControlsEnabled(bool enabled)
+{
+    chk_virt_enabled->setEnabled(enabled);
+    btn_virt_enabled_save->setEnabled(enabled);
+}
+
+void VirtCentWindowTabSettings::setSettingsControlsEnabled(bool enabled)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             chk_email_notifications_enabled, btn_email_notifications_enabled_save,
+             lbl_email_notifications_recipients, le_email_notifications_recipients,
+             btn_email_notifications_recipients_save, lbl_forced_poweroff_timeout_vms,
+             le_forced_poweroff_timeout_vms, btn_forced_poweroff_timeout_vms_save, lbl_master_shutdown_delay,
+             le_master_shutdown_delay, btn_master_shutdown_delay_save})
+        w->setEnabled(enabled);
+}
+
+void VirtCentWindowTabSettings::slot_virtualizationCenterEnabledReceived(bool is_enabled)
+{
+    // The virtual machines tab polls the same state each second; only an
+    // answer this tab waits for touches the box.
+    if (!wait_enabled)
+        return;
+    chk_virt_enabled->setChecked(is_enabled);
+    setVirtEnabledControlsEnabled(true);
+    wait_enabled = false;
+}
+
+void VirtCentWindowTabSettings::slot_virtualizationCenterSettingsReceived(QMap<QString, QString> parameters)
+{
+    if (!wait_settings)
+        return;
+    for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
+        if (it.key() == QLatin1String(emailNotificationsEnabledKey))
+            chk_email_notifications_enabled->setChecked(it.value().toInt(nullptr, 10) > 0);
+        else if (it.key() == QLatin1String(recipientsKey))
+            le_email_notifications_recipients->setText(it.value());
+        else if (it.key() == QLatin1String(forcedPoweroffKey))
+            le_forced_poweroff_timeout_vms->setText(it.value());
+        else if (it.key() == QLatin1String(masterShutdownKey))
+            le_master_shutdown_delay->setText(it.value());
+    }
+    setSettingsControlsEnabled(true);
+    wait_settings = false;
+}
+
+void VirtCentWindowTabSettings::slot_btn_virt_enabled_save()
+{
+    wait_enabled = true;
+    controller->setVirtualizationCenterEnabled(chk_virt_enabled->isChecked());
+    setVirtEnabledControlsEnabled(false);
+}
+
+void VirtCentWindowTabSettings::slot_btn_email_notifications_enabled_save()
+{
+    sendSetting(QLatin1String(emailNotificationsEnabledKey),
+                chk_email_notifications_enabled->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void VirtCentWindowTabSettings::slot_btn_email_notifications_recipients_save()
+{
+    QString text = le_email_notifications_recipients->text();
+    text.remove(QLatin1Char(' '));
+    const QStringList parts = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString& part : parts) {
+        if (!isRecipient(part)) {
+            warn(tr("Adres email odbiorcy:\n%1\njest nieprawidłowy.\n\nWprowadź poprawną listę odbiorców i "
+                    "spróbuj ponownie")
+                     .arg(part));
+            return;
+        }
+    }
+    sendSetting(QLatin1String(recipientsKey), escapeXml(parts.join(QLatin1Char(';'))));
+}
+
+void VirtCentWindowTabSettings::slot_btn_forced_poweroff_timeout_vms_save()
+{
+    int seconds = 0;
+    if (readSeconds(
+            le_forced_poweroff_timeout_vms, 300, 3600,
+            tr("Parametr czasu oczekiwania na wyłaczenie maszyn\nmusi mieścić się w zakresie 300-3600 "
+               "sekund.\n\nWprowadź poprawną wartość i spróbuj ponownie"),
+            &seconds))
+        sendSetting(QLatin1String(forcedPoweroffKey), QString::number(seconds));
+}
+
+void VirtCentWindowTabSettings::slot_btn_master_shutdown_delay_save()
+{
+    int seconds = 0;
+    if (readSeconds(le_master_shutdown_delay, 60, 1200,
+                    tr("Parametr czasu oczekiwania na wyłaczenie maszyn\nmusi mieścić się w zakresie 60-1200 "
+                       "sekund.\n\nWprowadź poprawną wartość i spróbuj ponownie"),
+                    &seconds))
+        sendSetting(QLatin1String(masterShutdownKey), QString::number(seconds));
+}
+
+void VirtCentWindowTabSettings::sendSetting(const QString& key, const QString& value)
+{
+    wait_settings = true;
+    controller->setVirtualizationCenterSettings({{key, value}});
+    setSettingsControlsEnabled(false);
+}
+
+bool VirtCentWindowTabSettings::readSeconds(QLineEdit* edit, int low, int high, const QString& rangeText,
+                                            int* seconds)
+{
+    bool ok = false;
+    const int value = edit->text().toInt(&ok, 10);
+    if (!ok || value < low || value > high) {
+        warn(rangeText);
+        return false;
+    }
+    *seconds = value;
+    return true;
+}
+
+void VirtCentWindowTabSettings::warn(const QString& text)
+{
+    QMessageBox::warning(this, tr("Centrum wirtualizacji"), text, QMessageBox::Ok);
+}
+
+void connectToService(VirtCentWindowTabSettings* tab, Luminorix::UpsSocketController* controller)
+{
+    using Controller = Luminorix::UpsSocketController;
+    QObject::connect(controller, &Controller::virtualizationCenterEnabledReceived, tab,
+                     &VirtCentWindowTabSettings::slot_virtualizationCenterEnabledReceived);
+    QObject::connect(controller, &Controller::virtualizationCenterSettingsReceived, tab,
+                     &VirtCentWindowTabSettings::slot_virtualizationCenterSettingsReceived);
+}

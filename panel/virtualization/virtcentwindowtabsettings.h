@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QWidget>
+
+class QCheckBox;
+class QGridLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+namespace Luminorix {
+class UpsSocketController;
+}
+
+// The centre's own settings: the switch, the e-mail notifications and the two
+// time limits. Nothing is kept here: each field comes from the service and each
+// "Zapisz" sends its one value back at once. A group of fields stays disabled
+// from its save until the service answers with the values it now holds.
+class VirtCentWindowTabSettings : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VirtCentWindowTabSettings(Luminorix::UpsSocketController* controller, QWidget* parent = nullptr);
+
+    // Asks for the enabled state and the settings; both groups wait for them.
+    void requestSettings();
+
+    void setVirtEnabledControlsEnabled(bool enabled);
+    void setSettingsControlsEnabled(bool enabled);
+
+public slots:
+    void slot_virtualizationCenterEnabledReceived(bool is_enabled);
+    void slot_virtualizationCenterSettingsReceived(QMap<QString, QString> parameters);
+
+private slots:
+    void slot_btn_virt_enabled_save();
+    void slot_btn_email_notifications_enabled_save();
+    void slot_btn_email_notifications_recipients_save();
+    void slot_btn_forced_poweroff_timeout_vms_save();
+    void slot_btn_master_shutdown_delay_save();
+
+private:
+    void sendSetting(const QString& key, const QString& value);
+    // The value of `edit` when it is a whole number in [low, high]; else a warning with `rangeText`.
+    bool readSeconds(QLineEdit* edit, int low, int high, const QString& rangeText, int* seconds);
+    void warn(const QString& text);
+
+    Luminorix::UpsSocketController* controller;
+    QGridLayout* layout;
+    QCheckBox* chk_virt_enabled;
+    QPushButton* btn_virt_enabled_save;
+    QCheckBox* chk_email_notifications_enabled;
+    QPushButton* btn_email_notifications_enabled_save;
+    QLabel* lbl_email_notifications_recipients;
+    QLineEdit* le_email_notifications_recipients;
+    QPushButton* btn_email_notifications_recipients_save;
+    QLabel* lbl_forced_poweroff_timeout_vms;
+    QLineEdit* le_forced_poweroff_timeout_vms;
+    QPushButton* btn_forced_poweroff_timeout_vms_save;
+    QLabel* lbl_master_shutdown_delay;
+    QLineEdit* le_master_shutdown_delay;
+    QPushButton* btn_master_shutdown_delay_save;
+    bool wait_enabled = false;
+    bool wait_settings = false;
+};
+
+// The tab's links to the service controller: the enabled state and the settings.
+void connectToService(VirtCentWindowTabSettings* tab, Luminorix::UpsSocketController* controller);

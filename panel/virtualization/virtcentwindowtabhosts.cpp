@@ -1,5 +1,6 @@
 #include "virtcentwindowtabhosts.h"
 
+#include "base/answerwait.h"
 #include "base/named.h"
 #include "helpers.h"
 #include "linkmetatypes.h"
@@ -62,6 +63,8 @@ VirtCentWindowTabHosts::VirtCentWindowTabHosts(Luminorix::UpsSocketController* c
 {
     registerLinkMetaTypes();
     buildForm();
+    test_wait = new AnswerWait(this, testAnswerMs, "test_wait");
+    connect(test_wait, &AnswerWait::expired, this, &VirtCentWindowTabHosts::testUnanswered);
 
     connect(cb_host_list, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &VirtCentWindowTabHosts::slot_cb_host_list_selected);
@@ -498,12 +501,28 @@ void VirtCentWindowTabHosts::startTest(bool allowConnectNewHost)
     te_test_result->clear();
     te_test_result->append(tr("Wykonywanie testu..."));
     controller->testVirtualizationCenterEsxiSshHost(selected_host.id, allowConnectNewHost);
+    test_wait->start();
     setMode(TestRunning);
+}
+
+void VirtCentWindowTabHosts::testUnanswered()
+{
+    te_test_result->clear();
+    te_test_result->append(tr("Usługa nie odpowiedziała na czas."));
+    endTest();
+}
+
+void VirtCentWindowTabHosts::endTest()
+{
+    const bool showsSelected =
+        shown_host.type == esxiSshType && shown_host.id > 0 && sameHost(selected_host, shown_host);
+    setMode(showsSelected ? HostShown : Idle);
 }
 
 void VirtCentWindowTabHosts::slot_virtualizationCenterEsxiSshHostTestResultReceived(bool has_error,
                                                                                     QString error_str)
 {
+    test_wait->stop();
     te_test_result->clear();
     if (has_error) {
         te_test_result->append(tr("Wynik testu NEGATYWNY:"));
@@ -511,9 +530,7 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterEsxiSshHostTestResultRecei
     } else {
         te_test_result->append(tr("Wynik testu pozytywny [ OK ]"));
     }
-    const bool showsSelected =
-        shown_host.type == esxiSshType && shown_host.id > 0 && sameHost(selected_host, shown_host);
-    setMode(showsSelected ? HostShown : Idle);
+    endTest();
 }
 
 bool VirtCentWindowTabHosts::validateHostName(const QString& name, int excludedId)

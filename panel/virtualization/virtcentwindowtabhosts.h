@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 
+class AnswerWait;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -33,6 +34,9 @@ class VirtCentWindowTabHosts : public QWidget
 
 public:
     // 0 no host shown, 1 host shown, 2 adding a host, 3 editing the shown host, 4 test running.
+    // The longest a connection test may take before the tab stops waiting for it.
+    static constexpr int testAnswerMs = 60000;
+
     enum Mode
     {
         Idle = 0,
@@ -81,6 +85,8 @@ private:
     // The selection has changed to `host`: a form that shows another host goes idle.
     void select(const VirtualizationCenterHost& host);
     void startTest(bool allowConnectNewHost);
+    void testUnanswered();
+    void endTest();
     void sendEdit(const QMap<QString, QString>& parameters);
     int typedPort() const;
 
@@ -123,6 +129,9 @@ private:
     QPushButton* btn_force_connection;
     QLabel* lbl_test_result;
     QTextEdit* te_test_result;
+    // A test whose answer was lost (the service restarted, the link dropped)
+    // would otherwise keep the whole tab locked.
+    AnswerWait* test_wait;
 
     QList<VirtualizationCenterHost> host_list;
     VirtualizationCenterHost selected_host;

@@ -1,3 +1,4 @@
+#include "base/answerwait.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
 #include "replybuilder.h"
@@ -107,6 +108,7 @@ private slots:
     void removeAnsweredNo();
     void connectionTest_data();
     void connectionTest();
+    void unansweredTestUnlocksTheTab();
     void mismatchedDetailsAskAgain();
     void wrongHostForeverAsksOnce();
     void vanishedSelectionGoesIdle();
@@ -548,6 +550,33 @@ void TestVirtCentWindowTabHosts::connectionTest()
     // A test started while editing ends it; the unsaved value stays until the next details.
     QCOMPARE(h.edit("le_host_address")->text(),
              editing ? QStringLiteral("unsaved") : QStringLiteral("esxi-a.lab.local"));
+}
+
+// The service restarts while a test runs: its answer never comes, and the wait
+// for it gives the tab back.
+void TestVirtCentWindowTabHosts::unansweredTestUnlocksTheTab()
+{
+    Hosts h;
+    QVERIFY(h.start());
+    h.vc.rig.server.responder().script(testHost, {});
+    auto* wait = h.tab.findChild<AnswerWait*>(QStringLiteral("test_wait"));
+    QCOMPARE(wait->timeoutMs(), 60000);
+    QVERIFY(!wait->isWaiting());
+    h.button("btn_test_connection")->click();
+    QVERIFY(wait->isWaiting());
+    QCOMPARE(h.tab.mode(), int(Mode::TestRunning));
+    QVERIFY(h.vc.waitFor(testHost));
+    wait->expireNow();
+    QCOMPARE(h.tab.mode(), int(Mode::HostShown));
+    QCOMPARE(h.testResult(), QStringLiteral("Usługa nie odpowiedziała na czas."));
+    QVERIFY(h.button("btn_test_connection")->isEnabled());
+
+    // An answer stops the wait.
+    h.vc.rig.server.responder().clearScript(testHost);
+    h.button("btn_test_connection")->click();
+    QTRY_COMPARE(h.tab.mode(), int(Mode::HostShown));
+    QVERIFY(!wait->isWaiting());
+    QCOMPARE(h.testResult(), QStringLiteral("Wynik testu pozytywny [ OK ]"));
 }
 
 // The selection moves on while its details are under way: a reply about

@@ -5,6 +5,10 @@
 #include "simresponder.h"
 #include "simworld.h"
 
+#include <QSet>
+#include <QXmlStreamReader>
+#include <functional>
+
 namespace LxSim {
 
 namespace {
@@ -93,6 +97,30 @@ void applyHostFields(SimWorld::VcHost& host, const SimRequest& request)
         host.password = fields.value(QStringLiteral("password"));
 }
 
+// What a run leaves pending on each machine it names, resolved by the next
+// report of its host.
+QString pendingOf(const QString& actionType)
+{
+    if (actionType == QLatin1String("power_on"))
+        return QStringLiteral("pa_power_on");
+    if (actionType == QLatin1String("suspend"))
+        return QStringLiteral("pa_power_suspend");
+    if (actionType == QLatin1String("reset"))
+        return QStringLiteral("pa_power_reset");
+    return QStringLiteral("pa_power_off");
+}
+
+QString stateAfter(const QString& pending, const QString& state)
+{
+    if (pending == QLatin1String("pa_power_on") || pending == QLatin1String("pa_power_reset"))
+        return QStringLiteral("ps_powered_on");
+    if (pending == QLatin1String("pa_power_suspend"))
+        return QStringLiteral("ps_suspended");
+    if (pending == QLatin1String("pa_power_off"))
+        return QStringLiteral("ps_powered_off");
+    return state;
+}
+
 void installHostHandlers(SimWorld* w, SimResponder& responder)
 {
     responder.setHandler(
@@ -130,7 +158,13 @@ void installHostHandlers(SimWorld* w, SimResponder& responder)
                                  w->vcHost(number(request, "host_type"), number(request, "host_id"));
                              if (!host)
                                  return {};
-                             return answer(*w, request, {hostVmsInfo(*host)});
+                             const QByteArray reply = hostVmsInfo(*host);
+                             // An operation a run left pending is done by the next report.
+                             for (ReplyBuilder::Machine& m : host->machines) {
+                                 m.state = stateAfter(m.pending, m.state);
+                                 m.pending = QStringLiteral("pa_no_action");
+                             }
+                             return answer(*w, request, {reply});
                          });
     responder.setHandler(
         QStringLiteral("set_virtualization_center_add_new_esxisshhost"),
@@ -193,6 +227,144 @@ void installHostHandlers(SimWorld* w, SimResponder& responder)
             return answer(*w, request, {ReplyBuilder::resultPair(root, !failure.isEmpty(), failure)});
         });
 }
+
+// The targets of an action request: one selected_items element each.
+QList<ReplyBuilder::Action::Target> targetsOf(const SimRequest& request)
+{
+    QList<ReplyBuilder::Action::Target> targets;
+    for (const SimRequest::Child& child : request.children) {
+        if (child.name != QLatin1String("selected_items"))
+            continue;
+        ReplyBuilder::Action::Target target;
+        QXmlStreamReader reader(QStringLiteral("<t>") + child.inner + QStringLiteral("</t>"));
+        while (reader.readNextStartElement() || !reader.atEnd()) {
+            if (!reader.isStartElement())
+                continue;
+            if (reader.name() == QLatin1String("host_type"))
+                target.hostType = reader.readElementText().toInt();
+            else if (reader.name() == QLatin1String("host_id"))
+                target.hostId = reader.readElementText().toInt();
+            else if (reader.name() == QLatin1String("vm_id"))
+                target.vmIds.append(reader.readElementText().toInt());
+        }
+        targets.append(target);
+    }
+    return targets;
+}
+
+ReplyBuilder::Action actionOf(const SimRequest& request)
+{
+    ReplyBuilder::Action action;
+    action.name = request.value(QStringLiteral("name"));
+    action.type = request.value(QStringLiteral("action_type"));
+    action.applyToAllRunningVm =
+        request.value(QStringLiteral("apply_to_all_running_vm")) == QLatin1String("1");
+    action.powerOffHostsAfterVmShutdown =
+        request.value(QStringLiteral("power_off_selected_hosts_after_vm_shutdown")) == QLatin1String("1");
+    action.targets = targetsOf(request);
+    return action;
+}
+
+// The replies to the changes of the management configuration and the actions:
+// a result pair each, an error (and no change) when one is set for the request.
+void installActionHandlers(SimWorld* w, SimResponder& responder)
+{
+    const auto result = [w](const SimRequest& request, const QString& root,
+                            const std::function<void()>& change) -> SimReplies {
+        const QString failure = w->vcFailure(request.name);
+        if (failure.isEmpty()) {
+            change();
+            emit w->changed(request.name);
+        }
+        return answer(*w, request, {ReplyBuilder::resultPair(root, !failure.isEmpty(), failure)});
+    };
+    responder.setHandler(
+        QStringLiteral("set_virtualization_center_host_management"),
+        [w, result](const SimRequest& request) -> SimReplies {
+            return result(request, QStringLiteral("virtualization_center_set_host_management_result"), [&] {
+                ReplyBuilder::HostManagement m;
+                m.managedFromInternalVm =
+                    request.value(QStringLiteral("is_managed_from_internal_vm")) == QLatin1String("1");
+                m.hostType = number(request, "host_type");
+                m.hostId = number(request, "host_id");
+                m.vmId = number(request, "vm_id");
+                m.shutdownUpsWithMasterVm =
+                    request.value(QStringLiteral("shutdown_ups_with_master_vm")) == QLatin1String("1");
+                w->setHostManagement(m);
+            });
+        });
+    responder.setHandler(
+        QStringLiteral("set_virtualization_center_action_list_add"),
+        [w, result](const SimRequest& request) -> SimReplies {
+            return result(request, QStringLiteral("virtualization_center_action_list_add_result"), [&] {
+                QList<ReplyBuilder::Action> actions = w->virtualizationCenterActions();
+                ReplyBuilder::Action action = actionOf(request);
+                action.id = 0;
+                for (const ReplyBuilder::Action& a : actions)
+                    action.id = qMax(action.id, a.id);
+                action.id += 1;
+                actions.append(action);
+                w->setVirtualizationCenterActions(actions);
+            });
+        });
+    responder.setHandler(
+        QStringLiteral("set_virtualization_center_action_list_edit"),
+        [w, result](const SimRequest& request) -> SimReplies {
+            return result(request, QStringLiteral("virtualization_center_action_list_edit_result"), [&] {
+                QList<ReplyBuilder::Action> actions = w->virtualizationCenterActions();
+                const int id = number(request, "action_id");
+                for (ReplyBuilder::Action& a : actions) {
+                    if (a.id == id) {
+                        a = actionOf(request);
+                        a.id = id;
+                    }
+                }
+                w->setVirtualizationCenterActions(actions);
+            });
+        });
+    responder.setHandler(
+        QStringLiteral("set_virtualization_center_action_list_delete"),
+        [w, result](const SimRequest& request) -> SimReplies {
+            return result(request, QStringLiteral("virtualization_center_action_list_delete_result"), [&] {
+                QList<ReplyBuilder::Action> actions = w->virtualizationCenterActions();
+                const int id = number(request, "id");
+                for (int i = actions.size() - 1; i >= 0; --i) {
+                    if (actions.at(i).id == id)
+                        actions.removeAt(i);
+                }
+                w->setVirtualizationCenterActions(actions);
+            });
+        });
+    responder.setHandler(QStringLiteral("set_virtualization_center_action_run"),
+                         [w, result](const SimRequest& request) -> SimReplies {
+                             return result(
+                                 request, QStringLiteral("virtualization_center_action_run_result"), [&] {
+                                     QSet<int> ids;
+                                     QXmlStreamReader reader(request.raw);
+                                     while (!reader.atEnd()) {
+                                         if (reader.readNext() == QXmlStreamReader::StartElement &&
+                                             reader.name() == QLatin1String("id"))
+                                             ids.insert(reader.readElementText().toInt());
+                                     }
+                                     QList<SimWorld::VcHost> hosts = w->vcHostList();
+                                     for (const ReplyBuilder::Action& a : w->virtualizationCenterActions()) {
+                                         if (!ids.contains(a.id))
+                                             continue;
+                                         for (const ReplyBuilder::Action::Target& t : a.targets) {
+                                             for (SimWorld::VcHost& h : hosts) {
+                                                 if (h.type != t.hostType || h.id != t.hostId)
+                                                     continue;
+                                                 for (ReplyBuilder::Machine& m : h.machines) {
+                                                     if (a.applyToAllRunningVm || t.vmIds.contains(m.id))
+                                                         m.pending = pendingOf(a.type);
+                                                 }
+                                             }
+                                         }
+                                     }
+                                     w->setVcHosts(hosts);
+                                 });
+                         });
+}
 } // namespace
 
 void installVirtualizationHandlers(SimWorld& world, SimResponder& responder)
@@ -219,6 +391,7 @@ void installVirtualizationHandlers(SimWorld& world, SimResponder& responder)
                              return {ReplyBuilder::virtualizationCenterEnabled(w->vcEnabled)};
                          });
     installHostHandlers(w, responder);
+    installActionHandlers(w, responder);
 }
 
 } // namespace LxSim

@@ -176,6 +176,16 @@ private:
     void updateManagementPanel();
     void updateActionPanel();
     void updateTestPanel();
+    bool isEditingAction() const;
+    // One item per action, its id as data; the item of `keptId` (when given) is made current, else the first.
+    void fillActionCombo(QComboBox* combo, const int* keptId) const;
+    // The id of the combo's current item; false when there is none.
+    static bool selectedActionId(const QComboBox* combo, int* id);
+    const ActionParameters* findAction(int id) const;
+    // Shows the action chosen in the action combo: its fields and its targets marked.
+    void loadSelectedAction();
+    // A new action list: the combo in view is filled again, its choice kept where it still exists.
+    void refillActionCombos();
 
     bool mergesFrozen() const;
     bool isManagerVm(int host_type, int host_id, int vm_id) const;

@@ -2841,6 +2841,108 @@ Enter a correct value and try again</translation>
     </message>
 </context>
 <context>
+    <name>VirtCentWindowTabVirtualization</name>
+    <message>
+        <source>Nazwa Hosta/Maszyny</source>
+        <translation>Host/Machine name</translation>
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Szczegóły</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Monitorowanie hosta wyłączone</source>
+        <translation>Host monitoring switched off</translation>
+    </message>
+    <message>
+        <source>Monitorowanie hosta zablokowane błędami autoryzacji</source>
+        <translation>Host monitoring blocked by authorization errors</translation>
+    </message>
+    <message>
+        <source>Host wyłączony lub nieosiągalny</source>
+        <translation>Host switched off or unreachable</translation>
+    </message>
+    <message>
+        <source>Online (%1)</source>
+        <translation>Online (%1)</translation>
+    </message>
+    <message>
+        <source>Błąd komunikacji z hostem (%1)</source>
+        <translation>Error in the communication with the host (%1)</translation>
+    </message>
+    <message>
+        <source>Centrum wirtualizacji</source>
+        <translation>Virtualization centre</translation>
+    </message>
+    <message>
+        <source>Błąd podczas zmiany konfiguracji systemu zarządzającego:
+
+%1</source>
+        <translation>Error while changing the configuration of the managing system:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Błąd podczas tworzenia nowej akcji:
+
+%1</source>
+        <translation>Error while creating the new action:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Błąd podczas edycji akcji:
+
+%1</source>
+        <translation>Error while editing the action:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Błąd podczas usuwania akcji:
+
+%1</source>
+        <translation>Error while deleting the action:
+
+%1</translation>
+    </message>
+    <message>
+        <source>Błąd podczas testowania akcji:
+
+%1</source>
+        <translation>Error while testing the action:
+
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualizationCenterWindow</name>
+    <message>
+        <source>Centrum wirtualizacji</source>
+        <translation>Virtualization centre</translation>
+    </message>
+    <message>
+        <source>Wirtualizacje</source>
+        <translation>Virtualizations</translation>
+    </message>
+    <message>
+        <source>Konfiguracja hostów</source>
+        <translation>Host configuration</translation>
+    </message>
+    <message>
+        <source>Ustawienia</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>VmTableWidget</name>
     <message>
         <source>Podgląd</source>
@@ -2945,6 +3047,102 @@ Enter a correct value and try again</translation>
     <message>
         <source>Zarządzanie akcjami hostów i VM</source>
         <translation>Host and VM actions</translation>
+    </message>
+    <message>
+        <source>Lista akcji</source>
+        <translation>Action list</translation>
+    </message>
+    <message>
+        <source>Utwórz nową</source>
+        <translation>Create new</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Nazwa akcji</source>
+        <translation>Action name</translation>
+    </message>
+    <message>
+        <source>Operacje na wybranych VM</source>
+        <translation>Operations on the selected VMs</translation>
+    </message>
+    <message>
+        <source>Operacja na VM:</source>
+        <translation>Operation on the VM:</translation>
+    </message>
+    <message>
+        <source>Wyłącz</source>
+        <translation>Power off</translation>
+    </message>
+    <message>
+        <source>Uśpij</source>
+        <translation>Suspend</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Uruchom</source>
+        <translation>Power on</translation>
+    </message>
+    <message>
+        <source>Wykonaj operację na wszystkich maszynach na wybranych hostach</source>
+        <translation>Run the operation on all machines of the selected hosts</translation>
+    </message>
+    <message>
+        <source>Operacje na wybranych hostach</source>
+        <translation>Operations on the selected hosts</translation>
+    </message>
+    <message>
+        <source>Po wykonaniu akcji wyłącz wybrane hosty</source>
+        <translation>Power off the selected hosts after the action</translation>
+    </message>
+    <message>
+        <source>Uwaga: Wszystkie uruchomione i nie wyłączone (nie uśpione) maszyny wirtualne mogą zostać wyłączone razem z hostem.
+Upewnij się, że wszystkie maszyny wirtualne są bezpiecznie wyłączone przed zamknięciem hosta, aby uniknąć utraty danych.
+Zaznaczenie opcji &apos;Wykonaj operację na wszystkich maszynach&apos; spowoduje, że
+wszystkie działające maszyny wirtualne zostaną bezpiecznie wyłączone.</source>
+        <translation>Warning: all virtual machines that are running and not powered off (not suspended) may be powered off together with the host.
+Make sure that all virtual machines are shut down safely before the host is, to avoid losing data.
+Checking &apos;Run the operation on all machines&apos; makes
+all running virtual machines shut down safely.</translation>
+    </message>
+    <message>
+        <source>Dostępne akcje</source>
+        <translation>Available actions</translation>
+    </message>
+    <message>
+        <source>Wykonaj akcję</source>
+        <translation>Run the action</translation>
+    </message>
+    <message>
+        <source>Usuwanie akcji</source>
+        <translation>Removing an action</translation>
+    </message>
+    <message>
+        <source>Czy na pewno chcesz usunąć wybraną akcję:
+&quot;%1&quot;?</source>
+        <translation>Do you really want to remove the selected action:
+&quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Nazwa akcji nie może być pusta</source>
+        <translation>The action name cannot be empty</translation>
+    </message>
+    <message>
+        <source>Akcja o podanej nazwie już istnieje</source>
+        <translation>An action with this name already exists</translation>
+    </message>
+    <message>
+        <source>Edytowana akcja nie jest zapisana w usłudze</source>
+        <translation>The edited action is not stored in the service</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,73 @@
+#include "virtualizationcenterwindow.h"
+
+#include "base/named.h"
+#include "ui_virtualizationcenterwindow.h"
+#include "upssocketcontroller.h"
+#include "virtcentwindowtabhosts.h"
+#include "virtcentwindowtabsettings.h"
+#include "virtcentwindowtabvirtualization.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+VirtualizationCenterWindow::VirtualizationCenterWindow(Luminorix::UpsSocketController* controller,
+                                                       QWidget* parent)
+    : QDialog(parent), ui(new Ui::VirtualizationCenterWindow), controller(controller)
+{
+    ui->setupUi(this);
+    layout_main = named(new QVBoxLayout, "layout_main");
+    tab_widget = named(new QTabWidget, "tab_widget");
+    tab_settings = named(new VirtCentWindowTabSettings(controller), "tab_settings");
+    tab_hosts = named(new VirtCentWindowTabHosts(controller), "tab_hosts");
+    tab_virtualization = named(new VirtCentWindowTabVirtualization(controller), "tab_virtualization");
+    layout_bottom = named(new QHBoxLayout, "layout_bottom");
+    btn_close = named(new QPushButton, "btn_close");
+    lbl_logo = named(new QLabel, "lbl_logo");
+
+    setWindowTitle(tr("Centrum wirtualizacji"));
+    setLayout(layout_main);
+    setMinimumSize(750, 650);
+    layout_main->addWidget(tab_widget);
+    tab_widget->addTab(tab_virtualization, tr("Wirtualizacje"));
+    tab_widget->addTab(tab_hosts, tr("Konfiguracja hostów"));
+    tab_widget->addTab(tab_settings, tr("Ustawienia"));
+    tab_widget->setCurrentIndex(0);
+
+    lbl_logo->setPixmap(QPixmap(QStringLiteral(":/images/images/maker_logo_s.png")));
+    btn_close->setText(tr("Zamknij"));
+    layout_bottom->addWidget(lbl_logo);
+    layout_bottom->addStretch();
+    layout_bottom->addWidget(btn_close);
+    layout_main->addLayout(layout_bottom);
+
+    connect(btn_close, &QPushButton::released, this, &QDialog::accept);
+}
+
+VirtualizationCenterWindow::~VirtualizationCenterWindow()
+{
+    // The virtual machines tab goes first: its poll must not outlive the others.
+    delete tab_virtualization;
+    delete tab_settings;
+    delete tab_hosts;
+    delete ui;
+}
+
+void VirtualizationCenterWindow::requestStartup()
+{
+    tab_settings->requestSettings();
+    tab_hosts->requestVirtualizationCenterHostList();
+    tab_virtualization->start();
+    controller->getVirtualizationCenterEnabled();
+}
+
+void connectToService(VirtualizationCenterWindow* window, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& /*relay*/)
+{
+    connectToService(window->settingsTab(), controller);
+    connectToService(window->hostsTab(), controller);
+    connectToService(window->virtualizationTab(), controller);
+}

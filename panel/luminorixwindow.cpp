@@ -29,6 +29,7 @@
 #include "upstexts.h"
 #include "upstreeelement.h"
 #include "upstreewidget.h"
+#include "virtualization/virtualizationcenterwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -1189,7 +1190,7 @@ void LuminorixWindow::shutDoorsWithoutDialog()
              {ui->exInfoButton, ui->upsConfigurationButton, ui->networkConfigurationButton,
               ui->loggingConfigurationButton, ui->upsEventsButton},
              {ui->actionExtendInformation, ui->actionUpsConfiguration, ui->actionNetworkConfiguration,
-              ui->actionLoggingConfiguration, ui->actionVirtualizationCenter});
+              ui->actionLoggingConfiguration});
 }
 
 void LuminorixWindow::extendInformationButtonClickHandler() {}
@@ -1202,7 +1203,13 @@ void LuminorixWindow::loggingConfigurationButtonClickHandler() {}
 
 void LuminorixWindow::upsEventsButtonClickHandler() {}
 
-void LuminorixWindow::on_actionVirtualizationCenter_triggered() {}
+void LuminorixWindow::on_actionVirtualizationCenter_triggered()
+{
+    DialogGuard dialog(virtualizationCenterWindow, new VirtualizationCenterWindow(controller, this));
+    connectToService(dialog.get(), controller, *relay);
+    dialog->requestStartup();
+    dialog->exec();
+}
 
 void LuminorixWindow::addUpsActionHandler()
 {

@@ -42,6 +42,7 @@ class UpdateChecker;
 class UpdateDownloadWindow;
 class UpsTreeElement;
 class UpsTreeWidget;
+class VirtualizationCenterWindow;
 
 namespace Luminorix {
 class UpsSocketController;
@@ -182,6 +183,7 @@ private:
     ConnectWithServiceWindow* connectWithServiceWindow = nullptr;
     AddUpsWindow* addUpsWindow = nullptr;
     AddVirtualUpsWindow* addVirtualUpsWindow = nullptr;
+    VirtualizationCenterWindow* virtualizationCenterWindow = nullptr;
     QMap<QString, QString> lastDeviceState;
     QSystemTrayIcon* trayIcon = nullptr;
     QMenu* trayMenu = nullptr;

@@ -594,6 +594,9 @@ void TestMainWindow::dialogsOpenFromTheirActions_data()
     QTest::newRow("password") << "actionChangePassword" << true << "PasswordChangeWindow" << QString();
     QTest::newRow("settings") << "actionApplicationConfiguration" << true << "ApplicationConfigurationWindow"
                               << "get_application_configuration";
+    QTest::newRow("virtualization centre")
+        << "actionVirtualizationCenter" << true << "VirtualizationCenterWindow"
+        << "get_virtualization_center_settings";
 }
 
 void TestMainWindow::dialogsOpenFromTheirActions()

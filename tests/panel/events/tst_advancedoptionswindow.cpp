@@ -93,6 +93,7 @@ private slots:
     void filter_data();
     void filter();
     void missingFile();
+    void brokenFile();
     void polishTexts();
 
 private:
@@ -389,6 +390,21 @@ void TestAdvancedOptionsWindow::missingFile()
     QCOMPARE(d.texts("statesListOut"), QStringList());
     d.in()->setPlainText(QStringLiteral("stateNormal == ON"));
     QVERIFY(!Dialog::valid(d.in()));
+}
+
+// The part before the error is offered.
+void TestAdvancedOptionsWindow::brokenFile()
+{
+    const auto seen = LxTest::answerNextMessageBox(QMessageBox::Ok);
+    Dialog d(QStringLiteral("Broken_Test"), {"Mains", "stateNormal,ON,==,", "messageCharging,OFF,==,"});
+    QVERIFY(seen->seen);
+    QCOMPARE(seen->windowTitle, QStringLiteral("Błąd odczytu pliku"));
+    QCOMPARE(seen->text, QStringLiteral("Plik :/data/data/Broken_Test.xml zawiera błędy"));
+    QCOMPARE(d.texts("eventStatesListIn"),
+             QStringList({"Work mode - On line power", "Work mode - On battery", "Message - Charging"}));
+    QCOMPARE(d.name()->text(), QStringLiteral("Mains"));
+    QVERIFY(Dialog::valid(d.in()));
+    QVERIFY(Dialog::valid(d.out()));
 }
 
 void TestAdvancedOptionsWindow::polishTexts()

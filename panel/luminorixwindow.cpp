@@ -9,6 +9,7 @@
 #include "connectwithservicewindow.h"
 #include "debugwarningwidget.h"
 #include "devicelabeltexts.h"
+#include "events/networkconfigurationwindow.h"
 #include "keepshut.h"
 #include "lineeditwidget.h"
 #include "localsettings.h"
@@ -748,6 +749,14 @@ void LuminorixWindow::applicationConfigurationButtonClickHandler()
     dialog->exec();
 }
 
+void LuminorixWindow::networkConfigurationButtonClickHandler()
+{
+    DialogGuard dialog(networkConfigurationWindow, new NetworkConfigurationWindow(currentUps, nullptr));
+    connectToService(dialog.get(), controller, *relay);
+    dialog->requestNetworkConfiguration(currentUps.id);
+    dialog->exec();
+}
+
 void LuminorixWindow::checkForUpdates()
 {
     if (!updateChecker)
@@ -1186,18 +1195,15 @@ void LuminorixWindow::clockCancel()
 
 void LuminorixWindow::shutDoorsWithoutDialog()
 {
-    keepShut(this,
-             {ui->exInfoButton, ui->upsConfigurationButton, ui->networkConfigurationButton,
-              ui->loggingConfigurationButton, ui->upsEventsButton},
-             {ui->actionExtendInformation, ui->actionUpsConfiguration, ui->actionNetworkConfiguration,
-              ui->actionLoggingConfiguration});
+    keepShut(
+        this,
+        {ui->exInfoButton, ui->upsConfigurationButton, ui->loggingConfigurationButton, ui->upsEventsButton},
+        {ui->actionExtendInformation, ui->actionUpsConfiguration, ui->actionLoggingConfiguration});
 }
 
 void LuminorixWindow::extendInformationButtonClickHandler() {}
 
 void LuminorixWindow::upsConfigurationButtonClickHandler() {}
-
-void LuminorixWindow::networkConfigurationButtonClickHandler() {}
 
 void LuminorixWindow::loggingConfigurationButtonClickHandler() {}
 

@@ -29,6 +29,7 @@ class DialogRelay;
 class LXStatusWidget;
 class LineEditWidget;
 class LogiInWindow;
+class NetworkConfigurationWindow;
 class PasswordChangeWindow;
 class ProgressBarWidget;
 class QAction;
@@ -184,6 +185,7 @@ private:
     AddUpsWindow* addUpsWindow = nullptr;
     AddVirtualUpsWindow* addVirtualUpsWindow = nullptr;
     VirtualizationCenterWindow* virtualizationCenterWindow = nullptr;
+    NetworkConfigurationWindow* networkConfigurationWindow = nullptr;
     QMap<QString, QString> lastDeviceState;
     QSystemTrayIcon* trayIcon = nullptr;
     QMenu* trayMenu = nullptr;

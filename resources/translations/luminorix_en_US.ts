@@ -301,6 +301,37 @@
     </message>
 </context>
 <context>
+    <name>ComputerConfigurationWindow</name>
+    <message>
+        <source>Konfiguracja komputera</source>
+        <translation>Computer configuration</translation>
+    </message>
+    <message>
+        <source>Nazwa komputera</source>
+        <translation>Computer name</translation>
+    </message>
+    <message>
+        <source>Adres komputera</source>
+        <translation>Computer address</translation>
+    </message>
+    <message>
+        <source>Hasło</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Grupa</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>ConnectWithServiceWindow</name>
     <message>
         <source>Łączenie</source>
@@ -328,6 +359,80 @@
     <message>
         <source>TRYB DEBUGGOWANIA</source>
         <translation>DEBUG MODE</translation>
+    </message>
+</context>
+<context>
+    <name>DiscoverWindow</name>
+    <message>
+        <source>Odkrywanie</source>
+        <translation>Discovery</translation>
+    </message>
+    <message>
+        <source>Komputery zarządzane przez Luminorix</source>
+        <translation>Computers managed by Luminorix</translation>
+    </message>
+    <message>
+        <source>Komputery niezarządzane</source>
+        <translation>Unmanaged computers</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Adres</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowe hasło</source>
+        <translation>Invalid password</translation>
+    </message>
+    <message>
+        <source>Podane hasło Administratora jest nieprawidłowe</source>
+        <translation>The Administrator password given is invalid</translation>
+    </message>
+</context>
+<context>
+    <name>GroupConfigurationWindow</name>
+    <message>
+        <source>Konfiguracja grupy</source>
+        <translation>Group configuration</translation>
+    </message>
+    <message>
+        <source>Nazwa grupy</source>
+        <translation>Group name</translation>
+    </message>
+    <message>
+        <source>Komputery w grupie</source>
+        <translation>Computers in the group</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Adres</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Dostępne komputery</source>
+        <translation>Available computers</translation>
+    </message>
+    <message>
+        <source>Błędna nazwa grupy</source>
+        <translation>Invalid group name</translation>
+    </message>
+    <message>
+        <source>Nazwa grupy zawiera niedozwolone znaki</source>
+        <translation>The group name contains characters that are not allowed</translation>
+    </message>
+    <message>
+        <source>Istnieje już grupa o podanej nazwie</source>
+        <translation>A group with this name already exists</translation>
     </message>
 </context>
 <context>
@@ -850,6 +955,199 @@ Do you want to add a new UPS now?
     <message>
         <source>Edycja wirtualny UPS</source>
         <translation>Edit virtual UPS</translation>
+    </message>
+</context>
+<context>
+    <name>NetworkConfigurationWindow</name>
+    <message>
+        <source>Konfiguracja zdarzeń</source>
+        <translation>Event configuration</translation>
+    </message>
+    <message>
+        <source>Konfiguracja elementów sieciowych</source>
+        <translation>Network elements configuration</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600; color:#59595b;&quot;&gt;Nazwa&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600; color:#59595b;&quot;&gt;Name&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Dodaj komputer</source>
+        <translation>Add computer</translation>
+    </message>
+    <message>
+        <source>Odkrywanie</source>
+        <translation>Discovery</translation>
+    </message>
+    <message>
+        <source>Usuń komputer z systemu</source>
+        <translation>Remove computer from the system</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600; color:#59595b;&quot;&gt;Adres&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600; color:#59595b;&quot;&gt;Address&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Adres</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Dodaj grupę</source>
+        <translation>Add group</translation>
+    </message>
+    <message>
+        <source>Edytuj grupę</source>
+        <translation>Edit group</translation>
+    </message>
+    <message>
+        <source>Usuń grupę</source>
+        <translation>Remove group</translation>
+    </message>
+    <message>
+        <source>Zmień hasło Administratora</source>
+        <translation>Change Administrator password</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600; color:#59595b;&quot;&gt;Zdarzenie&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600; color:#59595b;&quot;&gt;Event&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Zdarzenie</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Dodaj</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Edytuj</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Usuń</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zaawansowane</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>Wyświetl komunikat</source>
+        <translation>Show message</translation>
+    </message>
+    <message>
+        <source>Polecenie systemowe</source>
+        <translation>System command</translation>
+    </message>
+    <message>
+        <source>Konfiguruj</source>
+        <translation>Configure</translation>
+    </message>
+    <message>
+        <source>Wyślij email</source>
+        <translation>Send e-mail</translation>
+    </message>
+    <message>
+        <source>Zamknij system / wykonaj akcje Centrum Wirtualizacji</source>
+        <translation>Shut down the system / run Virtualization Centre actions</translation>
+    </message>
+    <message>
+        <source>Wyjście sterowalne</source>
+        <translation>Controllable output</translation>
+    </message>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>No communication</translation>
+    </message>
+    <message>
+        <source>Praca w trybie sieciowym</source>
+        <translation>Mains operation</translation>
+    </message>
+    <message>
+        <source>Praca w trybie podtrzymania z baterii</source>
+        <translation>Battery backup operation</translation>
+    </message>
+    <message>
+        <source>Niski poziom energii baterii</source>
+        <translation>Low battery level</translation>
+    </message>
+    <message>
+        <source>Zwarcie</source>
+        <translation>Short circuit</translation>
+    </message>
+    <message>
+        <source>Przeciążenie</source>
+        <translation>Overload</translation>
+    </message>
+    <message>
+        <source>Aktywny AVR</source>
+        <translation>AVR active</translation>
+    </message>
+    <message>
+        <source>Tryb błędu</source>
+        <translation>Fault mode</translation>
+    </message>
+    <message>
+        <source>Błąd odczytu</source>
+        <translation>Read error</translation>
+    </message>
+    <message>
+        <source>Nie odczytano pliku konfiguracyjnego</source>
+        <translation>The configuration file was not read</translation>
+    </message>
+    <message>
+        <source>Hasło dla elementu sieciowego zostało zmienione.</source>
+        <translation>The password of a network element has been changed.</translation>
+    </message>
+    <message>
+        <source>Konieczne jest zachowanie konfiguracji. Czy zachować? </source>
+        <translation>The configuration must be saved. Save it? </translation>
+    </message>
+    <message>
+        <source>Nieprawidłowe hasło</source>
+        <translation>Invalid password</translation>
+    </message>
+    <message>
+        <source>Podane hasło Administratora jest nieprawidłowe</source>
+        <translation>The Administrator password given is invalid</translation>
+    </message>
+    <message>
+        <source>Uwaga!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>Czy na pewno usunąć komputer? 
+Spowoduje to usunięcie komputera ze wszystkich grup.</source>
+        <translation>Do you really want to remove the computer? 
+This removes the computer from all groups.</translation>
+    </message>
+    <message>
+        <source>Wybierz komputer z listy dostępnych komputerów</source>
+        <translation>Choose a computer from the list of available computers</translation>
+    </message>
+    <message>
+        <source>Grupa</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Wybierz grupę do której chcesz dodać komputer </source>
+        <translation>Choose the group to add the computer to </translation>
+    </message>
+    <message>
+        <source>Wybrana grupa zawiera już ten komputer</source>
+        <translation>The chosen group already contains this computer</translation>
     </message>
 </context>
 <context>
@@ -1844,6 +2142,10 @@ The UPS can be switched off only when the group contains the local computer</tra
     <message>
         <source>Po wykonaniu polecenia wyłącz zasilacz UPS</source>
         <translation>Switch the UPS off after the command</translation>
+    </message>
+    <message>
+        <source>Netclient jest nieosiągalny</source>
+        <translation>The netclient cannot be reached</translation>
     </message>
 </context>
 <context>

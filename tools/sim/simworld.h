@@ -12,6 +12,7 @@
 #include <QPair>
 #include <QRandomGenerator>
 #include <QString>
+#include <QStringList>
 
 class QTimer;
 
@@ -86,6 +87,32 @@ public:
     }
     int logsCacheClearCount() const { return logsCacheClears; }
     SmtpTestOutcome smtpTestOutcome() const { return smtpOutcome; }
+
+    // Networked computers (the same for every UPS), and the groups and events
+    // of one UPS, as the payloads of the panel's all_computers, groups and
+    // events requests (ups_id included in the last two).
+    void setComputersPayload(const QString& payload) { computers = payload; }
+    QString computersPayload() const { return computers; }
+    void setGroupsPayload(const QString& upsId, const QString& payload)
+    {
+        groupsByUps.insert(upsId, payload);
+    }
+    void setEventsPayload(const QString& upsId, const QString& payload)
+    {
+        eventsByUps.insert(upsId, payload);
+    }
+    // Which replies answer get_network_configuration, in this order, by their
+    // names ("groups", "events", "all_computers"); an empty list: no answer.
+    void setNetworkReplyOrder(const QStringList& names) { networkReplies = names; }
+    // The plain password of the net client at `address` (its digest answers get_netclient_pass).
+    void setNetclientPassword(const QString& address, const QString& plain)
+    {
+        netclientPasswords.insert(address, plain);
+    }
+    // Every get_netclient_pass is answered with `digest` instead, whatever the address.
+    void setNetclientDigest(const QString& digest) { fixedNetclientDigest = digest; }
+    // get_netclient_pass goes unanswered (a net client the service cannot reach).
+    void setNetclientSilent(bool silent) { netclientSilent = silent; }
 
     // How the device state and the configuration lay out their parameters.
     void setReplyLayout(ReplyLayout layout) { parameterLayout = layout; }
@@ -169,6 +196,10 @@ private:
     int logPageLines = 20;
     QHash<QPair<int, QString>, int> logPositions; // (connection, log type) to the page shown
     int logsCacheClears = 0;
+    QStringList networkReplies{QStringLiteral("groups"), QStringLiteral("events"),
+                               QStringLiteral("all_computers")};
+    QString fixedNetclientDigest;
+    bool netclientSilent = false;
     QTimer* driftTimer;
     QRandomGenerator random;
     QList<VcHost> vcHosts;

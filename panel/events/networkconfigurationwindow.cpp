@@ -1,0 +1,786 @@
+#include "networkconfigurationwindow.h"
+
+#include "base/answerwait.h"
+#include "base/dialogguard.h"
+#include "base/dialogrelay.h"
+#include "base/passwordchangewindow.h"
+#include "computerconfigurationwindow.h"
+#include "discoverwindow.h"
+#include "eventdefinitions.h"
+#include "groupconfigurationwindow.h"
+#include "helpers.h"
+#include "localsettings.h"
+#include "messagebox.h"
+#include "ui_networkconfigurationwindow.h"
+#include "upssocketcontroller.h"
+
+#include <QEvent>
+#include <QFont>
+#include <QIcon>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTreeWidgetItem>
+
+namespace {
+const int loadTimeoutMs = 10000;
+const int eventColumnWidth = 200;
+
+const QString headerKind = QStringLiteral("header");
+const QString computerKind = QStringLiteral("computer");
+const QString groupKind = QStringLiteral("group");
+
+QIcon appIcon()
+{
+    return QIcon(QStringLiteral(":/images/images/appicon_32.png"));
+}
+
+// Turns a button off again whenever anything turns it on: after the
+// administrator's log-out nothing of this dialog may be changed or sent.
+class KeepDisabled : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (event->type() == QEvent::EnabledChange && widget->isEnabled())
+            widget->setEnabled(false);
+        return false;
+    }
+};
+
+QMap<QString, QStringList> translatedTable(const QVector<EventDefinition>& rows)
+{
+    QMap<QString, QStringList> table;
+    for (const EventDefinition& row : rows) {
+        table.insert(QLatin1String(row.key),
+                     {NetworkConfigurationWindow::tr(row.name), QLatin1String(row.expressionIn),
+                      QLatin1String(row.expressionOut)});
+    }
+    return table;
+}
+
+int idIn(const QTreeWidgetItem* item, int column)
+{
+    return item->text(column).toInt();
+}
+} // namespace
+
+NetworkConfigurationWindow::NetworkConfigurationWindow(const Luminorix::Utils::Ups& ups, QWidget* parent)
+    : QDialog(parent), ui(new Ui::NetworkConfigurationWindow), ups(ups)
+{
+    ui->setupUi(this);
+
+    const bool sockets = hasOutputSockets();
+    const int actionWidth = sockets ? 40 : 50;
+    ui->eventsTree->setColumnCount(sockets ? 6 : 5);
+    if (!sockets)
+        ui->outputSocketActionLabel->hide();
+    ui->eventsTree->setColumnWidth(0, eventColumnWidth);
+    for (int column = 1; column <= (sockets ? 4 : 3); ++column)
+        ui->eventsTree->setColumnWidth(column, actionWidth);
+
+    defaultEventDefinitions = translatedTable(defaultEventDefinitionTable());
+    avrEventDefinitions = translatedTable(avrEventDefinitionTable());
+
+    noResponseTimer = new AnswerWait(this, loadTimeoutMs, "noResponseTimer");
+    connect(noResponseTimer, &AnswerWait::expired, this, &NetworkConfigurationWindow::noResponseTimeout);
+
+    setSaveButtonEnabled(false);
+    fillEventTypes(ups.model_name);
+    ui->advancedConfigurationButton->setVisible(isAdvancedEventModel());
+    if (!sockets) {
+        ui->outputSocketBox->hide();
+        ui->outputSocketConfigurationButton->hide();
+    }
+}
+
+NetworkConfigurationWindow::~NetworkConfigurationWindow()
+{
+    delete ui;
+}
+
+void NetworkConfigurationWindow::setSocketController(Luminorix::UpsSocketController* socketController)
+{
+    controller = socketController;
+}
+
+void NetworkConfigurationWindow::setDiscoveryTargets(const QList<DiscoveryInterface>& interfaces,
+                                                     quint16 port)
+{
+    discoveryInterfaces = interfaces;
+    discoveryPort = port;
+}
+
+bool NetworkConfigurationWindow::isLocalAddress(const QString& address)
+{
+    return address == QLatin1String("127.0.0.1") || address == QLatin1String("localhost") ||
+           address == LocalSettings().serverAddress();
+}
+
+bool NetworkConfigurationWindow::isDefaultGroupName(const QString& text)
+{
+    return text.startsWith(QLatin1String("Default"), Qt::CaseInsensitive);
+}
+
+// ---- loading
+
+void NetworkConfigurationWindow::requestNetworkConfiguration(QString upsId)
+{
+    if (!controller)
+        return;
+    controller->getNetworkConfiguration(upsId);
+    if (!loaded)
+        noResponseTimer->start();
+}
+
+void NetworkConfigurationWindow::setGroupsFromConfig(QVector<Group> received)
+{
+    groups = received;
+    groupsReceived = true;
+}
+
+void NetworkConfigurationWindow::setEventsFromConfig(QVector<Event> received)
+{
+    events = received;
+    eventsReceived = true;
+    if (isAdvancedEventModel())
+        fillAdvancedEventNames();
+}
+
+void NetworkConfigurationWindow::setAllComputers(QVector<Computer> allComputer)
+{
+    computers = allComputer;
+    computersReceived = true;
+    // The computers are the last of the three replies; earlier they wait for the others.
+    if (eventsReceived && groupsReceived)
+        completeLoading();
+}
+
+void NetworkConfigurationWindow::completeLoading()
+{
+    stopResponseTimer();
+    fillNetworkElementsTrees();
+    if (QTreeWidgetItem* first = ui->networkElementsTree->topLevelItem(0))
+        ui->networkElementsTree->setCurrentItem(first);
+    refreshEventsTree();
+    setFixedSize(size());
+    setSaveButtonEnabled(true);
+    ui->addComputerButton->setEnabled(true);
+    ui->addGroupButton->setEnabled(true);
+    ui->discoverButton->setEnabled(true);
+    loaded = true;
+}
+
+void NetworkConfigurationWindow::noResponseTimeout()
+{
+    showMessageBox(tr("Błąd odczytu"), tr("Nie odczytano pliku konfiguracyjnego"));
+}
+
+void NetworkConfigurationWindow::stopResponseTimer()
+{
+    noResponseTimer->stop();
+}
+
+void NetworkConfigurationWindow::setEnabledButtons(bool enable)
+{
+    if (enable)
+        return;
+    // By role, not by text: the text follows the language.
+    const QPushButton* cancel = ui->buttonBox->button(QDialogButtonBox::Cancel);
+    auto* filter = new KeepDisabled(this);
+    const QList<QPushButton*> buttons = findChildren<QPushButton*>();
+    for (QPushButton* button : buttons) {
+        if (button == cancel)
+            continue;
+        button->setEnabled(false);
+        button->installEventFilter(filter);
+    }
+}
+
+void NetworkConfigurationWindow::setSaveButtonEnabled(bool enable)
+{
+    ui->buttonBox->button(QDialogButtonBox::Save)->setEnabled(enable);
+}
+
+// ---- OK and Cancel
+
+void NetworkConfigurationWindow::accept()
+{
+    if (controller) {
+        controller->sendAllComputers(computers);
+        controller->sendEvents(events, ups.id);
+        controller->sendGroups(groups, ups.id);
+    }
+    waitMilliseconds(200);
+    QDialog::accept();
+}
+
+void NetworkConfigurationWindow::reject()
+{
+    if (passwordChangeCount == 0) {
+        QDialog::reject();
+        return;
+    }
+    // A net-client already has its new password; only saving keeps the
+    // configuration's copy of it in step.
+    QMessageBox question(QMessageBox::Question, tr("Hasło dla elementu sieciowego zostało zmienione."),
+                         tr("Konieczne jest zachowanie konfiguracji. Czy zachować? "),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    // Closing the box answers neither: the dialog stays open.
+    QAbstractButton* neither = question.addButton(QMessageBox::Cancel);
+    neither->hide();
+    question.setEscapeButton(neither);
+    question.exec();
+    if (question.clickedButton() == question.button(QMessageBox::Yes))
+        accept();
+    else if (question.clickedButton() == question.button(QMessageBox::No))
+        QDialog::reject();
+}
+
+// ---- the network trees
+
+QTreeWidgetItem* NetworkConfigurationWindow::createComputerItem(const Computer& computer,
+                                                                const Group* group) const
+{
+    auto* item = new QTreeWidgetItem;
+    item->setText(NameColumn, computer.computer_name);
+    item->setText(AddressColumn, isLocalAddress(computer.computer_address) ? LocalSettings().serverAddress()
+                                                                           : computer.computer_address);
+    item->setText(KindColumn, computerKind);
+    if (group)
+        item->setText(GroupIdColumn, QString::number(group->group_configId));
+    item->setText(ComputerIdColumn, QString::number(computer.computer_configId));
+    return item;
+}
+
+void NetworkConfigurationWindow::fillNetworkElementsTrees()
+{
+    ui->networkElementsTree->clear();
+    ui->availableComputers->clear();
+    QFont bold = ui->networkElementsTree->font();
+    bold.setWeight(75);
+
+    QTreeWidgetItem* header = nullptr;
+    if (!computers.isEmpty()) {
+        header = new QTreeWidgetItem;
+        // A fixed text, not translated: it names the system.
+        header->setText(NameColumn, QStringLiteral("Komputery dostępne w systemie Luminorix"));
+        header->setText(KindColumn, headerKind);
+        for (const Computer& computer : qAsConst(computers))
+            header->addChild(createComputerItem(computer));
+        header->setFont(NameColumn, bold);
+    }
+
+    QList<QTreeWidgetItem*> groupItems;
+    for (const Group& group : qAsConst(groups)) {
+        auto* item = new QTreeWidgetItem;
+        item->setText(NameColumn,
+                      QStringLiteral("%1 (%2)").arg(group.group_name).arg(group.computers.size()));
+        item->setText(KindColumn, groupKind);
+        item->setText(GroupIdColumn, QString::number(group.group_configId));
+        for (int id : group.computers) {
+            const int index = computerIndex(id);
+            if (index >= 0)
+                item->addChild(createComputerItem(computers.at(index), &group));
+        }
+        item->setFont(NameColumn, bold);
+        groupItems.append(item);
+    }
+
+    if (header) {
+        ui->availableComputers->addTopLevelItem(header);
+        ui->availableComputers->expandAll();
+    }
+    ui->networkElementsTree->addTopLevelItems(groupItems);
+    // Groups have no address and keep their order; their computers follow their addresses.
+    ui->networkElementsTree->sortItems(AddressColumn, Qt::AscendingOrder);
+}
+
+QTreeWidgetItem* NetworkConfigurationWindow::firstSelectedNetworkItem() const
+{
+    const QList<QTreeWidgetItem*> selected = ui->networkElementsTree->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+int NetworkConfigurationWindow::computerIndex(int configId) const
+{
+    for (int i = 0; i < computers.size(); ++i) {
+        if (computers.at(i).computer_configId == configId)
+            return i;
+    }
+    return -1;
+}
+
+int NetworkConfigurationWindow::groupIndex(int configId) const
+{
+    for (int i = 0; i < groups.size(); ++i) {
+        if (groups.at(i).group_configId == configId)
+            return i;
+    }
+    return -1;
+}
+
+int NetworkConfigurationWindow::nextComputerConfigId() const
+{
+    QVector<int> ids;
+    for (const Computer& computer : computers)
+        ids.append(computer.computer_configId);
+    return firstFreeId(ids);
+}
+
+int NetworkConfigurationWindow::nextGroupConfigId() const
+{
+    QVector<int> ids;
+    for (const Group& group : groups)
+        ids.append(group.group_configId);
+    return firstFreeId(ids);
+}
+
+void NetworkConfigurationWindow::networkElementsItemSelectionChangedHandler()
+{
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!item) {
+        groupEvents.clear();
+        refreshEventsTree();
+        return;
+    }
+    // By kind: a computer may have no address and is still no group.
+    const bool group = item->text(KindColumn) == groupKind;
+    const bool defaultGroup = group && isDefaultGroupName(item->text(NameColumn));
+    ui->changePassButton->setEnabled(!group);
+    ui->editButton->setEnabled(group && !defaultGroup);
+    ui->removeGroupButton->setEnabled(group && !defaultGroup);
+    ui->arrowDownButton->setEnabled(false);
+    ui->removeComputerButton->setEnabled(false);
+    ui->arrowUpButton->setEnabled(!group);
+    ui->addEventButton->setEnabled(true);
+    ui->editEventButton->setEnabled(true);
+    ui->removeEventButton->setEnabled(true);
+    collectGroupEvents();
+    refreshEventsTree();
+}
+
+void NetworkConfigurationWindow::allComputersItemSelectionChangeHandler()
+{
+    const QList<QTreeWidgetItem*> selected = ui->availableComputers->selectedItems();
+    QTreeWidgetItem* item = selected.isEmpty() ? nullptr : selected.first();
+    if (!item || item->text(KindColumn) == headerKind) {
+        ui->arrowDownButton->setEnabled(false);
+        ui->removeComputerButton->setEnabled(false);
+        return;
+    }
+    ui->arrowDownButton->setEnabled(true);
+    if (isLocalAddress(item->text(AddressColumn))) {
+        // The service's own machine stays in the system.
+        ui->removeComputerButton->setEnabled(false);
+    } else {
+        ui->removeComputerButton->setEnabled(true);
+        ui->arrowUpButton->setEnabled(false);
+    }
+}
+
+// ---- computers
+
+void NetworkConfigurationWindow::addComputerButtonClickHandler()
+{
+    QStringList names;
+    for (const Group& group : qAsConst(groups))
+        names.append(group.group_name);
+    DialogGuard<ComputerConfigurationWindow> dialog(computerConfigurationWindow,
+                                                    new ComputerConfigurationWindow(nullptr));
+    dialog->setGroups(names);
+    connect(dialog.get(), &ComputerConfigurationWindow::okButtonClicked, this,
+            qOverload<>(&NetworkConfigurationWindow::sendNetclientPassRequest));
+    connect(dialog.get(), &ComputerConfigurationWindow::cancelButtonClicked, this,
+            &NetworkConfigurationWindow::closeComputerConfigurationWindow);
+    dialog->exec();
+}
+
+void NetworkConfigurationWindow::sendNetclientPassRequest()
+{
+    QString address;
+    if (computerConfigurationWindow) {
+        address = computerConfigurationWindow->computerAddress();
+    } else if (passwordChangeWindow) {
+        QTreeWidgetItem* item = firstSelectedNetworkItem();
+        if (!item)
+            return;
+        address = item->text(AddressColumn);
+    } else {
+        return;
+    }
+    sendNetclientPassRequest(address);
+}
+
+void NetworkConfigurationWindow::sendNetclientPassRequest(QString ip)
+{
+    if (controller)
+        controller->getNetClientPassword({{QStringLiteral("netclient_address"), ip}});
+}
+
+void NetworkConfigurationWindow::netclientPasswReceived(QString pass)
+{
+    // A dialog already ended (taken, or dismissed) waits only to be deleted:
+    // an answer for it, or a second one, finds nothing.
+    if (computerConfigurationWindow) {
+        if (computerConfigurationWindow->isVisible())
+            checkComputerPassword(pass);
+    } else if (discoverWindow) {
+        discoverWindow->passwordCheckResult(pass);
+    }
+}
+
+void NetworkConfigurationWindow::checkComputerPassword(const QString& digest)
+{
+    ComputerConfigurationWindow* pending = computerConfigurationWindow;
+    pending->stopResponseTimer();
+    if (hashPassword(pending->password()) != digest) {
+        showMessageBox(tr("Nieprawidłowe hasło"), tr("Podane hasło Administratora jest nieprawidłowe"));
+        return;
+    }
+    Computer computer;
+    computer.computer_name = pending->computerName();
+    computer.computer_address = pending->computerAddress();
+    computer.computer_password = pending->password();
+    computer.computer_configId = nextComputerConfigId();
+    const QString groupName = pending->groupName();
+    for (Group& group : groups) {
+        if (group.group_name == groupName) {
+            group.computers.append(computer.computer_configId);
+            break;
+        }
+    }
+    computers.append(computer);
+    fillNetworkElementsTrees();
+    pending->done(QDialog::Accepted);
+}
+
+void NetworkConfigurationWindow::closeComputerConfigurationWindow()
+{
+    if (computerConfigurationWindow)
+        computerConfigurationWindow->done(QDialog::Rejected);
+}
+
+void NetworkConfigurationWindow::removeComputerButtonClickHandler()
+{
+    const QList<QTreeWidgetItem*> selected = ui->availableComputers->selectedItems();
+    if (selected.isEmpty() || selected.first()->text(KindColumn) != computerKind)
+        return;
+    const int id = idIn(selected.first(), ComputerIdColumn);
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, tr("Uwaga!"),
+        tr("Czy na pewno usunąć komputer? \nSpowoduje to usunięcie komputera ze wszystkich grup."),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+    if (answer != QMessageBox::Yes)
+        return;
+    {
+        const QSignalBlocker blockNetwork(ui->networkElementsTree);
+        const QSignalBlocker blockAvailable(ui->availableComputers);
+        if (controller)
+            controller->removeComputer(id);
+        const int index = computerIndex(id);
+        if (index >= 0)
+            computers.remove(index);
+        for (Group& group : groups)
+            group.computers.removeOne(id);
+        fillNetworkElementsTrees();
+    }
+    ui->arrowDownButton->setEnabled(false);
+    ui->removeComputerButton->setEnabled(false);
+}
+
+void NetworkConfigurationWindow::arrowDownButtonClickHandler()
+{
+    QTreeWidgetItem* current = ui->availableComputers->currentItem();
+    if (!current || current->text(KindColumn) != computerKind) {
+        QMessageBox box;
+        box.setWindowIcon(appIcon());
+        box.setWindowTitle(tr("Uwaga!"));
+        box.setText(tr("Wybierz komputer z listy dostępnych komputerów"));
+        box.exec();
+        return;
+    }
+    const int id = idIn(current, ComputerIdColumn);
+    QStringList names;
+    for (const Group& group : qAsConst(groups))
+        names.append(group.group_name);
+    QInputDialog chooser;
+    chooser.setWindowIcon(appIcon());
+    chooser.setWindowTitle(tr("Grupa"));
+    chooser.setLabelText(tr("Wybierz grupę do której chcesz dodać komputer ") + current->text(NameColumn));
+    chooser.setComboBoxItems(names);
+    chooser.setComboBoxEditable(false);
+    if (chooser.exec() == QDialog::Accepted) {
+        const QString choice = chooser.textValue();
+        for (Group& group : groups) {
+            if (group.group_name != choice)
+                continue;
+            if (group.computers.contains(id))
+                showMessageBox(tr("Uwaga!"), tr("Wybrana grupa zawiera już ten komputer"));
+            else
+                group.computers.append(id);
+            break;
+        }
+    }
+    fillNetworkElementsTrees();
+}
+
+void NetworkConfigurationWindow::arrowUpButtonClickHandler()
+{
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!ui->networkElementsTree->currentItem() || !item)
+        return;
+    if (item->text(KindColumn) == computerKind) {
+        const int index = groupIndex(idIn(item, GroupIdColumn));
+        if (index >= 0)
+            groups[index].computers.removeOne(idIn(item, ComputerIdColumn));
+    }
+    fillNetworkElementsTrees();
+}
+
+// ---- groups
+
+void NetworkConfigurationWindow::addGroupButtonClickHandler()
+{
+    Group group;
+    GroupConfigurationWindow dialog(nullptr);
+    dialog.setAvailableComputers(computers);
+    dialog.setExistingGroups(groups);
+    dialog.setEditedGroup(&group);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    group.group_name = dialog.groupName();
+    group.group_configId = nextGroupConfigId();
+    groups.append(group);
+    fillNetworkElementsTrees();
+}
+
+void NetworkConfigurationWindow::editButtonClickHandler()
+{
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!item || item->text(KindColumn) != groupKind)
+        return;
+    const int id = idIn(item, GroupIdColumn);
+    if (groupIndex(id) < 0)
+        return;
+    // The dialog edits a copy, so a reply that replaces the list while it runs
+    // leaves it nothing dangling; members moved take effect even on Cancel.
+    Group edited = groups.at(groupIndex(id));
+    GroupConfigurationWindow dialog(nullptr);
+    dialog.setAvailableComputers(computers);
+    dialog.setEditedGroup(&edited);
+    dialog.setExistingGroups(groups);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const int index = groupIndex(id);
+    if (index < 0)
+        return;
+    const bool membersChanged = groups.at(index).computers != edited.computers;
+    groups[index].computers = edited.computers;
+    if (accepted)
+        groups[index].group_name = dialog.groupName();
+    if (accepted || membersChanged)
+        fillNetworkElementsTrees();
+}
+
+void NetworkConfigurationWindow::removeGroupButtonClickHandler()
+{
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!item || item->text(KindColumn) != groupKind)
+        return;
+    const int index = groupIndex(idIn(item, GroupIdColumn));
+    if (index >= 0)
+        groups.remove(index);
+    fillNetworkElementsTrees();
+}
+
+// ---- discovery
+
+void NetworkConfigurationWindow::discoverButtonClickHandler()
+{
+    QVector<Computer> taken;
+    {
+        DialogGuard<DiscoverWindow> dialog(discoverWindow, new DiscoverWindow(nullptr));
+        if (discoveryInterfaces)
+            dialog->setDiscoveryTargets(*discoveryInterfaces, discoveryPort);
+        connect(dialog.get(), &DiscoverWindow::getNetclientPassword, this,
+                qOverload<QString>(&NetworkConfigurationWindow::sendNetclientPassRequest));
+        dialog->fillConfiguredComputers(computers);
+        if (dialog->exec() == QDialog::Accepted)
+            taken = dialog->addedComputers();
+    }
+    for (Computer computer : qAsConst(taken)) {
+        computer.computer_configId = nextComputerConfigId();
+        computers.append(computer);
+    }
+    fillNetworkElementsTrees();
+}
+
+void NetworkConfigurationWindow::addDiscoveredComputer(QString ip)
+{
+    if (discoverWindow)
+        discoverWindow->addDiscoveredComputer(ip);
+}
+
+// ---- passwords
+
+void NetworkConfigurationWindow::passwordChangeButtonClickHandler()
+{
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!item || item->text(KindColumn) != computerKind || !controller)
+        return;
+    const int index = computerIndex(idIn(item, ComputerIdColumn));
+    if (index < 0)
+        return;
+    const QString address = computers.at(index).computer_address;
+    const bool local = isLocalAddress(address);
+    DialogGuard<PasswordChangeWindow> dialog(passwordChangeWindow,
+                                             new PasswordChangeWindow(address, controller, nullptr));
+    // The password dialog takes nothing from the main window here.
+    const DialogRelay noRelay;
+    connectToService(dialog.get(), controller, noRelay,
+                     local ? PasswordChangeWindow::AdministratorMode : PasswordChangeWindow::NetClientMode);
+    if (!local) {
+        connect(dialog.get(), &PasswordChangeWindow::getPassword, this,
+                qOverload<>(&NetworkConfigurationWindow::sendNetclientPassRequest));
+        connect(dialog.get(), &PasswordChangeWindow::changeNetclientPassword, this,
+                &NetworkConfigurationWindow::setNetclientPassword);
+    }
+    // After the dialog's own slot, and only while it lives.
+    connect(controller, &Luminorix::UpsSocketController::passwordChanged, dialog.get(),
+            [this] { passwordChanged(); });
+    dialog->exec();
+}
+
+void NetworkConfigurationWindow::setNetclientPassword(QString pass)
+{
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!item || !controller)
+        return;
+    controller->changeNetclientPassword({{QStringLiteral("netclient_address"), item->text(AddressColumn)},
+                                         {QStringLiteral("password"), pass}});
+}
+
+void NetworkConfigurationWindow::passwordChanged()
+{
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!passwordChangeWindow || !item)
+        return;
+    ++passwordChangeCount;
+    const int index = computerIndex(idIn(item, ComputerIdColumn));
+    if (index >= 0)
+        computers[index].computer_password = passwordChangeWindow->newPassword();
+}
+
+// ---- the event list of the selected group
+
+bool NetworkConfigurationWindow::hasOutputSockets() const
+{
+    return ups.output_socket1 || ups.output_socket2;
+}
+
+bool NetworkConfigurationWindow::isAdvancedEventModel() const
+{
+    return ::isAdvancedEventModel(ups.model_name);
+}
+
+bool NetworkConfigurationWindow::usesAvrEventDefinitions() const
+{
+    return ::usesAvrEventDefinitions(ups.model_name);
+}
+
+const QMap<QString, QStringList>& NetworkConfigurationWindow::chosenEventDefinitions() const
+{
+    return usesAvrEventDefinitions() ? avrEventDefinitions : defaultEventDefinitions;
+}
+
+void NetworkConfigurationWindow::fillEventTypes(const QString& modelName)
+{
+    ui->workModeBox->clear();
+    offeredEventKeys = offeredEventKeysForModel(modelName);
+    const QMap<QString, QStringList>& table = chosenEventDefinitions();
+    for (const QString& key : qAsConst(offeredEventKeys))
+        ui->workModeBox->addItem(table.value(key, {key}).first(), key);
+}
+
+void NetworkConfigurationWindow::fillAdvancedEventNames()
+{
+    ui->workModeBox->clear();
+    for (const Event& event : qAsConst(events))
+        ui->workModeBox->addItem(event.event_state, event.event_state);
+}
+
+void NetworkConfigurationWindow::collectGroupEvents()
+{
+    groupEvents.clear();
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!item)
+        return;
+    const int groupId = idIn(item, GroupIdColumn);
+    for (const Event& event : qAsConst(events)) {
+        if (event.event_parentId == groupId)
+            groupEvents.append(event);
+    }
+}
+
+void NetworkConfigurationWindow::refreshEventsTree()
+{
+    ui->eventsTree->clear();
+    QList<QTreeWidgetItem*> rows;
+    for (const Event& event : qAsConst(groupEvents))
+        rows.append(new QTreeWidgetItem(eventRowTexts(event)));
+    ui->eventsTree->addTopLevelItems(rows);
+}
+
+QStringList NetworkConfigurationWindow::eventRowTexts(const Event& event) const
+{
+    QStringList texts;
+    // A key the table lacks shows as itself.
+    texts << (isAdvancedEventModel()
+                  ? event.event_state
+                  : chosenEventDefinitions().value(event.event_state, {event.event_state}).first());
+    appendActionMark(texts, !event.messageAction.isNull());
+    appendActionMark(texts, !event.sysCommandAction.isNull());
+    appendActionMark(texts, !event.sendMailAction.isNull());
+    appendActionMark(texts, !event.powerOffAction.isNull());
+    if (hasOutputSockets())
+        appendActionMark(texts, !event.outputSocketAction.isNull());
+    return texts;
+}
+
+void NetworkConfigurationWindow::appendActionMark(QStringList& texts, bool present) const
+{
+    texts << (present ? QStringLiteral("*") : QString());
+}
+
+int NetworkConfigurationWindow::findEvent(int parentId, int number) const
+{
+    for (int i = 0; i < events.size(); ++i) {
+        if (events.at(i).event_parentId == parentId && events.at(i).event_number == number)
+            return i;
+    }
+    return -1;
+}
+
+void connectToService(NetworkConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay)
+{
+    using Controller = Luminorix::UpsSocketController;
+    using Window = NetworkConfigurationWindow;
+    dialog->setSocketController(controller);
+    // Unique: replies may come while a child dialog runs, and must reach this one once.
+    QObject::connect(controller, &Controller::groupReceived, dialog, &Window::setGroupsFromConfig,
+                     Qt::UniqueConnection);
+    QObject::connect(controller, &Controller::eventsReceived, dialog, &Window::setEventsFromConfig,
+                     Qt::UniqueConnection);
+    QObject::connect(controller, &Controller::allComputersReceived, dialog, &Window::setAllComputers,
+                     Qt::UniqueConnection);
+    QObject::connect(controller, &Controller::netclientPass, dialog, &Window::netclientPasswReceived,
+                     Qt::UniqueConnection);
+    QObject::connect(&relay, &DialogRelay::computerDiscovered, dialog, &Window::addDiscoveredComputer,
+                     Qt::UniqueConnection);
+    QObject::connect(&relay, &DialogRelay::administratorLoggedOut, dialog,
+                     [dialog] { dialog->setEnabledButtons(false); });
+}

@@ -1,0 +1,155 @@
+#pragma once
+
+#include "computer.h"
+#include "discoveryplan.h"
+#include "event.h"
+#include "group.h"
+#include "ups.h"
+
+#include <QDialog>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+class AnswerWait;
+class ComputerConfigurationWindow;
+class DialogRelay;
+class DiscoverWindow;
+class PasswordChangeWindow;
+class QTreeWidgetItem;
+namespace Luminorix {
+class UpsSocketController;
+}
+namespace Ui {
+class NetworkConfigurationWindow;
+}
+
+// "Konfiguracja zdarzeń" for one UPS: on the left the networked computers of
+// the installation and the groups of this UPS, on the right the events of the
+// selected group. Everything is edited in local copies and sent on OK, except
+// the removal of a computer, which the service hears at once.
+class NetworkConfigurationWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Hidden data columns of the items of both network trees.
+    enum ItemColumn
+    {
+        NameColumn = 0,
+        AddressColumn = 1,
+        KindColumn = 5,       // "header", "computer" or "group"
+        GroupIdColumn = 6,    // on a group, and on a computer under a group
+        ComputerIdColumn = 7, // on a computer
+    };
+
+    explicit NetworkConfigurationWindow(const Luminorix::Utils::Ups& ups, QWidget* parent = nullptr);
+    ~NetworkConfigurationWindow() override;
+
+    void setSocketController(Luminorix::UpsSocketController* controller);
+    // Asks the service for the groups, events and computers of `upsId` and
+    // waits up to 10 s for all three.
+    void requestNetworkConfiguration(QString upsId);
+    // A computer that answered the discovery datagram; for the open discovery dialog.
+    void addDiscoveredComputer(QString ip);
+    // Where the discovery dialog sends its datagram instead of the machine's
+    // own interfaces and port 12322 (a test listens on loopback).
+    void setDiscoveryTargets(const QList<DiscoveryInterface>& interfaces, quint16 port);
+
+    // The service's own machine: "127.0.0.1", "localhost" or the configured host.
+    static bool isLocalAddress(const QString& address);
+    // A group whose name begins with "Default" in any case: it cannot be edited or removed.
+    static bool isDefaultGroupName(const QString& text);
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+    void setGroupsFromConfig(QVector<Group> groups);
+    void setEventsFromConfig(QVector<Event> events);
+    void setAllComputers(QVector<Computer> allComputer);
+    void netclientPasswReceived(QString pass);
+    void noResponseTimeout();
+    void stopResponseTimer();
+    // With false (the administrator logged out) every push button but the
+    // dialog's Cancel goes off for good; true changes nothing.
+    void setEnabledButtons(bool enable);
+    void setSaveButtonEnabled(bool enable);
+
+    void addComputerButtonClickHandler();
+    void addGroupButtonClickHandler();
+    void editButtonClickHandler();
+    void removeGroupButtonClickHandler();
+    void discoverButtonClickHandler();
+    void arrowDownButtonClickHandler();
+    void arrowUpButtonClickHandler();
+    void removeComputerButtonClickHandler();
+    void passwordChangeButtonClickHandler();
+    void passwordChanged();
+    void networkElementsItemSelectionChangedHandler();
+    void allComputersItemSelectionChangeHandler();
+    void sendNetclientPassRequest();
+    void sendNetclientPassRequest(QString ip);
+    void setNetclientPassword(QString pass);
+    void closeComputerConfigurationWindow();
+
+private:
+    void completeLoading();
+    void fillNetworkElementsTrees();
+    QTreeWidgetItem* createComputerItem(const Computer& computer, const Group* group = nullptr) const;
+    QTreeWidgetItem* firstSelectedNetworkItem() const;
+    int computerIndex(int configId) const;
+    int groupIndex(int configId) const;
+    int nextComputerConfigId() const;
+    int nextGroupConfigId() const;
+    void checkComputerPassword(const QString& digest);
+
+    // The event list of the selected group (the editor works on it).
+    void fillEventTypes(const QString& modelName);
+    void fillAdvancedEventNames();
+    bool isAdvancedEventModel() const;
+    bool usesAvrEventDefinitions() const;
+    bool hasOutputSockets() const;
+    // The table that serves this UPS's model.
+    const QMap<QString, QStringList>& chosenEventDefinitions() const;
+    void collectGroupEvents();
+    void refreshEventsTree();
+    QStringList eventRowTexts(const Event& event) const;
+    void appendActionMark(QStringList& texts, bool present) const;
+    int findEvent(int parentId, int number) const;
+
+    Ui::NetworkConfigurationWindow* ui;
+    // Open child dialogs, each null when none is open (set by a DialogGuard).
+    DiscoverWindow* discoverWindow = nullptr;
+    ComputerConfigurationWindow* computerConfigurationWindow = nullptr;
+    PasswordChangeWindow* passwordChangeWindow = nullptr;
+    Luminorix::UpsSocketController* controller = nullptr;
+    Luminorix::Utils::Ups ups;
+    bool eventsReceived = false;
+    QVector<Event> events;
+    QVector<Event> groupEvents;
+    bool groupsReceived = false;
+    QVector<Group> groups;
+    bool computersReceived = false;
+    QVector<Computer> computers;
+    AnswerWait* noResponseTimer = nullptr;
+    bool loaded = false;
+    // The event open in the editor (an element of `events`); null when none.
+    Event* editedEvent = nullptr;
+    bool isNewEvent = false;
+    QStringList savedDefinition;
+    QMap<QString, QStringList> defaultEventDefinitions;
+    QMap<QString, QStringList> avrEventDefinitions;
+    QStringList offeredEventKeys;
+    int passwordChangeCount = 0;
+    std::optional<QList<DiscoveryInterface>> discoveryInterfaces;
+    quint16 discoveryPort = defaultDiscoveryPort;
+};
+
+// The dialog's links to the service controller (the configuration, the
+// net-client digests) and to what the window forwards (discovered computers,
+// the administrator's log-out).
+void connectToService(NetworkConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay);

@@ -597,6 +597,8 @@ void TestMainWindow::dialogsOpenFromTheirActions_data()
     QTest::newRow("virtualization centre")
         << "actionVirtualizationCenter" << true << "VirtualizationCenterWindow"
         << "get_virtualization_center_settings";
+    QTest::newRow("events") << "actionNetworkConfiguration" << true << "NetworkConfigurationWindow"
+                            << "get_network_configuration";
 }
 
 void TestMainWindow::dialogsOpenFromTheirActions()

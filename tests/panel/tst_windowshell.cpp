@@ -219,7 +219,8 @@ void TestWindowShell::freshWindow()
          {"actionLogout", "actionChangePassword", "actionApplicationConfiguration",
           "actionVirtualizationCenter", "actionExtendInformation", "actionUpsConfiguration"})
         QVERIFY2(!window->findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
-    for (const char* name : {"exInfoButton", "upsConfigurationButton", "aplicationConfigurationButton"})
+    for (const char* name : {"exInfoButton", "upsConfigurationButton", "aplicationConfigurationButton",
+                             "networkConfigurationButton"})
         QVERIFY2(!window->findChild<QPushButton*>(QLatin1String(name))->isEnabled(), name);
     for (const char* name : {"actionOnlineHelp", "actionAbout", "actionConnectWithService"})
         QVERIFY2(window->findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
@@ -232,14 +233,17 @@ void TestWindowShell::freshWindow()
     QVERIFY(window->findChild<QAction*>(QStringLiteral("actionApplicationConfiguration"))->isEnabled());
     QVERIFY(window->findChild<QPushButton*>(QStringLiteral("aplicationConfigurationButton"))->isEnabled());
     QVERIFY(window->findChild<QAction*>(QStringLiteral("actionChangePassword"))->isEnabled());
+    QVERIFY(window->findChild<QPushButton*>(QStringLiteral("networkConfigurationButton"))->isEnabled());
+    QVERIFY(window->findChild<QAction*>(QStringLiteral("actionNetworkConfiguration"))->isEnabled());
     // Dialogs the program does not have yet stay shut to the administrator too.
-    QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("networkConfigurationButton"))->isEnabled());
+    QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("loggingConfigurationButton"))->isEnabled());
     // No virtualization centre reported: its entry stays off for the administrator too.
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("actionVirtualizationCenter"))->isEnabled());
     window->findChild<QAction*>(QStringLiteral("actionLogout"))->trigger();
     QVERIFY(!part<QAction>(*window, "actionLogout")->isEnabled());
     QCOMPARE(window->windowTitle(), QStringLiteral("Luminorix Professional v. 2.6.0"));
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("actionApplicationConfiguration"))->isEnabled());
+    QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("networkConfigurationButton"))->isEnabled());
 }
 
 void TestWindowShell::closeHidesToTray()

@@ -1,6 +1,7 @@
 // luminorix-sim: the stand-in service with its demo world, for manual runs of
 // the control panel against a service that is not there.
 #include "replybuilder.h"
+#include "simdiscovery.h"
 #include "simoptions.h"
 #include "simserver.h"
 #include "simworld.h"
@@ -88,9 +89,14 @@ int main(int argc, char* argv[])
         QStringLiteral("first-state-file"),
         QStringLiteral("Write the wall-clock time (ms since the epoch) of the first device state sent."),
         QStringLiteral("file"));
+    const QCommandLineOption discoverableOption(
+        QStringLiteral("discoverable"),
+        QStringLiteral("A networked computer that answers the panel's discovery datagram (UDP port 12322), "
+                       "reported as discovered; may be repeated."),
+        QStringLiteral("address"));
     parser.addOptions({addressOption, portOption, passwordOption, driftOption, debugOption, verboseOption,
                        statusOption, countdownOption, smtpTestOption, layoutOption, sceneOption,
-                       firstStateOption});
+                       firstStateOption, discoverableOption});
     parser.process(app);
 
     QHostAddress address;
@@ -194,6 +200,9 @@ int main(int argc, char* argv[])
               << server.errorString() << Qt::endl;
         return 1;
     }
+    LxSim::SimDiscovery discovery(server, parser.values(discoverableOption));
+    if (parser.isSet(discoverableOption) && !discovery.listen())
+        err() << "luminorix-sim: cannot listen for discovery on UDP port 12322" << Qt::endl;
     err() << "luminorix-sim: listening on " << address.toString() << ":" << server.port()
           << ", administrator "
           << "password digest " << world.adminDigest() << Qt::endl;

@@ -504,6 +504,45 @@ unknown</translation>
     </message>
 </context>
 <context>
+    <name>LoggingConfigurationWindow</name>
+    <message>
+        <source>Konfiguracja logów</source>
+        <translation>Log settings</translation>
+    </message>
+    <message>
+        <source>Dane</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Przegląd danych</source>
+        <translation>Data review</translation>
+    </message>
+    <message>
+        <source>Komunikaty</source>
+        <translation>Messages</translation>
+    </message>
+    <message>
+        <source>Przegląd komunikatów</source>
+        <translation>Message review</translation>
+    </message>
+    <message>
+        <source>Kompensacja mocy</source>
+        <translation>Power compensation</translation>
+    </message>
+    <message>
+        <source>Przegląd kompensacji</source>
+        <translation>Compensation review</translation>
+    </message>
+    <message>
+        <source>Maksymalna wielkość pliku (1kB-100000 kB)</source>
+        <translation>Largest file size (1 kB-100000 kB)</translation>
+    </message>
+    <message>
+        <source>Interwał logowania (1s-3600 s)</source>
+        <translation>Logging interval (1 s-3600 s)</translation>
+    </message>
+</context>
+<context>
     <name>LogiInWindow</name>
     <message>
         <source>Zaloguj jako administrator</source>
@@ -2524,6 +2563,14 @@ serial number</translation>
     <message>
         <source>----</source>
         <translation>----</translation>
+    </message>
+    <message>
+        <source>Zdarzenia</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Pobieranie zdarzeń...</source>
+        <translation>Fetching events...</translation>
     </message>
 </context>
 <context>

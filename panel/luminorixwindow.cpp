@@ -14,6 +14,8 @@
 #include "lineeditwidget.h"
 #include "localsettings.h"
 #include "logiinwindow.h"
+#include "logs/loggingconfigurationwindow.h"
+#include "logs/upseventswindow.h"
 #include "lxstatuswidget.h"
 #include "makerhost.h"
 #include "messagebox.h"
@@ -757,6 +759,22 @@ void LuminorixWindow::networkConfigurationButtonClickHandler()
     dialog->exec();
 }
 
+void LuminorixWindow::loggingConfigurationButtonClickHandler()
+{
+    DialogGuard dialog(loggingConfigurationWindow, new LoggingConfigurationWindow(nullptr));
+    connectToService(dialog.get(), controller, *relay);
+    dialog->setUpsConfiguration(currentUps);
+    dialog->exec();
+}
+
+void LuminorixWindow::upsEventsButtonClickHandler()
+{
+    DialogGuard dialog(upsEventsWindow, new UpsEventsWindow(nullptr));
+    connectToService(dialog.get(), *relay);
+    dialog->setEvents(lastDeviceState.value(QStringLiteral("events")));
+    dialog->exec();
+}
+
 void LuminorixWindow::checkForUpdates()
 {
     if (!updateChecker)
@@ -1195,19 +1213,13 @@ void LuminorixWindow::clockCancel()
 
 void LuminorixWindow::shutDoorsWithoutDialog()
 {
-    keepShut(
-        this,
-        {ui->exInfoButton, ui->upsConfigurationButton, ui->loggingConfigurationButton, ui->upsEventsButton},
-        {ui->actionExtendInformation, ui->actionUpsConfiguration, ui->actionLoggingConfiguration});
+    keepShut(this, {ui->exInfoButton, ui->upsConfigurationButton},
+             {ui->actionExtendInformation, ui->actionUpsConfiguration});
 }
 
 void LuminorixWindow::extendInformationButtonClickHandler() {}
 
 void LuminorixWindow::upsConfigurationButtonClickHandler() {}
-
-void LuminorixWindow::loggingConfigurationButtonClickHandler() {}
-
-void LuminorixWindow::upsEventsButtonClickHandler() {}
 
 void LuminorixWindow::on_actionVirtualizationCenter_triggered()
 {

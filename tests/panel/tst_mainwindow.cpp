@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTimer>
 #include <QTreeWidget>
 #include <memory>
@@ -89,6 +90,7 @@ private slots:
     void deviceDialogsFromTheTree_data();
     void deviceDialogsFromTheTree();
     void openSettingsFollowBusyAndLogout();
+    void loggingSettingsOfTheSelectedDevice();
     void login_data();
     void login();
 
@@ -599,6 +601,10 @@ void TestMainWindow::dialogsOpenFromTheirActions_data()
         << "get_virtualization_center_settings";
     QTest::newRow("events") << "actionNetworkConfiguration" << true << "NetworkConfigurationWindow"
                             << "get_network_configuration";
+    QTest::newRow("logging") << "actionLoggingConfiguration" << true << "LoggingConfigurationWindow"
+                             << QString();
+    QTest::newRow("logging button") << "loggingConfigurationButton" << true << "LoggingConfigurationWindow"
+                                    << QString();
 }
 
 void TestMainWindow::dialogsOpenFromTheirActions()
@@ -613,8 +619,10 @@ void TestMainWindow::dialogsOpenFromTheirActions()
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
     if (administrator)
         w.enableAdministratorButtons();
+    // An action, or a button where the window has no action for the dialog.
     QAction* trigger = w.findChild<QAction*>(action);
-    QVERIFY(trigger->isEnabled());
+    QPushButton* button = trigger ? nullptr : w.findChild<QPushButton*>(action);
+    QTRY_VERIFY(trigger ? trigger->isEnabled() : button->isEnabled());
 
     QString seenClass;
     LxTest::answerNextDialog([&](QWidget* dialog) {
@@ -623,7 +631,10 @@ void TestMainWindow::dialogsOpenFromTheirActions()
             QTRY_VERIFY(rig->requestCount(request) > 0);
         qobject_cast<QDialog*>(dialog)->reject();
     });
-    trigger->trigger();
+    if (trigger)
+        trigger->trigger();
+    else
+        button->click();
     QCOMPARE(seenClass, dialogClass);
     // Cancelled, the connection is left as it was.
     QCOMPARE(rig->labelText("serviceCaptionLabel"), QStringLiteral("Połączono z usługą:"));
@@ -731,6 +742,32 @@ void TestMainWindow::deviceDialogsFromTheTree()
     QVERIFY(sent.raw.contains(QLatin1String("<user_defined_name>R&amp;D room</user_defined_name>")));
     QTRY_VERIFY(rig->elementByText(QStringLiteral("R&D room")));
     QTRY_VERIFY(rig->requestCount(QStringLiteral("get_available_ports")) > 1);
+}
+
+void TestMainWindow::loggingSettingsOfTheSelectedDevice()
+{
+    SimDevice device = PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"));
+    device.log_params = QStringLiteral("2");
+    device.log_file_size = QStringLiteral("250");
+    QVERIFY(rig->start({device}));
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->currentDevice().log_file_size, QStringLiteral("250"));
+    w.enableAdministratorButtons();
+
+    QList<bool> okEnabled;
+    int shownSize = 0;
+    LxTest::answerNextDialog([&](QWidget* dialog) {
+        shownSize = dialog->findChild<QSpinBox*>(QStringLiteral("fileSizeSpinBox"))->value();
+        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        okEnabled.append(ok->isEnabled());
+        w.findChild<QAction*>(QStringLiteral("actionLogout"))->trigger();
+        okEnabled.append(ok->isEnabled());
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    w.findChild<QAction*>(QStringLiteral("actionLoggingConfiguration"))->trigger();
+    QCOMPARE(shownSize, 250);
+    QCOMPARE(okEnabled, (QList<bool>{true, false}));
+    QCOMPARE(rig->requestCount(QStringLiteral("change_log_config")), 0);
 }
 
 void TestMainWindow::openSettingsFollowBusyAndLogout()

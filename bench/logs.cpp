@@ -53,8 +53,11 @@ void BM_DecodeParameters(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_DecodeParameters)
-    ->RangeMultiplier(2)
-    ->Range(2500, 40000)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(40000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
@@ -68,8 +71,11 @@ void BM_ShowParameters(benchmark::State& state)
     state.SetComplexityN(state.range(0));
 }
 BENCHMARK(BM_ShowParameters)
-    ->RangeMultiplier(2)
-    ->Range(2500, 40000)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Arg(40000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 } // namespace

@@ -233,6 +233,7 @@ void TestHierarchicalHeaderView::resizingRepaintsTheSpanningCells()
 
     Rig rig(5);
     QVERIFY(QTest::qWaitForWindowExposed(&rig.view));
+    QCoreApplication::processEvents(); // repaints asked for before the watch
     PaintWatcher watcher;
     rig.view.viewport()->installEventFilter(&watcher);
     rig.view.resizeSection(section, rig.view.sectionSize(section) + 7);

@@ -78,6 +78,27 @@ BENCHMARK(BM_ShowParameters)
     ->Arg(40000)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
+// A page of one row under a header of many three-phase columns: each section
+// finds its leaf at once, so the header grows linearly with its width.
+void BM_ShowWideHeader(benchmark::State& state)
+{
+    QStringList keys;
+    for (int i = 0; i < state.range(0); ++i)
+        keys << QStringLiteral("input_voltage%1_L%2").arg(i / 3).arg(i % 3 + 1);
+    const QStringList lines{keys.join(QLatin1Char(';')), keys.join(QLatin1Char(';'))};
+    for (auto _ : state) {
+        viewer->setLogs(lines);
+        QApplication::processEvents();
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ShowWideHeader)
+    ->Arg(2000)
+    ->Arg(4000)
+    ->Arg(8000)
+    ->Arg(16000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 } // namespace
 
 int main(int argc, char** argv)

@@ -10,34 +10,60 @@
 struct HierarchicalHeaderView::HeaderState
 {
     QPointer<QAbstractItemModel> headerModel;
+    // The leaf of each section, found once for the header model as it stands: a
+    // search per section from the first cell made a wide header's every paint
+    // and measure quadratic. Any change to the header model's shape drops it.
+    mutable QVector<QModelIndex> sectionLeaves;
+    mutable bool leavesFound = false;
+    QList<QMetaObject::Connection> shapeWatch;
+
+    void watch(QAbstractItemModel* model, HierarchicalHeaderView* view)
+    {
+        for (const QMetaObject::Connection& c : qAsConst(shapeWatch))
+            QObject::disconnect(c);
+        shapeWatch.clear();
+        leavesFound = false;
+        headerModel = model;
+        if (!model)
+            return;
+        const auto forget = [this] { leavesFound = false; };
+        shapeWatch << QObject::connect(model, &QAbstractItemModel::modelReset, view, forget)
+                   << QObject::connect(model, &QAbstractItemModel::layoutChanged, view, forget)
+                   << QObject::connect(model, &QAbstractItemModel::rowsInserted, view, forget)
+                   << QObject::connect(model, &QAbstractItemModel::rowsRemoved, view, forget)
+                   << QObject::connect(model, &QAbstractItemModel::rowsMoved, view, forget)
+                   << QObject::connect(model, &QAbstractItemModel::columnsInserted, view, forget)
+                   << QObject::connect(model, &QAbstractItemModel::columnsRemoved, view, forget)
+                   << QObject::connect(model, &QAbstractItemModel::columnsMoved, view, forget);
+    }
 
     // The leaf that heads `section`, or an invalid index.
     QModelIndex sectionLeaf(int section) const
     {
-        int counter = -1;
-        const int top = headerModel->columnCount(QModelIndex());
-        for (int c = 0; c < top; ++c) {
-            const QModelIndex found = sectionLeaf(headerModel->index(0, c), section, counter);
-            if (found.isValid())
-                return found;
+        if (!headerModel)
+            return QModelIndex();
+        if (!leavesFound) {
+            sectionLeaves.clear();
+            const int top = headerModel->columnCount(QModelIndex());
+            for (int c = 0; c < top; ++c)
+                collectLeaves(headerModel->index(0, c), sectionLeaves);
+            leavesFound = true;
         }
-        return QModelIndex();
+        return section >= 0 && section < sectionLeaves.size() ? sectionLeaves.at(section) : QModelIndex();
     }
 
-    // Depth-first below `cell`; `counter` counts the leaves passed, across calls.
-    QModelIndex sectionLeaf(const QModelIndex& cell, int section, int& counter) const
+    // Depth-first, children left to right: leaf number s heads section s.
+    void collectLeaves(const QModelIndex& cell, QVector<QModelIndex>& out) const
     {
         if (!cell.isValid())
-            return QModelIndex();
+            return;
         const int children = headerModel->columnCount(cell);
-        if (children == 0)
-            return ++counter == section ? cell : QModelIndex();
-        for (int c = 0; c < children; ++c) {
-            const QModelIndex found = sectionLeaf(headerModel->index(0, c, cell), section, counter);
-            if (found.isValid())
-                return found;
+        if (children == 0) {
+            out.append(cell);
+            return;
         }
-        return QModelIndex();
+        for (int c = 0; c < children; ++c)
+            collectLeaves(headerModel->index(0, c, cell), out);
     }
 
     // The leaves below `cell`, left to right; none for a leaf itself.
@@ -175,13 +201,14 @@ HierarchicalHeaderView::~HierarchicalHeaderView()
 
 void HierarchicalHeaderView::setModel(QAbstractItemModel* model)
 {
-    state->headerModel = nullptr;
+    QAbstractItemModel* headerModel = nullptr;
     if (model) {
         const int role = orientation() == Qt::Horizontal ? Qt::UserRole : Qt::UserRole + 1;
         const QVariant answer = model->data(QModelIndex(), role);
         if (answer.isValid())
-            state->headerModel = qobject_cast<QAbstractItemModel*>(qvariant_cast<QObject*>(answer));
+            headerModel = qobject_cast<QAbstractItemModel*>(qvariant_cast<QObject*>(answer));
     }
+    state->watch(headerModel, this);
     QHeaderView::setModel(model);
     if (!model)
         return;

@@ -184,6 +184,7 @@ private slots:
     void plainWithoutHeaderModel_data();
     void plainWithoutHeaderModel();
     void headerModelGoneMeansPlain();
+    void headerModelChangesAreFollowed();
 };
 
 void TestHierarchicalHeaderView::groupSpansItsLeaves()
@@ -398,6 +399,18 @@ void TestHierarchicalHeaderView::headerModelGoneMeansPlain()
     QCOMPARE(cells.size(), 5);
     QVERIFY2(cells.contains(QStringLiteral("2@50,0 60x100")), qPrintable(cells.join(QLatin1Char(' '))));
     QCOMPARE(rig.view.sectionSizeFromContents(2), rig.view.plainSize(2));
+}
+
+void TestHierarchicalHeaderView::headerModelChangesAreFollowed()
+{
+    Rig rig(5);
+    rig.paint();
+    // A new first cell moves every leaf one section on; B is left without one.
+    rig.headerModel->insertColumn(0, {cell(QStringLiteral("C"))});
+    QCOMPARE(rig.paint(),
+             (QStringList{"A@50,0 60x100", "C@0,0 50x100", "G@110,0 240x50", "G@110,0 240x50",
+                          "G@110,0 240x50", "L1@110,50 70x50", "L2@180,50 80x50", "L3@260,50 90x50"}));
+    QCOMPARE(rig.view.sectionSizeFromContents(1), QSize(120, 45));
 }
 
 LX_TEST_MAIN(TestHierarchicalHeaderView)

@@ -215,12 +215,12 @@ void TestWindowShell::freshWindow()
     // Logging in is open to everybody; what it unlocks is not, and neither is any door
     // whose dialog the program does not have yet.
     QVERIFY(window->findChild<QAction*>(QStringLiteral("actionActAsAdministrator"))->isEnabled());
-    for (const char* name :
-         {"actionLogout", "actionChangePassword", "actionApplicationConfiguration",
-          "actionVirtualizationCenter", "actionExtendInformation", "actionUpsConfiguration"})
+    for (const char* name : {"actionLogout", "actionChangePassword", "actionApplicationConfiguration",
+                             "actionVirtualizationCenter", "actionExtendInformation",
+                             "actionUpsConfiguration", "actionLoggingConfiguration"})
         QVERIFY2(!window->findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
     for (const char* name : {"exInfoButton", "upsConfigurationButton", "aplicationConfigurationButton",
-                             "networkConfigurationButton"})
+                             "networkConfigurationButton", "loggingConfigurationButton", "upsEventsButton"})
         QVERIFY2(!window->findChild<QPushButton*>(QLatin1String(name))->isEnabled(), name);
     for (const char* name : {"actionOnlineHelp", "actionAbout", "actionConnectWithService"})
         QVERIFY2(window->findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
@@ -235,8 +235,8 @@ void TestWindowShell::freshWindow()
     QVERIFY(window->findChild<QAction*>(QStringLiteral("actionChangePassword"))->isEnabled());
     QVERIFY(window->findChild<QPushButton*>(QStringLiteral("networkConfigurationButton"))->isEnabled());
     QVERIFY(window->findChild<QAction*>(QStringLiteral("actionNetworkConfiguration"))->isEnabled());
-    // Dialogs the program does not have yet stay shut to the administrator too.
-    QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("loggingConfigurationButton"))->isEnabled());
+    QVERIFY(window->findChild<QPushButton*>(QStringLiteral("loggingConfigurationButton"))->isEnabled());
+    QVERIFY(window->findChild<QAction*>(QStringLiteral("actionLoggingConfiguration"))->isEnabled());
     // No virtualization centre reported: its entry stays off for the administrator too.
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("actionVirtualizationCenter"))->isEnabled());
     window->findChild<QAction*>(QStringLiteral("actionLogout"))->trigger();
@@ -244,6 +244,8 @@ void TestWindowShell::freshWindow()
     QCOMPARE(window->windowTitle(), QStringLiteral("Luminorix Professional v. 2.6.0"));
     QVERIFY(!window->findChild<QAction*>(QStringLiteral("actionApplicationConfiguration"))->isEnabled());
     QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("networkConfigurationButton"))->isEnabled());
+    QVERIFY(!window->findChild<QPushButton*>(QStringLiteral("loggingConfigurationButton"))->isEnabled());
+    QVERIFY(!window->findChild<QAction*>(QStringLiteral("actionLoggingConfiguration"))->isEnabled());
 }
 
 void TestWindowShell::closeHidesToTray()

@@ -29,11 +29,11 @@ const QRegularExpression& comparison()
 }
 
 // Brackets anywhere and white space around go.
-QString cleaned(QString piece)
+QString cleaned(QString word)
 {
     static const QRegularExpression brackets(QStringLiteral("\\(+|\\)+"));
     static const QRegularExpression outerSpace(QStringLiteral("^\\s+|\\s+$"));
-    return piece.remove(brackets).remove(outerSpace);
+    return word.remove(brackets).remove(outerSpace);
 }
 
 bool isValue(const QString& text)
@@ -81,14 +81,14 @@ bool ConditionCheck::isValid(const QString& text) const
 bool ConditionCheck::twoStateItemsOnlyCompareEqual(const QString& text) const
 {
     static const QStringList orderOrInequality = {"<", "<=", ">", ">=", "!="};
-    QStringList pieces = ConditionText::spaceOperators(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (QString& piece : pieces)
-        piece = cleaned(piece);
-    for (int i = 0; i < pieces.size(); ++i) {
-        if (!isStateName(pieces.at(i)))
+    QStringList words = ConditionText::spaceOperators(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (QString& word : words)
+        word = cleaned(word);
+    for (int i = 0; i < words.size(); ++i) {
+        if (!isStateName(words.at(i)))
             continue;
-        if ((i > 0 && orderOrInequality.contains(pieces.at(i - 1))) ||
-            (i + 1 < pieces.size() && orderOrInequality.contains(pieces.at(i + 1))))
+        if ((i > 0 && orderOrInequality.contains(words.at(i - 1))) ||
+            (i + 1 < words.size() && orderOrInequality.contains(words.at(i + 1))))
             return false;
     }
     return true;
@@ -96,8 +96,8 @@ bool ConditionCheck::twoStateItemsOnlyCompareEqual(const QString& text) const
 
 bool ConditionCheck::operandsKnown(const QString& text) const
 {
-    for (const QString& piece : text.split(anyOperator())) {
-        const QString operand = cleaned(piece);
+    for (const QString& word : text.split(anyOperator())) {
+        const QString operand = cleaned(word);
         if (!isStateName(operand) && !isValue(operand) && !isNumber(operand) && !isParamName(operand))
             return false;
     }
@@ -106,8 +106,8 @@ bool ConditionCheck::operandsKnown(const QString& text) const
 
 bool ConditionCheck::comparisonsWellFormed(const QString& text) const
 {
-    for (const QString& piece : text.split(logicalOperator())) {
-        const QStringList parts = piece.split(comparison());
+    for (const QString& clause : text.split(logicalOperator())) {
+        const QStringList parts = clause.split(comparison());
         if (parts.size() != 2)
             return false;
         const QString left = cleaned(parts.at(0));

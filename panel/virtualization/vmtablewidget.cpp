@@ -963,6 +963,7 @@ void VmTableWidget::buildActionPanel(QVBoxLayout* layout)
     actionTypeCombo->addItem(tr("Reset"), 3);
     actionTypeCombo->addItem(tr("Uruchom"), 0);
     typeRow->addWidget(actionTypeCombo);
+    typeRow->addStretch();
     vmRows->addLayout(typeRow);
     allVmsCheckBox =
         named(new QCheckBox(tr("Wykonaj operację na wszystkich maszynach na wybranych hostach"), vmGroup),

@@ -75,6 +75,8 @@ VirtCentWindowTabSettings::VirtCentWindowTabSettings(Luminorix::UpsSocketControl
     layout->addWidget(le_master_shutdown_delay, 4, 1);
     layout->addWidget(btn_master_shutdown_delay_save, 4, 2);
     layout->setRowStretch(5, 1);
+    // The recipients' list is the one field that needs the room.
+    layout->setColumnStretch(1, 1);
 
     connect(btn_virt_enabled_save, &QPushButton::released, this,
             &VirtCentWindowTabSettings::slot_btn_virt_enabled_save);

@@ -1,6 +1,7 @@
 #include "upsmodelcatalogue.h"
 
 #include <QObject>
+#include <initializer_list>
 
 namespace {
 
@@ -162,6 +163,43 @@ bool isHarrier33Model(const QString& modelName)
 bool allowsUpsConfiguration(const QString& modelName)
 {
     return modelName.toLower() != QLatin1String("harrier (rs232)");
+}
+
+namespace {
+bool containsAnyIgnoringCase(const QString& modelName, std::initializer_list<const char*> parts)
+{
+    for (const char* part : parts) {
+        if (modelName.contains(QLatin1String(part), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+bool titlesConfigurationAsGeneratorSet(const QString& modelName)
+{
+    return modelName.contains(QLatin1String("Ibis"), Qt::CaseInsensitive);
+}
+
+bool warnsBeforeShortBatteryTest(const QString& modelName)
+{
+    return containsAnyIgnoringCase(modelName, {"plover", "kitelcd", "wreniipro"});
+}
+
+bool asksBeforeEmergencyPowerOff(const QString& modelName)
+{
+    return containsAnyIgnoringCase(
+        modelName, {"harrier33", "harrierrt", "falcon", "condor", "Harrier_Dual31", "HarrierRTPlus6_10"});
+}
+
+bool asksBeforeBatteryWearReset(const QString& modelName)
+{
+    return containsAnyIgnoringCase(modelName, {"ospreyrt", "kitelcd"});
+}
+
+bool checksNetworkCardSettings(const QString& modelName)
+{
+    return containsAnyIgnoringCase(modelName, {"ospreyrt"});
 }
 
 bool missingTemperatureIsModelLimit(const QString& modelName)

@@ -34,6 +34,18 @@ bool isGeneratorSetModel(const QString& modelName);
 bool isHarrier33Model(const QString& modelName);
 // Whether the configuration may be edited: anything but "harrier (rs232)" in any case.
 bool allowsUpsConfiguration(const QString& modelName);
+// The configuration dialog's title names a generator set: contains "Ibis" in any case.
+bool titlesConfigurationAsGeneratorSet(const QString& modelName);
+// What Save of the configuration dialog asks or checks, by parts of the name in any case.
+// A note on the failed-test signal before a 10 s battery test: "plover", "kitelcd", "wreniipro".
+bool warnsBeforeShortBatteryTest(const QString& modelName);
+// A question before EPO: "harrier33", "harrierrt", "falcon", "condor", "Harrier_Dual31",
+// "HarrierRTPlus6_10".
+bool asksBeforeEmergencyPowerOff(const QString& modelName);
+// A question before the battery wear counter is reset: "ospreyrt", "kitelcd".
+bool asksBeforeBatteryWearReset(const QString& modelName);
+// Network card addresses, credentials and the standby delay checked: "ospreyrt".
+bool checksNetworkCardSettings(const QString& modelName);
 // Whether a missing temperature is the model's limit (true) or the interface's:
 // the interface's for names containing "OspreyRt" in any case.
 bool missingTemperatureIsModelLimit(const QString& modelName);

@@ -10,7 +10,7 @@
 #include "debugwarningwidget.h"
 #include "devicelabeltexts.h"
 #include "events/networkconfigurationwindow.h"
-#include "keepshut.h"
+#include "helpers.h"
 #include "lineeditwidget.h"
 #include "localsettings.h"
 #include "logiinwindow.h"
@@ -27,6 +27,8 @@
 #include "updateprompt.h"
 #include "ups/addupswindow.h"
 #include "ups/addvirtualupswindow.h"
+#include "ups/extendinformationwindow.h"
+#include "ups/upsconfigurationwindow.h"
 #include "upsmodelcatalogue.h"
 #include "upssocketcontroller.h"
 #include "upstexts.h"
@@ -173,8 +175,6 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
 
     setWindowTitle(windowTitleText);
     ui->deviceMessages->hide();
-
-    shutDoorsWithoutDialog();
 
     setWidgetsEnabled(false, {ui->exInfoButton, ui->upsConfigurationButton, ui->upsEventsButton});
     setActionsEnabled(false, {ui->actionExtendInformation, ui->actionUpsConfiguration});
@@ -784,6 +784,31 @@ void LuminorixWindow::checkForUpdates()
     QMetaObject::invokeMethod(updateChecker, "checkForUpdate", Qt::AutoConnection, Q_ARG(bool, asked));
 }
 
+void LuminorixWindow::extendInformationButtonClickHandler()
+{
+    DialogGuard dialog(extendInformationWindow,
+                       new ExtendInformationWindow(isGeneratorSetModel(currentUps.model_name), nullptr));
+    connectToService(dialog.get(), controller, *relay);
+    dialog->setParameters(lastDeviceState);
+    dialog->exec();
+}
+
+void LuminorixWindow::upsConfigurationButtonClickHandler()
+{
+    DialogGuard dialog(upsConfigurationWindow, new UPSConfigurationWindow(currentUps, nullptr));
+    connectToService(dialog.get(), controller, *relay);
+    if (titlesConfigurationAsGeneratorSet(currentUps.model_name))
+        dialog->setWindowTitle(tr("Konfiguracja agregatu"));
+    controller->getUpsConfiguration();
+    if (dialog->exec() != QDialog::Accepted)
+        return;
+    // Held until the service's next map, which is then the echo and not news.
+    submittedConfiguration = dialog->currentConfiguration();
+    controller->setUpsConfiguration(submittedConfiguration);
+    waitMilliseconds(2000);
+    controller->getUpsConfiguration();
+}
+
 void LuminorixWindow::displayAvailableUpdateInfo(bool displayUnavailableUpdateWindow, QString ver)
 {
     if (!updateChecker)
@@ -795,10 +820,9 @@ void LuminorixWindow::displayAvailableUpdateInfo(bool displayUnavailableUpdateWi
 
 void LuminorixWindow::upsDeviceState(QMap<QString, QString> parameters)
 {
-    // The extended-data buttons follow the extended-information dialog, which this
-    // program does not have yet; they stay off.
-    setWidgetsEnabled(false, {ui->exInfoButton, ui->upsEventsButton});
-    setActionsEnabled(false, {ui->actionExtendInformation});
+    const bool extended = ExtendInformationWindow::hasExtendedParameters(parameters);
+    setWidgetsEnabled(extended, {ui->exInfoButton, ui->upsEventsButton});
+    setActionsEnabled(extended, {ui->actionExtendInformation});
 
     if (!DeviceStateTexts::isUsable(parameters)) {
         upsCommunicationFailedTrigger();
@@ -1206,20 +1230,7 @@ void LuminorixWindow::clockCancel()
     countdowns.clear();
 }
 
-// ---- doors to dialogs not built yet
-//
-// The one place that keeps them: shut whatever the login or the device allows, with
-// slots that do nothing. A dialog that lands deletes its door here and fills its slot.
-
-void LuminorixWindow::shutDoorsWithoutDialog()
-{
-    keepShut(this, {ui->exInfoButton, ui->upsConfigurationButton},
-             {ui->actionExtendInformation, ui->actionUpsConfiguration});
-}
-
-void LuminorixWindow::extendInformationButtonClickHandler() {}
-
-void LuminorixWindow::upsConfigurationButtonClickHandler() {}
+// ---- device and virtualization dialogs
 
 void LuminorixWindow::on_actionVirtualizationCenter_triggered()
 {

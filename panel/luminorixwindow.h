@@ -26,6 +26,7 @@ class ApplicationConfigurationWindow;
 class ConnectWithServiceWindow;
 class DebugWarningWidget;
 class DialogRelay;
+class ExtendInformationWindow;
 class LXStatusWidget;
 class LineEditWidget;
 class LoggingConfigurationWindow;
@@ -43,6 +44,7 @@ class QVBoxLayout;
 class UpdateChecker;
 class UpdateDownloadWindow;
 class UpsEventsWindow;
+class UPSConfigurationWindow;
 class UpsTreeElement;
 class UpsTreeWidget;
 class VirtualizationCenterWindow;
@@ -158,7 +160,6 @@ private:
     void connectTree();
     void applyStoredSorting();
     void setWindowTitleFromText();
-    void shutDoorsWithoutDialog();
 
     void showDevicePicture(QString modelName);
     void drawDeviceState();
@@ -190,6 +191,8 @@ private:
     NetworkConfigurationWindow* networkConfigurationWindow = nullptr;
     LoggingConfigurationWindow* loggingConfigurationWindow = nullptr;
     UpsEventsWindow* upsEventsWindow = nullptr;
+    ExtendInformationWindow* extendInformationWindow = nullptr;
+    UPSConfigurationWindow* upsConfigurationWindow = nullptr;
     QMap<QString, QString> lastDeviceState;
     QSystemTrayIcon* trayIcon = nullptr;
     QMenu* trayMenu = nullptr;

@@ -397,6 +397,13 @@
     </message>
 </context>
 <context>
+    <name>ExtendInformationWindow</name>
+    <message>
+        <source>Informacje rozszerzone</source>
+        <translation>Extended information</translation>
+    </message>
+</context>
+<context>
     <name>GroupConfigurationWindow</name>
     <message>
         <source>Konfiguracja grupy</source>
@@ -2197,6 +2204,368 @@ The UPS can be switched off only when the group contains the local computer</tra
         <source>&lt;nieokreślona lokalizacja&gt;</source>
         <translation>&lt;unspecified location&gt;</translation>
     </message>
+    <message>
+        <source>Napięcie wejściowe</source>
+        <translation>Input voltage</translation>
+    </message>
+    <message>
+        <source>Napięcie fazowe w sieci elektrycznej</source>
+        <translation>Mains phase voltage</translation>
+    </message>
+    <message>
+        <source>Napięcie międzyfazowe w sieci elektrycznej</source>
+        <translation>Mains line-to-line voltage</translation>
+    </message>
+    <message>
+        <source>Częstotliwość wejściowa</source>
+        <translation>Input frequency</translation>
+    </message>
+    <message>
+        <source>Częstotliwość w sieci elektrycznej</source>
+        <translation>Mains frequency</translation>
+    </message>
+    <message>
+        <source>Moc czynna wejściowa</source>
+        <translation>Input active power</translation>
+    </message>
+    <message>
+        <source>Napięcie wyjściowe</source>
+        <translation>Output voltage</translation>
+    </message>
+    <message>
+        <source>Wyjściowe napięcie międzyfazowe</source>
+        <translation>Output line-to-line voltage</translation>
+    </message>
+    <message>
+        <source>Częstotliwość wyjściowa</source>
+        <translation>Output frequency</translation>
+    </message>
+    <message>
+        <source>Moc pozorna wejściowa</source>
+        <translation>Input apparent power</translation>
+    </message>
+    <message>
+        <source>Prąd wejściowy</source>
+        <translation>Input current</translation>
+    </message>
+    <message>
+        <source>PF wejściowy</source>
+        <translation>Input PF</translation>
+    </message>
+    <message>
+        <source>Moc czynna wyjściowa</source>
+        <translation>Output active power</translation>
+    </message>
+    <message>
+        <source>Prąd wyjściowy</source>
+        <translation>Output current</translation>
+    </message>
+    <message>
+        <source>PF wyjściowy</source>
+        <translation>Output PF</translation>
+    </message>
+    <message>
+        <source>Moc bierna wyjściowa</source>
+        <translation>Output reactive power</translation>
+    </message>
+    <message>
+        <source>Moc pozorna wyjściowa</source>
+        <translation>Output apparent power</translation>
+    </message>
+    <message>
+        <source>Prąd akumulatorów</source>
+        <translation>Battery current</translation>
+    </message>
+    <message>
+        <source>Napięcie akumulatorów</source>
+        <translation>Battery voltage</translation>
+    </message>
+    <message>
+        <source>Temperatura</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Obciążenie</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Moc obciążenia</source>
+        <translation>Load power</translation>
+    </message>
+    <message>
+        <source>Temperatura bloku DC/AC</source>
+        <translation>DC/AC block temperature</translation>
+    </message>
+    <message>
+        <source>Temperatura radiatora</source>
+        <translation>Heat sink temperature</translation>
+    </message>
+    <message>
+        <source>Temperatura akumulatora</source>
+        <translation>Battery temperature</translation>
+    </message>
+    <message>
+        <source>Czas pracy rezerwowej</source>
+        <translation>Time on battery</translation>
+    </message>
+    <message>
+        <source>Adres MAC</source>
+        <translation>MAC address</translation>
+    </message>
+    <message>
+        <source>Adres IP</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>Maska sieci</source>
+        <translation>Network mask</translation>
+    </message>
+    <message>
+        <source>Brama domyślna</source>
+        <translation>Default gateway</translation>
+    </message>
+    <message>
+        <source>Pojemność akumulatorów</source>
+        <translation>Battery capacity</translation>
+    </message>
+    <message>
+        <source>Napięcie bypass</source>
+        <translation>Bypass voltage</translation>
+    </message>
+    <message>
+        <source>Napięcie bypass L1/L2/L3</source>
+        <translation>Bypass voltage L1/L2/L3</translation>
+    </message>
+    <message>
+        <source>Prąd bypass</source>
+        <translation>Bypass current</translation>
+    </message>
+    <message>
+        <source>Prąd bypass L1/L2/L3</source>
+        <translation>Bypass current L1/L2/L3</translation>
+    </message>
+    <message>
+        <source>Moc czynna wej L1/L2/L3</source>
+        <translation>Input active power L1/L2/L3</translation>
+    </message>
+    <message>
+        <source>Moc czynna wyj L1/L2/L3</source>
+        <translation>Output active power L1/L2/L3</translation>
+    </message>
+    <message>
+        <source>Moc czynna bypass</source>
+        <translation>Bypass active power</translation>
+    </message>
+    <message>
+        <source>Moc czynna byp L1/L2/L3</source>
+        <translation>Bypass active power L1/L2/L3</translation>
+    </message>
+    <message>
+        <source>Moc bierna wyj L1/L2/L3</source>
+        <translation>Output reactive power L1/L2/L3</translation>
+    </message>
+    <message>
+        <source>Moc pozorna wej L1/L2/L3</source>
+        <translation>Input apparent power L1/L2/L3</translation>
+    </message>
+    <message>
+        <source>PF wyjściowy L1/L2/L3</source>
+        <translation>Output PF L1/L2/L3</translation>
+    </message>
+    <message>
+        <source>Moc pozorna wyj L1/L2/L3</source>
+        <translation>Output apparent power L1/L2/L3</translation>
+    </message>
+    <message>
+        <source>Moc pozorna bypass</source>
+        <translation>Bypass apparent power</translation>
+    </message>
+    <message>
+        <source>Moc pozorna byp L1/L2/L3</source>
+        <translation>Bypass apparent power L1/L2/L3</translation>
+    </message>
+    <message>
+        <source>Współczynnik mocy wyjściowej</source>
+        <translation>Output power factor</translation>
+    </message>
+    <message>
+        <source>Współczynnik mocy bypass</source>
+        <translation>Bypass power factor</translation>
+    </message>
+    <message>
+        <source>PF toru obejściowego</source>
+        <translation>Bypass line PF</translation>
+    </message>
+    <message>
+        <source>Współczynnik mocy prostownika</source>
+        <translation>Rectifier power factor</translation>
+    </message>
+    <message>
+        <source>Częstotliwość bypass</source>
+        <translation>Bypass frequency</translation>
+    </message>
+    <message>
+        <source>Napięcie prostownika</source>
+        <translation>Rectifier voltage</translation>
+    </message>
+    <message>
+        <source>Prąd prostownika</source>
+        <translation>Rectifier current</translation>
+    </message>
+    <message>
+        <source>Częstotliwość prostownika</source>
+        <translation>Rectifier frequency</translation>
+    </message>
+    <message>
+        <source>Moc czynna prostownika</source>
+        <translation>Rectifier active power</translation>
+    </message>
+    <message>
+        <source>Moc pozorna prostownika</source>
+        <translation>Rectifier apparent power</translation>
+    </message>
+    <message>
+        <source>PF prostownika</source>
+        <translation>Rectifier PF</translation>
+    </message>
+    <message>
+        <source>Stan akumulatorów</source>
+        <translation>Battery state</translation>
+    </message>
+    <message>
+        <source>Temperatura otoczenia</source>
+        <translation>Ambient temperature</translation>
+    </message>
+    <message>
+        <source>Wilgotność względna</source>
+        <translation>Relative humidity</translation>
+    </message>
+    <message>
+        <source>Maksymalne napięcie wejściowe</source>
+        <translation>Maximum input voltage</translation>
+    </message>
+    <message>
+        <source>Minimalne napięcie wejściowe</source>
+        <translation>Minimum input voltage</translation>
+    </message>
+    <message>
+        <source>Dodatnie napięcie magistrali</source>
+        <translation>Positive bus voltage</translation>
+    </message>
+    <message>
+        <source>Ujemne napięcie magistrali</source>
+        <translation>Negative bus voltage</translation>
+    </message>
+    <message>
+        <source>Bazowy współczynnik kompensacji</source>
+        <translation>Base compensation factor</translation>
+    </message>
+    <message>
+        <source>Współczynnik kompensacji</source>
+        <translation>Compensation factor</translation>
+    </message>
+    <message>
+        <source>D+</source>
+        <translation>D+</translation>
+    </message>
+    <message>
+        <source>Poziom paliwa</source>
+        <translation>Fuel level</translation>
+    </message>
+    <message>
+        <source>Całkowity czas pracy</source>
+        <translation>Total running time</translation>
+    </message>
+    <message>
+        <source>Całkowite zużycie paliwa</source>
+        <translation>Total fuel consumption</translation>
+    </message>
+    <message>
+        <source>Liczba uruchomień</source>
+        <translation>Number of starts</translation>
+    </message>
+    <message>
+        <source>Wyłączenia awaryjne</source>
+        <translation>Emergency stops</translation>
+    </message>
+    <message>
+        <source>Czas do przeglądu</source>
+        <translation>Time to service</translation>
+    </message>
+    <message>
+        <source>Numer seryjny sterownika</source>
+        <translation>Controller serial number</translation>
+    </message>
+    <message>
+        <source>Licznik zaników napiecia sieciowego</source>
+        <translation>Mains failure counter</translation>
+    </message>
+    <message>
+        <source>Licznik wyzwoleń AVR podwyższającego</source>
+        <translation>AVR boost counter</translation>
+    </message>
+    <message>
+        <source>Licznik przeciążeń</source>
+        <translation>Overload counter</translation>
+    </message>
+    <message>
+        <source>Licznik zwarć</source>
+        <translation>Short circuit counter</translation>
+    </message>
+    <message>
+        <source>Licznik rozładowań</source>
+        <translation>Discharge counter</translation>
+    </message>
+    <message>
+        <source>Czas pracy w przeciążeniu</source>
+        <translation>Time on overload</translation>
+    </message>
+    <message>
+        <source>Czas pracy sieciowej</source>
+        <translation>Time on mains</translation>
+    </message>
+    <message>
+        <source>Czas pracy autonomicznej</source>
+        <translation>Time on battery power</translation>
+    </message>
+    <message>
+        <source>Próg sygnalizacji niskiego poziomu baterii</source>
+        <translation>Low battery warning threshold</translation>
+    </message>
+    <message>
+        <source>Numer fabryczny UPS</source>
+        <translation>UPS serial number</translation>
+    </message>
+    <message>
+        <source>Nazwa urządzenia</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <source>Lokalizacja urządzenia</source>
+        <translation>Device location</translation>
+    </message>
+    <message>
+        <source>Osoba kontaktowa</source>
+        <translation>Contact person</translation>
+    </message>
+    <message>
+        <source>Wersja firmware karty NMC</source>
+        <translation>NMC card firmware version</translation>
+    </message>
+    <message>
+        <source>Maksymalna ilość modułów UPS</source>
+        <translation>Maximum number of UPS modules</translation>
+    </message>
+    <message>
+        <source>Znamionowa moc pozorna pojedynczego
+modułu UPS</source>
+        <translation>Rated apparent power of one
+UPS module</translation>
+    </message>
+    <message>
+        <source>Konfiguracja faz wejściowych/wyjściowych UPS</source>
+        <translation>UPS input/output phase configuration</translation>
+    </message>
 </context>
 <context>
     <name>SendEmailWindow</name>
@@ -2298,6 +2667,691 @@ serial number</translation>
     <message>
         <source>Wszystkie pliki (*.*)</source>
         <translation>All files (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>UPSConfigurationWindow</name>
+    <message>
+        <source>Konfiguracja UPS</source>
+        <translation>UPS configuration</translation>
+    </message>
+    <message>
+        <source>W przypadku niepowodzenia testu baterii UPS będzie wydawał sygnał dźwiękowy co 2 sekundy. Jeżeli stan baterii będzie krytyczny UPS zasygnalizuje to świeceniem czerwonej diody.</source>
+        <translation>If the battery test fails, the UPS will beep every 2 seconds. If the battery state is critical, the UPS will light its red LED.</translation>
+    </message>
+    <message>
+        <source>Nastąpi awaryjne wyłączenie zasilania (EPO). Czy kontynuować?</source>
+        <translation>An emergency power off (EPO) will follow. Continue?</translation>
+    </message>
+    <message>
+        <source>Nastąpi reset licznika zużycia akumulatora.
+Funkcję resetu należy wykonać jednorazowo, niezwłocznie po każdej wymianie akumulatora w UPS. Czy kontynuować?</source>
+        <translation>The battery wear counter will be reset.
+Reset it once, right after each battery replacement in the UPS. Continue?</translation>
+    </message>
+    <message>
+        <source>Wprowadzono nieprawidłowy adres IP</source>
+        <translation>The IP address entered is not valid</translation>
+    </message>
+    <message>
+        <source>Zmiany parametrów &quot;Adres IP&quot;, &quot;Maska podsieci&quot;, &quot;Brama domyślna&quot; oraz &quot;DHCP włączony&quot; zostaną zastosowane po wyłączeniu i ponownym uruchomieniu karty sieciowej (opcja &quot;Resetuj ethernet&quot;)</source>
+        <translation>Changes to &quot;IP address&quot;, &quot;Subnet mask&quot;, &quot;Default gateway&quot; and &quot;DHCP enabled&quot; take effect after the network card is switched off and started again (the &quot;Reset ethernet&quot; option)</translation>
+    </message>
+    <message>
+        <source>Hasło i nazwa użytkownika nie mogą być dłuższe niż 30 znaków</source>
+        <translation>The password and the user name cannot be longer than 30 characters</translation>
+    </message>
+    <message>
+        <source>Hasło lub nazwa użytkownika zawiera niedozwolone znaki</source>
+        <translation>The password or the user name contains characters that are not allowed</translation>
+    </message>
+    <message>
+        <source>Dopuszczalny zakres to 0 - 65534</source>
+        <translation>The allowed range is 0 - 65534</translation>
+    </message>
+    <message>
+        <source>Uwaga</source>
+        <translation>Attention</translation>
+    </message>
+    <message>
+        <source>Napięcie wyjściowe</source>
+        <translation>Output voltage</translation>
+    </message>
+    <message>
+        <source>Częstotliwość wyjściowa</source>
+        <translation>Output frequency</translation>
+    </message>
+    <message>
+        <source>Próg dolny wejściowy</source>
+        <translation>Lower input threshold</translation>
+    </message>
+    <message>
+        <source>Próg górny wejściowy</source>
+        <translation>Upper input threshold</translation>
+    </message>
+    <message>
+        <source>Próg dolny AVR Boost</source>
+        <translation>AVR Boost lower threshold</translation>
+    </message>
+    <message>
+        <source>Próg dolny AVR Trim</source>
+        <translation>AVR Trim lower threshold</translation>
+    </message>
+    <message>
+        <source>Liczba modułów bateryjnych</source>
+        <translation>Number of battery modules</translation>
+    </message>
+    <message>
+        <source>Opóźnienie trybu oczekiwania</source>
+        <translation>Standby delay</translation>
+    </message>
+    <message>
+        <source>Minimalna pojemność powrotu</source>
+        <translation>Minimum return capacity</translation>
+    </message>
+    <message>
+        <source>Napięcie wyjściowe L1</source>
+        <translation>Output voltage L1</translation>
+    </message>
+    <message>
+        <source>Napięcie wyjściowe L2</source>
+        <translation>Output voltage L2</translation>
+    </message>
+    <message>
+        <source>Napięcie wyjściowe L3</source>
+        <translation>Output voltage L3</translation>
+    </message>
+    <message>
+        <source>Próg górny częstotliwościowy</source>
+        <translation>Upper frequency threshold</translation>
+    </message>
+    <message>
+        <source>Próg dolny częstotliwościowy</source>
+        <translation>Lower frequency threshold</translation>
+    </message>
+    <message>
+        <source>Przeciążenie stop</source>
+        <translation>Overload stop</translation>
+    </message>
+    <message>
+        <source>Pojemność ze standby</source>
+        <translation>Capacity from standby</translation>
+    </message>
+    <message>
+        <source>Pojemność sekcji akumulatorów</source>
+        <translation>Battery section capacity</translation>
+    </message>
+    <message>
+        <source>Czas autonomii przy którym 
+zgłaszany jest niski poziom baterii</source>
+        <translation>Runtime at which 
+low battery is reported</translation>
+    </message>
+    <message>
+        <source>Prąd ładowania</source>
+        <translation>Charging current</translation>
+    </message>
+    <message>
+        <source>Adres jednostki równoległej</source>
+        <translation>Parallel unit address</translation>
+    </message>
+    <message>
+        <source>Minimalna liczba jednostek 
+w pracy równoległej</source>
+        <translation>Minimum number of units 
+in parallel operation</translation>
+    </message>
+    <message>
+        <source>Adres Modbus</source>
+        <translation>Modbus address</translation>
+    </message>
+    <message>
+        <source>Czas wyłączenia komputera</source>
+        <translation>Computer shutdown time</translation>
+    </message>
+    <message>
+        <source>Czas oczekiwania przed włączeniem UPS</source>
+        <translation>Wait before the UPS is switched on</translation>
+    </message>
+    <message>
+        <source>Wymuszenie oczekiwania</source>
+        <translation>Force standby</translation>
+    </message>
+    <message>
+        <source>Alarm dźwiękowy</source>
+        <translation>Audible alarm</translation>
+    </message>
+    <message>
+        <source>Bypass</source>
+        <translation>Bypass</translation>
+    </message>
+    <message>
+        <source>Blokada klawiatury</source>
+        <translation>Keypad lock</translation>
+    </message>
+    <message>
+        <source>Tryb ECO</source>
+        <translation>ECO mode</translation>
+    </message>
+    <message>
+        <source>Włączenie urządzenia</source>
+        <translation>Switch the device on</translation>
+    </message>
+    <message>
+        <source>Wywołanie testu akumulatorów</source>
+        <translation>Start a battery test</translation>
+    </message>
+    <message>
+        <source>Wyzwolenie EPO</source>
+        <translation>Trigger EPO</translation>
+    </message>
+    <message>
+        <source>Blokada EPO</source>
+        <translation>EPO lock</translation>
+    </message>
+    <message>
+        <source>Kontrola zasilania linii obejściowej</source>
+        <translation>Bypass line supply check</translation>
+    </message>
+    <message>
+        <source>Kasowanie st. awaryjnych prost.</source>
+        <translation>Clear rectifier fault states</translation>
+    </message>
+    <message>
+        <source>Kasowanie st. awaryjnych fal.</source>
+        <translation>Clear inverter fault states</translation>
+    </message>
+    <message>
+        <source>Kasowanie st. awaryjnych</source>
+        <translation>Clear fault states</translation>
+    </message>
+    <message>
+        <source>Resetowanie licznika zużycia akumulatora</source>
+        <translation>Reset the battery wear counter</translation>
+    </message>
+    <message>
+        <source>Zdalne włączenie UPS</source>
+        <translation>Remote UPS on</translation>
+    </message>
+    <message>
+        <source>Zdalne wyłączenie UPS</source>
+        <translation>Remote UPS off</translation>
+    </message>
+    <message>
+        <source>Przywróć ustawienia domyślne UPS</source>
+        <translation>Restore the UPS default settings</translation>
+    </message>
+    <message>
+        <source>Sygnalizacja dźwiękowa</source>
+        <translation>Audible signals</translation>
+    </message>
+    <message>
+        <source>Sygnalizacja dźwiękowa w trybie pracy bypass</source>
+        <translation>Audible signals in bypass mode</translation>
+    </message>
+    <message>
+        <source>Sygnalizacja dźwiękowa w trybie pracy rezerwowej</source>
+        <translation>Audible signals in battery mode</translation>
+    </message>
+    <message>
+        <source>Automatyczny restart UPS</source>
+        <translation>Automatic UPS restart</translation>
+    </message>
+    <message>
+        <source>Bypass gdy UPS jest wyłączony</source>
+        <translation>Bypass while the UPS is off</translation>
+    </message>
+    <message>
+        <source>Przeciążenie start</source>
+        <translation>Overload start</translation>
+    </message>
+    <message>
+        <source>Nadmierny wzrost temperatury start</source>
+        <translation>Overtemperature start</translation>
+    </message>
+    <message>
+        <source>Test baterii 10 s</source>
+        <translation>Battery test 10 s</translation>
+    </message>
+    <message>
+        <source>Test baterii do niskiego poziomu</source>
+        <translation>Battery test until low</translation>
+    </message>
+    <message>
+        <source>Czas testu baterii</source>
+        <translation>Battery test time</translation>
+    </message>
+    <message>
+        <source>Test baterii przez określony czas</source>
+        <translation>Battery test for a set time</translation>
+    </message>
+    <message>
+        <source>Anuluj test baterii</source>
+        <translation>Cancel the battery test</translation>
+    </message>
+    <message>
+        <source>Wyczyść wyniki testu baterii</source>
+        <translation>Clear the battery test results</translation>
+    </message>
+    <message>
+        <source>Tryb konwersji</source>
+        <translation>Converter mode</translation>
+    </message>
+    <message>
+        <source>Autodetekcja częstotliwości</source>
+        <translation>Frequency auto-detection</translation>
+    </message>
+    <message>
+        <source>Funkcja głębokiego rozładowania</source>
+        <translation>Deep discharge function</translation>
+    </message>
+    <message>
+        <source>Reset po zwarciu</source>
+        <translation>Reset after a short circuit</translation>
+    </message>
+    <message>
+        <source>Blokada bypass</source>
+        <translation>Bypass lock</translation>
+    </message>
+    <message>
+        <source>Zakres częst. Bypass (dolne ograniczenie)</source>
+        <translation>Bypass frequency range (lower limit)</translation>
+    </message>
+    <message>
+        <source>Zakres częst. Bypass (górne ograniczenie)</source>
+        <translation>Bypass frequency range (upper limit)</translation>
+    </message>
+    <message>
+        <source>Zakres napięcia Bypass (dolne ograniczenie)</source>
+        <translation>Bypass voltage range (lower limit)</translation>
+    </message>
+    <message>
+        <source>Zakres napięcia Bypass (górne ograniczenie)</source>
+        <translation>Bypass voltage range (upper limit)</translation>
+    </message>
+    <message>
+        <source>Dolne ograniczenie częst. ECO</source>
+        <translation>ECO frequency lower limit</translation>
+    </message>
+    <message>
+        <source>Górne ograniczenie częst. ECO</source>
+        <translation>ECO frequency upper limit</translation>
+    </message>
+    <message>
+        <source>Dolne ograniczenie napięcia ECO</source>
+        <translation>ECO voltage lower limit</translation>
+    </message>
+    <message>
+        <source>Górne ograniczenie napięcia ECO</source>
+        <translation>ECO voltage upper limit</translation>
+    </message>
+    <message>
+        <source>Włączenie gniazd wyjściowych - sekcja nr 1</source>
+        <translation>Output sockets on - section 1</translation>
+    </message>
+    <message>
+        <source>Włączenie gniazd wyjściowych - sekcja nr 2</source>
+        <translation>Output sockets on - section 2</translation>
+    </message>
+    <message>
+        <source>Funkcja Green</source>
+        <translation>Green function</translation>
+    </message>
+    <message>
+        <source>Dźwięki klawiszy</source>
+        <translation>Key sounds</translation>
+    </message>
+    <message>
+        <source>Próg dolny wyjściowy</source>
+        <translation>Lower output threshold</translation>
+    </message>
+    <message>
+        <source>Próg górny wyjściowy</source>
+        <translation>Upper output threshold</translation>
+    </message>
+    <message>
+        <source>Próg dolny częstotliwościowy wyjściowy</source>
+        <translation>Lower output frequency threshold</translation>
+    </message>
+    <message>
+        <source>Próg górny częstotliwościowy wyjściowy</source>
+        <translation>Upper output frequency threshold</translation>
+    </message>
+    <message>
+        <source>Ethernet włączony</source>
+        <translation>Ethernet enabled</translation>
+    </message>
+    <message>
+        <source>Resetuj ethernet</source>
+        <translation>Reset ethernet</translation>
+    </message>
+    <message>
+        <source>DHCP włączony</source>
+        <translation>DHCP enabled</translation>
+    </message>
+    <message>
+        <source>Adres IP karty sieciowej</source>
+        <translation>Network card IP address</translation>
+    </message>
+    <message>
+        <source>Maska podsieci</source>
+        <translation>Subnet mask</translation>
+    </message>
+    <message>
+        <source>Brama domyślna</source>
+        <translation>Default gateway</translation>
+    </message>
+    <message>
+        <source>HTTP włączony</source>
+        <translation>HTTP enabled</translation>
+    </message>
+    <message>
+        <source>Użytkownik - serwis HTTP</source>
+        <translation>User - HTTP service</translation>
+    </message>
+    <message>
+        <source>Hasło - serwis HTTP</source>
+        <translation>Password - HTTP service</translation>
+    </message>
+    <message>
+        <source>SNMP włączony</source>
+        <translation>SNMP enabled</translation>
+    </message>
+    <message>
+        <source>Hasło - odczyt SNMP</source>
+        <translation>Password - SNMP read</translation>
+    </message>
+    <message>
+        <source>Hasło - zapis SNMP</source>
+        <translation>Password - SNMP write</translation>
+    </message>
+    <message>
+        <source>Tylko do odczytu</source>
+        <translation>Read only</translation>
+    </message>
+    <message>
+        <source>SNMP trap włączony</source>
+        <translation>SNMP trap enabled</translation>
+    </message>
+    <message>
+        <source>Adres IP dla notyfikacji SNMP</source>
+        <translation>IP address for SNMP notifications</translation>
+    </message>
+    <message>
+        <source>Hasło - notyfikacje SNMP</source>
+        <translation>Password - SNMP notifications</translation>
+    </message>
+    <message>
+        <source>Zdalne włączenie agregatu</source>
+        <translation>Remote generator set on</translation>
+    </message>
+    <message>
+        <source>Zdalne wyłączenie agregatu</source>
+        <translation>Remote generator set off</translation>
+    </message>
+    <message>
+        <source>Resetuj statystyki</source>
+        <translation>Reset statistics</translation>
+    </message>
+    <message>
+        <source>Obwód sieci elektrycznej zamknięty</source>
+        <translation>Mains circuit breaker closed</translation>
+    </message>
+    <message>
+        <source>Obwód agregatu zamknięty</source>
+        <translation>Generator set circuit breaker closed</translation>
+    </message>
+    <message>
+        <source>Hasło dostępu</source>
+        <translation>Access code</translation>
+    </message>
+    <message>
+        <source>Tryb pracy kontrolera</source>
+        <translation>Controller mode</translation>
+    </message>
+    <message>
+        <source>Dummy 0</source>
+        <translation>Dummy 0</translation>
+    </message>
+    <message>
+        <source>Dummy 1</source>
+        <translation>Dummy 1</translation>
+    </message>
+    <message>
+        <source>Dummy 2</source>
+        <translation>Dummy 2</translation>
+    </message>
+    <message>
+        <source>Dummy 3</source>
+        <translation>Dummy 3</translation>
+    </message>
+    <message>
+        <source>Dummy 4</source>
+        <translation>Dummy 4</translation>
+    </message>
+    <message>
+        <source>Autotest 10 s</source>
+        <translation>Self-test 10 s</translation>
+    </message>
+    <message>
+        <source>Górny próg napięcia 
+wejściowego</source>
+        <translation>Upper input voltage 
+threshold</translation>
+    </message>
+    <message>
+        <source>Dolny próg napięcia 
+wejściowego</source>
+        <translation>Lower input voltage 
+threshold</translation>
+    </message>
+    <message>
+        <source>Tolerancja częstotliwości 
+sieci zasilającej</source>
+        <translation>Mains frequency 
+tolerance</translation>
+    </message>
+    <message>
+        <source>Konfiguracja trybu ECO UPS</source>
+        <translation>UPS ECO mode settings</translation>
+    </message>
+    <message>
+        <source>Kontrola poprawności bypass</source>
+        <translation>Bypass check</translation>
+    </message>
+    <message>
+        <source>Bypass - górna tolerancja 
+napięcia</source>
+        <translation>Bypass - upper voltage 
+tolerance</translation>
+    </message>
+    <message>
+        <source>Bypass - dolna tolerancja 
+napięcia</source>
+        <translation>Bypass - lower voltage 
+tolerance</translation>
+    </message>
+    <message>
+        <source>Opóźnienie ponownego zasilenia 
+wyjść</source>
+        <translation>Delay before the outputs 
+are powered again</translation>
+    </message>
+    <message>
+        <source>Opóźnienie powrotu na zasilanie 
+sieciowe</source>
+        <translation>Delay before returning 
+to mains power</translation>
+    </message>
+    <message>
+        <source>Próg pojemności, przy którym
+zgłaszany jest niski poziom baterii</source>
+        <translation>Capacity at which
+low battery is reported</translation>
+    </message>
+    <message>
+        <source>Okres automatycznego testu baterii</source>
+        <translation>Automatic battery test period</translation>
+    </message>
+    <message>
+        <source>Zimny start</source>
+        <translation>Cold start</translation>
+    </message>
+    <message>
+        <source>Wygaszacz ekranu</source>
+        <translation>Screen saver</translation>
+    </message>
+    <message>
+        <source>Test wyświetlacza LCD</source>
+        <translation>LCD test</translation>
+    </message>
+    <message>
+        <source>Automatyczne wyłaczenie gniazd 
+sterowalnych poniżej pojemności</source>
+        <translation>Automatic switch-off of controllable 
+sockets below capacity</translation>
+    </message>
+    <message>
+        <source>Opóźnienie automatycznego wyłączenia 
+gniazd sterowalnych</source>
+        <translation>Delay of the automatic switch-off 
+of controllable sockets</translation>
+    </message>
+    <message>
+        <source>Opóźnienie automatycznego załączenia 
+gniazd sterowalnych</source>
+        <translation>Delay of the automatic switch-on 
+of controllable sockets</translation>
+    </message>
+    <message>
+        <source>Kalibracja predykcji czasu</source>
+        <translation>Runtime prediction calibration</translation>
+    </message>
+    <message>
+        <source>Anuluj trwające testy baterii</source>
+        <translation>Cancel running battery tests</translation>
+    </message>
+    <message>
+        <source>Ręczny BYPASS</source>
+        <translation>Manual BYPASS</translation>
+    </message>
+    <message>
+        <source>Przejdź na BYPASS w przeciążeniu</source>
+        <translation>Go to BYPASS on overload</translation>
+    </message>
+    <message>
+        <source>Tryb stabilizacji częstotliwości 
+wyjściowej</source>
+        <translation>Output frequency 
+stabilisation mode</translation>
+    </message>
+    <message>
+        <source>Częstotliwość napięcia wyjściowego</source>
+        <translation>Output voltage frequency</translation>
+    </message>
+    <message>
+        <source>Nazwa urządzenia</source>
+        <translation>Device name</translation>
+    </message>
+    <message>
+        <source>Lokalizacja urządzenia</source>
+        <translation>Device location</translation>
+    </message>
+    <message>
+        <source>Osoba kontaktowa</source>
+        <translation>Contact person</translation>
+    </message>
+    <message>
+        <source>Rozszerzone progi przełączania zasilacza</source>
+        <translation>Extended transfer thresholds</translation>
+    </message>
+    <message>
+        <source>Anuluj odliczanie przejścia do trybu oczekiwania</source>
+        <translation>Cancel the countdown to standby</translation>
+    </message>
+    <message>
+        <source>Przywróć domyślne ustawienia UPS</source>
+        <translation>Restore the default UPS settings</translation>
+    </message>
+    <message>
+        <source>Maksymalny dopuszczalny czas pracy rezerwowej</source>
+        <translation>Maximum allowed time on battery</translation>
+    </message>
+    <message>
+        <source>Włącz ograniczenie maksymalnego czasu pracy w trybie bateryjnym</source>
+        <translation>Limit the maximum time in battery mode</translation>
+    </message>
+    <message>
+        <source>Wejście bezpotencjałowe - funkcja</source>
+        <translation>Dry contact input - function</translation>
+    </message>
+    <message>
+        <source>Wyjście bezpotencjałowe - funkcja</source>
+        <translation>Dry contact output - function</translation>
+    </message>
+    <message>
+        <source>Sprawdzaj kolejność L i N na wejściu UPS</source>
+        <translation>Check the L and N order at the UPS input</translation>
+    </message>
+    <message>
+        <source>Konfiguracja wejścia EPO</source>
+        <translation>EPO input settings</translation>
+    </message>
+    <message>
+        <source>Niestandardowy moduł bateryjny - korzystaj
+z deklarowanej pojemności</source>
+        <translation>Non-standard battery module - use
+the declared capacity</translation>
+    </message>
+    <message>
+        <source>Automatyczne wyłączanie wyświetlacza LCD</source>
+        <translation>Automatic LCD switch-off</translation>
+    </message>
+    <message>
+        <source>Konfiguracja wejścia bezpotencjałowego</source>
+        <translation>Dry contact input settings</translation>
+    </message>
+    <message>
+        <source>Konfiguracja wyjścia bezpotencjałowego</source>
+        <translation>Dry contact output settings</translation>
+    </message>
+    <message>
+        <source>Predykcja czasu autonomii</source>
+        <translation>Runtime prediction</translation>
+    </message>
+    <message>
+        <source>Restart UPS po przeciążeniu</source>
+        <translation>UPS restart after overload</translation>
+    </message>
+    <message>
+        <source>Sterowanie gniazdami wyjściowymi PDU</source>
+        <translation>PDU output socket control</translation>
+    </message>
+    <message>
+        <source>Konfiguracja wejścia (liczba faz)</source>
+        <translation>Input settings (number of phases)</translation>
+    </message>
+    <message>
+        <source>Konfiguracja wyjścia (liczba faz)</source>
+        <translation>Output settings (number of phases)</translation>
+    </message>
+    <message>
+        <source>Bypass - tolerancja częstotliwości</source>
+        <translation>Bypass - frequency tolerance</translation>
+    </message>
+    <message>
+        <source>Opuść Ręczny BYPASS</source>
+        <translation>Leave manual BYPASS</translation>
+    </message>
+    <message>
+        <source>Uruchom poprzez Bypass</source>
+        <translation>Start through bypass</translation>
+    </message>
+    <message>
+        <source>Ignoruj zdalne komendy wymuszenia
+Trybu Oczekiwania/Restartu</source>
+        <translation>Ignore remote commands forcing
+standby/restart</translation>
     </message>
 </context>
 <context>

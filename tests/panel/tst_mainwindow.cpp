@@ -91,6 +91,8 @@ private slots:
     void deviceDialogsFromTheTree();
     void openSettingsFollowBusyAndLogout();
     void loggingSettingsOfTheSelectedDevice();
+    void upsConfigurationSavedThroughTheWindow_data();
+    void upsConfigurationSavedThroughTheWindow();
     void login_data();
     void login();
 
@@ -605,6 +607,10 @@ void TestMainWindow::dialogsOpenFromTheirActions_data()
                              << QString();
     QTest::newRow("logging button") << "loggingConfigurationButton" << true << "LoggingConfigurationWindow"
                                     << QString();
+    QTest::newRow("extended information")
+        << "actionExtendInformation" << false << "ExtendInformationWindow" << QString();
+    QTest::newRow("ups configuration") << "actionUpsConfiguration" << true << "UPSConfigurationWindow"
+                                       << "get_ups_configuration";
 }
 
 void TestMainWindow::dialogsOpenFromTheirActions()
@@ -796,6 +802,54 @@ void TestMainWindow::openSettingsFollowBusyAndLogout()
     // Closed, the dialog hears nothing more.
     rig->server.push(ReplyBuilder::daemonBusy(true));
     QTRY_VERIFY(!w.centralWidget()->isEnabled());
+}
+
+void TestMainWindow::upsConfigurationSavedThroughTheWindow_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("UPS") << "OspreyRT_SNMP"
+                         << "Konfiguracja UPS"
+                         << "snmp_syslocation"
+                         << "R&D room 2";
+    QTest::newRow("generator set") << "Ibis_SNMP"
+                                   << "Konfiguracja agregatu"
+                                   << "shutdown_delay"
+                                   << "7";
+}
+
+void TestMainWindow::upsConfigurationSavedThroughTheWindow()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, title);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), model)}));
+    LuminorixWindow& w = rig->win();
+    QTRY_VERIFY(
+        rig->labelText("deviceTextLabel").startsWith(QStringLiteral("Połączono z "))); // UPS, agregatem
+    w.enableAdministratorButtons();
+    QTRY_VERIFY(rig->widget("upsConfigurationButton")->isEnabled());
+    QMap<QString, QString> expected = rig->world.device(QStringLiteral("1"))->configuration;
+    expected.insert(key, value);
+
+    QString seenTitle;
+    LxTest::answerNextDialog([&](QWidget* dialog) {
+        seenTitle = dialog->windowTitle();
+        QLineEdit* edit = nullptr;
+        QTRY_VERIFY((edit = dialog->findChild<QLineEdit*>(key))); // built from the service's map
+        edit->setText(value);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+    });
+    qobject_cast<QPushButton*>(rig->widget("upsConfigurationButton"))->click();
+    QCOMPARE(seenTitle, title);
+    QTRY_COMPARE(rig->requestCount(QStringLiteral("set_ups_configuration")), 1);
+    QCOMPARE(rig->requests(QStringLiteral("set_ups_configuration")).first().toMap(), expected);
+    QCOMPARE(rig->world.device(QStringLiteral("1"))->configuration, expected);
 }
 
 void TestMainWindow::login_data()

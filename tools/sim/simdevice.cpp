@@ -46,9 +46,9 @@ void SimDevice::fillDefaults()
         addMeasurement(QStringLiteral("output_voltage"), {400, 400, 400}, 0.02);
         addMeasurement(QStringLiteral("output_frequency"), {50}, 0.004, 1);
         addMeasurement(QStringLiteral("battery_voltage"), {27.6}, 0.01, 1);
+        addGeneratorSetExtras();
         messages = QStringList{QStringLiteral("27")};
-        configuration = {{QStringLiteral("shutdown_delay"), QStringLiteral("5")},
-                         {QStringLiteral("sound_alarm"), QStringLiteral("1")}};
+        configuration = generatorSetParameters();
         return;
     }
     status = QStringLiteral("on_power_line");
@@ -78,16 +78,92 @@ void SimDevice::fillDefaults()
     addMeasurement(QStringLiteral("autonomy_time"), {three ? 42.0 : 18.0}, 0.03);
     addMeasurement(QStringLiteral("temperature"), {31}, 0.03);
     addMeasurement(QStringLiteral("battery_voltage"), {three ? 432.0 : 27.3}, 0.01, 1);
+    if (!isVirtual())
+        addUpsExtras();
     messages = QStringList{QStringLiteral("27"), QStringLiteral("59")};
     events = QStringLiteral("62;2;14;8;3;12|63;2;14;8;4;40|50;2;15;10;0;5|51;2;15;10;2;9");
-    configuration = {{QStringLiteral("output_voltage_option"), QStringLiteral("230;220;230;240")},
-                     {QStringLiteral("sound_alarm"), QStringLiteral("1")},
-                     {QStringLiteral("eco_mode"), QStringLiteral("0")},
-                     {QStringLiteral("battery_test_time"), QStringLiteral("10")},
-                     {QStringLiteral("shutdown_delay"), QStringLiteral("2")},
-                     {QStringLiteral("restore_delay"), QStringLiteral("1")},
-                     {QStringLiteral("auto_reboot"), QStringLiteral("1")},
-                     {QStringLiteral("over_temperature_point"), QStringLiteral("45")}};
+    configuration = upsParameters();
+}
+
+// Extended measurements: what the extended information view shows besides the
+// values of the main window.
+void SimDevice::addUpsExtras()
+{
+    const bool three = isThreePhase();
+    const QList<double> phases = three ? QList<double>{1, 1, 1} : QList<double>{1};
+    auto perPhase = [&](double value) {
+        QList<double> list;
+        for (double p : phases)
+            list.append(p * value);
+        return list;
+    };
+    addMeasurement(QStringLiteral("output_active_power"), perPhase(three ? 1500 : 480), 0.05);
+    addMeasurement(QStringLiteral("output_spurious_power"), perPhase(three ? 1600 : 510), 0.05);
+    addMeasurement(QStringLiteral("input_current"), perPhase(three ? 7.2 : 2.3), 0.05, 1);
+    addMeasurement(QStringLiteral("battery_current"), {0.4}, 0.1, 1);
+    if (three)
+        addMeasurement(QStringLiteral("bypass_voltage"), perPhase(230), 0.01);
+    fixedState.append({QStringLiteral("counter_overload"), QStringLiteral("3")});
+    fixedState.append({QStringLiteral("counter_discharge"), QStringLiteral("12")});
+    fixedState.append({QStringLiteral("ups_serial_number"), QStringLiteral("UPS-%1-2026").arg(id)});
+}
+
+void SimDevice::addGeneratorSetExtras()
+{
+    addMeasurement(QStringLiteral("input_voltage"), {230, 230, 230}, 0.02);
+    addMeasurement(QStringLiteral("input_frequency"), {50}, 0.004, 1);
+    addMeasurement(QStringLiteral("d_plus"), {27.4}, 0.01, 1);
+    fixedState.append({QStringLiteral("e_stops"), QStringLiteral("2")});
+    fixedState.append({QStringLiteral("maintenance"), QStringLiteral("188")});
+}
+
+// Settable parameters by model. Radio and combo values are "current;choice;...";
+// a few report a current setting that is none of their choices, as devices do.
+QMap<QString, QString> SimDevice::upsParameters() const
+{
+    QMap<QString, QString> p = {{QStringLiteral("output_voltage_option"), QStringLiteral("230;220;230;240")},
+                                {QStringLiteral("output_frequency_option"), QStringLiteral("50;50;60")},
+                                {QStringLiteral("screen_save_time_option"), QStringLiteral("45;30;60;120")},
+                                {QStringLiteral("sound_alarm"), QStringLiteral("1")},
+                                {QStringLiteral("eco_mode"), QStringLiteral("0")},
+                                {QStringLiteral("battery_test_time"), QStringLiteral("10")},
+                                {QStringLiteral("battery_short_test"), QStringLiteral("0")},
+                                {QStringLiteral("shutdown_delay"), QStringLiteral("2")},
+                                {QStringLiteral("restore_delay"), QStringLiteral("1")},
+                                {QStringLiteral("auto_reboot"), QStringLiteral("1")},
+                                {QStringLiteral("over_temperature_point"), QStringLiteral("45")}};
+    if (isThreePhase()) {
+        p.insert(QStringLiteral("epo"), QStringLiteral("0"));
+        p.insert(QStringLiteral("bypass"), QStringLiteral("0"));
+        p.insert(QStringLiteral("input_phase_config_options"), QStringLiteral("3;1;3"));
+    }
+    if (checksNetworkCardSettings(model_name)) {
+        p.insert(QStringLiteral("reset_battery_error"), QStringLiteral("0"));
+        p.insert(QStringLiteral("standby_delay"), QStringLiteral("30"));
+        p.insert(QStringLiteral("ethernet_enable"), QStringLiteral("1"));
+        p.insert(QStringLiteral("dhcp_enable"), QStringLiteral("0"));
+        p.insert(QStringLiteral("snmp_agent_ip"), QStringLiteral("192.168.1.50"));
+        p.insert(QStringLiteral("network_mask"), QStringLiteral("255.255.255.0"));
+        p.insert(QStringLiteral("default_gateway"), QStringLiteral("192.168.1.1"));
+        p.insert(QStringLiteral("http_service_user"), QStringLiteral("admin"));
+        p.insert(QStringLiteral("read_community"), QStringLiteral("public"));
+        p.insert(QStringLiteral("snmp_syslocation"), QStringLiteral("R&D room"));
+        p.insert(QStringLiteral("access_code"), QStringLiteral("1234"));
+    }
+    return p;
+}
+
+QMap<QString, QString> SimDevice::generatorSetParameters() const
+{
+    return {{QStringLiteral("shutdown_delay"), QStringLiteral("5")},
+            {QStringLiteral("sound_alarm"), QStringLiteral("1")},
+            {QStringLiteral("remote_turn_on_genset"), QStringLiteral("0")},
+            {QStringLiteral("remote_turn_off_genset"), QStringLiteral("0")},
+            {QStringLiteral("reset_statistics"), QStringLiteral("0")},
+            {QStringLiteral("auth_time_m_low_battery"), QStringLiteral("10")},
+            {QStringLiteral("access_code"), QStringLiteral("0000")},
+            // Run from the remote panel: a mode none of the buttons selects.
+            {QStringLiteral("controller_mode_option"), QStringLiteral("REMOTE;OFF;MAN;AUTO;TEST")}};
 }
 
 namespace {

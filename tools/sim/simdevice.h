@@ -88,6 +88,12 @@ public:
     void drift(QRandomGenerator& random);
 
     void addMeasurement(const QString& key, const QList<double>& nominal, double spread, int decimals = 0);
+
+private:
+    void addUpsExtras();
+    void addGeneratorSetExtras();
+    QMap<QString, QString> upsParameters() const;
+    QMap<QString, QString> generatorSetParameters() const;
 };
 
 } // namespace LxSim

@@ -1,0 +1,365 @@
+#include "upsconfigurationwindow.h"
+
+#include "base/dialogrelay.h"
+#include "base/named.h"
+#include "configurationsavecheck.h"
+#include "parametervalue.h"
+#include "ui_upsconfigurationwindow.h"
+#include "upssocketcontroller.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QScrollArea>
+
+namespace {
+const int rowHeight = 35;
+
+bool isNumericKey(const QString& key)
+{
+    static const QStringList keys{QStringLiteral("output_voltage"),
+                                  QStringLiteral("battery_modules_count"),
+                                  QStringLiteral("overload_alert_threshold"),
+                                  QStringLiteral("standby_cap"),
+                                  QStringLiteral("lower_output_threshold"),
+                                  QStringLiteral("upper_output_threshold"),
+                                  QStringLiteral("lower_output_freq_threshold"),
+                                  QStringLiteral("upper_output_freq_threshold"),
+                                  QStringLiteral("standby_delay"),
+                                  QStringLiteral("auth_time_m_low_battery"),
+                                  QStringLiteral("auth_time_low_battery")};
+    return keys.contains(key);
+}
+
+bool isNetworkAddressKey(const QString& key)
+{
+    return key == QLatin1String("snmp_agent_ip") || key == QLatin1String("network_mask") ||
+           key == QLatin1String("default_gateway");
+}
+
+QLabel* rowLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setMinimumWidth(200);
+    label->setMaximumHeight(rowHeight);
+    return label;
+}
+
+QLabel* unitLabel(const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFixedWidth(60);
+    label->setMaximumHeight(rowHeight);
+    return label;
+}
+} // namespace
+
+UPSConfigurationWindow::UPSConfigurationWindow(const Luminorix::Utils::Ups& ups, QWidget* parent)
+    : QDialog(parent), ui(new Ui::UPSConfigurationWindow), ups(ups)
+{
+    ui->setupUi(this);
+    scrollArea = named(new QScrollArea, "scrollArea");
+    scrollContents = named(new QWidget, "scrollContents");
+    parametersGrid = named(new QGridLayout, "parametersGrid");
+    ui->informationsGroupBox->layout()->addWidget(scrollArea);
+    scrollArea->setWidget(scrollContents);
+    scrollArea->setWidgetResizable(true);
+    scrollContents->setLayout(parametersGrid);
+    scrollArea->setFrameShape(QFrame::NoFrame);
+    scrollContents->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    parametersGrid->setColumnMinimumWidth(0, 320);
+    parametersGrid->setColumnMinimumWidth(1, 320);
+    parameterDescriptors = upsParameterCatalogue();
+}
+
+UPSConfigurationWindow::~UPSConfigurationWindow()
+{
+    delete ui;
+}
+
+void UPSConfigurationWindow::setConfiguration(const QMap<QString, QString>& parameters)
+{
+    if (built)
+        return;
+    built = true;
+    rows.clear();
+    // Keys the catalogue lacks count too: that is how the service's maps divide.
+    const int half = parameters.size() / 2;
+    int position = 0;
+    for (const ParameterDescriptor& descriptor : qAsConst(parameterDescriptors)) {
+        const auto it = parameters.constFind(descriptor.key);
+        if (it == parameters.constEnd())
+            continue;
+        if (position < half)
+            addRow(descriptor, it.value(), position, 0);
+        else
+            addRow(descriptor, it.value(), position - half, 1);
+        ++position;
+    }
+    updateNetworkFields(!dhcpEnabled);
+}
+
+void UPSConfigurationWindow::addRow(const ParameterDescriptor& descriptor, const QString& value, int gridRow,
+                                    int gridColumn)
+{
+    Row row;
+    row.key = descriptor.key;
+    row.kind = descriptor.kind;
+    row.originalValue = value;
+    row.layout = new QHBoxLayout;
+    QWidget* const parent = scrollContents;
+
+    switch (descriptor.kind) {
+    case UpsParameterDescriptor::CheckBoxKind: {
+        auto* box = new QCheckBox(descriptor.label, parent);
+        box->setMaximumHeight(rowHeight);
+        row.layout->addWidget(box);
+        box->setChecked(ParameterValue::isOn(value));
+        if (descriptor.key == QLatin1String("dhcp_enable"))
+            dhcpEnabled = box->isChecked();
+        row.editor = box;
+        break;
+    }
+    case UpsParameterDescriptor::RadioGroupKind: {
+        row.layout->addWidget(new QLabel(descriptor.label, parent));
+        row.group = new QButtonGroup(this);
+        const QString current = ParameterValue::currentItem(value);
+        const QStringList choices = ParameterValue::choices(value);
+        for (const QString& choice : choices) {
+            auto* button = new QRadioButton(choice, parent);
+            row.group->addButton(button);
+            row.layout->addWidget(button);
+        }
+        for (QAbstractButton* button : row.group->buttons()) {
+            if (button->text() == current)
+                button->setChecked(true);
+        }
+        row.layout->addWidget(new QLabel(descriptor.unit, parent), 1);
+        row.group->setProperty("originalValue", value);
+        break;
+    }
+    case UpsParameterDescriptor::ComboBoxKind: {
+        QLabel* label = rowLabel(descriptor.label, parent);
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(false);
+        combo->setFixedWidth(descriptor.wide ? 240 : 120);
+        combo->setMaximumHeight(rowHeight);
+        QLabel* unit = unitLabel(descriptor.unit, parent);
+        row.layout->addWidget(label);
+        row.layout->addWidget(combo);
+        row.layout->addWidget(unit);
+        combo->addItems(ParameterValue::choices(value));
+        // addItems selects the first choice; a setting that is none of them stays unselected.
+        combo->setCurrentIndex(
+            combo->findText(ParameterValue::currentItem(value), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        if (!descriptor.visible) {
+            label->hide();
+            combo->hide();
+            unit->hide();
+        }
+        row.editor = combo;
+        break;
+    }
+    default: {
+        QLabel* label = rowLabel(descriptor.label, parent);
+        auto* edit = new QLineEdit(parent);
+        edit->setFixedWidth(descriptor.wide ? 120 : 60);
+        edit->setMaximumHeight(rowHeight);
+        QLabel* unit = unitLabel(descriptor.unit, parent);
+        row.layout->addWidget(label);
+        row.layout->addWidget(edit, 1);
+        row.layout->addWidget(unit, 1);
+        edit->setText(value);
+        if (isNumericKey(descriptor.key)) {
+            edit->setMaxLength(5);
+            edit->setValidator(new QRegularExpressionValidator(
+                QRegularExpression(QStringLiteral("[+-]?[ ]?[0-9]*([,.][0-9]+)?")), edit));
+        }
+        if (descriptor.key == QLatin1String("access_code"))
+            edit->setEchoMode(QLineEdit::Password);
+        if (!descriptor.visible) {
+            label->hide();
+            edit->hide();
+            unit->hide();
+        }
+        row.editor = edit;
+        break;
+    }
+    }
+
+    if (row.editor) {
+        row.editor->setObjectName(descriptor.key);
+        row.editor->setProperty("originalValue", value);
+    } else {
+        row.group->setObjectName(descriptor.key);
+    }
+    row.filledState = editorState(row);
+
+    // Connected after filling, so that filling is no change.
+    using Self = UPSConfigurationWindow;
+    if (auto* edit = qobject_cast<QLineEdit*>(row.editor))
+        connect(edit, &QLineEdit::textChanged, this, qOverload<QString>(&Self::changed));
+    else if (auto* box = qobject_cast<QCheckBox*>(row.editor))
+        connect(box, &QCheckBox::stateChanged, this, qOverload<int>(&Self::changed));
+    else if (auto* combo = qobject_cast<QComboBox*>(row.editor))
+        connect(combo, qOverload<int>(&QComboBox::currentIndexChanged), this, qOverload<int>(&Self::changed));
+    else
+        connect(row.group, &QButtonGroup::idClicked, this, qOverload<int>(&Self::changed));
+
+    row.layout->setProperty("name", descriptor.key);
+    parametersGrid->addLayout(row.layout, gridRow, gridColumn);
+    rows.append(row);
+}
+
+QString UPSConfigurationWindow::editorState(const Row& row) const
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(row.editor))
+        return edit->text();
+    if (auto* box = qobject_cast<QCheckBox*>(row.editor))
+        return ParameterValue::fromCheckBox(box->isChecked());
+    if (auto* combo = qobject_cast<QComboBox*>(row.editor))
+        return QString::number(combo->currentIndex());
+    return QString::number(row.group->checkedId());
+}
+
+QString UPSConfigurationWindow::editorValue(const Row& row) const
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(row.editor))
+        return edit->text();
+    if (auto* box = qobject_cast<QCheckBox*>(row.editor))
+        return ParameterValue::fromCheckBox(box->isChecked());
+    if (auto* combo = qobject_cast<QComboBox*>(row.editor))
+        return combo->currentText();
+    QAbstractButton* checked = row.group->checkedButton();
+    return checked ? checked->text() : QStringLiteral("0");
+}
+
+void UPSConfigurationWindow::changed(QString text)
+{
+    Q_UNUSED(text)
+    updateChangeState(sender());
+}
+
+void UPSConfigurationWindow::changed(int value)
+{
+    Q_UNUSED(value)
+    updateChangeState(sender());
+}
+
+void UPSConfigurationWindow::updateChangeState(QObject* sender)
+{
+    bool unchanged = true;
+    for (const Row& row : qAsConst(rows)) {
+        if (row.editor == sender || row.group == sender)
+            unchanged = editorState(row) == row.filledState;
+    }
+    for (const Row& row : qAsConst(rows)) {
+        if (row.editor && row.editor != sender)
+            row.editor->setEnabled(unchanged);
+        if (row.group && row.group != sender) {
+            for (QAbstractButton* button : row.group->buttons())
+                button->setEnabled(unchanged);
+        }
+    }
+    updateNetworkFields(!dhcpEnabled);
+}
+
+void UPSConfigurationWindow::updateNetworkFields(bool enable)
+{
+    // Only ever turns them off: with DHCP on when the rows were built they stay off.
+    for (const Row& row : qAsConst(rows)) {
+        auto* edit = qobject_cast<QLineEdit*>(row.editor);
+        if (edit && isNetworkAddressKey(row.key) && edit->isEnabled())
+            edit->setEnabled(enable);
+    }
+}
+
+QPair<QString, QString> UPSConfigurationWindow::changedParameter() const
+{
+    for (const Row& row : rows) {
+        if (editorState(row) != row.filledState)
+            return {row.key, editorValue(row)};
+    }
+    return {};
+}
+
+QMap<QString, QString> UPSConfigurationWindow::currentConfiguration() const
+{
+    QMap<QString, QString> configuration;
+    for (const Row& row : rows) {
+        if (row.kind == UpsParameterDescriptor::RadioGroupKind && row.group->buttons().isEmpty())
+            continue;
+        const bool choice = qobject_cast<QComboBox*>(row.editor) || row.group;
+        if (!choice) {
+            configuration.insert(row.key, editorValue(row));
+            continue;
+        }
+        // Untouched, a setting that is none of the choices goes back as it came.
+        if (editorState(row) == row.filledState &&
+            !ParameterValue::choices(row.originalValue)
+                 .contains(ParameterValue::currentItem(row.originalValue)))
+            configuration.insert(row.key, row.originalValue);
+        else
+            configuration.insert(row.key, ParameterValue::withCurrent(row.originalValue, editorValue(row)));
+    }
+    return configuration;
+}
+
+void UPSConfigurationWindow::setSaveEnabled(bool enable)
+{
+    ui->buttonBox->button(QDialogButtonBox::Save)->setEnabled(enable);
+}
+
+void UPSConfigurationWindow::accept()
+{
+    const QPair<QString, QString> change = changedParameter();
+    using Check = ConfigurationSaveCheck;
+    for (const Check& check : configurationSaveChecks(ups.model_name, change.first, change.second)) {
+        const QString text = tr(check.text);
+        switch (check.box) {
+        case Check::Note: {
+            QMessageBox note(QMessageBox::NoIcon, tr("Uwaga"), text, QMessageBox::Ok);
+            note.setWindowIcon(QIcon(QStringLiteral(":/images/images/appicon_32.png")));
+            note.setWindowModality(Qt::NonModal);
+            note.exec();
+            break;
+        }
+        case Check::Question:
+            if (QMessageBox::question(this, tr("Uwaga"), text, QMessageBox::Yes | QMessageBox::No) ==
+                QMessageBox::No)
+                return;
+            break;
+        case Check::WarningQuestion:
+            if (QMessageBox::warning(this, tr("Uwaga"), text, QMessageBox::Yes | QMessageBox::No) ==
+                QMessageBox::No)
+                return;
+            break;
+        case Check::Notice:
+            QMessageBox::warning(this, tr("Uwaga"), text);
+            break;
+        case Check::Refusal:
+            QMessageBox::warning(this, tr("Uwaga"), text);
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+void connectToService(UPSConfigurationWindow* dialog, Luminorix::UpsSocketController* /*controller*/,
+                      const DialogRelay& relay)
+{
+    QObject::connect(&relay, &DialogRelay::deviceConfiguration, dialog,
+                     &UPSConfigurationWindow::setConfiguration);
+    QObject::connect(&relay, &DialogRelay::administratorLoggedOut, dialog,
+                     [dialog] { dialog->setSaveEnabled(false); });
+}

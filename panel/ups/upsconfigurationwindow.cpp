@@ -96,6 +96,9 @@ void UPSConfigurationWindow::setConfiguration(const QMap<QString, QString>& para
     // Keys the catalogue lacks count too: that is how the service's maps divide.
     const int half = parameters.size() / 2;
     int position = 0;
+    // Built out of sight: each widget shown into a shown grid would lay the whole
+    // grid out again, hundreds of times over.
+    scrollContents->hide();
     for (const ParameterDescriptor& descriptor : qAsConst(parameterDescriptors)) {
         const auto it = parameters.constFind(descriptor.key);
         if (it == parameters.constEnd())
@@ -106,6 +109,7 @@ void UPSConfigurationWindow::setConfiguration(const QMap<QString, QString>& para
             addRow(descriptor, it.value(), position - half, 1);
         ++position;
     }
+    scrollContents->show();
     updateNetworkFields(!dhcpEnabled);
 }
 

@@ -1,0 +1,132 @@
+// A user opens these dialogs with a click: each must be built, laid out and drawn
+// well within a blink. Counted from construction until the event loop has drawn
+// the shown dialog: the configuration dialog with every one of its 167 parameters,
+// the extended information dialog with all 92 measurements, and a refresh of the
+// latter by the next device state.
+#include "extendedparameterrow.h"
+#include "panelstartup.h"
+#include "ups.h"
+#include "ups/extendinformationwindow.h"
+#include "ups/upsconfigurationwindow.h"
+#include "upsparameterdescriptor.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMap>
+#include <QStyleFactory>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <memory>
+
+namespace {
+using Map = QMap<QString, QString>;
+
+// Every catalogued key with a value of its kind: combos and radio rows with four choices.
+Map fullConfiguration()
+{
+    Map map;
+    int i = 0;
+    for (const UpsParameterDescriptor& d : upsParameterCatalogue()) {
+        switch (d.kind) {
+        case UpsParameterDescriptor::CheckBoxKind:
+            map.insert(d.key, QString::number(i % 2));
+            break;
+        case UpsParameterDescriptor::RadioGroupKind:
+        case UpsParameterDescriptor::ComboBoxKind:
+            map.insert(d.key, QStringLiteral("%1;%1;%2;%3;%4").arg(i).arg(i + 1).arg(i + 2).arg(i + 3));
+            break;
+        default:
+            map.insert(d.key, QString::number(100 + i));
+            break;
+        }
+        ++i;
+    }
+    return map;
+}
+
+Map fullState(int offset)
+{
+    Map map;
+    int i = 0;
+    for (const ExtendedParameterRow& row : extendedParameterTable(false)) {
+        const int v = offset + i++;
+        map.insert(row.key, QStringLiteral("%1 / %2 / %3").arg(v).arg(v + 1).arg(v + 2));
+    }
+    return map;
+}
+
+void BM_ConfigurationDialog(benchmark::State& state)
+{
+    const Map map = fullConfiguration();
+    Luminorix::Utils::Ups ups;
+    ups.model_name = QStringLiteral("OspreyRT_SNMP");
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        auto dialog = std::make_unique<UPSConfigurationWindow>(ups);
+        dialog->show();
+        dialog->setConfiguration(map);
+        QApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+        dialog.reset();
+        QApplication::processEvents();
+    }
+    state.counters["keys"] = static_cast<double>(map.size());
+}
+
+void BM_ExtendedDialog(benchmark::State& state)
+{
+    const Map map = fullState(0);
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        auto dialog = std::make_unique<ExtendInformationWindow>(false);
+        dialog->setParameters(map);
+        dialog->show();
+        QApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+        dialog.reset();
+        QApplication::processEvents();
+    }
+    state.counters["keys"] = static_cast<double>(map.size());
+}
+
+// The next device state into the open dialog: texts only, the cells stay.
+void BM_ExtendedDialogRefresh(benchmark::State& state)
+{
+    const Map maps[] = {fullState(0), fullState(1)};
+    ExtendInformationWindow dialog(false);
+    dialog.setParameters(maps[0]);
+    dialog.show();
+    QApplication::processEvents();
+    int n = 1;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        dialog.setParameters(maps[n++ % 2]);
+        QApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+    }
+}
+
+BENCHMARK(BM_ConfigurationDialog)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_ExtendedDialog)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_ExtendedDialogRefresh)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Offscreen windows say each time that they cannot pass on size hints.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type != QtDebugMsg && type != QtInfoMsg && !message.contains(QLatin1String("propagateSizeHints")))
+            fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication application(argc, argv);
+    applyStyleSheet(application);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

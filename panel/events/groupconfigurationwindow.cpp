@@ -24,6 +24,8 @@ GroupConfigurationWindow::GroupConfigurationWindow(QWidget* parent)
     : QDialog(parent), ui(new Ui::GroupConfigurationWindow)
 {
     ui->setupUi(this);
+    ui->computersInGroupTree->setColumnWidth(0, 200);
+    ui->availableComputersTree->setColumnWidth(0, 200);
     setFixedSize(size());
 }
 

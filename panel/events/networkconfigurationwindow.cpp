@@ -18,6 +18,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -26,6 +27,7 @@
 namespace {
 const int loadTimeoutMs = 10000;
 const int eventColumnWidth = 200;
+const int networkNameColumnWidth = 250;
 
 const QString headerKind = QStringLiteral("header");
 const QString computerKind = QStringLiteral("computer");
@@ -81,6 +83,15 @@ NetworkConfigurationWindow::NetworkConfigurationWindow(const Luminorix::Utils::U
     ui->eventsTree->setColumnWidth(0, eventColumnWidth);
     for (int column = 1; column <= (sockets ? 4 : 3); ++column)
         ui->eventsTree->setColumnWidth(column, actionWidth);
+    // The heading row stands over the event list's columns.
+    ui->label->setFixedWidth(eventColumnWidth);
+    for (QLabel* heading : {ui->showMessageLabel, ui->systemCommandLabel, ui->sendMailButton,
+                            ui->powerOffLabel, ui->outputSocketActionLabel})
+        heading->setFixedWidth(actionWidth);
+    ui->horizontalLayout_6->setSpacing(0);
+    ui->horizontalLayout_6->addStretch();
+    ui->networkElementsTree->setColumnWidth(NameColumn, networkNameColumnWidth);
+    ui->networkItemNameLabel_2->setFixedWidth(networkNameColumnWidth);
 
     defaultEventDefinitions = translatedTable(defaultEventDefinitionTable());
     avrEventDefinitions = translatedTable(avrEventDefinitionTable());

@@ -4,8 +4,17 @@
 #include "messagebox.h"
 #include "ui_computerconfigurationwindow.h"
 
+#include <QIcon>
+#include <QMessageBox>
+
 namespace {
 const int answerTimeoutMs = 10000;
+
+QString withoutPort(QString address)
+{
+    const int colon = address.indexOf(QLatin1Char(':'));
+    return colon < 0 ? address : address.left(colon);
+}
 } // namespace
 
 ComputerConfigurationWindow::ComputerConfigurationWindow(QWidget* parent)
@@ -25,6 +34,15 @@ ComputerConfigurationWindow::~ComputerConfigurationWindow()
 void ComputerConfigurationWindow::setGroups(QStringList names)
 {
     ui->groupBox->insertItems(0, names);
+}
+
+void ComputerConfigurationWindow::setConfiguredComputers(const QVector<Computer>& computers)
+{
+    knownAddresses.clear();
+    for (const Computer& computer : computers) {
+        if (!computer.computer_address.isEmpty())
+            knownAddresses.append(withoutPort(computer.computer_address));
+    }
 }
 
 void ComputerConfigurationWindow::setComputerAddress(QString address)
@@ -65,6 +83,15 @@ void ComputerConfigurationWindow::stopResponseTimer()
 
 void ComputerConfigurationWindow::okButtonClickHandler()
 {
+    // The same machine twice would get every order twice.
+    if (knownAddresses.contains(withoutPort(computerAddress()))) {
+        QMessageBox box;
+        box.setWindowIcon(QIcon(QStringLiteral(":/images/images/appicon_32.png")));
+        box.setWindowTitle(tr("Błędny adres komputera"));
+        box.setText(tr("Istnieje już komputer o podanym adresie"));
+        box.exec();
+        return;
+    }
     // A second OK while an answer is awaited asks again but keeps the first deadline.
     if (!noResponseTimer->isWaiting())
         noResponseTimer->start();

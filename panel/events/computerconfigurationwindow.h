@@ -1,8 +1,11 @@
 #pragma once
 
+#include "computer.h"
+
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class AnswerWait;
 namespace Ui {
@@ -23,6 +26,8 @@ public:
     ~ComputerConfigurationWindow() override;
 
     void setGroups(QStringList names);
+    // OK refuses an address one of these already has (a port after ":" aside).
+    void setConfiguredComputers(const QVector<Computer>& computers);
     void setComputerAddress(QString address);
     // Discovery fixes the address it found; only the name and password are typed.
     void lockAddressAndGroup();
@@ -45,4 +50,5 @@ public slots:
 private:
     Ui::ComputerConfigurationWindow* ui;
     AnswerWait* noResponseTimer;
+    QStringList knownAddresses;
 };

@@ -403,6 +403,7 @@ void NetworkConfigurationWindow::addComputerButtonClickHandler()
     DialogGuard<ComputerConfigurationWindow> dialog(computerConfigurationWindow,
                                                     new ComputerConfigurationWindow(nullptr));
     dialog->setGroups(names);
+    dialog->setConfiguredComputers(computers);
     connect(dialog.get(), &ComputerConfigurationWindow::okButtonClicked, this,
             qOverload<>(&NetworkConfigurationWindow::sendNetclientPassRequest));
     connect(dialog.get(), &ComputerConfigurationWindow::cancelButtonClicked, this,

@@ -330,6 +330,14 @@
         <source>Anuluj</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Błędny adres komputera</source>
+        <translation>Invalid computer address</translation>
+    </message>
+    <message>
+        <source>Istnieje już komputer o podanym adresie</source>
+        <translation>A computer with this address already exists</translation>
+    </message>
 </context>
 <context>
     <name>ConnectWithServiceWindow</name>

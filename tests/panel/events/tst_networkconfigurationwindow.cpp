@@ -218,6 +218,8 @@ private slots:
     void addComputer_data();
     void addComputer();
     void dismissedComputerDialogIgnoresLateAnswer();
+    void knownAddressRefused_data();
+    void knownAddressRefused();
     void removeComputer_data();
     void removeComputer();
     void groupsMembersAndFreedIds();
@@ -525,6 +527,43 @@ void TestNetworkConfigurationWindow::dismissedComputerDialogIgnoresLateAnswer()
     QTRY_COMPARE(digests.count(), 1);
     QCOMPARE(n.availableTexts().size(), 5);
     QVERIFY(takeMessageBoxes().isEmpty());
+}
+
+void TestNetworkConfigurationWindow::knownAddressRefused_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("configured address") << "192.168.1.20" << true;
+    QTest::newRow("configured with a port") << "192.168.1.10" << true;
+    QTest::newRow("typed with a port") << "192.168.1.20:3052" << true;
+    QTest::newRow("new address") << "192.168.1.21" << false;
+}
+
+void TestNetworkConfigurationWindow::knownAddressRefused()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, refused);
+    Net n;
+    n.rig.world.setNetclientSilent(true);
+    QVERIFY(n.startLoaded());
+    QSharedPointer<LxTest::SeenBox> refusal;
+    LxTest::answerNextDialog([&](QWidget* widget) {
+        auto* dialog = qobject_cast<ComputerConfigurationWindow*>(widget);
+        dialog->findChild<QLineEdit*>(QStringLiteral("computerAddressEdit"))->setText(address);
+        if (refused)
+            refusal = LxTest::answerNextMessageBox();
+        dialog->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+        QCOMPARE(dialog->findChild<AnswerWait*>()->isWaiting(), !refused);
+        dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+    });
+    n.button("addComputerButton")->click();
+    if (refused) {
+        QCOMPARE(refusal->windowTitle, QStringLiteral("Błędny adres komputera"));
+        QCOMPARE(refusal->text, QStringLiteral("Istnieje już komputer o podanym adresie"));
+        QVERIFY(n.sent(QStringLiteral("get_netclient_pass")).isEmpty());
+    } else {
+        QTRY_COMPARE(n.sent(QStringLiteral("get_netclient_pass")).size(), 1);
+    }
 }
 
 void TestNetworkConfigurationWindow::removeComputer_data()

@@ -11,9 +11,14 @@
 #include "helpers.h"
 #include "localsettings.h"
 #include "messagebox.h"
+#include "outputsocketwindow.h"
+#include "poweroffvcenteractionswindow.h"
+#include "sendemailwindow.h"
+#include "syscommandwindow.h"
 #include "ui_networkconfigurationwindow.h"
 #include "upssocketcontroller.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QFont>
 #include <QIcon>
@@ -220,6 +225,10 @@ void NetworkConfigurationWindow::setSaveButtonEnabled(bool enable)
 
 void NetworkConfigurationWindow::accept()
 {
+    // The Yes of the password question comes here with the editor open; an
+    // unsaved event must not go to the service.
+    if (editingEvent)
+        cancelEventButtonClickHandler();
     if (controller) {
         controller->sendAllComputers(computers);
         controller->sendEvents(events, ups.id);
@@ -775,6 +784,359 @@ int NetworkConfigurationWindow::findEvent(int parentId, int number) const
     }
     return -1;
 }
+
+// ---- the event editor
+
+bool NetworkConfigurationWindow::groupHasLocalComputer() const
+{
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!item)
+        return false;
+    const int index = groupIndex(idIn(item, GroupIdColumn));
+    if (index < 0)
+        return false;
+    for (int id : groups.at(index).computers) {
+        const int computer = computerIndex(id);
+        if (computer >= 0 && isLocalAddress(computers.at(computer).computer_address))
+            return true;
+    }
+    return false;
+}
+
+Event* NetworkConfigurationWindow::editedEvent()
+{
+    if (!editingEvent)
+        return nullptr;
+    const int index = findEvent(editedParentId, editedNumber);
+    return index < 0 ? nullptr : &events[index];
+}
+
+void NetworkConfigurationWindow::setEventEditorActive(bool on)
+{
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->eventConfigurationGroup), static_cast<QWidget*>(ui->saveEventButton),
+          static_cast<QWidget*>(ui->cancelEventButton)})
+        w->setEnabled(on);
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->addEventButton), static_cast<QWidget*>(ui->editEventButton),
+          static_cast<QWidget*>(ui->removeEventButton), static_cast<QWidget*>(ui->eventsTree),
+          static_cast<QWidget*>(ui->networkElementsTree), static_cast<QWidget*>(ui->networkElementsGroup)})
+        w->setEnabled(!on);
+    if (on) {
+        const bool local = groupHasLocalComputer();
+        ui->sendEmailBox->setEnabled(local);
+        ui->outputSocketBox->setEnabled(local);
+        return;
+    }
+    ui->messageEdit->clear();
+    for (QCheckBox* box : {ui->showMessageBox, ui->systemCommandBox, ui->sendEmailBox, ui->shutdownSystemBox,
+                           ui->outputSocketBox})
+        box->setChecked(false);
+}
+
+void NetworkConfigurationWindow::closeEventEditor()
+{
+    setEventEditorActive(false);
+    editingEvent = false;
+    isNewEvent = false;
+    setSaveButtonEnabled(true);
+}
+
+void NetworkConfigurationWindow::addEventButtonClickHandler()
+{
+    if (!firstSelectedNetworkItem()) {
+        showMessageBox(tr("Uwaga!"), tr("Wybierz grupę do której chcesz dodać zdarzenie"));
+        return;
+    }
+    setEventEditorActive(true);
+    ui->eventsTree->clearSelection();
+    int largest = 0;
+    for (const Event& event : qAsConst(events))
+        largest = qMax(largest, event.event_number);
+    Event added;
+    added.event_number = largest + 1;
+    // No group until it is saved: an unsaved event must belong to none.
+    added.event_parentId = -1;
+    events.append(added);
+    editingEvent = true;
+    editedParentId = added.event_parentId;
+    editedNumber = added.event_number;
+    isNewEvent = true;
+    for (QCheckBox* box : {ui->showMessageBox, ui->systemCommandBox, ui->sendEmailBox, ui->shutdownSystemBox,
+                           ui->outputSocketBox})
+        box->setChecked(false);
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->messageEdit), static_cast<QWidget*>(ui->systemCommandConfigurationButton),
+          static_cast<QWidget*>(ui->sendEmailConfigurationButton),
+          static_cast<QWidget*>(ui->shutdownSystemConfigurationButton),
+          static_cast<QWidget*>(ui->outputSocketConfigurationButton)})
+        w->setEnabled(false);
+    setSaveButtonEnabled(false);
+}
+
+void NetworkConfigurationWindow::editEventButtonClickHandler()
+{
+    const int row = ui->eventsTree->indexOfTopLevelItem(ui->eventsTree->currentItem());
+    if (row < 0 || row >= groupEvents.size()) {
+        showMessageBox(tr("Uwaga!"), tr("Wybierz zdarzenie"));
+        return;
+    }
+    const Event& shown = groupEvents.at(row);
+    const int index = findEvent(shown.event_parentId, shown.event_number);
+    if (index < 0)
+        return;
+    const Event& event = events.at(index);
+    editingEvent = true;
+    editedParentId = event.event_parentId;
+    editedNumber = event.event_number;
+    isNewEvent = false;
+    setEventEditorActive(true);
+
+    const int entry = isAdvancedEventModel() ? ui->workModeBox->findText(event.event_state)
+                                             : ui->workModeBox->findData(event.event_state);
+    if (entry >= 0)
+        ui->workModeBox->setCurrentIndex(entry);
+
+    ui->messageEdit->clear();
+    if (event.messageAction) {
+        ui->messageEdit->appendPlainText(event.messageAction->message_text);
+        ui->showMessageBox->setChecked(true);
+        ui->messageEdit->setEnabled(true);
+    } else {
+        ui->messageEdit->setEnabled(false);
+    }
+    const QList<QPair<QCheckBox*, QPushButton*>> actionRows = {
+        {ui->systemCommandBox, ui->systemCommandConfigurationButton},
+        {ui->sendEmailBox, ui->sendEmailConfigurationButton},
+        {ui->shutdownSystemBox, ui->shutdownSystemConfigurationButton},
+        {ui->outputSocketBox, ui->outputSocketConfigurationButton}};
+    const QList<bool> present = {!event.sysCommandAction.isNull(), !event.sendMailAction.isNull(),
+                                 !event.powerOffAction.isNull(), !event.outputSocketAction.isNull()};
+    for (int i = 0; i < actionRows.size(); ++i) {
+        actionRows.at(i).first->setChecked(present.at(i));
+        actionRows.at(i).second->setEnabled(present.at(i));
+    }
+    setSaveButtonEnabled(false);
+}
+
+void NetworkConfigurationWindow::removeEventButtonClickHandler()
+{
+    const int row = ui->eventsTree->indexOfTopLevelItem(ui->eventsTree->currentItem());
+    if (row < 0 || row >= groupEvents.size()) {
+        showMessageBox(tr("Uwaga!"), tr("Wybierz zdarzenie"));
+        return;
+    }
+    // Its actions go with the last event that shares them.
+    const int index = findEvent(groupEvents.at(row).event_parentId, groupEvents.at(row).event_number);
+    if (index >= 0)
+        events.remove(index);
+    collectGroupEvents();
+    refreshEventsTree();
+}
+
+void NetworkConfigurationWindow::cancelEventButtonClickHandler()
+{
+    setEventEditorActive(false);
+    if (isNewEvent) {
+        const int index = findEvent(editedParentId, editedNumber);
+        if (index >= 0)
+            events.remove(index);
+    } else if (isAdvancedEventModel() && savedDefinition.size() == 3) {
+        if (Event* event = editedEvent()) {
+            event->event_state = savedDefinition.at(0);
+            event->expressionIn = savedDefinition.at(1);
+            event->expressionOut = savedDefinition.at(2);
+        }
+    }
+    if (isAdvancedEventModel()) {
+        savedDefinition.clear();
+        fillAdvancedEventNames();
+    }
+    // A failed save may have dropped actions of the event: show what it holds.
+    collectGroupEvents();
+    refreshEventsTree();
+    closeEventEditor();
+}
+
+void NetworkConfigurationWindow::saveEventButtonClickHandler()
+{
+    Event* event = editedEvent();
+    QTreeWidgetItem* groupItem = firstSelectedNetworkItem();
+    if (!event || !groupItem) {
+        // The event went with a replaced list, or no group is selected to save it to.
+        cancelEventButtonClickHandler();
+        return;
+    }
+    const QString key = ui->workModeBox->currentData().toString();
+    const int groupId = idIn(groupItem, GroupIdColumn);
+    const bool advanced = isAdvancedEventModel();
+    const QString title = tr("Uwaga!");
+
+    for (const Event& other : qAsConst(events)) {
+        if (&other == event)
+            continue;
+        if (other.event_state == key && (advanced || other.event_parentId == groupId)) {
+            showMessageBox(title, tr("Konfiguracja zawiera już zdarzenie ") + ui->workModeBox->currentText());
+            return;
+        }
+    }
+
+    if (!advanced) {
+        event->event_state = key;
+        const QStringList row = chosenEventDefinitions().value(key);
+        if (row.size() == 3) {
+            event->expressionIn = row.at(1);
+            event->expressionOut = row.at(2);
+        }
+    }
+
+    if (ui->showMessageBox->isChecked()) {
+        if (!event->messageAction)
+            event->messageAction.reset(new MessageAction);
+        event->messageAction->message_text = ui->messageEdit->toPlainText();
+    } else {
+        event->messageAction.reset();
+    }
+    if (!ui->systemCommandBox->isChecked())
+        event->sysCommandAction.reset();
+    if (!ui->sendEmailBox->isChecked())
+        event->sendMailAction.reset();
+    if (!ui->shutdownSystemBox->isChecked())
+        event->powerOffAction.reset();
+    if (!ui->outputSocketBox->isChecked())
+        event->outputSocketAction.reset();
+
+    const QString configure = QLatin1Char('\n') + tr("Wybierz przycisk \"Konfiguruj\".");
+    if (ui->shutdownSystemBox->isChecked() && !event->powerOffAction) {
+        showMessageBox(title, tr("Nie zostały ustawione parametry zamknięcia systemu.") + configure);
+        return;
+    }
+    if (ui->systemCommandBox->isChecked() && !event->sysCommandAction) {
+        showMessageBox(title, tr("Nie zostały ustawione parametry polecenia systemowego.") + configure);
+        return;
+    }
+    if (ui->sendEmailBox->isChecked() && !event->sendMailAction) {
+        showMessageBox(title, tr("Nie zostały ustawione parametry dla wysyłania email.") + configure);
+        return;
+    }
+    // By the UPS's sockets, not isVisible(): that holds only once the dialog is shown.
+    if (hasOutputSockets() && ui->outputSocketBox->isChecked() && !event->outputSocketAction) {
+        showMessageBox(title, tr("Nie zostały ustawione parametry gniazda sterowalnego.") + configure);
+        return;
+    }
+
+    if (event->powerOffAction) {
+        const int shutdownDelay = event->powerOffAction->delay_time;
+        const QString invalid = tr("Nieprawidłowa konfiguracja.") + QLatin1Char('\n');
+        if (event->sysCommandAction && event->sysCommandAction->delay_time >= shutdownDelay) {
+            showMessageBox(title,
+                           invalid +
+                               tr("Opóźnienie wykonania polecenia systemowego jest większe od opóźnienia "
+                                  "zamknięcia systemu.") +
+                               QLatin1Char('\n') + tr("Polecenie systemowe nie zostanie wykonane."));
+            return;
+        }
+        const OutputSocketControlAction* sockets = event->outputSocketAction.data();
+        if (sockets && ((sockets->first_sock_conf && sockets->first_sock_delay >= shutdownDelay) ||
+                        (sockets->second_sock_conf && sockets->second_sock_delay >= shutdownDelay))) {
+            showMessageBox(title,
+                           invalid +
+                               tr("Opóźnienie włączenia/wyłączenia gniazda sterowalnego jest większe od "
+                                  "opóźnienia zamknięcia systemu.") +
+                               QLatin1Char('\n') +
+                               tr("Polecenie dla gniazda sterowalnego nie zostanie wykonane."));
+            return;
+        }
+    }
+
+    event->event_parentId = groupId;
+    editedParentId = groupId;
+    collectGroupEvents();
+    refreshEventsTree();
+    if (advanced) {
+        fillAdvancedEventNames();
+        savedDefinition.clear();
+    }
+    closeEventEditor();
+}
+
+void NetworkConfigurationWindow::showMessageBoxToggleHandler(bool value)
+{
+    ui->messageEdit->setEnabled(value);
+}
+
+void NetworkConfigurationWindow::systemCommandBoxToggleHandler(bool value)
+{
+    ui->systemCommandConfigurationButton->setEnabled(value);
+}
+
+void NetworkConfigurationWindow::sendEmailBoxToggleHandler(bool value)
+{
+    ui->sendEmailConfigurationButton->setEnabled(value);
+}
+
+void NetworkConfigurationWindow::shutdownSystemBoxToggleHandler(bool value)
+{
+    ui->shutdownSystemConfigurationButton->setEnabled(value);
+}
+
+void NetworkConfigurationWindow::outputSocketBoxToggleHandler(bool value)
+{
+    ui->outputSocketConfigurationButton->setEnabled(value);
+}
+
+// Each action dialog edits the caller's own handle on the action; the result
+// goes to the edited event as it is found after the dialog, if it is still there.
+void NetworkConfigurationWindow::systemCommandConfigurationButtonClickHandler()
+{
+    Event* event = editedEvent();
+    if (!event)
+        return;
+    QSharedPointer<SysCommandAction> action = event->sysCommandAction;
+    if (!SysCommandWindow::editAction(action, groupHasLocalComputer() && ups.ups_shutdown_supported))
+        return;
+    if ((event = editedEvent()))
+        event->sysCommandAction = action;
+}
+
+void NetworkConfigurationWindow::sendEmailConfigurationButtonClickHandler()
+{
+    Event* event = editedEvent();
+    if (!event)
+        return;
+    QSharedPointer<SendMailAction> action = event->sendMailAction;
+    if (!SendEmailWindow::editAction(action))
+        return;
+    if ((event = editedEvent()))
+        event->sendMailAction = action;
+}
+
+void NetworkConfigurationWindow::shutdownSystemConfigurationButtonClickHandler()
+{
+    Event* event = editedEvent();
+    if (!event)
+        return;
+    QSharedPointer<PowerOffAction> action = event->powerOffAction;
+    if (!PowerOffVCenterActionsWindow::editAction(action, controller, this, groupHasLocalComputer(),
+                                                  ups.ups_shutdown_supported))
+        return;
+    if ((event = editedEvent()))
+        event->powerOffAction = action;
+}
+
+void NetworkConfigurationWindow::outputSocketConfigurationButtonClickHandler()
+{
+    Event* event = editedEvent();
+    if (!event)
+        return;
+    QSharedPointer<OutputSocketControlAction> action = event->outputSocketAction;
+    if (!OutputSocketWindow::editAction(action, ups.output_socket1, ups.output_socket2))
+        return;
+    if ((event = editedEvent()))
+        event->outputSocketAction = action;
+}
+
+void NetworkConfigurationWindow::advancedOptionsButtonClickHandler() {}
 
 void connectToService(NetworkConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
                       const DialogRelay& relay)

@@ -95,6 +95,23 @@ public slots:
     void setNetclientPassword(QString pass);
     void closeComputerConfigurationWindow();
 
+    // The event editor, on the right.
+    void addEventButtonClickHandler();
+    void removeEventButtonClickHandler();
+    void editEventButtonClickHandler();
+    void cancelEventButtonClickHandler();
+    void saveEventButtonClickHandler();
+    void showMessageBoxToggleHandler(bool value);
+    void systemCommandBoxToggleHandler(bool value);
+    void sendEmailBoxToggleHandler(bool value);
+    void shutdownSystemBoxToggleHandler(bool value);
+    void outputSocketBoxToggleHandler(bool value);
+    void systemCommandConfigurationButtonClickHandler();
+    void sendEmailConfigurationButtonClickHandler();
+    void shutdownSystemConfigurationButtonClickHandler();
+    void outputSocketConfigurationButtonClickHandler();
+    void advancedOptionsButtonClickHandler();
+
 private:
     void completeLoading();
     void fillNetworkElementsTrees();
@@ -119,6 +136,12 @@ private:
     QStringList eventRowTexts(const Event& event) const;
     void appendActionMark(QStringList& texts, bool present) const;
     int findEvent(int parentId, int number) const;
+    void setEventEditorActive(bool on);
+    bool groupHasLocalComputer() const;
+    // The event open in the editor, looked up afresh: the list may have been
+    // replaced since (an events reply, say). Null when none is open or it is gone.
+    Event* editedEvent();
+    void closeEventEditor();
 
     Ui::NetworkConfigurationWindow* ui;
     // Open child dialogs, each null when none is open (set by a DialogGuard).
@@ -136,8 +159,11 @@ private:
     QVector<Computer> computers;
     AnswerWait* noResponseTimer = nullptr;
     bool loaded = false;
-    // The event open in the editor (an element of `events`); null when none.
-    Event* editedEvent = nullptr;
+    // Which event the editor has open, by its identity in `events`; never a
+    // pointer, which a replaced list would leave dangling.
+    bool editingEvent = false;
+    int editedParentId = -1;
+    int editedNumber = 0;
     bool isNewEvent = false;
     QStringList savedDefinition;
     QMap<QString, QStringList> defaultEventDefinitions;

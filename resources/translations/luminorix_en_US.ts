@@ -1203,6 +1203,58 @@ This removes the computer from all groups.</translation>
         <source>Wybrana grupa zawiera już ten komputer</source>
         <translation>The chosen group already contains this computer</translation>
     </message>
+    <message>
+        <source>Wybierz grupę do której chcesz dodać zdarzenie</source>
+        <translation>Choose the group to add the event to</translation>
+    </message>
+    <message>
+        <source>Wybierz zdarzenie</source>
+        <translation>Choose an event</translation>
+    </message>
+    <message>
+        <source>Konfiguracja zawiera już zdarzenie </source>
+        <translation>The configuration already contains the event </translation>
+    </message>
+    <message>
+        <source>Wybierz przycisk &quot;Konfiguruj&quot;.</source>
+        <translation>Press the &quot;Configure&quot; button.</translation>
+    </message>
+    <message>
+        <source>Nie zostały ustawione parametry zamknięcia systemu.</source>
+        <translation>The system shutdown parameters have not been set.</translation>
+    </message>
+    <message>
+        <source>Nie zostały ustawione parametry polecenia systemowego.</source>
+        <translation>The system command parameters have not been set.</translation>
+    </message>
+    <message>
+        <source>Nie zostały ustawione parametry dla wysyłania email.</source>
+        <translation>The e-mail parameters have not been set.</translation>
+    </message>
+    <message>
+        <source>Nie zostały ustawione parametry gniazda sterowalnego.</source>
+        <translation>The controllable socket parameters have not been set.</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowa konfiguracja.</source>
+        <translation>Invalid configuration.</translation>
+    </message>
+    <message>
+        <source>Opóźnienie wykonania polecenia systemowego jest większe od opóźnienia zamknięcia systemu.</source>
+        <translation>The system command delay is greater than the system shutdown delay.</translation>
+    </message>
+    <message>
+        <source>Polecenie systemowe nie zostanie wykonane.</source>
+        <translation>The system command will not be executed.</translation>
+    </message>
+    <message>
+        <source>Opóźnienie włączenia/wyłączenia gniazda sterowalnego jest większe od opóźnienia zamknięcia systemu.</source>
+        <translation>The controllable socket switching delay is greater than the system shutdown delay.</translation>
+    </message>
+    <message>
+        <source>Polecenie dla gniazda sterowalnego nie zostanie wykonane.</source>
+        <translation>The controllable socket command will not be executed.</translation>
+    </message>
 </context>
 <context>
     <name>OldConfiguration</name>

@@ -164,6 +164,12 @@ void NetworkConfigurationWindow::setEventsFromConfig(QVector<Event> received)
     eventsReceived = true;
     if (isAdvancedEventModel())
         fillAdvancedEventNames();
+    // A later list replaces the rows too, or Edit and Remove would act on rows
+    // whose events are gone.
+    if (loaded) {
+        collectGroupEvents();
+        refreshEventsTree();
+    }
 }
 
 void NetworkConfigurationWindow::setAllComputers(QVector<Computer> allComputer)

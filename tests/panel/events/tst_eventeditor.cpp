@@ -627,9 +627,12 @@ void TestEventEditor::eventsReplacedWhileEditing()
     d.eventRows()->setCurrentItem(d.eventRows()->topLevelItem(0));
     d.click("editEventButton");
     d.dialog.setEventsFromConfig({stored(QStringLiteral("stateOverload"), 1, 4)});
+    QCOMPARE(d.eventRows()->topLevelItemCount(), 0);
     d.check("showMessageBox");
     d.click("saveEventButton");
     QVERIFY(!d.editorOpen());
+    d.selectGroup(1);
+    QCOMPARE(d.rowTexts(), QStringList{"Przeciążenie|||||"});
     d.dialog.accept();
     QCOMPARE(d.eventsSent(),
              QStringLiteral("<ups_id>1</ups_id>") + eventXml("stateOverload", QString(), QString(), 4, 1));

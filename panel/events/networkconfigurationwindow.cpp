@@ -1,5 +1,6 @@
 #include "networkconfigurationwindow.h"
 
+#include "advancedoptionswindow.h"
 #include "base/answerwait.h"
 #include "base/dialogguard.h"
 #include "base/dialogrelay.h"
@@ -121,6 +122,11 @@ NetworkConfigurationWindow::~NetworkConfigurationWindow()
 void NetworkConfigurationWindow::setSocketController(Luminorix::UpsSocketController* socketController)
 {
     controller = socketController;
+}
+
+void NetworkConfigurationWindow::setDialogRelay(const DialogRelay* relay)
+{
+    dialogRelay = relay;
 }
 
 void NetworkConfigurationWindow::setDiscoveryTargets(const QList<DiscoveryInterface>& interfaces,
@@ -1123,8 +1129,8 @@ void NetworkConfigurationWindow::shutdownSystemConfigurationButtonClickHandler()
     if (!event)
         return;
     QSharedPointer<PowerOffAction> action = event->powerOffAction;
-    if (!PowerOffVCenterActionsWindow::editAction(action, controller, this, groupHasLocalComputer(),
-                                                  ups.ups_shutdown_supported))
+    if (!PowerOffVCenterActionsWindow::editAction(action, controller, dialogRelay, this,
+                                                  groupHasLocalComputer(), ups.ups_shutdown_supported))
         return;
     if ((event = editedEvent()))
         event->powerOffAction = action;
@@ -1142,7 +1148,42 @@ void NetworkConfigurationWindow::outputSocketConfigurationButtonClickHandler()
         event->outputSocketAction = action;
 }
 
-void NetworkConfigurationWindow::advancedOptionsButtonClickHandler() {}
+void NetworkConfigurationWindow::advancedOptionsButtonClickHandler()
+{
+    const QString current = ui->workModeBox->currentText();
+    const QString numbered = tr("Zdarzenie ");
+    QStringList definition;
+    int next = 1;
+    for (const Event& event : qAsConst(events)) {
+        if (event.event_state == current)
+            definition << event.event_state << event.expressionIn << event.expressionOut;
+        if (event.event_state == numbered + QString::number(next))
+            ++next;
+    }
+    savedDefinition = definition;
+    if (isNewEvent) {
+        const QString proposed = numbered + QString::number(next);
+        if (definition.size() < 2)
+            definition.append(proposed);
+        else
+            definition[0] = proposed;
+    }
+    AdvancedOptionsWindow dialog(ups, definition, &events);
+    // A new event is saved as new only, an existing one under its name only.
+    dialog.disableSaveButton(!isNewEvent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QStringList made = dialog.eventDefinition();
+    if (made.size() != 3)
+        return;
+    if (Event* event = editedEvent()) {
+        event->event_state = made.at(0);
+        event->expressionIn = made.at(1);
+        event->expressionOut = made.at(2);
+    }
+    fillAdvancedEventNames();
+    ui->workModeBox->setCurrentIndex(ui->workModeBox->findText(made.at(0)));
+}
 
 void connectToService(NetworkConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
                       const DialogRelay& relay)
@@ -1150,6 +1191,7 @@ void connectToService(NetworkConfigurationWindow* dialog, Luminorix::UpsSocketCo
     using Controller = Luminorix::UpsSocketController;
     using Window = NetworkConfigurationWindow;
     dialog->setSocketController(controller);
+    dialog->setDialogRelay(&relay);
     // Unique: replies may come while a child dialog runs, and must reach this one once.
     QObject::connect(controller, &Controller::groupReceived, dialog, &Window::setGroupsFromConfig,
                      Qt::UniqueConnection);

@@ -49,6 +49,8 @@ public:
     ~NetworkConfigurationWindow() override;
 
     void setSocketController(Luminorix::UpsSocketController* controller);
+    // What the window forwards, for the dialogs this one opens.
+    void setDialogRelay(const DialogRelay* relay);
     // Asks the service for the groups, events and computers of `upsId` and
     // waits up to 10 s for all three.
     void requestNetworkConfiguration(QString upsId);
@@ -149,6 +151,7 @@ private:
     ComputerConfigurationWindow* computerConfigurationWindow = nullptr;
     PasswordChangeWindow* passwordChangeWindow = nullptr;
     Luminorix::UpsSocketController* controller = nullptr;
+    const DialogRelay* dialogRelay = nullptr;
     Luminorix::Utils::Ups ups;
     bool eventsReceived = false;
     QVector<Event> events;

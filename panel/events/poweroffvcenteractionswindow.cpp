@@ -1,5 +1,6 @@
 #include "poweroffvcenteractionswindow.h"
 
+#include "base/dialogrelay.h"
 #include "base/named.h"
 #include "poweroffaction.h"
 #include "upssocketcontroller.h"
@@ -267,12 +268,14 @@ void PowerOffVCenterActionsWindow::writeAction(PowerOffAction& action) const
 }
 
 bool PowerOffVCenterActionsWindow::editAction(QSharedPointer<PowerOffAction>& action,
-                                              Luminorix::UpsSocketController* controller, QWidget* parent,
+                                              Luminorix::UpsSocketController* controller,
+                                              const DialogRelay* relay, QWidget* parent,
                                               bool groupHasLocalComputer, bool upsPowerOffSupported)
 {
     PowerOffVCenterActionsWindow dialog(controller, parent);
+    const DialogRelay none;
     if (controller)
-        connectToService(&dialog, controller);
+        connectToService(&dialog, controller, relay ? *relay : none);
     dialog.requestVirtualizationCentre();
     if (action)
         dialog.showAction(*action);
@@ -493,7 +496,8 @@ void PowerOffVCenterActionsWindow::updateManagerWarning()
     managerWarningLabel->setVisible(warn);
 }
 
-void connectToService(PowerOffVCenterActionsWindow* dialog, Luminorix::UpsSocketController* controller)
+void connectToService(PowerOffVCenterActionsWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& /*relay*/)
 {
     using Controller = Luminorix::UpsSocketController;
     using Window = PowerOffVCenterActionsWindow;

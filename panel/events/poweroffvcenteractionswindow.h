@@ -7,6 +7,7 @@
 #include <QSharedPointer>
 #include <QString>
 
+class DialogRelay;
 class PowerOffAction;
 class QCheckBox;
 class QLabel;
@@ -59,11 +60,13 @@ public:
     void showAction(const PowerOffAction& action);
     void writeAction(PowerOffAction& action) const;
 
-    // Runs the dialog, wired to `controller`, on `action` (none yet: the
-    // dialog's defaults). OK writes the record back, making one when there
-    // was none; Cancel changes nothing. True on OK.
+    // Runs the dialog, wired to `controller` and the opener's `relay` (either
+    // may be null), on `action` (none yet: the dialog's defaults). OK writes
+    // the record back, making one when there was none; Cancel changes nothing.
+    // True on OK.
     static bool editAction(QSharedPointer<PowerOffAction>& action, Luminorix::UpsSocketController* controller,
-                           QWidget* parent, bool groupHasLocalComputer, bool upsPowerOffSupported);
+                           const DialogRelay* relay, QWidget* parent, bool groupHasLocalComputer,
+                           bool upsPowerOffSupported);
 
     // "shutdown" ... "no_action"; any other text is NoAction, and so is any
     // other mode.
@@ -84,7 +87,7 @@ private slots:
 
 private:
     friend void connectToService(PowerOffVCenterActionsWindow* dialog,
-                                 Luminorix::UpsSocketController* controller);
+                                 Luminorix::UpsSocketController* controller, const DialogRelay& relay);
 
     bool isManagerMode() const;
     bool powersOffManager(const VmTableWidgetTypes::ActionParameters& action) const;
@@ -119,5 +122,7 @@ private:
     QSpinBox* delaySpinBox;
 };
 
-// The four answers of the service to the dialog's slots.
-void connectToService(PowerOffVCenterActionsWindow* dialog, Luminorix::UpsSocketController* controller);
+// The four answers of the service to the dialog's slots; nothing the window
+// forwards concerns it.
+void connectToService(PowerOffVCenterActionsWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay);

@@ -1255,6 +1255,10 @@ This removes the computer from all groups.</translation>
         <source>Polecenie dla gniazda sterowalnego nie zostanie wykonane.</source>
         <translation>The controllable socket command will not be executed.</translation>
     </message>
+    <message>
+        <source>Zdarzenie </source>
+        <translation>Event </translation>
+    </message>
 </context>
 <context>
     <name>OldConfiguration</name>

@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -160,6 +161,10 @@ private slots:
     void eventsReplacedWhileAnActionDialogRuns();
     void commandUpsOffFollowsGroupAndDevice_data();
     void commandUpsOffFollowsGroupAndDevice();
+    void advancedNameProposals_data();
+    void advancedNameProposals();
+    void advancedDefinitionSavedOrRestored_data();
+    void advancedDefinitionSavedOrRestored();
 };
 
 void TestEventEditor::cleanup()
@@ -711,6 +716,95 @@ void TestEventEditor::commandUpsOffFollowsGroupAndDevice()
         QStringLiteral("<syscommand_action><command_line></command_line><command_options>"
                        "</command_options><stanbyUps>1</stanbyUps><delay_time>45"
                        "</delay_time></syscommand_action>")));
+}
+
+void TestEventEditor::advancedNameProposals_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("proposed");
+    QTest::newRow("none") << QStringList() << "Zdarzenie 1";
+    QTest::newRow("1 and 2") << QStringList{"Zdarzenie 1", "Zdarzenie 2"} << "Zdarzenie 3";
+    // The scan counts the run as it meets it: 3 is proposed although it is taken.
+    QTest::newRow("1, 3 and 2") << QStringList{"Zdarzenie 1", "Zdarzenie 3", "Zdarzenie 2"} << "Zdarzenie 3";
+    QTest::newRow("2 alone") << QStringList{"Zdarzenie 2"} << "Zdarzenie 1";
+}
+
+// A new event of an advanced model opens the definition dialog with the next
+// free "Zdarzenie N", to be saved as a new event only.
+void TestEventEditor::advancedNameProposals()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, proposed);
+
+    QVector<Event> events;
+    for (int i = 0; i < names.size(); ++i) {
+        events << stored(names.at(i), 0, i + 1);
+        events.last().expressionIn = QStringLiteral("stateNormal,ON,==,");
+        events.last().expressionOut = QStringLiteral("stateNormal,OFF,==,");
+    }
+    Dialog d(device(QStringLiteral("OspreyRT_USB")));
+    d.load(events);
+    d.selectGroup(0);
+    d.click("addEventButton");
+    QString shownName;
+    bool saveEnabled = true;
+    bool saveAsNewEnabled = false;
+    {
+        LxTest::ModalWatchdog watchdog;
+        LxTest::answerNextDialog([&](QWidget* w) {
+            shownName = w->findChild<QLineEdit*>(QStringLiteral("eventNameTextEdit"))->text();
+            saveEnabled = w->findChild<QPushButton*>(QStringLiteral("saveEventButton"))->isEnabled();
+            saveAsNewEnabled =
+                w->findChild<QPushButton*>(QStringLiteral("saveAsNewEventButton"))->isEnabled();
+            w->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+        });
+        d.click("advancedConfigurationButton");
+    }
+    QCOMPARE(shownName, proposed);
+    QVERIFY(!saveEnabled);
+    QVERIFY(saveAsNewEnabled);
+    d.click("cancelEventButton");
+    d.dialog.accept();
+    QCOMPARE(d.eventsSent().count(QStringLiteral("<event>")), names.size());
+}
+
+void TestEventEditor::advancedDefinitionSavedOrRestored_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::newRow("saved") << true;
+    QTest::newRow("edit cancelled") << false;
+}
+
+// The definition made in the dialog becomes the event's on Save; Cancel puts
+// back what the event had.
+void TestEventEditor::advancedDefinitionSavedOrRestored()
+{
+    QFETCH(bool, save);
+    Event existing = stored(QStringLiteral("Przegrzanie"), 0, 1);
+    existing.expressionIn = QStringLiteral("stateNormal,ON,==,");
+    existing.expressionOut = QStringLiteral("stateNormal,OFF,==,");
+    Dialog d(device(QStringLiteral("OspreyRT_USB")));
+    d.load({existing});
+    d.selectGroup(0);
+    d.eventRows()->setCurrentItem(d.eventRows()->topLevelItem(0));
+    d.click("editEventButton");
+    {
+        LxTest::ModalWatchdog watchdog;
+        LxTest::answerNextDialog([&](QWidget* w) {
+            w->findChild<QLineEdit*>(QStringLiteral("eventNameTextEdit"))->setText(QStringLiteral("Awaria"));
+            w->findChild<QPushButton*>(QStringLiteral("saveEventButton"))->click();
+        });
+        d.click("advancedConfigurationButton");
+    }
+    QVERIFY(takeMessageBoxes().isEmpty());
+    QCOMPARE(d.workMode()->currentText(), QStringLiteral("Awaria"));
+    d.click(save ? "saveEventButton" : "cancelEventButton");
+    QVERIFY(takeMessageBoxes().isEmpty());
+    QVERIFY(!d.editorOpen());
+    d.dialog.accept();
+    QCOMPARE(d.eventsSent(), QStringLiteral("<ups_id>1</ups_id>") + eventXml(save ? "Awaria" : "Przegrzanie",
+                                                                             "stateNormal,ON,==,",
+                                                                             "stateNormal,OFF,==,", 1, 0));
 }
 
 LX_TEST_MAIN(TestEventEditor)

@@ -1,3 +1,4 @@
+#include "base/dialogrelay.h"
 #include "events/poweroffvcenteractionswindow.h"
 #include "helpers.h"
 #include "lxtest.h"
@@ -80,6 +81,7 @@ struct Editor
 {
     Luminorix::UpsSocketController controller;
     QStringList sent;
+    DialogRelay relay;
     PowerOffVCenterActionsWindow dialog{&controller};
 
     explicit Editor(bool request = true)
@@ -88,7 +90,7 @@ struct Editor
             const int end = text.indexOf('>');
             sent << QString::fromUtf8(text.mid(1, end - 1));
         });
-        connectToService(&dialog, &controller);
+        connectToService(&dialog, &controller, relay);
         if (request)
             dialog.requestVirtualizationCentre();
     }
@@ -247,8 +249,9 @@ void TestPowerOffVCenterActionsWindow::fourRequestsToTheService()
     QSignalSpy list(&controller, &Luminorix::UpsSocketController::virtualizationCenterActionListReceived);
     const QList<QSignalSpy*> spies = {&version, &enabled, &management, &list};
 
+    DialogRelay relay;
     PowerOffVCenterActionsWindow dialog(&controller);
-    connectToService(&dialog, &controller);
+    connectToService(&dialog, &controller, relay);
     dialog.requestVirtualizationCentre();
     dialog.showAction(record(QStringLiteral("no_action"), false, QStringLiteral(" 3, x,,7"), 60));
     dialog.setGroupHasLocalComputer(true);
@@ -523,6 +526,7 @@ void TestPowerOffVCenterActionsWindow::editorOkAndCancel()
         action.reset(
             new PowerOffAction(record(QStringLiteral("hibernation"), false, QStringLiteral("4, 2"), 30)));
     Luminorix::UpsSocketController controller;
+    DialogRelay relay;
     QStringList sent;
     controller.setSendObserver([&sent](const QByteArray& text) { sent << QString::fromUtf8(text); });
     bool accepted = !ok;
@@ -533,7 +537,7 @@ void TestPowerOffVCenterActionsWindow::editorOkAndCancel()
             w->findChild<QSpinBox*>(QStringLiteral("delaySpinBox"))->setValue(999);
             w->findChild<QPushButton*>(QLatin1String(ok ? "okButton" : "cancelButton"))->click();
         });
-        accepted = PowerOffVCenterActionsWindow::editAction(action, &controller, nullptr, true, true);
+        accepted = PowerOffVCenterActionsWindow::editAction(action, &controller, &relay, nullptr, true, true);
     }
     QCOMPARE(accepted, ok);
     QCOMPARE(sent.size(), 4);

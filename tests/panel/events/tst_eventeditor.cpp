@@ -10,9 +10,12 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
+#include <QTextEdit>
 #include <QTreeWidget>
 
 using LxTest::ShownBox;
@@ -165,6 +168,7 @@ private slots:
     void advancedNameProposals();
     void advancedDefinitionSavedOrRestored_data();
     void advancedDefinitionSavedOrRestored();
+    void wholeEventOverTheLink();
 };
 
 void TestEventEditor::cleanup()
@@ -805,6 +809,122 @@ void TestEventEditor::advancedDefinitionSavedOrRestored()
     QCOMPARE(d.eventsSent(), QStringLiteral("<ups_id>1</ups_id>") + eventXml(save ? "Awaria" : "Przegrzanie",
                                                                              "stateNormal,ON,==,",
                                                                              "stateNormal,OFF,==,", 1, 0));
+}
+
+// One event with a user-defined condition and all five actions, made through
+// the dialogs against the stand-in, reaches it byte for byte.
+void TestEventEditor::wholeEventOverTheLink()
+{
+    ServiceRig rig;
+    QVERIFY(rig.listen());
+    rig.world.setComputersPayload(
+        QStringLiteral("<computer><computer_name>Serwer</computer_name><computer_address>"
+                       "127.0.0.1</computer_address><computer_password></computer_password>"
+                       "<computer_configId>1</computer_configId></computer>"));
+    rig.world.setGroupsPayload(
+        QStringLiteral("1"), QStringLiteral("<ups_id>1</ups_id><group><group_name>Serwerownia</group_name>"
+                                            "<group_configId>2</group_configId><computers><computer>"
+                                            "<computer_configId>1</computer_configId></computer></computers>"
+                                            "</group>"));
+    rig.world.setEventsPayload(QStringLiteral("1"), QStringLiteral("<ups_id>1</ups_id>"));
+    Luminorix::UpsSocketController controller;
+    controller.setPassword(rig.world.adminDigest());
+    QVERIFY(rig.connect(controller));
+    DialogRelay relay;
+    NetworkConfigurationWindow dialog(device(QStringLiteral("OspreyRT_USB")));
+    connectToService(&dialog, &controller, relay);
+    dialog.requestNetworkConfiguration(QStringLiteral("1"));
+    auto* save =
+        dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Save);
+    QTRY_VERIFY_WITH_TIMEOUT(save->isEnabled(), 20000);
+    dialog.show();
+
+    const auto button = [&dialog](const char* name) {
+        return dialog.findChild<QAbstractButton*>(QLatin1String(name));
+    };
+    // Runs the dialog behind `opener` with `answer`.
+    const auto through = [&](const char* opener, const std::function<void(QWidget*)>& answer) {
+        LxTest::ModalWatchdog watchdog(60000);
+        LxTest::answerNextDialog(answer);
+        button(opener)->click();
+    };
+    const auto ok = [](QWidget* w) {
+        w->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))->button(QDialogButtonBox::Ok)->click();
+    };
+
+    button("addEventButton")->click();
+    through("advancedConfigurationButton", [](QWidget* w) {
+        w->findChild<QLineEdit*>(QStringLiteral("eventNameTextEdit"))->setText(QStringLiteral("Bez sieci"));
+        w->findChild<QTextEdit*>(QStringLiteral("expressionTextIn"))
+            ->setPlainText(QStringLiteral("stateNormal==OFF"));
+        w->findChild<QTextEdit*>(QStringLiteral("expressionTextOut"))
+            ->setPlainText(QStringLiteral("stateNormal==ON"));
+        w->findChild<QPushButton*>(QStringLiteral("saveAsNewEventButton"))->click();
+    });
+    QVERIFY(takeMessageBoxes().isEmpty());
+    button("showMessageBox")->click();
+    dialog.findChild<QPlainTextEdit*>(QStringLiteral("messageEdit"))
+        ->setPlainText(QStringLiteral("Brak sieci & co"));
+    button("systemCommandBox")->click();
+    through("systemCommandConfigurationButton", [&](QWidget* w) {
+        w->findChild<QLineEdit*>(QStringLiteral("commandLineEdit"))
+            ->setText(QStringLiteral("/usr/bin/zapisz.sh"));
+        w->findChild<QLineEdit*>(QStringLiteral("optionsEdit"))->setText(QStringLiteral("--teraz"));
+        w->findChild<QSpinBox*>(QStringLiteral("delaySpinBox"))->setValue(30);
+        ok(w);
+    });
+    button("sendEmailBox")->click();
+    through("sendEmailConfigurationButton", [&](QWidget* w) {
+        w->findChild<QLineEdit*>(QStringLiteral("senderEdit"))->setText(QStringLiteral("UPS"));
+        w->findChild<QLineEdit*>(QStringLiteral("receiverEdit"))->setText(QStringLiteral("a@example.org"));
+        w->findChild<QLineEdit*>(QStringLiteral("subjectEdit"))->setText(QStringLiteral("Awaria"));
+        w->findChild<QPlainTextEdit*>(QStringLiteral("contentEdit"))
+            ->setPlainText(QStringLiteral("Brak sieci"));
+        ok(w);
+    });
+    button("shutdownSystemBox")->click();
+    through("shutdownSystemConfigurationButton", [&](QWidget* w) {
+        auto* list = w->findChild<QListWidget*>(QStringLiteral("actionList"));
+        // The service lists its actions while the dialog runs.
+        QVERIFY(QTest::qWaitFor([list] { return list->count() == 2 && list->isEnabled(); }, 20000));
+        list->item(0)->setCheckState(Qt::Checked);
+        w->findChild<QRadioButton*>(QStringLiteral("hibernationRadio"))->click();
+        w->findChild<QSpinBox*>(QStringLiteral("delaySpinBox"))->setValue(120);
+        w->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    });
+    button("outputSocketBox")->click();
+    through("outputSocketConfigurationButton", [&](QWidget* w) {
+        w->findChild<QCheckBox*>(QStringLiteral("socketCheckBox1"))->click();
+        w->findChild<QRadioButton*>(QStringLiteral("disableRadio1"))->click();
+        w->findChild<QSpinBox*>(QStringLiteral("delayTime1"))->setValue(10);
+        ok(w);
+    });
+    button("saveEventButton")->click();
+    QVERIFY(takeMessageBoxes().isEmpty());
+
+    const int before = rig.server.requests().size();
+    save->click();
+    QVERIFY(rig.waitForRequests(before + 3));
+    const LxSim::SimRequest sent = rig.server.requests().at(before + 1);
+    QCOMPARE(sent.name, QStringLiteral("events"));
+    QCOMPARE(
+        sent.payload(),
+        QStringLiteral(
+            "<ups_id>1</ups_id><event><event_state>Bez sieci</event_state><expressionIn>stateNormal,OFF,==,"
+            "</expressionIn><expressionOut>stateNormal,ON,==,</expressionOut><event_number>1</event_number>"
+            "<event_parentId>2</event_parentId><actions><message_action><message_text>Brak sieci &amp; co"
+            "</message_text></message_action><syscommand_action><command_line>/usr/bin/zapisz.sh</"
+            "command_line>"
+            "<command_options>--teraz</command_options><stanbyUps>1</stanbyUps><delay_time>30</delay_time>"
+            "</syscommand_action><poweroff_action><type>hibernation</type><stanbyUps>1</stanbyUps>"
+            "<vms_action_ids>1</vms_action_ids><delay_time>120</delay_time></"
+            "poweroff_action><sendmail_action>"
+            "<charCode></charCode><sender>UPS</sender><subject>Awaria</subject><body>Brak sieci</body>"
+            "<receipent>a@example.org</receipent></sendmail_action><output_sock_action><first_sock_conf>1"
+            "</first_sock_conf><first_sock_ena>0</first_sock_ena><first_sock_delay>10</first_sock_delay>"
+            "<second_sock_conf>0</second_sock_conf><second_sock_ena>1</second_sock_ena><second_sock_delay>0"
+            "</second_sock_delay></output_sock_action></actions></event>"));
+    controller.disconnectFromService();
 }
 
 LX_TEST_MAIN(TestEventEditor)

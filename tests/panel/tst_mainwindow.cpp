@@ -17,6 +17,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -90,6 +91,7 @@ private slots:
     void deviceDialogsFromTheTree_data();
     void deviceDialogsFromTheTree();
     void openSettingsFollowBusyAndLogout();
+    void eventHistoryFollowsTheDeviceState();
     void loggingSettingsOfTheSelectedDevice();
     void upsConfigurationSavedThroughTheWindow_data();
     void upsConfigurationSavedThroughTheWindow();
@@ -611,6 +613,7 @@ void TestMainWindow::dialogsOpenFromTheirActions_data()
         << "actionExtendInformation" << false << "ExtendInformationWindow" << QString();
     QTest::newRow("ups configuration") << "actionUpsConfiguration" << true << "UPSConfigurationWindow"
                                        << "get_ups_configuration";
+    QTest::newRow("event history") << "upsEventsButton" << false << "UpsEventsWindow" << QString();
 }
 
 void TestMainWindow::dialogsOpenFromTheirActions()
@@ -748,6 +751,39 @@ void TestMainWindow::deviceDialogsFromTheTree()
     QVERIFY(sent.raw.contains(QLatin1String("<user_defined_name>R&amp;D room</user_defined_name>")));
     QTRY_VERIFY(rig->elementByText(QStringLiteral("R&D room")));
     QTRY_VERIFY(rig->requestCount(QStringLiteral("get_available_ports")) > 1);
+}
+
+void TestMainWindow::eventHistoryFollowsTheDeviceState()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    rig->world.device(QStringLiteral("1"))->events = QStringLiteral("62;3;7;9;5;1");
+    auto* button = w.findChild<QPushButton*>(QStringLiteral("upsEventsButton"));
+    QTRY_VERIFY(button->isEnabled());
+    // The state the window holds when the dialog opens, then each new one.
+    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_device_state")) > 2);
+
+    QStringList opened;
+    QStringList updated;
+    LxTest::answerNextDialog([&](QWidget* dialog) {
+        const auto rows = [dialog] {
+            QStringList out;
+            const QAbstractItemModel* model =
+                dialog->findChild<QListView*>(QStringLiteral("eventsList"))->model();
+            for (int r = 0; r < model->rowCount(); ++r)
+                out << model->index(r, 0).data().toString();
+            return out;
+        };
+        opened = rows();
+        rig->world.device(QStringLiteral("1"))->events = QStringLiteral("49;3;7;9;6;0");
+        QTRY_COMPARE(rows(), QStringList{QStringLiteral("03-07 09:06:00 - Ładowanie baterii: Stop")});
+        updated = rows();
+        qobject_cast<QDialog*>(dialog)->accept();
+    });
+    button->click();
+    QCOMPARE(opened, QStringList{QStringLiteral("03-07 09:05:01 - Bypass: Start")});
+    QCOMPARE(updated.size(), 1);
 }
 
 void TestMainWindow::loggingSettingsOfTheSelectedDevice()

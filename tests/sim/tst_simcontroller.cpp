@@ -75,6 +75,8 @@ private slots:
     void worldChangesAdminPassword();
     void worldAnswersTestMail_data();
     void worldAnswersTestMail();
+    void worldPagesThroughLogs_data();
+    void worldPagesThroughLogs();
 
 private:
     // Connects and waits for the answers to the start-up series and the first tick.
@@ -695,6 +697,68 @@ void TestSimController::worldAnswersTestMail()
     // The final report comes a while after the request, as a real test mail's
     // does (measured from the request, which no load can make later than the report).
     QVERIFY2(times.at(1) >= SimWorld::smtpTestReportDelayMs - 50, qPrintable(QString::number(times.at(1))));
+}
+
+void TestSimController::worldPagesThroughLogs_data()
+{
+    QTest::addColumn<int>("device");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("ages");
+    QTest::addColumn<QStringList>("pages"); // entries and the newest entry's time, or "none"
+    QTest::addColumn<QString>("header");
+
+    const QStringList walk{"first", "older", "older", "older", "older", "older", "newer", "newer"};
+    // 95 entries a minute apart, 20 a page, newest first; the ends hold.
+    QTest::newRow("three-phase parameters")
+        << 1 << "parameters" << walk
+        << QStringList{"20@12:00:00", "20@11:40:00", "20@11:20:00", "20@11:00:00",
+                       "15@10:40:00", "15@10:40:00", "20@11:00:00", "20@11:20:00"}
+        << "date;time;device_status;output_load_L1;output_load_L2;output_load_L3;input_voltage_L1";
+    QTest::newRow("messages") << 2 << "messages" << QStringList{"newer", "first", "older"}
+                              << QStringList{"20@12:00:00", "20@12:00:00", "20@11:40:00"} << "";
+    QTest::newRow("compensation") << 1 << "compensation" << QStringList{"first"} << QStringList{"20@12:00:00"}
+                                  << "date;time;base_L1";
+    QTest::newRow("compensation without power compensation")
+        << 2 << "compensation" << QStringList{"first"} << QStringList{"none"} << "";
+    QTest::newRow("a log that is off")
+        << 4 << "parameters" << QStringList{"first"} << QStringList{"none"} << "";
+    QTest::newRow("no such log") << 1 << "history" << QStringList{"first"} << QStringList{"none"} << "";
+}
+
+void TestSimController::worldPagesThroughLogs()
+{
+    QFETCH(int, device);
+    QFETCH(QString, type);
+    QFETCH(QStringList, ages);
+    QFETCH(QStringList, pages);
+    QFETCH(QString, header);
+
+    // Of the demo world, device 1 keeps all three logs, 2 the first two, 4 none.
+    settle();
+    controller->sendChangeUpsOnInterface(device);
+    QSignalSpy replies(controller.get(), &UpsSocketController::upsLogs);
+    QStringList seen;
+    QString firstHeader;
+    for (const QString& age : ages) {
+        const int before = replies.size();
+        controller->getUpsLogs({{QStringLiteral("type"), type}, {QStringLiteral("age"), age}});
+        QTRY_COMPARE(replies.size(), before + 1);
+        QStringList lines = replies.last().first().toStringList();
+        const bool headed = type != QLatin1String("messages") && !lines.isEmpty();
+        if (headed && firstHeader.isNull())
+            firstHeader = lines.first();
+        if (headed)
+            lines.removeFirst();
+        const QChar separator = type == QLatin1String("messages") ? QLatin1Char(',') : QLatin1Char(';');
+        seen << (lines.isEmpty()
+                     ? QStringLiteral("none")
+                     : QStringLiteral("%1@%2").arg(lines.size()).arg(lines.first().section(separator, 1, 1)));
+    }
+    QCOMPARE(seen, pages);
+    QCOMPARE(firstHeader.left(header.size()), header);
+
+    controller->sendCommand(QStringLiteral("clear_logs_cache"));
+    QTRY_COMPARE(rig->world.logsCacheClearCount(), 1);
 }
 
 LX_TEST_GUILESS_MAIN(TestSimController)

@@ -1,6 +1,7 @@
 // Draws every picture and animation of the programs into a folder and lists
 // them in a resource collection file, at build time.
 #include "artworkcatalogue.h"
+#include "writeifchanged.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,22 +9,6 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-namespace {
-// Unchanged files keep their time stamps, so the resource compiler does not run again.
-bool writeIfChanged(const QString& fileName, const QByteArray& bytes)
-{
-    QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly) && file.readAll() == bytes)
-        return true;
-    file.close();
-    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
-        return false;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(bytes) == bytes.size() && file.flush();
-}
-} // namespace
 
 int main(int argc, char* argv[])
 {

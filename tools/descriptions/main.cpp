@@ -6,6 +6,8 @@
 // so in that file. An empty text gets no attribute. Blank lines and lines
 // starting with "#" are skipped. Within each kind, a file lists its items in
 // table order.
+#include "writeifchanged.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -42,19 +44,6 @@ int groupOf(const QString& key)
             return g;
     }
     return -1;
-}
-
-bool writeIfChanged(const QString& fileName, const QByteArray& bytes)
-{
-    QFile file(fileName);
-    if (file.open(QIODevice::ReadOnly) && file.readAll() == bytes)
-        return true;
-    file.close();
-    if (!QDir().mkpath(QFileInfo(fileName).absolutePath()))
-        return false;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    return file.write(bytes) == bytes.size() && file.flush();
 }
 
 QByteArray document(const QString& fileName, const QVector<Item>& items)

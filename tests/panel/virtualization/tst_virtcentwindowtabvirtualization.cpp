@@ -3,6 +3,7 @@
 // table, with the exact requests and the messages of the service's results.
 #include "lxtest.h"
 #include "modalanswerer.h"
+#include "rowbox.h"
 #include "vcrig.h"
 #include "virtualization/virtcentwindowtabvirtualization.h"
 #include "virtualization/vmtablewidget.h"
@@ -12,8 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTableWidget>
 #include <QTimer>
@@ -73,23 +72,7 @@ struct VmTab
     // Clicks the check box of the row of a host (vmId -1) or of one of its machines.
     void clickMark(int hostId, int vmId)
     {
-        auto* t = child<QTableWidget>("vmTable");
-        for (int row = 0; row < t->rowCount(); ++row) {
-            const QTableWidgetItem* item = t->item(row, 0);
-            if (item->data(VmTableWidget::HostIdRole).toInt() != hostId ||
-                item->data(VmTableWidget::VmIdRole).toInt() != vmId)
-                continue;
-            QStyleOptionViewItem option;
-            option.initFrom(t->viewport());
-            option.rect = t->visualRect(t->model()->index(row, 0));
-            option.features = QStyleOptionViewItem::HasCheckIndicator;
-            option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-            const QPoint centre =
-                t->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, t).center();
-            QTest::mouseClick(t->viewport(), Qt::LeftButton, {}, centre);
-            return;
-        }
-        QFAIL("no such row");
+        QVERIFY2(::clickMark(child<QTableWidget>("vmTable"), hostId, vmId), "no such row");
     }
     void selectAction(const char* comboName, const QString& text)
     {

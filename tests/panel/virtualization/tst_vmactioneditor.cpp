@@ -3,6 +3,7 @@
 // tested through the virtual machines tab.
 #include "lxtest.h"
 #include "modalanswerer.h"
+#include "rowbox.h"
 #include "virtualization/vmtablewidget.h"
 
 #include <QCheckBox>
@@ -12,8 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTableWidget>
 #include <functional>
@@ -103,23 +102,7 @@ struct Editor
     }
     void clickMark(int hostId, int vmId)
     {
-        auto* t = child<QTableWidget>("vmTable");
-        for (int row = 0; row < t->rowCount(); ++row) {
-            const QTableWidgetItem* item = t->item(row, 0);
-            if (item->data(VmTableWidget::HostIdRole).toInt() != hostId ||
-                item->data(VmTableWidget::VmIdRole).toInt() != vmId)
-                continue;
-            QStyleOptionViewItem option;
-            option.initFrom(t->viewport());
-            option.rect = t->visualRect(t->model()->index(row, 0));
-            option.features = QStyleOptionViewItem::HasCheckIndicator;
-            option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-            QTest::mouseClick(
-                t->viewport(), Qt::LeftButton, {},
-                t->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, t).center());
-            return;
-        }
-        QFAIL("no such row");
+        QVERIFY2(::clickMark(child<QTableWidget>("vmTable"), hostId, vmId), "no such row");
     }
     // Presses "Zastosuj"; returns the critical box's text when one is expected.
     QString apply(bool refused)

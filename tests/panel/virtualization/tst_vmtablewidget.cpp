@@ -2,6 +2,7 @@
 // looks, marks, placeholders for vanished targets), and the mode machine with
 // the choice of the managing system, driven through the widget's own controls.
 #include "lxtest.h"
+#include "rowbox.h"
 #include "signalrecorder.h"
 #include "virtualization/vmtablewidget.h"
 
@@ -11,9 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStyle>
 #include <QStyleOptionButton>
-#include <QStyleOptionViewItem>
 #include <QTabBar>
 #include <QTableWidget>
 #include <functional>
@@ -186,17 +185,6 @@ QString look(const QTableWidgetItem* item)
                                                 : colour.name());
     }
     return out.join(' ');
-}
-
-// Where a row's check box lies in the viewport, as the style lays out a cell with only a box.
-QPoint checkBoxCentre(QTableWidget* t, int row)
-{
-    QStyleOptionViewItem option;
-    option.initFrom(t->viewport());
-    option.rect = t->visualRect(t->model()->index(row, 0));
-    option.features = QStyleOptionViewItem::HasCheckIndicator;
-    option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
-    return t->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, t).center();
 }
 
 template <class W> W* child(VmTableWidget& w, const char* name)

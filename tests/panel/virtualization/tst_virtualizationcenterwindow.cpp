@@ -78,7 +78,7 @@ void TestVirtualizationCenterWindow::startupRequestsInOrder()
     VcRig vc;
     QVERIFY(vc.start());
     for (int opening = 0; opening < 2; ++opening) {
-        vc.rig.server.clearRequests();
+        QVERIFY(vc.settle());
         QPointer<QTimer> poll;
         {
             Window w(vc);

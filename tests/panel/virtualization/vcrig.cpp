@@ -15,6 +15,16 @@ bool VcRig::start()
     return true;
 }
 
+bool VcRig::settle()
+{
+    // The link keeps its requests in order: once this one is in, all before it are.
+    controller.getVirtualizationCenterVersion();
+    if (!waitFor(QStringLiteral("get_virtualization_center_version")))
+        return false;
+    rig.server.clearRequests();
+    return true;
+}
+
 QList<LxSim::SimRequest> VcRig::requests(const QString& name) const
 {
     QList<LxSim::SimRequest> out;

@@ -17,6 +17,10 @@ public:
     // Listens, connects and forgets the start-up requests; false when the link did not come up.
     bool start();
 
+    // Waits until the stand-in holds every request sent so far (a window just
+    // closed may still have some on the way), then forgets them all.
+    bool settle();
+
     // The requests of one name that the stand-in received, oldest first.
     QList<LxSim::SimRequest> requests(const QString& name) const;
     int count(const QString& name) const { return requests(name).size(); }

@@ -93,17 +93,51 @@ QString padded(const QString& part)
 }
 } // namespace
 
+EventHistory::EventHistory(const QString& events) : events(events)
+{
+    // Empty pieces do not count at either level: a record is the text between
+    // two "|", and it is kept when it has exactly six non-empty fields.
+    const QChar* text = events.constData();
+    const int length = events.size();
+    int start = 0;
+    int fields = 0;
+    bool inField = false;
+    for (int at = 0; at <= length; ++at) {
+        const QChar c = at < length ? text[at] : QLatin1Char('|');
+        if (c == QLatin1Char('|')) {
+            if (fields + (inField ? 1 : 0) == 6)
+                records.append({start, at - start});
+            start = at + 1;
+            fields = 0;
+            inField = false;
+        } else if (c == QLatin1Char(';')) {
+            if (inField)
+                ++fields;
+            inField = false;
+        } else {
+            inField = true;
+        }
+    }
+    records.squeeze();
+}
+
+QString EventHistory::row(int index) const
+{
+    const Record& record = records.at(index);
+    const QVector<QStringRef> f =
+        events.midRef(record.start, record.length).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    return padded(f[1].toString()) + QLatin1Char('-') + padded(f[2].toString()) + QLatin1Char(' ') +
+           padded(f[3].toString()) + QLatin1Char(':') + padded(f[4].toString()) + QLatin1Char(':') +
+           padded(f[5].toString()) + QLatin1String(" - ") + eventText(f[0].toString());
+}
+
 QStringList EventHistory::rows(const QString& events)
 {
+    const EventHistory history(events);
     QStringList rows;
-    for (const QString& record : events.split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
-        const QStringList f = record.split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        if (f.size() != 6)
-            continue;
-        rows.append(padded(f[1]) + QLatin1Char('-') + padded(f[2]) + QLatin1Char(' ') + padded(f[3]) +
-                    QLatin1Char(':') + padded(f[4]) + QLatin1Char(':') + padded(f[5]) + QLatin1String(" - ") +
-                    eventText(f[0]));
-    }
+    rows.reserve(history.size());
+    for (int i = 0; i < history.size(); ++i)
+        rows.append(history.row(i));
     return rows;
 }
 

@@ -2,16 +2,18 @@
 
 #include "base/dialogrelay.h"
 #include "eventhistory.h"
+#include "eventhistorymodel.h"
 #include "ui_upseventswindow.h"
 
-#include <QStandardItemModel>
-
 UpsEventsWindow::UpsEventsWindow(QWidget* parent)
-    : QDialog(parent), ui(new Ui::UpsEventsWindow), listModel(new QStandardItemModel(this))
+    : QDialog(parent), ui(new Ui::UpsEventsWindow), listModel(new EventHistoryModel(this))
 {
     ui->setupUi(this);
     setFixedSize(size());
-    listModel->appendRow(new QStandardItem(tr("Pobieranie zdarzeń...")));
+    listModel->setNotice(tr("Pobieranie zdarzeń..."));
+    ui->eventsList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Rows are one line each: measured once, not a million times.
+    ui->eventsList->setUniformItemSizes(true);
     ui->eventsList->setModel(listModel);
 }
 
@@ -25,9 +27,21 @@ void UpsEventsWindow::setEvents(const QString& events)
     // No history in this state: keep what is shown, the placeholder included.
     if (events.isEmpty())
         return;
-    listModel->clear();
-    for (const QString& row : EventHistory::rows(events))
-        listModel->appendRow(new QStandardItem(row));
+    // Every poll brings the history again: rebuilt, it would lose the selection.
+    if (!shownEvents.isNull() && events == shownEvents)
+        return;
+    shownEvents = events;
+    listModel->setHistory(EventHistory(events));
+}
+
+void UpsEventsWindow::setDeviceState(const QMap<QString, QString>& state)
+{
+    if (state.isEmpty())
+        return;
+    const QString events = state.value(QStringLiteral("events"));
+    if (events.isEmpty() && shownEvents.isNull())
+        listModel->setNotice(tr("Brak zapisanych zdarzeń"));
+    setEvents(events);
 }
 
 QString UpsEventsWindow::eventText(const QString& code)
@@ -38,7 +52,5 @@ QString UpsEventsWindow::eventText(const QString& code)
 void connectToService(UpsEventsWindow* dialog, const DialogRelay& relay)
 {
     QObject::connect(&relay, &DialogRelay::deviceState, dialog,
-                     [dialog](const QMap<QString, QString>& state) {
-                         dialog->setEvents(state.value(QStringLiteral("events")));
-                     });
+                     [dialog](const QMap<QString, QString>& state) { dialog->setDeviceState(state); });
 }

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QMap>
 #include <QString>
 
 class DialogRelay;
-class QStandardItemModel;
+class EventHistoryModel;
 namespace Ui {
 class UpsEventsWindow;
 }
@@ -20,14 +21,19 @@ public:
     explicit UpsEventsWindow(QWidget* parent = nullptr);
     ~UpsEventsWindow() override;
 
-    // Rebuilds the list from one "events" value; an empty value leaves it as it is.
+    // Rebuilds the list from one "events" value; an empty value, or the value
+    // already shown, leaves it as it is.
     void setEvents(const QString& events);
+    // The history of one device state; a state without one says so where
+    // nothing has been shown yet.
+    void setDeviceState(const QMap<QString, QString>& state);
     static QString eventText(const QString& code);
 
 private:
     Ui::UpsEventsWindow* ui;
-    QStandardItemModel* listModel;
+    EventHistoryModel* listModel;
+    QString shownEvents;
 };
 
-// The device states that reach the open dialog: their "events" values.
+// The device states that reach the open dialog.
 void connectToService(UpsEventsWindow* dialog, const DialogRelay& relay);

@@ -3690,6 +3690,10 @@ standby/restart</translation>
         <source>Pobieranie zdarzeń...</source>
         <translation>Fetching events...</translation>
     </message>
+    <message>
+        <source>Brak zapisanych zdarzeń</source>
+        <translation>No events recorded</translation>
+    </message>
 </context>
 <context>
     <name>UpsLogsWindow</name>

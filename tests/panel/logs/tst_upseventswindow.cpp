@@ -3,6 +3,7 @@
 #include "lxtest.h"
 
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 
@@ -26,7 +27,14 @@ QMap<QString, QString> stateWith(const QString& events)
     return state;
 }
 
+QListView* listOf(const UpsEventsWindow& dialog)
+{
+    return dialog.findChild<QListView*>(QStringLiteral("eventsList"));
+}
+
 const QString fetching = QStringLiteral("Pobieranie zdarzeń...");
+const QString noHistory = QStringLiteral("Brak zapisanych zdarzeń");
+const QString bypass = QStringLiteral("03-07 09:05:01 - Bypass: Start");
 } // namespace
 
 class TestUpsEventsWindow : public QObject
@@ -38,6 +46,10 @@ private slots:
     void values_data();
     void values();
     void deviceStatesReachTheOpenDialog();
+    void statesWithAndWithoutHistory_data();
+    void statesWithAndWithoutHistory();
+    void rowsCannotBeEdited();
+    void anUnchangedHistoryKeepsTheSelection();
 };
 
 void TestUpsEventsWindow::form()
@@ -96,7 +108,7 @@ void TestUpsEventsWindow::deviceStatesReachTheOpenDialog()
     auto* dialog = new UpsEventsWindow;
     connectToService(dialog, relay);
     emit relay.deviceState(stateWith(QString())); // no history in this state
-    QCOMPARE(rows(*dialog), QStringList{fetching});
+    QCOMPARE(rows(*dialog), QStringList{noHistory});
     emit relay.deviceState(stateWith(QStringLiteral("62;3;7;9;5;1")));
     QCOMPARE(rows(*dialog), QStringList{QStringLiteral("03-07 09:05:01 - Bypass: Start")});
     emit relay.deviceState(stateWith(QString()));
@@ -104,6 +116,77 @@ void TestUpsEventsWindow::deviceStatesReachTheOpenDialog()
     delete dialog;
     // Gone with the dialog.
     emit relay.deviceState(stateWith(QStringLiteral("62;3;7;9;5;1")));
+}
+
+void TestUpsEventsWindow::statesWithAndWithoutHistory_data()
+{
+    QTest::addColumn<QStringList>("values"); // "events" of each state; null: a state without the key
+    QTest::addColumn<QStringList>("shown");
+
+    QTest::newRow("a state without history says so") << QStringList{QString()} << QStringList{noHistory};
+    QTest::newRow("an empty history says so") << QStringList{QLatin1String("")} << QStringList{noHistory};
+    QTest::newRow("then a history") << QStringList{QString(), "62;3;7;9;5;1"} << QStringList{bypass};
+    QTest::newRow("a history stays when the next state has none")
+        << QStringList{"62;3;7;9;5;1", QString()} << QStringList{bypass};
+    QTest::newRow("nothing valid shows nothing") << QStringList{"|"} << QStringList();
+}
+
+void TestUpsEventsWindow::statesWithAndWithoutHistory()
+{
+    QFETCH(QStringList, values);
+    QFETCH(QStringList, shown);
+
+    DialogRelay relay;
+    UpsEventsWindow dialog;
+    connectToService(&dialog, relay);
+    // Until the first state, the history is on its way.
+    QCOMPARE(rows(dialog), QStringList{fetching});
+    for (const QString& value : values)
+        emit relay.deviceState(stateWith(value));
+    QCOMPARE(rows(dialog), shown);
+}
+
+void TestUpsEventsWindow::rowsCannotBeEdited()
+{
+    UpsEventsWindow dialog;
+    dialog.setEvents(QStringLiteral("62;3;7;9;5;1|49;3;7;9;6;0"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QListView* list = listOf(dialog);
+    const QModelIndex row = list->model()->index(1, 0);
+    QVERIFY(!(row.flags() & Qt::ItemIsEditable));
+    const QPoint at = list->visualRect(row).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::keyClick(list, Qt::Key_F2);
+    QCOMPARE(list->findChildren<QLineEdit*>().size(), 0);
+    QCOMPARE(row.data().toString(), QStringLiteral("03-07 09:06:00 - Ładowanie baterii: Stop"));
+}
+
+void TestUpsEventsWindow::anUnchangedHistoryKeepsTheSelection()
+{
+    DialogRelay relay;
+    UpsEventsWindow dialog;
+    connectToService(&dialog, relay);
+    const QString history = QStringLiteral("62;3;7;9;5;1|49;3;7;9;6;0|16;1;2;3;4;5");
+    emit relay.deviceState(stateWith(history));
+    QListView* list = listOf(dialog);
+    const QAbstractItemModel* model = list->model();
+    list->setCurrentIndex(model->index(1, 0));
+    QSignalSpy resets(model, &QAbstractItemModel::modelReset);
+
+    // Every poll brings the same history again, in a text of its own.
+    QString again = history;
+    again.detach();
+    emit relay.deviceState(stateWith(again));
+    QCOMPARE(resets.count(), 0);
+    QCOMPARE(list->currentIndex().row(), 1);
+    QCOMPARE(list->selectionModel()->selectedIndexes(), QModelIndexList{model->index(1, 0)});
+
+    // A new record is shown.
+    emit relay.deviceState(stateWith(history + QStringLiteral("|63;3;7;9;7;0")));
+    QCOMPARE(resets.count(), 1);
+    QCOMPARE(model->rowCount(), 4);
 }
 
 LX_TEST_MAIN(TestUpsEventsWindow)

@@ -43,6 +43,36 @@ QString LogPage::cell(int row, int column) const
     return column == statusColumn ? upsStateText(text) : text;
 }
 
+QString LogPage::cell(int row, int column, int maxLength) const
+{
+    const Row& r = rows.at(row);
+    QString text;
+    if (r.line.isNull() || column == statusColumn) {
+        text = cell(row, column);
+    } else {
+        if (column < 0 || column >= r.ends.size())
+            return QString();
+        const int start = column == 0 ? 0 : r.ends.at(column - 1) + 1;
+        // One character more than is kept tells that there was more.
+        text = r.line.mid(start, qMin(r.ends.at(column) - start, maxLength + 1));
+    }
+    if (text.size() > maxLength) {
+        text.truncate(maxLength);
+        text += QChar(0x2026);
+    }
+    return text;
+}
+
+int LogPage::cellLength(int row, int column) const
+{
+    const Row& r = rows.at(row);
+    if (r.line.isNull() || column == statusColumn)
+        return cell(row, column).size();
+    if (column < 0 || column >= r.ends.size())
+        return 0;
+    return r.ends.at(column) - (column == 0 ? 0 : r.ends.at(column - 1) + 1);
+}
+
 bool LogPage::breaksLines(int row) const
 {
     const Row& r = rows.at(row);
@@ -105,10 +135,12 @@ void LogPage::decodeParameters(const QStringList& lines)
         row.line = lines.at(i);
         if (row.line.isNull())
             row.line = QLatin1String(""); // a line, if an empty one
-        // The first columnCount cells; the rest of a longer line is never looked at.
-        row.ends.reserve(columnCount);
+        // The first columnCount cells; the rest of a longer line is never looked
+        // at. A line of n characters holds at most n + 1 cells, whatever the
+        // header promises.
         const QChar* text = row.line.constData();
         const int length = row.line.size();
+        row.ends.reserve(qMin(columnCount, length + 1));
         for (int at = 0; row.ends.size() < columnCount; ++at) {
             if (at == length || text[at] == QLatin1Char(';')) {
                 row.ends.append(at);
@@ -126,15 +158,34 @@ void LogPage::decodeMessages(const QStringList& lines)
     headings = {{tr("Data"), {}}, {tr("Czas"), {}}, {tr("Komunikaty"), {}}};
     rows.reserve(lines.size());
     for (const QString& line : lines) {
-        const QStringList fields = line.split(QLatin1Char(','), Qt::SkipEmptyParts);
-        QString texts(QLatin1String("")); // never null: the third cell always has its item
-        for (int f = 2; f < fields.size(); ++f) {
-            if (!texts.isEmpty())
-                texts += QLatin1String(", ");
-            texts += upsEventText(fields.at(f));
+        // Fields are read in place: a line of a million codes makes no list of
+        // them, and its texts stop where no tooltip shows them any more.
+        QStringList cells{QString(), QString(), QLatin1String("")}; // the third cell always has its item
+        QString& texts = cells[2];
+        const QChar* text = line.constData();
+        const int length = line.size();
+        int field = 0;
+        for (int start = 0, at = 0; at <= length && texts.size() <= tipLength; ++at) {
+            if (at < length && text[at] != QLatin1Char(','))
+                continue;
+            if (at > start) { // empty fields are dropped
+                if (field < 2) {
+                    cells[field] = line.mid(start, at - start);
+                } else {
+                    if (!texts.isEmpty())
+                        texts += QLatin1String(", ");
+                    texts += upsEventText(line.mid(start, at - start));
+                }
+                ++field;
+            }
+            start = at + 1;
+        }
+        if (texts.size() > tipLength) {
+            texts.truncate(tipLength);
+            texts += QChar(0x2026);
         }
         Row row;
-        row.cells = QStringList{fields.value(0), fields.value(1), texts};
+        row.cells = cells;
         rows.append(row);
     }
 }

@@ -53,8 +53,19 @@ public:
     // The text of a cell; null for a cell without one (past the cells of its
     // row, or a message line's missing date or time), unlike an empty text.
     QString cell(int row, int column) const;
+    // The same cut to `maxLength` characters, ending in "…" where it was cut.
+    QString cell(int row, int column, int maxLength) const;
+    // The length of a cell's whole text, without making the text.
+    int cellLength(int row, int column) const;
     // Whether a cell of the row holds a line break, so the row is taller.
     bool breaksLines(int row) const;
+
+    // A cell shows (and is measured by) at most this much of its text: one
+    // cell of millions of characters is otherwise laid out at every paint.
+    static const int shownLength = 2000;
+    // What a cell's tooltip shows at most; a message line also stops turning
+    // codes into texts past it.
+    static const int tipLength = 20000;
 
     Kind kind = Kind::None;
     int columnCount = 0;

@@ -53,6 +53,12 @@ void decodePage(const QString& type, LogPage::Kind kind, const QStringList& line
                 check(text.isNull());
             else if (kind == LogPage::Kind::Parameters)
                 check(!text.isNull() && !text.contains(QLatin1Char(';')));
+            if (c < 0 || c == cells)
+                continue;
+            // A cell cut where it is shown is the start of its whole text.
+            check(page.cellLength(r, c) == text.size());
+            const QString cut = page.cell(r, c, 3);
+            check(text.size() <= 3 ? cut == text : cut == text.left(3) + QChar(0x2026));
         }
         page.breaksLines(r);
     }
@@ -79,7 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     default: {
         const QStringList rows = EventHistory::rows(text);
-        check(rows.size() <= text.count(QLatin1Char('|')) + 1);
+        // The records are those of six fields once the empty pieces are dropped.
+        int records = 0;
+        for (const QString& record : text.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+            records += record.split(QLatin1Char(';'), Qt::SkipEmptyParts).size() == 6 ? 1 : 0;
+        check(rows.size() == records);
         for (const QString& row : rows)
             check(row.contains(QLatin1String(" - ")));
         break;

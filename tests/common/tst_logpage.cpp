@@ -4,6 +4,17 @@
 
 #include <QTranslator>
 #include <QtTest>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#if defined(__SANITIZE_ADDRESS__)
+#define LX_ADDRESS_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define LX_ADDRESS_SANITIZER 1
+#endif
+#endif
 
 namespace {
 // Tags every text of one context, so a test sees what went through translation
@@ -68,6 +79,10 @@ private slots:
     void nothingToShow_data();
     void nothingToShow();
     void titlesAreTranslated();
+    void cellsCut_data();
+    void cellsCut();
+    void aMillionCodesStopWhereTheTooltipDoes();
+    void wideHeaderOverEmptyLinesFitsInLittleMemory();
 };
 
 void TestLogPage::labels_data()
@@ -309,6 +324,111 @@ void TestLogPage::titlesAreTranslated()
     QCOMPARE(compensation.headings.at(2).text, QStringLiteral("EN:Bazowy wsp. \nkompensacji L1"));
     // The phase names are no texts of the viewer.
     QCOMPARE(headingsText(parameters), QStringLiteral("EN:Napięcie wejściowe [V]{L1}"));
+}
+
+void TestLogPage::cellsCut_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<int>("maxLength");
+    QTest::addColumn<QString>("cut");
+    QTest::addColumn<int>("length");
+
+    const QString ellipsis(QChar(0x2026));
+    QTest::newRow("parameters, longer")
+        << "parameters" << QStringList{"a;b", "x;123456"} << 1 << 4 << "1234" + ellipsis << 6;
+    QTest::newRow("parameters, as long")
+        << "parameters" << QStringList{"a;b", "x;1234"} << 1 << 4 << "1234" << 4;
+    QTest::newRow("parameters, first cell")
+        << "parameters" << QStringList{"a;b", "123456;x"} << 0 << 2 << "12" + ellipsis << 6;
+    QTest::newRow("parameters, past the line")
+        << "parameters" << QStringList{"a;b", "x"} << 1 << 4 << QString() << 0;
+    const QString onBattery = upsStateText(QStringLiteral("on_battery"));
+    QTest::newRow("state text cut, not the keyword")
+        << "parameters" << QStringList{"device_status", "on_battery"} << 0 << 3
+        << onBattery.left(3) + ellipsis << int(onBattery.size());
+    const QString texts = upsEventText(QStringLiteral("5")) + ", " + upsEventText(QStringLiteral("27"));
+    QTest::newRow("messages") << "messages" << QStringList{"d,t,5,27"} << 2 << 10 << texts.left(10) + ellipsis
+                              << int(texts.size());
+}
+
+void TestLogPage::cellsCut()
+{
+    QFETCH(QString, type);
+    QFETCH(QStringList, lines);
+    QFETCH(int, column);
+    QFETCH(int, maxLength);
+    QFETCH(QString, cut);
+    QFETCH(int, length);
+
+    const LogPage page = LogPage::decode(type, lines);
+    QCOMPARE(page.cell(0, column, maxLength), cut);
+    QCOMPARE(page.cell(0, column, maxLength).isNull(), cut.isNull());
+    QCOMPARE(page.cellLength(0, column), length);
+    QCOMPARE(page.cell(0, column, length), page.cell(0, column));
+}
+
+void TestLogPage::aMillionCodesStopWhereTheTooltipDoes()
+{
+    QString line = QStringLiteral("2025-02-01,12:00:00");
+    for (int i = 0; i < 1000000; ++i)
+        line += QStringLiteral(",27");
+    const LogPage page = LogPage::decode(QStringLiteral("messages"), {line, QStringLiteral("d,t,5")});
+    QCOMPARE(page.rowCount(), 2);
+    QCOMPARE(page.cell(0, 1), QStringLiteral("12:00:00"));
+    const QString texts = page.cell(0, 2);
+    QCOMPARE(texts.size(), LogPage::tipLength + 1);
+    QVERIFY(texts.startsWith(upsEventText(QStringLiteral("27")) + QStringLiteral(", ")));
+    QCOMPARE(texts.back(), QChar(0x2026));
+    QCOMPARE(page.cell(1, 2), upsEventText(QStringLiteral("5")));
+}
+
+// A reply of 1 MB: a header of 50,000 empty keys over 50,000 empty lines. Each
+// line can hold one cell, whatever the header says; read in a child process
+// whose address space is bounded, it must not run out.
+void TestLogPage::wideHeaderOverEmptyLinesFitsInLittleMemory()
+{
+#ifdef LX_ADDRESS_SANITIZER
+    QSKIP("the address sanitizer reserves terabytes of address space: no limit can be set under it");
+#else
+    QStringList lines{QString(49999, QLatin1Char(';'))};
+    for (int i = 0; i < 50000; ++i)
+        lines << QString(QLatin1String(""));
+    rlimit limit{};
+    QVERIFY(getrlimit(RLIMIT_AS, &limit) == 0);
+    QFile status(QStringLiteral("/proc/self/status"));
+    QVERIFY(status.open(QIODevice::ReadOnly));
+    long sizeKb = 0;
+    for (const QByteArray& l : status.readAll().split('\n')) {
+        if (l.startsWith("VmSize:"))
+            sizeKb = l.mid(7).trimmed().split(' ').first().toLong();
+    }
+    QVERIFY(sizeKb > 0);
+    // What the process holds now and 1 GB more: far below the gigabytes a
+    // full row reserved for each line took.
+    const rlim_t bound = rlim_t(sizeKb + 1024 * 1024) * 1024;
+
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        rlimit bounded{bound, bound};
+        if (setrlimit(RLIMIT_AS, &bounded) != 0)
+            _exit(3);
+        int code = 1;
+        try {
+            const LogPage page = LogPage::decode(QStringLiteral("parameters"), lines);
+            code = page.rowCount() == 50000 && page.columnCount == 50000 && page.cellCount(0) == 1 ? 0 : 2;
+        } catch (const std::bad_alloc&) {
+            code = 4;
+        }
+        _exit(code);
+    }
+    int result = 0;
+    QCOMPARE(waitpid(child, &result, 0), child);
+    QVERIFY2(WIFEXITED(result), "the child was killed");
+    QCOMPARE(WEXITSTATUS(result), 0);
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestLogPage)

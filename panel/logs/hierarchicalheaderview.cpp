@@ -217,6 +217,54 @@ void HierarchicalHeaderView::setModel(QAbstractItemModel* model)
         initializeSections(0, sections - 1);
 }
 
+void HierarchicalHeaderView::fitGroupsToHeadings()
+{
+    if (!state->headerModel)
+        return;
+    const int top = state->headerModel->columnCount(QModelIndex());
+    int section = 0;
+    for (int c = 0; c < top; ++c)
+        section += fitGroup(state->headerModel->index(0, c), section);
+}
+
+int HierarchicalHeaderView::fitGroup(const QModelIndex& cell, int firstSection)
+{
+    const int children = state->headerModel->columnCount(cell);
+    if (children == 0)
+        return 1;
+    int leaves = 0;
+    for (int c = 0; c < children; ++c)
+        leaves += fitGroup(state->headerModel->index(0, c, cell), firstSection + leaves);
+    const int last = qMin(firstSection + leaves, count()) - 1;
+    if (last < firstSection)
+        return leaves;
+    const QStyleOptionHeader option = sectionStyleOption(firstSection);
+    const QSize size = HeaderState::cellSize(cell, this, option);
+    int need = orientation() == Qt::Horizontal ? size.width() : size.height();
+    if (orientation() == Qt::Horizontal && !cell.data(Qt::UserRole).isValid()) {
+        // The label is drawn inside a margin at both ends; the cell's measure
+        // keeps room for one.
+        QFont font = this->font();
+        const QVariant fontValue = cell.data(Qt::FontRole);
+        if (fontValue.isValid() && fontValue.canConvert<QFont>())
+            font = qvariant_cast<QFont>(fontValue);
+        font.setWeight(QFont::Bold);
+        const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, &option, this);
+        need = qMax(need,
+                    QFontMetrics(font).size(0, cell.data(Qt::DisplayRole).toString()).width() + 2 * margin);
+    }
+    int have = 0;
+    for (int s = firstSection; s <= last; ++s)
+        have += sectionSize(s);
+    const int spanned = last - firstSection + 1;
+    const int missing = need - have;
+    for (int s = firstSection; missing > 0 && s <= last; ++s) {
+        const int i = s - firstSection;
+        resizeSection(s, sectionSize(s) + missing / spanned + (i < missing % spanned ? 1 : 0));
+    }
+    return leaves;
+}
+
 QStyleOptionHeader HierarchicalHeaderView::sectionStyleOption(int logicalIndex) const
 {
     QStyleOptionHeader option;
@@ -318,7 +366,8 @@ QSize HierarchicalHeaderView::sectionSizeFromContents(int logicalIndex) const
 
 void HierarchicalHeaderView::on_sectionResized(int logicalIndex)
 {
-    if (isSectionHidden(logicalIndex) || !state->headerModel)
+    // Sized in bulk with updates off: all of the header is drawn once they are on.
+    if (isSectionHidden(logicalIndex) || !state->headerModel || !updatesEnabled())
         return;
     const QModelIndex leaf = state->sectionLeaf(logicalIndex);
     if (!leaf.isValid())

@@ -27,6 +27,11 @@ public:
 
     // Takes the header model from `model`, then shows `model` as usual.
     void setModel(QAbstractItemModel* model) override;
+    // Widens the sections below each cell with children together, evenly,
+    // until the cell's span is as wide as its own text needs (as tall, for a
+    // vertical header). Sized to their own cells alone, the leaves of a group
+    // can be narrower than its heading, which is then drawn cut.
+    void fitGroupsToHeadings();
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
@@ -41,4 +46,8 @@ private slots:
 private:
     struct HeaderState;
     HeaderState* state;
+
+    // Fits the cell and the cells below it, whose leaves head the sections from
+    // `firstSection` on; returns how many sections they head.
+    int fitGroup(const QModelIndex& cell, int firstSection);
 };

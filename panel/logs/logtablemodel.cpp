@@ -34,7 +34,7 @@ QVariant LogTableModel::data(const QModelIndex& index, int role) const
 {
     if (role == Qt::UserRole)
         return QVariant::fromValue<QObject*>(headerModel);
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return QVariant();
     const int row = index.row();
     const int column = index.column();
@@ -43,13 +43,19 @@ QVariant LogTableModel::data(const QModelIndex& index, int role) const
     if (!items.empty()) {
         const auto found = items.find({row, column});
         if (found != items.end())
-            return found->second->data(Qt::DisplayRole).toString();
+            return role == Qt::DisplayRole ? found->second->data(Qt::DisplayRole).toString() : QVariant();
     }
-    if (row < page.rowCount()) {
-        const QString text = page.cell(row, column);
-        if (!text.isNull())
-            return text;
+    if (row >= page.rowCount())
+        return QVariant();
+    if (role == Qt::ToolTipRole) {
+        // Only a cell shown cut has more to tell.
+        if (page.cellLength(row, column) <= LogPage::shownLength)
+            return QVariant();
+        return page.cell(row, column, LogPage::tipLength);
     }
+    const QString text = page.cell(row, column, LogPage::shownLength);
+    if (!text.isNull())
+        return text;
     return QVariant();
 }
 

@@ -27,8 +27,9 @@ public:
     // The columns of the grid, or 0 when it has no rows.
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     // Qt::UserRole: the header model (a QObject*, null before one is set), at any
-    // index. Qt::DisplayRole: the cell's text; nothing for a cell without one or
-    // outside the grid.
+    // index. Qt::DisplayRole: the cell's text, cut where it is very long;
+    // nothing for a cell without one or outside the grid. Qt::ToolTipRole:
+    // more of a page's cell that is shown cut.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     // Takes the header model over; a model set before is deleted.

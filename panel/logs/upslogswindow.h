@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class HierarchicalHeaderView;
 class LogPage;
 class LogTableModel;
 class QStandardItemModel;
@@ -44,8 +45,13 @@ public slots:
 
 private:
     void clearModels();
+    // Columns and rows as wide and tall as the texts of every row need, and
+    // each group of `groups` (if any) as wide as its heading.
+    void fitToContents(const LogPage& page, HierarchicalHeaderView* groups);
+    void fitColumnWidths(const LogPage& page);
     void fitRowHeights(const LogPage& page);
     void requestPage(const QString& age);
+    void followPaging(const QStringList& lines);
     void clearLogsCache();
 
     Ui::UpsLogsWindow* ui;
@@ -54,4 +60,11 @@ private:
     QPointer<Luminorix::UpsSocketController> controller;
     QString logType;
     bool cacheCleared = false;
+
+    // Where the shown page lies, as far as the replies tell: the service keeps
+    // the position and, at either end, answers with the same page again.
+    QStringList awaitedAges; // of the page requests not answered yet, in order
+    QStringList shownLines;
+    int pagesNewer = 0; // pages between the shown one and the newest
+    int oldestAt = -1;  // pagesNewer of the oldest page, once met
 };

@@ -185,6 +185,8 @@ private slots:
     void plainWithoutHeaderModel();
     void headerModelGoneMeansPlain();
     void headerModelChangesAreFollowed();
+    void groupsWidenedToTheirHeadings_data();
+    void groupsWidenedToTheirHeadings();
 };
 
 void TestHierarchicalHeaderView::groupSpansItsLeaves()
@@ -411,6 +413,59 @@ void TestHierarchicalHeaderView::headerModelChangesAreFollowed()
              (QStringList{"A@50,0 60x100", "C@0,0 50x100", "G@110,0 240x50", "G@110,0 240x50",
                           "G@110,0 240x50", "L1@110,50 70x50", "L2@180,50 80x50", "L3@260,50 90x50"}));
     QCOMPARE(rig.view.sectionSizeFromContents(1), QSize(120, 45));
+}
+
+void TestHierarchicalHeaderView::groupsWidenedToTheirHeadings_data()
+{
+    QTest::addColumn<int>("groupWidth"); // what G's heading needs; 0: no header model
+    QTest::addColumn<int>("topWidth");   // T above G and L3; 0: G is a top-level cell
+    QTest::addColumn<QList<int>>("sizes");
+
+    // Leaves at 50 pixels each, A and B at 40 before and after them.
+    QTest::newRow("widened evenly") << 300 << 0 << QList<int>{40, 100, 100, 100, 40};
+    QTest::newRow("the odd pixels to the first leaves") << 302 << 0 << QList<int>{40, 101, 101, 100, 40};
+    QTest::newRow("wide enough already") << 150 << 0 << QList<int>{40, 50, 50, 50, 40};
+    QTest::newRow("nested: the inner group first, then the outer")
+        << 200 << 400 << QList<int>{40, 150, 150, 100, 40};
+    QTest::newRow("no header model") << 0 << 0 << QList<int>{40, 50, 50, 50, 40};
+}
+
+void TestHierarchicalHeaderView::groupsWidenedToTheirHeadings()
+{
+    QFETCH(int, groupWidth);
+    QFETCH(int, topWidth);
+    QFETCH(QList<int>, sizes);
+
+    QStandardItemModel header;
+    header.setItem(0, 0, cell(QStringLiteral("A")));
+    QStandardItem* group = cell(QStringLiteral("G"), QSize(groupWidth, 20));
+    if (topWidth > 0) {
+        QStandardItem* top = cell(QStringLiteral("T"), QSize(topWidth, 20));
+        group->setChild(0, 0, cell(QStringLiteral("L1")));
+        group->setChild(0, 1, cell(QStringLiteral("L2")));
+        top->setChild(0, 0, group);
+        top->setChild(0, 1, cell(QStringLiteral("L3")));
+        header.setItem(0, 1, top);
+    } else {
+        for (int c = 0; c < 3; ++c)
+            group->setChild(0, c, cell(QStringLiteral("L%1").arg(c + 1)));
+        header.setItem(0, 1, group);
+    }
+    header.setItem(0, 2, cell(QStringLiteral("B")));
+    CarrierModel model(1, 5, groupWidth > 0 ? &header : nullptr);
+    QTableView table;
+    auto* view = new HierarchicalHeaderView(Qt::Horizontal, &table);
+    table.setHorizontalHeader(view);
+    table.setModel(&model);
+    const QList<int> before{40, 50, 50, 50, 40};
+    for (int s = 0; s < before.size(); ++s)
+        view->resizeSection(s, before.at(s));
+
+    view->fitGroupsToHeadings();
+    QList<int> after;
+    for (int s = 0; s < 5; ++s)
+        after << view->sectionSize(s);
+    QCOMPARE(after, sizes);
 }
 
 LX_TEST_MAIN(TestHierarchicalHeaderView)

@@ -1,3 +1,4 @@
+#include "logpage.h"
 #include "logs/hierarchicalheaderview.h"
 #include "logs/upslogswindow.h"
 #include "lxtest.h"
@@ -7,7 +8,9 @@
 
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
+#include <QTranslator>
 
 namespace {
 QTableView* tableOf(const UpsLogsWindow& dialog)
@@ -63,6 +66,36 @@ LxSim::SimDevice threePhaseDevice()
     return d;
 }
 
+// How wide a cell must be to show `text` whole: the text and the margins the
+// view's item delegate keeps on both sides, and the grid line.
+int wholeWidth(const QTableView* table, const QString& text)
+{
+    const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, table) + 1;
+    return table->fontMetrics().horizontalAdvance(text) + 2 * margin + (table->showGrid() ? 1 : 0);
+}
+
+// The width a header cell's text needs, in the bold font the header draws it in.
+int headingWidth(const QHeaderView* header, const QString& text)
+{
+    QFont bold = header->font();
+    bold.setWeight(QFont::Bold);
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    return QFontMetrics(bold).horizontalAdvance(text) + 2 * margin;
+}
+
+// A parameters page of `rows` rows under `keys`, every cell "1" but `cell` at (row, column).
+QStringList pageWith(const QStringList& keys, int rows, int row, int column, const QString& cell)
+{
+    QStringList lines{keys.join(QLatin1Char(';'))};
+    for (int r = 0; r < rows; ++r) {
+        QStringList cells;
+        for (int c = 0; c < keys.size(); ++c)
+            cells << (r == row && c == column ? cell : QStringLiteral("1"));
+        lines << cells.join(QLatin1Char(';'));
+    }
+    return lines;
+}
+
 QList<LxSim::SimRequest> requestsNamed(const LxSim::SimServer& server, const QString& name)
 {
     QList<LxSim::SimRequest> out;
@@ -88,6 +121,14 @@ private slots:
     void emptyPageOrUnknownTypeLeavesNothing();
     void eachPageFreesTheOneBefore();
     void pagingOverTheLink();
+    void groupsAsWideAsTheirHeadings_data();
+    void groupsAsWideAsTheirHeadings();
+    void widthsAndHeightsFromEveryCell_data();
+    void widthsAndHeightsFromEveryCell();
+    void messagesReadWhole();
+    void longCellShownCutWithTheRestInItsTooltip();
+    void pagingStopsAtBothEnds();
+    void pagingAnEmptyLogGoesNowhere();
     void closingClearsTheCacheOnce_data();
     void closingClearsTheCacheOnce();
 };
@@ -342,6 +383,226 @@ void TestUpsLogsWindow::closingClearsTheCacheOnce()
     QCOMPARE(clears.size(), 1);
     QVERIFY(clears.first().children.isEmpty()); // the bare command
     QVERIFY(clears.first().hasPass);
+}
+
+void TestUpsLogsWindow::groupsAsWideAsTheirHeadings_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("Polish") << QString();
+    QTest::newRow("English") << QStringLiteral(":/translation/luminorix_en_US.qm");
+}
+
+void TestUpsLogsWindow::groupsAsWideAsTheirHeadings()
+{
+    QFETCH(QString, language);
+    QTranslator english;
+    if (!language.isEmpty()) {
+        QVERIFY(english.load(language));
+        QCoreApplication::installTranslator(&english);
+    }
+    UpsLogsWindow dialog;
+    dialog.setLogType(QStringLiteral("parameters"));
+    dialog.show();
+    // Short values: the phases alone are far narrower than their headings.
+    dialog.setLogs(
+        {QStringLiteral("date;input_voltage_L1;input_voltage_L2;input_voltage_L3;"
+                        "output_spurious_power_L1;output_spurious_power_L2;output_spurious_power_L3;time"),
+         QStringLiteral("d;1;2;3;4;5;6;t")});
+    QCoreApplication::removeTranslator(&english);
+    const QTableView* table = tableOf(dialog);
+    const QHeaderView* header = table->horizontalHeader();
+    const QAbstractItemModel* headerModel = qobject_cast<QAbstractItemModel*>(
+        table->model()->data(QModelIndex(), Qt::UserRole).value<QObject*>());
+    QVERIFY(headerModel);
+    QCOMPARE(headerModel->columnCount(), 4);
+    for (int group = 1; group <= 2; ++group) {
+        const QString text = headerModel->index(0, group).data().toString();
+        QCOMPARE(text.startsWith(QStringLiteral("Napięcie")) || text.startsWith(QStringLiteral("Moc")),
+                 language.isEmpty());
+        int span = 0;
+        int narrowest = INT_MAX;
+        int widest = 0;
+        for (int s = 1 + 3 * (group - 1); s < 4 + 3 * (group - 1); ++s) {
+            span += header->sectionSize(s);
+            narrowest = qMin(narrowest, header->sectionSize(s));
+            widest = qMax(widest, header->sectionSize(s));
+        }
+        QVERIFY2(
+            span >= headingWidth(header, text),
+            qPrintable(QStringLiteral("%1: %2 < %3").arg(text).arg(span).arg(headingWidth(header, text))));
+        QVERIFY(widest - narrowest <= 1); // widened together
+    }
+}
+
+void TestUpsLogsWindow::widthsAndHeightsFromEveryCell_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("shown");
+
+    QStringList keys{QStringLiteral("date"), QStringLiteral("time"), QStringLiteral("device_status")};
+    for (int i = 0; i < 20; ++i)
+        keys << QStringLiteral("value%1").arg(i);
+    const QString lowBattery = upsStateText(QStringLiteral("low_battery"));
+    QTest::newRow("state far below the first screen")
+        << "parameters" << pageWith(keys, 300, 280, 2, QStringLiteral("low_battery")) << 280 << 2
+        << lowBattery;
+    QTest::newRow("value far below") << "parameters"
+                                     << pageWith(keys, 300, 250, 5, QStringLiteral("12345678901234567890"))
+                                     << 250 << 5 << "12345678901234567890";
+    QTest::newRow("line break far to the right")
+        << "parameters" << pageWith(keys, 30, 1, 21, QStringLiteral("two\nlines")) << 1 << 21 << "two\nlines";
+    // Two lines that together are longer than the widest one-line cell, each shorter.
+    QStringList wide = pageWith(keys, 300, 250, 5, QStringLiteral("WWWWWW"));
+    QStringList cells = wide[6].split(QLatin1Char(';'));
+    cells[5] = QStringLiteral("WWWW\nWWWW");
+    wide[6] = cells.join(QLatin1Char(';'));
+    QTest::newRow("widest line, not the longest text") << "parameters" << wide << 250 << 5 << "WWWWWW";
+    QStringList compensation{QStringLiteral("header")};
+    // Past the 1,000 rows a plain header measures.
+    for (int r = 0; r < 1600; ++r)
+        compensation << (r == 1500 ? QStringLiteral("d;t;0.123456789012345;2;3;4;5;6")
+                                   : QStringLiteral("d;t;1;2;3;4;5;6"));
+    QTest::newRow("compensation far below")
+        << "compensation" << compensation << 1500 << 2 << "0.123456789012345";
+}
+
+void TestUpsLogsWindow::widthsAndHeightsFromEveryCell()
+{
+    QFETCH(QString, type);
+    QFETCH(QStringList, lines);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, shown);
+
+    UpsLogsWindow dialog;
+    dialog.setLogType(type);
+    dialog.show();
+    dialog.setLogs(lines);
+    QTableView* table = tableOf(dialog);
+    QCOMPARE(table->model()->index(row, column).data().toString(), shown);
+    // Out of sight, both ways, when the page is shown.
+    QVERIFY(table->rowViewportPosition(row) > table->viewport()->height() ||
+            table->columnViewportPosition(column) > table->viewport()->width());
+    for (const QString& line : shown.split(QLatin1Char('\n')))
+        QVERIFY(table->columnWidth(column) >= wholeWidth(table, line));
+    const int lineCount = shown.count(QLatin1Char('\n')) + 1;
+    const int other = row == 0 ? 1 : 0;
+    const int height = table->rowHeight(row);
+    if (lineCount == 1) {
+        QCOMPARE(height, table->rowHeight(other));
+        return;
+    }
+    QVERIFY(height > table->rowHeight(other));
+    // As tall as the view makes it measuring every column.
+    table->verticalHeader()->setResizeContentsPrecision(-1);
+    table->resizeRowToContents(row);
+    QCOMPARE(height, table->rowHeight(row));
+}
+
+void TestUpsLogsWindow::messagesReadWhole()
+{
+    UpsLogsWindow dialog;
+    dialog.setLogType(QStringLiteral("messages"));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QStringList codes{"5", "27", "28", "29", "30", "31", "32", "33"};
+    QStringList texts;
+    for (const QString& code : codes)
+        texts << upsEventText(code);
+    const QString whole = texts.join(QStringLiteral(", "));
+    QStringList lines;
+    for (int r = 0; r < 40; ++r)
+        lines << QStringLiteral("2025-02-01,10:%1:00,5").arg(r, 2, 10, QLatin1Char('0'));
+    lines << QStringLiteral("2025-02-01,11:00:00,") + codes.join(QLatin1Char(','));
+    dialog.setLogs(lines);
+
+    QTableView* table = tableOf(dialog);
+    const QModelIndex cell = table->model()->index(40, 2);
+    QCOMPARE(cell.data().toString(), whole);
+    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), whole);
+    QCOMPARE(table->model()->index(0, 2).data(Qt::ToolTipRole).toString(), upsEventText(QStringLiteral("5")));
+    // The column is as wide as the longest line, past the viewport, and scrolls.
+    QVERIFY(wholeWidth(table, whole) > table->viewport()->width());
+    QVERIFY(table->columnWidth(2) >= wholeWidth(table, whole));
+    QTRY_VERIFY(table->horizontalScrollBar()->maximum() > 0);
+    table->horizontalScrollBar()->setValue(table->horizontalScrollBar()->maximum());
+    QVERIFY(table->columnViewportPosition(2) + table->columnWidth(2) <= table->viewport()->width() + 1);
+}
+
+void TestUpsLogsWindow::longCellShownCutWithTheRestInItsTooltip()
+{
+    UpsLogsWindow dialog;
+    dialog.setLogType(QStringLiteral("parameters"));
+    dialog.show();
+    const QString huge(LogPage::tipLength * 3, QLatin1Char('7'));
+    dialog.setLogs(
+        {QStringLiteral("date;input_voltage"), QStringLiteral("d;") + huge, QStringLiteral("d;230")});
+    const QTableView* table = tableOf(dialog);
+    const QModelIndex cut = table->model()->index(0, 1);
+    QCOMPARE(cut.data().toString(), huge.left(LogPage::shownLength) + QChar(0x2026));
+    QCOMPARE(cut.data(Qt::ToolTipRole).toString(), huge.left(LogPage::tipLength) + QChar(0x2026));
+    QCOMPARE(table->model()->index(1, 1).data(Qt::ToolTipRole), QVariant());
+    // Measured as shown, not as sent.
+    QVERIFY(table->columnWidth(1) < wholeWidth(table, huge.left(LogPage::shownLength * 2)));
+}
+
+void TestUpsLogsWindow::pagingStopsAtBothEnds()
+{
+    ServiceRig rig;
+    rig.world.setDevices({threePhaseDevice()});
+    rig.world.setLogLength(40, 20); // two full pages: the last one is not shorter
+    QVERIFY(rig.listen());
+    Luminorix::UpsSocketController controller;
+    QVERIFY(rig.connect(controller));
+
+    UpsLogsWindow dialog;
+    dialog.setLogType(QStringLiteral("messages"));
+    dialog.setSocketController(&controller);
+    auto* older = dialog.findChild<QPushButton*>(QStringLiteral("prevLog"));
+    auto* newer = dialog.findChild<QPushButton*>(QStringLiteral("nextLog"));
+    // The first page is the newest.
+    QVERIFY(!newer->isEnabled());
+    QVERIFY(older->isEnabled());
+    controller.getUpsLogs({{QStringLiteral("type"), QStringLiteral("messages")},
+                           {QStringLiteral("age"), QStringLiteral("first")}});
+    dialog.show();
+    const QTableView* table = tableOf(dialog);
+    const auto firstTime = [table] { return table->model()->index(0, 1).data().toString(); };
+    QTRY_COMPARE(firstTime(), QStringLiteral("12:00:00"));
+    QVERIFY(!newer->isEnabled());
+
+    older->click();
+    QTRY_COMPARE(firstTime(), QStringLiteral("11:40:00"));
+    QVERIFY(newer->isEnabled());
+    QVERIFY(older->isEnabled()); // nothing tells yet that this is the oldest
+    older->click();
+    // The same page again: the oldest, and nothing older to ask for.
+    QTRY_VERIFY(!older->isEnabled());
+    QCOMPARE(firstTime(), QStringLiteral("11:40:00"));
+    QVERIFY(newer->isEnabled());
+
+    newer->click();
+    QTRY_VERIFY(!newer->isEnabled());
+    QCOMPARE(firstTime(), QStringLiteral("12:00:00"));
+    QVERIFY(older->isEnabled());
+    older->click();
+    // Met once, the oldest is known on the way back.
+    QTRY_VERIFY(!older->isEnabled());
+    QCOMPARE(firstTime(), QStringLiteral("11:40:00"));
+    QCOMPARE(requestsNamed(rig.server, QStringLiteral("get_ups_logs")).size(), 5);
+}
+
+void TestUpsLogsWindow::pagingAnEmptyLogGoesNowhere()
+{
+    UpsLogsWindow dialog;
+    dialog.setLogType(QStringLiteral("messages"));
+    dialog.show();
+    dialog.setLogs({}); // a log the device does not keep
+    QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("prevLog"))->isEnabled());
+    QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("nextLog"))->isEnabled());
 }
 
 LX_TEST_MAIN(TestUpsLogsWindow)

@@ -95,7 +95,7 @@ QString padded(const QString& part)
 
 EventHistory::EventHistory(const QString& events) : events(events)
 {
-    // Empty pieces do not count at either level: a record is the text between
+    // Empty parts do not count at either level: a record is the text between
     // two "|", and it is kept when it has exactly six non-empty fields.
     const QChar* text = events.constData();
     const int length = events.size();

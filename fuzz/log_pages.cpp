@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     default: {
         const QStringList rows = EventHistory::rows(text);
-        // The records are those of six fields once the empty pieces are dropped.
+        // The records are those of six fields once the empty parts are dropped.
         int records = 0;
         for (const QString& record : text.split(QLatin1Char('|'), Qt::SkipEmptyParts))
             records += record.split(QLatin1Char(';'), Qt::SkipEmptyParts).size() == 6 ? 1 : 0;

@@ -12,6 +12,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHostAddress>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -89,6 +90,9 @@ void DiscoverWindow::fillConfiguredComputers(const QVector<Computer>& computers)
 
 void DiscoverWindow::addDiscoveredComputer(QString ip)
 {
+    // Only an address can be taken over as a computer.
+    if (QHostAddress(ip).isNull())
+        return;
     for (int i = 0; i < managedTree->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = managedTree->topLevelItem(i);
         if (row->text(1) == ip) {

@@ -8,12 +8,15 @@
 #include "computerconfigurationwindow.h"
 #include "discoverwindow.h"
 #include "eventdefinitions.h"
+#include "framing.h"
 #include "groupconfigurationwindow.h"
 #include "helpers.h"
 #include "localsettings.h"
 #include "messagebox.h"
+#include "messagetext.h"
 #include "outputsocketwindow.h"
 #include "poweroffvcenteractionswindow.h"
+#include "requestserializers.h"
 #include "sendemailwindow.h"
 #include "syscommandwindow.h"
 #include "ui_networkconfigurationwindow.h"
@@ -26,6 +29,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidgetItem>
@@ -68,6 +72,15 @@ QMap<QString, QStringList> translatedTable(const QVector<EventDefinition>& rows)
                       QLatin1String(row.expressionOut)});
     }
     return table;
+}
+
+// The service answers with the stored body in an element of the request's name.
+// Counted in bytes: an uncompressed frame carries them all, and they are never
+// fewer than the characters the link bounds after deciphering.
+bool fitsOneReply(const char* name, const QByteArray& body)
+{
+    const qint64 tags = 2 * qstrlen(name) + qstrlen("<></>");
+    return body.size() + tags <= Luminorix::kMaxFrameLength;
 }
 
 int idIn(const QTreeWidgetItem* item, int column)
@@ -158,28 +171,30 @@ void NetworkConfigurationWindow::requestNetworkConfiguration(QString upsId)
         noResponseTimer->start();
 }
 
+// Once loaded, the lists are the administrator's edit: a later reply (asked
+// for by someone else) must not replace them under the open editor.
 void NetworkConfigurationWindow::setGroupsFromConfig(QVector<Group> received)
 {
+    if (loaded)
+        return;
     groups = received;
     groupsReceived = true;
 }
 
 void NetworkConfigurationWindow::setEventsFromConfig(QVector<Event> received)
 {
+    if (loaded)
+        return;
     events = received;
     eventsReceived = true;
     if (isAdvancedEventModel())
         fillAdvancedEventNames();
-    // A later list replaces the rows too, or Edit and Remove would act on rows
-    // whose events are gone.
-    if (loaded) {
-        collectGroupEvents();
-        refreshEventsTree();
-    }
 }
 
 void NetworkConfigurationWindow::setAllComputers(QVector<Computer> allComputer)
 {
+    if (loaded)
+        return;
     computers = allComputer;
     computersReceived = true;
     // The computers are the last of the three replies; earlier they wait for the others.
@@ -241,6 +256,15 @@ void NetworkConfigurationWindow::accept()
     // unsaved event must not go to the service.
     if (editingEvent)
         cancelEventButtonClickHandler();
+    // What the service stores it sends back at the next opening, and a reply the
+    // link cannot read would lock the configuration out for good.
+    if (!fitsOneReply("all_computers", Luminorix::serializeComputers(computers)) ||
+        !fitsOneReply("events", Luminorix::serializeEvents(events, ups.id)) ||
+        !fitsOneReply("groups", Luminorix::serializeGroups(groups, ups.id))) {
+        showMessageBox(tr("Uwaga!"), tr("Konfiguracja jest zbyt duża, aby ją zapisać.") + QLatin1Char('\n') +
+                                         tr("Usuń część zdarzeń lub skróć ich teksty."));
+        return;
+    }
     if (controller) {
         controller->sendAllComputers(computers);
         controller->sendEvents(events, ups.id);
@@ -856,6 +880,9 @@ void NetworkConfigurationWindow::closeEventEditor()
 
 void NetworkConfigurationWindow::addEventButtonClickHandler()
 {
+    // One event at a time: a second one would leave the first without a group.
+    if (editingEvent)
+        return;
     if (!firstSelectedNetworkItem()) {
         showMessageBox(tr("Uwaga!"), tr("Wybierz grupę do której chcesz dodać zdarzenie"));
         return;
@@ -911,12 +938,14 @@ void NetworkConfigurationWindow::editEventButtonClickHandler()
 
     ui->messageEdit->clear();
     if (event.messageAction) {
-        ui->messageEdit->appendPlainText(event.messageAction->message_text);
+        ui->messageEdit->setPlainText(MessageText::shownForEditing(event.messageAction->message_text));
         ui->showMessageBox->setChecked(true);
         ui->messageEdit->setEnabled(true);
     } else {
         ui->messageEdit->setEnabled(false);
     }
+    // Untouched, the stored text goes back as it came (the editor may show it cut).
+    shownMessageText = ui->messageEdit->toPlainText();
     const QList<QPair<QCheckBox*, QPushButton*>> actionRows = {
         {ui->systemCommandBox, ui->systemCommandConfigurationButton},
         {ui->sendEmailBox, ui->sendEmailConfigurationButton},
@@ -984,6 +1013,13 @@ void NetworkConfigurationWindow::saveEventButtonClickHandler()
     const bool advanced = isAdvancedEventModel();
     const QString title = tr("Uwaga!");
 
+    // The service would store a nameless event that never starts.
+    if (advanced && (event->event_state.isEmpty() || event->expressionIn.isEmpty())) {
+        showMessageBox(title, tr("Zdarzenie nie ma definicji.") + QLatin1Char('\n') +
+                                  tr("Wybierz przycisk \"Zaawansowane\"."));
+        return;
+    }
+
     for (const Event& other : qAsConst(events)) {
         if (&other == event)
             continue;
@@ -1003,9 +1039,12 @@ void NetworkConfigurationWindow::saveEventButtonClickHandler()
     }
 
     if (ui->showMessageBox->isChecked()) {
+        const QString text = ui->messageEdit->toPlainText();
+        const bool untouched = event->messageAction && !isNewEvent && text == shownMessageText;
         if (!event->messageAction)
             event->messageAction.reset(new MessageAction);
-        event->messageAction->message_text = ui->messageEdit->toPlainText();
+        if (!untouched)
+            event->messageAction->message_text = text;
     } else {
         event->messageAction.reset();
     }

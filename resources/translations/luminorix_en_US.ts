@@ -1259,6 +1259,22 @@ This removes the computer from all groups.</translation>
         <source>Zdarzenie </source>
         <translation>Event </translation>
     </message>
+    <message>
+        <source>Konfiguracja jest zbyt duża, aby ją zapisać.</source>
+        <translation>The configuration is too large to be saved.</translation>
+    </message>
+    <message>
+        <source>Usuń część zdarzeń lub skróć ich teksty.</source>
+        <translation>Remove some events or shorten their texts.</translation>
+    </message>
+    <message>
+        <source>Zdarzenie nie ma definicji.</source>
+        <translation>The event has no definition.</translation>
+    </message>
+    <message>
+        <source>Wybierz przycisk &quot;Zaawansowane&quot;.</source>
+        <translation>Press the &quot;Advanced&quot; button.</translation>
+    </message>
 </context>
 <context>
     <name>OldConfiguration</name>

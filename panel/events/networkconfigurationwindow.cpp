@@ -447,57 +447,25 @@ void NetworkConfigurationWindow::addComputerButtonClickHandler()
         names.append(group.group_name);
     DialogGuard<ComputerConfigurationWindow> dialog(computerConfigurationWindow,
                                                     new ComputerConfigurationWindow(nullptr));
+    connectToService(dialog.get(), controller, *dialogRelay);
+    connect(dialog.get(), &ComputerConfigurationWindow::passwordConfirmed, this,
+            &NetworkConfigurationWindow::takeConfirmedComputer);
     dialog->setGroups(names);
     dialog->setConfiguredComputers(computers);
-    connect(dialog.get(), &ComputerConfigurationWindow::okButtonClicked, this,
-            qOverload<>(&NetworkConfigurationWindow::sendNetclientPassRequest));
-    connect(dialog.get(), &ComputerConfigurationWindow::cancelButtonClicked, this,
-            &NetworkConfigurationWindow::closeComputerConfigurationWindow);
     dialog->exec();
 }
 
 void NetworkConfigurationWindow::sendNetclientPassRequest()
 {
-    QString address;
-    if (computerConfigurationWindow) {
-        address = computerConfigurationWindow->computerAddress();
-    } else if (passwordChangeWindow) {
-        QTreeWidgetItem* item = firstSelectedNetworkItem();
-        if (!item)
-            return;
-        address = item->text(AddressColumn);
-    } else {
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!passwordChangeWindow || !item)
         return;
-    }
-    sendNetclientPassRequest(address);
+    controller->getNetClientPassword({{QStringLiteral("netclient_address"), item->text(AddressColumn)}});
 }
 
-void NetworkConfigurationWindow::sendNetclientPassRequest(QString ip)
-{
-    if (controller)
-        controller->getNetClientPassword({{QStringLiteral("netclient_address"), ip}});
-}
-
-void NetworkConfigurationWindow::netclientPasswReceived(QString pass)
-{
-    // A dialog already ended (taken, or dismissed) waits only to be deleted:
-    // an answer for it, or a second one, finds nothing.
-    if (computerConfigurationWindow) {
-        if (computerConfigurationWindow->isVisible())
-            checkComputerPassword(pass);
-    } else if (discoverWindow) {
-        discoverWindow->passwordCheckResult(pass);
-    }
-}
-
-void NetworkConfigurationWindow::checkComputerPassword(const QString& digest)
+void NetworkConfigurationWindow::takeConfirmedComputer()
 {
     ComputerConfigurationWindow* pending = computerConfigurationWindow;
-    pending->stopResponseTimer();
-    if (hashPassword(pending->password()) != digest) {
-        showMessageBox(tr("Nieprawidłowe hasło"), tr("Podane hasło Administratora jest nieprawidłowe"));
-        return;
-    }
     Computer computer;
     computer.computer_name = pending->computerName();
     computer.computer_address = pending->computerAddress();
@@ -513,12 +481,6 @@ void NetworkConfigurationWindow::checkComputerPassword(const QString& digest)
     computers.append(computer);
     fillNetworkElementsTrees();
     pending->done(QDialog::Accepted);
-}
-
-void NetworkConfigurationWindow::closeComputerConfigurationWindow()
-{
-    if (computerConfigurationWindow)
-        computerConfigurationWindow->done(QDialog::Rejected);
 }
 
 void NetworkConfigurationWindow::removeComputerButtonClickHandler()
@@ -660,10 +622,9 @@ void NetworkConfigurationWindow::discoverButtonClickHandler()
     QVector<Computer> taken;
     {
         DialogGuard<DiscoverWindow> dialog(discoverWindow, new DiscoverWindow(nullptr));
+        connectToService(dialog.get(), controller, *dialogRelay);
         if (discoveryInterfaces)
             dialog->setDiscoveryTargets(*discoveryInterfaces, discoveryPort);
-        connect(dialog.get(), &DiscoverWindow::getNetclientPassword, this,
-                qOverload<QString>(&NetworkConfigurationWindow::sendNetclientPassRequest));
         dialog->fillConfiguredComputers(computers);
         if (dialog->exec() == QDialog::Accepted)
             taken = dialog->addedComputers();
@@ -675,18 +636,12 @@ void NetworkConfigurationWindow::discoverButtonClickHandler()
     fillNetworkElementsTrees();
 }
 
-void NetworkConfigurationWindow::addDiscoveredComputer(QString ip)
-{
-    if (discoverWindow)
-        discoverWindow->addDiscoveredComputer(ip);
-}
-
 // ---- passwords
 
 void NetworkConfigurationWindow::passwordChangeButtonClickHandler()
 {
     QTreeWidgetItem* item = firstSelectedNetworkItem();
-    if (!item || item->text(KindColumn) != computerKind || !controller)
+    if (!item || item->text(KindColumn) != computerKind)
         return;
     const int index = computerIndex(idIn(item, ComputerIdColumn));
     if (index < 0)
@@ -695,9 +650,7 @@ void NetworkConfigurationWindow::passwordChangeButtonClickHandler()
     const bool local = isLocalAddress(address);
     DialogGuard<PasswordChangeWindow> dialog(passwordChangeWindow,
                                              new PasswordChangeWindow(address, controller, nullptr));
-    // The password dialog takes nothing from the main window here.
-    const DialogRelay noRelay;
-    connectToService(dialog.get(), controller, noRelay,
+    connectToService(dialog.get(), controller, *dialogRelay,
                      local ? PasswordChangeWindow::AdministratorMode : PasswordChangeWindow::NetClientMode);
     if (!local) {
         connect(dialog.get(), &PasswordChangeWindow::getPassword, this,
@@ -714,7 +667,7 @@ void NetworkConfigurationWindow::passwordChangeButtonClickHandler()
 void NetworkConfigurationWindow::setNetclientPassword(QString pass)
 {
     QTreeWidgetItem* item = firstSelectedNetworkItem();
-    if (!item || !controller)
+    if (!item)
         return;
     controller->changeNetclientPassword({{QStringLiteral("netclient_address"), item->text(AddressColumn)},
                                          {QStringLiteral("password"), pass}});
@@ -1168,7 +1121,7 @@ void NetworkConfigurationWindow::shutdownSystemConfigurationButtonClickHandler()
     if (!event)
         return;
     QSharedPointer<PowerOffAction> action = event->powerOffAction;
-    if (!PowerOffVCenterActionsWindow::editAction(action, controller, dialogRelay, this,
+    if (!PowerOffVCenterActionsWindow::editAction(action, controller, *dialogRelay, this,
                                                   groupHasLocalComputer(), ups.ups_shutdown_supported))
         return;
     if ((event = editedEvent()))
@@ -1237,10 +1190,6 @@ void connectToService(NetworkConfigurationWindow* dialog, Luminorix::UpsSocketCo
     QObject::connect(controller, &Controller::eventsReceived, dialog, &Window::setEventsFromConfig,
                      Qt::UniqueConnection);
     QObject::connect(controller, &Controller::allComputersReceived, dialog, &Window::setAllComputers,
-                     Qt::UniqueConnection);
-    QObject::connect(controller, &Controller::netclientPass, dialog, &Window::netclientPasswReceived,
-                     Qt::UniqueConnection);
-    QObject::connect(&relay, &DialogRelay::computerDiscovered, dialog, &Window::addDiscoveredComputer,
                      Qt::UniqueConnection);
     QObject::connect(&relay, &DialogRelay::administratorLoggedOut, dialog,
                      [dialog] { dialog->setEnabledButtons(false); });

@@ -338,6 +338,14 @@
         <source>Istnieje już komputer o podanym adresie</source>
         <translation>A computer with this address already exists</translation>
     </message>
+    <message>
+        <source>Nieprawidłowe hasło</source>
+        <translation>Invalid password</translation>
+    </message>
+    <message>
+        <source>Podane hasło Administratora jest nieprawidłowe</source>
+        <translation>The Administrator password given is invalid</translation>
+    </message>
 </context>
 <context>
     <name>ConnectWithServiceWindow</name>
@@ -394,14 +402,6 @@
     <message>
         <source>Adres</source>
         <translation>Address</translation>
-    </message>
-    <message>
-        <source>Nieprawidłowe hasło</source>
-        <translation>Invalid password</translation>
-    </message>
-    <message>
-        <source>Podane hasło Administratora jest nieprawidłowe</source>
-        <translation>The Administrator password given is invalid</translation>
     </message>
 </context>
 <context>
@@ -1168,14 +1168,6 @@ Do you want to add a new UPS now?
     <message>
         <source>Konieczne jest zachowanie konfiguracji. Czy zachować? </source>
         <translation>The configuration must be saved. Save it? </translation>
-    </message>
-    <message>
-        <source>Nieprawidłowe hasło</source>
-        <translation>Invalid password</translation>
-    </message>
-    <message>
-        <source>Podane hasło Administratora jest nieprawidłowe</source>
-        <translation>The Administrator password given is invalid</translation>
     </message>
     <message>
         <source>Uwaga!</source>

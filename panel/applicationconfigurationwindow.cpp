@@ -180,12 +180,6 @@ void ApplicationConfigurationWindow::requestApplicationConfiguration()
         socketController->getApplicationConfiguration();
 }
 
-void ApplicationConfigurationWindow::setSmtpTestStatus(int status, QStringList messages)
-{
-    if (smtpTestWindow)
-        smtpTestWindow->displayTestStatus(status, messages);
-}
-
 void ApplicationConfigurationWindow::setEnabledButtons(bool enabled)
 {
     // Nothing may be sent before the service's own settings are in the form:
@@ -226,10 +220,7 @@ void ApplicationConfigurationWindow::addUpsButtonClickHandler()
 {
     DialogGuard dialog(addUpsWindow, new AddUpsWindow(availablePorts, nullptr));
     dialog->setWindowTitle(tr("Nowy UPS"));
-    if (dialogRelay)
-        connectToService(dialog.get(), socketController, *dialogRelay);
-    else
-        dialog->setSocketController(socketController);
+    connectToService(dialog.get(), socketController, *dialogRelay);
     dialog->setConfiguredUps(allUpses);
     dialog->setUserDefinedName(QString());
     if (dialog->exec() == QDialog::Accepted)
@@ -240,10 +231,7 @@ void ApplicationConfigurationWindow::addVirtualUpsButtonClickHandler()
 {
     DialogGuard dialog(addVirtualUpsWindow, new AddVirtualUpsWindow(nullptr));
     dialog->setConfiguredUps(virtualDeviceMembers);
-    if (dialogRelay)
-        connectToService(dialog.get(), socketController, *dialogRelay);
-    else
-        dialog->setSocketController(socketController);
+    connectToService(dialog.get(), socketController, *dialogRelay);
     dialog->setWindowTitle(tr("Wirtualny UPS"));
     dialog->displayAvailableParallelDevices(allUpses);
     if (dialog->exec() == QDialog::Accepted)
@@ -266,10 +254,9 @@ void ApplicationConfigurationWindow::sendTestMailButtonClickHandler()
     readSmtpConfig(config);
     emit SendTestMail(config);
 
-    smtpTestWindow = new SmtpTestWindow(this);
-    smtpTestWindow->exec();
-    delete smtpTestWindow;
-    smtpTestWindow = nullptr;
+    DialogGuard dialog(smtpTestWindow, new SmtpTestWindow(this));
+    connectToService(dialog.get(), socketController, *dialogRelay);
+    dialog->exec();
 }
 
 void ApplicationConfigurationWindow::slotSmtpAuthenticationChanged(int)
@@ -381,5 +368,4 @@ void connectToService(ApplicationConfigurationWindow* dialog, Luminorix::UpsSock
                      [dialog](bool busy) { dialog->setEnabledButtons(!busy); });
     QObject::connect(&relay, &DialogRelay::administratorLoggedOut, dialog,
                      [dialog] { dialog->setEnabledButtons(false); });
-    QObject::connect(&relay, &DialogRelay::smtpTestStatus, dialog, &Window::setSmtpTestStatus);
 }

@@ -46,8 +46,6 @@ public:
     // What the window forwards, passed on to the device dialogs opened from here.
     void setDialogRelay(const DialogRelay* relay);
     void requestApplicationConfiguration();
-    // Hands a test report to the open test dialog; dropped when none is open.
-    void setSmtpTestStatus(int status, QStringList messages);
     void setEnabledButtons(bool enabled);
 
 signals:

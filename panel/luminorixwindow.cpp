@@ -660,10 +660,9 @@ void LuminorixWindow::logIn()
 void LuminorixWindow::enableAdministratorButtons()
 {
     administratorMode = true;
-    setWidgetsEnabled(true, {ui->aplicationConfigurationButton, ui->networkConfigurationButton,
-                             ui->loggingConfigurationButton});
-    setActionsEnabled(true, {ui->actionApplicationConfiguration, ui->actionNetworkConfiguration,
-                             ui->actionChangePassword, ui->actionLogout, ui->actionLoggingConfiguration});
+    setWidgetsEnabled(true, {ui->aplicationConfigurationButton});
+    setActionsEnabled(true, {ui->actionApplicationConfiguration, ui->actionChangePassword, ui->actionLogout});
+    enableDeviceRecordDoors();
     setActionsEnabled(false, {ui->actionActAsAdministrator});
     setActionsEnabled(virtualizationCenterAvailable, {ui->actionVirtualizationCenter});
     setWindowTitle(windowTitleText + QStringLiteral(" (Administrator)"));
@@ -934,6 +933,7 @@ void LuminorixWindow::upsTreeCurrentIndexChangedHandler()
     currentUps = element->ups;
     ui->modelNameEdit->setText(element->modelLabel);
     showDevicePicture(currentUps.model_name);
+    enableDeviceRecordDoors();
     controller->sendChangeUpsOnInterface(currentUps.id.toInt());
     shownMessageCodes.clear();
 
@@ -1085,6 +1085,16 @@ void LuminorixWindow::selectTreeElement(UpsTreeElement* element)
     showDevicePicture(currentUps.model_name);
     if (upsTree->currentItem() != element)
         upsTree->setCurrentItem(element);
+    enableDeviceRecordDoors();
+}
+
+void LuminorixWindow::enableDeviceRecordDoors()
+{
+    // A model the catalogue does not know leaves its element without a record:
+    // these dialogs would name the device by an empty identifier.
+    const bool named = administratorMode && !(upsTree->currentElement() && currentUps.id.isEmpty());
+    setWidgetsEnabled(named, {ui->networkConfigurationButton, ui->loggingConfigurationButton});
+    setActionsEnabled(named, {ui->actionNetworkConfiguration, ui->actionLoggingConfiguration});
 }
 
 void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceStatus> statuses)

@@ -167,6 +167,8 @@ private:
     void showField(LineEditWidget* edit, const DeviceStateTexts::Field& value);
     void showDeviceMessages(const DeviceStateTexts& texts);
     void selectTreeElement(UpsTreeElement* element);
+    // The event and logging doors: the administrator's, for a device with a record.
+    void enableDeviceRecordDoors();
     QList<Luminorix::Utils::Ups> virtualDeviceMembers() const;
     QList<Luminorix::Utils::Ups> allDeviceRecords() const;
 

@@ -1,6 +1,7 @@
 #include "smtptestwindow.h"
 
 #include "base/answerwait.h"
+#include "base/dialogrelay.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -148,4 +149,10 @@ void SmtpTestWindow::noCommunicationTimeout()
     displayTestStatus(noAnswerStatus,
                       {tr("Usługa nie odpowiada. Czy wersja usługi jest zgodna z wersją panelu kontrolnego "
                           "Luminorix?")});
+}
+
+void connectToService(SmtpTestWindow* dialog, Luminorix::UpsSocketController* /*controller*/,
+                      const DialogRelay& relay)
+{
+    QObject::connect(&relay, &DialogRelay::smtpTestStatus, dialog, &SmtpTestWindow::displayTestStatus);
 }

@@ -11,7 +11,11 @@ class QLabel;
 class QMovie;
 class QTextEdit;
 class AnswerWait;
+class DialogRelay;
 class QVBoxLayout;
+namespace Luminorix {
+class UpsSocketController;
+}
 
 // Follows one test mail the service sends: the service's progress reports
 // arrive through displayTestStatus; ten seconds without a real report count as
@@ -47,3 +51,7 @@ private:
     QMovie* busyMovie;
     bool firstMessage = true;
 };
+
+// The service's reports of the test mail, as the window forwards them.
+void connectToService(SmtpTestWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay);

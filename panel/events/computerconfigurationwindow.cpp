@@ -1,8 +1,11 @@
 #include "computerconfigurationwindow.h"
 
 #include "base/answerwait.h"
+#include "base/dialogrelay.h"
+#include "helpers.h"
 #include "messagebox.h"
 #include "ui_computerconfigurationwindow.h"
+#include "upssocketcontroller.h"
 
 #include <QIcon>
 #include <QMessageBox>
@@ -114,4 +117,31 @@ void ComputerConfigurationWindow::noResponseTimeout()
 {
     // QObject::tr on purpose: the context of these texts is "QObject", not the class.
     showMessageBox(QObject::tr("Brak odpowiedzi"), QObject::tr("Netclient jest nieosiągalny"));
+}
+
+void ComputerConfigurationWindow::netclientPasswordReceived(QString digest)
+{
+    // A dialog already ended (taken, or dismissed) waits only to be deleted:
+    // an answer for it, or a second one, finds nothing.
+    if (!isVisible())
+        return;
+    stopResponseTimer();
+    if (hashPassword(password()) != digest) {
+        showMessageBox(tr("Nieprawidłowe hasło"), tr("Podane hasło Administratora jest nieprawidłowe"));
+        return;
+    }
+    emit passwordConfirmed();
+}
+
+void connectToService(ComputerConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& /*relay*/)
+{
+    using Window = ComputerConfigurationWindow;
+    QObject::connect(dialog, &Window::okButtonClicked, dialog, [dialog, controller] {
+        controller->getNetClientPassword({{QStringLiteral("netclient_address"), dialog->computerAddress()}});
+    });
+    QObject::connect(controller, &Luminorix::UpsSocketController::netclientPass, dialog,
+                     &Window::netclientPasswordReceived);
+    QObject::connect(dialog, &Window::cancelButtonClicked, dialog,
+                     [dialog] { dialog->done(QDialog::Rejected); });
 }

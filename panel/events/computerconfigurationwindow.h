@@ -8,15 +8,20 @@
 #include <QVector>
 
 class AnswerWait;
+class DialogRelay;
+namespace Luminorix {
+class UpsSocketController;
+}
 namespace Ui {
 class ComputerConfigurationWindow;
 }
 
 // Name, address, net-client administrator password and group of a computer
-// to be added. It does not talk to the service: OK starts its 10 s wait and
-// asks the owner to check the password, and the owner ends it with done()
-// once the computer is taken. Closed by its frame or Escape it counts as
-// cancelled: the wait stops and a late answer finds no dialog.
+// to be added. OK starts its 10 s wait and asks the service for the
+// net-client's digest; a matching password emits passwordConfirmed(), and the
+// owner ends the dialog with done() once the computer is taken. Closed by its
+// frame or Escape it counts as cancelled: the wait stops and a late answer
+// finds no dialog.
 class ComputerConfigurationWindow : public QDialog
 {
     Q_OBJECT
@@ -40,8 +45,12 @@ public:
 signals:
     void okButtonClicked();
     void cancelButtonClicked();
+    // The typed password is the net-client's: the owner takes the computer.
+    void passwordConfirmed();
 
 public slots:
+    // The service's digest of the net-client's password, for the pending OK.
+    void netclientPasswordReceived(QString digest);
     void okButtonClickHandler();
     void cancelButtonClickHandler();
     void noResponseTimeout();
@@ -52,3 +61,8 @@ private:
     AnswerWait* noResponseTimer;
     QStringList knownAddresses;
 };
+
+// OK's request for the net-client's digest and its answer; Cancel ends the
+// dialog. Both openers (the network dialog and the discovery) call it.
+void connectToService(ComputerConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay);

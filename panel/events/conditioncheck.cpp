@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QScriptEngine>
 #include <QScriptSyntaxCheckResult>
+#include <QtNumeric>
 
 namespace {
 
@@ -61,12 +62,16 @@ bool ConditionCheck::isParamName(const QString& text) const
 bool ConditionCheck::isNumber(const QString& text)
 {
     bool ok = false;
-    text.toDouble(&ok);
-    return ok;
+    // "inf" and "nan" convert too, but the service reads no such value.
+    const double value = text.toDouble(&ok);
+    return ok && qIsFinite(value);
 }
 
 bool ConditionCheck::isValid(const QString& text) const
 {
+    // What the parser refuses at save must not show as sound while typed.
+    if (!ConditionText::withinLimits(text))
+        return false;
     if (QScriptEngine::checkSyntax(text).state() != QScriptSyntaxCheckResult::Valid)
         return false;
     static const char* const arithmetic[] = {"+",  "-",  "^", "*", ">>",  "<<",

@@ -9,7 +9,6 @@ namespace ConditionText {
 
 namespace {
 
-// Parenthesis depth and operator characters within the limits.
 bool withinLimits(const std::string& text)
 {
     int depth = 0;
@@ -40,6 +39,11 @@ bool withinLimits(const std::string& text)
 }
 
 } // namespace
+
+bool withinLimits(const QString& infix)
+{
+    return withinLimits(infix.toStdString());
+}
 
 QString spaceOperators(const QString& infix)
 {

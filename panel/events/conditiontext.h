@@ -26,4 +26,7 @@ QString postfixToInfix(const QString& postfix, const QStringList& operators);
 constexpr int maxNesting = 100;
 constexpr int maxOperatorCharacters = 2000;
 
+// Nesting and operator characters of `infix` within the two bounds above.
+bool withinLimits(const QString& infix);
+
 } // namespace ConditionText

@@ -1,6 +1,7 @@
 #include "discoverwindow.h"
 
 #include "base/dialogguard.h"
+#include "base/dialogrelay.h"
 #include "base/named.h"
 #include "computerconfigurationwindow.h"
 #include "helpers.h"
@@ -12,6 +13,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHostAddress>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -89,6 +91,9 @@ void DiscoverWindow::fillConfiguredComputers(const QVector<Computer>& computers)
 
 void DiscoverWindow::addDiscoveredComputer(QString ip)
 {
+    // Only an address can be taken over as a computer.
+    if (QHostAddress(ip).isNull())
+        return;
     for (int i = 0; i < managedTree->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = managedTree->topLevelItem(i);
         if (row->text(1) == ip) {
@@ -120,39 +125,18 @@ void DiscoverWindow::addButtonClickHandler()
     pendingAddress = current->text(1);
     DialogGuard<ComputerConfigurationWindow> dialog(computerConfigurationWindow,
                                                     new ComputerConfigurationWindow(nullptr));
+    connectToService(dialog.get(), controller, *dialogRelay);
+    connect(dialog.get(), &ComputerConfigurationWindow::passwordConfirmed, this,
+            &DiscoverWindow::takeConfirmedComputer);
     dialog->setGroups({});
     dialog->setComputerAddress(pendingAddress);
     dialog->lockAddressAndGroup();
-    connect(dialog.get(), &ComputerConfigurationWindow::okButtonClicked, this,
-            &DiscoverWindow::sendNetclientPassRequest);
-    connect(dialog.get(), &ComputerConfigurationWindow::cancelButtonClicked, this,
-            &DiscoverWindow::closeComputerConfigurationWindow);
     dialog->exec();
 }
 
-void DiscoverWindow::sendNetclientPassRequest()
+void DiscoverWindow::takeConfirmedComputer()
 {
-    if (computerConfigurationWindow)
-        emit getNetclientPassword(computerConfigurationWindow->computerAddress());
-}
-
-void DiscoverWindow::closeComputerConfigurationWindow()
-{
-    if (computerConfigurationWindow)
-        computerConfigurationWindow->done(QDialog::Rejected);
-}
-
-void DiscoverWindow::passwordCheckResult(QString digest)
-{
-    // A dialog already ended (taken, or dismissed) waits only to be deleted.
     ComputerConfigurationWindow* pending = computerConfigurationWindow;
-    if (!pending || !pending->isVisible())
-        return;
-    pending->stopResponseTimer();
-    if (hashPassword(pending->password()) != digest) {
-        showMessageBox(tr("Nieprawidłowe hasło"), tr("Podane hasło Administratora jest nieprawidłowe"));
-        return;
-    }
     for (int i = 0; i < unmanagedTree->topLevelItemCount(); ++i) {
         QTreeWidgetItem* row = unmanagedTree->topLevelItem(i);
         if (row->text(1) != pendingAddress)
@@ -194,4 +178,13 @@ int DiscoverWindow::exec()
 {
     broadcast();
     return QDialog::exec();
+}
+
+void connectToService(DiscoverWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay)
+{
+    dialog->controller = controller;
+    dialog->dialogRelay = &relay;
+    QObject::connect(&relay, &DialogRelay::computerDiscovered, dialog,
+                     &DiscoverWindow::addDiscoveredComputer);
 }

@@ -10,9 +10,13 @@
 #include <optional>
 
 class ComputerConfigurationWindow;
+class DialogRelay;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QUdpSocket;
+namespace Luminorix {
+class UpsSocketController;
+}
 namespace Ui {
 class DiscoverWindow;
 }
@@ -33,29 +37,28 @@ public:
     void setDiscoveryTargets(const QList<DiscoveryInterface>& interfaces, quint16 port);
     void fillConfiguredComputers(const QVector<Computer>& computers);
     void addDiscoveredComputer(QString ip);
-    // The service's digest of the pending computer's net-client password.
-    void passwordCheckResult(QString digest);
     QVector<Computer> addedComputers() const;
     // Sends the datagram, then runs the dialog.
     int exec() override;
 
-signals:
-    void getNetclientPassword(QString ip);
-
 public slots:
     void addButtonClickHandler();
     void discoveredComputerSelectionChangedHandler();
-    void sendNetclientPassRequest();
-    void closeComputerConfigurationWindow();
 
 private:
     QTreeWidget* makeTree(const char* name, QWidget* box);
     void broadcast();
+    void takeConfirmedComputer();
+    friend void connectToService(DiscoverWindow* dialog, Luminorix::UpsSocketController* controller,
+                                 const DialogRelay& relay);
 
     Ui::DiscoverWindow* ui;
     QTreeWidget* managedTree;
     QTreeWidget* unmanagedTree;
     ComputerConfigurationWindow* computerConfigurationWindow = nullptr;
+    // For the computer dialog it opens; set by connectToService.
+    Luminorix::UpsSocketController* controller = nullptr;
+    const DialogRelay* dialogRelay = nullptr;
     QUdpSocket* discoverySocket = nullptr;
     QVector<Computer> configuredComputers;
     QStringList ownAddresses;
@@ -65,3 +68,8 @@ private:
     std::optional<QList<DiscoveryInterface>> interfaces;
     quint16 port = defaultDiscoveryPort;
 };
+
+// The addresses the window forwards, and the service for the computer dialog
+// it opens (its net-client digests).
+void connectToService(DiscoverWindow* dialog, Luminorix::UpsSocketController* controller,
+                      const DialogRelay& relay);

@@ -8,12 +8,15 @@
 #include "computerconfigurationwindow.h"
 #include "discoverwindow.h"
 #include "eventdefinitions.h"
+#include "framing.h"
 #include "groupconfigurationwindow.h"
 #include "helpers.h"
 #include "localsettings.h"
 #include "messagebox.h"
+#include "messagetext.h"
 #include "outputsocketwindow.h"
 #include "poweroffvcenteractionswindow.h"
+#include "requestserializers.h"
 #include "sendemailwindow.h"
 #include "syscommandwindow.h"
 #include "ui_networkconfigurationwindow.h"
@@ -26,6 +29,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTreeWidgetItem>
@@ -68,6 +72,15 @@ QMap<QString, QStringList> translatedTable(const QVector<EventDefinition>& rows)
                       QLatin1String(row.expressionOut)});
     }
     return table;
+}
+
+// The service answers with the stored body in an element of the request's name.
+// Counted in bytes: an uncompressed frame carries them all, and they are never
+// fewer than the characters the link bounds after deciphering.
+bool fitsOneReply(const char* name, const QByteArray& body)
+{
+    const qint64 tags = 2 * qstrlen(name) + qstrlen("<></>");
+    return body.size() + tags <= Luminorix::kMaxFrameLength;
 }
 
 int idIn(const QTreeWidgetItem* item, int column)
@@ -158,28 +171,30 @@ void NetworkConfigurationWindow::requestNetworkConfiguration(QString upsId)
         noResponseTimer->start();
 }
 
+// Once loaded, the lists are the administrator's edit: a later reply (asked
+// for by someone else) must not replace them under the open editor.
 void NetworkConfigurationWindow::setGroupsFromConfig(QVector<Group> received)
 {
+    if (loaded)
+        return;
     groups = received;
     groupsReceived = true;
 }
 
 void NetworkConfigurationWindow::setEventsFromConfig(QVector<Event> received)
 {
+    if (loaded)
+        return;
     events = received;
     eventsReceived = true;
     if (isAdvancedEventModel())
         fillAdvancedEventNames();
-    // A later list replaces the rows too, or Edit and Remove would act on rows
-    // whose events are gone.
-    if (loaded) {
-        collectGroupEvents();
-        refreshEventsTree();
-    }
 }
 
 void NetworkConfigurationWindow::setAllComputers(QVector<Computer> allComputer)
 {
+    if (loaded)
+        return;
     computers = allComputer;
     computersReceived = true;
     // The computers are the last of the three replies; earlier they wait for the others.
@@ -241,6 +256,15 @@ void NetworkConfigurationWindow::accept()
     // unsaved event must not go to the service.
     if (editingEvent)
         cancelEventButtonClickHandler();
+    // What the service stores it sends back at the next opening, and a reply the
+    // link cannot read would lock the configuration out for good.
+    if (!fitsOneReply("all_computers", Luminorix::serializeComputers(computers)) ||
+        !fitsOneReply("events", Luminorix::serializeEvents(events, ups.id)) ||
+        !fitsOneReply("groups", Luminorix::serializeGroups(groups, ups.id))) {
+        showMessageBox(tr("Uwaga!"), tr("Konfiguracja jest zbyt duża, aby ją zapisać.") + QLatin1Char('\n') +
+                                         tr("Usuń część zdarzeń lub skróć ich teksty."));
+        return;
+    }
     if (controller) {
         controller->sendAllComputers(computers);
         controller->sendEvents(events, ups.id);
@@ -423,57 +447,25 @@ void NetworkConfigurationWindow::addComputerButtonClickHandler()
         names.append(group.group_name);
     DialogGuard<ComputerConfigurationWindow> dialog(computerConfigurationWindow,
                                                     new ComputerConfigurationWindow(nullptr));
+    connectToService(dialog.get(), controller, *dialogRelay);
+    connect(dialog.get(), &ComputerConfigurationWindow::passwordConfirmed, this,
+            &NetworkConfigurationWindow::takeConfirmedComputer);
     dialog->setGroups(names);
     dialog->setConfiguredComputers(computers);
-    connect(dialog.get(), &ComputerConfigurationWindow::okButtonClicked, this,
-            qOverload<>(&NetworkConfigurationWindow::sendNetclientPassRequest));
-    connect(dialog.get(), &ComputerConfigurationWindow::cancelButtonClicked, this,
-            &NetworkConfigurationWindow::closeComputerConfigurationWindow);
     dialog->exec();
 }
 
 void NetworkConfigurationWindow::sendNetclientPassRequest()
 {
-    QString address;
-    if (computerConfigurationWindow) {
-        address = computerConfigurationWindow->computerAddress();
-    } else if (passwordChangeWindow) {
-        QTreeWidgetItem* item = firstSelectedNetworkItem();
-        if (!item)
-            return;
-        address = item->text(AddressColumn);
-    } else {
+    QTreeWidgetItem* item = firstSelectedNetworkItem();
+    if (!passwordChangeWindow || !item)
         return;
-    }
-    sendNetclientPassRequest(address);
+    controller->getNetClientPassword({{QStringLiteral("netclient_address"), item->text(AddressColumn)}});
 }
 
-void NetworkConfigurationWindow::sendNetclientPassRequest(QString ip)
-{
-    if (controller)
-        controller->getNetClientPassword({{QStringLiteral("netclient_address"), ip}});
-}
-
-void NetworkConfigurationWindow::netclientPasswReceived(QString pass)
-{
-    // A dialog already ended (taken, or dismissed) waits only to be deleted:
-    // an answer for it, or a second one, finds nothing.
-    if (computerConfigurationWindow) {
-        if (computerConfigurationWindow->isVisible())
-            checkComputerPassword(pass);
-    } else if (discoverWindow) {
-        discoverWindow->passwordCheckResult(pass);
-    }
-}
-
-void NetworkConfigurationWindow::checkComputerPassword(const QString& digest)
+void NetworkConfigurationWindow::takeConfirmedComputer()
 {
     ComputerConfigurationWindow* pending = computerConfigurationWindow;
-    pending->stopResponseTimer();
-    if (hashPassword(pending->password()) != digest) {
-        showMessageBox(tr("Nieprawidłowe hasło"), tr("Podane hasło Administratora jest nieprawidłowe"));
-        return;
-    }
     Computer computer;
     computer.computer_name = pending->computerName();
     computer.computer_address = pending->computerAddress();
@@ -489,12 +481,6 @@ void NetworkConfigurationWindow::checkComputerPassword(const QString& digest)
     computers.append(computer);
     fillNetworkElementsTrees();
     pending->done(QDialog::Accepted);
-}
-
-void NetworkConfigurationWindow::closeComputerConfigurationWindow()
-{
-    if (computerConfigurationWindow)
-        computerConfigurationWindow->done(QDialog::Rejected);
 }
 
 void NetworkConfigurationWindow::removeComputerButtonClickHandler()
@@ -636,10 +622,9 @@ void NetworkConfigurationWindow::discoverButtonClickHandler()
     QVector<Computer> taken;
     {
         DialogGuard<DiscoverWindow> dialog(discoverWindow, new DiscoverWindow(nullptr));
+        connectToService(dialog.get(), controller, *dialogRelay);
         if (discoveryInterfaces)
             dialog->setDiscoveryTargets(*discoveryInterfaces, discoveryPort);
-        connect(dialog.get(), &DiscoverWindow::getNetclientPassword, this,
-                qOverload<QString>(&NetworkConfigurationWindow::sendNetclientPassRequest));
         dialog->fillConfiguredComputers(computers);
         if (dialog->exec() == QDialog::Accepted)
             taken = dialog->addedComputers();
@@ -651,18 +636,12 @@ void NetworkConfigurationWindow::discoverButtonClickHandler()
     fillNetworkElementsTrees();
 }
 
-void NetworkConfigurationWindow::addDiscoveredComputer(QString ip)
-{
-    if (discoverWindow)
-        discoverWindow->addDiscoveredComputer(ip);
-}
-
 // ---- passwords
 
 void NetworkConfigurationWindow::passwordChangeButtonClickHandler()
 {
     QTreeWidgetItem* item = firstSelectedNetworkItem();
-    if (!item || item->text(KindColumn) != computerKind || !controller)
+    if (!item || item->text(KindColumn) != computerKind)
         return;
     const int index = computerIndex(idIn(item, ComputerIdColumn));
     if (index < 0)
@@ -671,9 +650,7 @@ void NetworkConfigurationWindow::passwordChangeButtonClickHandler()
     const bool local = isLocalAddress(address);
     DialogGuard<PasswordChangeWindow> dialog(passwordChangeWindow,
                                              new PasswordChangeWindow(address, controller, nullptr));
-    // The password dialog takes nothing from the main window here.
-    const DialogRelay noRelay;
-    connectToService(dialog.get(), controller, noRelay,
+    connectToService(dialog.get(), controller, *dialogRelay,
                      local ? PasswordChangeWindow::AdministratorMode : PasswordChangeWindow::NetClientMode);
     if (!local) {
         connect(dialog.get(), &PasswordChangeWindow::getPassword, this,
@@ -690,7 +667,7 @@ void NetworkConfigurationWindow::passwordChangeButtonClickHandler()
 void NetworkConfigurationWindow::setNetclientPassword(QString pass)
 {
     QTreeWidgetItem* item = firstSelectedNetworkItem();
-    if (!item || !controller)
+    if (!item)
         return;
     controller->changeNetclientPassword({{QStringLiteral("netclient_address"), item->text(AddressColumn)},
                                          {QStringLiteral("password"), pass}});
@@ -856,6 +833,9 @@ void NetworkConfigurationWindow::closeEventEditor()
 
 void NetworkConfigurationWindow::addEventButtonClickHandler()
 {
+    // One event at a time: a second one would leave the first without a group.
+    if (editingEvent)
+        return;
     if (!firstSelectedNetworkItem()) {
         showMessageBox(tr("Uwaga!"), tr("Wybierz grupę do której chcesz dodać zdarzenie"));
         return;
@@ -911,12 +891,14 @@ void NetworkConfigurationWindow::editEventButtonClickHandler()
 
     ui->messageEdit->clear();
     if (event.messageAction) {
-        ui->messageEdit->appendPlainText(event.messageAction->message_text);
+        ui->messageEdit->setPlainText(MessageText::shownForEditing(event.messageAction->message_text));
         ui->showMessageBox->setChecked(true);
         ui->messageEdit->setEnabled(true);
     } else {
         ui->messageEdit->setEnabled(false);
     }
+    // Untouched, the stored text goes back as it came (the editor may show it cut).
+    shownMessageText = ui->messageEdit->toPlainText();
     const QList<QPair<QCheckBox*, QPushButton*>> actionRows = {
         {ui->systemCommandBox, ui->systemCommandConfigurationButton},
         {ui->sendEmailBox, ui->sendEmailConfigurationButton},
@@ -984,6 +966,13 @@ void NetworkConfigurationWindow::saveEventButtonClickHandler()
     const bool advanced = isAdvancedEventModel();
     const QString title = tr("Uwaga!");
 
+    // The service would store a nameless event that never starts.
+    if (advanced && (event->event_state.isEmpty() || event->expressionIn.isEmpty())) {
+        showMessageBox(title, tr("Zdarzenie nie ma definicji.") + QLatin1Char('\n') +
+                                  tr("Wybierz przycisk \"Zaawansowane\"."));
+        return;
+    }
+
     for (const Event& other : qAsConst(events)) {
         if (&other == event)
             continue;
@@ -1003,9 +992,12 @@ void NetworkConfigurationWindow::saveEventButtonClickHandler()
     }
 
     if (ui->showMessageBox->isChecked()) {
+        const QString text = ui->messageEdit->toPlainText();
+        const bool untouched = event->messageAction && !isNewEvent && text == shownMessageText;
         if (!event->messageAction)
             event->messageAction.reset(new MessageAction);
-        event->messageAction->message_text = ui->messageEdit->toPlainText();
+        if (!untouched)
+            event->messageAction->message_text = text;
     } else {
         event->messageAction.reset();
     }
@@ -1129,7 +1121,7 @@ void NetworkConfigurationWindow::shutdownSystemConfigurationButtonClickHandler()
     if (!event)
         return;
     QSharedPointer<PowerOffAction> action = event->powerOffAction;
-    if (!PowerOffVCenterActionsWindow::editAction(action, controller, dialogRelay, this,
+    if (!PowerOffVCenterActionsWindow::editAction(action, controller, *dialogRelay, this,
                                                   groupHasLocalComputer(), ups.ups_shutdown_supported))
         return;
     if ((event = editedEvent()))
@@ -1198,10 +1190,6 @@ void connectToService(NetworkConfigurationWindow* dialog, Luminorix::UpsSocketCo
     QObject::connect(controller, &Controller::eventsReceived, dialog, &Window::setEventsFromConfig,
                      Qt::UniqueConnection);
     QObject::connect(controller, &Controller::allComputersReceived, dialog, &Window::setAllComputers,
-                     Qt::UniqueConnection);
-    QObject::connect(controller, &Controller::netclientPass, dialog, &Window::netclientPasswReceived,
-                     Qt::UniqueConnection);
-    QObject::connect(&relay, &DialogRelay::computerDiscovered, dialog, &Window::addDiscoveredComputer,
                      Qt::UniqueConnection);
     QObject::connect(&relay, &DialogRelay::administratorLoggedOut, dialog,
                      [dialog] { dialog->setEnabledButtons(false); });

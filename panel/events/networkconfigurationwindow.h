@@ -54,8 +54,6 @@ public:
     // Asks the service for the groups, events and computers of `upsId` and
     // waits up to 10 s for all three.
     void requestNetworkConfiguration(QString upsId);
-    // A computer that answered the discovery datagram; for the open discovery dialog.
-    void addDiscoveredComputer(QString ip);
     // Where the discovery dialog sends its datagram instead of the machine's
     // own interfaces and port 12322 (a test listens on loopback).
     void setDiscoveryTargets(const QList<DiscoveryInterface>& interfaces, quint16 port);
@@ -72,7 +70,6 @@ public slots:
     void setGroupsFromConfig(QVector<Group> groups);
     void setEventsFromConfig(QVector<Event> events);
     void setAllComputers(QVector<Computer> allComputer);
-    void netclientPasswReceived(QString pass);
     void noResponseTimeout();
     void stopResponseTimer();
     // With false (the administrator logged out) every push button but the
@@ -92,10 +89,9 @@ public slots:
     void passwordChanged();
     void networkElementsItemSelectionChangedHandler();
     void allComputersItemSelectionChangeHandler();
+    // For the password dialog: the digest of the selected computer's net-client.
     void sendNetclientPassRequest();
-    void sendNetclientPassRequest(QString ip);
     void setNetclientPassword(QString pass);
-    void closeComputerConfigurationWindow();
 
     // The event editor, on the right.
     void addEventButtonClickHandler();
@@ -123,7 +119,8 @@ private:
     int groupIndex(int configId) const;
     int nextComputerConfigId() const;
     int nextGroupConfigId() const;
-    void checkComputerPassword(const QString& digest);
+    // The open computer dialog's computer, its password confirmed.
+    void takeConfirmedComputer();
 
     // The event list of the selected group (the editor works on it).
     void fillEventTypes(const QString& modelName);
@@ -168,6 +165,8 @@ private:
     int editedParentId = -1;
     int editedNumber = 0;
     bool isNewEvent = false;
+    // The message as Edit put it into the editor, to tell an untouched text.
+    QString shownMessageText;
     QStringList savedDefinition;
     QMap<QString, QStringList> defaultEventDefinitions;
     QMap<QString, QStringList> avrEventDefinitions;
@@ -177,8 +176,8 @@ private:
     quint16 discoveryPort = defaultDiscoveryPort;
 };
 
-// The dialog's links to the service controller (the configuration, the
-// net-client digests) and to what the window forwards (discovered computers,
-// the administrator's log-out).
+// The dialog's links to the service controller (the configuration) and to
+// what the window forwards (the administrator's log-out). The dialogs it opens
+// are wired with their own functions and the same relay.
 void connectToService(NetworkConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
                       const DialogRelay& relay);

@@ -269,13 +269,11 @@ void PowerOffVCenterActionsWindow::writeAction(PowerOffAction& action) const
 
 bool PowerOffVCenterActionsWindow::editAction(QSharedPointer<PowerOffAction>& action,
                                               Luminorix::UpsSocketController* controller,
-                                              const DialogRelay* relay, QWidget* parent,
+                                              const DialogRelay& relay, QWidget* parent,
                                               bool groupHasLocalComputer, bool upsPowerOffSupported)
 {
     PowerOffVCenterActionsWindow dialog(controller, parent);
-    const DialogRelay none;
-    if (controller)
-        connectToService(&dialog, controller, relay ? *relay : none);
+    connectToService(&dialog, controller, relay);
     dialog.requestVirtualizationCentre();
     if (action)
         dialog.showAction(*action);

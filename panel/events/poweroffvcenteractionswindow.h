@@ -60,12 +60,11 @@ public:
     void showAction(const PowerOffAction& action);
     void writeAction(PowerOffAction& action) const;
 
-    // Runs the dialog, wired to `controller` and the opener's `relay` (either
-    // may be null), on `action` (none yet: the dialog's defaults). OK writes
-    // the record back, making one when there was none; Cancel changes nothing.
-    // True on OK.
+    // Runs the dialog, wired to `controller` and the opener's `relay`, on
+    // `action` (none yet: the dialog's defaults). OK writes the record back,
+    // making one when there was none; Cancel changes nothing. True on OK.
     static bool editAction(QSharedPointer<PowerOffAction>& action, Luminorix::UpsSocketController* controller,
-                           const DialogRelay* relay, QWidget* parent, bool groupHasLocalComputer,
+                           const DialogRelay& relay, QWidget* parent, bool groupHasLocalComputer,
                            bool upsPowerOffSupported);
 
     // "shutdown" ... "no_action"; any other text is NoAction, and so is any

@@ -338,6 +338,14 @@
         <source>Istnieje już komputer o podanym adresie</source>
         <translation>A computer with this address already exists</translation>
     </message>
+    <message>
+        <source>Nieprawidłowe hasło</source>
+        <translation>Invalid password</translation>
+    </message>
+    <message>
+        <source>Podane hasło Administratora jest nieprawidłowe</source>
+        <translation>The Administrator password given is invalid</translation>
+    </message>
 </context>
 <context>
     <name>ConnectWithServiceWindow</name>
@@ -394,14 +402,6 @@
     <message>
         <source>Adres</source>
         <translation>Address</translation>
-    </message>
-    <message>
-        <source>Nieprawidłowe hasło</source>
-        <translation>Invalid password</translation>
-    </message>
-    <message>
-        <source>Podane hasło Administratora jest nieprawidłowe</source>
-        <translation>The Administrator password given is invalid</translation>
     </message>
 </context>
 <context>
@@ -1170,14 +1170,6 @@ Do you want to add a new UPS now?
         <translation>The configuration must be saved. Save it? </translation>
     </message>
     <message>
-        <source>Nieprawidłowe hasło</source>
-        <translation>Invalid password</translation>
-    </message>
-    <message>
-        <source>Podane hasło Administratora jest nieprawidłowe</source>
-        <translation>The Administrator password given is invalid</translation>
-    </message>
-    <message>
         <source>Uwaga!</source>
         <translation>Warning!</translation>
     </message>
@@ -1258,6 +1250,22 @@ This removes the computer from all groups.</translation>
     <message>
         <source>Zdarzenie </source>
         <translation>Event </translation>
+    </message>
+    <message>
+        <source>Konfiguracja jest zbyt duża, aby ją zapisać.</source>
+        <translation>The configuration is too large to be saved.</translation>
+    </message>
+    <message>
+        <source>Usuń część zdarzeń lub skróć ich teksty.</source>
+        <translation>Remove some events or shorten their texts.</translation>
+    </message>
+    <message>
+        <source>Zdarzenie nie ma definicji.</source>
+        <translation>The event has no definition.</translation>
+    </message>
+    <message>
+        <source>Wybierz przycisk &quot;Zaawansowane&quot;.</source>
+        <translation>Press the &quot;Advanced&quot; button.</translation>
     </message>
 </context>
 <context>

@@ -11,7 +11,9 @@
 #include "upstreewidget.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -76,6 +78,7 @@ private slots:
     void contextMenuEntries();
     void deleteAsksAndNamesCurrentDevice();
     void deleteWithoutIdentifierSendsNothing();
+    void unknownModelShutsItsRecordDoors();
     void emptyListPromptOnce();
     void arrowMatchesShownMembersAfterRebuild();
 
@@ -360,6 +363,42 @@ void TestUpsTree::deleteWithoutIdentifierSendsNothing()
     w.deleteActionHandler(0);
     QTest::qWait(100);
     QCOMPARE(rig->requestCount(QStringLiteral("remove_ups")), 0);
+}
+
+// A model the catalogue does not know leaves its element without a record:
+// the doors whose dialogs would name it by an empty identifier stay shut.
+void TestUpsTree::unknownModelShutsItsRecordDoors()
+{
+    QVERIFY(rig->start(mixedWorld()));
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
+    w.enableAdministratorButtons();
+    const QStringList doors = {"networkConfigurationButton", "loggingConfigurationButton",
+                               "actionNetworkConfiguration", "actionLoggingConfiguration"};
+    const auto open = [&](bool expected) {
+        for (const QString& name : doors) {
+            QObject* door = w.findChild<QObject*>(name);
+            QVERIFY2(door && door->property("enabled").toBool() == expected, qPrintable(name));
+        }
+    };
+    rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("<NIEZNANY>")));
+    open(false);
+    rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("Zeta")));
+    open(true);
+
+    LxTest::answerNextDialog([this](QWidget* dialog) {
+        QTRY_VERIFY(rig->requestCount(QStringLiteral("get_network_configuration")) > 0);
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    w.findChild<QAction*>(QStringLiteral("actionNetworkConfiguration"))->trigger();
+    QCOMPARE(rig->requests(QStringLiteral("get_network_configuration")).first().value(QStringLiteral("id")),
+             QStringLiteral("14"));
+
+    // Logging in again, with the unknown model selected, opens none of them.
+    rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("<NIEZNANY>")));
+    w.disableAdministratorButtons();
+    w.enableAdministratorButtons();
+    open(false);
 }
 
 void TestUpsTree::emptyListPromptOnce()

@@ -213,6 +213,28 @@ void TestAdvancedOptionsWindow::liveCheck_data()
                                                     << "message2ParallelWorkModeMaster == ON" << false;
     QTest::newRow("generator set") << "Ibis_SNMP"
                                    << "stateGensetOn == ON || alarmSdFuelLevelA == ON" << true;
+    // They convert to a double, but the service reads no such value.
+    QTest::newRow("inf is no number") << "OspreyRT_USB"
+                                      << "paramOutputLoad > inf" << false;
+    QTest::newRow("nan is no number") << "OspreyRT_USB"
+                                      << "nan < paramOutputLoad" << false;
+    QTest::newRow("infinity is no number") << "OspreyRT_USB"
+                                           << "paramOutputLoad < Infinity" << false;
+    // What the parser refuses at save shows red at once.
+    const auto nested = [](int depth) {
+        return QString(depth, QLatin1Char('(')) + QStringLiteral("paramOutputLoad > 80") +
+               QString(depth, QLatin1Char(')'));
+    };
+    const auto clauses = [](int count) {
+        QStringList all;
+        for (int i = 0; i < count; ++i)
+            all << QStringLiteral("stateNormal==ON");
+        return all.join(QStringLiteral("||"));
+    };
+    QTest::newRow("nesting at the bound") << "OspreyRT_USB" << nested(100) << true;
+    QTest::newRow("nesting beyond the bound") << "OspreyRT_USB" << nested(101) << false;
+    QTest::newRow("operators at the bound (1998 characters)") << "OspreyRT_USB" << clauses(500) << true;
+    QTest::newRow("operators beyond the bound (2002 characters)") << "OspreyRT_USB" << clauses(501) << false;
 }
 
 void TestAdvancedOptionsWindow::liveCheck()
@@ -278,6 +300,10 @@ void TestAdvancedOptionsWindow::save_data()
                                        << "New"
                                        << "stateNormal != ON"
                                        << "Wprowadzone wyrażenie jest nieprawidłowe.";
+    QTest::newRow("beyond the parser's nesting bound")
+        << QStringList() << "saveAsNewEventButton"
+        << "New" << QString(101, QLatin1Char('(')) + good + QString(101, QLatin1Char(')'))
+        << "Wprowadzone wyrażenie jest nieprawidłowe.";
     QTest::newRow("green but does not parse") << QStringList() << "saveAsNewEventButton"
                                               << "New"
                                               << "stateNormal == ON ( )"

@@ -182,9 +182,11 @@ void TestDiscoverWindow::takeOver()
     LxTest::answerNextDialog([&](QWidget* widget) {
         auto* discovery = qobject_cast<DiscoverWindow*>(widget);
         QVERIFY(discovery);
-        rig.server.push(LxSim::ReplyBuilder::discovered(QStringLiteral("10.0.0.7")));
+        // Texts that are no address give no row that could be taken over.
+        for (const char* text : {"", "  ", "nie-adres", "10.0.0.7"})
+            rig.server.push(LxSim::ReplyBuilder::discovered(QLatin1String(text)));
         auto* unmanaged = discovery->findChild<QTreeWidget*>(QStringLiteral("unmanagedTree"));
-        QTRY_COMPARE(unmanaged->topLevelItemCount(), 1);
+        QTRY_COMPARE(rows(unmanaged), QStringList{"10.0.0.7 | 10.0.0.7"});
         unmanaged->setCurrentItem(unmanaged->topLevelItem(0));
 
         LxTest::answerNextDialog([&](QWidget* inner) {

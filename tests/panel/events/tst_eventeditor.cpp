@@ -160,8 +160,8 @@ private slots:
     void uncheckedActionGoesAtSave();
     void okWhileEditingCancelsTheEdit_data();
     void okWhileEditingCancelsTheEdit();
-    void eventsReplacedWhileEditing();
-    void eventsReplacedWhileAnActionDialogRuns();
+    void eventsReplyWhileEditingChangesNothing();
+    void eventsReplyWhileAnActionDialogRuns();
     void commandUpsOffFollowsGroupAndDevice_data();
     void commandUpsOffFollowsGroupAndDevice();
     void advancedNameProposals_data();
@@ -626,9 +626,9 @@ void TestEventEditor::okWhileEditingCancelsTheEdit()
     QVERIFY(!d.editorOpen());
 }
 
-// An events reply while the editor is open replaces the list under it; the
-// editor holds no pointer into the old one.
-void TestEventEditor::eventsReplacedWhileEditing()
+// Once loaded the list is the administrator's edit: a later events reply (for
+// someone else's request) changes neither the rows nor the event being edited.
+void TestEventEditor::eventsReplyWhileEditingChangesNothing()
 {
     Dialog d(device(QStringLiteral("Kite_600")));
     d.load({stored(QStringLiteral("stateNormal"), 0, 1)});
@@ -636,42 +636,42 @@ void TestEventEditor::eventsReplacedWhileEditing()
     d.eventRows()->setCurrentItem(d.eventRows()->topLevelItem(0));
     d.click("editEventButton");
     d.dialog.setEventsFromConfig({stored(QStringLiteral("stateOverload"), 1, 4)});
-    QCOMPARE(d.eventRows()->topLevelItemCount(), 0);
-    d.check("showMessageBox");
+    QCOMPARE(d.rowTexts(), QStringList{"Praca w trybie sieciowym|||||"});
+    QVERIFY(d.editorOpen());
     d.click("saveEventButton");
     QVERIFY(!d.editorOpen());
     d.selectGroup(1);
-    QCOMPARE(d.rowTexts(), QStringList{"Przeciążenie|||||"});
+    QCOMPARE(d.rowTexts(), QStringList());
     d.dialog.accept();
-    QCOMPARE(d.eventsSent(),
-             QStringLiteral("<ups_id>1</ups_id>") + eventXml("stateOverload", QString(), QString(), 4, 1));
+    QCOMPARE(d.eventsSent(), QStringLiteral("<ups_id>1</ups_id>") +
+                                 eventXml("stateNormal", "stateNormal,ON,==,", "stateNormal,OFF,==,", 1, 0));
 }
 
-void TestEventEditor::eventsReplacedWhileAnActionDialogRuns()
+void TestEventEditor::eventsReplyWhileAnActionDialogRuns()
 {
     Dialog d(device(QStringLiteral("Kite_600")));
     d.load({stored(QStringLiteral("stateNormal"), 0, 1)});
     d.selectGroup(0);
     d.click("addEventButton");
     d.check("systemCommandBox");
-    QVector<Event> fresh = {stored(QStringLiteral("stateNormal"), 0, 1),
-                            stored(QStringLiteral("stateFault"), 1, 2)};
     {
         LxTest::ModalWatchdog watchdog;
         LxTest::answerNextDialog([&](QWidget* w) {
-            d.dialog.setEventsFromConfig(fresh);
+            d.dialog.setEventsFromConfig({stored(QStringLiteral("stateFault"), 1, 2)});
             w->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))
                 ->button(QDialogButtonBox::Ok)
                 ->click();
         });
         d.click("systemCommandConfigurationButton");
     }
-    // The added event went with the old list: the command lands on no other event.
-    for (const Event& e : qAsConst(fresh))
-        QVERIFY(!e.sysCommandAction);
+    // The command lands on the added event, which is still there to save.
+    d.chooseKey(QStringLiteral("stateBatteryBackup"));
+    d.click("saveEventButton");
+    QVERIFY(!d.editorOpen());
     d.dialog.accept();
-    QVERIFY(!d.eventsSent().contains(QStringLiteral("syscommand_action")));
     QCOMPARE(d.eventsSent().count(QStringLiteral("<event>")), 2);
+    QCOMPARE(d.eventsSent().count(QStringLiteral("<syscommand_action>")), 1);
+    QVERIFY(!d.eventsSent().contains(QStringLiteral("stateFault")));
 }
 
 void TestEventEditor::commandUpsOffFollowsGroupAndDevice_data()

@@ -1,7 +1,9 @@
 #include "base/answerwait.h"
 #include "base/dialogrelay.h"
 #include "events/computerconfigurationwindow.h"
+#include "events/messagetext.h"
 #include "events/networkconfigurationwindow.h"
+#include "framing.h"
 #include "helpers.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
@@ -14,8 +16,11 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTreeWidget>
 
 using LxTest::ShownBox;
@@ -87,6 +92,7 @@ struct Net
     Luminorix::UpsSocketController controller;
     DialogRelay relay;
     std::unique_ptr<NetworkConfigurationWindow> dialog;
+    QVector<Event> events = someEvents();
 
     bool start(const QStringList& order = {QStringLiteral("groups"), QStringLiteral("events"),
                                            QStringLiteral("all_computers")},
@@ -95,8 +101,7 @@ struct Net
         rig.world.setComputersPayload(QString::fromUtf8(Luminorix::serializeComputers(someComputers())));
         rig.world.setGroupsPayload(ups.id,
                                    QString::fromUtf8(Luminorix::serializeGroups(someGroups(), ups.id)));
-        rig.world.setEventsPayload(ups.id,
-                                   QString::fromUtf8(Luminorix::serializeEvents(someEvents(), ups.id)));
+        rig.world.setEventsPayload(ups.id, QString::fromUtf8(Luminorix::serializeEvents(events, ups.id)));
         rig.world.setNetworkReplyOrder(order);
         if (!rig.listen() || !rig.connect(controller))
             return false;
@@ -227,6 +232,10 @@ private slots:
     void cancelAfterPasswordChange_data();
     void cancelAfterPasswordChange();
     void logoutLeavesOnlyCancel();
+    void listReplyDuringAnEditKeepsTheEdit();
+    void emptyAdvancedEventRefused();
+    void longMessageLineShownCutAndKept();
+    void configurationTooLargeToReadBackRefused();
 
 private:
     LxTest::ModalWatchdog* watchdog = nullptr;
@@ -751,6 +760,132 @@ void TestNetworkConfigurationWindow::logoutLeavesOnlyCancel()
     n.dialog->setEnabledButtons(true);
     for (QPushButton* button : buttons)
         QVERIFY2(button->isEnabled() == (button == n.cancelButton()), qPrintable(button->objectName()));
+}
+
+// Someone else asks for the configuration while an event is edited: the
+// replies must not undo unsaved changes nor reopen the doors of the editor.
+void TestNetworkConfigurationWindow::listReplyDuringAnEditKeepsTheEdit()
+{
+    Net n;
+    QVERIFY(n.startLoaded());
+    n.select(n.network(), QStringLiteral("Magazyn"));
+    n.button("arrowUpButton")->click();
+    n.select(n.network(), QStringLiteral("Serwerownia (3)"));
+    n.button("addEventButton")->click();
+    const QStringList edited = n.networkTexts();
+
+    QSignalSpy computersReplies(&n.controller, &Luminorix::UpsSocketController::allComputersReceived);
+    n.controller.getNetworkConfiguration(QStringLiteral("1"));
+    QTRY_COMPARE(computersReplies.count(), 1);
+
+    QCOMPARE(n.networkTexts(), edited);
+    QCOMPARE(n.network()->currentItem()->text(0), QStringLiteral("Serwerownia (3)"));
+    QVERIFY(n.button("saveEventButton")->isEnabled());
+    for (const char* name : {"addEventButton", "editEventButton", "removeEventButton"})
+        QVERIFY2(!n.button(name)->isEnabled(), name);
+    QVERIFY(!n.saveButton()->isEnabled());
+
+    n.button("cancelEventButton")->click();
+    n.saveButton()->click();
+    QTRY_COMPARE(n.sent(QStringLiteral("groups")).size(), 1);
+    QCOMPARE(n.sent(QStringLiteral("groups")).first().payload(),
+             QString::fromUtf8(Luminorix::serializeGroups({group(QStringLiteral("Serwerownia"), 0, {1, 9, 3}),
+                                                           group(QStringLiteral("Default"), 1, {0})},
+                                                          QStringLiteral("1"))));
+    QCOMPARE(n.sent(QStringLiteral("events")).first().payload(),
+             QString::fromUtf8(Luminorix::serializeEvents(n.events, QStringLiteral("1"))));
+}
+
+// An advanced model's event is only what its definition makes it: without
+// one the service would keep a nameless event that never starts.
+void TestNetworkConfigurationWindow::emptyAdvancedEventRefused()
+{
+    Net n;
+    n.events.clear();
+    Luminorix::Utils::Ups ups = someUps();
+    ups.model_name = QStringLiteral("OspreyRT_USB");
+    QVERIFY(
+        n.start({QStringLiteral("groups"), QStringLiteral("events"), QStringLiteral("all_computers")}, ups));
+    QTRY_VERIFY(n.saveButton()->isEnabled());
+    n.select(n.network(), QStringLiteral("Serwerownia (4)"));
+    n.button("addEventButton")->click();
+    n.button("saveEventButton")->click();
+    QCOMPARE(takeMessageBoxes(),
+             (QList<ShownBox>{
+                 {QStringLiteral("Uwaga!"),
+                  QStringLiteral("Zdarzenie nie ma definicji.\nWybierz przycisk \"Zaawansowane\".")}}));
+    QVERIFY(n.button("saveEventButton")->isEnabled());
+    QCOMPARE(n.w<QTreeWidget>("eventsTree")->topLevelItemCount(), 0);
+
+    n.button("cancelEventButton")->click();
+    n.saveButton()->click();
+    QTRY_COMPARE(n.sent(QStringLiteral("events")).size(), 1);
+    QCOMPARE(n.sent(QStringLiteral("events")).first().payload(), QStringLiteral("<ups_id>1</ups_id>"));
+}
+
+// One line of a mebibyte: the editor shows it cut, at once, and an untouched
+// text goes back as it came, the characters the editor would change included.
+void TestNetworkConfigurationWindow::longMessageLineShownCutAndKept()
+{
+    Net n;
+    const QString message = QString(1 << 20, QLatin1Char('x')) + QStringLiteral("&\u00a0\nkoniec");
+    n.events.first().messageAction->message_text = message;
+    QVERIFY(n.startLoaded());
+    n.select(n.network(), QStringLiteral("Serwerownia (4)"));
+    auto* rows = n.w<QTreeWidget>("eventsTree");
+    rows->setCurrentItem(rows->topLevelItem(0));
+    n.button("editEventButton")->click();
+
+    const QTextDocument* shown = n.w<QPlainTextEdit>("messageEdit")->document();
+    QCOMPARE(shown->blockCount(), 2);
+    QCOMPARE(shown->firstBlock().length() - 1, MessageText::maxShownLineLength);
+    QCOMPARE(shown->lastBlock().text(), QStringLiteral("koniec"));
+
+    n.button("saveEventButton")->click();
+    QVERIFY(takeMessageBoxes().isEmpty());
+    n.saveButton()->click();
+    QTRY_COMPARE(n.sent(QStringLiteral("events")).size(), 1);
+    QCOMPARE(n.sent(QStringLiteral("events")).first().payload(),
+             QString::fromUtf8(Luminorix::serializeEvents(n.events, QStringLiteral("1"))));
+}
+
+// The service sends back what it stores, and the link reads no reply beyond
+// its frame bound: such a configuration would lock the dialog out for good.
+void TestNetworkConfigurationWindow::configurationTooLargeToReadBackRefused()
+{
+    Net n;
+    QVERIFY(n.startLoaded());
+    QStringList sent;
+    n.controller.setSendObserver([&sent](const QByteArray& text) {
+        for (const char* stored : {"<all_computers>", "<events>", "<groups>"}) {
+            if (text.startsWith(stored))
+                sent << QLatin1String(stored);
+        }
+    });
+    n.select(n.network(), QStringLiteral("Serwerownia (4)"));
+    auto* rows = n.w<QTreeWidget>("eventsTree");
+    auto* message = n.w<QPlainTextEdit>("messageEdit");
+    const auto saveMessage = [&](const QString& text) {
+        rows->setCurrentItem(rows->topLevelItem(0));
+        n.button("editEventButton")->click();
+        message->setPlainText(text);
+        n.button("saveEventButton")->click();
+    };
+    // In lines, which the editor lays out quickly.
+    const QString line = QString(1023, QLatin1Char('y')) + QLatin1Char('\n');
+    saveMessage(line.repeated(int(Luminorix::kMaxFrameLength / line.size()) + 1));
+    n.saveButton()->click();
+    QCOMPARE(takeMessageBoxes(), (QList<ShownBox>{{QStringLiteral("Uwaga!"),
+                                                   QStringLiteral("Konfiguracja jest zbyt duża, aby ją "
+                                                                  "zapisać.\nUsuń część zdarzeń lub skróć "
+                                                                  "ich teksty.")}}));
+    QVERIFY(n.dialog->isVisible());
+    QVERIFY2(sent.isEmpty(), qPrintable(sent.join(QLatin1Char(' '))));
+
+    saveMessage(QStringLiteral("krótko"));
+    n.saveButton()->click();
+    QCOMPARE(sent.size(), 3);
+    QVERIFY(!n.dialog->isVisible());
 }
 
 LX_TEST_MAIN(TestNetworkConfigurationWindow)

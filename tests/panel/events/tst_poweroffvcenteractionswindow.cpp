@@ -537,7 +537,7 @@ void TestPowerOffVCenterActionsWindow::editorOkAndCancel()
             w->findChild<QSpinBox*>(QStringLiteral("delaySpinBox"))->setValue(999);
             w->findChild<QPushButton*>(QLatin1String(ok ? "okButton" : "cancelButton"))->click();
         });
-        accepted = PowerOffVCenterActionsWindow::editAction(action, &controller, &relay, nullptr, true, true);
+        accepted = PowerOffVCenterActionsWindow::editAction(action, &controller, relay, nullptr, true, true);
     }
     QCOMPARE(accepted, ok);
     QCOMPARE(sent.size(), 4);

@@ -818,6 +818,7 @@ void NetworkConfigurationWindow::setEventEditorActive(bool on)
         return;
     }
     ui->messageEdit->clear();
+    ui->messageEdit->setReadOnly(false);
     for (QCheckBox* box : {ui->showMessageBox, ui->systemCommandBox, ui->sendEmailBox, ui->shutdownSystemBox,
                            ui->outputSocketBox})
         box->setChecked(false);
@@ -890,14 +891,18 @@ void NetworkConfigurationWindow::editEventButtonClickHandler()
         ui->workModeBox->setCurrentIndex(entry);
 
     ui->messageEdit->clear();
+    bool shortened = false;
     if (event.messageAction) {
-        ui->messageEdit->setPlainText(MessageText::shownForEditing(event.messageAction->message_text));
+        ui->messageEdit->setPlainText(
+            MessageText::shownForEditing(event.messageAction->message_text, &shortened));
         ui->showMessageBox->setChecked(true);
         ui->messageEdit->setEnabled(true);
     } else {
         ui->messageEdit->setEnabled(false);
     }
-    // Untouched, the stored text goes back as it came (the editor may show it cut).
+    // Untouched, the stored text goes back as it came. A text shown cut cannot be
+    // edited: what was typed would replace the tail the editor never showed.
+    ui->messageEdit->setReadOnly(shortened);
     shownMessageText = ui->messageEdit->toPlainText();
     const QList<QPair<QCheckBox*, QPushButton*>> actionRows = {
         {ui->systemCommandBox, ui->systemCommandConfigurationButton},

@@ -840,6 +840,7 @@ void TestNetworkConfigurationWindow::longMessageLineShownCutAndKept()
     QCOMPARE(shown->blockCount(), 2);
     QCOMPARE(shown->firstBlock().length() - 1, MessageText::maxShownLineLength);
     QCOMPARE(shown->lastBlock().text(), QStringLiteral("koniec"));
+    QVERIFY(n.w<QPlainTextEdit>("messageEdit")->isReadOnly());
 
     n.button("saveEventButton")->click();
     QVERIFY(takeMessageBoxes().isEmpty());

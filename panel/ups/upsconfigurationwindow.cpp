@@ -24,6 +24,9 @@
 
 namespace {
 const int rowHeight = 35;
+// A device offers a handful of choices; a reply listing more (a broken or hostile
+// service) shows these first ones, and the row still sends back every choice.
+const int maxShownChoices = 100;
 
 bool isNumericKey(const QString& key)
 {
@@ -138,7 +141,7 @@ void UPSConfigurationWindow::addRow(const ParameterDescriptor& descriptor, const
         row.layout->addWidget(new QLabel(descriptor.label, parent));
         row.group = new QButtonGroup(this);
         const QString current = ParameterValue::currentItem(value);
-        const QStringList choices = ParameterValue::choices(value);
+        const QStringList choices = ParameterValue::choices(value, maxShownChoices);
         for (const QString& choice : choices) {
             auto* button = new QRadioButton(choice, parent);
             row.group->addButton(button);
@@ -170,7 +173,7 @@ void UPSConfigurationWindow::addRow(const ParameterDescriptor& descriptor, const
         row.layout->addWidget(combo);
         row.layout->addWidget(unit);
         const QString current = ParameterValue::currentItem(value);
-        const QStringList choices = ParameterValue::choices(value);
+        const QStringList choices = ParameterValue::choices(value, maxShownChoices);
         combo->addItems(choices);
         // A setting that is none of the choices stays unselected, with an entry
         // of its own after the choices to come back to it.
@@ -325,10 +328,9 @@ QMap<QString, QString> UPSConfigurationWindow::currentConfiguration() const
             configuration.insert(row.key, editorValue(row));
             continue;
         }
-        // Untouched, a setting that is none of the choices goes back as it came.
-        if (editorState(row) == row.filledState &&
-            !ParameterValue::choices(row.originalValue)
-                 .contains(ParameterValue::currentItem(row.originalValue)))
+        // Untouched it goes back as it came, also a setting that is none of the
+        // choices and the choices that were not shown.
+        if (editorState(row) == row.filledState)
             configuration.insert(row.key, row.originalValue);
         else
             configuration.insert(row.key, ParameterValue::withCurrent(row.originalValue, editorValue(row)));

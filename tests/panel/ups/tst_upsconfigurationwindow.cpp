@@ -213,6 +213,8 @@ private slots:
     void typingIsLimited();
     void choiceRowReturnsToItsReceivedSetting_data();
     void choiceRowReturnsToItsReceivedSetting();
+    void endlessChoicesShowAFewAndGoBackWhole_data();
+    void endlessChoicesShowAFewAndGoBackWhole();
 
 private:
     LxTest::ModalWatchdog* watchdog = nullptr;
@@ -911,6 +913,48 @@ void TestUpsConfigurationWindow::choiceRowReturnsToItsReceivedSetting()
     c.set(QStringLiteral("output_voltage"), QStringLiteral("220"));
     QCOMPARE(c.dialog.changedParameter().first, QStringLiteral("output_voltage"));
     QCOMPARE(c.dialog.currentConfiguration().value(key), received);
+}
+
+void TestUpsConfigurationWindow::endlessChoicesShowAFewAndGoBackWhole_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("setting"); // the received setting: choice 0, or none of them
+    QTest::addColumn<int>("shown");       // entries or buttons, the received setting's own included
+
+    QTest::newRow("combo box") << "output_frequency_option"
+                               << "c0" << 100;
+    QTest::newRow("combo box, setting past the shown ones") << "output_frequency_option"
+                                                            << "c150" << 101;
+    QTest::newRow("radio row") << "controller_mode_option"
+                               << "c0" << 100;
+    QTest::newRow("radio row, setting none of them") << "controller_mode_option"
+                                                     << "OFF" << 101;
+}
+
+// A reply may list far more choices than any device has: the row shows the
+// first ones, and every choice still goes back, untouched or after a change.
+void TestUpsConfigurationWindow::endlessChoicesShowAFewAndGoBackWhole()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, setting);
+    QFETCH(int, shown);
+
+    QStringList choices;
+    for (int i = 0; i < 5000; ++i)
+        choices << QStringLiteral("c%1").arg(i);
+    const QString value = setting + QLatin1Char(';') + choices.join(QLatin1Char(';'));
+    Config c;
+    c.feed({{key, value}});
+    if (QButtonGroup* g = c.group(key))
+        QCOMPARE(g->buttons().size(), shown);
+    else
+        QCOMPARE(qobject_cast<QComboBox*>(c.editor(key))->count(), shown);
+    QCOMPARE(c.dialog.currentConfiguration().value(key), value);
+
+    c.set(key, QStringLiteral("c7"));
+    QCOMPARE(c.dialog.changedParameter(), qMakePair(key, QStringLiteral("c7")));
+    QCOMPARE(c.dialog.currentConfiguration().value(key),
+             QStringLiteral("c7;") + choices.join(QLatin1Char(';')));
 }
 
 LX_TEST_MAIN(TestUpsConfigurationWindow)

@@ -4,11 +4,16 @@
 #include "events/networkconfigurationwindow.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
+#include "panelrig.h"
 #include "requestserializers.h"
 #include "servicerig.h"
 #include "ups/addupswindow.h"
 #include "ups/upsconfigurationwindow.h"
 #include "upssocketcontroller.h"
+#include "upstreeelement.h"
+#include "upstreewidget.h"
+#include "vcrig.h"
+#include "virtualization/virtcentwindowtabhosts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,7 +34,9 @@ enum class Question
     StoredEmergencyPowerOff,
     DeviceEventsReset,
     RemoveComputer,
-    UnsavedNetClientPassword
+    UnsavedNetClientPassword,
+    RemoveDevice,
+    RemoveVirtualizationHost
 };
 } // namespace
 Q_DECLARE_METATYPE(Question)
@@ -82,6 +89,12 @@ struct Scene
     std::unique_ptr<UPSConfigurationWindow> configuration;
     std::unique_ptr<AddUpsWindow> deviceDialog;
     std::unique_ptr<NetworkConfigurationWindow> network;
+    std::unique_ptr<PanelRig> panel;
+    std::unique_ptr<VcRig> vc;
+    std::unique_ptr<VirtCentWindowTabHosts> hosts;
+    // The stand-in and the link the question's Yes would send through.
+    ServiceRig* service = &rig;
+    Luminorix::UpsSocketController* link = &controller;
 
     bool listen()
     {
@@ -166,16 +179,42 @@ struct Scene
         return QTest::qWaitFor([] { return LxTest::closeAllMessageBoxes() > 0; }, 20000);
     }
 
+    bool openWindow()
+    {
+        panel.reset(new PanelRig);
+        service = panel.get();
+        if (!panel->start({PanelRig::device(QStringLiteral("14"), QStringLiteral("KitePro_USB"),
+                                            QStringLiteral("Zeta"))}) ||
+            !QTest::qWaitFor([this] { return panel->elementByText(QStringLiteral("Zeta")); }, 20000))
+            return false;
+        link = panel->controller();
+        panel->tree()->setCurrentItem(panel->elementByText(QStringLiteral("Zeta")));
+        return true;
+    }
+    bool openHosts()
+    {
+        vc.reset(new VcRig);
+        service = &vc->rig;
+        link = &vc->controller;
+        if (!vc->start())
+            return false;
+        hosts.reset(new VirtCentWindowTabHosts(&vc->controller));
+        connectToService(hosts.get(), &vc->controller);
+        hosts->requestVirtualizationCenterHostList();
+        hosts->show();
+        return QTest::qWaitFor([this] { return hosts->mode() == VirtCentWindowTabHosts::HostShown; }, 20000);
+    }
+
     // Names of the requests the stand-in got after `since`, once a request sent
     // now has arrived behind them.
     QStringList sentSince(int since)
     {
-        controller.getServiceVersion();
+        link->getServiceVersion();
         QStringList names;
         const bool fenced = QTest::qWaitFor(
             [&] {
                 names.clear();
-                const QList<LxSim::SimRequest> all = rig.server.requests();
+                const QList<LxSim::SimRequest> all = service->server.requests();
                 for (int i = since; i < all.size(); ++i)
                     names << all.at(i).name;
                 return names.contains(QStringLiteral("get_service_version"));
@@ -231,6 +270,9 @@ void TestDestructiveQuestions::keyboardNeverSaysYes_data()
          "Czy na pewno usunąć komputer? \nSpowoduje to usunięcie komputera ze wszystkich grup."},
         {"unsaved net-client password", Question::UnsavedNetClientPassword,
          "Konieczne jest zachowanie konfiguracji. Czy zachować? "},
+        {"remove device", Question::RemoveDevice, "Potwierdź usunięcie urządzenia"},
+        {"remove virtualization host", Question::RemoveVirtualizationHost,
+         "Czy na pewno chcesz usunąć wybrany host:\n\"Host A\"?"},
     };
     for (const auto& q : questions) {
         QTest::addRow("%s, Enter", q.name) << q.question << int(Qt::Key_Return) << QString::fromUtf8(q.text);
@@ -278,9 +320,15 @@ void TestDestructiveQuestions::keyboardNeverSaysYes()
     case Question::UnsavedNetClientPassword:
         QVERIFY(s.openNetwork(question == Question::UnsavedNetClientPassword));
         break;
+    case Question::RemoveDevice:
+        QVERIFY(s.openWindow());
+        break;
+    case Question::RemoveVirtualizationHost:
+        QVERIFY(s.openHosts());
+        break;
     }
 
-    const int since = s.rig.server.requests().size();
+    const int since = s.service->server.requests().size();
     const auto seen = pressOnNextBox(Qt::Key(key));
     QDialog* dialog = nullptr;
     switch (question) {
@@ -307,12 +355,24 @@ void TestDestructiveQuestions::keyboardNeverSaysYes()
         dialog = s.network.get();
         s.network->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
         break;
+    case Question::RemoveDevice:
+        s.panel->win().deleteActionHandler(0);
+        break;
+    case Question::RemoveVirtualizationHost:
+        s.hosts->findChild<QPushButton*>(QStringLiteral("btn_remove_host"))->click();
+        break;
     }
     QVERIFY(seen->seen);
     QCOMPARE(seen->text, text);
     QCOMPARE(LxTest::visibleMessageBoxes().size(), 0);
-    QVERIFY(dialog->result() != QDialog::Accepted);
-    QCOMPARE(s.sentSince(since), QStringList());
+    if (dialog)
+        QVERIFY(dialog->result() != QDialog::Accepted);
+    const QStringList sent = s.sentSince(since);
+    // The window goes on polling the service meanwhile: only the removal counts.
+    if (s.panel)
+        QVERIFY2(!sent.contains(QStringLiteral("remove_ups")), qPrintable(sent.join(QLatin1Char(' '))));
+    else
+        QCOMPARE(sent, QStringList());
 }
 
 LX_TEST_MAIN(TestDestructiveQuestions)

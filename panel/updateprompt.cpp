@@ -48,6 +48,7 @@ void offerUpdate(UpdateChecker* checker, bool displayUnavailableUpdateWindow, co
     box.setWindowIcon(QIcon(QStringLiteral(":/images/images/appicon_32.png")));
     box.setIcon(QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No); // Yes starts a download: Enter must not
     box.setWindowTitle(QCoreApplication::translate("LuminorixWindow", "Aktualizacja oprogramowania"));
     box.setTextFormat(Qt::PlainText);
     box.setText(QCoreApplication::translate("LuminorixWindow", "Dostępna jest nowa wersja Luminorix!"));

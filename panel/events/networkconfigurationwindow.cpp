@@ -289,6 +289,7 @@ void NetworkConfigurationWindow::reject()
     QAbstractButton* neither = question.addButton(QMessageBox::Cancel);
     neither->hide();
     question.setEscapeButton(neither);
+    question.setDefaultButton(QMessageBox::No); // Yes sends: Enter must not
     question.exec();
     if (question.clickedButton() == question.button(QMessageBox::Yes))
         accept();
@@ -492,7 +493,7 @@ void NetworkConfigurationWindow::removeComputerButtonClickHandler()
     const QMessageBox::StandardButton answer = QMessageBox::question(
         this, tr("Uwaga!"),
         tr("Czy na pewno usunąć komputer? \nSpowoduje to usunięcie komputera ze wszystkich grup."),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton);
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     {

@@ -379,9 +379,10 @@ void AddUpsWindow::accept()
             QMessageBox::question(this, tr("Uwaga"),
                                   tr("Konfiguracja dla tego zasilacza zostanie przywrócona do domyślnych "
                                      "zdarzeń. Czy kontynuować?"),
-                                  QMessageBox::Yes | QMessageBox::No);
-        // "No" keeps the device as it is and the dialog open with the entries.
-        if (answer != QMessageBox::Yes)
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        // "No" keeps the device as it is and the dialog open with the entries; so
+        // does a session that ended while the question was open.
+        if (answer != QMessageBox::Yes || !administrator || !okButton()->isEnabled())
             return;
         record.reset_events_request = true;
     }

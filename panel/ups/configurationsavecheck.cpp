@@ -49,21 +49,25 @@ bool hasCodeAbove127(const QString& value)
 } // namespace
 
 QList<ConfigurationSaveCheck> configurationSaveChecks(const QString& modelName, const QString& key,
-                                                      const QString& value)
+                                                      const QString& value,
+                                                      const QMap<QString, QString>& outgoing)
 {
     using Check = ConfigurationSaveCheck;
     QList<Check> checks;
-    if (warnsBeforeShortBatteryTest(modelName) && key == QLatin1String("battery_short_test"))
+    const auto concerns = [&](const char* flag) {
+        return key == QLatin1String(flag) || outgoing.value(QLatin1String(flag)) == QLatin1String("1");
+    };
+    if (warnsBeforeShortBatteryTest(modelName) && concerns("battery_short_test"))
         checks.append({Check::Note,
                        QT_TRANSLATE_NOOP("UPSConfigurationWindow",
                                          "W przypadku niepowodzenia testu baterii UPS będzie wydawał sygnał "
                                          "dźwiękowy co 2 sekundy. Jeżeli stan baterii będzie krytyczny UPS "
                                          "zasygnalizuje to świeceniem czerwonej diody.")});
-    if (asksBeforeEmergencyPowerOff(modelName) && key == QLatin1String("epo"))
+    if (asksBeforeEmergencyPowerOff(modelName) && concerns("epo"))
         checks.append({Check::Question, QT_TRANSLATE_NOOP("UPSConfigurationWindow",
                                                           "Nastąpi awaryjne wyłączenie zasilania (EPO). "
                                                           "Czy kontynuować?")});
-    if (asksBeforeBatteryWearReset(modelName) && key == QLatin1String("reset_battery_error"))
+    if (asksBeforeBatteryWearReset(modelName) && concerns("reset_battery_error"))
         checks.append({Check::WarningQuestion,
                        QT_TRANSLATE_NOOP("UPSConfigurationWindow",
                                          "Nastąpi reset licznika zużycia akumulatora.\nFunkcję resetu należy "

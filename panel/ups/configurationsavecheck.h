@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QString>
 
 // A box that Save of the configuration dialog shows before the configuration
@@ -25,5 +26,9 @@ struct ConfigurationSaveCheck
 
 // The boxes in the order they are shown for a change of `key` to `value` on a
 // device of `modelName`; a refusal is always the last. Empty: Save goes straight on.
+// A command flag (EPO, the battery test, the wear-counter reset) that `outgoing`
+// carries as "1" gets its box too, changed or not: the device runs the command
+// again whenever the flag arrives.
 QList<ConfigurationSaveCheck> configurationSaveChecks(const QString& modelName, const QString& key,
-                                                      const QString& value);
+                                                      const QString& value,
+                                                      const QMap<QString, QString>& outgoing = {});

@@ -1,12 +1,9 @@
 #include "parametervalue.h"
 
+// A value may be as long as the reply that carried it: each reading looks at
+// what it needs and no more, never splitting the whole value.
 namespace {
 const QChar separator(QLatin1Char(';'));
-
-QStringList items(const QString& value)
-{
-    return value.split(separator, Qt::KeepEmptyParts, Qt::CaseSensitive);
-}
 } // namespace
 
 bool ParameterValue::isOn(const QString& value)
@@ -21,17 +18,23 @@ QString ParameterValue::fromCheckBox(bool checked)
 
 QString ParameterValue::currentItem(const QString& value)
 {
-    return items(value).constFirst();
+    return value.left(value.indexOf(separator));
 }
 
-QStringList ParameterValue::choices(const QString& value)
+QStringList ParameterValue::choices(const QString& value, int limit)
 {
-    return items(value).mid(1);
+    QStringList items;
+    int from = value.indexOf(separator);
+    while (from >= 0 && (limit < 0 || items.size() < limit)) {
+        const int next = value.indexOf(separator, from + 1);
+        items.append(value.mid(from + 1, next < 0 ? -1 : next - from - 1));
+        from = next;
+    }
+    return items;
 }
 
 QString ParameterValue::withCurrent(const QString& value, const QString& current)
 {
-    QStringList all = items(value);
-    all[0] = current;
-    return all.join(separator);
+    const int end = value.indexOf(separator);
+    return end < 0 ? current : current + value.midRef(end);
 }

@@ -15,8 +15,9 @@ public:
 
     // The current setting: the first item.
     static QString currentItem(const QString& value);
-    // The items after the first; empty items are kept.
-    static QStringList choices(const QString& value);
+    // The items after the first, at most `limit` of them (all when negative);
+    // empty items are kept.
+    static QStringList choices(const QString& value, int limit = -1);
     // `value` with its current setting replaced, the other items as received.
     static QString withCurrent(const QString& value, const QString& current);
 };

@@ -4,6 +4,7 @@
 #include "base/named.h"
 #include "configurationsavecheck.h"
 #include "parametervalue.h"
+#include "typedlengthvalidator.h"
 #include "ui_upsconfigurationwindow.h"
 #include "upssocketcontroller.h"
 
@@ -19,11 +20,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QScrollArea>
 
 namespace {
 const int rowHeight = 35;
+// A device offers a handful of choices; a reply listing more (a broken or hostile
+// service) shows these first ones, and the row still sends back every choice.
+const int maxShownChoices = 100;
 
 bool isNumericKey(const QString& key)
 {
@@ -138,7 +141,7 @@ void UPSConfigurationWindow::addRow(const ParameterDescriptor& descriptor, const
         row.layout->addWidget(new QLabel(descriptor.label, parent));
         row.group = new QButtonGroup(this);
         const QString current = ParameterValue::currentItem(value);
-        const QStringList choices = ParameterValue::choices(value);
+        const QStringList choices = ParameterValue::choices(value, maxShownChoices);
         for (const QString& choice : choices) {
             auto* button = new QRadioButton(choice, parent);
             row.group->addButton(button);
@@ -147,6 +150,13 @@ void UPSConfigurationWindow::addRow(const ParameterDescriptor& descriptor, const
         for (QAbstractButton* button : row.group->buttons()) {
             if (button->text() == current)
                 button->setChecked(true);
+        }
+        // A setting that is none of the choices gets a button of its own, left
+        // unchecked: it is the way back once another choice was clicked.
+        if (!choices.isEmpty() && !choices.contains(current)) {
+            row.receivedButton = named(new QRadioButton(current, parent), "receivedSetting");
+            row.group->addButton(row.receivedButton);
+            row.layout->addWidget(row.receivedButton);
         }
         row.layout->addWidget(new QLabel(descriptor.unit, parent), 1);
         row.group->setProperty("originalValue", value);
@@ -162,10 +172,17 @@ void UPSConfigurationWindow::addRow(const ParameterDescriptor& descriptor, const
         row.layout->addWidget(label);
         row.layout->addWidget(combo);
         row.layout->addWidget(unit);
-        combo->addItems(ParameterValue::choices(value));
-        // addItems selects the first choice; a setting that is none of them stays unselected.
-        combo->setCurrentIndex(
-            combo->findText(ParameterValue::currentItem(value), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        const QString current = ParameterValue::currentItem(value);
+        const QStringList choices = ParameterValue::choices(value, maxShownChoices);
+        combo->addItems(choices);
+        // A setting that is none of the choices stays unselected, with an entry
+        // of its own after the choices to come back to it.
+        if (!choices.isEmpty() && !choices.contains(current)) {
+            row.receivedIndex = combo->count();
+            combo->addItem(current);
+        }
+        // addItems selected the first choice.
+        combo->setCurrentIndex(choices.indexOf(current));
         if (!descriptor.visible) {
             label->hide();
             combo->hide();
@@ -184,11 +201,11 @@ void UPSConfigurationWindow::addRow(const ParameterDescriptor& descriptor, const
         row.layout->addWidget(edit, 1);
         row.layout->addWidget(unit, 1);
         edit->setText(value);
-        if (isNumericKey(descriptor.key)) {
-            edit->setMaxLength(5);
-            edit->setValidator(new QRegularExpressionValidator(
-                QRegularExpression(QStringLiteral("[+-]?[ ]?[0-9]*([,.][0-9]+)?")), edit));
-        }
+        // Not setMaxLength: it would cut a longer received value, which then
+        // went back cut without the user touching it.
+        if (isNumericKey(descriptor.key))
+            edit->setValidator(new TypedLengthValidator(
+                QRegularExpression(QStringLiteral("[+-]?[ ]?[0-9]*([,.][0-9]+)?")), 5, edit));
         if (descriptor.key == QLatin1String("access_code"))
             edit->setEchoMode(QLineEdit::Password);
         if (!descriptor.visible) {
@@ -231,8 +248,11 @@ QString UPSConfigurationWindow::editorState(const Row& row) const
         return edit->text();
     if (auto* box = qobject_cast<QCheckBox*>(row.editor))
         return ParameterValue::fromCheckBox(box->isChecked());
+    // The received setting's own entry is the state the row was filled with.
     if (auto* combo = qobject_cast<QComboBox*>(row.editor))
-        return QString::number(combo->currentIndex());
+        return QString::number(combo->currentIndex() == row.receivedIndex ? -1 : combo->currentIndex());
+    if (row.receivedButton && row.group->checkedButton() == row.receivedButton)
+        return QString::number(-1);
     return QString::number(row.group->checkedId());
 }
 
@@ -308,10 +328,9 @@ QMap<QString, QString> UPSConfigurationWindow::currentConfiguration() const
             configuration.insert(row.key, editorValue(row));
             continue;
         }
-        // Untouched, a setting that is none of the choices goes back as it came.
-        if (editorState(row) == row.filledState &&
-            !ParameterValue::choices(row.originalValue)
-                 .contains(ParameterValue::currentItem(row.originalValue)))
+        // Untouched it goes back as it came, also a setting that is none of the
+        // choices and the choices that were not shown.
+        if (editorState(row) == row.filledState)
             configuration.insert(row.key, row.originalValue);
         else
             configuration.insert(row.key, ParameterValue::withCurrent(row.originalValue, editorValue(row)));
@@ -324,11 +343,21 @@ void UPSConfigurationWindow::setSaveEnabled(bool enable)
     ui->buttonBox->button(QDialogButtonBox::Save)->setEnabled(enable);
 }
 
+bool UPSConfigurationWindow::saveAllowed() const
+{
+    // Save goes off when the administrator's session ends, also while a box is open.
+    return ui->buttonBox->button(QDialogButtonBox::Save)->isEnabled();
+}
+
 void UPSConfigurationWindow::accept()
 {
+    if (!saveAllowed())
+        return;
     const QPair<QString, QString> change = changedParameter();
     using Check = ConfigurationSaveCheck;
-    for (const Check& check : configurationSaveChecks(ups.model_name, change.first, change.second)) {
+    const QList<Check> checks =
+        configurationSaveChecks(ups.model_name, change.first, change.second, currentConfiguration());
+    for (const Check& check : checks) {
         const QString text = tr(check.text);
         switch (check.box) {
         case Check::Note: {
@@ -338,14 +367,15 @@ void UPSConfigurationWindow::accept()
             note.exec();
             break;
         }
+        // Yes runs a command in the device: neither Enter nor Escape may answer it.
         case Check::Question:
-            if (QMessageBox::question(this, tr("Uwaga"), text, QMessageBox::Yes | QMessageBox::No) ==
-                QMessageBox::No)
+            if (QMessageBox::question(this, tr("Uwaga"), text, QMessageBox::Yes | QMessageBox::No,
+                                      QMessageBox::No) != QMessageBox::Yes)
                 return;
             break;
         case Check::WarningQuestion:
-            if (QMessageBox::warning(this, tr("Uwaga"), text, QMessageBox::Yes | QMessageBox::No) ==
-                QMessageBox::No)
+            if (QMessageBox::warning(this, tr("Uwaga"), text, QMessageBox::Yes | QMessageBox::No,
+                                     QMessageBox::No) != QMessageBox::Yes)
                 return;
             break;
         case Check::Notice:
@@ -355,6 +385,8 @@ void UPSConfigurationWindow::accept()
             QMessageBox::warning(this, tr("Uwaga"), text);
             return;
         }
+        if (!saveAllowed())
+            return;
     }
     QDialog::accept();
 }

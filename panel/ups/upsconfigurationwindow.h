@@ -10,6 +10,7 @@
 #include <QString>
 
 class DialogRelay;
+class QAbstractButton;
 class QButtonGroup;
 class QGridLayout;
 class QHBoxLayout;
@@ -60,6 +61,9 @@ private:
         QButtonGroup* group = nullptr; // radio rows
         QString originalValue;
         QString filledState; // editorState() right after filling
+        // The entry of a received setting that is none of the choices.
+        int receivedIndex = -2;
+        QAbstractButton* receivedButton = nullptr;
     };
 
     void addRow(const ParameterDescriptor& descriptor, const QString& value, int gridRow, int gridColumn);
@@ -67,6 +71,7 @@ private:
     QString editorValue(const Row& row) const;
     void updateChangeState(QObject* sender);
     void updateNetworkFields(bool enable);
+    bool saveAllowed() const;
 
     Ui::UPSConfigurationWindow* ui;
     QList<ParameterDescriptor> parameterDescriptors;

@@ -198,6 +198,7 @@ private slots:
     void editSends_data();
     void editSends();
     void noToTheResetKeepsTheEntries();
+    void logoutDuringTheResetQuestionSendsNothing();
     void oneDevicePerClass_data();
     void oneDevicePerClass();
     void logoutLocksOk();
@@ -650,6 +651,30 @@ void TestAddUpsWindow::noToTheResetKeepsTheEntries()
     QCOMPARE(f.sentNames(), (QStringList{"change_ups", "get_available_ports"}));
     QCOMPARE(f.payloadOf(QStringLiteral("change_ups")), wire({"HarrierRT_SNMP", "7", "snmp", "", "10.1.1.9",
                                                               "public", "private", "v1", "", "1", "Rack B"}));
+}
+
+// The session ends while the question is open: Yes then sends nothing, with
+// the password gone, and the dialog stays as the user left it.
+void TestAddUpsWindow::logoutDuringTheResetQuestionSendsNothing()
+{
+    Fixture f;
+    QVERIFY(f.start());
+    f.dialog.editDevice(harrierOnSerial());
+    f.dialog.setConfiguredUps({harrierOnSerial()});
+    f.choose("upsModelBox", QStringLiteral("OSPREY"));
+    QVERIFY(f.ok()->isEnabled());
+    DialogRelay* relay = &f.relay;
+    const auto question = answerNextDialog([relay](QWidget* w) {
+        emit relay->administratorLoggedOut();
+        qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click();
+    });
+    f.ok()->click();
+    QVERIFY(question->seen);
+    QCOMPARE(question->text, resetQuestion);
+    QVERIFY(f.dialog.isVisible());
+    QCOMPARE(f.dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(f.box("upsModelBox")->currentText(), QStringLiteral("OSPREY"));
+    QCOMPARE(f.sentNames(), QStringList());
 }
 
 void TestAddUpsWindow::oneDevicePerClass_data()

@@ -126,6 +126,58 @@ struct Config
         }
     }
 };
+// The dialog fed over TCP from the stand-in's device "1" of `model`, whose
+// configuration is `map`; save() stands in for the window, which sends the
+// dialog's configuration when Save accepts it.
+struct Served
+{
+    ServiceRig rig;
+    Config c;
+
+    Served(const QString& model, const Map& map) : c(model)
+    {
+        rig.world.setDevices({LxSim::SimDevice::named(QStringLiteral("1"), model, QStringLiteral("usb"),
+                                                      QStringLiteral("UPS"))});
+        rig.world.device(QStringLiteral("1"))->configuration = map;
+        QObject::connect(&c.controller, &Controller::upsConfiguration, &c.relay,
+                         &DialogRelay::deviceConfiguration);
+    }
+    bool start()
+    {
+        if (!rig.listen() || !rig.connect(c.controller) || c.grid()->count() == 0)
+            return false;
+        rig.server.clearRequests();
+        return true;
+    }
+    void save()
+    {
+        c.button(QDialogButtonBox::Save)->click();
+        if (c.accepted.size() > 0)
+            c.controller.setUpsConfiguration(c.dialog.currentConfiguration());
+    }
+    // The configurations the stand-in received, once a request sent now has
+    // arrived behind whatever went before it.
+    QList<Map> sentConfigurations()
+    {
+        c.controller.getUpsConfiguration();
+        QList<Map> sent;
+        const bool fenced = QTest::qWaitFor(
+            [&] {
+                sent.clear();
+                bool fence = false;
+                for (const LxSim::SimRequest& r : rig.server.requests()) {
+                    if (r.name == QLatin1String("set_ups_configuration"))
+                        sent << r.toMap();
+                    fence = fence || r.name == QLatin1String("get_ups_configuration");
+                }
+                return fence;
+            },
+            20000);
+        if (!fenced)
+            return {Map{{QStringLiteral("no fence"), QString()}}};
+        return sent;
+    }
+};
 } // namespace
 
 class TestUpsConfigurationWindow : public QObject
@@ -151,6 +203,18 @@ private slots:
     void saveChecksTheChangedParameter_data();
     void saveChecksTheChangedParameter();
     void logoutDisablesSave();
+    void storedCommandFlagAsksAgain_data();
+    void storedCommandFlagAsksAgain();
+    void logoutDuringAQuestionSendsNothing_data();
+    void logoutDuringAQuestionSendsNothing();
+    void longReceivedValuesGoBackWhole_data();
+    void longReceivedValuesGoBackWhole();
+    void typingIsLimited_data();
+    void typingIsLimited();
+    void choiceRowReturnsToItsReceivedSetting_data();
+    void choiceRowReturnsToItsReceivedSetting();
+    void endlessChoicesShowAFewAndGoBackWhole_data();
+    void endlessChoicesShowAFewAndGoBackWhole();
 
 private:
     LxTest::ModalWatchdog* watchdog = nullptr;
@@ -184,7 +248,9 @@ void TestUpsConfigurationWindow::editorKindPerKey_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("editorClass");
-    QTest::addColumn<QString>("state"); // text, check, current choice, or radio choices
+    // Text, check, current choice, or radio choices: a setting that is none of
+    // them has an unchecked button of its own after them.
+    QTest::addColumn<QString>("state");
     QTest::addColumn<int>("width");
     QTest::addColumn<bool>("shown");
     QTest::addColumn<QString>("unit");
@@ -238,7 +304,7 @@ void TestUpsConfigurationWindow::editorKindPerKey_data()
     QTest::newRow("radio row, no match") << "controller_mode_option"
                                          << "REMOTE;OFF;MAN"
                                          << "QButtonGroup"
-                                         << "OFF,MAN" << -1 << true << "";
+                                         << "OFF,MAN,REMOTE" << -1 << true << "";
 }
 
 void TestUpsConfigurationWindow::editorKindPerKey()
@@ -589,6 +655,306 @@ void TestUpsConfigurationWindow::logoutDisablesSave()
     // A later map while logged out builds nothing new and leaves Save off.
     c.feed(mapOf(QStringLiteral("eco_mode=0")));
     QVERIFY(!c.button(QDialogButtonBox::Save)->isEnabled());
+}
+
+void TestUpsConfigurationWindow::storedCommandFlagAsksAgain_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("map");
+    QTest::addColumn<int>("answer"); // 0: no box expected
+    QTest::addColumn<QString>("boxText");
+    QTest::addColumn<bool>("sent");
+
+    const int yes = QMessageBox::Yes, no = QMessageBox::No, ok = QMessageBox::Ok;
+    const QString epo = QStringLiteral("Nastąpi awaryjne wyłączenie zasilania (EPO). Czy kontynuować?");
+    const QString wear = QStringLiteral(
+        "Nastąpi reset licznika zużycia akumulatora.\nFunkcję resetu należy wykonać jednorazowo, "
+        "niezwłocznie po każdej wymianie akumulatora w UPS. Czy kontynuować?");
+    QTest::newRow("EPO on, No") << "Harrier33_SNMP"
+                                << "epo=1|shutdown_delay=5" << no << epo << false;
+    QTest::newRow("EPO on, Yes") << "Harrier33_SNMP"
+                                 << "epo=1|shutdown_delay=5" << yes << epo << true;
+    // "2" reads on and goes out as "1": the device takes it as the command.
+    QTest::newRow("EPO on at 2, No") << "HarrierRT_USB"
+                                     << "epo=2|shutdown_delay=5" << no << epo << false;
+    QTest::newRow("wear reset on, No") << "OspreyRT_SNMP"
+                                       << "reset_battery_error=1|shutdown_delay=5" << no << wear << false;
+    QTest::newRow("battery test on: the note again")
+        << "Plover_USB"
+        << "battery_short_test=1|shutdown_delay=5" << ok
+        << "W przypadku niepowodzenia testu baterii UPS będzie wydawał sygnał dźwiękowy co 2 sekundy. "
+           "Jeżeli stan baterii będzie krytyczny UPS zasygnalizuje to świeceniem czerwonej diody."
+        << true;
+    QTest::newRow("EPO off asks nothing") << "Harrier33_SNMP"
+                                          << "epo=0|shutdown_delay=5" << 0 << "" << true;
+    QTest::newRow("EPO on where it asks nothing") << "KitePro_USB"
+                                                  << "epo=1|shutdown_delay=5" << 0 << "" << true;
+}
+
+// The service reports a command flag as the device holds it; a Save of another
+// parameter sends it again, so it asks as the flag's own change would.
+void TestUpsConfigurationWindow::storedCommandFlagAsksAgain()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, map);
+    QFETCH(int, answer);
+    QFETCH(QString, boxText);
+    QFETCH(bool, sent);
+
+    Served s(model, mapOf(map));
+    QVERIFY(s.start());
+    s.c.set(QStringLiteral("shutdown_delay"), QStringLiteral("7"));
+    QSharedPointer<LxTest::SeenBox> seen;
+    if (answer)
+        seen = LxTest::answerNextMessageBox(QMessageBox::StandardButton(answer));
+    s.save();
+    if (seen) {
+        QVERIFY(seen->seen);
+        QCOMPARE(seen->text, boxText);
+    }
+    QCOMPARE(LxTest::visibleMessageBoxes().size(), 0);
+    QCOMPARE(s.c.dialog.isVisible(), !sent);
+    Map expected = mapOf(map);
+    expected.insert(QStringLiteral("shutdown_delay"), QStringLiteral("7"));
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        if (it.value() == QLatin1String("2"))
+            it.value() = QStringLiteral("1");
+    }
+    // The whole map goes, the flag included.
+    QCOMPARE(s.sentConfigurations(), sent ? QList<Map>{expected} : QList<Map>());
+}
+
+void TestUpsConfigurationWindow::logoutDuringAQuestionSendsNothing_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("map");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+
+    QTest::newRow("EPO") << "Harrier33_SNMP"
+                         << "epo=0|shutdown_delay=5"
+                         << "epo"
+                         << "1";
+    QTest::newRow("wear reset") << "OspreyRT_SNMP"
+                                << "reset_battery_error=0"
+                                << "reset_battery_error"
+                                << "1";
+    QTest::newRow("battery test note") << "Plover_USB"
+                                       << "battery_short_test=0"
+                                       << "battery_short_test"
+                                       << "1";
+    QTest::newRow("stored EPO") << "Harrier33_SNMP"
+                                << "epo=1|shutdown_delay=5"
+                                << "shutdown_delay"
+                                << "7";
+}
+
+// The session ends while a box is open (a log-out, a service restart); the
+// answer that follows must not send with an empty password nor close the dialog.
+void TestUpsConfigurationWindow::logoutDuringAQuestionSendsNothing()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, map);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+
+    Served s(model, mapOf(map));
+    QVERIFY(s.start());
+    s.c.set(key, value);
+    DialogRelay* relay = &s.c.relay;
+    const auto seen = LxTest::answerNextDialog([relay](QWidget* w) {
+        emit relay->administratorLoggedOut();
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QVERIFY(box);
+        QAbstractButton* yes = box->button(QMessageBox::Yes);
+        (yes ? yes : box->button(QMessageBox::Ok))->click();
+    });
+    s.save();
+    QVERIFY(seen->seen);
+    QCOMPARE(LxTest::visibleMessageBoxes().size(), 0);
+    QCOMPARE(s.c.accepted.size(), 0);
+    QVERIFY(s.c.dialog.isVisible());
+    QCOMPARE(s.c.dialog.changedParameter().first, key);
+    QCOMPARE(s.sentConfigurations(), QList<Map>());
+}
+
+void TestUpsConfigurationWindow::longReceivedValuesGoBackWhole_data()
+{
+    QTest::addColumn<QString>("map");
+    QTest::newRow("decimals of a numeric key") << "output_voltage=230.00|shutdown_delay=5";
+    QTest::newRow("more digits than may be typed") << "standby_delay=1234567|shutdown_delay=5";
+    QTest::newRow("signed with a blank") << "auth_time_low_battery=- 1200.5|shutdown_delay=5";
+    QTest::newRow("not a number at all") << "battery_modules_count=unknown value|shutdown_delay=5";
+}
+
+// Five characters is what the user may type; what the device reports is shown
+// and sent back whole, whether the user saves untouched or changes another row.
+void TestUpsConfigurationWindow::longReceivedValuesGoBackWhole()
+{
+    QFETCH(QString, map);
+    const Map received = mapOf(map);
+    for (const bool other : {false, true}) {
+        Served s(QStringLiteral("KitePro_USB"), received);
+        QVERIFY(s.start());
+        const QString key =
+            received.firstKey() == QLatin1String("shutdown_delay") ? received.lastKey() : received.firstKey();
+        auto* edit = qobject_cast<QLineEdit*>(s.c.editor(key));
+        QVERIFY(edit);
+        QCOMPARE(edit->text(), received.value(key));
+        Map expected = received;
+        if (other) {
+            s.c.set(QStringLiteral("shutdown_delay"), QStringLiteral("7"));
+            expected.insert(QStringLiteral("shutdown_delay"), QStringLiteral("7"));
+        }
+        s.save();
+        QCOMPARE(s.c.accepted.size(), 1);
+        QCOMPARE(s.sentConfigurations(), QList<Map>{expected});
+    }
+}
+
+void TestUpsConfigurationWindow::typingIsLimited_data()
+{
+    QTest::addColumn<QString>("received");
+    QTest::addColumn<QString>("keys"); // typed at the end; "<" is a backspace
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("short value grows to five") << "230"
+                                               << "4567"
+                                               << "23045";
+    QTest::newRow("empty value") << ""
+                                 << "1234567"
+                                 << "12345";
+    QTest::newRow("long value cannot grow") << "1234567"
+                                            << "8"
+                                            << "1234567";
+    QTest::newRow("long value may shrink") << "1234567"
+                                           << "<<"
+                                           << "12345";
+    QTest::newRow("shrunk, it cannot grow back past five") << "1234567"
+                                                           << "<<<89"
+                                                           << "12348";
+    QTest::newRow("the pattern still holds") << "230"
+                                             << "x"
+                                             << "230";
+}
+
+void TestUpsConfigurationWindow::typingIsLimited()
+{
+    QFETCH(QString, received);
+    QFETCH(QString, keys);
+    Config c;
+    c.feed({{QStringLiteral("standby_delay"), received}});
+    auto* edit = qobject_cast<QLineEdit*>(c.editor(QStringLiteral("standby_delay")));
+    QVERIFY(edit);
+    QCOMPARE(edit->text(), received);
+    edit->setFocus();
+    edit->end(false);
+    for (const QChar k : keys) {
+        if (k == QLatin1Char('<'))
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(edit, QString(k));
+    }
+    QTEST(edit->text(), "text");
+}
+
+void TestUpsConfigurationWindow::choiceRowReturnsToItsReceivedSetting_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("received");
+    QTest::addColumn<QString>("other");
+
+    QTest::newRow("combo box") << "working_frequency"
+                               << "55;50;60"
+                               << "50";
+    QTest::newRow("combo box, empty setting") << "working_frequency"
+                                              << ";50;60"
+                                              << "60";
+    QTest::newRow("radio row") << "controller_mode_option"
+                               << "REMOTE;OFF;MAN"
+                               << "MAN";
+}
+
+// A setting the choices do not hold is shown unselected; after another choice
+// the user can pick it again, and the row is untouched as far as Save goes.
+void TestUpsConfigurationWindow::choiceRowReturnsToItsReceivedSetting()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, received);
+    QFETCH(QString, other);
+
+    Config c;
+    const Map map{{key, received}, {QStringLiteral("output_voltage"), QStringLiteral("230")}};
+    c.feed(map);
+    const QStringList all = c.keys();
+    const QString setting = received.section(QLatin1Char(';'), 0, 0);
+    c.set(key, other);
+    QCOMPARE(c.enabledKeys(), QStringList{key});
+
+    if (QButtonGroup* g = c.group(key)) {
+        QAbstractButton* back = nullptr;
+        for (QAbstractButton* b : g->buttons()) {
+            if (b->text() == setting)
+                back = b;
+        }
+        QVERIFY(back);
+        back->click();
+    } else {
+        auto* combo = qobject_cast<QComboBox*>(c.editor(key));
+        const int back = combo->findText(setting, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        QVERIFY(back >= 0);
+        combo->setCurrentIndex(back);
+    }
+    QCOMPARE(c.enabledKeys(), all);
+    QCOMPARE(c.dialog.changedParameter(), (QPair<QString, QString>()));
+    QCOMPARE(c.dialog.currentConfiguration(), map);
+
+    // The other editors are free again: a change there goes out beside it.
+    c.set(QStringLiteral("output_voltage"), QStringLiteral("220"));
+    QCOMPARE(c.dialog.changedParameter().first, QStringLiteral("output_voltage"));
+    QCOMPARE(c.dialog.currentConfiguration().value(key), received);
+}
+
+void TestUpsConfigurationWindow::endlessChoicesShowAFewAndGoBackWhole_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("setting"); // the received setting: choice 0, or none of them
+    QTest::addColumn<int>("shown");       // entries or buttons, the received setting's own included
+
+    QTest::newRow("combo box") << "output_frequency_option"
+                               << "c0" << 100;
+    QTest::newRow("combo box, setting past the shown ones") << "output_frequency_option"
+                                                            << "c150" << 101;
+    QTest::newRow("radio row") << "controller_mode_option"
+                               << "c0" << 100;
+    QTest::newRow("radio row, setting none of them") << "controller_mode_option"
+                                                     << "OFF" << 101;
+}
+
+// A reply may list far more choices than any device has: the row shows the
+// first ones, and every choice still goes back, untouched or after a change.
+void TestUpsConfigurationWindow::endlessChoicesShowAFewAndGoBackWhole()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, setting);
+    QFETCH(int, shown);
+
+    QStringList choices;
+    for (int i = 0; i < 5000; ++i)
+        choices << QStringLiteral("c%1").arg(i);
+    const QString value = setting + QLatin1Char(';') + choices.join(QLatin1Char(';'));
+    Config c;
+    c.feed({{key, value}});
+    if (QButtonGroup* g = c.group(key))
+        QCOMPARE(g->buttons().size(), shown);
+    else
+        QCOMPARE(qobject_cast<QComboBox*>(c.editor(key))->count(), shown);
+    QCOMPARE(c.dialog.currentConfiguration().value(key), value);
+
+    c.set(key, QStringLiteral("c7"));
+    QCOMPARE(c.dialog.changedParameter(), qMakePair(key, QStringLiteral("c7")));
+    QCOMPARE(c.dialog.currentConfiguration().value(key),
+             QStringLiteral("c7;") + choices.join(QLatin1Char(';')));
 }
 
 LX_TEST_MAIN(TestUpsConfigurationWindow)

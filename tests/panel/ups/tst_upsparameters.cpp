@@ -186,6 +186,9 @@ void TestUpsParameters::values()
     QTEST(ParameterValue::currentItem(value), "current");
     QTEST(ParameterValue::choices(value), "choices");
     QTEST(ParameterValue::withCurrent(value, QStringLiteral("X")), "withX");
+    QFETCH(QStringList, choices);
+    QCOMPARE(ParameterValue::choices(value, 2), choices.mid(0, 2));
+    QCOMPARE(ParameterValue::choices(value, 0), QStringList());
 }
 
 void TestUpsParameters::saveChecks_data()

@@ -11,12 +11,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QPair>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTableView>
+#include <QTextDocument>
 #include <QTreeView>
 
 namespace {
@@ -285,6 +288,8 @@ private:
         option.decorationSize = view->iconSize().isValid() ? view->iconSize() : QSize(icon, icon);
         const int textMargin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
         const bool noSideScroll = view->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff;
+        const auto* list = qobject_cast<QListView*>(view);
+        const bool isList = list && list->viewMode() == QListView::ListMode;
         int budget = 400;
         QList<QModelIndex> parents{view->rootIndex()};
         while (!parents.isEmpty() && budget > 0) {
@@ -312,6 +317,9 @@ private:
                               wrapped.height() > rect.height();
                     }
                     if (!cut && noSideScroll && rect.right() > view->viewport()->width())
+                        cut = true;
+                    // A list is one column of whole entries: none needs scrolling sideways.
+                    if (!cut && isList && rect.left() + need > view->viewport()->width())
                         cut = true;
                     if (cut)
                         faults << widgetPath(window, view) +
@@ -351,8 +359,46 @@ private:
                     continue;
                 if (texts[i]->geometry().intersects(texts[j]->geometry()))
                     fault(texts[i], QStringLiteral("overlaps %1").arg(widgetPath(window, texts[j])));
+                else
+                    checkGap(texts[i], texts[j]);
             }
         }
+    }
+
+    // Where a plain label's text runs from and to, in its parent.
+    static QPair<int, int> textSpan(const QLabel* label)
+    {
+        const QRect room = label->contentsRect().translated(label->pos());
+        const int width = qMin(room.width(), textWidth(label->fontMetrics(), label->text()));
+        const Qt::Alignment align = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+        int left = room.left();
+        if (align & Qt::AlignRight)
+            left = room.right() + 1 - width;
+        else if (align & Qt::AlignHCenter)
+            left = room.left() + (room.width() - width) / 2;
+        return {left, left + width};
+    }
+
+    // Two labels of one row whose texts nearly touch read as one.
+    void checkGap(QWidget* a, QWidget* b)
+    {
+        auto* first = qobject_cast<QLabel*>(a);
+        auto* second = qobject_cast<QLabel*>(b);
+        if (!first || !second || first->wordWrap() || second->wordWrap() ||
+            Qt::mightBeRichText(first->text()) || Qt::mightBeRichText(second->text()))
+            return;
+        const QRect one = first->geometry();
+        const QRect two = second->geometry();
+        if (one.bottom() < two.top() || two.bottom() < one.top())
+            return;
+        const QPair<int, int> left = one.left() <= two.left() ? textSpan(first) : textSpan(second);
+        const QPair<int, int> right = one.left() <= two.left() ? textSpan(second) : textSpan(first);
+        const int gap = right.first - left.second;
+        const int least = first->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 2;
+        if (gap < least)
+            fault(a, QStringLiteral("%1 runs into %2 (%3 px apart)")
+                         .arg(shown(first->text()), shown(second->text()))
+                         .arg(gap));
     }
 
     QWidget* window;

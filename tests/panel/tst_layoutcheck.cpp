@@ -257,7 +257,9 @@ const QList<Opening>& openings()
         {"main window",
          [](Session& s, const Inspect& inspect) {
              QVERIFY(s.select(QStringLiteral("1")));
+             // The device's state shown, not only its record.
              QTRY_VERIFY(!s.rig.fieldText("modelNameEdit").isEmpty());
+             QTRY_VERIFY(!s.rig.fieldText("workModeEdit").isEmpty());
              inspect(&s.rig.win());
          }},
         {"about", alone([](Session&) { return new AboutWindow(nullptr); })},

@@ -126,7 +126,8 @@ void AddVirtualUpsWindow::displayAvailableParallelDevices(QList<Ups> allUpses)
     treeWidget->setHeaderLabels({QString(), tr("Adres"), tr("Model"), tr("Status")});
     treeWidget->header()->show();
     treeWidget->setColumnWidth(0, 50);
-    treeWidget->setColumnWidth(1, 50);
+    // 50 px, or what the translated heading needs.
+    treeWidget->setColumnWidth(1, qMax(50, treeWidget->header()->sectionSizeHint(1)));
     ok->setEnabled(administrator);
 
     // Units of the configured virtual UPSes: taken, until found otherwise below.

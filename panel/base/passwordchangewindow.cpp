@@ -6,6 +6,8 @@
 #include "ui_passwordchangewindow.h"
 #include "upssocketcontroller.h"
 
+#include <QLabel>
+
 namespace {
 const int answerTimeoutMs = 5000;
 } // namespace
@@ -16,6 +18,13 @@ PasswordChangeWindow::PasswordChangeWindow(QString name, Luminorix::UpsSocketCon
       answerWait(new AnswerWait(this, answerTimeoutMs, "answerWait")), controller(controller)
 {
     ui->setupUi(this);
+    // The three fields share one left edge and one width only when every label
+    // takes the room of the widest, whatever the language makes of them.
+    int labelWidth = ui->label->minimumWidth();
+    for (QLabel* label : {ui->label, ui->label_3, ui->label_2})
+        labelWidth = qMax(labelWidth, label->minimumSizeHint().width());
+    for (QLabel* label : {ui->label, ui->label_3, ui->label_2})
+        label->setMinimumWidth(labelWidth);
     connect(answerWait, &AnswerWait::expired, this, &PasswordChangeWindow::noResponseTimerTimeout);
     ui->passEdit->setFocus(Qt::OtherFocusReason);
     setFixedSize(size());

@@ -8,6 +8,7 @@
 
 #include <QMessageBox>
 #include <QRegExp>
+#include <QScrollBar>
 
 namespace {
 
@@ -72,6 +73,32 @@ AdvancedOptionsWindow::AdvancedOptionsWindow(const Luminorix::Utils::Ups& device
     ui->statesListOut->addItems(m_values);
     ui->operatorListIn->addItems(m_operators);
     ui->operatorListOut->addItems(m_operators);
+}
+
+void AdvancedOptionsWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    fitStateLists();
+}
+
+void AdvancedOptionsWindow::fitStateLists()
+{
+    // The state names come from the device's description in the language shown:
+    // the dialog widens until both state lists hold the longest whole, a bar beside it.
+    // The lists beside it take a share of each step, so a few steps may be needed.
+    QListWidget* list = ui->eventStatesListIn;
+    const int needed =
+        list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();
+    for (int step = 0; step < 8; ++step) {
+        ui->groupBox_3->layout()->activate();
+        list->parentWidget()->layout()->activate();
+        const int missing = needed - list->width();
+        if (missing <= 0)
+            return;
+        ui->groupBox_3->resize(ui->groupBox_3->width() + 2 * missing, ui->groupBox_3->height());
+        ui->buttonsWidget->move(ui->buttonsWidget->x() + 2 * missing, ui->buttonsWidget->y());
+        setFixedSize(width() + 2 * missing, height());
+    }
 }
 
 AdvancedOptionsWindow::~AdvancedOptionsWindow()

@@ -52,9 +52,13 @@ private slots:
     void filterInTextChanged(const QString& arg);
     void filterOutTextChanged(const QString& arg);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     bool readDescription();
     void fillItems(QListWidget* list, const QString& pattern);
+    void fitStateLists();
     QString nameRefusal(const QString& name) const;
 
     Ui_AdvancedOptionsWindow* ui;

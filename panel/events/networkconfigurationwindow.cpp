@@ -32,6 +32,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QTreeWidget>
 #include <QTreeWidgetItem>
 
 namespace {
@@ -62,6 +64,21 @@ public:
         return false;
     }
 };
+
+// The event column holds the longest state name of the language shown, at least
+// its designed width.
+int eventColumnWidthFor(const QTreeWidget* tree)
+{
+    int widest = 0;
+    for (const QVector<EventDefinition>* table :
+         {&defaultEventDefinitionTable(), &avrEventDefinitionTable()}) {
+        for (const EventDefinition& row : *table)
+            widest =
+                qMax(widest, tree->fontMetrics().horizontalAdvance(NetworkConfigurationWindow::tr(row.name)));
+    }
+    const int margins = 2 * (tree->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree) + 1);
+    return qMax(eventColumnWidth, widest + margins + (tree->rootIsDecorated() ? tree->indentation() : 0));
+}
 
 QMap<QString, QStringList> translatedTable(const QVector<EventDefinition>& rows)
 {
@@ -99,14 +116,19 @@ NetworkConfigurationWindow::NetworkConfigurationWindow(const Luminorix::Utils::U
     ui->eventsTree->setColumnCount(sockets ? 6 : 5);
     if (!sockets)
         ui->outputSocketActionLabel->hide();
-    ui->eventsTree->setColumnWidth(0, eventColumnWidth);
+    const int eventWidth = eventColumnWidthFor(ui->eventsTree);
+    ui->eventsTree->setColumnWidth(0, eventWidth);
     for (int column = 1; column <= (sockets ? 4 : 3); ++column)
         ui->eventsTree->setColumnWidth(column, actionWidth);
     // The heading row stands over the event list's columns.
-    ui->label->setFixedWidth(eventColumnWidth);
+    ui->label->setFixedWidth(eventWidth);
     for (QLabel* heading : {ui->showMessageLabel, ui->systemCommandLabel, ui->sendMailButton,
                             ui->powerOffLabel, ui->outputSocketActionLabel})
         heading->setFixedWidth(actionWidth);
+    // The four "Konfiguruj" buttons keep one width, however long their box's text is.
+    for (QPushButton* button : {ui->systemCommandConfigurationButton, ui->sendEmailConfigurationButton,
+                                ui->shutdownSystemConfigurationButton, ui->outputSocketConfigurationButton})
+        button->setSizePolicy(QSizePolicy::Fixed, button->sizePolicy().verticalPolicy());
     ui->horizontalLayout_6->setSpacing(0);
     ui->horizontalLayout_6->addStretch();
     ui->networkElementsTree->setColumnWidth(NameColumn, networkNameColumnWidth);

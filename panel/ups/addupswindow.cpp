@@ -229,7 +229,9 @@ void AddUpsWindow::communicationInterfaceBoxIndexChangeHandler(QString text)
             }
         }
         // Busy ports stay selectable: in edit mode the device's own port is one.
-        QFont busyFont(QStringLiteral("myFontFamily"));
+        // The list's own font, only slanted: a family of its own would fall back to
+        // another size where it is not installed.
+        QFont busyFont = ui->communicationPortBox->font();
         busyFont.setItalic(true);
         for (int i = 0; i < ui->communicationPortBox->count(); ++i) {
             if (ui->communicationPortBox->itemData(i).toBool())

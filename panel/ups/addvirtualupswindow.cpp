@@ -115,7 +115,9 @@ void AddVirtualUpsWindow::displayAvailableParallelDevices(QList<Ups> allUpses)
     if (parallel.isEmpty() && configuredMembers.isEmpty()) {
         auto* none = new QTreeWidgetItem(treeWidget);
         none->setText(0, tr("Brak urządzeń obsługujących pracę równoległą"));
-        treeWidget->setColumnWidth(0, 280);
+        // At least its 280 px, and as wide as the sentence is in the language shown.
+        treeWidget->resizeColumnToContents(0);
+        treeWidget->setColumnWidth(0, qMax(280, treeWidget->columnWidth(0)));
         treeWidget->header()->hide();
         ok->setEnabled(false);
         return;
@@ -124,7 +126,8 @@ void AddVirtualUpsWindow::displayAvailableParallelDevices(QList<Ups> allUpses)
     treeWidget->setHeaderLabels({QString(), tr("Adres"), tr("Model"), tr("Status")});
     treeWidget->header()->show();
     treeWidget->setColumnWidth(0, 50);
-    treeWidget->setColumnWidth(1, 50);
+    // 50 px, or what the translated heading needs.
+    treeWidget->setColumnWidth(1, qMax(50, treeWidget->header()->sectionSizeHint(1)));
     ok->setEnabled(administrator);
 
     // Units of the configured virtual UPSes: taken, until found otherwise below.
@@ -177,6 +180,8 @@ void AddVirtualUpsWindow::displayAvailableParallelDevices(QList<Ups> allUpses)
         QTreeWidgetItem* row = treeWidget->topLevelItem(i);
         row->setText(3, statusText(statusOf(row)));
     }
+    // Model names run longer than the default section; the status column takes the rest.
+    treeWidget->resizeColumnToContents(2);
 }
 
 void AddVirtualUpsWindow::administratorLoggedOut()

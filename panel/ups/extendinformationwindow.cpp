@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,6 +41,8 @@ ExtendInformationWindow::ExtendInformationWindow(bool isGenerator, QWidget* pare
     for (int column = 0; column < columns; ++column)
         valuesGrid->setColumnMinimumWidth(column, cellWidth);
     valuesGrid->setSpacing(0);
+    // A label longer than its cell widens the column; the gap keeps it off the next one.
+    valuesGrid->setHorizontalSpacing(12);
     setMinimumHeight(300);
 
     parameterRows = extendedParameterTable(isGenerator);
@@ -113,6 +116,24 @@ void ExtendInformationWindow::setParameters(QMap<QString, QString> parameters)
             widget->hide();
         }
     }
+    if (isVisible())
+        fitColumns();
+}
+
+void ExtendInformationWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    fitColumns();
+}
+
+void ExtendInformationWindow::fitColumns()
+{
+    // Labels longer than a cell widen their column: the dialog widens with them, and
+    // never narrows again, so that each second's state does not move it.
+    const int missing = scrollContents->sizeHint().width() +
+                        scrollArea->verticalScrollBar()->sizeHint().width() - scrollArea->viewport()->width();
+    if (missing > 0)
+        resize(width() + missing, height());
 }
 
 void connectToService(ExtendInformationWindow* dialog, Luminorix::UpsSocketController* /*controller*/,

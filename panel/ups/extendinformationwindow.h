@@ -35,7 +35,12 @@ public:
     // longer reaches are emptied and hidden, so nothing stale looks live.
     void setParameters(QMap<QString, QString> parameters);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void fitColumns();
+
     Ui::ExtendInformationWindow* ui;
     QList<ParameterRow> parameterRows;
     QString inputVoltageLabel;

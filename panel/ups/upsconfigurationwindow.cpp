@@ -6,6 +6,7 @@
 #include "parametervalue.h"
 #include "typedlengthvalidator.h"
 #include "ui_upsconfigurationwindow.h"
+#include "upsmodelcatalogue.h"
 #include "upssocketcontroller.h"
 
 #include <QButtonGroup>
@@ -21,6 +22,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 const int rowHeight = 35;
@@ -71,6 +73,9 @@ UPSConfigurationWindow::UPSConfigurationWindow(const Luminorix::Utils::Ups& ups,
     : QDialog(parent), ui(new Ui::UPSConfigurationWindow), ups(ups)
 {
     ui->setupUi(this);
+    // The opener retitles the window for a generator set; the box says the same.
+    if (titlesConfigurationAsGeneratorSet(ups.model_name))
+        ui->informationsGroupBox->setTitle(tr("Konfiguracja agregatu"));
     scrollArea = named(new QScrollArea, "scrollArea");
     scrollContents = named(new QWidget, "scrollContents");
     parametersGrid = named(new QGridLayout, "parametersGrid");
@@ -114,6 +119,18 @@ void UPSConfigurationWindow::setConfiguration(const QMap<QString, QString>& para
     }
     scrollContents->show();
     updateNetworkFields(!dhcpEnabled);
+    fitColumns();
+}
+
+void UPSConfigurationWindow::fitColumns()
+{
+    // The rows' widths follow the model and the language: the dialog widens until
+    // both columns show whole, a vertical bar included.
+    layout()->activate();
+    const int missing = scrollContents->sizeHint().width() +
+                        scrollArea->verticalScrollBar()->sizeHint().width() - scrollArea->viewport()->width();
+    if (missing > 0)
+        resize(width() + missing, height());
 }
 
 void UPSConfigurationWindow::addRow(const ParameterDescriptor& descriptor, const QString& value, int gridRow,

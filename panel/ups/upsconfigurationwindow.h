@@ -67,6 +67,7 @@ private:
     };
 
     void addRow(const ParameterDescriptor& descriptor, const QString& value, int gridRow, int gridColumn);
+    void fitColumns();
     QString editorState(const Row& row) const;
     QString editorValue(const Row& row) const;
     void updateChangeState(QObject* sender);

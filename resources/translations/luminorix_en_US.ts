@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>Uwaga</source>
-        <translation>Attention</translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Pole &quot;Nazwa zdarzenia&quot; nie może być puste</source>
@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>Uwaga</source>
-        <translation>Attention</translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Należy podać adres IP lub nazwę domenową komputera</source>
@@ -854,11 +854,11 @@ unknown</translation>
     </message>
     <message>
         <source>&amp;Centrum wirtualizacji</source>
-        <translation>&amp;Virtualization center</translation>
+        <translation>&amp;Virtualization centre</translation>
     </message>
     <message>
         <source>Centrum wirtualizacji</source>
-        <translation>Virtualization center</translation>
+        <translation>Virtualization centre</translation>
     </message>
     <message>
         <source>N/D</source>
@@ -2207,7 +2207,7 @@ The UPS can be switched off only when the group contains the local computer</tra
     </message>
     <message>
         <source>Uwaga</source>
-        <translation>Attention</translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Proszę wprowadzić nowe hasło</source>
@@ -2748,6 +2748,10 @@ serial number</translation>
         <translation>UPS configuration</translation>
     </message>
     <message>
+        <source>Konfiguracja agregatu</source>
+        <translation>Generator set configuration</translation>
+    </message>
+    <message>
         <source>W przypadku niepowodzenia testu baterii UPS będzie wydawał sygnał dźwiękowy co 2 sekundy. Jeżeli stan baterii będzie krytyczny UPS zasygnalizuje to świeceniem czerwonej diody.</source>
         <translation>If the battery test fails, the UPS will beep every 2 seconds. If the battery state is critical, the UPS will light its red LED.</translation>
     </message>
@@ -2783,7 +2787,7 @@ Reset it once, right after each battery replacement in the UPS. Continue?</trans
     </message>
     <message>
         <source>Uwaga</source>
-        <translation>Attention</translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Napięcie wyjściowe</source>
@@ -4485,7 +4489,7 @@ Enter a correct value and try again</translation>
     </message>
     <message>
         <source>Nieaktywny (błąd autoryzacji)</source>
-        <translation>Inactive (authorisation error)</translation>
+        <translation>Inactive (authorization error)</translation>
     </message>
     <message>
         <source>Niedostępny</source>

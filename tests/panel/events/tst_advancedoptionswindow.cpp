@@ -116,7 +116,9 @@ void TestAdvancedOptionsWindow::cleanup()
 void TestAdvancedOptionsWindow::formAndLists()
 {
     Dialog d;
-    QCOMPARE(d.window.size(), QSize(936, 532));
+    // 936 px wide at least: wider where the longest state name needs it.
+    QCOMPARE(d.window.height(), 532);
+    QVERIFY(d.window.width() >= 936);
     QCOMPARE(d.window.minimumSize(), d.window.maximumSize());
     QCOMPARE(d.window.windowTitle(), QStringLiteral("Definiowanie zdarzenia"));
     const QStringList items = d.texts("eventStatesListIn");

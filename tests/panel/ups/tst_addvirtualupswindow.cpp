@@ -142,7 +142,8 @@ void TestAddVirtualUpsWindow::noParallelUnits()
     QCOMPARE(f.tree()->topLevelItemCount(), 1);
     QCOMPARE(f.tree()->topLevelItem(0)->text(0),
              QStringLiteral("Brak urządzeń obsługujących pracę równoległą"));
-    QCOMPARE(f.tree()->columnWidth(0), 280);
+    // 280 px at least, and as wide as the sentence in the font shown.
+    QVERIFY(f.tree()->columnWidth(0) >= 280);
     QVERIFY(f.tree()->header()->isHidden());
     QVERIFY(!f.ok()->isEnabled());
 }

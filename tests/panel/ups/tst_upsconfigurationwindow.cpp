@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -188,6 +189,8 @@ private slots:
     void init();
     void cleanup();
     void emptyUntilTheFirstMap();
+    void boxTitledLikeTheWindow_data();
+    void boxTitledLikeTheWindow();
     void editorKindPerKey_data();
     void editorKindPerKey();
     void rowsFillTwoColumns_data();
@@ -241,6 +244,25 @@ void TestUpsConfigurationWindow::emptyUntilTheFirstMap()
     c.button(QDialogButtonBox::Save)->click();
     QCOMPARE(c.accepted.size(), 1);
     QVERIFY(c.dialog.currentConfiguration().isEmpty());
+}
+
+void TestUpsConfigurationWindow::boxTitledLikeTheWindow_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("UPS") << "KitePro_USB"
+                         << "Konfiguracja UPS";
+    QTest::newRow("generator set") << "Ibis_SNMP"
+                                   << "Konfiguracja agregatu";
+}
+
+// The opener retitles the window for a generator set; the group box says the same.
+void TestUpsConfigurationWindow::boxTitledLikeTheWindow()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, title);
+    Config c(model);
+    QCOMPARE(c.dialog.findChild<QGroupBox*>(QStringLiteral("informationsGroupBox"))->title(), title);
 }
 
 void TestUpsConfigurationWindow::editorKindPerKey_data()

@@ -4,6 +4,7 @@
 #include "oldevent.h"
 #include "oldgroup.h"
 #include "oldsmtpconfig.h"
+#include "writtenini.h"
 
 #include <QList>
 #include <QMap>
@@ -12,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QVector>
 
 class QSettings;
 class QTextCodec;
@@ -69,6 +71,8 @@ private:
     void writeEvents(const OldEvent& event, int& n, int parent);
     void writeEvent(const OldEvent& event, const Converter::Action& action, int n, int parent);
     void applyDefinition(const QStringList& keys, const QStringList& definition);
+    // Whether entries are every key of the store with its value.
+    bool holdsTheSame(const QVector<Converter::WrittenIni::Entry>& entries) const;
 
     // Key access in the current section that ignores letter case, as on Windows;
     // keys is the section's list of stored keys.

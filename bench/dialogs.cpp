@@ -3,12 +3,12 @@
 // the shown dialog: the configuration dialog with every one of its 167 parameters,
 // the extended information dialog with all 92 measurements, and a refresh of the
 // latter by the next device state.
-#include "extendedparameterrow.h"
 #include "panelstartup.h"
 #include "ups.h"
+#include "ups/extendedparameterrow.h"
 #include "ups/extendinformationwindow.h"
 #include "ups/upsconfigurationwindow.h"
-#include "upsparameterdescriptor.h"
+#include "ups/upsparameterdescriptor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

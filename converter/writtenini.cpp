@@ -212,6 +212,12 @@ bool WrittenIni::read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>
             start = next;
             continue;
         }
+        // The library escapes every control character; a raw one (a lone "\r"
+        // included, which ends a line for the library) is not its writing.
+        for (int i = start; i < end; ++i) {
+            if (uchar(data[i]) < 0x20)
+                return false;
+        }
         if (data[start] == '[') {
             if (data[end - 1] != ']')
                 return false;

@@ -336,8 +336,27 @@ void NewConfiguration::writeMigratedNetwork(QMap<int, OldEvent>* events, QList<O
                                             OldGroup* ungrouped, const QString& model)
 {
     migratedModel = &model;
+    migratedEvents.clear();
     writeNetwork(events, groups, ungrouped);
     migratedModel = nullptr;
+    migratedEvents.clear();
+}
+
+const NewConfiguration::MigratedEvent& NewConfiguration::migratedEvent(const QString& key)
+{
+    const auto found = migratedEvents.constFind(key);
+    if (found != migratedEvents.constEnd())
+        return *found;
+    MigratedEvent migrated;
+    const QStringList definition = defaultEventDefinition(*migratedModel, key, 0);
+    if (definition.size() == 3) {
+        migrated.defined = true;
+        migrated.name = definition.at(0);
+        migrated.numbered = defaultEventDefinition(*migratedModel, key, 1).at(0) != migrated.name;
+        migrated.expressionIn = conditionList(definition.at(1));
+        migrated.expressionOut = conditionList(definition.at(2));
+    }
+    return *migratedEvents.insert(key, migrated);
 }
 
 void NewConfiguration::writeEvents(const OldEvent& event, int& n, int parent)
@@ -357,13 +376,18 @@ void NewConfiguration::writeEvent(const OldEvent& event, const Converter::Action
     enterSection(QStringLiteral("event.%1.%2").arg(parent).arg(n));
     if (migratedModel) {
         // What migrateEvents() makes of the plain form below.
-        const QStringList definition = defaultEventDefinition(*migratedModel, event.event, event.id);
-        const bool defined = definition.size() == 3;
-        settings->setValue(QStringLiteral("event"), defined ? definition.at(0) : event.event);
+        const MigratedEvent& migrated = migratedEvent(event.event);
+        QString name = event.event;
+        if (migrated.defined) {
+            name = migrated.name;
+            if (migrated.numbered && event.id != 0)
+                name += QStringLiteral(" (%1)").arg(event.id);
+        }
+        settings->setValue(QStringLiteral("event"), name);
         settings->setValue(QStringLiteral("eventNumber"), event.eventNumber);
-        if (defined) {
-            settings->setValue(QStringLiteral("expressionIn"), conditionList(definition.at(1)));
-            settings->setValue(QStringLiteral("expressionOut"), conditionList(definition.at(2)));
+        if (migrated.defined) {
+            settings->setValue(QStringLiteral("expressionIn"), migrated.expressionIn);
+            settings->setValue(QStringLiteral("expressionOut"), migrated.expressionOut);
         }
         settings->setValue(QStringLiteral("parent_id"), event.id);
     } else {

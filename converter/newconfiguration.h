@@ -6,6 +6,7 @@
 #include "oldsmtpconfig.h"
 #include "writtenini.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -91,9 +92,22 @@ private:
     QStringList deviceSections();
     QMap<QString, QStringList> eventSectionsByDevice();
 
+    // What migrateEvents() makes of an event key for migratedModel; worked out
+    // once per key instead of once per event section.
+    struct MigratedEvent
+    {
+        bool defined = false;
+        QString name;          // of owner 0
+        bool numbered = false; // other owners follow the name with " (n)"
+        QStringList expressionIn;
+        QStringList expressionOut;
+    };
+    const MigratedEvent& migratedEvent(const QString& key);
+
     QSettings* settings;
     // Set while writeMigratedNetwork() runs.
     const QString* migratedModel = nullptr;
+    QHash<QString, MigratedEvent> migratedEvents;
     QSet<QString> sectionCache;
     bool sectionCacheValid = false;
 };

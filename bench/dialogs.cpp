@@ -4,12 +4,12 @@
 // the extended information dialog with all 92 measurements, and a refresh of the
 // latter by the next device state. And a configuration reply of hostile size,
 // with the memory it leaves behind once the dialog is closed.
-#include "extendedparameterrow.h"
 #include "panelstartup.h"
 #include "ups.h"
+#include "ups/extendedparameterrow.h"
 #include "ups/extendinformationwindow.h"
 #include "ups/upsconfigurationwindow.h"
-#include "upsparameterdescriptor.h"
+#include "ups/upsparameterdescriptor.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -8,12 +8,15 @@ CaselessSettings::CaselessSettings(const QSettings& source)
 {
     const QStringList keys = source.allKeys();
     m_values.reserve(keys.size());
+    QString section; // the keys of a section come one after another
     for (const QString& key : keys) {
         const QString folded = key.toLower();
         m_values.insert(folded, source.value(key));
         const int slash = folded.indexOf(QLatin1Char('/'));
-        if (slash > 0)
-            m_sections.insert(folded.left(slash));
+        if (slash > 0 && folded.leftRef(slash) != section) {
+            section = folded.left(slash);
+            m_sections.insert(section);
+        }
     }
 }
 

@@ -2,7 +2,9 @@
 
 #include "action.h"
 #include "networkgroup.h"
+#include "writtenini.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -334,8 +336,27 @@ void NewConfiguration::writeMigratedNetwork(QMap<int, OldEvent>* events, QList<O
                                             OldGroup* ungrouped, const QString& model)
 {
     migratedModel = &model;
+    migratedEvents.clear();
     writeNetwork(events, groups, ungrouped);
     migratedModel = nullptr;
+    migratedEvents.clear();
+}
+
+const NewConfiguration::MigratedEvent& NewConfiguration::migratedEvent(const QString& key)
+{
+    const auto found = migratedEvents.constFind(key);
+    if (found != migratedEvents.constEnd())
+        return *found;
+    MigratedEvent migrated;
+    const QStringList definition = defaultEventDefinition(*migratedModel, key, 0);
+    if (definition.size() == 3) {
+        migrated.defined = true;
+        migrated.name = definition.at(0);
+        migrated.numbered = defaultEventDefinition(*migratedModel, key, 1).at(0) != migrated.name;
+        migrated.expressionIn = conditionList(definition.at(1));
+        migrated.expressionOut = conditionList(definition.at(2));
+    }
+    return *migratedEvents.insert(key, migrated);
 }
 
 void NewConfiguration::writeEvents(const OldEvent& event, int& n, int parent)
@@ -355,13 +376,18 @@ void NewConfiguration::writeEvent(const OldEvent& event, const Converter::Action
     enterSection(QStringLiteral("event.%1.%2").arg(parent).arg(n));
     if (migratedModel) {
         // What migrateEvents() makes of the plain form below.
-        const QStringList definition = defaultEventDefinition(*migratedModel, event.event, event.id);
-        const bool defined = definition.size() == 3;
-        settings->setValue(QStringLiteral("event"), defined ? definition.at(0) : event.event);
+        const MigratedEvent& migrated = migratedEvent(event.event);
+        QString name = event.event;
+        if (migrated.defined) {
+            name = migrated.name;
+            if (migrated.numbered && event.id != 0)
+                name += QStringLiteral(" (%1)").arg(event.id);
+        }
+        settings->setValue(QStringLiteral("event"), name);
         settings->setValue(QStringLiteral("eventNumber"), event.eventNumber);
-        if (defined) {
-            settings->setValue(QStringLiteral("expressionIn"), conditionList(definition.at(1)));
-            settings->setValue(QStringLiteral("expressionOut"), conditionList(definition.at(2)));
+        if (migrated.defined) {
+            settings->setValue(QStringLiteral("expressionIn"), migrated.expressionIn);
+            settings->setValue(QStringLiteral("expressionOut"), migrated.expressionOut);
         }
         settings->setValue(QStringLiteral("parent_id"), event.id);
     } else {
@@ -566,6 +592,15 @@ bool NewConfiguration::finish(QString* error)
 
 bool NewConfiguration::sameAs(const QString& path) const
 {
+    // The quick reading settles a sound file; the library's own reading, which is
+    // what the service will see, has the last word on any other.
+    QFile file(path);
+    QVector<Converter::WrittenIni::Entry> entries;
+    if (file.open(QIODevice::ReadOnly) &&
+        Converter::WrittenIni::read(file.readAll(), settings->iniCodec(), &entries) && holdsTheSame(entries))
+        return true;
+    file.close();
+
     QSettings written(path, QSettings::IniFormat);
     written.setIniCodec(settings->iniCodec());
     const QStringList keys = settings->allKeys();
@@ -577,6 +612,51 @@ bool NewConfiguration::sameAs(const QString& path) const
     }
     // Read on demand: a damaged line shows only once everything was read.
     return written.status() == QSettings::NoError;
+}
+
+bool NewConfiguration::holdsTheSame(const QVector<Converter::WrittenIni::Entry>& entries) const
+{
+    if (settings->allKeys().size() != entries.size())
+        return false;
+    // With as many keys as the store, each key once and each one of the store's,
+    // the file holds every key of the store.
+    QSet<QString> sections;
+    sections.reserve(entries.size() / 4);
+    QSet<QString> keysOfSection; // only for a long one
+    int sectionStart = 0;
+    for (int i = 0; i < entries.size(); ++i) {
+        const Converter::WrittenIni::Entry& entry = entries.at(i);
+        if (i == 0 || entry.section != entries.at(i - 1).section) {
+            if (sections.contains(entry.section))
+                return false;
+            sections.insert(entry.section);
+            sectionStart = i;
+            keysOfSection.clear();
+        }
+        if (i - sectionStart < 32) {
+            for (int j = sectionStart; j < i; ++j) {
+                if (entries.at(j).key == entry.key)
+                    return false;
+            }
+        } else {
+            if (keysOfSection.isEmpty()) {
+                for (int j = sectionStart; j < i; ++j)
+                    keysOfSection.insert(entries.at(j).key);
+            }
+            if (keysOfSection.contains(entry.key))
+                return false;
+            keysOfSection.insert(entry.key);
+        }
+        const QVariant meant = settings->value(entry.key);
+        if (meant.userType() == QMetaType::QString) {
+            if (entry.isList || entry.text != *static_cast<const QString*>(meant.constData()))
+                return false;
+        } else if (!meant.isValid() || !plain(meant) ||
+                   asTexts(meant) != (entry.isList ? entry.list : QStringList{entry.text})) {
+            return false;
+        }
+    }
+    return true;
 }
 
 QStringList NewConfiguration::storedKeys(const QStringList& keys, const QString& key)

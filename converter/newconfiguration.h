@@ -4,7 +4,9 @@
 #include "oldevent.h"
 #include "oldgroup.h"
 #include "oldsmtpconfig.h"
+#include "writtenini.h"
 
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -12,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QVector>
 
 class QSettings;
 class QTextCodec;
@@ -69,6 +72,8 @@ private:
     void writeEvents(const OldEvent& event, int& n, int parent);
     void writeEvent(const OldEvent& event, const Converter::Action& action, int n, int parent);
     void applyDefinition(const QStringList& keys, const QStringList& definition);
+    // Whether entries are every key of the store with its value.
+    bool holdsTheSame(const QVector<Converter::WrittenIni::Entry>& entries) const;
 
     // Key access in the current section that ignores letter case, as on Windows;
     // keys is the section's list of stored keys.
@@ -87,9 +92,22 @@ private:
     QStringList deviceSections();
     QMap<QString, QStringList> eventSectionsByDevice();
 
+    // What migrateEvents() makes of an event key for migratedModel; worked out
+    // once per key instead of once per event section.
+    struct MigratedEvent
+    {
+        bool defined = false;
+        QString name;          // of owner 0
+        bool numbered = false; // other owners follow the name with " (n)"
+        QStringList expressionIn;
+        QStringList expressionOut;
+    };
+    const MigratedEvent& migratedEvent(const QString& key);
+
     QSettings* settings;
     // Set while writeMigratedNetwork() runs.
     const QString* migratedModel = nullptr;
+    QHash<QString, MigratedEvent> migratedEvents;
     QSet<QString> sectionCache;
     bool sectionCacheValid = false;
 };

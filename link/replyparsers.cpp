@@ -421,21 +421,21 @@ Luminorix::Utils::ApplicationConfiguration parseApplicationConfiguration(QXmlStr
     if (r.name() == QLatin1String("application_configuration")) {
         reachedEnd = readToOwnEnd(r, QLatin1String("application_configuration"), [&] {
             if (isStart(r, QLatin1String("smtp2_security_type")))
-                config.security_type = takeText(r);
+                config.smtp.security_type = takeText(r);
             if (isStart(r, QLatin1String("smtp2_server")))
-                config.server = takeText(r);
+                config.smtp.server = takeText(r);
             if (isStart(r, QLatin1String("smtp2_port")))
-                config.port = takeInt(r);
+                config.smtp.port = takeInt(r);
             if (isStart(r, QLatin1String("smtp2_timeout")))
-                config.timeout = takeInt(r);
+                config.smtp.timeout = takeInt(r);
             if (isStart(r, QLatin1String("smtp2_sender_address")))
-                config.sender_address = takeText(r);
+                config.smtp.sender_address = takeText(r);
             if (isStart(r, QLatin1String("smtp2_authentication")))
-                config.authentication = takeNotZeroText(r);
+                config.smtp.authentication = takeNotZeroText(r);
             if (isStart(r, QLatin1String("smtp2_user")))
-                config.user = takeText(r);
+                config.smtp.user = takeText(r);
             if (isStart(r, QLatin1String("smtp2_pass")))
-                config.pass = takeText(r);
+                config.smtp.pass = takeText(r);
             if (isStart(r, QLatin1String("log_files_path")))
                 config.log_files_path = takeText(r);
             if (isStart(r, QLatin1String("run_on_boot")))

@@ -103,7 +103,7 @@ QByteArray serializeSmtpConfig(const Luminorix::Utils::SmtpConfig& config)
 
 QByteArray serializeApplicationConfiguration(const Luminorix::Utils::ApplicationConfiguration& configuration)
 {
-    QByteArray out = serializeSmtpConfig(configuration.smtpConfig());
+    QByteArray out = serializeSmtpConfig(configuration.smtp);
     text(out, "log_files_path", configuration.log_files_path);
     flag(out, "run_on_boot", configuration.run_on_boot);
     text(out, "orvendesk_path", configuration.orvendesk_path);

@@ -196,7 +196,7 @@ void ApplicationConfigurationWindow::setEnabledButtons(bool enabled)
 void ApplicationConfigurationWindow::setApplicationConfigurationFromIni(
     Luminorix::Utils::ApplicationConfiguration appConf)
 {
-    showSmtpConfig(appConf.smtpConfig());
+    showSmtpConfig(appConf.smtp);
     ui->runOnBootBox->setChecked(appConf.run_on_boot);
     ui->logDirPathEdit->setText(appConf.log_files_path);
     setFixedSize(size());
@@ -338,9 +338,7 @@ void ApplicationConfigurationWindow::storeConfiguration()
         QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
     applicationConfiguration.log_files_path = ui->logDirPathEdit->text();
 
-    Luminorix::Utils::SmtpConfig smtp;
-    readSmtpConfig(smtp);
-    applicationConfiguration.setSmtpConfig(smtp);
+    readSmtpConfig(applicationConfiguration.smtp);
 
     // The link escapes every text field, the two paths included.
     if (socketController)

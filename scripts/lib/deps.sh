@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only when one is missing.
 # Sourced by scripts/test and scripts/run; extra packages may be passed as arguments.
 lx_install_deps() {
-    local pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
+    local pkgs=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev pkg-config
                 qtbase5-dev qtscript5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n fonts-dejavu-core
                 libboost-dev libbenchmark-dev zlib1g-dev
                 xvfb xauth valgrind "$@")

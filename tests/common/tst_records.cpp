@@ -130,7 +130,7 @@ private slots:
         const ApplicationConfiguration app;
         QVERIFY(app.orvendesk_path.isEmpty());
         QVERIFY(!app.run_on_boot);
-        QVERIFY(!app.authentication);
+        QVERIFY(!app.smtp.authentication);
 
         const Event e;
         QCOMPARE(e.event_number, 0);

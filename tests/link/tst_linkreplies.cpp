@@ -113,8 +113,9 @@ QString describe(const QVariant& v)
         });
     if (type == qMetaTypeId<ApplicationConfiguration>()) {
         const auto c = v.value<ApplicationConfiguration>();
-        return QStringList{c.security_type,     c.server, n(c.port), n(c.timeout),     c.sender_address,
-                           b(c.authentication), c.user,   c.pass,    c.log_files_path, b(c.run_on_boot),
+        const auto& m = c.smtp;
+        return QStringList{m.security_type,     m.server, n(m.port), n(m.timeout),     m.sender_address,
+                           b(m.authentication), m.user,   m.pass,    c.log_files_path, b(c.run_on_boot),
                            c.orvendesk_path}
             .join(QLatin1Char(','));
     }

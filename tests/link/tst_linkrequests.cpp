@@ -233,7 +233,7 @@ void TestLinkRequests::request_data()
     QTest::newRow("application_configuration")
         << Op([](UpsSocketController& c) {
                Luminorix::Utils::ApplicationConfiguration a;
-               a.setSmtpConfig(smtpConfig());
+               a.smtp = smtpConfig();
                a.log_files_path = QStringLiteral("C:\\logs & more");
                a.run_on_boot = false;
                a.orvendesk_path = QStringLiteral("C:\\Program Files\\orvendesk.exe");

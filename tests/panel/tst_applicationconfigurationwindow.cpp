@@ -32,14 +32,14 @@ const QString red = QStringLiteral("background-color: red;");
 ApplicationConfiguration someConfiguration()
 {
     ApplicationConfiguration c;
-    c.security_type = QStringLiteral("tls");
-    c.server = QStringLiteral("smtp.firma.example.com");
-    c.port = 587;
-    c.timeout = 30;
-    c.sender_address = QStringLiteral("alarm@firma.example.com");
-    c.authentication = true;
-    c.user = QStringLiteral("alarm");
-    c.pass = QStringLiteral("tajne");
+    c.smtp.security_type = QStringLiteral("tls");
+    c.smtp.server = QStringLiteral("smtp.firma.example.com");
+    c.smtp.port = 587;
+    c.smtp.timeout = 30;
+    c.smtp.sender_address = QStringLiteral("alarm@firma.example.com");
+    c.smtp.authentication = true;
+    c.smtp.user = QStringLiteral("alarm");
+    c.smtp.pass = QStringLiteral("tajne");
     c.log_files_path = QStringLiteral("/var/log/lx");
     c.run_on_boot = true;
     return c;
@@ -426,7 +426,7 @@ void TestApplicationConfigurationWindow::securityFromService()
     Settings s;
     s.w<QComboBox>("securityTypeCombo")->setCurrentIndex(0);
     ApplicationConfiguration c = someConfiguration();
-    c.security_type = service;
+    c.smtp.security_type = service;
     s.receive(c);
     QCOMPARE(s.w<QComboBox>("securityTypeCombo")->currentText(), shown);
 }

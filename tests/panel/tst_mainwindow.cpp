@@ -743,8 +743,8 @@ void TestMainWindow::deviceDialogsFromTheTree()
     }
     const bool edit = request == QLatin1String("change_ups");
     // A new device starts on the first model with no port chosen; an edit on its own busy port.
-    QCOMPARE(seenState, edit ? (QStringList{"KITE PRO RACK", "COM3", "Reception"})
-                             : (QStringList{"WREN PRO", "", ""}));
+    QCOMPARE(seenState,
+             edit ? (QStringList{"KITE PRO RACK", "COM3", "Reception"}) : (QStringList{"WREN PRO", "", ""}));
     QCOMPARE(sent.value(QStringLiteral("id")), edit ? QStringLiteral("6") : QString());
     QCOMPARE(sent.value(QStringLiteral("model_name")), QStringLiteral("KitePro_Rack_RS232"));
     QCOMPARE(sent.value(QStringLiteral("com_port")), QStringLiteral("COM1"));

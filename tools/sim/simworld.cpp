@@ -111,14 +111,16 @@ void SimWorld::loadDemo()
         "<computer><computer_name>Server</computer_name><computer_address>127.0.0.1</computer_address>"
         "<computer_password></computer_password><computer_configId>0</computer_configId></computer>"
         "<computer><computer_name>Office</computer_name><computer_address>192.168.10.60</computer_address>"
-        "<computer_password>netclient</computer_password><computer_configId>1</computer_configId></computer>");
+        "<computer_password>netclient</computer_password>"
+        "<computer_configId>1</computer_configId></computer>");
     netclientPasswords.insert(QStringLiteral("192.168.10.60"), QStringLiteral("netclient"));
     for (const SimDevice& device : qAsConst(deviceList)) {
-        groupsByUps.insert(device.id,
-                           QStringLiteral("<ups_id>%1</ups_id><group><group_name>Default</group_name>"
-                                          "<group_configId>0</group_configId><computers><computer>"
-                                          "<computer_configId>0</computer_configId></computer></computers></group>")
-                               .arg(device.id));
+        groupsByUps.insert(
+            device.id,
+            QStringLiteral("<ups_id>%1</ups_id><group><group_name>Default</group_name>"
+                           "<group_configId>0</group_configId><computers><computer>"
+                           "<computer_configId>0</computer_configId></computer></computers></group>")
+                .arg(device.id));
     }
 }
 

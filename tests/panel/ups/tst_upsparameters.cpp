@@ -1,8 +1,8 @@
-#include "configurationsavecheck.h"
-#include "extendedparameterrow.h"
 #include "helpers.h"
-#include "parametervalue.h"
-#include "upsparameterdescriptor.h"
+#include "ups/configurationsavecheck.h"
+#include "ups/extendedparameterrow.h"
+#include "ups/parametervalue.h"
+#include "ups/upsparameterdescriptor.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

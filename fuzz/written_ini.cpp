@@ -1,0 +1,85 @@
+// Arbitrary bytes as a file the settings library wrote: the converter's quick
+// reading must not crash, and whatever it accepts the library must read the
+// same way, or the read-back check could vouch for a file the service reads
+// otherwise.
+#include "converter/writtenini.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSet>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextCodec>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+int counter = 0;
+
+QTemporaryDir& workDir()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QStringList texts(const QVariant& value)
+{
+    if (!value.isValid())
+        return {};
+    if (value.userType() == QMetaType::QStringList || value.userType() == QMetaType::QVariantList)
+        return value.toStringList();
+    return {value.toString()};
+}
+
+void check(const QByteArray& bytes, QTextCodec* codec)
+{
+    QVector<Converter::WrittenIni::Entry> entries;
+    if (!Converter::WrittenIni::read(bytes, codec, &entries))
+        return;
+    QSet<QString> keys;
+    for (const Converter::WrittenIni::Entry& entry : qAsConst(entries)) {
+        // The read-back check refuses a key twice itself.
+        if (keys.contains(entry.key))
+            return;
+        keys.insert(entry.key);
+    }
+    // A new name each time: the settings library caches what it read by path.
+    const QString path = workDir().filePath(QStringLiteral("in%1.ini").arg(++counter));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return;
+    }
+    QSettings library(path, QSettings::IniFormat);
+    if (codec)
+        library.setIniCodec(codec);
+    const QStringList libraryKeys = library.allKeys();
+    if (QSet<QString>(libraryKeys.cbegin(), libraryKeys.cend()) != keys)
+        std::abort();
+    for (const Converter::WrittenIni::Entry& entry : qAsConst(entries)) {
+        if (texts(library.value(entry.key)) != (entry.isList ? entry.list : QStringList{entry.text}))
+            std::abort();
+    }
+    QFile::remove(path);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    static int argc = 1;
+    static char name[] = "written_ini";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), int(size));
+    check(bytes, nullptr);
+    check(bytes, QTextCodec::codecForName("UTF-8"));
+    return 0;
+}

@@ -1,9 +1,9 @@
 #include "logpage.h"
 #include "logparameterlabel.h"
+#include "lxtestcore.h"
 #include "upstexts.h"
 
 #include <QTranslator>
-#include <QtTest>
 
 namespace {
 // Tags every text of one context, so a test sees what went through translation
@@ -311,5 +311,5 @@ void TestLogPage::titlesAreTranslated()
     QCOMPARE(headingsText(parameters), QStringLiteral("EN:Napięcie wejściowe [V]{L1}"));
 }
 
-QTEST_GUILESS_MAIN(TestLogPage)
+LX_TEST_GUILESS_MAIN(TestLogPage)
 #include "tst_logpage.moc"

@@ -1,12 +1,12 @@
 #include "configurationsavecheck.h"
 #include "extendedparameterrow.h"
 #include "helpers.h"
+#include "lxtestcore.h"
 #include "parametervalue.h"
 #include "upsparameterdescriptor.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
-#include <QtTest>
 
 using Check = ConfigurationSaveCheck;
 
@@ -373,5 +373,5 @@ void TestUpsParameters::extendedAvailability()
     QCOMPARE(extendedParameterKeys().size(), 83);
 }
 
-QTEST_GUILESS_MAIN(TestUpsParameters)
+LX_TEST_GUILESS_MAIN(TestUpsParameters)
 #include "tst_upsparameters.moc"

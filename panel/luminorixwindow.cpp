@@ -262,13 +262,18 @@ LuminorixWindow::~LuminorixWindow()
     delete controller;
 
     // The thread's end deletes the checker inside that thread, so no reply can be
-    // handled while it goes; only then may the thread object go.
+    // handled while it goes; only then may the thread object go. A launch that never
+    // returns must not keep the panel from quitting: past the limit the thread is
+    // left to end, and its object to go, by themselves.
     if (updateThread) {
+        constexpr unsigned long checkerStopLimitMs = 5000;
+        connect(updateThread, &QThread::finished, updateThread, &QObject::deleteLater);
         updateThread->quit();
-        updateThread->wait();
+        if (updateThread->wait(checkerStopLimitMs))
+            delete updateThread;
+        updateThread = nullptr;
     }
     updateChecker = nullptr;
-    delete updateThread;
     delete debugWarningWidget;
 }
 

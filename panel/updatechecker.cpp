@@ -41,8 +41,7 @@ void prepare(QNetworkRequest& request, const QSslConfiguration& configuration)
 
 UpdateChecker::UpdateChecker(const QString& host, QObject* parent)
     : QObject(parent), host(host), answerTimer(new QTimer(this)),
-      sslConfiguration(QSslConfiguration::defaultConfiguration()),
-      launcher([](const QString& path) { return QProcess::startDetached(path, QStringList()); })
+      sslConfiguration(QSslConfiguration::defaultConfiguration()), launcher(&UpdateChecker::startInstaller)
 {
     descriptorRequest.setUrl(
         QUrl(QStringLiteral("https://") + host + QStringLiteral("/LX/update.xml"), QUrl::TolerantMode));
@@ -88,6 +87,11 @@ QString UpdateChecker::installerName(const QString& platform)
     if (packaged.contains(platform, Qt::CaseSensitive))
         return QStringLiteral("luminorix_Professional-") + platform + QStringLiteral(".bin");
     return QString();
+}
+
+bool UpdateChecker::startInstaller(const QString& path)
+{
+    return QProcess::startDetached(path, QStringList());
 }
 
 QNetworkAccessManager* UpdateChecker::network()

@@ -32,7 +32,7 @@ public:
     // Set these before the checker moves to its thread.
     // TLS settings of both requests (tests trust their own authority here).
     void setSslConfiguration(const QSslConfiguration& configuration);
-    // Replaces the detached start of the installer.
+    // Replaces the detached start of the installer (startInstaller).
     void setInstallerLauncher(Launcher launcher);
     // Folder that receives "update.exe"; empty (the default) is the working directory.
     void setDownloadDirectory(const QString& directory);
@@ -45,6 +45,9 @@ public:
     // The texts of every `versionNumber` element of a descriptor body, in
     // document order; the body counts up to its first NUL byte.
     static QStringList descriptorVersions(QByteArray body);
+    // The default launcher: starts `path` detached from this process. It forks, so
+    // a test calls it only from a process with no other thread.
+    static bool startInstaller(const QString& path);
 
     static constexpr int answerTimeoutMs = 5000;
     static constexpr qint64 descriptorSizeLimit = 64 * 1024;

@@ -5,7 +5,7 @@ lx_install_deps() {
     local pkgs=(cmake ninja-build g++ clang clang-format libclang-rt-14-dev pkg-config
                 qtbase5-dev qtscript5-dev qttools5-dev qttools5-dev-tools qttranslations5-l10n fonts-dejavu-core
                 libboost-dev libbenchmark-dev zlib1g-dev
-                xvfb xauth valgrind "$@")
+                xvfb xauth valgrind procps "$@")
     local missing=()
     local p
     for p in "${pkgs[@]}"; do

@@ -1,6 +1,6 @@
 #include "cipherwrappers.h"
 #include "fixedkeys.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "simplecrypt.h"
 
 #include <QCryptographicHash>

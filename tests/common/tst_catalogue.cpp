@@ -1,4 +1,4 @@
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "taggingtranslator.h"
 #include "upsmodelcatalogue.h"
 

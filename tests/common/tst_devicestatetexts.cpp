@@ -1,9 +1,8 @@
 #include "devicelabeltexts.h"
 #include "devicestatetexts.h"
+#include "lxtestcore.h"
 #include "upsmodelcatalogue.h"
 #include "upstexts.h"
-
-#include <QtTest>
 
 using State = QMap<QString, QString>;
 
@@ -430,5 +429,5 @@ void TestDeviceStateTexts::labels()
     QCOMPARE(t.nameplateHelpModelReason, nameplateModelReason);
 }
 
-QTEST_GUILESS_MAIN(TestDeviceStateTexts)
+LX_TEST_GUILESS_MAIN(TestDeviceStateTexts)
 #include "tst_devicestatetexts.moc"

@@ -1,7 +1,7 @@
 #include "eventhistory.h"
+#include "lxtestcore.h"
 
 #include <QTranslator>
-#include <QtTest>
 
 namespace {
 // Tags the texts of the history dialog's context, to tell translated from literal.
@@ -89,5 +89,5 @@ void TestEventHistory::eventTexts()
     QCOMPARE(shown, text);
 }
 
-QTEST_GUILESS_MAIN(TestEventHistory)
+LX_TEST_GUILESS_MAIN(TestEventHistory)
 #include "tst_eventhistory.moc"

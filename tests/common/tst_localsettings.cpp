@@ -1,5 +1,5 @@
 #include "localsettings.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,6 @@
 #include "logpage.h"
 #include "logparameterlabel.h"
+#include "lxtestcore.h"
 #include "upstexts.h"
 
 #include <QTranslator>
@@ -431,5 +432,5 @@ void TestLogPage::wideHeaderOverEmptyLinesFitsInLittleMemory()
 #endif
 }
 
-QTEST_GUILESS_MAIN(TestLogPage)
+LX_TEST_GUILESS_MAIN(TestLogPage)
 #include "tst_logpage.moc"

@@ -1,4 +1,4 @@
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "metatypes.h"
 
 #include <QMetaType>

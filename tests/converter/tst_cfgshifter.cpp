@@ -2,7 +2,7 @@
 // with its command line, golden conversions of each release's layout, re-runs
 // and failures that must leave config.ini as it was.
 #include "inifixture.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "programversion.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // passwords, the migrations of the 2.3 layouts and the default event tables.
 #include "converter/newconfiguration.h"
 #include "inifixture.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 
 #include <QTemporaryDir>
 #include <QTranslator>

@@ -2,7 +2,7 @@
 // lists, passwords, letter case and files that are no settings file.
 #include "converter/oldconfiguration.h"
 #include "inifixture.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 
 #include <QTemporaryDir>
 #include <cipherwrappers.h>

@@ -3,7 +3,7 @@
 #include "framing.h"
 #include "loopback.h"
 #include "loopbackpeer.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "servicerig.h"
 #include "testframes.h"
 #include "upssocketcontroller.h"

@@ -4,7 +4,7 @@
 #include "cipherwrappers.h"
 #include "fixedkeys.h"
 #include "framing.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "replybounds.h"
 #include "servicerig.h"
 #include "signalrecorder.h"

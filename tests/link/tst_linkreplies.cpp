@@ -2,7 +2,7 @@
 // make of it, in a compact and an indented layout alike, and the parameter maps
 // in every layout the stand-in can send, over the wire.
 #include "linkmetatypes.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "plainxmlreader.h"
 #include "replybuilder.h"
 #include "replyparsers.h"

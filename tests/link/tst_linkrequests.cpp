@@ -1,6 +1,6 @@
 // Every request the controller can send, as the exact text that goes into the
 // cipher.
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "upssocketcontroller.h"
 
 #include <functional>

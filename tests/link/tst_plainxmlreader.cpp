@@ -1,7 +1,7 @@
 // The plain reader against QXmlStreamReader: whatever it accepts must give the
 // same tokens and, through the reply readers, the same records; anything it is
 // not sure of it must refuse.
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "plainxmlreader.h"
 #include "pollreplies.h"
 #include "replybounds.h"

@@ -40,16 +40,6 @@ bool PanelRig::start(const QList<LxSim::SimDevice>& devices, bool demo)
     return true;
 }
 
-QList<LxSim::SimRequest> PanelRig::requests(const QString& name) const
-{
-    QList<LxSim::SimRequest> found;
-    for (const LxSim::SimRequest& r : server.requests()) {
-        if (r.name == name)
-            found.append(r);
-    }
-    return found;
-}
-
 QWidget* PanelRig::widget(const char* name) const
 {
     return window->findChild<QWidget*>(QLatin1String(name));

@@ -33,8 +33,6 @@ public:
     LuminorixWindow& win() { return *window; }
     std::unique_ptr<LuminorixWindow> window;
 
-    // Requests named `name` the stand-in has received so far.
-    QList<LxSim::SimRequest> requests(const QString& name) const;
     int requestCount(const QString& name) const { return requests(name).size(); }
 
     // Text of a value field or bar of the form, a label, or the status strip.

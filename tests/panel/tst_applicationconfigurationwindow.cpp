@@ -5,8 +5,7 @@
 #include "lxtest.h"
 #include "modalanswerer.h"
 #include "replybuilder.h"
-#include "simserver.h"
-#include "simworld.h"
+#include "servicerig.h"
 #include "smtptestwindow.h"
 #include "ups/addupswindow.h"
 #include "ups/addvirtualupswindow.h"
@@ -119,29 +118,10 @@ QString programPathElement()
 // The stand-in service and a controller connected to it.
 struct Linked
 {
-    LxSim::SimServer service;
-    LxSim::SimWorld world;
+    ServiceRig rig;
     Settings settings;
 
-    bool start()
-    {
-        world.install(service.responder());
-        if (!service.listen(QHostAddress::LocalHost, 0))
-            return false;
-        settings.controller.setPort(service.port());
-        QSignalSpy connected(&settings.controller, &Luminorix::UpsSocketController::upsConnected);
-        settings.controller.startReconnecting();
-        return connected.wait(5000);
-    }
-    QList<LxSim::SimRequest> received(const QString& name) const
-    {
-        QList<LxSim::SimRequest> found;
-        for (const LxSim::SimRequest& request : service.requests()) {
-            if (request.name == name)
-                found.append(request);
-        }
-        return found;
-    }
+    bool start() { return rig.listen() && rig.connect(settings.controller); }
 };
 } // namespace
 
@@ -248,7 +228,7 @@ void TestApplicationConfigurationWindow::okFoundByRole()
 void TestApplicationConfigurationWindow::roundTrip()
 {
     Linked l;
-    l.service.responder().scriptOnce(
+    l.rig.server.responder().scriptOnce(
         QStringLiteral("get_application_configuration"),
         {LxSim::ReplyBuilder::flat(QStringLiteral("application_configuration"),
                                    {{"smtp2_security_type", "SSL"},
@@ -273,8 +253,8 @@ void TestApplicationConfigurationWindow::roundTrip()
     s.w<QCheckBox>("checkUpdatesBox")->setChecked(false);
     s.button(QDialogButtonBox::Ok)->click();
     QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
-    QTRY_COMPARE(l.received(QStringLiteral("application_configuration")).size(), 1);
-    QCOMPARE(l.received(QStringLiteral("application_configuration")).at(0).payload(),
+    QTRY_COMPARE(l.rig.requests(QStringLiteral("application_configuration")).size(), 1);
+    QCOMPARE(l.rig.requests(QStringLiteral("application_configuration")).at(0).payload(),
              QStringLiteral("<smtp2_security_type>ssl</smtp2_security_type>"
                             "<smtp2_server>smtp.poczta.example.com</smtp2_server>"
                             "<smtp2_port>465</smtp2_port><smtp2_timeout>45</smtp2_timeout>"
@@ -510,7 +490,7 @@ void TestApplicationConfigurationWindow::smtpTest()
     LxSim::SimReplies scripted;
     for (int i = 0; i < replies.size(); ++i)
         scripted.append(LxSim::SimReply(replies.at(i), i * 30));
-    l.service.responder().script(QStringLiteral("smtp2_send_test_mail"), scripted);
+    l.rig.server.responder().script(QStringLiteral("smtp2_send_test_mail"), scripted);
     QVERIFY(l.start());
     Settings& s = l.settings;
     s.dialog.requestApplicationConfiguration();
@@ -543,7 +523,7 @@ void TestApplicationConfigurationWindow::smtpTest()
     QCOMPARE(shownHeadline, headline);
     QCOMPARE(shownMessages, messages);
 
-    const QList<LxSim::SimRequest> tests = l.received(QStringLiteral("smtp2_send_test_mail"));
+    const QList<LxSim::SimRequest> tests = l.rig.requests(QStringLiteral("smtp2_send_test_mail"));
     QCOMPARE(tests.size(), 1);
     QCOMPARE(tests.at(0).payload(),
              QStringLiteral("<smtp2_security_type>tls</smtp2_security_type><smtp2_server>mail.example.org"
@@ -553,7 +533,7 @@ void TestApplicationConfigurationWindow::smtpTest()
                             "<smtp2_pass>secret</smtp2_pass>"));
     // A test stores nothing and leaves the settings open; late reports are dropped.
     QVERIFY(s.dialog.isVisible());
-    QVERIFY(l.received(QStringLiteral("application_configuration")).isEmpty());
+    QVERIFY(l.rig.requests(QStringLiteral("application_configuration")).isEmpty());
     emit s.controller.smpt2TestStatus(100, {QStringLiteral("spóźniony")});
     s.controller.disconnectFromService();
 }

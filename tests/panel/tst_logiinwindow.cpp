@@ -4,8 +4,7 @@
 #include "logiinwindow.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
-#include "simserver.h"
-#include "simworld.h"
+#include "servicerig.h"
 #include "upssocketcontroller.h"
 
 #include <QDialogButtonBox>
@@ -237,17 +236,13 @@ void TestLogInWindow::overTheLink()
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
 
-    LxSim::SimServer service;
-    LxSim::SimWorld world;
-    world.install(service.responder());
-    QVERIFY2(service.listen(QHostAddress::LocalHost, 0), qPrintable(service.errorString()));
+    ServiceRig rig;
+    QVERIFY2(rig.listen(), qPrintable(rig.server.errorString()));
 
     Login l;
     QSignalSpy connected(&l.controller, &Luminorix::UpsSocketController::upsConnected);
-    l.controller.setHost(QStringLiteral("127.0.0.1"));
-    l.controller.setPort(service.port());
-    l.controller.startReconnecting();
-    QTRY_VERIFY(connected.count() > 0);
+    QVERIFY(rig.connect(l.controller));
+    QVERIFY(connected.count() > 0);
 
     l.type(typed);
     l.pressOk();
@@ -262,9 +257,9 @@ void TestLogInWindow::overTheLink()
         QVERIFY(l.dialog.isVisible());
     }
     // The typed password itself never travels.
-    for (const LxSim::SimRequest& request : service.requests())
+    for (const LxSim::SimRequest& request : rig.server.requests())
         QVERIFY(!request.raw.contains(typed));
-    QVERIFY(service.requestNames().contains(QStringLiteral("get_password")));
+    QVERIFY(rig.server.requestNames().contains(QStringLiteral("get_password")));
     l.controller.disconnectFromService();
 }
 

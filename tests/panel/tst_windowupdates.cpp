@@ -1,6 +1,7 @@
 // The window's update check: the menu action asks the checker in its thread, the
 // answers reach the user as boxes, an accepted offer lands in the user's folder,
-// and the checker goes with its thread when the window goes.
+// and the checker goes with its thread when the window goes, also when that thread
+// is stuck.
 #include "localsettings.h"
 #include "loopback.h"
 #include "luminorixwindow.h"
@@ -15,6 +16,8 @@
 #include <QDir>
 #include <QFile>
 #include <QMutex>
+#include <QPointer>
+#include <QSemaphore>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QThread>
@@ -23,7 +26,6 @@
 namespace {
 const QByteArray descriptorPath = "/LX/update.xml";
 const QByteArray debInstallerPath = "/LX/luminorix_Professional-x86-64-deb.bin";
-// Harmless when the checker starts it.
 const QByteArray installerScript = "#!/bin/sh\nexit 0\n";
 
 QByteArray descriptor(const QByteArray& version)
@@ -61,6 +63,35 @@ struct Heard : QObject
     int unavailable = 0;
 };
 
+// Installers the checker would have started. The real start forks, and a fork beside
+// this test's threads can leave the child stuck in a lock one of them held; it has a
+// test of its own, alone in its process.
+struct Launches
+{
+    QMutex lock;
+    QStringList paths;
+    QStringList taken()
+    {
+        QMutexLocker locker(&lock);
+        return paths;
+    }
+};
+
+void recordLaunches(UpdateChecker* checker, Launches& launches)
+{
+    // In the checker's thread, so no download can be reading the launcher meanwhile.
+    QMetaObject::invokeMethod(
+        checker,
+        [checker, &launches] {
+            checker->setInstallerLauncher([&launches](const QString& path) {
+                QMutexLocker locker(&launches.lock);
+                launches.paths.append(path);
+                return true;
+            });
+        },
+        Qt::BlockingQueuedConnection);
+}
+
 void listen(UpdateChecker* checker, Heard& heard)
 {
     QObject::connect(checker, &UpdateChecker::updateAvailable, &heard,
@@ -85,6 +116,7 @@ private slots:
     void answers();
     void acceptedOfferSavedForTheUser();
     void shutDownDeletesCheckerInItsThread();
+    void stuckCheckerDoesNotHoldTheWindow();
 
 private:
     TestHttpsServer* server = nullptr;
@@ -245,7 +277,9 @@ void TestWindowUpdates::acceptedOfferSavedForTheUser()
     // The progress dialog stays open for the whole download, which a loaded machine
     // under the sanitizers can stretch past the usual limit.
     LxTest::ModalWatchdog watchdog(60000);
+    Launches launches; // outlives the checker that holds it
     auto window = makeWindow();
+    recordLaunches(window->versionChecker(), launches);
     // Yes: the progress dialog follows and closes by itself once the file is there.
     auto seen = LxTest::answerNextDialog(
         [](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click(); });
@@ -262,6 +296,7 @@ void TestWindowUpdates::acceptedOfferSavedForTheUser()
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QTRY_VERIFY(!hasTopLevel("UpdateDownloadWindow"));
     QVERIFY(LxTest::visibleMessageBoxes().isEmpty());
+    QCOMPARE(launches.taken(), QStringList{saved});
     QVERIFY(QFile::remove(saved));
 }
 
@@ -300,6 +335,31 @@ void TestWindowUpdates::shutDownDeletesCheckerInItsThread()
     window.reset();
     QMutexLocker locker(&lock);
     QCOMPARE(events, (QStringList{"checker in its thread", "thread object"}));
+}
+
+// A checker thread that never comes back (a launch that hangs) delays the window's
+// end by a bounded time only; the thread and the checker still go once it returns.
+void TestWindowUpdates::stuckCheckerDoesNotHoldTheWindow()
+{
+    auto window = makeWindow();
+    QPointer<UpdateChecker> checker = window->versionChecker();
+    QPointer<QThread> thread = checker->thread();
+
+    QSemaphore entered;
+    QSemaphore release;
+    bool gaveUp = false;
+    // Far past the window's limit: only a window that waits without one gets here.
+    QMetaObject::invokeMethod(checker, [&entered, &release, &gaveUp] {
+        entered.release();
+        gaveUp = !release.tryAcquire(1, 120000);
+    });
+    QVERIFY(entered.tryAcquire(1, 60000));
+
+    window.reset();
+    release.release();
+    QTRY_VERIFY_WITH_TIMEOUT(thread.isNull(), 60000);
+    QVERIFY(checker.isNull());
+    QVERIFY2(!gaveUp, "the window waited for the stuck thread without a limit");
 }
 
 LX_TEST_MAIN(TestWindowUpdates)

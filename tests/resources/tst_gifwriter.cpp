@@ -1,5 +1,5 @@
 #include "gifwriter.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -3,7 +3,7 @@
 #include "event.h"
 #include "framecodec.h"
 #include "helpers.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "programversion.h"
 #include "replybuilder.h"
 #include "servicerig.h"

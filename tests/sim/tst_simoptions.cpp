@@ -1,5 +1,5 @@
 // The scene options of a manual run: their texts and what they do to the world.
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "replybuilder.h"
 #include "simoptions.h"
 #include "simworld.h"

@@ -1,6 +1,6 @@
 // luminorix-sim as a program: its scene options reach the replies, and a bad
 // option stops it with a message before it listens.
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "simtestclient.h"
 
 #include <QProcess>

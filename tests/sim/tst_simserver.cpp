@@ -5,7 +5,7 @@
 #include "fixedkeys.h"
 #include "framecodec.h"
 #include "framereader.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "programversion.h"
 #include "replybuilder.h"
 #include "simplecrypt.h"

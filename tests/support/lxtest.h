@@ -1,28 +1,16 @@
 #pragma once
 
-// Test entry points: like QTEST_MAIN / QTEST_GUILESS_MAIN, with the strict
-// message handler chained in front of QtTest's own. qInit installs QtTest's
-// handler, so ours goes in between qInit and qRun or it would never be called.
-#include "strictmessages.h"
+// The test entry point of widget tests: like QTEST_MAIN, with the strict message
+// handler of lxtestcore.h.
+#include "lxtestcore.h"
 
 #include <QApplication>
-#include <QCoreApplication>
-#include <QtTest>
 
 #define LX_TEST_MAIN(TestObject)                                                                             \
     int main(int argc, char* argv[])                                                                         \
     {                                                                                                        \
         QApplication app(argc, argv);                                                                        \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
-        TestObject tc;                                                                                       \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
-        return LxTest::runTests(&tc, argc, argv);                                                            \
-    }
-
-#define LX_TEST_GUILESS_MAIN(TestObject)                                                                     \
-    int main(int argc, char* argv[])                                                                         \
-    {                                                                                                        \
-        QCoreApplication app(argc, argv);                                                                    \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
         return LxTest::runTests(&tc, argc, argv);                                                            \

@@ -65,3 +65,13 @@ bool ServiceRig::waitForClients(int count) const
 {
     return QTest::qWaitFor([&] { return server.clientCount() == count; }, 20000);
 }
+
+QList<LxSim::SimRequest> ServiceRig::requests(const QString& name) const
+{
+    QList<LxSim::SimRequest> found;
+    for (const LxSim::SimRequest& request : server.requests()) {
+        if (request.name == name)
+            found.append(request);
+    }
+    return found;
+}

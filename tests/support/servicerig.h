@@ -37,6 +37,8 @@ public:
     // clients connected; false when that does not come in a generous while.
     bool waitForRequests(int count) const;
     bool waitForClients(int count) const;
+    // The requests named `name` the stand-in has logged so far, oldest first.
+    QList<LxSim::SimRequest> requests(const QString& name) const;
 
     LxSim::SimServer server;
     LxSim::SimWorld world;

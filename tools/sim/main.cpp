@@ -5,27 +5,15 @@
 #include "simoptions.h"
 #include "simserver.h"
 #include "simworld.h"
+#include "unixsignalwatcher.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
-#include <QSocketNotifier>
 #include <QTextStream>
-#include <csignal>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int)
-{
-    const char byte = 1;
-    // Only async-signal-safe work here; the event loop does the rest.
-    [[maybe_unused]] const ssize_t written = ::write(signalPipe[1], &byte, 1);
-}
-
 QTextStream& err()
 {
     static QTextStream stream(stderr);
@@ -176,24 +164,16 @@ int main(int argc, char* argv[])
         });
     }
 
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) {
+    UnixSignalWatcher signalWatcher;
+    if (!signalWatcher.isWatching()) {
         err() << "luminorix-sim: cannot set up signal handling" << Qt::endl;
         return 1;
     }
-    QSocketNotifier notifier(signalPipe[0], QSocketNotifier::Read);
-    QObject::connect(&notifier, &QSocketNotifier::activated, &app, [&] {
-        char byte = 0;
-        [[maybe_unused]] const ssize_t got = ::read(signalPipe[0], &byte, 1);
+    QObject::connect(&signalWatcher, &UnixSignalWatcher::terminationRequested, &app, [&] {
         err() << "luminorix-sim: stopping" << Qt::endl;
         server.stop();
         app.quit();
     });
-    struct sigaction action = {};
-    action.sa_handler = onSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
 
     if (!server.listen(address, quint16(port))) {
         err() << "luminorix-sim: cannot listen on " << address.toString() << ":" << port << ": "
@@ -206,8 +186,5 @@ int main(int argc, char* argv[])
     err() << "luminorix-sim: listening on " << address.toString() << ":" << server.port()
           << ", administrator "
           << "password digest " << world.adminDigest() << Qt::endl;
-    const int code = app.exec();
-    ::close(signalPipe[0]);
-    ::close(signalPipe[1]);
-    return code;
+    return app.exec();
 }

@@ -186,11 +186,7 @@ void TestPasswordChangeWindow::changeOverTheLink()
     QTRY_VERIFY(!c.dialog.isVisible());
     QCOMPARE(c.dialog.result(), int(QDialog::Rejected)); // closed, not accepted
 
-    QList<LxSim::SimRequest> changes;
-    for (const LxSim::SimRequest& request : service.requests()) {
-        if (request.name == QLatin1String("change_password"))
-            changes.append(request);
-    }
+    const QList<LxSim::SimRequest> changes = rig.requests(QStringLiteral("change_password"));
     QCOMPARE(changes.size(), 1);
     QCOMPARE(changes.at(0).raw, QStringLiteral("<change_password><pass>") + hashPassword(adminPassword) +
                                     QStringLiteral("</pass><new_password>Nowe &amp; &lt;hasło&gt;"

@@ -1,7 +1,6 @@
 // The check a condition gets as it is typed, with Qt Core alone.
 #include "events/conditioncheck.h"
-
-#include <QtTest>
+#include "lxtestcore.h"
 
 class TestConditionCheck : public QObject
 {
@@ -76,5 +75,5 @@ void TestConditionCheck::itemKinds()
     QVERIFY(!ConditionCheck::isNumber("ON"));
 }
 
-QTEST_GUILESS_MAIN(TestConditionCheck)
+LX_TEST_GUILESS_MAIN(TestConditionCheck)
 #include "tst_conditioncheck.moc"

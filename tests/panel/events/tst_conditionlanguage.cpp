@@ -3,8 +3,7 @@
 #include "events/conditiontext.h"
 #include "events/expressiongrammar.h"
 #include "events/printer.h"
-
-#include <QtTest>
+#include "lxtestcore.h"
 
 class TestConditionLanguage : public QObject
 {
@@ -273,5 +272,5 @@ void TestConditionLanguage::roundTrip()
     QCOMPARE(again, postfix);
 }
 
-QTEST_APPLESS_MAIN(TestConditionLanguage)
+LX_TEST_GUILESS_MAIN(TestConditionLanguage)
 #include "tst_conditionlanguage.moc"

@@ -1,12 +1,12 @@
 // The device description files as compiled in, and their reader, with Qt Core alone.
 #include "events/devicedescription.h"
+#include "lxtestcore.h"
 #include "upsmodelcatalogue.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QXmlStreamReader>
-#include <QtTest>
 
 class TestDeviceDescriptions : public QObject
 {
@@ -769,5 +769,5 @@ void TestDeviceDescriptions::readStopsAtAnXmlError()
     QVERIFY(!description.texts.contains("paramOutputLoad"));
 }
 
-QTEST_APPLESS_MAIN(TestDeviceDescriptions)
+LX_TEST_GUILESS_MAIN(TestDeviceDescriptions)
 #include "tst_devicedescriptions.moc"

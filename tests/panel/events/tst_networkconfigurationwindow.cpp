@@ -163,15 +163,6 @@ struct Net
         QVERIFY2(item, qPrintable(name));
         tree->setCurrentItem(item);
     }
-    QList<LxSim::SimRequest> sent(const QString& name) const
-    {
-        QList<LxSim::SimRequest> found;
-        for (const LxSim::SimRequest& request : rig.server.requests()) {
-            if (request.name == name)
-                found.append(request);
-        }
-        return found;
-    }
     // Names of the requests after the configuration was asked for.
     QStringList sentAfterLoading() const
     {
@@ -302,7 +293,7 @@ void TestNetworkConfigurationWindow::loading()
     QSignalSpy replies(&n.controller, &Luminorix::UpsSocketController::eventsReceived);
     QVERIFY(n.start(order));
     QTRY_VERIFY(n.rig.server.requestNames().contains(QStringLiteral("get_network_configuration")));
-    QCOMPARE(n.sent(QStringLiteral("get_network_configuration")).first().value(QStringLiteral("id")),
+    QCOMPARE(n.rig.requests(QStringLiteral("get_network_configuration")).first().value(QStringLiteral("id")),
              QStringLiteral("1"));
     if (!order.isEmpty())
         QTRY_COMPARE(replies.count(), 1);
@@ -359,7 +350,7 @@ void TestNetworkConfigurationWindow::okSendsEverythingInOrder()
     QTRY_COMPARE(n.sentAfterLoading(), (QStringList{"all_computers", "events", "groups"}));
 
     QCOMPARE(
-        n.sent(QStringLiteral("all_computers")).first().payload(),
+        n.rig.requests(QStringLiteral("all_computers")).first().payload(),
         QStringLiteral("<computer><computer_name>Serwer</computer_name><computer_address>127.0.0.1"
                        "</computer_address><computer_password>a</computer_password><computer_configId>0"
                        "</computer_configId></computer>"
@@ -373,7 +364,7 @@ void TestNetworkConfigurationWindow::okSendsEverythingInOrder()
                        "<computer_password>d</computer_password><computer_configId>3</computer_configId>"
                        "</computer>"));
     QCOMPARE(
-        n.sent(QStringLiteral("events")).first().payload(),
+        n.rig.requests(QStringLiteral("events")).first().payload(),
         QStringLiteral("<ups_id>1</ups_id><event><event_state>stateNormal</event_state><expressionIn>"
                        "stateNormal,ON,==,</expressionIn><expressionOut>stateNormal,OFF,==,</expressionOut>"
                        "<event_number>1</event_number><event_parentId>0</event_parentId><actions>"
@@ -381,7 +372,7 @@ void TestNetworkConfigurationWindow::okSendsEverythingInOrder()
                        "</actions></event>"));
     // The member id without a computer stays in the group.
     QCOMPARE(
-        n.sent(QStringLiteral("groups")).first().payload(),
+        n.rig.requests(QStringLiteral("groups")).first().payload(),
         QStringLiteral("<ups_id>1</ups_id><group><group_name>Serwerownia</group_name>\n<group_configId>0"
                        "</group_configId>\n<computers><computer><computer_configId>1</computer_configId>"
                        "</computer><computer><computer_configId>2</computer_configId></computer><computer>"
@@ -472,8 +463,8 @@ void TestNetworkConfigurationWindow::addComputer()
     answerComputerDialog(
         QStringLiteral("Nowy"), QStringLiteral("10.0.0.5"), QStringLiteral("tajne"),
         QStringLiteral("Default"), [&](ComputerConfigurationWindow* dialog) {
-            QTRY_COMPARE(n.sent(QStringLiteral("get_netclient_pass")).size(), 1);
-            QCOMPARE(n.sent(QStringLiteral("get_netclient_pass"))
+            QTRY_COMPARE(n.rig.requests(QStringLiteral("get_netclient_pass")).size(), 1);
+            QCOMPARE(n.rig.requests(QStringLiteral("get_netclient_pass"))
                          .first()
                          .value(QStringLiteral("netclient_address")),
                      QStringLiteral("10.0.0.5"));
@@ -496,8 +487,8 @@ void TestNetworkConfigurationWindow::addComputer()
         QVERIFY(n.availableTexts().contains(QStringLiteral("  Nowy | 10.0.0.5")));
         QVERIFY(n.networkTexts().contains(QStringLiteral("Default (2)")));
         n.saveButton()->click();
-        QTRY_COMPARE(n.sent(QStringLiteral("all_computers")).size(), 1);
-        QVERIFY(n.sent(QStringLiteral("all_computers"))
+        QTRY_COMPARE(n.rig.requests(QStringLiteral("all_computers")).size(), 1);
+        QVERIFY(n.rig.requests(QStringLiteral("all_computers"))
                     .first()
                     .payload()
                     .endsWith(QStringLiteral(
@@ -523,7 +514,7 @@ void TestNetworkConfigurationWindow::dismissedComputerDialogIgnoresLateAnswer()
     QVERIFY(n.startLoaded());
     answerComputerDialog(QStringLiteral("Nowy"), QStringLiteral("10.0.0.5"), QStringLiteral("tajne"),
                          QString(), [&](ComputerConfigurationWindow* dialog) {
-                             QTRY_COMPARE(n.sent(QStringLiteral("get_netclient_pass")).size(), 1);
+                             QTRY_COMPARE(n.rig.requests(QStringLiteral("get_netclient_pass")).size(), 1);
                              QVERIFY(dialog->findChild<AnswerWait*>()->isWaiting());
                              // Escape: counts as Cancel.
                              QTest::keyClick(dialog, Qt::Key_Escape);
@@ -569,9 +560,9 @@ void TestNetworkConfigurationWindow::knownAddressRefused()
     if (refused) {
         QCOMPARE(refusal->windowTitle, QStringLiteral("Błędny adres komputera"));
         QCOMPARE(refusal->text, QStringLiteral("Istnieje już komputer o podanym adresie"));
-        QVERIFY(n.sent(QStringLiteral("get_netclient_pass")).isEmpty());
+        QVERIFY(n.rig.requests(QStringLiteral("get_netclient_pass")).isEmpty());
     } else {
-        QTRY_COMPARE(n.sent(QStringLiteral("get_netclient_pass")).size(), 1);
+        QTRY_COMPARE(n.rig.requests(QStringLiteral("get_netclient_pass")).size(), 1);
     }
 }
 
@@ -596,12 +587,12 @@ void TestNetworkConfigurationWindow::removeComputer()
                  "Czy na pewno usunąć komputer? \nSpowoduje to usunięcie komputera ze wszystkich grup."));
     if (!yes) {
         QCOMPARE(n.availableTexts().size(), 5);
-        QVERIFY(n.sent(QStringLiteral("remove_computer")).isEmpty());
+        QVERIFY(n.rig.requests(QStringLiteral("remove_computer")).isEmpty());
         return;
     }
     // At once, before any OK.
-    QTRY_COMPARE(n.sent(QStringLiteral("remove_computer")).size(), 1);
-    QCOMPARE(n.sent(QStringLiteral("remove_computer")).first().value(QStringLiteral("id")),
+    QTRY_COMPARE(n.rig.requests(QStringLiteral("remove_computer")).size(), 1);
+    QCOMPARE(n.rig.requests(QStringLiteral("remove_computer")).first().value(QStringLiteral("id")),
              QStringLiteral("1"));
     QVERIFY(!n.rig.world.computersPayload().contains(QStringLiteral("Biuro")));
     QVERIFY(!n.availableTexts().contains(QStringLiteral("  Biuro & Co | 192.168.1.20")));
@@ -713,9 +704,10 @@ void TestNetworkConfigurationWindow::cancelAfterPasswordChange()
         QTRY_VERIFY(!dialog->isVisible());
     });
     n.button("changePassButton")->click();
-    QCOMPARE(n.sent(QStringLiteral("change_netclient_password")).size(), 1);
-    QCOMPARE(n.sent(QStringLiteral("change_netclient_password")).first().value(QStringLiteral("password")),
-             QStringLiteral("nowe"));
+    QCOMPARE(n.rig.requests(QStringLiteral("change_netclient_password")).size(), 1);
+    QCOMPARE(
+        n.rig.requests(QStringLiteral("change_netclient_password")).first().value(QStringLiteral("password")),
+        QStringLiteral("nowe"));
     QCOMPARE(takeMessageBoxes(),
              (QList<ShownBox>{{QStringLiteral("Zmiana hasła"), QStringLiteral("Hasło zostało zmienione")}}));
 
@@ -734,14 +726,14 @@ void TestNetworkConfigurationWindow::cancelAfterPasswordChange()
     QCOMPARE(n.dialog->isVisible(), answer == QLatin1String("closed"));
     if (answer == QLatin1String("yes")) {
         QCOMPARE(n.dialog->result(), int(QDialog::Accepted));
-        QTRY_COMPARE(n.sent(QStringLiteral("all_computers")).size(), 1);
-        QVERIFY(n.sent(QStringLiteral("all_computers"))
+        QTRY_COMPARE(n.rig.requests(QStringLiteral("all_computers")).size(), 1);
+        QVERIFY(n.rig.requests(QStringLiteral("all_computers"))
                     .first()
                     .payload()
                     .contains(QStringLiteral("<computer_address>192.168.1.20</computer_address>"
                                              "<computer_password>nowe</computer_password>")));
     } else {
-        QVERIFY(n.sent(QStringLiteral("all_computers")).isEmpty());
+        QVERIFY(n.rig.requests(QStringLiteral("all_computers")).isEmpty());
     }
 }
 

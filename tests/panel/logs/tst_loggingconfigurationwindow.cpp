@@ -59,15 +59,6 @@ struct Settings
     {
         return find<QDialogButtonBox>("buttonBox")->button(which);
     }
-    QList<LxSim::SimRequest> sent(const QString& name) const
-    {
-        QList<LxSim::SimRequest> out;
-        for (const LxSim::SimRequest& request : rig.server.requests()) {
-            if (request.name == name)
-                out << request;
-        }
-        return out;
-    }
 };
 
 // Qt's own button texts in another language than the two the program knows.
@@ -222,8 +213,8 @@ void TestLoggingConfigurationWindow::roundTrip()
     s.button(QDialogButtonBox::Ok)->click();
     QCOMPARE(s.dialog.result(), int(QDialog::Accepted));
     QVERIFY(!s.dialog.isVisible());
-    QTRY_COMPARE(s.sent(QStringLiteral("change_log_config")).size(), 1);
-    const LxSim::SimRequest sent = s.sent(QStringLiteral("change_log_config")).first();
+    QTRY_COMPARE(s.rig.requests(QStringLiteral("change_log_config")).size(), 1);
+    const LxSim::SimRequest sent = s.rig.requests(QStringLiteral("change_log_config")).first();
     QCOMPARE(sent.value(QStringLiteral("log_params")), sentParams);
     QCOMPARE(sent.value(QStringLiteral("log_file_size")), QString::number(shownSize));
     QCOMPARE(sent.value(QStringLiteral("log_time_interval")), QString::number(shownInterval));
@@ -272,8 +263,8 @@ void TestLoggingConfigurationWindow::cancelSendsNothing()
     QVERIFY(!s.dialog.isVisible());
     QCOMPARE(s.dialog.result(), int(QDialog::Rejected));
     s.controller.sendCommand(QStringLiteral("get_service_version")); // a marker after anything the close sent
-    QTRY_VERIFY(!s.sent(QStringLiteral("get_service_version")).isEmpty());
-    QVERIFY(s.sent(QStringLiteral("change_log_config")).isEmpty());
+    QTRY_VERIFY(!s.rig.requests(QStringLiteral("get_service_version")).isEmpty());
+    QVERIFY(s.rig.requests(QStringLiteral("change_log_config")).isEmpty());
 }
 
 void TestLoggingConfigurationWindow::logoutLeavesOnlyCancel()
@@ -293,7 +284,7 @@ void TestLoggingConfigurationWindow::logoutLeavesOnlyCancel()
     QCOMPARE(cancel->text(), QStringLiteral("Zrezygnuj"));
     cancel->click();
     QVERIFY(!s.dialog.isVisible());
-    QVERIFY(s.sent(QStringLiteral("change_log_config")).isEmpty());
+    QVERIFY(s.rig.requests(QStringLiteral("change_log_config")).isEmpty());
 }
 
 void TestLoggingConfigurationWindow::viewersOpenWithTheirFirstPage_data()
@@ -339,7 +330,7 @@ void TestLoggingConfigurationWindow::viewersOpenWithTheirFirstPage()
 
     QCOMPARE(seenTitle, title);
     QCOMPARE(rows, 20);
-    const QList<LxSim::SimRequest> pages = s.sent(QStringLiteral("get_ups_logs"));
+    const QList<LxSim::SimRequest> pages = s.rig.requests(QStringLiteral("get_ups_logs"));
     QCOMPARE(pages.size(), 1);
     QCOMPARE(pages.first().value(QStringLiteral("type")), type);
     QCOMPARE(pages.first().value(QStringLiteral("age")), QStringLiteral("first"));

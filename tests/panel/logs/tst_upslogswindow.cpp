@@ -95,16 +95,6 @@ QStringList pageWith(const QStringList& keys, int rows, int row, int column, con
     }
     return lines;
 }
-
-QList<LxSim::SimRequest> requestsNamed(const LxSim::SimServer& server, const QString& name)
-{
-    QList<LxSim::SimRequest> out;
-    for (const LxSim::SimRequest& request : server.requests()) {
-        if (request.name == name)
-            out << request;
-    }
-    return out;
-}
 } // namespace
 
 class TestUpsLogsWindow : public QObject
@@ -325,16 +315,16 @@ void TestUpsLogsWindow::pagingOverTheLink()
     // Two clicks at once: two requests, and the table shows the last answer.
     next->click();
     next->click();
-    QTRY_COMPARE(requestsNamed(rig.server, QStringLiteral("get_ups_logs")).size(), 5);
+    QTRY_COMPARE(rig.requests(QStringLiteral("get_ups_logs")).size(), 5);
     QTRY_COMPARE(table->model()->index(0, 1).data().toString(), QStringLiteral("12:00:00"));
 
     QStringList ages;
-    for (const LxSim::SimRequest& request : requestsNamed(rig.server, QStringLiteral("get_ups_logs"))) {
+    for (const LxSim::SimRequest& request : rig.requests(QStringLiteral("get_ups_logs"))) {
         QCOMPARE(request.value(QStringLiteral("type")), QStringLiteral("parameters"));
         ages << request.value(QStringLiteral("age"));
     }
     QCOMPARE(ages, (QStringList{"first", "older", "older", "newer", "newer"}));
-    QVERIFY(requestsNamed(rig.server, QStringLiteral("clear_logs_cache")).isEmpty());
+    QVERIFY(rig.requests(QStringLiteral("clear_logs_cache")).isEmpty());
 }
 
 void TestUpsLogsWindow::closingClearsTheCacheOnce_data()
@@ -377,9 +367,9 @@ void TestUpsLogsWindow::closingClearsTheCacheOnce()
     QTRY_COMPARE(rig.world.logsCacheClearCount(), 1);
     // Anything sent after the close arrives after every clear it sent.
     controller.sendCommand(QStringLiteral("get_service_version"));
-    QTRY_VERIFY(!requestsNamed(rig.server, QStringLiteral("get_service_version")).isEmpty());
+    QTRY_VERIFY(!rig.requests(QStringLiteral("get_service_version")).isEmpty());
     QCOMPARE(rig.world.logsCacheClearCount(), 1);
-    const QList<LxSim::SimRequest> clears = requestsNamed(rig.server, QStringLiteral("clear_logs_cache"));
+    const QList<LxSim::SimRequest> clears = rig.requests(QStringLiteral("clear_logs_cache"));
     QCOMPARE(clears.size(), 1);
     QVERIFY(clears.first().children.isEmpty()); // the bare command
     QVERIFY(clears.first().hasPass);
@@ -592,7 +582,7 @@ void TestUpsLogsWindow::pagingStopsAtBothEnds()
     // Met once, the oldest is known on the way back.
     QTRY_VERIFY(!older->isEnabled());
     QCOMPARE(firstTime(), QStringLiteral("11:40:00"));
-    QCOMPARE(requestsNamed(rig.server, QStringLiteral("get_ups_logs")).size(), 5);
+    QCOMPARE(rig.requests(QStringLiteral("get_ups_logs")).size(), 5);
 }
 
 void TestUpsLogsWindow::pagingAnEmptyLogGoesNowhere()

@@ -167,11 +167,8 @@ struct Fixture
     }
     QString payloadOf(const QString& name) const
     {
-        for (const LxSim::SimRequest& r : rig.server.requests()) {
-            if (r.name == name)
-                return r.payload();
-        }
-        return QString();
+        const QList<LxSim::SimRequest> named = rig.requests(name);
+        return named.isEmpty() ? QString() : named.first().payload();
     }
 };
 } // namespace

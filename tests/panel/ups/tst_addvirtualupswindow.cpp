@@ -88,20 +88,11 @@ struct Fixture
     LxSim::SimRequest sent(const QString& name)
     {
         controller.getUpsConfiguration();
-        const auto fenced = [&] {
-            for (const LxSim::SimRequest& r : rig.server.requests()) {
-                if (r.name == QLatin1String("get_ups_configuration"))
-                    return true;
-            }
-            return false;
-        };
+        const auto fenced = [&] { return !rig.requests(QStringLiteral("get_ups_configuration")).isEmpty(); };
         if (!QTest::qWaitFor(fenced, 20000))
             return {};
-        for (const LxSim::SimRequest& r : rig.server.requests()) {
-            if (r.name == name)
-                return r;
-        }
-        return {};
+        const QList<LxSim::SimRequest> named = rig.requests(name);
+        return named.isEmpty() ? LxSim::SimRequest() : named.first();
     }
 };
 } // namespace

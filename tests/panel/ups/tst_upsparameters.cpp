@@ -1,4 +1,5 @@
 #include "helpers.h"
+#include "lxtestcore.h"
 #include "ups/configurationsavecheck.h"
 #include "ups/extendedparameterrow.h"
 #include "ups/parametervalue.h"
@@ -6,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QTranslator>
-#include <QtTest>
 
 using Check = ConfigurationSaveCheck;
 
@@ -376,5 +376,5 @@ void TestUpsParameters::extendedAvailability()
     QCOMPARE(extendedParameterKeys().size(), 83);
 }
 
-QTEST_GUILESS_MAIN(TestUpsParameters)
+LX_TEST_GUILESS_MAIN(TestUpsParameters)
 #include "tst_upsparameters.moc"

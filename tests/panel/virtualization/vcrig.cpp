@@ -27,12 +27,7 @@ bool VcRig::settle()
 
 QList<LxSim::SimRequest> VcRig::requests(const QString& name) const
 {
-    QList<LxSim::SimRequest> out;
-    for (const LxSim::SimRequest& r : rig.server.requests()) {
-        if (r.name == name)
-            out.append(r);
-    }
-    return out;
+    return rig.requests(name);
 }
 
 bool VcRig::waitFor(const QString& name, int wanted) const

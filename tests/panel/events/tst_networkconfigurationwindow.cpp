@@ -779,12 +779,12 @@ void TestNetworkConfigurationWindow::listReplyDuringAnEditKeepsTheEdit()
 
     n.button("cancelEventButton")->click();
     n.saveButton()->click();
-    QTRY_COMPARE(n.sent(QStringLiteral("groups")).size(), 1);
-    QCOMPARE(n.sent(QStringLiteral("groups")).first().payload(),
+    QTRY_COMPARE(n.rig.requests(QStringLiteral("groups")).size(), 1);
+    QCOMPARE(n.rig.requests(QStringLiteral("groups")).first().payload(),
              QString::fromUtf8(Luminorix::serializeGroups({group(QStringLiteral("Serwerownia"), 0, {1, 9, 3}),
                                                            group(QStringLiteral("Default"), 1, {0})},
                                                           QStringLiteral("1"))));
-    QCOMPARE(n.sent(QStringLiteral("events")).first().payload(),
+    QCOMPARE(n.rig.requests(QStringLiteral("events")).first().payload(),
              QString::fromUtf8(Luminorix::serializeEvents(n.events, QStringLiteral("1"))));
 }
 
@@ -811,8 +811,8 @@ void TestNetworkConfigurationWindow::emptyAdvancedEventRefused()
 
     n.button("cancelEventButton")->click();
     n.saveButton()->click();
-    QTRY_COMPARE(n.sent(QStringLiteral("events")).size(), 1);
-    QCOMPARE(n.sent(QStringLiteral("events")).first().payload(), QStringLiteral("<ups_id>1</ups_id>"));
+    QTRY_COMPARE(n.rig.requests(QStringLiteral("events")).size(), 1);
+    QCOMPARE(n.rig.requests(QStringLiteral("events")).first().payload(), QStringLiteral("<ups_id>1</ups_id>"));
 }
 
 // One line of a mebibyte: the editor shows it cut, at once, and an untouched
@@ -837,8 +837,8 @@ void TestNetworkConfigurationWindow::longMessageLineShownCutAndKept()
     n.button("saveEventButton")->click();
     QVERIFY(takeMessageBoxes().isEmpty());
     n.saveButton()->click();
-    QTRY_COMPARE(n.sent(QStringLiteral("events")).size(), 1);
-    QCOMPARE(n.sent(QStringLiteral("events")).first().payload(),
+    QTRY_COMPARE(n.rig.requests(QStringLiteral("events")).size(), 1);
+    QCOMPARE(n.rig.requests(QStringLiteral("events")).first().payload(),
              QString::fromUtf8(Luminorix::serializeEvents(n.events, QStringLiteral("1"))));
 }
 

@@ -1,5 +1,6 @@
 #include "virtcentwindowtabsettings.h"
 
+#include "base/answerwait.h"
 #include "base/named.h"
 #include "helpers.h"
 #include "linkmetatypes.h"
@@ -89,8 +90,34 @@ VirtCentWindowTabSettings::VirtCentWindowTabSettings(Luminorix::UpsSocketControl
     connect(btn_master_shutdown_delay_save, &QPushButton::released, this,
             &VirtCentWindowTabSettings::slot_btn_master_shutdown_delay_save);
 
+    enabled_wait = new AnswerWait(this, saveAnswerMs, "enabled_wait");
+    settings_wait = new AnswerWait(this, saveAnswerMs, "settings_wait");
+    connect(enabled_wait, &AnswerWait::expired, this, &VirtCentWindowTabSettings::enabledUnanswered);
+    connect(settings_wait, &AnswerWait::expired, this, &VirtCentWindowTabSettings::settingsUnanswered);
+
     setVirtEnabledControlsEnabled(false);
     setSettingsControlsEnabled(false);
+}
+
+void VirtCentWindowTabSettings::endSession()
+{
+    enabled_wait->stop();
+    settings_wait->stop();
+    setEnabled(false);
+}
+
+void VirtCentWindowTabSettings::enabledUnanswered()
+{
+    wait_enabled = false;
+    setVirtEnabledControlsEnabled(true);
+    warn(tr("Usługa nie odpowiedziała na czas."));
+}
+
+void VirtCentWindowTabSettings::settingsUnanswered()
+{
+    wait_settings = false;
+    setSettingsControlsEnabled(true);
+    warn(tr("Usługa nie odpowiedziała na czas."));
 }
 
 void VirtCentWindowTabSettings::requestSettings()
@@ -124,6 +151,7 @@ void VirtCentWindowTabSettings::slot_virtualizationCenterEnabledReceived(bool is
     // answer this tab waits for touches the box.
     if (!wait_enabled)
         return;
+    enabled_wait->stop();
     chk_virt_enabled->setChecked(is_enabled);
     setVirtEnabledControlsEnabled(true);
     wait_enabled = false;
@@ -133,6 +161,7 @@ void VirtCentWindowTabSettings::slot_virtualizationCenterSettingsReceived(QMap<Q
 {
     if (!wait_settings)
         return;
+    settings_wait->stop();
     for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
         if (it.key() == QLatin1String(emailNotificationsEnabledKey))
             chk_email_notifications_enabled->setChecked(it.value().toInt(nullptr, 10) > 0);
@@ -151,6 +180,7 @@ void VirtCentWindowTabSettings::slot_btn_virt_enabled_save()
 {
     wait_enabled = true;
     controller->setVirtualizationCenterEnabled(chk_virt_enabled->isChecked());
+    enabled_wait->start();
     setVirtEnabledControlsEnabled(false);
 }
 
@@ -201,6 +231,7 @@ void VirtCentWindowTabSettings::sendSetting(const QString& key, const QString& v
 {
     wait_settings = true;
     controller->setVirtualizationCenterSettings({{key, value}});
+    settings_wait->start();
     setSettingsControlsEnabled(false);
 }
 

@@ -1,5 +1,6 @@
 #include "virtualizationcenterwindow.h"
 
+#include "base/dialogrelay.h"
 #include "base/named.h"
 #include "ui_virtualizationcenterwindow.h"
 #include "upssocketcontroller.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 VirtualizationCenterWindow::VirtualizationCenterWindow(Luminorix::UpsSocketController* controller,
                                                        QWidget* parent)
@@ -64,10 +66,22 @@ void VirtualizationCenterWindow::requestStartup()
     controller->getVirtualizationCenterEnabled();
 }
 
+void VirtualizationCenterWindow::administratorLoggedOut()
+{
+    // Replies still on their way would otherwise ask again, with the empty password.
+    for (QWidget* tab : std::initializer_list<QWidget*>{tab_settings, tab_hosts, tab_virtualization})
+        QObject::disconnect(controller, nullptr, tab, nullptr);
+    tab_virtualization->endSession();
+    tab_settings->endSession();
+    tab_hosts->endSession();
+}
+
 void connectToService(VirtualizationCenterWindow* window, Luminorix::UpsSocketController* controller,
-                      const DialogRelay& /*relay*/)
+                      const DialogRelay& relay)
 {
     connectToService(window->settingsTab(), controller);
     connectToService(window->hostsTab(), controller);
     connectToService(window->virtualizationTab(), controller);
+    QObject::connect(&relay, &DialogRelay::administratorLoggedOut, window,
+                     &VirtualizationCenterWindow::administratorLoggedOut);
 }

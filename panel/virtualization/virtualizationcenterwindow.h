@@ -37,6 +37,10 @@ public:
     VirtCentWindowTabHosts* hostsTab() const { return tab_hosts; }
     VirtCentWindowTabVirtualization* virtualizationTab() const { return tab_virtualization; }
 
+    // The administrator's session ended: the service no longer takes this
+    // window's requests, so nothing more is sent and the window is only read.
+    void administratorLoggedOut();
+
 private:
     Ui::VirtualizationCenterWindow* ui;
     Luminorix::UpsSocketController* controller;
@@ -50,7 +54,7 @@ private:
     QLabel* lbl_logo;
 };
 
-// The window's links to the service: those of its three tabs. The relay brings
-// nothing this window needs.
+// The window's links to the service: those of its three tabs, and the
+// relay's log-out.
 void connectToService(VirtualizationCenterWindow* window, Luminorix::UpsSocketController* controller,
                       const DialogRelay& relay);

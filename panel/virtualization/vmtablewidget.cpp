@@ -251,6 +251,16 @@ void VmTableWidget::setManagementConfig(ManagementConfig config)
     committed = normalised(config);
 }
 
+void VmTableWidget::showCommittedManagement()
+{
+    if (currentMode != ManagementView)
+        return;
+    // A new context clears the marks, so a refused choice loses its mark too.
+    setCheckContext(ManagerPick, true);
+    setMode(ManagementView);
+    refreshTable();
+}
+
 void VmTableWidget::setActionList(QList<ActionParameters> list)
 {
     actions = list;
@@ -1321,6 +1331,14 @@ void VmTableWidget::slot_btn_action_apply()
 void VmTableWidget::slot_btn_action_test()
 {
     int id = -1;
-    if (currentMode == ActionTest && selectedActionId(testActionCombo, &id))
-        emit signal_runAction(id);
+    if (runPending || currentMode != ActionTest || !selectedActionId(testActionCombo, &id))
+        return;
+    setRunPending(true);
+    emit signal_runAction(id);
+}
+
+void VmTableWidget::setRunPending(bool pending)
+{
+    runPending = pending;
+    testRunButton->setEnabled(!pending);
 }

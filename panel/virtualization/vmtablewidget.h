@@ -128,6 +128,13 @@ public:
     bool hasCheckedVm() const;
 
     void refreshTable();
+    // After a re-read of the management configuration: the view of the managing
+    // system (when shown) follows what the service holds, marks included.
+    void showCommittedManagement();
+    // A run of the test panel is out: "Wykonaj akcję" stays disabled until its
+    // result (or the end of the wait for it) clears this.
+    void setRunPending(bool pending);
+    bool isRunPending() const { return runPending; }
     void setMode(int mode);
 
     int mode() const;
@@ -199,6 +206,7 @@ private:
 
     // state
     int currentMode = Overview;
+    bool runPending = false;
     CheckContext context = NoMarks;
     bool readOnly = false;
     QList<HostEntry> hosts;

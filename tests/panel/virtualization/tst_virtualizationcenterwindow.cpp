@@ -8,7 +8,10 @@
 #include "virtualization/virtcentwindowtabvirtualization.h"
 #include "virtualization/virtualizationcenterwindow.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -46,6 +49,7 @@ private slots:
     void form();
     void startupRequestsInOrder();
     void closeButtonAccepts();
+    void endsWithTheSession();
 };
 
 void TestVirtualizationCenterWindow::form()
@@ -107,6 +111,59 @@ void TestVirtualizationCenterWindow::closeButtonAccepts()
     w.window.findChild<QPushButton*>(QStringLiteral("btn_close"))->click();
     QCOMPARE(accepted.count(), 1);
     QVERIFY(!w.window.isVisible());
+}
+
+// The service restarts: the main window logs the administrator out (its
+// password is gone from the controller) and tells the open centre. The centre
+// polls no more, offers nothing to send, and asks nothing once the service is
+// back, not even for replies that were on their way.
+void TestVirtualizationCenterWindow::endsWithTheSession()
+{
+    VcRig vc;
+    QVERIFY(vc.start());
+    Window w(vc);
+    QTRY_COMPARE(w.window.hostsTab()->mode(), int(VirtCentWindowTabHosts::HostShown));
+    QTRY_VERIFY(w.window.findChild<QWidget*>(QStringLiteral("btn_master_shutdown_delay_save"))->isEnabled());
+    // A host list on its way when the session ends would ask for details.
+    vc.rig.world.delayVcRequest(QStringLiteral("get_virtualization_center_host_list"), 1000);
+    w.window.hostsTab()->requestVirtualizationCenterHostList();
+    QVERIFY(vc.waitFor(QStringLiteral("get_virtualization_center_host_list")));
+
+    vc.controller.setPassword(QString());
+    emit w.relay.administratorLoggedOut();
+    // Forget what was sent before the log-out.
+    QVERIFY(vc.settle());
+    QVERIFY(!w.poll()->isActive());
+    QStringList usable;
+    QList<QWidget*> inTabs = w.window.settingsTab()->findChildren<QWidget*>() +
+                             w.window.hostsTab()->findChildren<QWidget*>() +
+                             w.window.virtualizationTab()->findChildren<QWidget*>();
+    for (QWidget* widget : inTabs) {
+        const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+                             qobject_cast<QComboBox*>(widget);
+        if (control && widget->isEnabled() && widget->objectName() != QLatin1String("btn_close"))
+            usable.append(widget->objectName());
+    }
+    QVERIFY2(usable.isEmpty(), qPrintable(usable.join(QLatin1Char(' '))));
+    QVERIFY(w.window.findChild<QPushButton*>(QStringLiteral("btn_close"))->isEnabled());
+
+    QSignalSpy lists(&vc.controller, &Luminorix::UpsSocketController::virtualizationCenterHostListReceived);
+    QTRY_VERIFY(lists.count() >= 1);
+    vc.rig.server.stop();
+    QSignalSpy connected(&vc.controller, &Luminorix::UpsSocketController::upsConnected);
+    QVERIFY(vc.rig.server.restart());
+    Luminorix::UpsSocketController::Timing timing = vc.controller.timing();
+    timing.reconnectMs = 50;
+    vc.controller.setTiming(timing);
+    QTRY_VERIFY_WITH_TIMEOUT(connected.count() > 0, 20000);
+    vc.controller.getVirtualizationCenterVersion();
+    QVERIFY(vc.waitFor(QStringLiteral("get_virtualization_center_version")));
+    // The link's own start-up asks for the centre's state and version; nothing else of the centre.
+    const QStringList linkOwn{"get_virtualization_center_enabled", "get_virtualization_center_version"};
+    for (const LxSim::SimRequest& r : vc.rig.server.requests()) {
+        QVERIFY2(!r.name.contains(QLatin1String("virtualization_center")) || linkOwn.contains(r.name),
+                 qPrintable(r.name));
+    }
 }
 
 LX_TEST_MAIN(TestVirtualizationCenterWindow)

@@ -3,10 +3,13 @@
 #include "vmactiontarget.h"
 #include "vmtablewidgettypes.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QList>
+#include <QPair>
 #include <QSet>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 class CustomTableWidget;
@@ -195,6 +198,10 @@ private:
     void refillActionCombos();
 
     bool mergesFrozen() const;
+    // Positions by id, rebuilt on the first look-up after the rows changed.
+    void rebuildIndex() const;
+    int hostPosition(int host_type, int host_id) const;
+    int vmPosition(int hostPos, int vm_id) const;
     bool isManagerVm(int host_type, int host_id, int vm_id) const;
     void appendHostRow(int row, const HostEntry& host);
     void noteCell(int column, const QString& text, const char* look);
@@ -210,6 +217,9 @@ private:
     CheckContext context = NoMarks;
     bool readOnly = false;
     QList<HostEntry> hosts;
+    mutable bool indexDirty = true;
+    mutable QHash<QPair<int, int>, int> hostIndex; // (type, id) to position in hosts
+    mutable QVector<QHash<int, int>> vmIndex;      // per host position: VM id to position in its vms
     ManagementConfig committed;
     ManagementConfig edited;
     QList<ActionParameters> actions;

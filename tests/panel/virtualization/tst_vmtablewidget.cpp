@@ -269,6 +269,30 @@ void TestVmTableWidget::repliesMergeIntoRows_data()
                        "  mail{vm_mode_normal} | Uruchomiona{vm_state_running} | ",
                        "  <VM ID: 14>{vm_mode_normal} |  | "};
 
+    // Rows found by id after the rows before them went: each reply reaches its own row.
+    QTest::newRow("hosts after a vanished one are still found by id")
+        << Script([](VmTableWidget& w) {
+               hostList(w, {1, 2, 3});
+               hostVms(w, 3, "esx-c", 4, "", {});
+               hostList(w, {2, 3});
+               hostVms(w, 3, "esx-c2", 3, "", {});
+               hostVms(w, 2, "esx-b", 4, "", {});
+           })
+        << QStringList{"esx-b{host} | Dostępny{host_status_online} | ",
+                       "esx-c2{host} | Niedostępny{host_status_offline} | "};
+    QTest::newRow("machines after a vanished one are still found by id")
+        << Script([](VmTableWidget& w) {
+               hostList(w, {1});
+               hostVms(w, 1, "esx-a", 4, "", {{10, "web", 1, 0}, {11, "db", 3, 0}, {12, "mail", 1, 0}});
+               w.setHostVms(EsxiType, 1, {11, 12});
+               w.setVmName(EsxiType, 1, 12, QStringLiteral("mail2"));
+               w.setVmState(EsxiType, 1, 11, 2, 0);
+               w.refreshTable();
+           })
+        << QStringList{"esx-a{host} | Dostępny{host_status_online} | ",
+                       "  db{vm_mode_normal} | Wstrzymana{vm_state_suspended} | ",
+                       "  mail2{vm_mode_normal} | Uruchomiona{vm_state_running} | "};
+
     QTest::newRow("an empty name shows the bracketed id again") << Script([](VmTableWidget& w) {
         hostList(w, {5});
         hostVms(w, 5, "esx-a", 4, "", {});

@@ -10,11 +10,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -557,6 +559,16 @@ QIcon VmTableWidget::stateIcon(int state) const
 
 void VmTableWidget::refreshTable()
 {
+    // The rows are made anew, so what the reader chose is found again by id:
+    // the poll refreshes about once a second.
+    QSet<QString> selected;
+    QString current;
+    for (const QModelIndex& index : table->selectionModel()->selectedRows())
+        selected.insert(rowKey(index.row()));
+    if (table->currentIndex().isValid())
+        current = rowKey(table->currentRow());
+    const int scrolled = table->verticalScrollBar()->value();
+
     table->setUpdatesEnabled(false);
     {
         // The check states written here must not reach slot_itemCheckBoxChanged.
@@ -576,7 +588,21 @@ void VmTableWidget::refreshTable()
             for (const VmEntry& vm : host.vms)
                 appendVmRow(row++, host, vm);
         }
+
+        if (!selected.isEmpty() || !current.isEmpty()) {
+            QItemSelection rows;
+            for (int r = 0; r < table->rowCount(); ++r) {
+                const QString key = rowKey(r);
+                if (selected.contains(key))
+                    rows.select(table->model()->index(r, 0), table->model()->index(r, ColumnCount - 1));
+                if (key == current)
+                    table->selectionModel()->setCurrentIndex(table->model()->index(r, 0),
+                                                             QItemSelectionModel::NoUpdate);
+            }
+            table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+        }
     }
+    table->verticalScrollBar()->setValue(scrolled);
     table->setUpdatesEnabled(true);
 
     // Fitting a column asks the delegate about a thousand cells, most of a
@@ -589,6 +615,17 @@ void VmTableWidget::refreshTable()
         }
         shownCells[column].clear();
     }
+}
+
+QString VmTableWidget::rowKey(int row) const
+{
+    const QTableWidgetItem* mark = table->item(row, 0);
+    if (!mark)
+        return QString();
+    return QStringLiteral("%1/%2/%3")
+        .arg(mark->data(HostTypeRole).toInt())
+        .arg(mark->data(HostIdRole).toInt())
+        .arg(mark->data(VmIdRole).toInt());
 }
 
 void VmTableWidget::noteCell(int column, const QString& text, const char* look)

@@ -205,6 +205,8 @@ private:
     bool isManagerVm(int host_type, int host_id, int vm_id) const;
     void appendHostRow(int row, const HostEntry& host);
     void noteCell(int column, const QString& text, const char* look);
+    // "type/host/vm" of a row of the table as it stands, empty when there is no such row.
+    QString rowKey(int row) const;
     void appendVmRow(int row, const HostEntry& host, const VmEntry& vm);
     QString statusText(int status) const;
     QIcon statusIcon(int status) const;

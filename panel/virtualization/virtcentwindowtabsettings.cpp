@@ -47,6 +47,11 @@ VirtCentWindowTabSettings::VirtCentWindowTabSettings(Luminorix::UpsSocketControl
     le_email_notifications_recipients = named(new QLineEdit, "le_email_notifications_recipients");
     le_email_notifications_recipients->setPlaceholderText(
         QStringLiteral("admin@example.com; operator@example.com"));
+    // Room for the whole example, taken from the labels' column, which wraps instead.
+    le_email_notifications_recipients->setMinimumWidth(
+        le_email_notifications_recipients->fontMetrics().horizontalAdvance(
+            le_email_notifications_recipients->placeholderText()) +
+        16);
     btn_email_notifications_recipients_save =
         named(new QPushButton(tr("Zapisz")), "btn_email_notifications_recipients_save");
     lbl_forced_poweroff_timeout_vms =
@@ -59,6 +64,7 @@ VirtCentWindowTabSettings::VirtCentWindowTabSettings(Luminorix::UpsSocketControl
         new QLabel(tr("Maksymalny czas wyłączania maszyny MANAGER [s]\n(używany, gdy zarządzanie hostem "
                       "odbywa się z VM na tym hoście)")),
         "lbl_master_shutdown_delay");
+    lbl_master_shutdown_delay->setWordWrap(true);
     le_master_shutdown_delay = named(new QLineEdit, "le_master_shutdown_delay");
     btn_master_shutdown_delay_save = named(new QPushButton(tr("Zapisz")), "btn_master_shutdown_delay_save");
 

@@ -33,6 +33,9 @@ VirtualizationCenterWindow::VirtualizationCenterWindow(Luminorix::UpsSocketContr
     setWindowTitle(tr("Centrum wirtualizacji"));
     setLayout(layout_main);
     setMinimumSize(750, 650);
+    // Opened at its minimum the table of the actions tab shows three rows and the
+    // recipients' field hides its example; the window may still be made smaller.
+    resize(openingSize);
     layout_main->addWidget(tab_widget);
     tab_widget->addTab(tab_virtualization, tr("Wirtualizacje"));
     tab_widget->addTab(tab_hosts, tr("Konfiguracja hostów"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 
 class DialogRelay;
 class QHBoxLayout;
@@ -26,6 +27,8 @@ class VirtualizationCenterWindow : public QDialog
     Q_OBJECT
 
 public:
+    static constexpr QSize openingSize{920, 800};
+
     VirtualizationCenterWindow(Luminorix::UpsSocketController* controller, QWidget* parent = nullptr);
     ~VirtualizationCenterWindow() override;
 

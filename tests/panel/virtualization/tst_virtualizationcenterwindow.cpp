@@ -15,7 +15,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace {
@@ -50,6 +52,7 @@ private slots:
     void startupRequestsInOrder();
     void closeButtonAccepts();
     void endsWithTheSession();
+    void readableAtItsOpeningSize();
 };
 
 void TestVirtualizationCenterWindow::form()
@@ -164,6 +167,41 @@ void TestVirtualizationCenterWindow::endsWithTheSession()
         QVERIFY2(!r.name.contains(QLatin1String("virtualization_center")) || linkOwn.contains(r.name),
                  qPrintable(r.name));
     }
+}
+
+// Opened as it opens: the recipients' field shows its whole example and the
+// table of the actions tab more than four rows.
+void TestVirtualizationCenterWindow::readableAtItsOpeningSize()
+{
+    VcRig vc;
+    QMap<QString, QString> settings = vc.rig.world.vcSettingMap();
+    settings.insert(QStringLiteral("email_notifications_recipients"), QString());
+    vc.rig.world.setVcSettings(settings);
+    QVERIFY(vc.start());
+    Window w(vc);
+    QTRY_VERIFY(w.window.findChild<QWidget*>(QStringLiteral("btn_master_shutdown_delay_save"))->isEnabled());
+    QCOMPARE(w.window.size(), VirtualizationCenterWindow::openingSize);
+
+    w.window.findChild<QTabWidget*>(QStringLiteral("tab_widget"))->setCurrentIndex(2);
+    auto* recipients = w.window.findChild<QLineEdit*>(QStringLiteral("le_email_notifications_recipients"));
+    QVERIFY(recipients->text().isEmpty());
+    QTRY_VERIFY(recipients->isVisible());
+    QVERIFY2(recipients->contentsRect().width() >=
+                 recipients->fontMetrics().horizontalAdvance(recipients->placeholderText()),
+             qPrintable(QString::number(recipients->width())));
+
+    w.window.findChild<QTabWidget*>(QStringLiteral("tab_widget"))->setCurrentIndex(0);
+    auto* table = w.window.findChild<QTableWidget*>(QStringLiteral("vmTable"));
+    // The stand-in's two hosts with their machines fill six rows, one host a poll.
+    QTRY_COMPARE_WITH_TIMEOUT(table->rowCount(), 6, 20000);
+    w.window.findChild<QTabBar*>(QStringLiteral("vmTabBar"))->setCurrentIndex(2); // "Akcje"
+    QTRY_VERIFY(table->isVisible());
+    int whole = 0;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (table->viewport()->rect().contains(table->visualRect(table->model()->index(row, 1))))
+            ++whole;
+    }
+    QVERIFY2(whole > 4, qPrintable(QString::number(whole)));
 }
 
 LX_TEST_MAIN(TestVirtualizationCenterWindow)

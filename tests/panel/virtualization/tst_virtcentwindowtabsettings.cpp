@@ -303,7 +303,8 @@ void TestVirtCentWindowTabSettings::saveLostInARestart_data()
 }
 
 // The service restarts while a save is out: its answer never comes. The group
-// comes back after the wait, says so, and saves again as before.
+// comes back after the wait and says so, and once the service is back it saves
+// as before.
 void TestVirtCentWindowTabSettings::saveLostInARestart()
 {
     QFETCH(QString, button);
@@ -322,20 +323,19 @@ void TestVirtCentWindowTabSettings::saveLostInARestart()
     QVERIFY(!save->isEnabled());
     QVERIFY(answerWait->isWaiting());
 
-    QSignalSpy connected(&s.vc.controller, &Luminorix::UpsSocketController::upsConnected);
-    QVERIFY(s.vc.rig.server.restart());
-    Luminorix::UpsSocketController::Timing timing = s.vc.controller.timing();
-    timing.reconnectMs = 50;
-    s.vc.controller.setTiming(timing);
-    QTRY_VERIFY_WITH_TIMEOUT(connected.count() > 0, 20000);
-    QVERIFY(!save->isEnabled());
-
     auto seen = LxTest::answerNextMessageBox(QMessageBox::Ok);
     answerWait->expireNow();
     QTRY_VERIFY(seen->seen);
     QCOMPARE(seen->windowTitle, title);
     QCOMPARE(seen->text, QStringLiteral("Usługa nie odpowiedziała na czas."));
     QVERIFY(save->isEnabled());
+
+    QSignalSpy connected(&s.vc.controller, &Luminorix::UpsSocketController::upsConnected);
+    QVERIFY(s.vc.rig.server.restart());
+    Luminorix::UpsSocketController::Timing timing = s.vc.controller.timing();
+    timing.reconnectMs = 50;
+    s.vc.controller.setTiming(timing);
+    QTRY_VERIFY_WITH_TIMEOUT(connected.count() > 0, 20000);
 
     // The restarted service answers the next save; nothing more to say then.
     QVERIFY(s.vc.settle());

@@ -19,6 +19,7 @@
 #include <QSpacerItem>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <initializer_list>
 
 namespace {
@@ -270,6 +271,12 @@ void VirtCentWindowTabHosts::requestEsxiSshHostDetails()
     controller->getVirtualizationCenterEsxiSshHostDetails(selected_host.id);
 }
 
+void VirtCentWindowTabHosts::endSession()
+{
+    test_wait->stop();
+    setEnabled(false);
+}
+
 void VirtCentWindowTabHosts::select(const VirtualizationCenterHost& host)
 {
     selected_host = host;
@@ -283,6 +290,16 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterHostListReceived(QList<Vir
 {
     if (!wait_host_list)
         return;
+    if (stale_lists_left > 0) {
+        const bool stillListed =
+            std::any_of(hosts.cbegin(), hosts.cend(),
+                        [this](const VirtualizationCenterHost& h) { return sameHost(h, removed_host); });
+        if (stillListed) {
+            --stale_lists_left;
+            return;
+        }
+        stale_lists_left = 0;
+    }
     host_list = hosts;
     wait_host_list = false;
 
@@ -319,6 +336,10 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterEsxiSshHostDetailsReceived
     if (!wait_host_details)
         return;
     wait_host_details = false;
+    // The form holds what the user types for a new host; the details of a
+    // listed one have no place in it.
+    if (currentMode == AddingHost)
+        return;
     // A reply about another host than the selected one (the selection moved on
     // while it was under way) must not fill the form: a save would then write
     // one host's values onto another.
@@ -452,6 +473,11 @@ void VirtCentWindowTabHosts::slot_btn_host_username_save()
 
 void VirtCentWindowTabHosts::slot_btn_host_pass_change()
 {
+    // The service would store the empty text as the password.
+    if (le_host_pass->text().isEmpty()) {
+        warn(tr("Hasło nie może być puste.\n\nWprowadź nowe hasło i spróbuj ponownie."));
+        return;
+    }
     sendEdit({{QStringLiteral("auth_method_password"), QStringLiteral("1")},
               {QStringLiteral("password"), escapeXml(le_host_pass->text())}});
 }
@@ -478,8 +504,11 @@ void VirtCentWindowTabHosts::slot_btn_remove_host()
     if (box.exec() != QMessageBox::Yes)
         return;
     setMode(Idle);
-    wait_host_list = true;
+    removed_host = selected_host;
+    stale_lists_left = staleListsAfterRemoval;
     controller->removeVirtualizationCenterHost(selected_host.type, selected_host.id);
+    // A list made after the removal, so that the host leaves the combo.
+    requestVirtualizationCenterHostList();
 }
 
 void VirtCentWindowTabHosts::slot_btn_test_connection()

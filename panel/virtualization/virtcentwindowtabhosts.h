@@ -49,8 +49,14 @@ public:
     explicit VirtCentWindowTabHosts(Luminorix::UpsSocketController* controller, QWidget* parent = nullptr);
     ~VirtCentWindowTabHosts() override;
 
+    // How many host lists that still name a removed host are taken as sent
+    // before the removal and passed over.
+    static constexpr int staleListsAfterRemoval = 3;
+
     void requestVirtualizationCenterHostList();
     void requestEsxiSshHostDetails();
+    // The administrator's session ended: nothing more to click, nothing to wait for.
+    void endSession();
     int mode() const { return currentMode; }
 
 signals:
@@ -145,6 +151,9 @@ private:
     // A details reply about another host asks again once per selection, so a
     // service that keeps answering about the wrong host cannot start a loop.
     bool details_asked_again = false;
+    // The host just removed, while lists made before the removal may still come.
+    VirtualizationCenterHost removed_host;
+    int stale_lists_left = 0;
 };
 
 // The tab's links to the service controller: host list, details, add, edit and test results.

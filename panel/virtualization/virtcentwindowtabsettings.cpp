@@ -1,5 +1,6 @@
 #include "virtcentwindowtabsettings.h"
 
+#include "base/answerwait.h"
 #include "base/named.h"
 #include "helpers.h"
 #include "linkmetatypes.h"
@@ -46,6 +47,11 @@ VirtCentWindowTabSettings::VirtCentWindowTabSettings(Luminorix::UpsSocketControl
     le_email_notifications_recipients = named(new QLineEdit, "le_email_notifications_recipients");
     le_email_notifications_recipients->setPlaceholderText(
         QStringLiteral("admin@example.com; operator@example.com"));
+    // Room for the whole example, taken from the labels' column, which wraps instead.
+    le_email_notifications_recipients->setMinimumWidth(
+        le_email_notifications_recipients->fontMetrics().horizontalAdvance(
+            le_email_notifications_recipients->placeholderText()) +
+        16);
     btn_email_notifications_recipients_save =
         named(new QPushButton(tr("Zapisz")), "btn_email_notifications_recipients_save");
     lbl_forced_poweroff_timeout_vms =
@@ -58,6 +64,7 @@ VirtCentWindowTabSettings::VirtCentWindowTabSettings(Luminorix::UpsSocketControl
         new QLabel(tr("Maksymalny czas wyłączania maszyny MANAGER [s]\n(używany, gdy zarządzanie hostem "
                       "odbywa się z VM na tym hoście)")),
         "lbl_master_shutdown_delay");
+    lbl_master_shutdown_delay->setWordWrap(true);
     le_master_shutdown_delay = named(new QLineEdit, "le_master_shutdown_delay");
     btn_master_shutdown_delay_save = named(new QPushButton(tr("Zapisz")), "btn_master_shutdown_delay_save");
 
@@ -89,8 +96,34 @@ VirtCentWindowTabSettings::VirtCentWindowTabSettings(Luminorix::UpsSocketControl
     connect(btn_master_shutdown_delay_save, &QPushButton::released, this,
             &VirtCentWindowTabSettings::slot_btn_master_shutdown_delay_save);
 
+    enabled_wait = new AnswerWait(this, saveAnswerMs, "enabled_wait");
+    settings_wait = new AnswerWait(this, saveAnswerMs, "settings_wait");
+    connect(enabled_wait, &AnswerWait::expired, this, &VirtCentWindowTabSettings::enabledUnanswered);
+    connect(settings_wait, &AnswerWait::expired, this, &VirtCentWindowTabSettings::settingsUnanswered);
+
     setVirtEnabledControlsEnabled(false);
     setSettingsControlsEnabled(false);
+}
+
+void VirtCentWindowTabSettings::endSession()
+{
+    enabled_wait->stop();
+    settings_wait->stop();
+    setEnabled(false);
+}
+
+void VirtCentWindowTabSettings::enabledUnanswered()
+{
+    wait_enabled = false;
+    setVirtEnabledControlsEnabled(true);
+    warn(tr("Usługa nie odpowiedziała na czas."));
+}
+
+void VirtCentWindowTabSettings::settingsUnanswered()
+{
+    wait_settings = false;
+    setSettingsControlsEnabled(true);
+    warn(tr("Usługa nie odpowiedziała na czas."));
 }
 
 void VirtCentWindowTabSettings::requestSettings()
@@ -124,6 +157,7 @@ void VirtCentWindowTabSettings::slot_virtualizationCenterEnabledReceived(bool is
     // answer this tab waits for touches the box.
     if (!wait_enabled)
         return;
+    enabled_wait->stop();
     chk_virt_enabled->setChecked(is_enabled);
     setVirtEnabledControlsEnabled(true);
     wait_enabled = false;
@@ -133,6 +167,7 @@ void VirtCentWindowTabSettings::slot_virtualizationCenterSettingsReceived(QMap<Q
 {
     if (!wait_settings)
         return;
+    settings_wait->stop();
     for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
         if (it.key() == QLatin1String(emailNotificationsEnabledKey))
             chk_email_notifications_enabled->setChecked(it.value().toInt(nullptr, 10) > 0);
@@ -151,6 +186,7 @@ void VirtCentWindowTabSettings::slot_btn_virt_enabled_save()
 {
     wait_enabled = true;
     controller->setVirtualizationCenterEnabled(chk_virt_enabled->isChecked());
+    enabled_wait->start();
     setVirtEnabledControlsEnabled(false);
 }
 
@@ -201,6 +237,7 @@ void VirtCentWindowTabSettings::sendSetting(const QString& key, const QString& v
 {
     wait_settings = true;
     controller->setVirtualizationCenterSettings({{key, value}});
+    settings_wait->start();
     setSettingsControlsEnabled(false);
 }
 

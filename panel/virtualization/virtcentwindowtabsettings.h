@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+class AnswerWait;
 class QCheckBox;
 class QGridLayout;
 class QLabel;
@@ -22,10 +23,16 @@ class VirtCentWindowTabSettings : public QWidget
     Q_OBJECT
 
 public:
+    // The longest a save may stay unanswered before its group is given back.
+    static constexpr int saveAnswerMs = 10000;
+
     explicit VirtCentWindowTabSettings(Luminorix::UpsSocketController* controller, QWidget* parent = nullptr);
 
     // Asks for the enabled state and the settings; both groups wait for them.
     void requestSettings();
+
+    // The administrator's session ended: nothing more to save, nothing to wait for.
+    void endSession();
 
     void setVirtEnabledControlsEnabled(bool enabled);
     void setSettingsControlsEnabled(bool enabled);
@@ -46,6 +53,8 @@ private:
     // The value of `edit` when it is a whole number in [low, high]; else a warning with `rangeText`.
     bool readSeconds(QLineEdit* edit, int low, int high, const QString& rangeText, int* seconds);
     void warn(const QString& text);
+    void enabledUnanswered();
+    void settingsUnanswered();
 
     Luminorix::UpsSocketController* controller;
     QGridLayout* layout;
@@ -62,6 +71,10 @@ private:
     QLabel* lbl_master_shutdown_delay;
     QLineEdit* le_master_shutdown_delay;
     QPushButton* btn_master_shutdown_delay_save;
+    // A save whose answer is lost (the service restarted, the link dropped)
+    // would otherwise keep its group disabled until the window is reopened.
+    AnswerWait* enabled_wait;
+    AnswerWait* settings_wait;
     bool wait_enabled = false;
     bool wait_settings = false;
 };

@@ -1,5 +1,6 @@
 #include "virtcentwindowtabvirtualization.h"
 
+#include "base/answerwait.h"
 #include "base/named.h"
 #include "linkmetatypes.h"
 #include "upssocketcontroller.h"
@@ -23,6 +24,7 @@ VirtCentWindowTabVirtualization::VirtCentWindowTabVirtualization(Luminorix::UpsS
     layout = named(new QVBoxLayout, "layout");
     vm_table = named(new VmTableWidget(tr("Nazwa Hosta/Maszyny"), tr("Stan"), tr("Szczegóły")), "vm_table");
     update_timer = named(new QTimer(this), "update_timer");
+    run_wait = new AnswerWait(this, runAnswerMs, "run_wait");
     setLayout(layout);
     layout->addWidget(vm_table);
 
@@ -37,6 +39,7 @@ VirtCentWindowTabVirtualization::VirtCentWindowTabVirtualization(Luminorix::UpsS
     connect(vm_table, &VmTableWidget::signal_runAction, this,
             &VirtCentWindowTabVirtualization::slot_runAction);
     connect(update_timer, &QTimer::timeout, this, &VirtCentWindowTabVirtualization::slot_timer_update);
+    connect(run_wait, &AnswerWait::expired, this, &VirtCentWindowTabVirtualization::runUnanswered);
 
     vm_table->refreshTable();
 }
@@ -48,6 +51,13 @@ void VirtCentWindowTabVirtualization::start()
     controller->getVirtualizationCenterHostList();
     controller->getVirtualizationCenterActionList();
     update_timer->start(pollIntervalMs);
+}
+
+void VirtCentWindowTabVirtualization::endSession()
+{
+    update_timer->stop();
+    run_wait->stop();
+    setEnabled(false);
 }
 
 bool VirtCentWindowTabVirtualization::hostDataFresh() const
@@ -128,6 +138,10 @@ void VirtCentWindowTabVirtualization::slot_virtualizationCenterHostManagementRec
     VmTableWidget::ManagementConfig management_config)
 {
     vm_table->setManagementConfig(management_config);
+    if (wait_management_reread) {
+        wait_management_reread = false;
+        vm_table->showCommittedManagement();
+    }
 }
 
 void VirtCentWindowTabVirtualization::slot_virtualizationCenterActionListReceived(
@@ -139,28 +153,42 @@ void VirtCentWindowTabVirtualization::slot_virtualizationCenterActionListReceive
 void VirtCentWindowTabVirtualization::slot_updateManagementOptions(
     VmTableWidget::ManagementConfig management_config)
 {
+    wait_management_result = true;
     controller->setVirtualizationCenterHostManagement(management_config);
 }
 
 void VirtCentWindowTabVirtualization::slot_addNewAction(VmTableWidget::ActionParameters action)
 {
+    wait_add_action = true;
     controller->addVirtualizationCenterAction(action);
 }
 
 void VirtCentWindowTabVirtualization::slot_replaceAction(int action_id,
                                                          VmTableWidget::ActionParameters action)
 {
+    wait_edit_action = true;
     controller->editVirtualizationCenterAction(action_id, action);
 }
 
 void VirtCentWindowTabVirtualization::slot_deleteAction(int action_id)
 {
+    wait_delete_action = true;
     controller->deleteVirtualizationCenterAction(action_id);
 }
 
 void VirtCentWindowTabVirtualization::slot_runAction(int action_id)
 {
+    wait_run_action = true;
     controller->runVirtualizationCenterAction({action_id});
+    run_wait->start();
+}
+
+void VirtCentWindowTabVirtualization::runUnanswered()
+{
+    wait_run_action = false;
+    vm_table->setRunPending(false);
+    QMessageBox::warning(this, tr("Centrum wirtualizacji"), tr("Usługa nie odpowiedziała na czas."),
+                         QMessageBox::Ok);
 }
 
 bool VirtCentWindowTabVirtualization::reportError(bool has_error, const QString& text,
@@ -176,13 +204,20 @@ bool VirtCentWindowTabVirtualization::reportError(bool has_error, const QString&
 void VirtCentWindowTabVirtualization::slot_virtualizationCenterHostManagementSetResultReceived(
     bool has_error, QString error_str)
 {
+    if (!wait_management_result)
+        return;
+    wait_management_result = false;
     reportError(has_error, tr("Błąd podczas zmiany konfiguracji systemu zarządzającego:\n\n%1"), error_str);
+    wait_management_reread = true;
     controller->getVirtualizationCenterHostManagement();
 }
 
 void VirtCentWindowTabVirtualization::slot_virtualizationCenterAddActionResultReceived(bool has_error,
                                                                                        QString error_str)
 {
+    if (!wait_add_action)
+        return;
+    wait_add_action = false;
     reportError(has_error, tr("Błąd podczas tworzenia nowej akcji:\n\n%1"), error_str);
     controller->getVirtualizationCenterActionList();
 }
@@ -190,6 +225,9 @@ void VirtCentWindowTabVirtualization::slot_virtualizationCenterAddActionResultRe
 void VirtCentWindowTabVirtualization::slot_virtualizationCenterEditActionResultReceived(bool has_error,
                                                                                         QString error_str)
 {
+    if (!wait_edit_action)
+        return;
+    wait_edit_action = false;
     reportError(has_error, tr("Błąd podczas edycji akcji:\n\n%1"), error_str);
     controller->getVirtualizationCenterActionList();
 }
@@ -197,6 +235,9 @@ void VirtCentWindowTabVirtualization::slot_virtualizationCenterEditActionResultR
 void VirtCentWindowTabVirtualization::slot_virtualizationCenterDeleteActionResultReceived(bool has_error,
                                                                                           QString error_str)
 {
+    if (!wait_delete_action)
+        return;
+    wait_delete_action = false;
     reportError(has_error, tr("Błąd podczas usuwania akcji:\n\n%1"), error_str);
     controller->getVirtualizationCenterActionList();
 }
@@ -204,8 +245,15 @@ void VirtCentWindowTabVirtualization::slot_virtualizationCenterDeleteActionResul
 void VirtCentWindowTabVirtualization::slot_virtualizationCenterRunActionResultReceived(bool has_error,
                                                                                        QString error_str)
 {
+    if (!wait_run_action)
+        return;
+    wait_run_action = false;
+    run_wait->stop();
+    vm_table->setRunPending(false);
     // A run changes nothing the tab holds, so nothing is read back.
-    reportError(has_error, tr("Błąd podczas testowania akcji:\n\n%1"), error_str);
+    if (!reportError(has_error, tr("Błąd podczas testowania akcji:\n\n%1"), error_str))
+        QMessageBox::information(this, tr("Centrum wirtualizacji"), tr("Akcja została uruchomiona."),
+                                 QMessageBox::Ok);
 }
 
 void connectToService(VirtCentWindowTabVirtualization* tab, Luminorix::UpsSocketController* controller)

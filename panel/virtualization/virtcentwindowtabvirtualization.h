@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+class AnswerWait;
 class QTimer;
 class QVBoxLayout;
 namespace Luminorix {
@@ -31,8 +32,13 @@ public:
     explicit VirtCentWindowTabVirtualization(Luminorix::UpsSocketController* controller,
                                              QWidget* parent = nullptr);
 
+    // The longest a run of an action may stay unanswered.
+    static constexpr int runAnswerMs = 30000;
+
     // The first requests, then the poll.
     void start();
+    // The administrator's session ended: no more polls, nothing more to click.
+    void endSession();
 
     // The details text of a host in the table for the status of its machines reply.
     static QString detailsText(const VirtualizationCenterHostVmsInfo& info);
@@ -59,6 +65,7 @@ private slots:
 
 private:
     bool hostDataFresh() const;
+    void runUnanswered();
     // Shows `text` with `error_str` when the service reports an error.
     bool reportError(bool has_error, const QString& text, const QString& error_str);
 
@@ -69,6 +76,15 @@ private:
     QList<VirtualizationCenterHost> polled_hosts;
     QElapsedTimer host_list_age;
     QTimer* update_timer;
+    AnswerWait* run_wait;
+    // Each result is this tab's only after its own request: the same controller
+    // also brings those of a window closed before this one opened.
+    bool wait_management_result = false;
+    bool wait_management_reread = false;
+    bool wait_add_action = false;
+    bool wait_edit_action = false;
+    bool wait_delete_action = false;
+    bool wait_run_action = false;
     // Whose machines the next tick asks for: one position for the whole
     // program, so that reopening the window goes on where it stopped.
     static int next_host_index;

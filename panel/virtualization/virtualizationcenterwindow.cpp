@@ -1,5 +1,6 @@
 #include "virtualizationcenterwindow.h"
 
+#include "base/dialogrelay.h"
 #include "base/named.h"
 #include "ui_virtualizationcenterwindow.h"
 #include "upssocketcontroller.h"
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 VirtualizationCenterWindow::VirtualizationCenterWindow(Luminorix::UpsSocketController* controller,
                                                        QWidget* parent)
@@ -31,6 +33,9 @@ VirtualizationCenterWindow::VirtualizationCenterWindow(Luminorix::UpsSocketContr
     setWindowTitle(tr("Centrum wirtualizacji"));
     setLayout(layout_main);
     setMinimumSize(750, 650);
+    // Opened at its minimum the table of the actions tab shows three rows and the
+    // recipients' field hides its example; the window may still be made smaller.
+    resize(openingSize);
     layout_main->addWidget(tab_widget);
     tab_widget->addTab(tab_virtualization, tr("Wirtualizacje"));
     tab_widget->addTab(tab_hosts, tr("Konfiguracja hostów"));
@@ -64,10 +69,22 @@ void VirtualizationCenterWindow::requestStartup()
     controller->getVirtualizationCenterEnabled();
 }
 
+void VirtualizationCenterWindow::administratorLoggedOut()
+{
+    // Replies still on their way would otherwise ask again, with the empty password.
+    for (QWidget* tab : std::initializer_list<QWidget*>{tab_settings, tab_hosts, tab_virtualization})
+        QObject::disconnect(controller, nullptr, tab, nullptr);
+    tab_virtualization->endSession();
+    tab_settings->endSession();
+    tab_hosts->endSession();
+}
+
 void connectToService(VirtualizationCenterWindow* window, Luminorix::UpsSocketController* controller,
-                      const DialogRelay& /*relay*/)
+                      const DialogRelay& relay)
 {
     connectToService(window->settingsTab(), controller);
     connectToService(window->hostsTab(), controller);
     connectToService(window->virtualizationTab(), controller);
+    QObject::connect(&relay, &DialogRelay::administratorLoggedOut, window,
+                     &VirtualizationCenterWindow::administratorLoggedOut);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QSize>
 
 class DialogRelay;
 class QHBoxLayout;
@@ -26,6 +27,8 @@ class VirtualizationCenterWindow : public QDialog
     Q_OBJECT
 
 public:
+    static constexpr QSize openingSize{920, 800};
+
     VirtualizationCenterWindow(Luminorix::UpsSocketController* controller, QWidget* parent = nullptr);
     ~VirtualizationCenterWindow() override;
 
@@ -36,6 +39,10 @@ public:
     VirtCentWindowTabSettings* settingsTab() const { return tab_settings; }
     VirtCentWindowTabHosts* hostsTab() const { return tab_hosts; }
     VirtCentWindowTabVirtualization* virtualizationTab() const { return tab_virtualization; }
+
+    // The administrator's session ended: the service no longer takes this
+    // window's requests, so nothing more is sent and the window is only read.
+    void administratorLoggedOut();
 
 private:
     Ui::VirtualizationCenterWindow* ui;
@@ -50,7 +57,7 @@ private:
     QLabel* lbl_logo;
 };
 
-// The window's links to the service: those of its three tabs. The relay brings
-// nothing this window needs.
+// The window's links to the service: those of its three tabs, and the
+// relay's log-out.
 void connectToService(VirtualizationCenterWindow* window, Luminorix::UpsSocketController* controller,
                       const DialogRelay& relay);

@@ -10,14 +10,17 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr int VmIndent = 20;
@@ -161,26 +164,30 @@ void VmTableWidget::setHostList(int host_type, QList<int> host_ids)
 {
     if (mergesFrozen())
         return;
-    QList<int> kept;
-    for (auto it = hosts.begin(); it != hosts.end();) {
-        if (it->host_type != host_type) {
-            ++it;
-        } else if (!host_ids.contains(it->host_id)) {
-            it = hosts.erase(it);
-        } else {
-            kept << it->host_id;
-            ++it;
+    // Sets, not list searches: the service may list a hundred thousand hosts.
+    const QSet<int> listed(host_ids.cbegin(), host_ids.cend());
+    QSet<int> present;
+    QList<HostEntry> kept;
+    kept.reserve(hosts.size() + host_ids.size());
+    for (const HostEntry& host : qAsConst(hosts)) {
+        if (host.host_type != host_type) {
+            kept << host;
+        } else if (listed.contains(host.host_id)) {
+            kept << host;
+            present.insert(host.host_id);
         }
     }
     for (int id : qAsConst(host_ids)) {
-        if (kept.contains(id))
+        if (present.contains(id))
             continue;
         HostEntry host;
         host.host_type = host_type;
         host.host_id = id;
-        hosts << host;
-        kept << id; // an id listed twice gives one row
+        kept << host;
+        present.insert(id); // an id listed twice gives one row
     }
+    hosts = kept;
+    indexDirty = true;
 }
 
 bool VmTableWidget::setHostVms(int host_type, int host_id, QList<int> vm_ids)
@@ -190,23 +197,26 @@ bool VmTableWidget::setHostVms(int host_type, int host_id, QList<int> vm_ids)
     HostEntry* host = findHost(host_type, host_id);
     if (!host)
         return false;
-    QList<int> kept;
-    for (auto it = host->vms.begin(); it != host->vms.end();) {
-        if (vm_ids.contains(it->vm_id)) {
-            kept << it->vm_id;
-            ++it;
-        } else {
-            it = host->vms.erase(it);
+    const QSet<int> listed(vm_ids.cbegin(), vm_ids.cend());
+    QSet<int> present;
+    QList<VmEntry> kept;
+    kept.reserve(vm_ids.size());
+    for (const VmEntry& vm : qAsConst(host->vms)) {
+        if (listed.contains(vm.vm_id)) {
+            kept << vm;
+            present.insert(vm.vm_id);
         }
     }
     for (int id : qAsConst(vm_ids)) {
-        if (kept.contains(id))
+        if (present.contains(id))
             continue;
         VmEntry vm;
         vm.vm_id = id;
-        host->vms << vm;
-        kept << id;
+        kept << vm;
+        present.insert(id);
     }
+    host->vms = kept;
+    indexDirty = true;
     return true;
 }
 
@@ -251,6 +261,16 @@ void VmTableWidget::setManagementConfig(ManagementConfig config)
     committed = normalised(config);
 }
 
+void VmTableWidget::showCommittedManagement()
+{
+    if (currentMode != ManagementView)
+        return;
+    // A new context clears the marks, so a refused choice loses its mark too.
+    setCheckContext(ManagerPick, true);
+    setMode(ManagementView);
+    refreshTable();
+}
+
 void VmTableWidget::setActionList(QList<ActionParameters> list)
 {
     actions = list;
@@ -259,46 +279,64 @@ void VmTableWidget::setActionList(QList<ActionParameters> list)
 
 // ---- look-ups -----------------------------------------------------------------------------
 
+void VmTableWidget::rebuildIndex() const
+{
+    hostIndex.clear();
+    hostIndex.reserve(hosts.size());
+    vmIndex.clear();
+    vmIndex.resize(hosts.size());
+    for (int h = 0; h < hosts.size(); ++h) {
+        const HostEntry& host = hosts.at(h);
+        // The first entry of an id is the one found, as a search would find it.
+        const QPair<int, int> key(host.host_type, host.host_id);
+        if (!hostIndex.contains(key))
+            hostIndex.insert(key, h);
+        QHash<int, int>& vms = vmIndex[h];
+        vms.reserve(host.vms.size());
+        for (int v = 0; v < host.vms.size(); ++v) {
+            if (!vms.contains(host.vms.at(v).vm_id))
+                vms.insert(host.vms.at(v).vm_id, v);
+        }
+    }
+    indexDirty = false;
+}
+
+int VmTableWidget::hostPosition(int host_type, int host_id) const
+{
+    if (indexDirty)
+        rebuildIndex();
+    return hostIndex.value(QPair<int, int>(host_type, host_id), -1);
+}
+
+int VmTableWidget::vmPosition(int hostPos, int vm_id) const
+{
+    return hostPos < 0 ? -1 : vmIndex.at(hostPos).value(vm_id, -1);
+}
+
 VmTableWidget::HostEntry* VmTableWidget::findHost(int host_type, int host_id)
 {
-    for (HostEntry& host : hosts) {
-        if (host.host_type == host_type && host.host_id == host_id)
-            return &host;
-    }
-    return nullptr;
+    const int h = hostPosition(host_type, host_id);
+    return h < 0 ? nullptr : &hosts[h];
 }
 
 const VmTableWidget::HostEntry* VmTableWidget::findHost(int host_type, int host_id) const
 {
-    for (const HostEntry& host : hosts) {
-        if (host.host_type == host_type && host.host_id == host_id)
-            return &host;
-    }
-    return nullptr;
+    const int h = hostPosition(host_type, host_id);
+    return h < 0 ? nullptr : &hosts.at(h);
 }
 
 VmTableWidget::VmEntry* VmTableWidget::findVm(int host_type, int host_id, int vm_id)
 {
-    HostEntry* host = findHost(host_type, host_id);
-    if (!host)
-        return nullptr;
-    for (VmEntry& vm : host->vms) {
-        if (vm.vm_id == vm_id)
-            return &vm;
-    }
-    return nullptr;
+    const int h = hostPosition(host_type, host_id);
+    const int v = vmPosition(h, vm_id);
+    return v < 0 ? nullptr : &hosts[h].vms[v];
 }
 
 const VmTableWidget::VmEntry* VmTableWidget::findVm(int host_type, int host_id, int vm_id) const
 {
-    const HostEntry* host = findHost(host_type, host_id);
-    if (!host)
-        return nullptr;
-    for (const VmEntry& vm : host->vms) {
-        if (vm.vm_id == vm_id)
-            return &vm;
-    }
-    return nullptr;
+    const int h = hostPosition(host_type, host_id);
+    const int v = vmPosition(h, vm_id);
+    return v < 0 ? nullptr : &hosts.at(h).vms.at(v);
 }
 
 // ---- marks --------------------------------------------------------------------------------
@@ -357,6 +395,7 @@ void VmTableWidget::markItems(QList<VmActionTarget> targets)
                 placeholder.host_id = target.host_id;
                 placeholder.status = HostPlaceholder;
                 hosts << placeholder;
+                indexDirty = true;
                 host = &hosts.last();
             }
             if (vmId < 0) {
@@ -369,6 +408,7 @@ void VmTableWidget::markItems(QList<VmActionTarget> targets)
                 placeholder.vm_id = vmId;
                 placeholder.state = VmPlaceholder;
                 host->vms << placeholder;
+                indexDirty = true;
                 vm = &host->vms.last();
             }
             vm->checked = true;
@@ -378,19 +418,21 @@ void VmTableWidget::markItems(QList<VmActionTarget> targets)
 
 void VmTableWidget::removePlaceholders()
 {
-    for (auto it = hosts.begin(); it != hosts.end();) {
-        if (it->status == HostPlaceholder) {
-            it = hosts.erase(it);
+    QList<HostEntry> kept;
+    kept.reserve(hosts.size());
+    for (const HostEntry& host : qAsConst(hosts)) {
+        if (host.status == HostPlaceholder)
             continue;
-        }
-        for (auto vm = it->vms.begin(); vm != it->vms.end();) {
-            if (vm->state == VmPlaceholder)
-                vm = it->vms.erase(vm);
-            else
-                ++vm;
-        }
-        ++it;
+        kept << host;
+        QList<VmEntry>& vms = kept.last().vms;
+        if (std::any_of(vms.cbegin(), vms.cend(),
+                        [](const VmEntry& vm) { return vm.state == VmPlaceholder; }))
+            vms.erase(std::remove_if(vms.begin(), vms.end(),
+                                     [](const VmEntry& vm) { return vm.state == VmPlaceholder; }),
+                      vms.end());
     }
+    hosts = kept;
+    indexDirty = true;
 }
 
 QList<VmActionTarget> VmTableWidget::checkedItems() const
@@ -517,6 +559,16 @@ QIcon VmTableWidget::stateIcon(int state) const
 
 void VmTableWidget::refreshTable()
 {
+    // The rows are made anew, so what the reader chose is found again by id:
+    // the poll refreshes about once a second.
+    QSet<QString> selected;
+    QString current;
+    for (const QModelIndex& index : table->selectionModel()->selectedRows())
+        selected.insert(rowKey(index.row()));
+    if (table->currentIndex().isValid())
+        current = rowKey(table->currentRow());
+    const int scrolled = table->verticalScrollBar()->value();
+
     table->setUpdatesEnabled(false);
     {
         // The check states written here must not reach slot_itemCheckBoxChanged.
@@ -536,7 +588,21 @@ void VmTableWidget::refreshTable()
             for (const VmEntry& vm : host.vms)
                 appendVmRow(row++, host, vm);
         }
+
+        if (!selected.isEmpty() || !current.isEmpty()) {
+            QItemSelection rows;
+            for (int r = 0; r < table->rowCount(); ++r) {
+                const QString key = rowKey(r);
+                if (selected.contains(key))
+                    rows.select(table->model()->index(r, 0), table->model()->index(r, ColumnCount - 1));
+                if (key == current)
+                    table->selectionModel()->setCurrentIndex(table->model()->index(r, 0),
+                                                             QItemSelectionModel::NoUpdate);
+            }
+            table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+        }
     }
+    table->verticalScrollBar()->setValue(scrolled);
     table->setUpdatesEnabled(true);
 
     // Fitting a column asks the delegate about a thousand cells, most of a
@@ -549,6 +615,17 @@ void VmTableWidget::refreshTable()
         }
         shownCells[column].clear();
     }
+}
+
+QString VmTableWidget::rowKey(int row) const
+{
+    const QTableWidgetItem* mark = table->item(row, 0);
+    if (!mark)
+        return QString();
+    return QStringLiteral("%1/%2/%3")
+        .arg(mark->data(HostTypeRole).toInt())
+        .arg(mark->data(HostIdRole).toInt())
+        .arg(mark->data(VmIdRole).toInt());
 }
 
 void VmTableWidget::noteCell(int column, const QString& text, const char* look)
@@ -903,6 +980,7 @@ const QList<VmTableWidget::HostEntry>& VmTableWidget::hostList() const
 void VmTableWidget::clearHosts()
 {
     hosts.clear();
+    indexDirty = true;
 }
 
 void VmTableWidget::clearActions()
@@ -913,6 +991,7 @@ void VmTableWidget::clearActions()
 void VmTableWidget::clearAll()
 {
     hosts.clear();
+    indexDirty = true;
     actions.clear();
     committed = ManagementConfig();
 }
@@ -1321,6 +1400,14 @@ void VmTableWidget::slot_btn_action_apply()
 void VmTableWidget::slot_btn_action_test()
 {
     int id = -1;
-    if (currentMode == ActionTest && selectedActionId(testActionCombo, &id))
-        emit signal_runAction(id);
+    if (runPending || currentMode != ActionTest || !selectedActionId(testActionCombo, &id))
+        return;
+    setRunPending(true);
+    emit signal_runAction(id);
+}
+
+void VmTableWidget::setRunPending(bool pending)
+{
+    runPending = pending;
+    testRunButton->setEnabled(!pending);
 }

@@ -3,10 +3,13 @@
 #include "vmactiontarget.h"
 #include "vmtablewidgettypes.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QList>
+#include <QPair>
 #include <QSet>
 #include <QString>
+#include <QVector>
 #include <QWidget>
 
 class CustomTableWidget;
@@ -128,6 +131,13 @@ public:
     bool hasCheckedVm() const;
 
     void refreshTable();
+    // After a re-read of the management configuration: the view of the managing
+    // system (when shown) follows what the service holds, marks included.
+    void showCommittedManagement();
+    // A run of the test panel is out: "Wykonaj akcję" stays disabled until its
+    // result (or the end of the wait for it) clears this.
+    void setRunPending(bool pending);
+    bool isRunPending() const { return runPending; }
     void setMode(int mode);
 
     int mode() const;
@@ -188,9 +198,15 @@ private:
     void refillActionCombos();
 
     bool mergesFrozen() const;
+    // Positions by id, rebuilt on the first look-up after the rows changed.
+    void rebuildIndex() const;
+    int hostPosition(int host_type, int host_id) const;
+    int vmPosition(int hostPos, int vm_id) const;
     bool isManagerVm(int host_type, int host_id, int vm_id) const;
     void appendHostRow(int row, const HostEntry& host);
     void noteCell(int column, const QString& text, const char* look);
+    // "type/host/vm" of a row of the table as it stands, empty when there is no such row.
+    QString rowKey(int row) const;
     void appendVmRow(int row, const HostEntry& host, const VmEntry& vm);
     QString statusText(int status) const;
     QIcon statusIcon(int status) const;
@@ -199,9 +215,13 @@ private:
 
     // state
     int currentMode = Overview;
+    bool runPending = false;
     CheckContext context = NoMarks;
     bool readOnly = false;
     QList<HostEntry> hosts;
+    mutable bool indexDirty = true;
+    mutable QHash<QPair<int, int>, int> hostIndex; // (type, id) to position in hosts
+    mutable QVector<QHash<int, int>> vmIndex;      // per host position: VM id to position in its vms
     ManagementConfig committed;
     ManagementConfig edited;
     QList<ActionParameters> actions;

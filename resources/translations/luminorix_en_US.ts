@@ -4257,6 +4257,14 @@ Wprowadź nazwę użytkownika i spróbuj ponownie.</source>
 
 Enter a user name and try again.</translation>
     </message>
+    <message>
+        <source>Hasło nie może być puste.
+
+Wprowadź nowe hasło i spróbuj ponownie.</source>
+        <translation>The password cannot be empty.
+
+Enter a new password and try again.</translation>
+    </message>
 </context>
 <context>
     <name>VirtCentWindowTabSettings</name>
@@ -4321,6 +4329,10 @@ Enter a correct value and try again</translation>
     <message>
         <source>Centrum wirtualizacji</source>
         <translation>Virtualization centre</translation>
+    </message>
+    <message>
+        <source>Usługa nie odpowiedziała na czas.</source>
+        <translation>The service did not answer in time.</translation>
     </message>
 </context>
 <context>
@@ -4400,6 +4412,14 @@ Enter a correct value and try again</translation>
         <translation>Error while testing the action:
 
 %1</translation>
+    </message>
+    <message>
+        <source>Usługa nie odpowiedziała na czas.</source>
+        <translation>The service did not answer in time.</translation>
+    </message>
+    <message>
+        <source>Akcja została uruchomiona.</source>
+        <translation>The action was started.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "replybuilder.h"
 #include "simoptions.h"
 #include "simworld.h"
+#include "vcscript.h"
 
 using namespace LxSim;
 using Outcome = SimWorld::SmtpTestOutcome;
@@ -29,6 +30,8 @@ private slots:
     void applied();
     void scenes_data();
     void scenes();
+    void centreScript_data();
+    void centreScript();
 };
 
 void TestSimOptions::statusTexts_data()
@@ -286,6 +289,102 @@ void TestSimOptions::scenes()
     // Every device of a scene answers with its values from the first poll.
     for (const SimDevice& d : world.devices())
         QVERIFY(!d.measurements.isEmpty() || !d.fixedState.isEmpty() || d.isVirtual());
+}
+
+void TestSimOptions::centreScript_data()
+{
+    QTest::addColumn<QStringList>("fails");
+    QTest::addColumn<QStringList>("delays");
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<QString>("error"); // start of the message; empty when all is applied
+    QTest::addColumn<QString>("runFailure");
+    QTest::addColumn<int>("listDelay");
+    QTest::addColumn<int>("hosts");
+    QTest::addColumn<int>("machinesOfLast");
+
+    const QString run = QStringLiteral("set_virtualization_center_action_run");
+    QTest::newRow("nothing given keeps the demo hosts") << QStringList() << QStringList() << ""
+                                                        << ""
+                                                        << "" << 0 << 3 << 0;
+    QTest::newRow("failure with its text") << QStringList{run + "=Host locked"} << QStringList() << ""
+                                           << ""
+                                           << "Host locked" << 0 << 3 << 0;
+    QTest::newRow("failure without text, text with '='")
+        << QStringList{run, "set_virtualization_center_edit_host=a=b"} << QStringList() << ""
+        << "" << VcScript::defaultFailure << 0 << 3 << 0;
+    QTest::newRow("empty text is the default") << QStringList{run + "="} << QStringList() << ""
+                                               << "" << VcScript::defaultFailure << 0 << 3 << 0;
+    QTest::newRow("later failure wins") << QStringList{run + "=one", run + "=two"} << QStringList() << ""
+                                        << ""
+                                        << "two" << 0 << 3 << 0;
+    QTest::newRow("failure of a request without result")
+        << QStringList{"get_virtualization_center_host_list=x"} << QStringList() << ""
+        << "--fail get_virtualization_center_host_list=x: expected REQUEST[=TEXT]"
+        << "" << 0 << 3 << 0;
+    QTest::newRow("delay") << QStringList() << QStringList{"get_virtualization_center_host_list=2500"} << ""
+                           << ""
+                           << "" << 2500 << 3 << 0;
+    QTest::newRow("delay 0 is none") << QStringList()
+                                     << QStringList{"get_virtualization_center_host_list=2500",
+                                                    "get_virtualization_center_host_list=0"}
+                                     << ""
+                                     << ""
+                                     << "" << 0 << 3 << 0;
+    QTest::newRow("delay of another subsystem")
+        << QStringList() << QStringList{"get_ups_device_state=100"} << ""
+        << "--delay get_ups_device_state=100: expected REQUEST=MS"
+        << "" << 0 << 3 << 0;
+    QTest::newRow("negative delay") << QStringList() << QStringList{"get_virtualization_center_host_list=-1"}
+                                    << ""
+                                    << "--delay get_virtualization_center_host_list=-1: expected"
+                                    << "" << 0 << 3 << 0;
+    QTest::newRow("grid with x") << QStringList() << QStringList() << "4x2"
+                                 << ""
+                                 << "" << 0 << 4 << 2;
+    QTest::newRow("grid with times sign") << QStringList() << QStringList() << "1\u00d730000"
+                                          << ""
+                                          << "" << 0 << 1 << 30000;
+    QTest::newRow("no hosts") << QStringList() << QStringList() << "0x5"
+                              << ""
+                              << "" << 0 << 0 << -1;
+    QTest::newRow("grid without machines") << QStringList() << QStringList() << "7"
+                                           << "--vc-hosts 7: expected"
+                                           << "" << 0 << 3 << 0;
+    QTest::newRow("grid out of memory's reach") << QStringList() << QStringList() << "100000x1000"
+                                                << "--vc-hosts 100000x1000: expected"
+                                                << "" << 0 << 3 << 0;
+}
+
+void TestSimOptions::centreScript()
+{
+    QFETCH(QStringList, fails);
+    QFETCH(QStringList, delays);
+    QFETCH(QString, grid);
+    QFETCH(QString, error);
+    QFETCH(QString, runFailure);
+    QFETCH(int, listDelay);
+    QFETCH(int, hosts);
+    QFETCH(int, machinesOfLast);
+
+    SimWorld world;
+    world.loadDemo();
+    const QString got = VcScript::apply(world, fails, delays, grid);
+    if (error.isEmpty())
+        QCOMPARE(got, QString());
+    else
+        QVERIFY2(got.startsWith(error), qPrintable(got));
+    QCOMPARE(world.vcFailure(QStringLiteral("set_virtualization_center_action_run")), runFailure);
+    QCOMPARE(world.vcDelay(QStringLiteral("get_virtualization_center_host_list")), listDelay);
+    const QList<SimWorld::VcHost> list = world.vcHostList();
+    QCOMPARE(list.size(), hosts);
+    if (!grid.isEmpty() && error.isEmpty() && hosts > 0) {
+        QCOMPARE(list.last().machines.size(), machinesOfLast);
+        // Ids the panel can tell apart, every host of the type the panel loads.
+        QCOMPARE(list.last().id, hosts);
+        QCOMPARE(list.last().type, 1);
+        if (machinesOfLast > 0)
+            QCOMPARE(list.last().machines.last().id, machinesOfLast);
+    }
 }
 
 LX_TEST_GUILESS_MAIN(TestSimOptions)

@@ -69,6 +69,8 @@ class TestSimProgram : public QObject
 
 private slots:
     void sceneOptionsReachReplies();
+    void centreScriptReachesReplies();
+    void restartDropsClientsAndListensAgain();
     void badOptionsStopIt_data();
     void badOptionsStopIt();
 };
@@ -94,6 +96,57 @@ void TestSimProgram::sceneOptionsReachReplies()
     QVERIFY2(list.at(0).contains(QLatin1String("<status>no_communication</status>")), qPrintable(list.at(0)));
 }
 
+void TestSimProgram::centreScriptReachesReplies()
+{
+    SimProgram sim({"--vc-hosts", "3\u00d72", "--fail", "set_virtualization_center_action_run=Host locked",
+                    "--fail", "set_virtualization_center_action_list_delete", "--delay",
+                    "get_virtualization_center_enabled=300"});
+    const quint16 port = sim.waitForPort();
+    QVERIFY2(port != 0, sim.output.constData());
+
+    SimTestClient client;
+    QVERIFY(client.connectTo(port));
+    // The late answer is sent after the ones asked for after it.
+    client.sendCommand(QStringLiteral("get_virtualization_center_enabled"));
+    client.sendCommand(QStringLiteral("get_virtualization_center_host_list"));
+    client.sendPayload(QStringLiteral("get_virtualization_center_hostvmsinfo"),
+                       "<host_type>1</host_type>\n<host_id>3</host_id>\n");
+    client.sendPayload(QStringLiteral("set_virtualization_center_action_run"), "<ids><id>1</id></ids>");
+    client.sendPayload(QStringLiteral("set_virtualization_center_action_list_delete"), "<id>1</id>\n");
+    QTRY_COMPARE_WITH_TIMEOUT(client.replies.size(), 5, 20000);
+    const QStringList& r = client.replies;
+    QVERIFY2(r.at(0).startsWith(QLatin1String("<virtualization_center_host_list>")), qPrintable(r.at(0)));
+    QCOMPARE(r.at(0).count(QLatin1String("<host>")), 3);
+    QVERIFY2(r.at(1).contains(QLatin1String("<host_id>3</host_id>")), qPrintable(r.at(1)));
+    QCOMPARE(r.at(1).count(QLatin1String("<vm_id>")), 2);
+    QVERIFY2(r.at(2).contains(QLatin1String("Host locked")), qPrintable(r.at(2)));
+    QVERIFY2(r.at(3).contains(QLatin1String("Refused by the stand-in")), qPrintable(r.at(3)));
+    QVERIFY2(r.at(4).startsWith(QLatin1String("<virtualization_center_enabled")), qPrintable(r.at(4)));
+
+    // The log's summary line gives each child's content as it came.
+    QTRY_VERIFY_WITH_TIMEOUT((sim.output += sim.process.readAllStandardError())
+                                 .contains("children=[host_type=\"1\", host_id=\"3\"]"),
+                             20000);
+}
+
+void TestSimProgram::restartDropsClientsAndListensAgain()
+{
+    SimProgram sim({"--restart-after", "200"});
+    const quint16 port = sim.waitForPort();
+    QVERIFY2(port != 0, sim.output.constData());
+    SimTestClient client;
+    QVERIFY(client.connectTo(port));
+    QTRY_COMPARE_WITH_TIMEOUT(client.socket.state(), QAbstractSocket::UnconnectedState, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (sim.output += sim.process.readAllStandardError()).contains("listening again on"), 20000);
+    // Same port, same world.
+    const QStringList again = ask(port, {"get_virtualization_center_enabled"}, 1);
+    QCOMPARE(again.size(), 1);
+    QVERIFY2(again.at(0).startsWith(QLatin1String("<virtualization_center_enabled")),
+             qPrintable(again.at(0)));
+    QCOMPARE(sim.process.state(), QProcess::Running);
+}
+
 void TestSimProgram::badOptionsStopIt_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -107,6 +160,15 @@ void TestSimProgram::badOptionsStopIt_data()
                                     << "--countdown 1=540: expected ID:SECONDS";
     QTest::newRow("mail outcome") << QStringList{"--smtp-test", "maybe"}
                                   << "--smtp-test maybe: expected success, failure or silence";
+    QTest::newRow("fail of a request without a result")
+        << QStringList{"--fail", "get_virtualization_center_host_list=x"}
+        << "--fail get_virtualization_center_host_list=x: expected REQUEST[=TEXT]";
+    QTest::newRow("delay without time") << QStringList{"--delay", "get_virtualization_center_host_list"}
+                                        << "--delay get_virtualization_center_host_list: expected REQUEST=MS";
+    QTest::newRow("host grid form") << QStringList{"--vc-hosts", "100000"}
+                                    << "--vc-hosts 100000: expected N\u00d7M or NxM";
+    QTest::newRow("restart time") << QStringList{"--restart-after", "soon"}
+                                  << "--restart-after soon: expected a time in ms";
 }
 
 void TestSimProgram::badOptionsStopIt()

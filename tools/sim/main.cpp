@@ -6,14 +6,20 @@
 #include "simserver.h"
 #include "simworld.h"
 #include "unixsignalwatcher.h"
+#include "vcscript.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QTextStream>
+#include <QTimer>
 
 namespace {
+// How long a restart keeps the port closed: long enough for a client to see
+// its connection refused once.
+constexpr int restartDownMs = 500;
+
 QTextStream& err()
 {
     static QTextStream stream(stderr);
@@ -85,6 +91,30 @@ int main(int argc, char* argv[])
     parser.addOptions({addressOption, portOption, passwordOption, driftOption, debugOption, verboseOption,
                        statusOption, countdownOption, smtpTestOption, layoutOption, sceneOption,
                        firstStateOption, discoverableOption});
+    const QCommandLineOption failOption(
+        QStringLiteral("fail"),
+        QStringLiteral(
+            "A virtualization-centre request whose result reports TEXT (default \"%1\") and changes "
+            "nothing, e.g. set_virtualization_center_host_management=Denied; may be repeated.")
+            .arg(LxSim::VcScript::defaultFailure),
+        QStringLiteral("REQUEST[=TEXT]"));
+    const QCommandLineOption delayOption(
+        QStringLiteral("delay"),
+        QStringLiteral("The answers to a virtualization-centre request come MS late, e.g. "
+                       "get_virtualization_center_host_list=3000; may be repeated."),
+        QStringLiteral("REQUEST=MS"));
+    const QCommandLineOption vcHostsOption(
+        QStringLiteral("vc-hosts"),
+        QStringLiteral("The virtualization centre holds N ESXi hosts with M machines each in place of the "
+                       "demo hosts, as N\u00d7M or NxM (e.g. 100000x0, 1x30000)."),
+        QStringLiteral("NxM"));
+    const QCommandLineOption restartOption(
+        QStringLiteral("restart-after"),
+        QStringLiteral("Restart the service side once, MS after it starts listening: every client is "
+                       "dropped, and the port is closed for %1 ms and then listened on again.")
+            .arg(restartDownMs),
+        QStringLiteral("MS"));
+    parser.addOptions({failOption, delayOption, vcHostsOption, restartOption});
     parser.process(app);
 
     QHostAddress address;
@@ -119,6 +149,22 @@ int main(int argc, char* argv[])
     if (!optionError.isEmpty()) {
         err() << "luminorix-sim: " << optionError << Qt::endl;
         return 2;
+    }
+    const QString scriptError = LxSim::VcScript::apply(
+        world, parser.values(failOption), parser.values(delayOption), parser.value(vcHostsOption));
+    if (!scriptError.isEmpty()) {
+        err() << "luminorix-sim: " << scriptError << Qt::endl;
+        return 2;
+    }
+    int restartAfter = -1;
+    if (parser.isSet(restartOption)) {
+        bool ok = false;
+        restartAfter = parser.value(restartOption).toInt(&ok);
+        if (!ok || restartAfter < 0) {
+            err() << "luminorix-sim: --restart-after " << parser.value(restartOption)
+                  << ": expected a time in ms" << Qt::endl;
+            return 2;
+        }
     }
     LxSim::ReplyLayout layout;
     if (!LxSim::ReplyBuilder::parseLayout(parser.value(layoutOption), &layout)) {
@@ -186,5 +232,18 @@ int main(int argc, char* argv[])
     err() << "luminorix-sim: listening on " << address.toString() << ":" << server.port()
           << ", administrator "
           << "password digest " << world.adminDigest() << Qt::endl;
+    if (restartAfter >= 0) {
+        QTimer::singleShot(restartAfter, &server, [&server] {
+            err() << "luminorix-sim: restarting" << Qt::endl;
+            server.stop();
+            QTimer::singleShot(restartDownMs, &server, [&server] {
+                if (server.restart())
+                    err() << "luminorix-sim: listening again on " << server.address().toString() << ":"
+                          << server.port() << Qt::endl;
+                else
+                    err() << "luminorix-sim: cannot listen again: " << server.errorString() << Qt::endl;
+            });
+        });
+    }
     return app.exec();
 }

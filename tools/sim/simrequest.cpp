@@ -66,8 +66,7 @@ SimRequest SimRequest::parse(const QString& raw)
     request.raw = raw;
     QXmlStreamReader reader(raw);
     int depth = 0;
-    int childStart = 0;    // offset where the current child's content begins
-    qint64 lastOffset = 0; // offset after the previous token
+    int childStart = 0; // offset where the current child's content begins
     bool firstChild = true;
     bool inPass = false;
     Child current;
@@ -86,7 +85,10 @@ SimRequest SimRequest::parse(const QString& raw)
             }
         } else if (token == QXmlStreamReader::EndElement) {
             if (depth == 2) {
-                current.inner = raw.mid(childStart, int(lastOffset) - childStart);
+                // The reader has already consumed the "<" of the end tag when it
+                // reports the text before it, so the end is found from the tag itself.
+                const int endTag = raw.lastIndexOf(QLatin1String("</"), int(reader.characterOffset()) - 1);
+                current.inner = endTag >= childStart ? raw.mid(childStart, endTag - childStart) : QString();
                 if (inPass) {
                     request.hasPass = true;
                     request.pass = current.text;
@@ -102,7 +104,6 @@ SimRequest SimRequest::parse(const QString& raw)
             else if (depth >= 2)
                 current.text += reader.text();
         }
-        lastOffset = reader.characterOffset();
     }
     // Map-form requests put a line feed after each parameter.
     request.text = request.text.trimmed();

@@ -1,3 +1,4 @@
+#include "base/answerwait.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
 #include "vcrig.h"
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 
 namespace {
 const QString title = QStringLiteral("Centrum wirtualizacji");
@@ -79,6 +81,8 @@ private slots:
     void timeLimits();
     void answersNobodyWaitsForChangeNothing();
     void partialSettingsKeepOtherFields();
+    void saveLostInARestart_data();
+    void saveLostInARestart();
 };
 
 void TestVirtCentWindowTabSettings::formFilledFromTheService()
@@ -283,6 +287,64 @@ void TestVirtCentWindowTabSettings::partialSettingsKeepOtherFields()
     QCOMPARE(s.edit("le_forced_poweroff_timeout_vms")->text(), QStringLiteral("600"));
     QCOMPARE(s.edit("le_email_notifications_recipients")->text(), QStringLiteral("typed@not.saved"));
     QVERIFY(s.box("chk_email_notifications_enabled")->isChecked());
+}
+
+void TestVirtCentWindowTabSettings::saveLostInARestart_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("wait");
+    QTest::addColumn<QString>("request");
+
+    QTest::newRow("switch") << "btn_virt_enabled_save"
+                            << "enabled_wait"
+                            << "set_virtualization_center_enabled";
+    QTest::newRow("settings") << "btn_forced_poweroff_timeout_vms_save"
+                              << "settings_wait" << setSettings;
+}
+
+// The service restarts while a save is out: its answer never comes. The group
+// comes back after the wait and says so, and once the service is back it saves
+// as before.
+void TestVirtCentWindowTabSettings::saveLostInARestart()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, wait);
+    QFETCH(QString, request);
+
+    Settings s;
+    QVERIFY(s.start());
+    QPushButton* save = s.button(button.toLatin1().constData());
+    auto* answerWait = s.tab.findChild<AnswerWait*>(wait);
+    QVERIFY(answerWait);
+    QCOMPARE(answerWait->timeoutMs(), int(VirtCentWindowTabSettings::saveAnswerMs));
+    // Stopped before the save arrives, so nothing answers it.
+    s.vc.rig.server.stop();
+    save->click();
+    QVERIFY(!save->isEnabled());
+    QVERIFY(answerWait->isWaiting());
+
+    auto seen = LxTest::answerNextMessageBox(QMessageBox::Ok);
+    answerWait->expireNow();
+    QTRY_VERIFY(seen->seen);
+    QCOMPARE(seen->windowTitle, title);
+    QCOMPARE(seen->text, QStringLiteral("Usługa nie odpowiedziała na czas."));
+    QVERIFY(save->isEnabled());
+
+    QSignalSpy connected(&s.vc.controller, &Luminorix::UpsSocketController::upsConnected);
+    QVERIFY(s.vc.rig.server.restart());
+    Luminorix::UpsSocketController::Timing timing = s.vc.controller.timing();
+    timing.reconnectMs = 50;
+    s.vc.controller.setTiming(timing);
+    QTRY_VERIFY_WITH_TIMEOUT(connected.count() > 0, 20000);
+
+    // The restarted service answers the next save; nothing more to say then.
+    QVERIFY(s.vc.settle());
+    save->click();
+    QVERIFY(!save->isEnabled());
+    QVERIFY(s.vc.waitFor(request));
+    QTRY_VERIFY(save->isEnabled());
+    QVERIFY(!answerWait->isWaiting());
+    QVERIFY(LxTest::visibleMessageBoxes().isEmpty());
 }
 
 LX_TEST_MAIN(TestVirtCentWindowTabSettings)

@@ -1,6 +1,7 @@
 // The virtual machines tab against the stand-in: the poll and its rotation, the
 // table's freshness, and the actions and the managing system changed through the
 // table, with the exact requests and the messages of the service's results.
+#include "base/answerwait.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
 #include "rowbox.h"
@@ -105,6 +106,7 @@ QString hostVms(int type, int id)
 } // namespace
 
 Q_DECLARE_METATYPE(Step)
+Q_DECLARE_METATYPE(std::function<void(Luminorix::UpsSocketController&)>)
 
 class TestVirtCentWindowTabVirtualization : public QObject
 {
@@ -123,9 +125,14 @@ private slots:
     void editAction();
     void removeAction();
     void runAction();
+    void runOneAtATime_data();
+    void runOneAtATime();
     void managingSystem();
+    void refusedManagementShowsStored();
     void serviceErrors_data();
     void serviceErrors();
+    void othersResultsIgnored_data();
+    void othersResultsIgnored();
 };
 
 void TestVirtCentWindowTabVirtualization::startupAndRotation()
@@ -383,9 +390,12 @@ void TestVirtCentWindowTabVirtualization::runAction()
     t.goToTab(3);
     QCOMPARE(t.comboTexts("vmTestActionCombo"), (QStringList{"Power off host A", "Suspend the file server"}));
     t.selectAction("vmTestActionCombo", QStringLiteral("Suspend the file server"));
+    auto started = LxTest::answerNextMessageBox(QMessageBox::Ok, 10000);
     t.button("vmTestRunButton")->click();
     const QString run = QStringLiteral("set_virtualization_center_action_run");
     QVERIFY(t.vc.waitFor(run));
+    QTRY_VERIFY_WITH_TIMEOUT(started->seen, 10000);
+    QCOMPARE(started->text, QStringLiteral("Akcja została uruchomiona."));
     QCOMPARE(t.vc.requests(run).at(0).raw, t.vc.request(run, "<ids><id>2</id></ids>") + "\n");
     // The run shows in the machines' pending operation at their next report.
     QTRY_COMPARE(t.vc.rig.world.vcHost(1, 2)->machines.at(0).pending, QStringLiteral("pa_power_suspend"));
@@ -394,6 +404,52 @@ void TestVirtCentWindowTabVirtualization::runAction()
     QCOMPARE(t.table()->findVm(1, 2, 5)->pending, 2);
     QCOMPARE(t.vc.count(actionListRequest), 1);
     QVERIFY(LxTest::visibleMessageBoxes().isEmpty());
+}
+
+void TestVirtCentWindowTabVirtualization::runOneAtATime_data()
+{
+    QTest::addColumn<QString>("failure"); // what the service reports; empty: success
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("success") << "" << true << "Akcja została uruchomiona.";
+    QTest::newRow("refused") << "Host locked" << true << "Błąd podczas testowania akcji:\n\nHost locked";
+    QTest::newRow("no answer") << "" << false << "Usługa nie odpowiedziała na czas.";
+}
+
+// A double click sends one run; "Wykonaj akcję" comes back with the result, or
+// when the wait for it ends.
+void TestVirtCentWindowTabVirtualization::runOneAtATime()
+{
+    QFETCH(QString, failure);
+    QFETCH(bool, answered);
+    QFETCH(QString, message);
+
+    VmTab t;
+    QVERIFY(t.start());
+    QVERIFY(t.loadAll());
+    const QString run = QStringLiteral("set_virtualization_center_action_run");
+    t.vc.rig.world.failVcRequest(run, failure);
+    t.vc.rig.world.delayVcRequest(run, answered ? 300 : 600000);
+    t.goToTab(3);
+    QPushButton* runButton = t.button("vmTestRunButton");
+    // What a double click delivers: a click, then a second press and release.
+    QTest::mouseClick(runButton, Qt::LeftButton);
+    QTest::mouseDClick(runButton, Qt::LeftButton);
+    QTest::mouseRelease(runButton, Qt::LeftButton);
+    QVERIFY(!runButton->isEnabled());
+    QVERIFY(t.vc.waitFor(run));
+    auto seen = LxTest::answerNextMessageBox(QMessageBox::Ok, 10000);
+    if (!answered)
+        t.tab.findChild<AnswerWait*>(QStringLiteral("run_wait"))->expireNow();
+    QTRY_VERIFY_WITH_TIMEOUT(seen->seen, 10000);
+    QCOMPARE(seen->windowTitle, title);
+    QCOMPARE(seen->text, message);
+    QVERIFY(runButton->isEnabled());
+    // The link keeps the order: once this is in, a second run would be too.
+    t.vc.controller.getVirtualizationCenterVersion();
+    QVERIFY(t.vc.waitFor(QStringLiteral("get_virtualization_center_version")));
+    QCOMPARE(t.vc.count(run), 1);
 }
 
 void TestVirtCentWindowTabVirtualization::managingSystem()
@@ -418,6 +474,34 @@ void TestVirtCentWindowTabVirtualization::managingSystem()
     QVERIFY(t.vc.waitFor(managementRequest, 2));
     QCOMPARE(t.vc.rig.world.hostManagement().vmId, 1);
     QVERIFY(t.vc.rig.world.hostManagement().managedFromInternalVm);
+}
+
+// A refused choice of the managing system: once the stored configuration is
+// read back, the panel shows it, not the choice the service refused.
+void TestVirtCentWindowTabVirtualization::refusedManagementShowsStored()
+{
+    VmTab t;
+    QVERIFY(t.start());
+    QVERIFY(t.loadAll());
+    t.vc.rig.world.failVcRequest(QStringLiteral("set_virtualization_center_host_management"),
+                                 QStringLiteral("Denied"));
+    t.goToTab(1);
+    t.button("vmManagementEditButton")->click();
+    auto* type = t.child<QComboBox>("vmManagementTypeCombo");
+    type->setCurrentIndex(1); // "Maszyna wirtualna"
+    t.clickMark(2, 5);
+    QCOMPARE(t.child<QLineEdit>("vmManagerLineEdit")->text(), QStringLiteral("File server"));
+    const int managementBefore = t.vc.count(managementRequest);
+    auto seen = LxTest::answerNextMessageBox(QMessageBox::Ok, 10000);
+    t.button("vmManagementApplyButton")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(seen->seen, 10000);
+    QVERIFY(t.vc.waitFor(managementRequest, managementBefore + 1));
+    // The service holds the physical computer.
+    QTRY_COMPARE(type->currentIndex(), 0);
+    QCOMPARE(t.child<QLineEdit>("vmManagerLineEdit")->text(), QString());
+    QVERIFY(t.table()->checkedItems().isEmpty());
+    QCOMPARE(t.table()->managementConfig().is_managed_from_internal_vm, false);
+    QVERIFY(t.button("vmManagementEditButton")->isEnabled());
 }
 
 void TestVirtCentWindowTabVirtualization::serviceErrors_data()
@@ -492,6 +576,61 @@ void TestVirtCentWindowTabVirtualization::serviceErrors()
     QTest::qWait(50);
     QCOMPARE(t.vc.count(actionListRequest), actionListsBefore + (readBack == actionListRequest ? 1 : 0));
     QCOMPARE(t.vc.count(managementRequest), managementBefore + (readBack == managementRequest ? 1 : 0));
+}
+
+using Send = std::function<void(Controller&)>;
+
+void TestVirtCentWindowTabVirtualization::othersResultsIgnored_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<Send>("send");
+
+    QTest::newRow("add") << "set_virtualization_center_action_list_add" << Send([](Controller& c) {
+        VmTableWidget::ActionParameters action;
+        action.name = QStringLiteral("Elsewhere");
+        c.addVirtualizationCenterAction(action);
+    });
+    QTest::newRow("edit") << "set_virtualization_center_action_list_edit" << Send([](Controller& c) {
+        VmTableWidget::ActionParameters action;
+        action.name = QStringLiteral("Elsewhere");
+        c.editVirtualizationCenterAction(1, action);
+    });
+    QTest::newRow("delete") << "set_virtualization_center_action_list_delete"
+                            << Send([](Controller& c) { c.deleteVirtualizationCenterAction(1); });
+    QTest::newRow("run") << "set_virtualization_center_action_run"
+                         << Send([](Controller& c) { c.runVirtualizationCenterAction({1}); });
+    QTest::newRow("managing system") << "set_virtualization_center_host_management"
+                                     << Send([](Controller& c) {
+                                            c.setVirtualizationCenterHostManagement(
+                                                VmTableWidget::ManagementConfig());
+                                        });
+}
+
+// The results of requests this tab did not send (a window closed before this
+// one opened sent them on the same controller) show nothing and read nothing back.
+void TestVirtCentWindowTabVirtualization::othersResultsIgnored()
+{
+    QFETCH(QString, request);
+    QFETCH(Send, send);
+
+    VmTab t;
+    QVERIFY(t.start());
+    QVERIFY(t.loadAll());
+    t.vc.rig.world.failVcRequest(request, QStringLiteral("not yours"));
+    QVERIFY(t.vc.settle());
+    int results = 0;
+    for (auto signal : {&Controller::virtualizationCenterAddActionResultReceived,
+                        &Controller::virtualizationCenterEditActionResultReceived,
+                        &Controller::virtualizationCenterDeleteActionResultReceived,
+                        &Controller::virtualizationCenterRunActionResultReceived,
+                        &Controller::virtualizationCenterHostManagementSetResultReceived})
+        QObject::connect(&t.vc.controller, signal, &t.tab, [&results] { ++results; });
+    send(t.vc.controller);
+    QTRY_COMPARE(results, 1);
+    QVERIFY(t.vc.settle());
+    QVERIFY(LxTest::visibleMessageBoxes().isEmpty());
+    QCOMPARE(t.vc.count(actionListRequest), 0);
+    QCOMPARE(t.vc.count(managementRequest), 0);
 }
 
 LX_TEST_MAIN(TestVirtCentWindowTabVirtualization)

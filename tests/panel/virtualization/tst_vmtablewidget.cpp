@@ -9,9 +9,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTableWidget>
@@ -205,6 +207,8 @@ private slots:
     void repliesMergeIntoRows();
     void mergesForMissingEntriesReportIt();
     void columnsFollowTheirTexts();
+    void readersChoiceSurvivesRefresh_data();
+    void readersChoiceSurvivesRefresh();
     void hostStatusLooks_data();
     void hostStatusLooks();
     void vmStateLooks_data();
@@ -268,6 +272,30 @@ void TestVmTableWidget::repliesMergeIntoRows_data()
                        "  web{vm_mode_normal} | Uruchomiona{vm_state_running} | ",
                        "  mail{vm_mode_normal} | Uruchomiona{vm_state_running} | ",
                        "  <VM ID: 14>{vm_mode_normal} |  | "};
+
+    // Rows found by id after the rows before them went: each reply reaches its own row.
+    QTest::newRow("hosts after a vanished one are still found by id")
+        << Script([](VmTableWidget& w) {
+               hostList(w, {1, 2, 3});
+               hostVms(w, 3, "esx-c", 4, "", {});
+               hostList(w, {2, 3});
+               hostVms(w, 3, "esx-c2", 3, "", {});
+               hostVms(w, 2, "esx-b", 4, "", {});
+           })
+        << QStringList{"esx-b{host} | Dostępny{host_status_online} | ",
+                       "esx-c2{host} | Niedostępny{host_status_offline} | "};
+    QTest::newRow("machines after a vanished one are still found by id")
+        << Script([](VmTableWidget& w) {
+               hostList(w, {1});
+               hostVms(w, 1, "esx-a", 4, "", {{10, "web", 1, 0}, {11, "db", 3, 0}, {12, "mail", 1, 0}});
+               w.setHostVms(EsxiType, 1, {11, 12});
+               w.setVmName(EsxiType, 1, 12, QStringLiteral("mail2"));
+               w.setVmState(EsxiType, 1, 11, 2, 0);
+               w.refreshTable();
+           })
+        << QStringList{"esx-a{host} | Dostępny{host_status_online} | ",
+                       "  db{vm_mode_normal} | Wstrzymana{vm_state_suspended} | ",
+                       "  mail2{vm_mode_normal} | Uruchomiona{vm_state_running} | "};
 
     QTest::newRow("an empty name shows the bracketed id again") << Script([](VmTableWidget& w) {
         hostList(w, {5});
@@ -338,6 +366,55 @@ void TestVmTableWidget::columnsFollowTheirTexts()
     QVERIFY(t->columnWidth(2) > state);
     hostVms(w, 1, "esx", 0, "", {{10, "a", 1, 0}});
     QCOMPARE(t->columnWidth(2), state);
+}
+
+void TestVmTableWidget::readersChoiceSurvivesRefresh_data()
+{
+    QTest::addColumn<Script>("change");
+    QTest::addColumn<int>("selectedRow"); // where the chosen machine is afterwards
+
+    QTest::newRow("nothing changed") << Script([](VmTableWidget&) {}) << 3;
+    QTest::newRow("a host above goes") << Script([](VmTableWidget& w) { w.setHostList(EsxiType, {2}); }) << 1;
+}
+
+// The reader's row (found again by its ids), the column width the reader set
+// and the scroll position stay across the refreshes of the poll.
+void TestVmTableWidget::readersChoiceSurvivesRefresh()
+{
+    QFETCH(Script, change);
+    QFETCH(int, selectedRow);
+
+    VmTableWidget w("", "", "");
+    w.resize(700, 400);
+    w.show();
+    QTableWidget* t = tableOf(w);
+    hostList(w, {1, 2});
+    hostVms(w, 1, "esx-a", 4, "", {{10, "web", 1, 0}});
+    hostVms(w, 2, "esx-b", 4, "", {{20, "db", 1, 0}, {21, "mail", 1, 0}});
+    t->selectRow(3);
+    QCOMPARE(t->item(3, 1)->text(), QStringLiteral("db"));
+    t->horizontalHeader()->resizeSection(3, 250);
+
+    change(w);
+    w.refreshTable();
+    const QModelIndexList selected = t->selectionModel()->selectedRows();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.first().row(), selectedRow);
+    QCOMPARE(t->item(selectedRow, 1)->text(), QStringLiteral("db"));
+    QCOMPARE(t->currentRow(), selectedRow);
+    QCOMPARE(t->columnWidth(3), 250);
+
+    // Far down a long list, the view stays where the reader is.
+    QList<Vm> many;
+    for (int id = 100; id < 160; ++id)
+        many << Vm{id, QStringLiteral("vm %1").arg(id), 1, 0};
+    hostVms(w, 2, "esx-b", 4, "", many);
+    QTRY_VERIFY(t->verticalScrollBar()->maximum() > 0);
+    t->verticalScrollBar()->setValue(t->verticalScrollBar()->maximum() / 2);
+    const int scrolled = t->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+    w.refreshTable();
+    QCOMPARE(t->verticalScrollBar()->value(), scrolled);
 }
 
 void TestVmTableWidget::hostStatusLooks_data()

@@ -210,7 +210,7 @@ bool inflatePayload(const char* data, int size, QByteArray* out)
 // The service answers each poll with the same reply until something changes, and a
 // large one costs far more to check, inflate and decode than to compare. What came
 // out is a function of the flags and the deciphered body after the random byte
-// alone, so the last few outcomes are kept under those bytes.
+// alone, so the last few outcomes read are kept under those bytes.
 class ReplyMemo
 {
 public:
@@ -220,14 +220,17 @@ public:
         QByteArray plain;
         QString text; // decoded on first asking
         bool decoded = false;
+        quint64 used = 0;
     };
 
-    const Entry* find(int flags, const char* data, int size) const
+    const Entry* find(int flags, const char* data, int size)
     {
-        for (const Entry& entry : m_entries) {
+        for (Entry& entry : m_entries) {
             if (entry.body.size() == size + 1 && uchar(entry.body.at(0)) == flags &&
-                std::memcmp(entry.body.constData() + 1, data, size_t(size)) == 0)
+                std::memcmp(entry.body.constData() + 1, data, size_t(size)) == 0) {
+                entry.used = ++m_clock;
                 return &entry;
+            }
         }
         return nullptr;
     }
@@ -241,8 +244,15 @@ public:
         entry.body.append(char(flags));
         entry.body.append(data, size);
         entry.plain = plain;
-        m_entries[m_next] = entry;
-        m_next = (m_next + 1) % kEntries;
+        entry.used = ++m_clock;
+        // The least recently read goes: the device state changes every few polls and
+        // must not push out the status list, which does not.
+        Entry* oldest = &m_entries[0];
+        for (Entry& candidate : m_entries) {
+            if (candidate.used < oldest->used)
+                oldest = &candidate;
+        }
+        *oldest = entry;
     }
 
     // The text of a result this memo handed out, decoded once.
@@ -263,11 +273,11 @@ public:
 
 private:
     // The poll's replies and a little more; bounded so a large reply cannot pin much.
-    static constexpr int kEntries = 4;
+    static constexpr int kEntries = 6;
     static constexpr int kMaxBody = 1024 * 1024;
-    static constexpr int kMaxPlain = 4 * 1024 * 1024;
+    static constexpr int kMaxPlain = 2 * 1024 * 1024;
     Entry m_entries[kEntries];
-    int m_next = 0;
+    quint64 m_clock = 0;
 };
 
 ReplyMemo& replyMemo()

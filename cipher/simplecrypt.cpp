@@ -207,6 +207,91 @@ bool inflatePayload(const char* data, int size, QByteArray* out)
         *out = result;
     return ok;
 }
+// The service answers each poll with the same reply until something changes, and a
+// large one costs far more to check, inflate and decode than to compare. What came
+// out is a function of the flags and the deciphered body after the random byte
+// alone, so the last few outcomes read are kept under those bytes.
+class ReplyMemo
+{
+public:
+    struct Entry
+    {
+        QByteArray body; // flags, then the body past the random byte
+        QByteArray plain;
+        QString text; // decoded on first asking
+        bool decoded = false;
+        quint64 used = 0;
+    };
+
+    const Entry* find(int flags, const char* data, int size)
+    {
+        for (Entry& entry : m_entries) {
+            if (entry.body.size() == size + 1 && uchar(entry.body.at(0)) == flags &&
+                std::memcmp(entry.body.constData() + 1, data, size_t(size)) == 0) {
+                entry.used = ++m_clock;
+                return &entry;
+            }
+        }
+        return nullptr;
+    }
+
+    void remember(int flags, const char* data, int size, const QByteArray& plain)
+    {
+        if (size > kMaxBody || plain.size() > kMaxPlain)
+            return;
+        Entry entry;
+        entry.body.reserve(size + 1);
+        entry.body.append(char(flags));
+        entry.body.append(data, size);
+        entry.plain = plain;
+        entry.used = ++m_clock;
+        // The least recently read goes: the device state changes every few polls and
+        // must not push out the status list, which does not.
+        Entry* oldest = &m_entries[0];
+        for (Entry& candidate : m_entries) {
+            if (candidate.used < oldest->used)
+                oldest = &candidate;
+        }
+        *oldest = entry;
+    }
+
+    // The text of a result this memo handed out, decoded once.
+    const QString* textOf(const QByteArray& plain)
+    {
+        for (Entry& entry : m_entries) {
+            if (!entry.plain.isEmpty() && entry.plain.constData() == plain.constData() &&
+                entry.plain.size() == plain.size()) {
+                if (!entry.decoded) {
+                    entry.text = QString::fromUtf8(plain.constData(), plain.size());
+                    entry.decoded = true;
+                }
+                return &entry.text;
+            }
+        }
+        return nullptr;
+    }
+
+private:
+    // The poll's replies and a little more; bounded so a large reply cannot pin much.
+    static constexpr int kEntries = 6;
+    static constexpr int kMaxBody = 1024 * 1024;
+    static constexpr int kMaxPlain = 2 * 1024 * 1024;
+    Entry m_entries[kEntries];
+    quint64 m_clock = 0;
+};
+
+ReplyMemo& replyMemo()
+{
+    thread_local ReplyMemo memo;
+    return memo;
+}
+
+QString decodedText(const QByteArray& plain)
+{
+    if (const QString* text = replyMemo().textOf(plain))
+        return *text;
+    return QString::fromUtf8(plain.constData(), plain.size());
+}
 } // namespace
 
 SimpleCrypt::SimpleCrypt()
@@ -335,6 +420,12 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
         data = body + 1; // past the random byte
         size = bodySize - 1;
     }
+    if (const ReplyMemo::Entry* seen = replyMemo().find(flags, data, size)) {
+        m_lastError = ErrorNoError;
+        return seen->plain;
+    }
+    const char* const payloadData = data;
+    const int payloadSize = size;
 
     if (flags & CryptoFlagChecksum) {
         if (size < checksumSize) {
@@ -373,17 +464,16 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
         plain = QByteArray(data, size);
     }
     m_lastError = ErrorNoError;
+    replyMemo().remember(flags, payloadData, payloadSize, plain);
     return plain;
 }
 
 QString SimpleCrypt::decryptToText(const QString& cyphertext)
 {
-    const QByteArray plain = decryptToByteArray(cyphertext);
-    return QString::fromUtf8(plain.constData(), plain.size());
+    return decodedText(decryptToByteArray(cyphertext));
 }
 
 QString SimpleCrypt::decryptToText(const QByteArray& cypher)
 {
-    const QByteArray plain = decryptToByteArray(cypher);
-    return QString::fromUtf8(plain.constData(), plain.size());
+    return decodedText(decryptToByteArray(cypher));
 }

@@ -11,6 +11,7 @@
 #include "requestserializers.h"
 #include "virtualizationparsers.h"
 
+#include <QHash>
 #include <QIODevice>
 #include <QPointer>
 #include <QTimer>
@@ -431,20 +432,38 @@ bool UpsSocketController::dispatchPlain(const QString& message)
                                                                          : Other;
     if (root == Other)
         return false;
+    // Between changes the service repeats itself: the same text reads the same.
+    if (root == DeviceState && message == m_lastDeviceState.text) {
+        emit upsDeviceState(m_lastDeviceState.parameters);
+        return true;
+    }
+    if (root == Configuration && message == m_lastConfiguration.text) {
+        emit upsConfiguration(m_lastConfiguration.parameters);
+        return true;
+    }
+    if (root == StatusList && message == m_lastStatusListText) {
+        emit upsCurrentStatusListReceived(m_lastStatusList);
+        return true;
+    }
     PlainXmlReader reader;
     if (!reader.load(message))
         return false;
     reader.readNext(); // start of document
     reader.readNext(); // the root, whose name may only begin like one above
     const QStringRef name = reader.name();
-    if (root == DeviceState && name == QLatin1String("ups_device_state"))
-        emit upsDeviceState(parseDeviceState(reader));
-    else if (root == StatusList && name == QLatin1String("ups_current_status_list"))
-        emit upsCurrentStatusListReceived(parseUpsCurrentStatusList(reader));
-    else if (root == Configuration && name == QLatin1String("ups_configuration"))
-        emit upsConfiguration(parseUpsConfiguration(reader));
-    else
+    if (root == DeviceState && name == QLatin1String("ups_device_state")) {
+        m_lastDeviceState = {message, parseDeviceState(reader)};
+        emit upsDeviceState(m_lastDeviceState.parameters);
+    } else if (root == StatusList && name == QLatin1String("ups_current_status_list")) {
+        m_lastStatusList = parseUpsCurrentStatusList(reader);
+        m_lastStatusListText = message;
+        emit upsCurrentStatusListReceived(m_lastStatusList);
+    } else if (root == Configuration && name == QLatin1String("ups_configuration")) {
+        m_lastConfiguration = {message, parseUpsConfiguration(reader)};
+        emit upsConfiguration(m_lastConfiguration.parameters);
+    } else {
         return false;
+    }
     return true;
 }
 
@@ -458,120 +477,139 @@ void UpsSocketController::readOneText(QXmlStreamReader& r, void (UpsSocketContro
         emit(this->*signal)(value);
 }
 
+namespace {
+using Controller = UpsSocketController;
+
+// The result pair every virtualization centre command answers with.
+template <void (*Parse)(QXmlStreamReader&, bool&, QString&), void (Controller::*Signal)(bool, QString)>
+void readResultPair(Controller& c, QXmlStreamReader& r)
+{
+    bool hasError = true;
+    QString errorStr;
+    Parse(r, hasError, errorStr);
+    emit(c.*Signal)(hasError, errorStr);
+}
+
+// A list or record that is handed on only when its reply was read to its end.
+template <typename T, T (*Parse)(QXmlStreamReader&, bool*), void (Controller::*Signal)(T)>
+void readWhole(Controller& c, QXmlStreamReader& r)
+{
+    bool complete = false;
+    const T value = Parse(r, &complete);
+    if (complete)
+        emit(c.*Signal)(value);
+}
+} // namespace
+
+const QHash<QString, UpsSocketController::ReplyReader>& UpsSocketController::replyReaders()
+{
+    using Utils::ApplicationConfiguration;
+    using R = QXmlStreamReader;
+    static const QHash<QString, ReplyReader> readers = {
+        {QStringLiteral("ups_device_state"),
+         [](Controller& c, R& r) { emit c.upsDeviceState(parseDeviceState(r)); }},
+        {QStringLiteral("ups_configuration"),
+         [](Controller& c, R& r) { emit c.upsConfiguration(parseUpsConfiguration(r)); }},
+        {QStringLiteral("show_message"),
+         [](Controller& c, R& r) { emit c.showMessage(parseShowMessage(r)); }},
+        {QStringLiteral("discovered_message"),
+         [](Controller& c, R& r) { c.readOneText(r, &Controller::discoveredComputer); }},
+        {QStringLiteral("smtp2_test_status"),
+         [](Controller& c, R& r) {
+             int status = 0;
+             QStringList messages;
+             parseSmtpTestStatus(r, status, messages);
+             emit c.smpt2TestStatus(status, messages);
+         }},
+        {QStringLiteral("get_password"),
+         [](Controller& c, R& r) { c.readOneText(r, &Controller::adminPassFromConfig); }},
+        {QStringLiteral("netclient_password"),
+         [](Controller& c, R& r) { c.readOneText(r, &Controller::netclientPass); }},
+        {QStringLiteral("netclient_password_changed"), [](Controller& c, R&) { emit c.passwordChanged(); }},
+        {QStringLiteral("admin_password_changed"), [](Controller& c, R&) { emit c.passwordChanged(); }},
+        {QStringLiteral("groups"), readWhole<QVector<Group>, parseGroups, &Controller::groupReceived>},
+        {QStringLiteral("events"), readWhole<QVector<Event>, parseEvents, &Controller::eventsReceived>},
+        {QStringLiteral("all_computers"),
+         readWhole<QVector<Computer>, parseAllComputers, &Controller::allComputersReceived>},
+        {QStringLiteral("application_configuration"),
+         readWhole<ApplicationConfiguration, parseApplicationConfiguration,
+                   &Controller::appConfifuratioReceived>},
+        {QStringLiteral("service_version"),
+         [](Controller& c, R& r) { c.readOneText(r, &Controller::serviceVersionReceived); }},
+        {QStringLiteral("available_ports"),
+         [](Controller& c, R& r) { emit c.availablePortsReceived(parseAvailablePorts(r)); }},
+        {QStringLiteral("ups_model_list"),
+         [](Controller& c, R& r) { emit c.upsModelMessageReceived(parseUpsModelList(r)); }},
+        {QStringLiteral("ups_current_status_list"),
+         [](Controller& c, R& r) { emit c.upsCurrentStatusListReceived(parseUpsCurrentStatusList(r)); }},
+        {QStringLiteral("daemon_is_busy"), [](Controller& c, R&) { emit c.daemonIsBusy(true); }},
+        {QStringLiteral("daemon_is_ready"), [](Controller& c, R&) { emit c.daemonIsBusy(false); }},
+        {QStringLiteral("ups_logs"), [](Controller& c, R& r) { emit c.upsLogs(parseUpsLogs(r)); }},
+        {QStringLiteral("debugging_enabled"), [](Controller& c, R&) { emit c.debugModeEnabled(true); }},
+        {QStringLiteral("debugging_disabled"), [](Controller& c, R&) { emit c.debugModeEnabled(false); }},
+        {QStringLiteral("show_countdown"),
+         [](Controller& c, R& r) { emit c.showCountdownTimer(parseShutdownTimers(r)); }},
+        {QStringLiteral("virtualization_center_version"),
+         [](Controller& c, R& r) { c.readOneText(r, &Controller::virtualizationCenterVersionReceived); }},
+        {QStringLiteral("virtualization_center_enabled"),
+         [](Controller& c, R&) { emit c.virtualizationCenterEnabledReceived(true); }},
+        {QStringLiteral("virtualization_center_disabled"),
+         [](Controller& c, R&) { emit c.virtualizationCenterEnabledReceived(false); }},
+        {QStringLiteral("virtualization_center_settings"),
+         [](Controller& c, R& r) {
+             emit c.virtualizationCenterSettingsReceived(parseVirtualizationCenterSettings(r));
+         }},
+        {QStringLiteral("virtualization_center_host_list"),
+         [](Controller& c, R& r) { emit c.virtualizationCenterHostListReceived(parseHostList(r)); }},
+        {QStringLiteral("virtualization_center_esxisshhost_details"),
+         [](Controller& c, R& r) {
+             emit c.virtualizationCenterEsxiSshHostDetailsReceived(parseEsxiSshHostDetails(r));
+         }},
+        {QStringLiteral("virtualization_center_add_new_host_result"),
+         [](Controller& c, R& r) {
+             emit c.virtualizationCenterHostAddNewResultReceived(parseAddNewHostResult(r));
+         }},
+        {QStringLiteral("virtualization_center_test_esxisshhost_result"),
+         readResultPair<parseTestEsxiSshHostResult,
+                        &Controller::virtualizationCenterEsxiSshHostTestResultReceived>},
+        {QStringLiteral("virtualization_center_edit_host_result"),
+         [](Controller& c, R& r) {
+             emit c.virtualizationCenterChangeHostSettingsResultReceived(parseEditHostResult(r));
+         }},
+        {QStringLiteral("virtualization_center_host_management"),
+         [](Controller& c, R& r) {
+             emit c.virtualizationCenterHostManagementReceived(parseHostManagement(r));
+         }},
+        {QStringLiteral("virtualization_center_set_host_management_result"),
+         readResultPair<parseSetHostManagementResult,
+                        &Controller::virtualizationCenterHostManagementSetResultReceived>},
+        {QStringLiteral("virtualization_center_action_list"),
+         [](Controller& c, R& r) { emit c.virtualizationCenterActionListReceived(parseActionList(r)); }},
+        {QStringLiteral("virtualization_center_action_list_add_result"),
+         readResultPair<parseActionListAddResult, &Controller::virtualizationCenterAddActionResultReceived>},
+        {QStringLiteral("virtualization_center_action_list_edit_result"),
+         readResultPair<parseActionListEditResult,
+                        &Controller::virtualizationCenterEditActionResultReceived>},
+        {QStringLiteral("virtualization_center_action_list_delete_result"),
+         readResultPair<parseActionListDeleteResult,
+                        &Controller::virtualizationCenterDeleteActionResultReceived>},
+        {QStringLiteral("virtualization_center_action_run_result"),
+         readResultPair<parseActionRunResult, &Controller::virtualizationCenterRunActionResultReceived>},
+        {QStringLiteral("virtualization_center_hostvmsinfo"),
+         [](Controller& c, R& r) { emit c.virtualizationCenterHostVmsInfoReceived(parseHostVmsInfo(r)); }},
+    };
+    return readers;
+}
+
 void UpsSocketController::dispatch(QXmlStreamReader& r)
 {
     const QStringRef name = r.name();
-    auto is = [&name](const char* element) { return name == QLatin1String(element); };
-
-    if (is("ups_device_state")) {
-        emit upsDeviceState(parseDeviceState(r));
-    } else if (is("ups_configuration")) {
-        emit upsConfiguration(parseUpsConfiguration(r));
-    } else if (is("show_message")) {
-        emit showMessage(parseShowMessage(r));
-    } else if (is("discovered_message")) {
-        readOneText(r, &UpsSocketController::discoveredComputer);
-    } else if (is("smtp2_test_status")) {
-        int status = 0;
-        QStringList messages;
-        parseSmtpTestStatus(r, status, messages);
-        emit smpt2TestStatus(status, messages);
-    } else if (is("get_password")) {
-        readOneText(r, &UpsSocketController::adminPassFromConfig);
-    } else if (is("netclient_password")) {
-        readOneText(r, &UpsSocketController::netclientPass);
-    } else if (is("netclient_password_changed") || is("admin_password_changed")) {
-        emit passwordChanged();
-    } else if (is("groups")) {
-        bool complete = false;
-        const QVector<Group> groups = parseGroups(r, &complete);
-        if (complete)
-            emit groupReceived(groups);
-    } else if (is("events")) {
-        bool complete = false;
-        const QVector<Event> events = parseEvents(r, &complete);
-        if (complete)
-            emit eventsReceived(events);
-    } else if (is("all_computers")) {
-        bool complete = false;
-        const QVector<Computer> computers = parseAllComputers(r, &complete);
-        if (complete)
-            emit allComputersReceived(computers);
-    } else if (is("application_configuration")) {
-        bool complete = false;
-        const Luminorix::Utils::ApplicationConfiguration config = parseApplicationConfiguration(r, &complete);
-        if (complete)
-            emit appConfifuratioReceived(config);
-    } else if (is("service_version")) {
-        readOneText(r, &UpsSocketController::serviceVersionReceived);
-    } else if (is("available_ports")) {
-        emit availablePortsReceived(parseAvailablePorts(r));
-    } else if (is("ups_model_list")) {
-        emit upsModelMessageReceived(parseUpsModelList(r));
-    } else if (is("ups_current_status_list")) {
-        emit upsCurrentStatusListReceived(parseUpsCurrentStatusList(r));
-    } else if (is("daemon_is_busy") || is("daemon_is_ready")) {
-        emit daemonIsBusy(is("daemon_is_busy"));
-    } else if (is("ups_logs")) {
-        emit upsLogs(parseUpsLogs(r));
-    } else if (is("debugging_enabled") || is("debugging_disabled")) {
-        emit debugModeEnabled(is("debugging_enabled"));
-    } else if (is("show_countdown")) {
-        emit showCountdownTimer(parseShutdownTimers(r));
-    } else if (is("virtualization_center_version")) {
-        readOneText(r, &UpsSocketController::virtualizationCenterVersionReceived);
-    } else if (is("virtualization_center_enabled") || is("virtualization_center_disabled")) {
-        emit virtualizationCenterEnabledReceived(is("virtualization_center_enabled"));
-    } else if (is("virtualization_center_settings")) {
-        emit virtualizationCenterSettingsReceived(parseVirtualizationCenterSettings(r));
-    } else if (is("virtualization_center_host_list")) {
-        emit virtualizationCenterHostListReceived(parseHostList(r));
-    } else if (is("virtualization_center_esxisshhost_details")) {
-        emit virtualizationCenterEsxiSshHostDetailsReceived(parseEsxiSshHostDetails(r));
-    } else if (is("virtualization_center_add_new_host_result")) {
-        emit virtualizationCenterHostAddNewResultReceived(parseAddNewHostResult(r));
-    } else if (is("virtualization_center_test_esxisshhost_result")) {
-        bool hasError = true;
-        QString errorStr;
-        parseTestEsxiSshHostResult(r, hasError, errorStr);
-        emit virtualizationCenterEsxiSshHostTestResultReceived(hasError, errorStr);
-    } else if (is("virtualization_center_edit_host_result")) {
-        emit virtualizationCenterChangeHostSettingsResultReceived(parseEditHostResult(r));
-    } else if (is("virtualization_center_host_management")) {
-        emit virtualizationCenterHostManagementReceived(parseHostManagement(r));
-    } else if (is("virtualization_center_set_host_management_result")) {
-        bool hasError = true;
-        QString errorStr;
-        parseSetHostManagementResult(r, hasError, errorStr);
-        emit virtualizationCenterHostManagementSetResultReceived(hasError, errorStr);
-    } else if (is("virtualization_center_action_list")) {
-        emit virtualizationCenterActionListReceived(parseActionList(r));
-    } else if (is("virtualization_center_action_list_add_result")) {
-        bool hasError = true;
-        QString errorStr;
-        parseActionListAddResult(r, hasError, errorStr);
-        emit virtualizationCenterAddActionResultReceived(hasError, errorStr);
-    } else if (is("virtualization_center_action_list_edit_result")) {
-        bool hasError = true;
-        QString errorStr;
-        parseActionListEditResult(r, hasError, errorStr);
-        emit virtualizationCenterEditActionResultReceived(hasError, errorStr);
-    } else if (is("virtualization_center_action_list_delete_result")) {
-        bool hasError = true;
-        QString errorStr;
-        parseActionListDeleteResult(r, hasError, errorStr);
-        emit virtualizationCenterDeleteActionResultReceived(hasError, errorStr);
-    } else if (is("virtualization_center_action_run_result")) {
-        bool hasError = true;
-        QString errorStr;
-        parseActionRunResult(r, hasError, errorStr);
-        emit virtualizationCenterRunActionResultReceived(hasError, errorStr);
-    } else if (is("virtualization_center_hostvmsinfo")) {
-        emit virtualizationCenterHostVmsInfoReceived(parseHostVmsInfo(r));
-    } else {
-        emit dataFromUps(name.toString());
-        r.readNext();
+    if (const ReplyReader read = replyReaders().value(name.toString())) {
+        read(*this, r);
+        return;
     }
+    emit dataFromUps(name.toString());
+    r.readNext();
 }
 
 // ---- request forms

@@ -18,6 +18,7 @@
 
 #include <QAbstractSocket>
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QLocalSocket>
 #include <QMap>
@@ -210,6 +211,9 @@ private:
     void resumeReconnecting();
     void postAttempt();
     void noAnswer();
+    // Reads one reply element and emits its signal; one per element name.
+    using ReplyReader = void (*)(UpsSocketController&, QXmlStreamReader&);
+    static const QHash<QString, ReplyReader>& replyReaders();
     void dispatch(QXmlStreamReader& reader);
     bool dispatchPlain(const QString& message);
     void readOneText(QXmlStreamReader& reader, void (UpsSocketController::*signal)(QString));
@@ -230,6 +234,16 @@ private:
     bool m_answered = false;      // a frame came on this connection
     bool m_dropRequested = false; // disconnectFromService, not a failure
     bool m_dropWarned = false;
+    // The last poll reply of each kind, as text and as read.
+    struct ParameterReply
+    {
+        QString text;
+        QMap<QString, QString> parameters;
+    };
+    ParameterReply m_lastDeviceState;
+    ParameterReply m_lastConfiguration;
+    QString m_lastStatusListText;
+    QVector<Luminorix::Utils::currentDeviceStatus> m_lastStatusList;
 };
 
 } // namespace Luminorix

@@ -42,7 +42,6 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
-#include <QHash>
 #include <QHideEvent>
 #include <QLineEdit>
 #include <QLocalServer>
@@ -53,10 +52,8 @@
 #include <QPixmap>
 #include <QShowEvent>
 #include <QThread>
-#include <QTreeWidgetItemIterator>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -67,68 +64,6 @@ using Luminorix::Utils::SerialPort;
 using Luminorix::Utils::Ups;
 
 namespace {
-const QString kIndicators = QStringLiteral(":/indicators/images/indicators/");
-// The item data role that names the indicator an element shows, so that an
-// unchanged state sets no icon (each set re-lays the tree's rows).
-constexpr int kIndicatorRole = Qt::UserRole + 1;
-
-// Each indicator is read from the resources once.
-const QIcon& indicatorIcon(const QString& path)
-{
-    static QHash<QString, QIcon> icons;
-    auto it = icons.find(path);
-    if (it == icons.end())
-        it = icons.insert(path, QIcon(path));
-    return *it;
-}
-
-void setIndicator(QTreeWidgetItem* item, const QString& path)
-{
-    if (item->data(0, kIndicatorRole).toString() == path)
-        return;
-    item->setIcon(0, indicatorIcon(path));
-    item->setData(0, kIndicatorRole, path);
-}
-
-QString stateIcon(const std::string& status, bool master)
-{
-    QString name;
-    if (status == "on_power_line")
-        name = master ? QStringLiteral("green_m.png") : QStringLiteral("green.png");
-    else if (status == "genset_on")
-        name = master ? QStringLiteral("orange_m.png") : QStringLiteral("green.png");
-    else if (status == "unknown")
-        name = master ? QStringLiteral("grey_m.png") : QStringLiteral("grey.png");
-    else if (status == "on_battery")
-        name = master ? QStringLiteral("yellow_m.png") : QStringLiteral("yellow.png");
-    else if (status == "genset_off")
-        name = master ? QStringLiteral("orange_m.png") : QStringLiteral("yellow.png");
-    else if (status == "no_communication")
-        name = master ? QStringLiteral("red_m.png") : QStringLiteral("red.png");
-    else
-        name = master ? QStringLiteral("orange_m.png") : QStringLiteral("orange.png");
-    return kIndicators + name;
-}
-
-// The first catalogue row for a model identifier, or null.
-const UpsModelEntry* catalogueRow(const QList<UpsModelEntry>& catalogue, const QString& identifier)
-{
-    for (const UpsModelEntry& row : catalogue) {
-        if (row.identifier() == identifier)
-            return &row;
-    }
-    return nullptr;
-}
-
-// Text, icon, record and label of a device found in the catalogue.
-void fillKnownElement(UpsTreeElement* element, const UpsModelEntry& row, const Ups& ups)
-{
-    setIndicator(element, kIndicators + QStringLiteral("grey.png"));
-    element->setText(0, ups.user_defined_name.isEmpty() ? row.label() : ups.user_defined_name);
-    element->ups = ups;
-    element->modelLabel = row.label();
-}
-
 // Widgets that repaint or re-lay themselves on every set, also of the same text.
 void setTextIfChanged(QLineEdit* edit, const QString& text)
 {
@@ -214,10 +149,7 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     ui->horizontalLayout_2->addWidget(debugWarningWidget);
 
     for (QWidget* widget :
-         {static_cast<QWidget*>(ui->upsEventsButton), static_cast<QWidget*>(ui->loadLabel_2),
-          static_cast<QWidget*>(ui->loadLabel_3), static_cast<QWidget*>(ui->loadProgressBar_2),
-          static_cast<QWidget*>(ui->loadProgressBar_3), static_cast<QWidget*>(ui->nameAndLocationLabel),
-          static_cast<QWidget*>(ui->nameAndLocalizationEdit)})
+         threePhaseWidgets() + QList<QWidget*>{ui->nameAndLocationLabel, ui->nameAndLocalizationEdit})
         widget->hide();
     ui->loadLabel->setText(tr("Obciążenie"));
     ui->nameAndLocationLabel->setText(tr("Nazwa i lokalizacja"));
@@ -275,6 +207,13 @@ LuminorixWindow::~LuminorixWindow()
     }
     updateChecker = nullptr;
     delete debugWarningWidget;
+}
+
+void LuminorixWindow::startHidden()
+{
+    keptInTray = true;
+    // Nobody sees the tree in the tray: it catches up when the window shows.
+    upsTree->holdStatuses(true);
 }
 
 QString LuminorixWindow::instanceServerName()
@@ -362,6 +301,7 @@ void LuminorixWindow::connectTree()
     connect(upsTree, &QTreeWidget::currentItemChanged, this,
             &LuminorixWindow::upsTreeCurrentIndexChangedHandler);
     connect(upsTree, &QTreeView::expanded, this, &LuminorixWindow::upsTreeExpandedHandler);
+    connect(upsTree, &UpsTreeWidget::currentDeviceStatusApplied, this, &LuminorixWindow::showElementRecord);
     connect(upsTree, &UpsTreeWidget::signal_disableSortingUps, this,
             &LuminorixWindow::slot_disableSortingUpsList);
     connect(upsTree, &UpsTreeWidget::signal_enableSortingUpsAscending, this,
@@ -372,20 +312,8 @@ void LuminorixWindow::connectTree()
 
 void LuminorixWindow::applyStoredSorting()
 {
-    bool active = false;
-    bool descending = false;
-    {
-        LocalSettings settings;
-        active = settings.sortingUpsList();
-        descending = settings.sortingUpsListReversed();
-    }
-    upsTree->setSortingFlags(active, descending);
-    if (active) {
-        upsTree->setSortingEnabled(true);
-        upsTree->sortItems(0, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
-    } else {
-        upsTree->setSortingEnabled(false);
-    }
+    LocalSettings settings;
+    upsTree->applySorting(settings.sortingUpsList(), settings.sortingUpsListReversed());
 }
 
 void LuminorixWindow::setWidgetsEnabled(bool enabled, QList<QWidget*> widgets)
@@ -429,6 +357,12 @@ QList<QAction*> LuminorixWindow::deviceActions() const
     return {ui->actionExtendInformation, ui->actionUpsConfiguration};
 }
 
+QList<QWidget*> LuminorixWindow::threePhaseWidgets() const
+{
+    return {ui->upsEventsButton, ui->loadLabel_2, ui->loadLabel_3, ui->loadProgressBar_2,
+            ui->loadProgressBar_3};
+}
+
 void LuminorixWindow::setWindowTitleFromText()
 {
     setWindowTitle(windowTitleText);
@@ -452,6 +386,7 @@ void LuminorixWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     keptInTray = false;
+    upsTree->holdStatuses(false);
     drawDeviceState();
 }
 
@@ -460,7 +395,7 @@ void LuminorixWindow::hideEvent(QHideEvent* event)
     QMainWindow::hideEvent(event);
     // Minimising is not hiding: the window stays in the task bar and may be looked at.
     if (!event->spontaneous())
-        keptInTray = true;
+        startHidden();
 }
 
 void LuminorixWindow::toggleWindow()
@@ -555,13 +490,7 @@ void LuminorixWindow::socketError()
     ui->deviceMessages->hide();
     undrawnDeviceState.reset();
 
-    upsTree->blockSignals(true);
-    const QModelIndex current = upsTree->currentIndex();
-    const QString red = kIndicators + QStringLiteral("red.png");
-    for (QTreeWidgetItemIterator it(upsTree); *it; ++it)
-        setIndicator(*it, red);
-    upsTree->setCurrentIndex(current);
-    upsTree->blockSignals(false);
+    upsTree->showUnreachable();
 
     if (debugWarningWidget) {
         debugWarningWidget->stopBlinking();
@@ -943,10 +872,7 @@ void LuminorixWindow::upsTreeCurrentIndexChangedHandler()
     shownMessageCodes.clear();
 
     const DeviceLabelTexts labels = DeviceLabelTexts::forModel(currentUps.model_name);
-    for (QWidget* widget :
-         {static_cast<QWidget*>(ui->upsEventsButton), static_cast<QWidget*>(ui->loadLabel_2),
-          static_cast<QWidget*>(ui->loadLabel_3), static_cast<QWidget*>(ui->loadProgressBar_2),
-          static_cast<QWidget*>(ui->loadProgressBar_3)})
+    for (QWidget* widget : threePhaseWidgets())
         widget->setVisible(labels.threePhase);
     ui->loadLabel->setText(labels.loadLabel);
 
@@ -984,97 +910,15 @@ void LuminorixWindow::showDevicePicture(QString modelName)
 
 void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
 {
-    upsTree->blockSignals(true);
-    upsTree->deleteAllItems();
-    const QList<UpsModelEntry> catalogue = upsModelCatalogue();
-    QSet<int> memberIds;
-    // Positions of the records of each id, in list order: members and names are
-    // looked up by id, and a scan of the whole list per member grows with its square.
-    QHash<QString, QVector<int>> recordsById;
-    for (int i = 0; i < models.size(); ++i)
-        recordsById[models.at(i).id].append(i);
-
-    // All elements go in at once: one insertion per element re-lays the view each time.
-    QList<QTreeWidgetItem*> elements;
-    for (const Ups& virtualUps : models) {
-        if (!isVirtualDeviceModel(virtualUps.model_name))
-            continue;
-        auto* element = new UpsTreeElement;
-        if (const UpsModelEntry* row = catalogueRow(catalogue, virtualUps.model_name)) {
-            setIndicator(element, kIndicators + QStringLiteral("grey.png"));
-            QString name;
-            if (!virtualUps.phy_ids.isEmpty()) {
-                for (int i : recordsById.value(virtualUps.phy_ids.first())) {
-                    if (!models.at(i).user_defined_name.isEmpty())
-                        name = models.at(i).user_defined_name;
-                }
-            }
-            element->setText(0, name.isEmpty() ? row->label()
-                                               : QStringLiteral("%1 <%2>").arg(row->label(), name));
-            element->ups = virtualUps;
-            element->modelLabel = row->label();
-        }
-        for (const QString& memberId : virtualUps.phy_ids) {
-            for (int i : recordsById.value(memberId)) {
-                const Ups& member = models.at(i);
-                auto* child = new UpsTreeElement;
-                if (const UpsModelEntry* row = catalogueRow(catalogue, member.model_name))
-                    fillKnownElement(child, *row, member);
-                element->addChild(child);
-                memberIds.insert(member.id.toInt());
-            }
-        }
-        elements.append(element);
-    }
-
-    for (const Ups& ups : models) {
-        if (memberIds.contains(ups.id.toInt()) || isVirtualDeviceModel(ups.model_name))
-            continue;
-        auto* element = new UpsTreeElement;
-        if (const UpsModelEntry* row = catalogueRow(catalogue, ups.model_name)) {
-            fillKnownElement(element, *row, ups);
-        } else {
-            setIndicator(element, kIndicators + QStringLiteral("unknown.png"));
-            element->setText(0, tr("<NIEZNANY>"));
-        }
-        elements.append(element);
-    }
-    upsTree->addTopLevelItems(elements);
-
+    upsTree->showModels(models, upsModelCatalogue());
     ui->upsEventsButton->setVisible(isHarrier33Model(currentUps.model_name));
-    // Expanded while the signals are still blocked: expandAll() announces each element
-    // from inside its layout pass, and a column resize answering that frees the very
-    // rows the pass is walking. One resize afterwards gives the same width.
-    if (!models.isEmpty())
-        upsTree->expandAll();
-    upsTree->resizeColumnToContents(0);
-    upsTree->blockSignals(false);
 
     if (models.isEmpty()) {
         ui->modelNameEdit->clear();
         showDevicePicture(QString());
-    } else {
-        const int currentId = currentUps.id.toInt();
-        bool found = false;
-        for (int i = 0; i < upsTree->topLevelItemCount(); ++i) {
-            auto* element = static_cast<UpsTreeElement*>(upsTree->topLevelItem(i));
-            if (element->ups.id.toInt() == currentId) {
-                selectTreeElement(element);
-                found = true;
-                break;
-            }
-            for (int c = 0; c < element->childCount(); ++c) {
-                auto* child = static_cast<UpsTreeElement*>(element->child(c));
-                if (child->ups.id.toInt() == currentId) {
-                    selectTreeElement(child);
-                    found = true;
-                    break;
-                }
-            }
-        }
-        if (!found)
-            selectTreeElement(static_cast<UpsTreeElement*>(upsTree->topLevelItem(0)));
     }
+    for (UpsTreeElement* element : upsTree->reselection(currentUps.id.toInt()))
+        selectTreeElement(element);
 
     controller->getUpsCurrentStatusList();
 
@@ -1085,9 +929,7 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
 
 void LuminorixWindow::selectTreeElement(UpsTreeElement* element)
 {
-    currentUps = element->ups;
-    setTextIfChanged(ui->modelNameEdit, element->modelLabel);
-    showDevicePicture(currentUps.model_name);
+    showElementRecord(element);
     if (upsTree->currentItem() != element)
         upsTree->setCurrentItem(element);
     enableDeviceRecordDoors();
@@ -1102,29 +944,16 @@ void LuminorixWindow::enableDeviceRecordDoors()
     setActionsEnabled(named, {ui->actionNetworkConfiguration, ui->actionLoggingConfiguration});
 }
 
+void LuminorixWindow::showElementRecord(UpsTreeElement* element)
+{
+    currentUps = element->ups;
+    setTextIfChanged(ui->modelNameEdit, element->modelLabel);
+    showDevicePicture(currentUps.model_name);
+}
+
 void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceStatus> statuses)
 {
-    upsTree->blockSignals(true);
-    const QModelIndex current = upsTree->currentIndex();
-    for (QTreeWidgetItemIterator it(upsTree); *it; ++it) {
-        auto* element = static_cast<UpsTreeElement*>(*it);
-        const int elementId = element->ups.id.toInt();
-        for (const currentDeviceStatus& status : statuses) {
-            if (status.id != elementId)
-                continue;
-            element->ups.parallel_unit = status.parallel_unit;
-            element->ups.unit_address = QString::fromStdString(status.unit_address);
-            element->ups.power_compensation = status.power_compensation;
-            element->ups.output_socket1 = status.output_socket1;
-            element->ups.output_socket2 = status.output_socket2;
-            element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
-            setIndicator(element, stateIcon(status.status, status.master));
-            if (currentUps.id.toInt() == elementId)
-                selectTreeElement(element);
-        }
-    }
-    upsTree->setCurrentIndex(current);
-    upsTree->blockSignals(false);
+    upsTree->applyStatuses(statuses, currentUps.id.toInt());
 }
 
 void LuminorixWindow::deleteActionHandler(int row)
@@ -1147,33 +976,28 @@ void LuminorixWindow::deleteActionHandler(int row)
 void LuminorixWindow::slot_disableSortingUpsList()
 {
     LocalSettings().setSortingUpsList(false);
-    upsTree->setSortingFlags(false, false);
-    upsTree->setSortingEnabled(false);
+    upsTree->applySorting(false, false);
     controller->getUpsModelList();
 }
 
 void LuminorixWindow::slot_enableSortingUpsList()
 {
-    {
-        LocalSettings settings;
-        settings.setSortingUpsList(true);
-        settings.setSortingUpsListReversed(false);
-    }
-    upsTree->setSortingFlags(true, false);
-    upsTree->setSortingEnabled(true);
-    upsTree->sortItems(0, Qt::AscendingOrder);
+    sortAndRemember(false);
 }
 
 void LuminorixWindow::slot_enableSortingUpsListReversed()
 {
+    sortAndRemember(true);
+}
+
+void LuminorixWindow::sortAndRemember(bool descending)
+{
     {
         LocalSettings settings;
         settings.setSortingUpsList(true);
-        settings.setSortingUpsListReversed(true);
+        settings.setSortingUpsListReversed(descending);
     }
-    upsTree->setSortingFlags(true, true);
-    upsTree->setSortingEnabled(true);
-    upsTree->sortItems(0, Qt::DescendingOrder);
+    upsTree->applySorting(true, descending);
 }
 
 void LuminorixWindow::upsTreeExpandedHandler()
@@ -1183,28 +1007,12 @@ void LuminorixWindow::upsTreeExpandedHandler()
 
 QList<Ups> LuminorixWindow::virtualDeviceMembers() const
 {
-    QList<Ups> members;
-    for (QTreeWidgetItemIterator it(upsTree); *it; ++it) {
-        const auto* element = static_cast<UpsTreeElement*>(*it);
-        if (!isVirtualDeviceModel(element->ups.model_name))
-            continue;
-        for (int c = 0; c < element->childCount(); ++c)
-            members.append(static_cast<UpsTreeElement*>(element->child(c))->ups);
-    }
-    return members;
+    return upsTree->virtualDeviceMembers();
 }
 
 QList<Ups> LuminorixWindow::allDeviceRecords() const
 {
-    QList<Ups> records;
-    // Top level only: an iterator would visit the members a second time.
-    for (int i = 0; i < upsTree->topLevelItemCount(); ++i) {
-        const auto* element = static_cast<UpsTreeElement*>(upsTree->topLevelItem(i));
-        records.append(element->ups);
-        for (int c = 0; c < element->childCount(); ++c)
-            records.append(static_cast<UpsTreeElement*>(element->child(c))->ups);
-    }
-    return records;
+    return upsTree->allDeviceRecords();
 }
 
 // ---- shutdown countdown

@@ -72,7 +72,7 @@ public:
     // itself and this one must end with exit code 1 without going further.
     bool isSecondInstance() const { return secondInstance; }
     // Started with "--hide": only the tray icon shows, as after closing the window.
-    void startHidden() { keptInTray = true; }
+    void startHidden();
     // Per user, so that two users of one machine never meet each other's panel.
     static QString instanceServerName();
 
@@ -159,6 +159,7 @@ private:
     void connectController();
     void connectTree();
     void applyStoredSorting();
+    void sortAndRemember(bool descending);
     void setWindowTitleFromText();
 
     void showDevicePicture(QString modelName);
@@ -169,12 +170,16 @@ private:
     void selectTreeElement(UpsTreeElement* element);
     // The event and logging doors: the administrator's, for a device with a record.
     void enableDeviceRecordDoors();
+    // The element's record becomes the window's device, without selecting it.
+    void showElementRecord(UpsTreeElement* element);
     QList<Luminorix::Utils::Ups> virtualDeviceMembers() const;
     QList<Luminorix::Utils::Ups> allDeviceRecords() const;
 
     QList<QWidget*> deviceButtons() const;
     QList<QWidget*> deviceValueWidgets() const;
     QList<QAction*> deviceActions() const;
+    // Shown only for the three-phase models.
+    QList<QWidget*> threePhaseWidgets() const;
 
     QList<Luminorix::Utils::SerialPort> availablePorts;
     Luminorix::Utils::Ups currentUps;

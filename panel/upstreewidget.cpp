@@ -1,12 +1,116 @@
 #include "upstreewidget.h"
 
+#include "upsmodelcatalogue.h"
 #include "upstreeelement.h"
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QHash>
+#include <QIcon>
 #include <QMenu>
 #include <QPointer>
+#include <QSet>
+#include <QTreeWidgetItemIterator>
+#include <algorithm>
+
+using Luminorix::Utils::currentDeviceStatus;
+using Luminorix::Utils::Ups;
+
+namespace {
+const QString kIndicators = QStringLiteral(":/indicators/images/indicators/");
+// The item data role that names the indicator an element shows, so that an
+// unchanged state sets no icon (each set re-lays the tree's rows).
+constexpr int kIndicatorRole = Qt::UserRole + 1;
+
+// Each indicator is read from the resources once.
+const QIcon& indicatorIcon(const QString& path)
+{
+    static QHash<QString, QIcon> icons;
+    auto it = icons.find(path);
+    if (it == icons.end())
+        it = icons.insert(path, QIcon(path));
+    return *it;
+}
+
+void setIndicator(QTreeWidgetItem* item, const QString& path)
+{
+    if (item->data(0, kIndicatorRole).toString() == path)
+        return;
+    item->setIcon(0, indicatorIcon(path));
+    item->setData(0, kIndicatorRole, path);
+}
+
+QString stateIcon(const std::string& status, bool master)
+{
+    QString name;
+    if (status == "on_power_line")
+        name = master ? QStringLiteral("green_m.png") : QStringLiteral("green.png");
+    else if (status == "genset_on")
+        name = master ? QStringLiteral("orange_m.png") : QStringLiteral("green.png");
+    else if (status == "unknown")
+        name = master ? QStringLiteral("grey_m.png") : QStringLiteral("grey.png");
+    else if (status == "on_battery")
+        name = master ? QStringLiteral("yellow_m.png") : QStringLiteral("yellow.png");
+    else if (status == "genset_off")
+        name = master ? QStringLiteral("orange_m.png") : QStringLiteral("yellow.png");
+    else if (status == "no_communication")
+        name = master ? QStringLiteral("red_m.png") : QStringLiteral("red.png");
+    else
+        name = master ? QStringLiteral("orange_m.png") : QStringLiteral("orange.png");
+    return kIndicators + name;
+}
+
+// The first catalogue row for a model identifier, or null.
+const UpsModelEntry* catalogueRow(const QList<UpsModelEntry>& catalogue, const QString& identifier)
+{
+    for (const UpsModelEntry& row : catalogue) {
+        if (row.identifier() == identifier)
+            return &row;
+    }
+    return nullptr;
+}
+
+// Text, icon, record and label of a device found in the catalogue.
+void fillKnownElement(UpsTreeElement* element, const UpsModelEntry& row, const Ups& ups)
+{
+    setIndicator(element, kIndicators + QStringLiteral("grey.png"));
+    element->setText(0, ups.user_defined_name.isEmpty() ? row.label() : ups.user_defined_name);
+    element->ups = ups;
+    element->modelLabel = row.label();
+}
+
+bool sameStatus(const currentDeviceStatus& a, const currentDeviceStatus& b)
+{
+    return a.id == b.id && a.connected == b.connected && a.status == b.status &&
+           a.parallel_unit == b.parallel_unit && a.unit_address == b.unit_address && a.master == b.master &&
+           a.power_compensation == b.power_compensation && a.output_socket1 == b.output_socket1 &&
+           a.output_socket2 == b.output_socket2 && a.ups_shutdown_supported == b.ups_shutdown_supported;
+}
+
+bool sameStatuses(const QVector<currentDeviceStatus>& a, const QVector<currentDeviceStatus>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    // The link hands on the very list it read last when the reply did not change.
+    if (a.constData() == b.constData())
+        return true;
+    return std::equal(a.cbegin(), a.cend(), b.cbegin(), sameStatus);
+}
+
+bool coversEveryDevice(const QVector<currentDeviceStatus>& later, const QVector<currentDeviceStatus>& earlier)
+{
+    QSet<int> ids;
+    for (const currentDeviceStatus& status : later)
+        ids.insert(status.id);
+    for (const currentDeviceStatus& status : earlier) {
+        if (!ids.contains(status.id))
+            return false;
+    }
+    return true;
+}
+} // namespace
 
 UpsTreeWidget::UpsTreeWidget(QWidget* parent, const bool* administratorModeFlag, bool sortingActive,
                              bool sortDescending)
@@ -25,17 +129,222 @@ void UpsTreeWidget::setSortingFlags(bool active, bool descending)
     sortDescending = descending;
 }
 
+void UpsTreeWidget::applySorting(bool active, bool descending)
+{
+    setSortingFlags(active, descending);
+    setSortingEnabled(active);
+    if (active)
+        sortItems(0, descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
 void UpsTreeWidget::deleteAllItems()
 {
+    statusesApplied = false;
     // Taken in one go (one removal for the view, not one per element); deleting an
     // element deletes its children with it.
     qDeleteAll(invisibleRootItem()->takeChildren());
     clear();
 }
 
+void UpsTreeWidget::showModels(const QVector<Ups>& models, const QList<UpsModelEntry>& catalogue)
+{
+    // What came before the rebuild reaches the old elements first, as it would have.
+    applyHeldStatuses();
+    blockSignals(true);
+    deleteAllItems();
+    QSet<int> memberIds;
+    // Positions of the records of each id, in list order: members and names are
+    // looked up by id, and a scan of the whole list per member grows with its square.
+    QHash<QString, QVector<int>> recordsById;
+    for (int i = 0; i < models.size(); ++i)
+        recordsById[models.at(i).id].append(i);
+
+    // All elements go in at once: one insertion per element re-lays the view each time.
+    QList<QTreeWidgetItem*> elements;
+    for (const Ups& virtualUps : models) {
+        if (!isVirtualDeviceModel(virtualUps.model_name))
+            continue;
+        auto* element = new UpsTreeElement;
+        if (const UpsModelEntry* row = catalogueRow(catalogue, virtualUps.model_name)) {
+            setIndicator(element, kIndicators + QStringLiteral("grey.png"));
+            QString name;
+            if (!virtualUps.phy_ids.isEmpty()) {
+                for (int i : recordsById.value(virtualUps.phy_ids.first())) {
+                    if (!models.at(i).user_defined_name.isEmpty())
+                        name = models.at(i).user_defined_name;
+                }
+            }
+            element->setText(0, name.isEmpty() ? row->label()
+                                               : QStringLiteral("%1 <%2>").arg(row->label(), name));
+            element->ups = virtualUps;
+            element->modelLabel = row->label();
+        }
+        for (const QString& memberId : virtualUps.phy_ids) {
+            for (int i : recordsById.value(memberId)) {
+                const Ups& member = models.at(i);
+                auto* child = new UpsTreeElement;
+                if (const UpsModelEntry* row = catalogueRow(catalogue, member.model_name))
+                    fillKnownElement(child, *row, member);
+                element->addChild(child);
+                memberIds.insert(member.id.toInt());
+            }
+        }
+        elements.append(element);
+    }
+
+    for (const Ups& ups : models) {
+        if (memberIds.contains(ups.id.toInt()) || isVirtualDeviceModel(ups.model_name))
+            continue;
+        auto* element = new UpsTreeElement;
+        if (const UpsModelEntry* row = catalogueRow(catalogue, ups.model_name)) {
+            fillKnownElement(element, *row, ups);
+        } else {
+            setIndicator(element, kIndicators + QStringLiteral("unknown.png"));
+            // The window's context, where the text was made and translated.
+            element->setText(0, QCoreApplication::translate("LuminorixWindow", "<NIEZNANY>"));
+        }
+        elements.append(element);
+    }
+    addTopLevelItems(elements);
+
+    // Expanded while the signals are still blocked: expandAll() announces each element
+    // from inside its layout pass, and a column resize answering that frees the very
+    // rows the pass is walking. One resize afterwards gives the same width.
+    if (!models.isEmpty())
+        expandAll();
+    resizeColumnToContents(0);
+    blockSignals(false);
+}
+
+QList<UpsTreeElement*> UpsTreeWidget::reselection(int deviceId) const
+{
+    // A top-level match ends the walk; a child match only ends its own element's
+    // children, so a later top-level match still wins.
+    QList<UpsTreeElement*> sequence;
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        auto* element = static_cast<UpsTreeElement*>(topLevelItem(i));
+        if (element->ups.id.toInt() == deviceId) {
+            sequence.append(element);
+            return sequence;
+        }
+        for (int c = 0; c < element->childCount(); ++c) {
+            auto* child = static_cast<UpsTreeElement*>(element->child(c));
+            if (child->ups.id.toInt() == deviceId) {
+                sequence.append(child);
+                break;
+            }
+        }
+    }
+    if (sequence.isEmpty() && topLevelItemCount() > 0)
+        sequence.append(static_cast<UpsTreeElement*>(topLevelItem(0)));
+    return sequence;
+}
+
+void UpsTreeWidget::applyStatuses(const QVector<currentDeviceStatus>& statuses, int currentDeviceId)
+{
+    if (statusesHeld) {
+        // Kept one list deep while each list names every device the one before did.
+        if (hasHeldStatuses && !coversEveryDevice(statuses, heldStatuses))
+            heldStatuses += statuses;
+        else if (!hasHeldStatuses || !sameStatuses(statuses, heldStatuses))
+            heldStatuses = statuses;
+        heldCurrentDeviceId = currentDeviceId;
+        hasHeldStatuses = true;
+        return;
+    }
+    if (statusesApplied && sameStatuses(statuses, appliedStatuses))
+        return;
+
+    blockSignals(true);
+    const QModelIndex current = currentIndex();
+    UpsTreeElement* reached = nullptr;
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        auto* element = static_cast<UpsTreeElement*>(*it);
+        const int elementId = element->ups.id.toInt();
+        for (const currentDeviceStatus& status : statuses) {
+            if (status.id != elementId)
+                continue;
+            element->ups.parallel_unit = status.parallel_unit;
+            element->ups.unit_address = QString::fromStdString(status.unit_address);
+            element->ups.power_compensation = status.power_compensation;
+            element->ups.output_socket1 = status.output_socket1;
+            element->ups.output_socket2 = status.output_socket2;
+            element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
+            setIndicator(element, stateIcon(status.status, status.master));
+            if (elementId == currentDeviceId)
+                reached = element;
+        }
+    }
+    setCurrentIndex(current);
+    blockSignals(false);
+    appliedStatuses = statuses;
+    statusesApplied = true;
+    if (reached)
+        emit currentDeviceStatusApplied(reached);
+}
+
+void UpsTreeWidget::holdStatuses(bool held)
+{
+    statusesHeld = held;
+    if (!held)
+        applyHeldStatuses();
+}
+
+void UpsTreeWidget::applyHeldStatuses()
+{
+    if (!hasHeldStatuses)
+        return;
+    const bool held = statusesHeld;
+    statusesHeld = false;
+    const QVector<currentDeviceStatus> statuses = heldStatuses;
+    heldStatuses.clear();
+    hasHeldStatuses = false;
+    applyStatuses(statuses, heldCurrentDeviceId);
+    statusesHeld = held;
+}
+
+void UpsTreeWidget::showUnreachable()
+{
+    applyHeldStatuses();
+    statusesApplied = false;
+    blockSignals(true);
+    const QModelIndex current = currentIndex();
+    const QString red = kIndicators + QStringLiteral("red.png");
+    for (QTreeWidgetItemIterator it(this); *it; ++it)
+        setIndicator(*it, red);
+    setCurrentIndex(current);
+    blockSignals(false);
+}
+
 UpsTreeElement* UpsTreeWidget::currentElement() const
 {
     return static_cast<UpsTreeElement*>(currentItem());
+}
+
+QList<Ups> UpsTreeWidget::virtualDeviceMembers() const
+{
+    QList<Ups> members;
+    for (QTreeWidgetItemIterator it(const_cast<UpsTreeWidget*>(this)); *it; ++it) {
+        const auto* element = static_cast<UpsTreeElement*>(*it);
+        if (!isVirtualDeviceModel(element->ups.model_name))
+            continue;
+        for (int c = 0; c < element->childCount(); ++c)
+            members.append(static_cast<UpsTreeElement*>(element->child(c))->ups);
+    }
+    return members;
+}
+
+QList<Ups> UpsTreeWidget::allDeviceRecords() const
+{
+    QList<Ups> records;
+    // Top level only: an iterator would visit the members a second time.
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        const auto* element = static_cast<UpsTreeElement*>(topLevelItem(i));
+        records.append(element->ups);
+        for (int c = 0; c < element->childCount(); ++c)
+            records.append(static_cast<UpsTreeElement*>(element->child(c))->ups);
+    }
+    return records;
 }
 
 QMenu* UpsTreeWidget::buildContextMenu(const QPoint& pos)

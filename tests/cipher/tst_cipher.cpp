@@ -52,6 +52,21 @@ QByteArray handBuild(quint64 key, int flags, const QByteArray& payload, char ran
     return out;
 }
 
+// A body (random byte, integrity field, payload) sealed by hand as it stands.
+QByteArray handSeal(quint64 key, int flags, const QByteArray& body)
+{
+    QByteArray out;
+    out += char(0x03);
+    out += char(flags);
+    quint8 previous = 0;
+    for (int i = 0; i < body.size(); ++i) {
+        const quint8 c = quint8(body[i]) ^ quint8(key >> (8 * (i % 8))) ^ previous;
+        out += char(c);
+        previous = c;
+    }
+    return out;
+}
+
 // The body of a cipher text deciphered by hand, random byte included.
 QByteArray handOpen(quint64 key, const QByteArray& cipher)
 {
@@ -162,6 +177,8 @@ private slots:
     void compressedPayloadIsQCompress();
     void autoModeAtEveryShortLength();
     void compressionInParallelThreads();
+    void repeatedRepliesReadAlike_data();
+    void repeatedRepliesReadAlike();
     void decryptFailures_data();
     void decryptFailures();
     void warningContext_data();
@@ -628,6 +645,49 @@ void TestCipher::messageWrappers_data()
                                    << QString("a") + QChar(0xFFFD) + "b";
     QTest::newRow("large") << deviceStateXml().repeated(50)
                            << QString::fromUtf8(deviceStateXml().repeated(50));
+}
+
+namespace {
+constexpr quint64 kRepeatKey = 0x0123456789ABCDEFull;
+}
+
+// A reply read once is read alike when it comes again; only the same flags and the
+// same bytes past the random byte may share the outcome of the first reading.
+void TestCipher::repeatedRepliesReadAlike_data()
+{
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<int>("error");
+
+    const QByteArray plain = deviceStateXml();
+    const QByteArray packed = qCompress(plain, 9);
+    QTest::newRow("the same bytes") << handBuild(kRepeatKey, 0x03, packed) << plain << 0;
+    QTest::newRow("another random byte") << handBuild(kRepeatKey, 0x03, packed, char(0x11)) << plain << 0;
+    QTest::newRow("same payload, wrong checksum")
+        << handSeal(kRepeatKey, 0x03, QByteArray(1, char(0x5A)) + QByteArray(2, '\0') + packed)
+        << QByteArray() << int(SimpleCrypt::ErrorIntegrityFailed);
+    QTest::newRow("same body, not compressed") << handBuild(kRepeatKey, 0x02, packed) << packed << 0;
+    QTest::newRow("another key") << handBuild(kRepeatKey ^ 0x0101, 0x03, packed) << QByteArray()
+                                 << int(SimpleCrypt::ErrorIntegrityFailed);
+}
+
+void TestCipher::repeatedRepliesReadAlike()
+{
+    QFETCH(QByteArray, second);
+    QFETCH(QByteArray, expected);
+    QFETCH(int, error);
+
+    const QByteArray plain = deviceStateXml();
+    const QByteArray first = handBuild(kRepeatKey, 0x03, qCompress(plain, 9));
+    SimpleCrypt crypt(kRepeatKey);
+    QCOMPARE(crypt.decryptToByteArray(first), plain);
+    QCOMPARE(crypt.decryptToByteArray(second), expected);
+    QCOMPARE(crypt.lastError(), error);
+    // And the first once more, as text, twice.
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(crypt.decryptToText(first), QString::fromUtf8(plain));
+        QCOMPARE(crypt.lastError(), int(SimpleCrypt::ErrorNoError));
+    }
 }
 
 void TestCipher::messageWrappers()

@@ -229,6 +229,8 @@ private slots:
     void eventCopiesShareActions();
     void readersStopAtTheEndOfABrokenDocument();
     void signalsComeFirstInTheirOrder();
+    void repeatedPollRepliesComeAgain_data();
+    void repeatedPollRepliesComeAgain();
 };
 
 void TestLinkReplies::initTestCase()
@@ -712,6 +714,51 @@ void TestLinkReplies::signalsComeFirstInTheirOrder()
     QCOMPARE(meta.methodCount() - offset, 53);
     for (int i = 39; i < 53; ++i)
         QCOMPARE(meta.method(offset + i).methodType(), QMetaMethod::Slot);
+}
+
+void TestLinkReplies::repeatedPollRepliesComeAgain_data()
+{
+    QTest::addColumn<QString>("signal");
+    QTest::addColumn<QString>("xml");
+    QTest::addColumn<QString>("changed");
+
+    QTest::newRow("device state") << "upsDeviceState"
+                                  << "<ups_device_state isUpsFound=\"1\"><a>1;2</a></ups_device_state>"
+                                  << "<ups_device_state isUpsFound=\"1\"><a>3</a></ups_device_state>";
+    QTest::newRow("configuration") << "upsConfiguration"
+                                   << "<ups_configuration><x>1</x></ups_configuration>"
+                                   << "<ups_configuration><x>2</x></ups_configuration>";
+    QTest::newRow("status list")
+        << "upsCurrentStatusListReceived"
+        << "<ups_current_status_list><ups><id>1</id><status>on_battery</status></ups></"
+           "ups_current_status_list>"
+        << "<ups_current_status_list><ups><id>1</id><status>unknown</status></ups></ups_current_status_list>";
+}
+
+// Every reply is handed on, also one that repeats the last of its kind; one that
+// comes back after another is read for what it says.
+void TestLinkReplies::repeatedPollRepliesComeAgain()
+{
+    QFETCH(QString, signal);
+    QFETCH(QString, xml);
+    QFETCH(QString, changed);
+
+    UpsSocketController controller;
+    SignalRecorder recorder(controller);
+    QStringList seen;
+    for (const QString& reply : {xml, xml, changed, xml}) {
+        controller.handleReply(reply);
+        seen << describe(recorder.lastArguments(signal.toLatin1()).value(0));
+    }
+    QCOMPARE(recorder.fired(), QStringList{signal + QStringLiteral(":4")});
+    QCOMPARE(seen.at(1), seen.at(0));
+    QVERIFY(seen.at(2) != seen.at(0));
+    QCOMPARE(seen.at(3), seen.at(0));
+
+    UpsSocketController fresh;
+    SignalRecorder freshRecorder(fresh);
+    fresh.handleReply(xml);
+    QCOMPARE(describe(freshRecorder.lastArguments(signal.toLatin1()).value(0)), seen.at(0));
 }
 
 LX_TEST_GUILESS_MAIN(TestLinkReplies)

@@ -1,4 +1,5 @@
-// The device tree against the stand-in: building it from model lists, keeping the
+// The device tree alone (rebuilds, the selection walk, status lists, holding them)
+// and against the stand-in in the window: building it from model lists, keeping the
 // selection, colouring it from status lists, sorting, the context menu, removal
 // and the empty-list prompt.
 #include "localsettings.h"
@@ -6,6 +7,7 @@
 #include "modalanswerer.h"
 #include "panelrig.h"
 #include "replybuilder.h"
+#include "upsmodelcatalogue.h"
 #include "upssocketcontroller.h"
 #include "upstreeelement.h"
 #include "upstreewidget.h"
@@ -17,10 +19,15 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTreeWidgetItemIterator>
 
+using Luminorix::Utils::currentDeviceStatus;
+using Luminorix::Utils::Ups;
 using LxSim::ReplyBuilder;
 using LxSim::SimDevice;
+
+using Statuses = QVector<currentDeviceStatus>;
 
 namespace {
 QList<SimDevice> mixedWorld()
@@ -47,6 +54,53 @@ QString indicatorOf(const QTreeWidgetItem* item)
     return QStringLiteral("none");
 }
 
+Ups record(const QString& id, const QString& model, const QStringList& members = {})
+{
+    Ups ups;
+    ups.id = id;
+    ups.model_name = model;
+    ups.phy_ids = members;
+    return ups;
+}
+
+// Virtual 10 (members 11, 12), virtual 20 (member 11 again), 13, and an unknown model.
+QVector<Ups> fixtureModels()
+{
+    return {record("10", "Virtual_Device", {"11", "12"}),
+            record("20", "Virtual_Device", {"11"}),
+            record("11", "KitePro_USB"),
+            record("12", "KitePro_USB"),
+            record("13", "Falcon_SNMP"),
+            record("", "Mystery_X")};
+}
+
+currentDeviceStatus status(int id, const char* keyword, bool socket1 = false)
+{
+    currentDeviceStatus s;
+    s.id = id;
+    s.status = keyword;
+    s.output_socket1 = socket1;
+    return s;
+}
+
+// "parent/id" of an element, "id" at the top level.
+QString path(const UpsTreeElement* element)
+{
+    const auto* parent = static_cast<const UpsTreeElement*>(element->parent());
+    return parent ? parent->ups.id + QLatin1Char('/') + element->ups.id : element->ups.id;
+}
+
+QList<UpsTreeElement*> elementsOf(UpsTreeWidget& tree, const QString& id)
+{
+    QList<UpsTreeElement*> found;
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
+        auto* element = static_cast<UpsTreeElement*>(*it);
+        if (element->ups.id == id)
+            found.append(element);
+    }
+    return found;
+}
+
 QAction* entry(QMenu* menu, const QString& text)
 {
     for (QAction* action : menu->actions()) {
@@ -68,6 +122,15 @@ class TestUpsTree : public QObject
 private slots:
     void init();
     void cleanup();
+
+    void reselectionWalk_data();
+    void reselectionWalk();
+    void repeatedStatusListChangesNothing_data();
+    void repeatedStatusListChangesNothing();
+    void heldStatusesApplyOnRelease_data();
+    void heldStatusesApplyOnRelease();
+    void identicalRepliesLeaveWindowTreeAlone();
+    void hiddenWindowTreeRightWhenShown();
 
     void virtualDevicesMembersAndUnknownModels();
     void selectionFollowsDeviceAcrossRebuilds();
@@ -99,6 +162,185 @@ void TestUpsTree::cleanup()
     delete watchdog;
     delete rig;
     rig = nullptr;
+}
+
+void TestUpsTree::reselectionWalk_data()
+{
+    QTest::addColumn<int>("device");
+    QTest::addColumn<QStringList>("sequence");
+
+    QTest::newRow("top level") << 13 << QStringList{"13"};
+    QTest::newRow("member") << 12 << QStringList{"10/12"};
+    // A child match ends only its own element's children: the walk goes on.
+    QTest::newRow("member of two virtual devices") << 11 << QStringList{"10/11", "20/11"};
+    QTest::newRow("virtual device itself") << 20 << QStringList{"20"};
+    // The default record's id counts as 0, as does the unknown model's empty id.
+    QTest::newRow("default record") << 0 << QStringList{""};
+    QTest::newRow("gone: the first element") << 99 << QStringList{"10"};
+}
+
+void TestUpsTree::reselectionWalk()
+{
+    QFETCH(int, device);
+    QFETCH(QStringList, sequence);
+
+    bool administrator = false;
+    UpsTreeWidget tree(nullptr, &administrator);
+    tree.showModels(fixtureModels(), upsModelCatalogue());
+    QCOMPARE(tree.topLevelItemCount(), 4);
+    QStringList walked;
+    for (const UpsTreeElement* element : tree.reselection(device))
+        walked << path(element);
+    QCOMPARE(walked, sequence);
+
+    tree.showModels({}, upsModelCatalogue());
+    QVERIFY(tree.reselection(device).isEmpty());
+}
+
+void TestUpsTree::repeatedStatusListChangesNothing_data()
+{
+    QTest::addColumn<QString>("between");
+    QTest::addColumn<bool>("redrawn");
+
+    QTest::newRow("same list again") << "nothing" << false;
+    QTest::newRow("after a rebuild") << "rebuild" << true;
+    QTest::newRow("after the service was lost") << "unreachable" << true;
+}
+
+// A list equal to the one the elements show sets nothing; one that came after the
+// elements changed by other means is applied again.
+void TestUpsTree::repeatedStatusListChangesNothing()
+{
+    QFETCH(QString, between);
+    QFETCH(bool, redrawn);
+
+    bool administrator = false;
+    UpsTreeWidget tree(nullptr, &administrator);
+    tree.showModels(fixtureModels(), upsModelCatalogue());
+    QSignalSpy changed(tree.model(), &QAbstractItemModel::dataChanged);
+    QList<UpsTreeElement*> applied;
+    QObject::connect(&tree, &UpsTreeWidget::currentDeviceStatusApplied, &tree,
+                     [&applied](UpsTreeElement* element) { applied.append(element); });
+
+    const Statuses statuses{status(13, "on_battery", true), status(12, "on_power_line")};
+    tree.applyStatuses(statuses, 13);
+    QVERIFY(changed.count() > 0);
+    QCOMPARE(applied.count(), 1);
+    QVERIFY(hasIndicator(elementsOf(tree, "13").first(), QStringLiteral("yellow.png")));
+
+    if (between == QLatin1String("rebuild"))
+        tree.showModels(fixtureModels(), upsModelCatalogue());
+    else if (between == QLatin1String("unreachable"))
+        tree.showUnreachable();
+    changed.clear();
+    applied.clear();
+    // An equal list, not the same one.
+    const Statuses again{status(13, "on_battery", true), status(12, "on_power_line")};
+    tree.applyStatuses(again, 13);
+    QCOMPARE(changed.count() > 0, redrawn);
+    QCOMPARE(applied.count(), redrawn ? 1 : 0);
+    UpsTreeElement* element = elementsOf(tree, "13").first();
+    QVERIFY(hasIndicator(element, QStringLiteral("yellow.png")));
+    QVERIFY(element->ups.output_socket1);
+
+    // A change is applied.
+    changed.clear();
+    tree.applyStatuses({status(13, "on_power_line", true), status(12, "on_power_line")}, 13);
+    QVERIFY(changed.count() > 0);
+    QVERIFY(hasIndicator(element, QStringLiteral("green.png")));
+}
+
+void TestUpsTree::heldStatusesApplyOnRelease_data()
+{
+    QTest::addColumn<Statuses>("first");
+    QTest::addColumn<Statuses>("second");
+    QTest::addColumn<QStringList>("icons"); // of 11 (both elements), 12 and 13 after the release
+
+    QTest::newRow("the later list covers the earlier")
+        << Statuses{status(11, "on_battery"), status(13, "on_battery")}
+        << Statuses{status(11, "on_power_line"), status(13, "no_communication")}
+        << QStringList{"green.png", "green.png", "grey.png", "red.png"};
+    // What only the earlier list named still arrives.
+    QTest::newRow("the later list names fewer devices")
+        << Statuses{status(12, "on_battery"), status(13, "on_battery")}
+        << Statuses{status(13, "no_communication")}
+        << QStringList{"grey.png", "grey.png", "yellow.png", "red.png"};
+}
+
+void TestUpsTree::heldStatusesApplyOnRelease()
+{
+    QFETCH(Statuses, first);
+    QFETCH(Statuses, second);
+    QFETCH(QStringList, icons);
+
+    bool administrator = false;
+    UpsTreeWidget tree(nullptr, &administrator);
+    tree.showModels(fixtureModels(), upsModelCatalogue());
+    QSignalSpy changed(tree.model(), &QAbstractItemModel::dataChanged);
+    QList<UpsTreeElement*> applied;
+    QObject::connect(&tree, &UpsTreeWidget::currentDeviceStatusApplied, &tree,
+                     [&applied](UpsTreeElement* element) { applied.append(element); });
+
+    tree.holdStatuses(true);
+    tree.applyStatuses(first, 13);
+    tree.applyStatuses(second, 13);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(applied.count(), 0);
+
+    tree.holdStatuses(false);
+    const QList<UpsTreeElement*> elevens = elementsOf(tree, "11");
+    const QList<const UpsTreeElement*> shown{elevens.at(0), elevens.at(1), elementsOf(tree, "12").first(),
+                                             elementsOf(tree, "13").first()};
+    for (int i = 0; i < shown.size(); ++i)
+        QVERIFY2(hasIndicator(shown.at(i), icons.at(i)), qPrintable(path(shown.at(i))));
+    QCOMPARE(applied, QList<UpsTreeElement*>{elementsOf(tree, "13").first()});
+}
+
+// Over the wire: once the tree shows the world, the polls that repeat it set nothing.
+void TestUpsTree::identicalRepliesLeaveWindowTreeAlone()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("7"), QStringLiteral("KitePro_USB"))}));
+    QTRY_VERIFY(rig->elementById(QStringLiteral("7")));
+    QTRY_VERIFY(hasIndicator(rig->elementById(QStringLiteral("7")), QStringLiteral("green.png")));
+    QSignalSpy lists(rig->controller(), &Luminorix::UpsSocketController::upsCurrentStatusListReceived);
+    QSignalSpy changed(rig->tree()->model(), &QAbstractItemModel::dataChanged);
+    // Counted by a context that ends with the test, not with the rig.
+    int applied = 0;
+    QObject counting;
+    QObject::connect(rig->tree(), &UpsTreeWidget::currentDeviceStatusApplied, &counting,
+                     [&applied] { ++applied; });
+    QTRY_VERIFY(lists.count() >= 3);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(applied, 0);
+
+    rig->world.device(QStringLiteral("7"))->status = QStringLiteral("on_battery");
+    QTRY_VERIFY(hasIndicator(rig->elementById(QStringLiteral("7")), QStringLiteral("yellow.png")));
+    QVERIFY(changed.count() > 0);
+}
+
+void TestUpsTree::hiddenWindowTreeRightWhenShown()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("7"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    w.startHidden();
+    QTRY_VERIFY(rig->elementById(QStringLiteral("7")));
+    QSignalSpy lists(rig->controller(), &Luminorix::UpsSocketController::upsCurrentStatusListReceived);
+    QTRY_VERIFY(lists.count() >= 1);
+    // Not drawn in the tray: still the colour of a device before its first status.
+    QVERIFY(hasIndicator(rig->elementById(QStringLiteral("7")), QStringLiteral("grey.png")));
+
+    SimDevice* device = rig->world.device(QStringLiteral("7"));
+    device->status = QStringLiteral("on_battery");
+    device->output_socket1 = true;
+    lists.clear();
+    QTRY_VERIFY(lists.count() >= 2);
+    QVERIFY(hasIndicator(rig->elementById(QStringLiteral("7")), QStringLiteral("grey.png")));
+    QVERIFY(!rig->currentDevice().output_socket1);
+
+    // Right at once when shown, the window's device record too.
+    w.show();
+    QVERIFY(hasIndicator(rig->elementById(QStringLiteral("7")), QStringLiteral("yellow.png")));
+    QVERIFY(rig->currentDevice().output_socket1);
 }
 
 void TestUpsTree::virtualDevicesMembersAndUnknownModels()

@@ -262,6 +262,12 @@ void TestSimOptions::scenes_data()
                              << QStringList{"Harrier33_SNMP", "Ibis_SNMP", "KitePro_Rack_RS232",
                                             "OspreyRT_USB"}
                              << "on_battery" << Timers{{1, 540}};
+    QTest::newRow("many") << "many:3" << true << QStringList{"KitePro_USB", "KitePro_USB", "KitePro_USB"}
+                          << "on_power_line" << Timers{};
+    QTest::newRow("many without a count")
+        << "many:" << false << QStringList{"Wren_Avr_USB"} << "on_power_line" << Timers{};
+    QTest::newRow("many of none") << "many:0" << false << QStringList{"Wren_Avr_USB"} << "on_power_line"
+                                  << Timers{};
     QTest::newRow("unknown name leaves the world")
         << "Demo" << false << QStringList{"Wren_Avr_USB"} << "on_power_line" << Timers{};
 }

@@ -76,8 +76,9 @@ int main(int argc, char* argv[])
         QStringLiteral("layout"), QStringLiteral("value-after"));
     const QCommandLineOption sceneOption(
         QStringLiteral("scene"),
-        QStringLiteral("The devices to start with: demo (default), single (one UPS on mains) or battery (a "
-                       "three-phase UPS on battery with a shutdown counting down)."),
+        QStringLiteral(
+            "The devices to start with: demo (default), single (one UPS on mains) or battery (a "
+            "three-phase UPS on battery with a shutdown counting down) or many:N (N UPSes on mains)."),
         QStringLiteral("name"), QStringLiteral("demo"));
     const QCommandLineOption firstStateOption(
         QStringLiteral("first-state-file"),

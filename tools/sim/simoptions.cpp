@@ -86,6 +86,18 @@ bool SimOptions::applyScene(SimWorld& world, const QString& scene)
                           SimDevice::named(QStringLiteral("4"), QStringLiteral("OspreyRT_USB"),
                                            QStringLiteral("usb"), QString())});
         world.setShutdownTimers({{1, 540}});
+    } else if (scene.startsWith(QLatin1String("many:"))) {
+        // A large site for measuring the panel: N single-phase UPSes on mains.
+        bool ok = false;
+        const int count = scene.mid(5).toInt(&ok);
+        if (!ok || count < 1 || count > 10000)
+            return false;
+        QList<SimDevice> devices;
+        devices.reserve(count);
+        for (int i = 1; i <= count; ++i)
+            devices.append(SimDevice::named(QString::number(i), QStringLiteral("KitePro_USB"),
+                                            QStringLiteral("usb"), QStringLiteral("Rack %1").arg(i)));
+        world.setDevices(devices);
     } else {
         return false;
     }

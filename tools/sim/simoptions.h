@@ -22,7 +22,8 @@ public:
     // Puts the devices of a scene into `world`: "demo" (the demo world), "single"
     // (one UPS on mains, for measuring the panel while it polls one device) or
     // "battery" (a three-phase UPS on battery with a shutdown counting down, for
-    // the picture). False for any other name.
+    // the picture), or "many:N" (N UPSes on mains, 1 to 10000, for measuring the
+    // panel with a large site). False for any other name.
     static bool applyScene(SimWorld& world, const QString& scene);
 
     // Applies every option to `world`, whose devices must be in place; the

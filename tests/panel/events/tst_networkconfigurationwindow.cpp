@@ -812,7 +812,8 @@ void TestNetworkConfigurationWindow::emptyAdvancedEventRefused()
     n.button("cancelEventButton")->click();
     n.saveButton()->click();
     QTRY_COMPARE(n.rig.requests(QStringLiteral("events")).size(), 1);
-    QCOMPARE(n.rig.requests(QStringLiteral("events")).first().payload(), QStringLiteral("<ups_id>1</ups_id>"));
+    QCOMPARE(n.rig.requests(QStringLiteral("events")).first().payload(),
+             QStringLiteral("<ups_id>1</ups_id>"));
 }
 
 // One line of a mebibyte: the editor shows it cut, at once, and an untouched

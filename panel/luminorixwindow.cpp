@@ -704,7 +704,7 @@ void LuminorixWindow::upsEventsButtonClickHandler()
 {
     DialogGuard dialog(upsEventsWindow, new UpsEventsWindow(nullptr));
     connectToService(dialog.get(), *relay);
-    dialog->setEvents(lastDeviceState.value(QStringLiteral("events")));
+    dialog->setDeviceState(lastDeviceState);
     dialog->exec();
 }
 

@@ -92,6 +92,7 @@ private slots:
     void deviceDialogsFromTheTree();
     void openSettingsFollowBusyAndLogout();
     void eventHistoryFollowsTheDeviceState();
+    void eventHistoryOfADeviceWithoutOne();
     void loggingSettingsOfTheSelectedDevice();
     void upsConfigurationSavedThroughTheWindow_data();
     void upsConfigurationSavedThroughTheWindow();
@@ -784,6 +785,28 @@ void TestMainWindow::eventHistoryFollowsTheDeviceState()
     button->click();
     QCOMPARE(opened, QStringList{QStringLiteral("03-07 09:05:01 - Bypass: Start")});
     QCOMPARE(updated.size(), 1);
+}
+
+// A state without history says so as the dialog opens, not a poll later.
+void TestMainWindow::eventHistoryOfADeviceWithoutOne()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    rig->world.device(QStringLiteral("1"))->events.clear();
+    auto* button = w.findChild<QPushButton*>(QStringLiteral("upsEventsButton"));
+    QTRY_VERIFY(button->isEnabled());
+    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_device_state")) > 2);
+
+    QStringList opened;
+    LxTest::answerNextDialog([&](QWidget* dialog) {
+        const QAbstractItemModel* model =
+            dialog->findChild<QListView*>(QStringLiteral("eventsList"))->model();
+        for (int r = 0; r < model->rowCount(); ++r)
+            opened << model->index(r, 0).data().toString();
+        qobject_cast<QDialog*>(dialog)->accept();
+    });
+    button->click();
+    QCOMPARE(opened, QStringList{QStringLiteral("Brak zapisanych zdarzeń")});
 }
 
 void TestMainWindow::loggingSettingsOfTheSelectedDevice()

@@ -4,6 +4,7 @@
 // the extended information dialog with all 92 measurements, and a refresh of the
 // latter by the next device state. And a configuration reply of hostile size,
 // with the memory it leaves behind once the dialog is closed.
+#include "benchsupport.h"
 #include "panelstartup.h"
 #include "ups.h"
 #include "ups/extendedparameterrow.h"
@@ -111,18 +112,6 @@ void BM_ExtendedDialogRefresh(benchmark::State& state)
     }
 }
 
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
 // About `bytes` of configuration reply, as the link hands it over, in one of
 // the shapes a hostile or broken service could send.
 Map hostileConfiguration(int shape, int bytes)
@@ -163,7 +152,7 @@ void BM_HostileConfiguration(benchmark::State& state)
         // The reply's own map belongs to the link; what is counted is what the
         // dialog takes and what it leaves once it is gone.
         const Map map = hostileConfiguration(shape, bytes);
-        const long before = residentKb();
+        const long before = Bench::statusKb("VmRSS");
         QElapsedTimer timer;
         timer.start();
         auto dialog = std::make_unique<UPSConfigurationWindow>(ups);
@@ -173,7 +162,7 @@ void BM_HostileConfiguration(benchmark::State& state)
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
         dialog.reset();
         QApplication::processEvents();
-        left = residentKb() - before;
+        left = Bench::statusKb("VmRSS") - before;
     }
     state.SetLabel(hostileShapes[shape]);
     state.counters["MB left after close"] = static_cast<double>(left) / 1024;
@@ -191,13 +180,7 @@ BENCHMARK(BM_HostileConfiguration)
 
 int main(int argc, char** argv)
 {
-    // Offscreen windows say each time that they cannot pass on size hints.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type != QtDebugMsg && type != QtInfoMsg && !message.contains(QLatin1String("propagateSizeHints")))
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::startOffscreen();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication application(argc, argv);
     applyStyleSheet(application);

@@ -8,6 +8,7 @@
 // to sizes that end), and Save of about 100k events, whose reply the link
 // could not read back, is refused after one pass over the configuration.
 #include "base/dialogrelay.h"
+#include "benchsupport.h"
 #include "events/conditiontext.h"
 #include "events/devicedescription.h"
 #include "events/expressiongrammar.h"
@@ -243,12 +244,7 @@ BENCHMARK(saveTooLargeConfiguration)
 
 int main(int argc, char** argv)
 {
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type != QtDebugMsg && type != QtInfoMsg && !message.contains(QLatin1String("propagateSizeHints")))
-            fprintf(stderr, "%s\n", qPrintable(message));
-    });
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    Bench::startOffscreen();
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -6,6 +6,7 @@
 //
 //   bench_hostile                  the whole table
 //   bench_hostile FILE             one framed reply, as the table runs each
+#include "benchsupport.h"
 #include "cipherwrappers.h"
 #include "framing.h"
 #include "upssocketcontroller.h"
@@ -114,19 +115,6 @@ const Kind kinds[] = {
      }},
 };
 
-long statusKb(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray prefix = QByteArray(field) + ':';
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
 // Measures the reply framed in `path`; prints "frameBytes ms peakKb dropped
 // signalCount". The frame is built by the parent, so that no free memory left
 // from building it hides part of the peak here.
@@ -163,12 +151,12 @@ int measure(const QString& path)
     if (clear.open(QIODevice::WriteOnly))
         clear.write("5");
     clear.close();
-    const long before = statusKb("VmRSS");
+    const long before = Bench::statusKb("VmRSS");
     QElapsedTimer timer;
     timer.start();
     controller.readMessagesFrom(buffer);
     const qint64 ns = timer.nsecsElapsed();
-    const long peak = statusKb("VmHWM");
+    const long peak = Bench::statusKb("VmHWM");
     const bool dropped = buffer.pos() == frame.size() && signalsSeen == 0;
     QTextStream(stdout) << frame.size() << ' ' << double(ns) / 1e6 << ' ' << (peak - before) << ' '
                         << (dropped ? 1 : 0) << ' ' << signalsSeen << '\n';

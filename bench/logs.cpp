@@ -5,6 +5,7 @@
 //
 //   bench_logs --hostile           hostile pages and histories, each shown in a
 //                                  fresh process: time and memory gained
+#include "benchsupport.h"
 #include "logpage.h"
 #include "logs/upseventswindow.h"
 #include "logs/upslogswindow.h"
@@ -135,19 +136,6 @@ BENCHMARK(BM_ShowHistory)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oN);
 
-long statusKb(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray prefix = QByteArray(field) + ':';
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith(prefix))
-            return line.mid(prefix.size()).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
 QString history(int records, int shift)
 {
     QString events;
@@ -256,14 +244,14 @@ int measureHostile(const QString& name)
             if (clear.open(QIODevice::WriteOnly))
                 clear.write("5");
             clear.close();
-            const long resident = statusKb("VmRSS");
-            const long virtualSize = statusKb("VmSize");
+            const long resident = Bench::statusKb("VmRSS");
+            const long virtualSize = Bench::statusKb("VmSize");
             QElapsedTimer timer;
             timer.start();
             step.second();
             const double ms = double(timer.nsecsElapsed()) / 1e6;
-            out << step.first << ' ' << ms << ' ' << (statusKb("VmHWM") - resident) / 1024.0 << ' '
-                << (statusKb("VmPeak") - virtualSize) / 1024.0 << '\n';
+            out << step.first << ' ' << ms << ' ' << (Bench::statusKb("VmHWM") - resident) / 1024.0 << ' '
+                << (Bench::statusKb("VmPeak") - virtualSize) / 1024.0 << '\n';
             out.flush();
         }
         return 0;

@@ -227,7 +227,7 @@ public:
     {
         for (Entry& entry : m_entries) {
             if (entry.body.size() == size + 1 && uchar(entry.body.at(0)) == flags &&
-                std::memcmp(entry.body.constData() + 1, data, size_t(size)) == 0) {
+                (size == 0 || std::memcmp(entry.body.constData() + 1, data, size_t(size)) == 0)) {
                 entry.used = ++m_clock;
                 return &entry;
             }

@@ -442,8 +442,14 @@ void TestLayoutCheck::windowsShowTheirWholeTexts()
         inspected = true;
         QVERIFY(QTest::qWaitForWindowExposed(shown));
         const auto look = [&](const QString& tab) {
-            // Rows built a moment ago are placed once the posted layout requests are done.
-            settle();
+            // Rows built a moment ago are placed once the posted layout requests are done;
+            // on a real display a resize also waits for the server's answer.
+            (void)QTest::qWaitFor(
+                [&] {
+                    settle();
+                    return layoutFaults(shown).isEmpty();
+                },
+                2000);
             for (const QString& fault : layoutFaults(shown)) {
                 const QString where = tab.isEmpty() ? fault : QStringLiteral("[%1] %2").arg(tab, fault);
                 if (!isAllowed(name, where))

@@ -1,5 +1,10 @@
 #pragma once
 
+#include <QPair>
+#include <QString>
+#include <QVariant>
+#include <QVector>
+
 class QSettings;
 
 namespace Converter {
@@ -16,8 +21,12 @@ public:
     Action& operator=(const Action&) = delete;
     virtual ~Action();
 
-    // Writes "action" = the kind word, then the kind's own keys.
-    virtual void save(QSettings* settings) const = 0;
+    using Entries = QVector<QPair<QString, QVariant>>;
+
+    // Writes entries() into the section.
+    void save(QSettings* settings) const;
+    // "action" = the kind word, then the kind's own keys, in the order written.
+    virtual Entries entries() const = 0;
     // Sets every field, from the section or from its default.
     virtual void load(const CaselessSettings& settings) = 0;
 };

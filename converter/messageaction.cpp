@@ -2,14 +2,14 @@
 
 #include "caselesssettings.h"
 
-#include <QSettings>
-
 namespace Converter {
 
-void MessageAction::save(QSettings* settings) const
+Action::Entries MessageAction::entries() const
 {
-    settings->setValue(QStringLiteral("action"), QStringLiteral("message"));
-    settings->setValue(QStringLiteral("text"), text);
+    return {
+        {QStringLiteral("action"), QStringLiteral("message")},
+        {QStringLiteral("text"), text},
+    };
 }
 
 void MessageAction::load(const CaselessSettings& settings)

@@ -9,7 +9,7 @@ namespace Converter {
 class MessageAction : public Action
 {
 public:
-    void save(QSettings* settings) const override;
+    Entries entries() const override;
     void load(const CaselessSettings& settings) override;
 
     QString text;

@@ -186,6 +186,7 @@ NewConfiguration::NewConfiguration(const QString& filePath, QTextCodec* codec, Q
         const QStringList all = settings->childGroups();
         sectionCache = QSet<QString>(all.cbegin(), all.cend());
         sectionCacheValid = true;
+        recordValid = true;
     }
 }
 
@@ -198,21 +199,21 @@ void NewConfiguration::writeGeneralSection(const QString& workMode, bool runAtBo
                                            const QString& language)
 {
     // Through the store, so that a ";" or "," in a value is quoted, not cut or split.
-    settings->setValue(QStringLiteral("work_mode"), workMode);
-    settings->setValue(QStringLiteral("run_at_boot"), runAtBoot ? 1 : 0);
-    settings->setValue(QStringLiteral("version"), version);
-    settings->setValue(QStringLiteral("language"), language);
+    put(QStringLiteral("work_mode"), workMode);
+    put(QStringLiteral("run_at_boot"), runAtBoot ? 1 : 0);
+    put(QStringLiteral("version"), version);
+    put(QStringLiteral("language"), language);
 }
 
 void NewConfiguration::writeDevice(const OldDeviceConfig& device)
 {
     enterSection(QStringLiteral("device.0"));
-    settings->setValue(QStringLiteral("ups_model"), device.ups_model);
-    settings->setValue(QStringLiteral("communication"), QString());
-    settings->setValue(QStringLiteral("com_port"), device.com_port);
-    settings->setValue(QStringLiteral("agent_ip"), device.agent_ip);
-    settings->setValue(QStringLiteral("read_community"), device.read_community);
-    settings->setValue(QStringLiteral("write_community"), device.write_community);
+    put(QStringLiteral("ups_model"), device.ups_model);
+    put(QStringLiteral("communication"), QString());
+    put(QStringLiteral("com_port"), device.com_port);
+    put(QStringLiteral("agent_ip"), device.agent_ip);
+    put(QStringLiteral("read_community"), device.read_community);
+    put(QStringLiteral("write_community"), device.write_community);
     settings->endGroup();
 }
 
@@ -224,10 +225,10 @@ void NewConfiguration::writeSmtp(const OldSmtpConfig& smtp)
         pass = crypt.encryptToText(smtp.pass);
     }
     enterSection(QStringLiteral("smtp"));
-    settings->setValue(QStringLiteral("server"), smtp.server);
-    settings->setValue(QStringLiteral("user"), smtp.user);
-    settings->setValue(QStringLiteral("pass"), pass);
-    settings->setValue(QStringLiteral("sender_address"), smtp.sender_address);
+    put(QStringLiteral("server"), smtp.server);
+    put(QStringLiteral("user"), smtp.user);
+    put(QStringLiteral("pass"), pass);
+    put(QStringLiteral("sender_address"), smtp.sender_address);
     settings->endGroup();
 }
 
@@ -298,13 +299,13 @@ void NewConfiguration::writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>
     int n = 0;
     for (const NetworkGroup& networkGroup : qAsConst(groupList)) {
         enterSection(QStringLiteral("group.0.%1").arg(networkGroup.number));
-        settings->setValue(QStringLiteral("name"), networkGroup.name);
-        settings->setValue(QStringLiteral("computer_count"), networkGroup.computerNumbers.size());
+        put(QStringLiteral("name"), networkGroup.name);
+        put(QStringLiteral("computer_count"), networkGroup.computerNumbers.size());
         if (!networkGroup.computerNumbers.isEmpty()) {
             QStringList numbers;
             for (const int number : networkGroup.computerNumbers)
                 numbers.append(QString::number(number));
-            settings->setValue(QStringLiteral("computers.0"), numbers);
+            put(QStringLiteral("computers.0"), numbers);
         }
         settings->endGroup();
         const QList<int> keys = eventsOfGroup.take(networkGroup.number);
@@ -323,11 +324,10 @@ void NewConfiguration::writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>
             continue;
         written.insert(computer.number);
         enterSection(QStringLiteral("computer.%1").arg(computer.number));
-        settings->setValue(QStringLiteral("name"), computer.name);
-        settings->setValue(QStringLiteral("address"), computer.address);
-        settings->setValue(QStringLiteral("password"), computer.passwordIsCipherText
-                                                           ? computer.password
-                                                           : encryptComputerPassword(computer.password));
+        put(QStringLiteral("name"), computer.name);
+        put(QStringLiteral("address"), computer.address);
+        put(QStringLiteral("password"),
+            computer.passwordIsCipherText ? computer.password : encryptComputerPassword(computer.password));
         settings->endGroup();
     }
 }
@@ -383,20 +383,22 @@ void NewConfiguration::writeEvent(const OldEvent& event, const Converter::Action
             if (migrated.numbered && event.id != 0)
                 name += QStringLiteral(" (%1)").arg(event.id);
         }
-        settings->setValue(QStringLiteral("event"), name);
-        settings->setValue(QStringLiteral("eventNumber"), event.eventNumber);
+        put(QStringLiteral("event"), name);
+        put(QStringLiteral("eventNumber"), event.eventNumber);
         if (migrated.defined) {
-            settings->setValue(QStringLiteral("expressionIn"), migrated.expressionIn);
-            settings->setValue(QStringLiteral("expressionOut"), migrated.expressionOut);
+            put(QStringLiteral("expressionIn"), migrated.expressionIn);
+            put(QStringLiteral("expressionOut"), migrated.expressionOut);
         }
-        settings->setValue(QStringLiteral("parent_id"), event.id);
+        put(QStringLiteral("parent_id"), event.id);
     } else {
-        settings->setValue(QStringLiteral("event"), event.event);
-        settings->setValue(QStringLiteral("eventNumber"), event.eventNumber);
-        settings->setValue(QStringLiteral("parent_type"), event.parent_type);
-        settings->setValue(QStringLiteral("id"), event.id);
+        put(QStringLiteral("event"), event.event);
+        put(QStringLiteral("eventNumber"), event.eventNumber);
+        put(QStringLiteral("parent_type"), event.parent_type);
+        put(QStringLiteral("id"), event.id);
     }
-    action.save(settings);
+    const Converter::Action::Entries entries = action.entries();
+    for (const auto& entry : entries)
+        put(entry.first, entry.second);
     settings->endGroup();
 }
 
@@ -614,9 +616,26 @@ bool NewConfiguration::sameAs(const QString& path) const
     return written.status() == QSettings::NoError;
 }
 
+void NewConfiguration::put(const QString& key, const QVariant& value)
+{
+    settings->setValue(key, value);
+    if (recordValid) {
+        const QString group = settings->group();
+        record.insert(group.isEmpty() ? key : group + QLatin1Char('/') + key, value);
+    }
+}
+
+void NewConfiguration::drop(const QString& key)
+{
+    settings->remove(key);
+    // A key may name a whole section: the store alone knows what went.
+    recordValid = false;
+    record.clear();
+}
+
 bool NewConfiguration::holdsTheSame(const QVector<Converter::WrittenIni::Entry>& entries) const
 {
-    if (settings->allKeys().size() != entries.size())
+    if ((recordValid ? record.size() : settings->allKeys().size()) != entries.size())
         return false;
     // With as many keys as the store, each key once and each one of the store's,
     // the file holds every key of the store.
@@ -647,7 +666,7 @@ bool NewConfiguration::holdsTheSame(const QVector<Converter::WrittenIni::Entry>&
                 return false;
             keysOfSection.insert(entry.key);
         }
-        const QVariant meant = settings->value(entry.key);
+        const QVariant meant = recordValid ? record.value(entry.key) : settings->value(entry.key);
         if (meant.userType() == QMetaType::QString) {
             if (entry.isList || entry.text != *static_cast<const QString*>(meant.constData()))
                 return false;
@@ -682,16 +701,16 @@ void NewConfiguration::setFoldedValue(const QStringList& keys, const QString& ke
     const QStringList found = storedKeys(keys, key);
     for (const QString& stored : found) {
         if (stored != key)
-            settings->remove(stored);
+            drop(stored);
     }
-    settings->setValue(key, value);
+    put(key, value);
 }
 
 void NewConfiguration::removeFolded(const QStringList& keys, const QString& key)
 {
     const QStringList found = storedKeys(keys, key);
     for (const QString& stored : found)
-        settings->remove(stored);
+        drop(stored);
 }
 
 } // namespace Luminorix

@@ -72,6 +72,9 @@ private:
     void writeEvents(const OldEvent& event, int& n, int parent);
     void writeEvent(const OldEvent& event, const Converter::Action& action, int n, int parent);
     void applyDefinition(const QStringList& keys, const QStringList& definition);
+    // settings->setValue() and remove(), keeping the record.
+    void put(const QString& key, const QVariant& value);
+    void drop(const QString& key);
     // Whether entries are every key of the store with its value.
     bool holdsTheSame(const QVector<Converter::WrittenIni::Entry>& entries) const;
 
@@ -110,6 +113,11 @@ private:
     QHash<QString, MigratedEvent> migratedEvents;
     QSet<QString> sectionCache;
     bool sectionCacheValid = false;
+    // Every key written into a file that began empty, with its value as meant:
+    // the check of the written file asks this instead of the store, whose look-ups
+    // cost a search among every key.
+    QHash<QString, QVariant> record;
+    bool recordValid = false;
 };
 
 } // namespace Luminorix

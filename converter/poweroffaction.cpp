@@ -2,17 +2,17 @@
 
 #include "caselesssettings.h"
 
-#include <QSettings>
-
 namespace Converter {
 
-void PowerOffAction::save(QSettings* settings) const
+Action::Entries PowerOffAction::entries() const
 {
-    settings->setValue(QStringLiteral("action"), QStringLiteral("powerOff"));
-    settings->setValue(QStringLiteral("type"), type);
-    settings->setValue(QStringLiteral("standbyUps"), standbyUps);
-    settings->setValue(QStringLiteral("vms_action_ids"), vms_action_ids);
-    settings->setValue(QStringLiteral("delay_time"), delay_time);
+    return {
+        {QStringLiteral("action"), QStringLiteral("powerOff")},
+        {QStringLiteral("type"), type},
+        {QStringLiteral("standbyUps"), standbyUps},
+        {QStringLiteral("vms_action_ids"), vms_action_ids},
+        {QStringLiteral("delay_time"), delay_time},
+    };
 }
 
 void PowerOffAction::load(const CaselessSettings& settings)

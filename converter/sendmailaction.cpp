@@ -2,19 +2,19 @@
 
 #include "caselesssettings.h"
 
-#include <QSettings>
-
 namespace Converter {
 
-void SendMailAction::save(QSettings* settings) const
+Action::Entries SendMailAction::entries() const
 {
-    settings->setValue(QStringLiteral("action"), QStringLiteral("sendMail"));
-    // The service sends every mail in this character set, whatever the old file named.
-    settings->setValue(QStringLiteral("charCode"), QStringLiteral("windows-1250"));
-    settings->setValue(QStringLiteral("sender"), sender);
-    settings->setValue(QStringLiteral("subject"), subject);
-    settings->setValue(QStringLiteral("body"), body);
-    settings->setValue(QStringLiteral("receipent"), receipent);
+    return {
+        {QStringLiteral("action"), QStringLiteral("sendMail")},
+        // The service sends every mail in this character set, whatever the old file named.
+        {QStringLiteral("charCode"), QStringLiteral("windows-1250")},
+        {QStringLiteral("sender"), sender},
+        {QStringLiteral("subject"), subject},
+        {QStringLiteral("body"), body},
+        {QStringLiteral("receipent"), receipent},
+    };
 }
 
 void SendMailAction::load(const CaselessSettings& settings)

@@ -2,17 +2,17 @@
 
 #include "caselesssettings.h"
 
-#include <QSettings>
-
 namespace Converter {
 
-void SysCommandAction::save(QSettings* settings) const
+Action::Entries SysCommandAction::entries() const
 {
-    settings->setValue(QStringLiteral("action"), QStringLiteral("sysCommand"));
-    settings->setValue(QStringLiteral("command_line"), command_line);
-    settings->setValue(QStringLiteral("options"), options);
-    settings->setValue(QStringLiteral("standbyUps"), standbyUps);
-    settings->setValue(QStringLiteral("delay_time"), delay_time);
+    return {
+        {QStringLiteral("action"), QStringLiteral("sysCommand")},
+        {QStringLiteral("command_line"), command_line},
+        {QStringLiteral("options"), options},
+        {QStringLiteral("standbyUps"), standbyUps},
+        {QStringLiteral("delay_time"), delay_time},
+    };
 }
 
 void SysCommandAction::load(const CaselessSettings& settings)

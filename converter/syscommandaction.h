@@ -9,7 +9,7 @@ namespace Converter {
 class SysCommandAction : public Action
 {
 public:
-    void save(QSettings* settings) const override;
+    Entries entries() const override;
     void load(const CaselessSettings& settings) override;
 
     QString command_line;

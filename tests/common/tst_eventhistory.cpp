@@ -39,7 +39,7 @@ void TestEventHistory::rows_data()
         << "62;2024;12;10;15;59" << QStringList{"2024-12 10:15:59 - Bypass: Start"};
     QTest::newRow("no check for numbers")
         << "49;x;yy;zzz;;1;2" << QStringList{"0x-yy zzz:01:02 - Ładowanie baterii: Stop"};
-    QTest::newRow("empty pieces at both levels")
+    QTest::newRow("empty parts at both levels")
         << "|62;3;7;9;5;1||49;3;7;9;6;0|"
         << QStringList{"03-07 09:05:01 - Bypass: Start", "03-07 09:06:00 - Ładowanie baterii: Stop"};
     QTest::newRow("wrong field counts skipped")

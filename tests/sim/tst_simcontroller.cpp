@@ -395,7 +395,7 @@ void TestSimController::splitFrameArrivesInSegments()
     QTcpSocket* socket = controller->socket();
     QSignalSpy messages(controller.get(), &UpsSocketController::showMessage);
     const QByteArray frame = FrameCodec::encode(ReplyBuilder::showMessage({"hello"}));
-    // Each piece is sent once the one before has arrived, so each comes in a
+    // Each cut of the frame is sent once the one before has arrived, so each comes in a
     // read of its own however busy the machine is.
     const QList<int> cuts = {1, 4, 5, 9, frame.size() - 1};
     for (int cut : cuts) {

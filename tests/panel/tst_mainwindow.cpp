@@ -33,6 +33,19 @@ using LxSim::SimDevice;
 Q_DECLARE_METATYPE(SimDevice::Entries)
 
 namespace {
+// Waits until a device state with this history has reached the window: the
+// window hears the controller before any later listener does.
+bool stateWithHistoryArrives(Luminorix::UpsSocketController* controller, const QString& events)
+{
+    QObject context;
+    bool arrived = false;
+    QObject::connect(controller, &Luminorix::UpsSocketController::upsDeviceState, &context,
+                     [&](const QMap<QString, QString>& state) {
+                         if (state.value(QStringLiteral("events")) == events)
+                             arrived = true;
+                     });
+    return QTest::qWaitFor([&] { return arrived; }, 15000);
+}
 const QString kServiceCaption = QStringLiteral("serviceCaptionLabel");
 
 // Every state the stand-in sends from now on.
@@ -763,7 +776,7 @@ void TestMainWindow::eventHistoryFollowsTheDeviceState()
     auto* button = w.findChild<QPushButton*>(QStringLiteral("upsEventsButton"));
     QTRY_VERIFY(button->isEnabled());
     // The state the window holds when the dialog opens, then each new one.
-    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_device_state")) > 2);
+    QVERIFY(stateWithHistoryArrives(rig->controller(), QStringLiteral("62;3;7;9;5;1")));
 
     QStringList opened;
     QStringList updated;
@@ -795,7 +808,7 @@ void TestMainWindow::eventHistoryOfADeviceWithoutOne()
     rig->world.device(QStringLiteral("1"))->events.clear();
     auto* button = w.findChild<QPushButton*>(QStringLiteral("upsEventsButton"));
     QTRY_VERIFY(button->isEnabled());
-    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_device_state")) > 2);
+    QVERIFY(stateWithHistoryArrives(rig->controller(), QString()));
 
     QStringList opened;
     LxTest::answerNextDialog([&](QWidget* dialog) {

@@ -1,225 +1,186 @@
-// Hostile replies of growing size through the whole receive path (frame,
-// decipher, bounds, reader, records): time and peak memory per reply, to show
-// that both grow linearly with the reply and that what cannot be read so is
-// refused at once. Each measurement runs in a fresh process of this program,
-// so that one reply's heap does not hide the next one's peak.
+// Every kind of hostile reply, the link's and the panel's, at growing sizes
+// within the frame bound: each size built and measured in a fresh process of
+// this program, so that one input's heap does not hide the next one's peak. A
+// kind is linear when its per-unit columns stay flat down the sizes.
 //
 //   bench_hostile                  the whole table
-//   bench_hostile FILE             one framed reply, as the table runs each
+//   bench_hostile KIND...          those kinds only
+//   bench_hostile --one KIND SIZE [FILE]
+//                                  one size of one kind, as the table runs each
+//                                  (FILE: the bytes the table built for it)
 #include "benchsupport.h"
-#include "cipherwrappers.h"
-#include "framing.h"
-#include "upssocketcontroller.h"
+#include "hostilekind.h"
+#include "panelstartup.h"
 
-#include <QBuffer>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTextStream>
-#include <functional>
+#include <malloc.h>
 
 namespace {
-struct Kind
-{
-    const char* name;
-    const char* what;
-    // XML of about `bytes` bytes.
-    std::function<QString(int bytes)> build;
-};
 
-QString repeatedUpTo(const QString& head, const QString& unit, const QString& tail, int bytes)
+QVector<HostileKind> allKinds()
 {
-    const int count = qMax(1, (bytes - head.size() - tail.size()) / unit.size());
-    return head + unit.repeated(count) + tail;
+    return linkHostileKinds() + widgetHostileKinds();
 }
 
-QString attributes(int bytes)
+// Prints "units U", then a line a step: name, ms, peak kB, virtual kB, held kB
+// and its result, separated by tabs.
+int measureOne(const QString& name, double size, const QString& givenPath)
 {
-    QString xml = QStringLiteral("<ups_device_state");
-    for (int i = 0; xml.size() < bytes; ++i)
-        xml += QStringLiteral(" a%1=\"1\"").arg(i);
-    return xml + QStringLiteral("></ups_device_state>");
+    for (const HostileKind& kind : allKinds()) {
+        if (name != QLatin1String(kind.name))
+            continue;
+        QByteArray given;
+        if (!givenPath.isEmpty()) {
+            QFile file(givenPath);
+            if (!file.open(QIODevice::ReadOnly))
+                return 2;
+            given = file.readAll();
+        }
+        const HostileKind::Input input = kind.prepare(size, given);
+        given.clear();
+        // What building the input freed goes back to the system, so that reusing
+        // it counts as resident again.
+        malloc_trim(0);
+        QTextStream out(stdout);
+        out << "units\t" << input.units << '\n';
+        const long residentAtStart = Bench::statusKb("VmRSS");
+        for (const HostileKind::Step& step : input.steps) {
+            QFile clear(QStringLiteral("/proc/self/clear_refs"));
+            if (clear.open(QIODevice::WriteOnly))
+                clear.write("5"); // the resident peak starts again from here
+            clear.close();
+            const long resident = Bench::statusKb("VmRSS");
+            const long virtualSize = Bench::statusKb("VmSize");
+            const long virtualPeak = Bench::statusKb("VmPeak");
+            QElapsedTimer timer;
+            timer.start();
+            const QString result = step.run();
+            const double ms = double(timer.nsecsElapsed()) / 1e6;
+            // The virtual peak cannot be started again: a step that stays below an
+            // earlier peak gets that one as its bound, marked negative.
+            const long peakAfter = Bench::statusKb("VmPeak");
+            const long virtualGained =
+                peakAfter > virtualPeak ? peakAfter - virtualSize : -(virtualPeak - virtualSize);
+            out << step.name << '\t' << ms << '\t' << qMax(0L, Bench::statusKb("VmHWM") - resident) << '\t'
+                << virtualGained << '\t' << (Bench::statusKb("VmRSS") - residentAtStart) << '\t' << result
+                << '\n';
+            out.flush();
+        }
+        return 0;
+    }
+    return 2;
 }
 
-QString deep(int bytes)
+QString column(double value, int width, int decimals)
 {
-    const int levels = bytes / 9;
-    return QStringLiteral("<ups_device_state>") + QStringLiteral("<a>1").repeated(levels) +
-           QStringLiteral("</a>").repeated(levels) + QStringLiteral("</ups_device_state>");
+    return QStringLiteral("%1").arg(value, width, 'f', decimals);
 }
 
-QString children(int bytes, bool declaration)
+int table(const QString& program, const QStringList& only)
 {
-    QString xml = declaration ? QStringLiteral("<?xml version=\"1.0\"?>") : QString();
-    xml += QStringLiteral("<ups_device_state isUpsFound=\"1\" isProperDevice=\"1\">");
-    for (int i = 0; xml.size() < bytes; ++i)
-        xml += QStringLiteral("<p%1>%1</p%1>").arg(i);
-    return xml + QStringLiteral("</ups_device_state>");
-}
-
-const Kind kinds[] = {
-    {"attributes", "one element, ever more attributes (refused)", attributes},
-    {"deep", "parameters nested ever deeper (refused)", deep},
-    {"entities", "a document type whose entity every reference expands (refused)",
-     [](int bytes) {
-         return repeatedUpTo(QStringLiteral("<!DOCTYPE r [<!ENTITY e \"") + QString(4000, QLatin1Char('x')) +
-                                 QStringLiteral("\">]><service_version>"),
-                             QStringLiteral("&e;"), QStringLiteral("</service_version>"), bytes);
-     }},
-    {"text", "one parameter of ever longer text, plain reader",
-     [](int bytes) {
-         return repeatedUpTo(QStringLiteral("<ups_device_state><a>"), QStringLiteral("x"),
-                             QStringLiteral("</a></ups_device_state>"), bytes);
-     }},
-    {"text-stream", "the same through QXmlStreamReader",
-     [](int bytes) {
-         return repeatedUpTo(QStringLiteral("<?xml version=\"1.0\"?><ups_device_state><a>"),
-                             QStringLiteral("x"), QStringLiteral("</a></ups_device_state>"), bytes);
-     }},
-    {"children", "device state of ever more parameters, plain reader",
-     [](int bytes) { return children(bytes, false); }},
-    {"children-stream", "the same through QXmlStreamReader", [](int bytes) { return children(bytes, true); }},
-    {"chain", "parameters nested 200 deep, again and again",
-     [](int bytes) {
-         const QString chain = QStringLiteral("<p>1").repeated(200) + QStringLiteral("</p>").repeated(200);
-         return repeatedUpTo(QStringLiteral("<ups_configuration>"), chain,
-                             QStringLiteral("</ups_configuration>"), bytes);
-     }},
-    {"models", "model list of ever more empty entries (one record each)",
-     [](int bytes) {
-         return repeatedUpTo(QStringLiteral("<ups_model_list>"), QStringLiteral("<log_params/>"),
-                             QStringLiteral("</ups_model_list>"), bytes);
-     }},
-    {"events", "event list of ever more empty events (one record each)",
-     [](int bytes) {
-         return repeatedUpTo(QStringLiteral("<events>"), QStringLiteral("<event/>"),
-                             QStringLiteral("</events>"), bytes);
-     }},
-    {"statuses", "status list of ever more one-field entries",
-     [](int bytes) {
-         return repeatedUpTo(QStringLiteral("<ups_current_status_list>"),
-                             QStringLiteral("<ups_shutdown_supported>1</ups_shutdown_supported>"),
-                             QStringLiteral("</ups_current_status_list>"), bytes);
-     }},
-    {"logs", "log page of ever more lines",
-     [](int bytes) {
-         return repeatedUpTo(QStringLiteral("<ups_logs>"), QStringLiteral("<log_1>2024-03-01;230.4</log_1>"),
-                             QStringLiteral("</ups_logs>"), bytes);
-     }},
-    {"vms", "host VMs of ever more machines",
-     [](int bytes) {
-         return repeatedUpTo(QStringLiteral("<virtualization_center_hostvmsinfo>"), QStringLiteral("<vms/>"),
-                             QStringLiteral("</virtualization_center_hostvmsinfo>"), bytes);
-     }},
-};
-
-// Measures the reply framed in `path`; prints "frameBytes ms peakKb dropped
-// signalCount". The frame is built by the parent, so that no free memory left
-// from building it hides part of the peak here.
-int measure(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return 2;
-    const QByteArray frame = file.readAll();
-    Luminorix::UpsSocketController controller;
-    int signalsSeen = 0;
-    QObject::connect(&controller, &Luminorix::UpsSocketController::upsDeviceState,
-                     [&](const QMap<QString, QString>&) { ++signalsSeen; });
-    QObject::connect(&controller, &Luminorix::UpsSocketController::upsConfiguration,
-                     [&](const QMap<QString, QString>&) { ++signalsSeen; });
-    QObject::connect(&controller, &Luminorix::UpsSocketController::upsModelMessageReceived,
-                     [&](const QVector<Luminorix::Utils::Ups>&) { ++signalsSeen; });
-    QObject::connect(&controller, &Luminorix::UpsSocketController::upsCurrentStatusListReceived,
-                     [&](const QVector<Luminorix::Utils::currentDeviceStatus>&) { ++signalsSeen; });
-    QObject::connect(&controller, &Luminorix::UpsSocketController::eventsReceived,
-                     [&](const QVector<Event>&) { ++signalsSeen; });
-    QObject::connect(&controller, &Luminorix::UpsSocketController::upsLogs,
-                     [&](const QStringList&) { ++signalsSeen; });
-    QObject::connect(&controller, &Luminorix::UpsSocketController::serviceVersionReceived,
-                     [&](const QString&) { ++signalsSeen; });
-    QObject::connect(&controller, &Luminorix::UpsSocketController::virtualizationCenterHostVmsInfoReceived,
-                     [&](const VirtualizationCenterHostVmsInfo&) { ++signalsSeen; });
-    QBuffer buffer;
-    buffer.setData(frame);
-    buffer.open(QIODevice::ReadOnly);
-
-    // Peak resident size from here on: the inputs are already built.
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
-    clear.close();
-    const long before = Bench::statusKb("VmRSS");
-    QElapsedTimer timer;
-    timer.start();
-    controller.readMessagesFrom(buffer);
-    const qint64 ns = timer.nsecsElapsed();
-    const long peak = Bench::statusKb("VmHWM");
-    const bool dropped = buffer.pos() == frame.size() && signalsSeen == 0;
-    QTextStream(stdout) << frame.size() << ' ' << double(ns) / 1e6 << ' ' << (peak - before) << ' '
-                        << (dropped ? 1 : 0) << ' ' << signalsSeen << '\n';
-    return 0;
+    QTextStream out(stdout);
+    out << "Each size in a fresh process. peak: resident memory gained by the step; virtual:\n"
+           "address space gained (\"<\" where an earlier peak bounds it); held: resident memory\n"
+           "gained since the first step, when this step is done. ms/unit and peak/unit stay flat\n"
+           "when time and memory grow linearly with the input.\n\n";
+    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11\n")
+               .arg(QStringLiteral("kind"), -15)
+               .arg(QStringLiteral("size"), 7)
+               .arg(QStringLiteral("unit"), -10)
+               .arg(QStringLiteral("step"), -8)
+               .arg(QStringLiteral("ms"), 9)
+               .arg(QStringLiteral("ms/unit"), 9)
+               .arg(QStringLiteral("peak MB"), 8)
+               .arg(QStringLiteral("peak/unit"), 9)
+               .arg(QStringLiteral("virt MB"), 8)
+               .arg(QStringLiteral("held MB"), 8)
+               .arg(QStringLiteral("result"));
+    out.flush();
+    // A runtime folder of their own keeps the children's start quiet.
+    QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!environment.contains(QStringLiteral("XDG_RUNTIME_DIR")) && runtime.isValid()) {
+        QFile::setPermissions(runtime.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    }
+    int failures = 0;
+    for (const HostileKind& kind : allKinds()) {
+        if (!only.isEmpty() && !only.contains(QLatin1String(kind.name)))
+            continue;
+        for (const double size : kind.sizes) {
+            QStringList arguments{QStringLiteral("--one"), QLatin1String(kind.name), QString::number(size)};
+            double givenUnits = 0;
+            QTemporaryFile givenFile;
+            if (kind.give) {
+                const HostileKind::Given given = kind.give(size);
+                givenUnits = given.units;
+                if (!givenFile.open() || givenFile.write(given.bytes) != given.bytes.size())
+                    return 1;
+                givenFile.close();
+                arguments << givenFile.fileName();
+            }
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            child.setProcessEnvironment(environment);
+            child.start(program, arguments);
+            const bool finished = child.waitForFinished(600000);
+            double units = 0;
+            for (const QByteArray& line : child.readAllStandardOutput().split('\n')) {
+                const QList<QByteArray> f = line.split('\t');
+                if (f.size() == 2 && f[0] == "units")
+                    units = givenUnits > 0 ? givenUnits : f[1].toDouble();
+                if (f.size() != 6 || units <= 0)
+                    continue;
+                const double ms = f[1].toDouble();
+                const double peakMb = f[2].toDouble() / 1024;
+                const double virtualMb = f[3].toDouble() / 1024;
+                out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11\n")
+                           .arg(QLatin1String(kind.name), -15)
+                           .arg(units, 7, 'g', 4)
+                           .arg(QLatin1String(kind.unit), -10)
+                           .arg(QString::fromLatin1(f[0]), -8)
+                           .arg(column(ms, 9, 1))
+                           .arg(column(ms / units, 9, 2))
+                           .arg(column(peakMb, 8, 1))
+                           .arg(column(peakMb / units, 9, 2))
+                           .arg(virtualMb < 0 ? QStringLiteral("<") + column(-virtualMb, 7, 1)
+                                              : column(virtualMb, 8, 1))
+                           .arg(column(f[4].toDouble() / 1024, 8, 1))
+                           .arg(QString::fromUtf8(f[5]));
+            }
+            out.flush();
+            if (!finished || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+                out << kind.name << ' ' << size << ": the measurement failed (" << child.exitCode() << ")\n";
+                ++failures;
+            }
+        }
+        out << kind.what << "\n\n";
+        out.flush();
+    }
+    return failures ? 1 : 0;
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() == 2)
-        return measure(args.at(1));
-
-    QTextStream out(stdout);
-    out << "Each reply read once in a fresh process. peak: resident memory gained while reading;\n"
-           "ms/MB and peak/xml stay flat when time and memory grow linearly with the reply.\n\n";
-    out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8\n")
-               .arg(QStringLiteral("kind"), -16)
-               .arg(QStringLiteral("xml KB"), 9)
-               .arg(QStringLiteral("frame KB"), 9)
-               .arg(QStringLiteral("ms"), 9)
-               .arg(QStringLiteral("ms/MB"), 7)
-               .arg(QStringLiteral("peak MB"), 8)
-               .arg(QStringLiteral("peak/xml"), 8)
-               .arg(QStringLiteral("result"));
-    out.flush();
-    // Up to just below the frame bound, which holds for the deciphered text too.
-    const int sizes[] = {1 << 20, 2 << 20, 4 << 20, 8 << 20, 15 << 20};
-    for (const Kind& kind : kinds) {
-        for (const int bytes : sizes) {
-            const QByteArray xml = kind.build(bytes).toUtf8();
-            QTemporaryFile frameFile;
-            if (!frameFile.open())
-                return 1;
-            frameFile.write(Luminorix::buildFrame(encryptMessage(xml)));
-            frameFile.close();
-            QProcess child;
-            child.start(app.applicationFilePath(), {frameFile.fileName()});
-            if (!child.waitForFinished(600000) || child.exitCode() != 0) {
-                out << kind.name << ": the measurement failed\n";
-                break;
-            }
-            const QList<QByteArray> f = child.readAllStandardOutput().trimmed().split(' ');
-            if (f.size() != 5)
-                break;
-            const double xmlMb = double(xml.size()) / (1 << 20);
-            const double ms = f[1].toDouble();
-            const double peakMb = f[2].toDouble() / 1024;
-            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8\n")
-                       .arg(QLatin1String(kind.name), -16)
-                       .arg(xml.size() / 1024, 9)
-                       .arg(f[0].toLong() / 1024, 9)
-                       .arg(ms, 9, 'f', 1)
-                       .arg(ms / xmlMb, 7, 'f', 1)
-                       .arg(peakMb, 8, 'f', 1)
-                       .arg(peakMb / xmlMb, 8, 'f', 1)
-                       .arg(f[3] == "1"
-                                ? QStringLiteral("dropped")
-                                : QStringLiteral("read, %1 signal(s)").arg(QString::fromLatin1(f[4])));
-            out.flush();
-        }
-        out << kind.what << "\n\n";
+    if ((argc == 4 || argc == 5) && qstrcmp(argv[1], "--one") == 0) {
+        // The panel's own look, since the widget kinds lay out and draw.
+        Bench::startOffscreen();
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication application(argc, argv);
+        applyStyleSheet(application);
+        return measureOne(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]).toDouble(),
+                          argc == 5 ? QString::fromLocal8Bit(argv[4]) : QString());
     }
-    return 0;
+    QCoreApplication application(argc, argv);
+    QStringList only = application.arguments().mid(1);
+    return table(QCoreApplication::applicationFilePath(), only);
 }

@@ -3,7 +3,8 @@
 // second while the window is open). Counted in the shown widget: the refresh
 // alone, with texts unchanged and with new texts in every column, and one poll
 // tick with the event loop's layout and painting that follow. Hostile lists
-// (100 000 hosts; one host with 30 000 machines) are merged in a linear pass.
+// (100 000 hosts; one host with 30 000 machines) are measured by bench_hostile.
+#include "hostvmreply.h"
 #include "virtualization/vmtablewidget.h"
 
 #include <QApplication>
@@ -14,21 +15,6 @@
 namespace {
 VmTableWidget* table = nullptr;
 
-// What the virtual machines tab does with one host-VM reply.
-void hostReply(int hostId, int vms, int tick)
-{
-    QList<int> ids;
-    for (int vm = 0; vm < vms; ++vm)
-        ids << vm;
-    table->setHostVms(1, hostId, ids);
-    table->updateHost(1, hostId, QStringLiteral("esxi-%1.example.lan").arg(hostId), 4,
-                      QStringLiteral("Online (VMware ESXi 7.0.3)"));
-    for (int vm = 0; vm < vms; ++vm) {
-        table->setVmName(1, hostId, vm, QStringLiteral("vm-%1-%2 application server").arg(hostId).arg(vm));
-        table->setVmState(1, hostId, vm, 1 + (vm + tick) % 3, (vm + tick) % 7 == 0 ? 3 : 0);
-    }
-}
-
 void fill(int hosts, int vms)
 {
     table->clearHosts();
@@ -37,7 +23,7 @@ void fill(int hosts, int vms)
         ids << host;
     table->setHostList(1, ids);
     for (int host = 0; host < hosts; ++host)
-        hostReply(host, vms, 0);
+        Bench::mergeHostVmReply(table, host, vms, 0);
     VmTableWidget::ManagementConfig manager;
     manager.is_managed_from_internal_vm = true;
     manager.host_type = 1;
@@ -101,7 +87,7 @@ void BM_PollTick(benchmark::State& state)
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        hostReply(tick % hosts, vms, tick);
+        Bench::mergeHostVmReply(table, tick % hosts, vms, tick);
         table->refreshTable();
         QApplication::processEvents();
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
@@ -110,54 +96,6 @@ void BM_PollTick(benchmark::State& state)
     state.counters["rows"] = static_cast<double>(hosts * (vms + 1));
 }
 
-// A hostile host list: the service reports `hosts` hosts on every poll. The
-// merge of the same list again, and of a list in which every tenth host is new.
-void BM_HostListMerge(benchmark::State& state)
-{
-    const int hosts = static_cast<int>(state.range(0));
-    table->clearHosts();
-    QList<int> ids;
-    for (int host = 0; host < hosts; ++host)
-        ids << host;
-    table->setHostList(1, ids);
-    QList<int> changed = ids;
-    for (int i = 0; i < changed.size(); i += 10)
-        changed[i] = hosts + i;
-    bool flip = false;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        table->setHostList(1, state.range(1) && flip ? changed : ids);
-        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
-        flip = !flip;
-    }
-    state.counters["hosts"] = hosts;
-}
-
-// One host with `vms` machines: the merge of its host-VM reply, as the tab makes
-// it (the ids, the host, then each machine's name and state), without the refresh.
-void BM_HostVmsMerge(benchmark::State& state)
-{
-    const int vms = static_cast<int>(state.range(0));
-    table->clearHosts();
-    table->setHostList(1, {0});
-    int tick = 0;
-    for (auto _ : state) {
-        QElapsedTimer timer;
-        timer.start();
-        hostReply(0, vms, tick++);
-        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
-    }
-    state.counters["vms"] = vms;
-}
-
-BENCHMARK(BM_HostListMerge)
-    ->Args({100000, 0})
-    ->Args({100000, 1})
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(4);
-BENCHMARK(BM_HostVmsMerge)->Arg(30000)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(4);
 BENCHMARK(BM_RefreshTable)
     ->Args({10, 10})
     ->Args({50, 40})

@@ -1,0 +1,363 @@
+// Hostile replies that reach the panel's dialogs and tables, each at growing
+// sizes up to the largest a service could send: shown offscreen, every kind
+// must take time and memory linear in its size (or less).
+#include "base/dialogrelay.h"
+#include "eventhistory.h"
+#include "events/networkconfigurationwindow.h"
+#include "framing.h"
+#include "hostilekind.h"
+#include "hostvmreply.h"
+#include "logpage.h"
+#include "logs/upseventswindow.h"
+#include "logs/upslogswindow.h"
+#include "requestserializers.h"
+#include "ups.h"
+#include "ups/upsconfigurationwindow.h"
+#include "upsconfigurationmap.h"
+#include "upssocketcontroller.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTreeWidget>
+#include <memory>
+
+namespace {
+using Step = HostileKind::Step;
+using Input = HostileKind::Input;
+
+QString drawn()
+{
+    QApplication::processEvents();
+    return QString();
+}
+
+// ---- the event editor
+
+Event eventWithMessage(int number, const QString& text)
+{
+    Event event;
+    event.event_state = QStringLiteral("stateNormal");
+    event.expressionIn = QStringLiteral("stateNormal,ON,==,");
+    event.expressionOut = QStringLiteral("stateNormal,OFF,==,");
+    event.event_number = number;
+    event.event_parentId = 0;
+    event.messageAction.reset(new MessageAction);
+    event.messageAction->message_text = text;
+    return event;
+}
+
+// The dialog loaded with `events` in group 0, shown, its group selected.
+struct LoadedDialog
+{
+    Luminorix::UpsSocketController controller;
+    DialogRelay relay;
+    NetworkConfigurationWindow dialog;
+
+    explicit LoadedDialog(const QVector<Event>& events) : dialog(ups())
+    {
+        connectToService(&dialog, &controller, relay);
+        Group group;
+        group.group_name = QStringLiteral("Serwerownia");
+        dialog.setGroupsFromConfig({group});
+        dialog.setEventsFromConfig(events);
+        dialog.setAllComputers({});
+        dialog.show();
+        auto* network = dialog.findChild<QTreeWidget*>(QStringLiteral("networkElementsTree"));
+        network->setCurrentItem(network->topLevelItem(0));
+        QApplication::processEvents();
+    }
+    static Luminorix::Utils::Ups ups()
+    {
+        Luminorix::Utils::Ups device;
+        device.id = QStringLiteral("1");
+        device.model_name = QStringLiteral("KitePro_USB");
+        return device;
+    }
+    template <typename T> T* child(const char* name) { return dialog.findChild<T*>(QLatin1String(name)); }
+};
+
+// Edit until the editor is drawn (laying out the whole line took 5.6 s at
+// 256 KiB and 78 s at 1 MiB).
+Input longMessageLine(double mib, const QByteArray&)
+{
+    const int chars = int(mib * (1 << 20));
+    auto loaded =
+        std::make_shared<LoadedDialog>(QVector<Event>{eventWithMessage(1, QString(chars, QLatin1Char('x')))});
+    auto* rows = loaded->child<QTreeWidget>("eventsTree");
+    rows->setCurrentItem(rows->topLevelItem(0));
+    return {
+        mib,
+        {{"edit", [loaded] { return loaded->child<QPushButton>("editEventButton")->click(), drawn(); }},
+         {"cancel", [loaded] { return loaded->child<QPushButton>("cancelEventButton")->click(), drawn(); }}}};
+}
+
+// The same line given whole to an editor, as Edit once did: the reason for the mend.
+Input wholeLineInAnEditor(double kib, const QByteArray&)
+{
+    auto editor = std::make_shared<QPlainTextEdit>();
+    editor->show();
+    QApplication::processEvents();
+    auto text = std::make_shared<QString>(int(kib * 1024), QLatin1Char('x'));
+    return {kib, {{"shown", [editor, text] { return editor->appendPlainText(*text), drawn(); }}}};
+}
+
+// Save of a configuration whose events the service would send back in a reply
+// over the frame bound: refused after one pass, nothing sent.
+Input saveTooLarge(double thousands, const QByteArray&)
+{
+    QVector<Event> events;
+    const QString filler = QStringLiteral(" Sprawdź stan baterii.").repeated(18);
+    for (int i = 1; i <= int(thousands * 1000); ++i)
+        events.append(eventWithMessage(i, QStringLiteral("Zasilanie sieciowe wróciło: %1.").arg(i) + filler));
+    const double replyMb = double(Luminorix::serializeEvents(events, QStringLiteral("1")).size()) / (1 << 20);
+    auto loaded = std::make_shared<LoadedDialog>(events);
+    events.clear();
+    return {replyMb,
+            {{"save",
+              [loaded] {
+                  loaded->dialog.accept();
+                  return loaded->dialog.isVisible() ? QStringLiteral("refused") : QStringLiteral("sent");
+              }},
+             {"answered", [] {
+                  for (QWidget* widget : QApplication::topLevelWidgets()) {
+                      if (qobject_cast<QMessageBox*>(widget))
+                          widget->close();
+                  }
+                  return drawn();
+              }}}};
+}
+
+// ---- the virtualization centre's table
+
+std::shared_ptr<VmTableWidget> shownTable()
+{
+    auto table = std::make_shared<VmTableWidget>(QStringLiteral("Nazwa Hosta/Maszyny"),
+                                                 QStringLiteral("Stan"), QStringLiteral("Szczegóły"));
+    table->resize(900, 600);
+    table->show();
+    QApplication::processEvents();
+    return table;
+}
+
+// The host list of every poll: first, the same again, then every tenth host new.
+Input hostList(double tenThousands, const QByteArray&)
+{
+    const int hosts = int(tenThousands * 10000);
+    auto table = shownTable();
+    QList<int> ids;
+    for (int host = 0; host < hosts; ++host)
+        ids << host;
+    QList<int> changed = ids;
+    for (int i = 0; i < changed.size(); i += 10)
+        changed[i] = hosts + i;
+    return {tenThousands,
+            {{"first", [table, ids] { return table->setHostList(1, ids), QString(); }},
+             {"same", [table, ids] { return table->setHostList(1, ids), QString(); }},
+             {"changed", [table, changed] { return table->setHostList(1, changed), QString(); }}}};
+}
+
+// One host's machines, merged as the tab merges a host-VM reply (without the refresh).
+Input hostVms(double tenThousands, const QByteArray&)
+{
+    const int vms = int(tenThousands * 10000);
+    auto table = shownTable();
+    table->setHostList(1, {0});
+    return {tenThousands,
+            {{"first", [table, vms] { return Bench::mergeHostVmReply(table.get(), 0, vms, 0), QString(); }},
+             {"next", [table, vms] { return Bench::mergeHostVmReply(table.get(), 0, vms, 1), QString(); }}}};
+}
+
+// ---- the logs
+
+Input eventHistory(double hundredThousands, const QByteArray&)
+{
+    const int records = int(hundredThousands * 100000);
+    auto first = std::make_shared<QString>(Bench::eventHistory(records, 0));
+    auto changed = std::make_shared<QString>(Bench::eventHistory(records, 1));
+    auto same = std::make_shared<QString>(*changed);
+    same->detach();
+    auto window = std::make_shared<UpsEventsWindow>();
+    window->show();
+    QApplication::processEvents();
+    return {hundredThousands,
+            {{"first", [window, first] { return window->setEvents(*first), drawn(); }},
+             {"changed", [window, changed] { return window->setEvents(*changed), drawn(); }},
+             {"same", [window, same] { return window->setEvents(*same), drawn(); }}}};
+}
+
+std::shared_ptr<UpsLogsWindow> shownViewer(const char* type)
+{
+    auto window = std::make_shared<UpsLogsWindow>();
+    window->setLogType(QLatin1String(type));
+    window->show();
+    QApplication::processEvents();
+    return window;
+}
+
+Input emptyKeys(double tenThousands, const QByteArray&)
+{
+    const int keys = int(tenThousands * 10000);
+    auto lines = std::make_shared<QStringList>(QStringList{QString(keys - 1, QLatin1Char(';'))});
+    for (int i = 0; i < keys; ++i)
+        *lines << QString(QLatin1String(""));
+    auto window = shownViewer("parameters");
+    return {tenThousands,
+            {{"decoded",
+              [lines] {
+                  return QStringLiteral("%1 rows").arg(
+                      LogPage::decode(QStringLiteral("parameters"), *lines).rowCount());
+              }},
+             {"shown", [window, lines] { return window->setLogs(*lines), drawn(); }}}};
+}
+
+Input messageCodes(double hundredThousands, const QByteArray&)
+{
+    const int codes = int(hundredThousands * 100000);
+    QString line = QStringLiteral("2025-02-01,12:00:00");
+    line.reserve(19 + codes * 3);
+    for (int i = 0; i < codes; ++i)
+        line += i % 2 ? QStringLiteral(",5") : QStringLiteral(",27");
+    auto lines = std::make_shared<QStringList>(QStringList{line});
+    line.clear();
+    line.squeeze();
+    auto window = shownViewer("messages");
+    return {hundredThousands, {{"shown", [window, lines] { return window->setLogs(*lines), drawn(); }}}};
+}
+
+Input longCell(double millions, const QByteArray&)
+{
+    auto lines = std::make_shared<QStringList>(QStringList{QStringLiteral("date;time;input_voltage")});
+    for (int r = 0; r < 100; ++r)
+        *lines << QStringLiteral("2025-02-01;12:%1:00;").arg(r % 60, 2, 10, QLatin1Char('0')) +
+                      (r == 3 ? QString(int(millions * 1e6), QLatin1Char('7')) : QStringLiteral("230.1"));
+    auto window = shownViewer("parameters");
+    return {millions,
+            {{"shown", [window, lines] { return window->setLogs(*lines), drawn(); }},
+             {"scrolled", [window] {
+                  QScrollBar* bar =
+                      window->findChild<QTableView*>(QStringLiteral("logTable"))->verticalScrollBar();
+                  bar->setValue(bar->value() + 1);
+                  return drawn();
+              }}}};
+}
+
+// ---- the UPS configuration dialog
+
+enum class ConfigurationShape
+{
+    UnknownKeys,
+    LongText,
+    ComboChoices,
+    RadioChoices
+};
+
+// About `bytes` of configuration reply, as the link hands it over.
+QMap<QString, QString> hostileConfiguration(ConfigurationShape shape, int bytes)
+{
+    QMap<QString, QString> map = Bench::fullUpsConfiguration();
+    switch (shape) {
+    case ConfigurationShape::UnknownKeys:
+        for (int i = 0; i < bytes / 24; ++i)
+            map.insert(QStringLiteral("u%1").arg(i, 7, 10, QLatin1Char('0')), QStringLiteral("1"));
+        break;
+    case ConfigurationShape::LongText:
+        map.insert(QStringLiteral("snmp_sysname"), QString(bytes, QLatin1Char('x')));
+        break;
+    case ConfigurationShape::ComboChoices:
+        map.insert(QStringLiteral("output_frequency_option"),
+                   QStringLiteral("50") + QStringLiteral(";50").repeated(bytes / 3));
+        break;
+    case ConfigurationShape::RadioChoices:
+        map.insert(QStringLiteral("controller_mode_option"),
+                   QStringLiteral("A") + QStringLiteral(";A").repeated(bytes / 2));
+        break;
+    }
+    return map;
+}
+
+// Shown and drawn, then closed: what the closed dialog leaves is the "held" figure.
+HostileKind configurationKind(const char* name, const char* what, ConfigurationShape shape)
+{
+    return {name, what, "MB", {1.25, 2.5, 5, 10}, [shape](double mb, const QByteArray&) {
+                // The reply's own map belongs to the link; the dialog's share is what is counted.
+                auto map = std::make_shared<QMap<QString, QString>>(
+                    hostileConfiguration(shape, int(mb * (1 << 20))));
+                auto dialog = std::make_shared<std::unique_ptr<UPSConfigurationWindow>>();
+                return Input{mb,
+                             {{"shown",
+                               [map, dialog] {
+                                   Luminorix::Utils::Ups ups;
+                                   ups.model_name = QStringLiteral("OspreyRT_SNMP");
+                                   *dialog = std::make_unique<UPSConfigurationWindow>(ups);
+                                   (*dialog)->show();
+                                   (*dialog)->setConfiguration(*map);
+                                   return drawn();
+                               }},
+                              {"closed", [dialog] { return dialog->reset(), drawn(); }}}};
+            }};
+}
+
+} // namespace
+
+QVector<HostileKind> widgetHostileKinds()
+{
+    return {
+        {"edit-line",
+         "event editor: Edit of an event whose message is one line without breaks",
+         "MiB",
+         {0.5, 1, 2, 4},
+         longMessageLine},
+        {"whole-line",
+         "for comparison, not a path of the panel: the same line given whole to an editor",
+         "KiB",
+         {16, 32, 64, 128},
+         wholeLineInAnEditor},
+        {"save-large",
+         "event editor: Save of 25k to 100k events, whose reply would exceed the frame bound",
+         "reply MB",
+         {25, 50, 100},
+         saveTooLarge},
+        {"host-list",
+         "virtualization centre: the host list of every poll, 12.5k to 100k hosts",
+         "10k hosts",
+         {1.25, 2.5, 5, 10},
+         hostList},
+        {"host-vms",
+         "virtualization centre: one host with 3,750 to 30,000 machines",
+         "10k VMs",
+         {0.375, 0.75, 1.5, 3},
+         hostVms},
+        {"history",
+         "event history of 125k to 1M records: opened, a changed value, the same value again",
+         "100k recs",
+         {1.25, 2.5, 5, 10},
+         eventHistory},
+        {"empty-keys",
+         "parameters page of as many empty keys as empty lines, 6,250 to 50,000",
+         "10k keys",
+         {0.625, 1.25, 2.5, 5},
+         emptyKeys},
+        {"codes",
+         "messages page of one line of 125k to 1M message codes",
+         "100k codes",
+         {1.25, 2.5, 5, 10},
+         messageCodes},
+        {"cell",
+         "parameters page of 100 rows, one cell of 625k to 5M characters",
+         "M chars",
+         {0.625, 1.25, 2.5, 5},
+         longCell},
+        configurationKind("config-keys", "UPS configuration dialog: keys the catalogue does not know",
+                          ConfigurationShape::UnknownKeys),
+        configurationKind("config-text", "UPS configuration dialog: one free text as long as the reply",
+                          ConfigurationShape::LongText),
+        configurationKind("config-combo", "UPS configuration dialog: a choice row of ever more choices",
+                          ConfigurationShape::ComboChoices),
+        configurationKind("config-radio", "UPS configuration dialog: the radio row of ever more choices",
+                          ConfigurationShape::RadioChoices),
+    };
+}

@@ -1,6 +1,7 @@
 #include "writtenini.h"
 
 #include <QTextCodec>
+#include <cstring>
 
 namespace {
 
@@ -146,6 +147,9 @@ bool unescapeValue(const char* data, int from, int to, QTextCodec* codec, QStrin
             int j = i + 1;
             while (j < to && data[j] != '\\' && data[j] != '"' && data[j] != ',')
                 ++j;
+            // The library ends the line at a ";" outside quotes, as a comment.
+            if (!quoted && std::memchr(data + i, ';', size_t(j - i)))
+                return false;
             if (codec)
                 text->append(codec->toUnicode(data + i, j - i));
             else
@@ -234,7 +238,8 @@ bool WrittenIni::read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>
             continue;
         }
         const int equals = bytes.indexOf('=', start);
-        if (equals < 0 || equals >= end || equals == start)
+        // A "\\" before the "=" makes it part of the key for the library.
+        if (equals < 0 || equals >= end || equals == start || data[equals - 1] == '\\')
             return false;
         Entry entry;
         entry.section = section;

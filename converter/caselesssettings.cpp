@@ -1,7 +1,5 @@
 #include "caselesssettings.h"
 
-#include "iniwriter.h"
-
 #include <QSettings>
 
 namespace Converter {
@@ -35,9 +33,6 @@ bool CaselessSettings::fromEntries(const QVector<WrittenIni::Entry>& entries, Ca
                 return false;
             seen.insert(entry.section);
         }
-        // The library looks a key with an empty part up under another name.
-        if (!IniWriter::isPlainKey(entry.key))
-            return false;
         folded = entry.key.toLower();
         const auto it = settings.m_values.find(folded);
         if (it != settings.m_values.end())

@@ -24,7 +24,7 @@ public:
     // one the source lists last wins.
     explicit CaselessSettings(const QSettings& source);
     // The same from a file read in one pass, when that reading is surely the
-    // library's: false on a key twice, in two spellings or with an empty part, or a
+    // library's: false on a key twice or in two spellings, or a
     // section in two places; the caller then asks the library.
     static bool fromEntries(const QVector<WrittenIni::Entry>& entries, CaselessSettings* result);
 

@@ -111,9 +111,14 @@ void appendEscaped(const QString& text, QTextCodec* codec, QByteArray* result)
 
 struct Line
 {
-    QString section;
-    QString key; // within the section
+    QStringRef key; // within the section
     const QVariant* value;
+};
+
+struct Section
+{
+    QStringRef name;
+    QVector<Line> lines;
 };
 
 } // namespace
@@ -126,7 +131,7 @@ bool IniWriter::isPlainKey(const QString& key)
            !key.contains(QLatin1String("//"));
 }
 
-void IniWriter::appendKey(const QString& key, QByteArray* bytes)
+void IniWriter::appendKey(const QStringRef& key, QByteArray* bytes)
 {
     bytes->reserve(bytes->size() + key.size() * 3 / 2);
     for (const QChar c : key) {
@@ -173,46 +178,50 @@ bool IniWriter::appendValue(const QVariant& value, QTextCodec* codec, QByteArray
 
 bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes)
 {
-    QVector<Line> lines;
-    lines.reserve(values.size());
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        if (!isPlainKey(it.key()))
-            return false;
-        const int slash = it.key().indexOf(QLatin1Char('/'));
-        if (slash < 0)
-            lines.append({QString(), it.key(), &it.value()});
-        else
-            lines.append({it.key().left(slash), it.key().mid(slash + 1), &it.value()});
-    }
     // A new file has no order of its own: sections and their keys come sorted.
-    std::sort(lines.begin(), lines.end(), [](const Line& a, const Line& b) {
-        const int bySection = QString::compare(a.section, b.section);
-        return bySection != 0 ? bySection < 0 : a.key < b.key;
-    });
-
+    // Sorted section by section, the keys compare without their long common prefix.
+    QVector<Section> sections;
+    QHash<QStringRef, int> sectionOf;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const QString& key = it.key();
+        if (!isPlainKey(key))
+            return false;
+        const int slash = key.indexOf(QLatin1Char('/'));
+        const QStringRef name = slash < 0 ? QStringRef() : key.leftRef(slash);
+        auto found = sectionOf.find(name);
+        if (found == sectionOf.end()) {
+            found = sectionOf.insert(name, sections.size());
+            sections.append({name, {}});
+        }
+        sections[*found].lines.append({key.midRef(slash + 1), &it.value()});
+    }
+    std::sort(sections.begin(), sections.end(),
+              [](const Section& a, const Section& b) { return a.name.compare(b.name) < 0; });
     const int start = bytes->size();
-    for (int i = 0; i < lines.size(); ++i) {
-        const Line& line = lines.at(i);
-        if (i == 0 || line.section != lines.at(i - 1).section) {
-            if (i != 0)
-                *bytes += '\n';
-            QByteArray header;
-            appendKey(line.section, &header);
-            if (header.isEmpty())
-                *bytes += "[General]";
-            else if (qstricmp(header.constData(), "general") == 0)
-                *bytes += "[%General]";
-            else
-                *bytes += '[' + header + ']';
+    for (int i = 0; i < sections.size(); ++i) {
+        Section& section = sections[i];
+        if (i != 0)
+            *bytes += '\n';
+        QByteArray header;
+        appendKey(section.name, &header);
+        if (header.isEmpty())
+            *bytes += "[General]";
+        else if (qstricmp(header.constData(), "general") == 0)
+            *bytes += "[%General]";
+        else
+            *bytes += '[' + header + ']';
+        *bytes += '\n';
+        std::sort(section.lines.begin(), section.lines.end(),
+                  [](const Line& a, const Line& b) { return a.key.compare(b.key) < 0; });
+        for (const Line& line : qAsConst(section.lines)) {
+            appendKey(line.key, bytes);
+            *bytes += '=';
+            if (!appendValue(*line.value, codec, bytes)) {
+                bytes->truncate(start);
+                return false;
+            }
             *bytes += '\n';
         }
-        appendKey(line.key, bytes);
-        *bytes += '=';
-        if (!appendValue(*line.value, codec, bytes)) {
-            bytes->truncate(start);
-            return false;
-        }
-        *bytes += '\n';
     }
     return true;
 }

@@ -25,7 +25,7 @@ public:
     static bool isPlainKey(const QString& key);
     // The text after "=" for value; false for a type it does not write.
     static bool appendValue(const QVariant& value, QTextCodec* codec, QByteArray* bytes);
-    static void appendKey(const QString& key, QByteArray* bytes);
+    static void appendKey(const QStringRef& key, QByteArray* bytes);
 };
 
 } // namespace Converter

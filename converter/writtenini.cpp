@@ -1,5 +1,7 @@
 #include "writtenini.h"
 
+#include "iniwriter.h"
+
 #include <QTextCodec>
 #include <cstring>
 
@@ -245,7 +247,8 @@ bool WrittenIni::read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>
         entry.section = section;
         entry.key.reserve(section.size() + (equals - start));
         entry.key += section;
-        if (!unescapeKey(data, start, equals, &entry.key))
+        // The library looks a key with an empty part up under another name.
+        if (!unescapeKey(data, start, equals, &entry.key) || !Converter::IniWriter::isPlainKey(entry.key))
             return false;
         if (!unescapeValue(data, equals + 1, end, codec, &entry.text, &entry.list, &entry.isList) ||
             !plainValue(&entry))

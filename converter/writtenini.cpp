@@ -232,7 +232,8 @@ bool WrittenIni::read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>
             if (name.compare("general", Qt::CaseInsensitive) != 0) {
                 if (name.compare("%general", Qt::CaseInsensitive) == 0)
                     section = QString::fromLatin1(name.constData() + 1, name.size() - 1);
-                else if (name.isEmpty() || !unescapeKey(data, start + 1, end - 1, &section))
+                else if (name.isEmpty() || !unescapeKey(data, start + 1, end - 1, &section) ||
+                         !Converter::IniWriter::isPlainKey(section))
                     return false;
                 section += QLatin1Char('/');
             }
@@ -247,8 +248,11 @@ bool WrittenIni::read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>
         entry.section = section;
         entry.key.reserve(section.size() + (equals - start));
         entry.key += section;
-        // The library looks a key with an empty part up under another name.
-        if (!unescapeKey(data, start, equals, &entry.key) || !Converter::IniWriter::isPlainKey(entry.key))
+        // The library looks a key with an empty part up under another name; only a
+        // "\\" in the key, a slash, can make one, the section was checked already.
+        if (!unescapeKey(data, start, equals, &entry.key) ||
+            (std::memchr(data + start, '\\', size_t(equals - start)) &&
+             !Converter::IniWriter::isPlainKey(entry.key)))
             return false;
         if (!unescapeValue(data, equals + 1, end, codec, &entry.text, &entry.list, &entry.isList) ||
             !plainValue(&entry))

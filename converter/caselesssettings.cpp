@@ -20,6 +20,38 @@ CaselessSettings::CaselessSettings(const QSettings& source)
     }
 }
 
+bool CaselessSettings::fromEntries(const QVector<WrittenIni::Entry>& entries, CaselessSettings* result)
+{
+    CaselessSettings settings;
+    settings.m_values.reserve(entries.size());
+    QSet<QString> seen; // sections as written
+    QString folded;
+    for (int i = 0; i < entries.size(); ++i) {
+        const WrittenIni::Entry& entry = entries.at(i);
+        if (i == 0 || entry.section != entries.at(i - 1).section) {
+            if (seen.contains(entry.section))
+                return false;
+            seen.insert(entry.section);
+        }
+        folded = entry.key.toLower();
+        const auto it = settings.m_values.find(folded);
+        if (it != settings.m_values.end())
+            return false;
+        // As the library reads a value: an empty list was written as no value at all.
+        if (!entry.isList)
+            settings.m_values.insert(folded, entry.text);
+        else if (entry.list.isEmpty())
+            settings.m_values.insert(folded, QVariant());
+        else
+            settings.m_values.insert(folded, entry.list);
+        const int slash = folded.indexOf(QLatin1Char('/'));
+        if (slash > 0)
+            settings.m_sections.insert(folded.left(slash));
+    }
+    *result = std::move(settings);
+    return true;
+}
+
 void CaselessSettings::beginGroup(const QString& prefix)
 {
     m_groups.append(prefix.toLower());

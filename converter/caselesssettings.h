@@ -1,10 +1,13 @@
 #pragma once
 
+#include "writtenini.h"
+
 #include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QVector>
 
 class QSettings;
 
@@ -20,6 +23,10 @@ public:
     // Copies every key of the source. Of keys that differ only in letter case the
     // one the source lists last wins.
     explicit CaselessSettings(const QSettings& source);
+    // The same from a file read in one pass, when that reading is surely the
+    // library's: false on a key twice or in two spellings, or a
+    // section in two places; the caller then asks the library.
+    static bool fromEntries(const QVector<WrittenIni::Entry>& entries, CaselessSettings* result);
 
     void beginGroup(const QString& prefix);
     void endGroup();
@@ -34,6 +41,8 @@ public:
     // Top-level section names in lower case, in no particular order.
     QList<QString> sectionNames() const { return m_sections.values(); }
     int sectionCount() const { return m_sections.size(); }
+    // Every key in lower case with its value.
+    const QHash<QString, QVariant>& values() const { return m_values; }
 
 private:
     QString path(const QString& key) const;

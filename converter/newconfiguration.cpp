@@ -1,12 +1,15 @@
 #include "newconfiguration.h"
 
 #include "action.h"
+#include "iniwriter.h"
 #include "networkgroup.h"
 #include "writtenini.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSaveFile>
 #include <QSet>
 #include <QSettings>
 #include <QTextCodec>
@@ -176,18 +179,82 @@ bool isDecimal(const QString& text)
 namespace Luminorix {
 
 NewConfiguration::NewConfiguration(const QString& filePath, QTextCodec* codec, QObject* parent)
-    : QObject(parent), settings(new QSettings(filePath, QSettings::IniFormat))
+    : QObject(parent), filePath(filePath), codec(codec)
 {
-    if (codec)
-        settings->setIniCodec(codec);
-    // Listing the sections of a new file costs nothing; from then on the writes keep
-    // the list, instead of a pass over every key of a large file.
+    // A new file is kept here alone until it is written: the library would keep every
+    // key in sorted maps besides. Its sections are known from the writes.
     if (QFileInfo(filePath).size() == 0) {
-        const QStringList all = settings->childGroups();
-        sectionCache = QSet<QString>(all.cbegin(), all.cend());
+        fresh = true;
         sectionCacheValid = true;
         recordValid = true;
+    } else {
+        openStore();
     }
+}
+
+void NewConfiguration::openStore()
+{
+    settings = new QSettings(filePath, QSettings::IniFormat);
+    if (codec)
+        settings->setIniCodec(codec);
+}
+
+void NewConfiguration::leaveFresh()
+{
+    if (!fresh)
+        return;
+    fresh = false;
+    openStore();
+    for (auto it = record.cbegin(); it != record.cend(); ++it)
+        settings->setValue(it.key(), it.value());
+    keysOfSection.clear();
+    if (!group.isEmpty())
+        settings->beginGroup(group);
+    group.clear();
+}
+
+void NewConfiguration::beginGroup(const QString& name)
+{
+    // Only a top-level section of plain name is kept without the library.
+    if (fresh && (!group.isEmpty() || name.contains(QLatin1Char('/')) || name.isEmpty()))
+        leaveFresh();
+    if (fresh)
+        group = name;
+    else
+        settings->beginGroup(name);
+}
+
+void NewConfiguration::endGroup()
+{
+    if (fresh)
+        group.clear();
+    else
+        settings->endGroup();
+}
+
+QStringList NewConfiguration::childKeys() const
+{
+    if (!fresh)
+        return settings->childKeys();
+    QStringList keys = keysOfSection.value(group);
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
+QVariant NewConfiguration::storedValue(const QString& key) const
+{
+    if (!fresh)
+        return settings->value(key);
+    return record.value(group.isEmpty() ? key : group + QLatin1Char('/') + key);
+}
+
+QStringList NewConfiguration::allKeys() const
+{
+    if (!fresh)
+        return settings->allKeys();
+    QStringList keys = record.keys();
+    std::sort(keys.begin(), keys.end());
+    return keys;
 }
 
 NewConfiguration::~NewConfiguration()
@@ -214,7 +281,7 @@ void NewConfiguration::writeDevice(const OldDeviceConfig& device)
     put(QStringLiteral("agent_ip"), device.agent_ip);
     put(QStringLiteral("read_community"), device.read_community);
     put(QStringLiteral("write_community"), device.write_community);
-    settings->endGroup();
+    endGroup();
 }
 
 void NewConfiguration::writeSmtp(const OldSmtpConfig& smtp)
@@ -229,12 +296,12 @@ void NewConfiguration::writeSmtp(const OldSmtpConfig& smtp)
     put(QStringLiteral("user"), smtp.user);
     put(QStringLiteral("pass"), pass);
     put(QStringLiteral("sender_address"), smtp.sender_address);
-    settings->endGroup();
+    endGroup();
 }
 
 void NewConfiguration::stampVersion(const QString& version, const QString& language)
 {
-    const QStringList keys = settings->childKeys();
+    const QStringList keys = childKeys();
     setFoldedValue(keys, QStringLiteral("version"), version);
     setFoldedValue(keys, QStringLiteral("language"), language);
 }
@@ -307,7 +374,7 @@ void NewConfiguration::writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>
                 numbers.append(QString::number(number));
             put(QStringLiteral("computers.0"), numbers);
         }
-        settings->endGroup();
+        endGroup();
         const QList<int> keys = eventsOfGroup.take(networkGroup.number);
         for (const int key : keys) {
             OldEvent event = events->take(key);
@@ -328,7 +395,7 @@ void NewConfiguration::writeNetwork(QMap<int, OldEvent>* events, QList<OldGroup>
         put(QStringLiteral("address"), computer.address);
         put(QStringLiteral("password"),
             computer.passwordIsCipherText ? computer.password : encryptComputerPassword(computer.password));
-        settings->endGroup();
+        endGroup();
     }
 }
 
@@ -399,7 +466,7 @@ void NewConfiguration::writeEvent(const OldEvent& event, const Converter::Action
     const Converter::Action::Entries entries = action.entries();
     for (const auto& entry : entries)
         put(entry.first, entry.second);
-    settings->endGroup();
+    endGroup();
 }
 
 QString NewConfiguration::mapUpsModel(const QString& model)
@@ -450,7 +517,7 @@ QStringList NewConfiguration::defaultRtEventDefinition(const QString& model, con
 QStringList NewConfiguration::sections()
 {
     if (!sectionCacheValid) {
-        const QStringList all = settings->childGroups();
+        const QStringList all = settings->childGroups(); // never fresh here
         sectionCache = QSet<QString>(all.cbegin(), all.cend());
         sectionCacheValid = true;
     }
@@ -465,7 +532,7 @@ void NewConfiguration::enterSection(const QString& name)
     // Every section written gets at least one key, so it is one of the store's sections.
     if (sectionCacheValid)
         sectionCache.insert(name);
-    settings->beginGroup(name);
+    beginGroup(name);
 }
 
 QStringList NewConfiguration::deviceSections()
@@ -501,11 +568,11 @@ void NewConfiguration::migrateUpsModels()
 {
     const QStringList devices = deviceSections();
     for (const QString& device : devices) {
-        settings->beginGroup(device);
-        const QStringList keys = settings->childKeys();
+        beginGroup(device);
+        const QStringList keys = childKeys();
         setFoldedValue(keys, QStringLiteral("ups_model"),
                        mapUpsModel(foldedValue(keys, QStringLiteral("ups_model")).toString()));
-        settings->endGroup();
+        endGroup();
     }
 }
 
@@ -513,9 +580,9 @@ void NewConfiguration::resetUsbPaths()
 {
     const QStringList devices = deviceSections();
     for (const QString& device : devices) {
-        settings->beginGroup(device);
-        setFoldedValue(settings->childKeys(), QStringLiteral("usb_path"), QString());
-        settings->endGroup();
+        beginGroup(device);
+        setFoldedValue(childKeys(), QStringLiteral("usb_path"), QString());
+        endGroup();
     }
 }
 
@@ -534,13 +601,13 @@ void NewConfiguration::migrateEvents()
     const QMap<QString, QStringList> eventSections = eventSectionsByDevice();
     for (const QString& device : devices) {
         const QString number = device.mid(device.lastIndexOf(QLatin1Char('.')) + 1);
-        settings->beginGroup(device);
-        const QString model = foldedValue(settings->childKeys(), QStringLiteral("ups_model")).toString();
-        settings->endGroup();
+        beginGroup(device);
+        const QString model = foldedValue(childKeys(), QStringLiteral("ups_model")).toString();
+        endGroup();
         const QStringList sections = eventSections.value(number);
         for (const QString& section : sections) {
-            settings->beginGroup(section);
-            const QStringList keys = settings->childKeys();
+            beginGroup(section);
+            const QStringList keys = childKeys();
             // A section already in the current form keeps its owner.
             const bool hasId = !storedKeys(keys, QStringLiteral("id")).isEmpty();
             const QString ownerKey = hasId || storedKeys(keys, QStringLiteral("parent_id")).isEmpty()
@@ -553,7 +620,7 @@ void NewConfiguration::migrateEvents()
             removeFolded(keys, QStringLiteral("id"));
             removeFolded(keys, QStringLiteral("parent_type"));
             setFoldedValue(keys, QStringLiteral("parent_id"), owner);
-            settings->endGroup();
+            endGroup();
         }
     }
 }
@@ -564,26 +631,31 @@ void NewConfiguration::migrateRtEvents()
     const QMap<QString, QStringList> eventSections = eventSectionsByDevice();
     for (const QString& device : devices) {
         const QString number = device.mid(device.lastIndexOf(QLatin1Char('.')) + 1);
-        settings->beginGroup(device);
-        const QString model = foldedValue(settings->childKeys(), QStringLiteral("ups_model")).toString();
-        settings->endGroup();
+        beginGroup(device);
+        const QString model = foldedValue(childKeys(), QStringLiteral("ups_model")).toString();
+        endGroup();
         if (!model.startsWith(QLatin1String("OspreyRT")))
             continue;
         const QStringList sections = eventSections.value(number);
         for (const QString& section : sections) {
-            settings->beginGroup(section);
-            const QStringList keys = settings->childKeys();
+            beginGroup(section);
+            const QStringList keys = childKeys();
             const int owner = foldedValue(keys, QStringLiteral("parent_id")).toString().toInt();
             const QString key =
                 foldedValue(keys, QStringLiteral("event"), QStringLiteral("Unknown")).toString();
             applyDefinition(keys, defaultRtEventDefinition(model, key, owner));
-            settings->endGroup();
+            endGroup();
         }
     }
 }
 
 bool NewConfiguration::finish(QString* error)
 {
+    if (fresh && writeFresh(error))
+        return true;
+    if (fresh && !error->isEmpty())
+        return false;
+    leaveFresh();
     settings->sync();
     if (settings->status() == QSettings::NoError)
         return true;
@@ -592,24 +664,50 @@ bool NewConfiguration::finish(QString* error)
     return false;
 }
 
+bool NewConfiguration::writeFresh(QString* error)
+{
+    error->clear();
+    // Nothing written: the library, too, leaves the file as it is.
+    if (record.isEmpty())
+        return true;
+    QByteArray bytes;
+    if (!Converter::IniWriter::format(record, codec, &bytes))
+        return false;
+    const QFileInfo info(filePath);
+    const bool created = !info.exists();
+    QSaveFile file(filePath);
+    if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly) ||
+        file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = tr("błąd dostępu do pliku");
+        return false;
+    }
+    // The permissions the library gives a file it created.
+    if (created) {
+        QFile::setPermissions(filePath, QFileInfo(filePath).permissions() | QFile::ReadOwner |
+                                            QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+    return true;
+}
+
 bool NewConfiguration::sameAs(const QString& path) const
 {
     // The quick reading settles a sound file; the library's own reading, which is
     // what the service will see, has the last word on any other.
     QFile file(path);
     QVector<Converter::WrittenIni::Entry> entries;
-    if (file.open(QIODevice::ReadOnly) &&
-        Converter::WrittenIni::read(file.readAll(), settings->iniCodec(), &entries) && holdsTheSame(entries))
+    if (file.open(QIODevice::ReadOnly) && Converter::WrittenIni::read(file.readAll(), codec, &entries) &&
+        holdsTheSame(entries))
         return true;
     file.close();
 
     QSettings written(path, QSettings::IniFormat);
-    written.setIniCodec(settings->iniCodec());
-    const QStringList keys = settings->allKeys();
+    if (codec)
+        written.setIniCodec(codec);
+    const QStringList keys = allKeys();
     if (written.allKeys() != keys)
         return false;
     for (const QString& key : keys) {
-        if (!sameValue(settings->value(key), written.value(key)))
+        if (!sameValue(fresh ? record.value(key) : settings->value(key), written.value(key)))
             return false;
     }
     // Read on demand: a damaged line shows only once everything was read.
@@ -618,6 +716,20 @@ bool NewConfiguration::sameAs(const QString& path) const
 
 void NewConfiguration::put(const QString& key, const QVariant& value)
 {
+    // The library makes its own key of a name with slashes.
+    if (fresh && (key.isEmpty() || key.contains(QLatin1Char('/'))))
+        leaveFresh();
+    if (fresh) {
+        const QString full = group.isEmpty() ? key : group + QLatin1Char('/') + key;
+        const auto it = record.find(full);
+        if (it == record.end()) {
+            record.insert(full, value);
+            keysOfSection[group].append(key);
+        } else {
+            *it = value;
+        }
+        return;
+    }
     settings->setValue(key, value);
     if (recordValid) {
         const QString group = settings->group();
@@ -627,6 +739,7 @@ void NewConfiguration::put(const QString& key, const QVariant& value)
 
 void NewConfiguration::drop(const QString& key)
 {
+    leaveFresh();
     settings->remove(key);
     // A key may name a whole section: the store alone knows what went.
     recordValid = false;
@@ -635,7 +748,7 @@ void NewConfiguration::drop(const QString& key)
 
 bool NewConfiguration::holdsTheSame(const QVector<Converter::WrittenIni::Entry>& entries) const
 {
-    if ((recordValid ? record.size() : settings->allKeys().size()) != entries.size())
+    if ((recordValid ? record.size() : allKeys().size()) != entries.size())
         return false;
     // With as many keys as the store, each key once and each one of the store's,
     // the file holds every key of the store.
@@ -693,7 +806,7 @@ QVariant NewConfiguration::foldedValue(const QStringList& keys, const QString& k
 {
     const QStringList found = storedKeys(keys, key);
     // Same choice as the reader: of several spellings the one listed last.
-    return found.isEmpty() ? defaultValue : settings->value(found.last());
+    return found.isEmpty() ? defaultValue : storedValue(found.last());
 }
 
 void NewConfiguration::setFoldedValue(const QStringList& keys, const QString& key, const QVariant& value)

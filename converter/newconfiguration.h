@@ -107,7 +107,27 @@ private:
     };
     const MigratedEvent& migratedEvent(const QString& key);
 
-    QSettings* settings;
+    // The library's store; none while the file is fresh.
+    void openStore();
+    // Hands what was kept so far to the library, which goes on from there.
+    void leaveFresh();
+    // The library's own group and key access, kept here while fresh.
+    void beginGroup(const QString& name);
+    void endGroup();
+    QStringList childKeys() const;
+    QVariant storedValue(const QString& key) const;
+    QStringList allKeys() const;
+    // Writes a fresh file; false with error empty when the library must write it.
+    bool writeFresh(QString* error);
+
+    QString filePath;
+    QTextCodec* codec;
+    QSettings* settings = nullptr;
+    // A file that began empty, while only plain sections and keys were written
+    // and nothing removed: record then holds it all.
+    bool fresh = false;
+    QString group;                             // the section entered while fresh
+    QHash<QString, QStringList> keysOfSection; // while fresh, in the order written
     // Set while writeMigratedNetwork() runs.
     const QString* migratedModel = nullptr;
     QHash<QString, MigratedEvent> migratedEvents;

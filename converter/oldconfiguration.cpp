@@ -1,6 +1,7 @@
 #include "oldconfiguration.h"
 
 #include "initext.h"
+#include "writtenini.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,6 +59,11 @@ OldConfiguration::OldConfiguration(const QString& filePath) : m_filePath(filePat
         return;
     }
     m_codec = Converter::IniText::codecFor(m_contents);
+    // One pass over the bytes settles a plain file; the library reads any other.
+    QVector<Converter::WrittenIni::Entry> entries;
+    if (Converter::WrittenIni::read(m_contents, m_codec, &entries) &&
+        Converter::CaselessSettings::fromEntries(entries, &m_settings))
+        return;
     QSettings settings(filePath, QSettings::IniFormat);
     if (m_codec)
         settings.setIniCodec(m_codec);

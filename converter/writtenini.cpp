@@ -1,6 +1,9 @@
 #include "writtenini.h"
 
+#include "iniwriter.h"
+
 #include <QTextCodec>
+#include <cstring>
 
 namespace {
 
@@ -146,6 +149,9 @@ bool unescapeValue(const char* data, int from, int to, QTextCodec* codec, QStrin
             int j = i + 1;
             while (j < to && data[j] != '\\' && data[j] != '"' && data[j] != ',')
                 ++j;
+            // The library ends the line at a ";" outside quotes, as a comment.
+            if (!quoted && std::memchr(data + i, ';', size_t(j - i)))
+                return false;
             if (codec)
                 text->append(codec->toUnicode(data + i, j - i));
             else
@@ -226,7 +232,8 @@ bool WrittenIni::read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>
             if (name.compare("general", Qt::CaseInsensitive) != 0) {
                 if (name.compare("%general", Qt::CaseInsensitive) == 0)
                     section = QString::fromLatin1(name.constData() + 1, name.size() - 1);
-                else if (name.isEmpty() || !unescapeKey(data, start + 1, end - 1, &section))
+                else if (name.isEmpty() || !unescapeKey(data, start + 1, end - 1, &section) ||
+                         !Converter::IniWriter::isPlainKey(section))
                     return false;
                 section += QLatin1Char('/');
             }
@@ -234,13 +241,18 @@ bool WrittenIni::read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>
             continue;
         }
         const int equals = bytes.indexOf('=', start);
-        if (equals < 0 || equals >= end || equals == start)
+        // A "\\" before the "=" makes it part of the key for the library.
+        if (equals < 0 || equals >= end || equals == start || data[equals - 1] == '\\')
             return false;
         Entry entry;
         entry.section = section;
         entry.key.reserve(section.size() + (equals - start));
         entry.key += section;
-        if (!unescapeKey(data, start, equals, &entry.key))
+        // The library looks a key with an empty part up under another name; only a
+        // "\\" in the key, a slash, can make one, the section was checked already.
+        if (!unescapeKey(data, start, equals, &entry.key) ||
+            (std::memchr(data + start, '\\', size_t(equals - start)) &&
+             !Converter::IniWriter::isPlainKey(entry.key)))
             return false;
         if (!unescapeValue(data, equals + 1, end, codec, &entry.text, &entry.list, &entry.isList) ||
             !plainValue(&entry))

@@ -1,7 +1,10 @@
 // Arbitrary bytes as a file the settings library wrote: the converter's quick
 // reading must not crash, and whatever it accepts the library must read the
 // same way, or the read-back check could vouch for a file the service reads
-// otherwise.
+// otherwise. The same bytes as an old file: the quick reading of it must give
+// what the library's reading gives, key for key and type for type.
+#include "converter/caselesssettings.h"
+#include "converter/initext.h"
 #include "converter/writtenini.h"
 
 #include <QCoreApplication>
@@ -10,6 +13,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextCodec>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -65,6 +69,45 @@ void check(const QByteArray& bytes, QTextCodec* codec)
     QFile::remove(path);
 }
 
+void compareOldReadings(const QByteArray& bytes)
+{
+    // What the converter hands to neither reading.
+    if (Converter::IniText::firstDamagedLine(bytes) != 0)
+        return;
+    QTextCodec* codec = Converter::IniText::codecFor(bytes);
+    QVector<Converter::WrittenIni::Entry> entries;
+    Converter::CaselessSettings quick;
+    if (!Converter::WrittenIni::read(bytes, codec, &entries) ||
+        !Converter::CaselessSettings::fromEntries(entries, &quick))
+        return;
+    const QString path = workDir().filePath(QStringLiteral("old%1.ini").arg(++counter));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            return;
+    }
+    {
+        QSettings library(path, QSettings::IniFormat);
+        if (codec)
+            library.setIniCodec(codec);
+        const Converter::CaselessSettings slow(library);
+        if (library.status() != QSettings::NoError || slow.values().size() != quick.values().size())
+            std::abort();
+        for (auto it = slow.values().cbegin(); it != slow.values().cend(); ++it) {
+            const auto found = quick.values().constFind(it.key());
+            if (found == quick.values().constEnd() || found->userType() != it->userType() || *found != *it)
+                std::abort();
+        }
+        QList<QString> slowSections = slow.sectionNames();
+        QList<QString> quickSections = quick.sectionNames();
+        std::sort(slowSections.begin(), slowSections.end());
+        std::sort(quickSections.begin(), quickSections.end());
+        if (slowSections != quickSections)
+            std::abort();
+    }
+    QFile::remove(path);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -81,5 +124,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char*>(data), int(size));
     check(bytes, nullptr);
     check(bytes, QTextCodec::codecForName("UTF-8"));
+    compareOldReadings(bytes);
     return 0;
 }

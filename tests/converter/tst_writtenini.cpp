@@ -115,6 +115,11 @@ private slots:
         QTest::newRow("unknown escape") << QByteArray("[s]\nx=a\\qb\n");
         QTest::newRow("long hex escape") << QByteArray("[s]\nx=\\x12345\n");
         QTest::newRow("space in a key") << QByteArray("[s]\na b=1\n");
+        QTest::newRow("empty part of a key") << QByteArray("[s]\n\\a=1\n");
+        QTest::newRow("empty part of a section") << QByteArray("[s\\]\na=1\n");
+        QTest::newRow("comment after a value") << QByteArray("[s]\nx=a;b\n");
+        QTest::newRow("comment after quotes") << QByteArray("[s]\nx=\"a\";b\n");
+        QTest::newRow("escaped equals sign") << QByteArray("[s]\na\\=b=1\n");
     }
 
     void givesUpOnOtherForms()

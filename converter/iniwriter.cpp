@@ -1,0 +1,229 @@
+#include "iniwriter.h"
+
+#include <QTextCodec>
+#include <QVector>
+#include <algorithm>
+
+namespace {
+
+const char hexDigits[] = "0123456789ABCDEF";
+
+bool isPlainKeyChar(ushort c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '.';
+}
+
+// The library's text of a single value; false for a type whose text it makes otherwise.
+bool valueText(const QVariant& value, QString* text)
+{
+    switch (value.userType()) {
+    case QMetaType::UnknownType:
+        *text = QStringLiteral("@Invalid()");
+        return true;
+    case QMetaType::QString:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Bool:
+    case QMetaType::Double:
+        *text = value.toString();
+        if (text->contains(QChar::Null))
+            *text = QStringLiteral("@String(") + *text + QLatin1Char(')');
+        else if (text->startsWith(QLatin1Char('@')))
+            text->prepend(QLatin1Char('@'));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void appendEscaped(const QString& text, QTextCodec* codec, QByteArray* result)
+{
+    bool needsQuotes = false;
+    bool escapeNextIfDigit = false;
+    const bool useCodec = codec && !text.startsWith(QLatin1String("@ByteArray(")) &&
+                          !text.startsWith(QLatin1String("@Variant("));
+    const int start = result->size();
+    result->reserve(start + text.size() * 3 / 2);
+    const QChar* unicode = text.unicode();
+    for (int i = 0; i < text.size(); ++i) {
+        const ushort ch = unicode[i].unicode();
+        if (ch == ';' || ch == ',' || ch == '=')
+            needsQuotes = true;
+        // "\x" takes every hex digit that follows.
+        if (escapeNextIfDigit &&
+            ((ch >= '0' && ch <= '9') || (ch >= 'a' && ch <= 'f') || (ch >= 'A' && ch <= 'F'))) {
+            *result += "\\x" + QByteArray::number(ch, 16);
+            continue;
+        }
+        escapeNextIfDigit = false;
+        switch (ch) {
+        case '\0':
+            *result += "\\0";
+            escapeNextIfDigit = true;
+            break;
+        case '\a':
+            *result += "\\a";
+            break;
+        case '\b':
+            *result += "\\b";
+            break;
+        case '\f':
+            *result += "\\f";
+            break;
+        case '\n':
+            *result += "\\n";
+            break;
+        case '\r':
+            *result += "\\r";
+            break;
+        case '\t':
+            *result += "\\t";
+            break;
+        case '\v':
+            *result += "\\v";
+            break;
+        case '"':
+        case '\\':
+            *result += '\\';
+            *result += char(ch);
+            break;
+        default:
+            if (ch <= 0x1F || (ch >= 0x7F && !useCodec)) {
+                *result += "\\x" + QByteArray::number(ch, 16);
+                escapeNextIfDigit = true;
+            } else if (useCodec) {
+                // One unit at a time, as the library does, a surrogate half included.
+                *result += codec->fromUnicode(&unicode[i], 1);
+            } else {
+                *result += char(ch);
+            }
+        }
+    }
+    if (needsQuotes ||
+        (start < result->size() && (result->at(start) == ' ' || result->at(result->size() - 1) == ' '))) {
+        result->insert(start, '"');
+        *result += '"';
+    }
+}
+
+struct Line
+{
+    QStringRef key; // within the section
+    const QVariant* value;
+};
+
+struct Section
+{
+    QStringRef name;
+    QVector<Line> lines;
+};
+
+} // namespace
+
+namespace Converter {
+
+bool IniWriter::isPlainKey(const QString& key)
+{
+    return !key.isEmpty() && !key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/')) &&
+           !key.contains(QLatin1String("//"));
+}
+
+void IniWriter::appendKey(const QStringRef& key, QByteArray* bytes)
+{
+    bytes->reserve(bytes->size() + key.size() * 3 / 2);
+    for (const QChar c : key) {
+        ushort ch = c.unicode();
+        if (ch == '/') {
+            *bytes += '\\';
+        } else if (isPlainKeyChar(ch)) {
+            *bytes += char(ch);
+        } else if (ch <= 0xFF) {
+            *bytes += '%';
+            *bytes += hexDigits[ch / 16];
+            *bytes += hexDigits[ch % 16];
+        } else {
+            char code[4];
+            for (int i = 3; i >= 0; --i) {
+                code[i] = hexDigits[ch % 16];
+                ch >>= 4;
+            }
+            *bytes += "%U";
+            bytes->append(code, 4);
+        }
+    }
+}
+
+bool IniWriter::appendValue(const QVariant& value, QTextCodec* codec, QByteArray* bytes)
+{
+    QString text;
+    if (value.userType() != QMetaType::QStringList)
+        return valueText(value, &text) && (appendEscaped(text, codec, bytes), true);
+    const QStringList list = value.toStringList();
+    // An empty list reads back as no value, which toStringList() also gives.
+    if (list.isEmpty()) {
+        *bytes += "@Invalid()";
+        return true;
+    }
+    for (int i = 0; i < list.size(); ++i) {
+        if (i != 0)
+            *bytes += ", ";
+        valueText(list.at(i), &text);
+        appendEscaped(text, codec, bytes);
+    }
+    return true;
+}
+
+bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes)
+{
+    // A new file has no order of its own: sections and their keys come sorted.
+    // Sorted section by section, the keys compare without their long common prefix.
+    QVector<Section> sections;
+    QHash<QStringRef, int> sectionOf;
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const QString& key = it.key();
+        if (!isPlainKey(key))
+            return false;
+        const int slash = key.indexOf(QLatin1Char('/'));
+        const QStringRef name = slash < 0 ? QStringRef() : key.leftRef(slash);
+        auto found = sectionOf.find(name);
+        if (found == sectionOf.end()) {
+            found = sectionOf.insert(name, sections.size());
+            sections.append({name, {}});
+        }
+        sections[*found].lines.append({key.midRef(slash + 1), &it.value()});
+    }
+    std::sort(sections.begin(), sections.end(),
+              [](const Section& a, const Section& b) { return a.name.compare(b.name) < 0; });
+    const int start = bytes->size();
+    for (int i = 0; i < sections.size(); ++i) {
+        Section& section = sections[i];
+        if (i != 0)
+            *bytes += '\n';
+        QByteArray header;
+        appendKey(section.name, &header);
+        if (header.isEmpty())
+            *bytes += "[General]";
+        else if (qstricmp(header.constData(), "general") == 0)
+            *bytes += "[%General]";
+        else
+            *bytes += '[' + header + ']';
+        *bytes += '\n';
+        std::sort(section.lines.begin(), section.lines.end(),
+                  [](const Line& a, const Line& b) { return a.key.compare(b.key) < 0; });
+        for (const Line& line : qAsConst(section.lines)) {
+            appendKey(line.key, bytes);
+            *bytes += '=';
+            if (!appendValue(*line.value, codec, bytes)) {
+                bytes->truncate(start);
+                return false;
+            }
+            *bytes += '\n';
+        }
+    }
+    return true;
+}
+
+} // namespace Converter

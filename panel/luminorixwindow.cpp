@@ -19,8 +19,10 @@
 #include "lxstatuswidget.h"
 #include "makerhost.h"
 #include "messagebox.h"
+#include "paneltray.h"
 #include "programversion.h"
 #include "progressbarwidget.h"
+#include "singleinstance.h"
 #include "ui_luminorixwindow.h"
 #include "updatechecker.h"
 #include "updatedownloadwindow.h"
@@ -36,7 +38,6 @@
 #include "upstreewidget.h"
 #include "virtualization/virtualizationcenterwindow.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -44,9 +45,6 @@
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QLineEdit>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QMenu>
 #include <QMessageBox>
 #include <QMovie>
 #include <QPixmap>
@@ -54,10 +52,6 @@
 #include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 using Luminorix::Utils::currentDeviceStatus;
 using Luminorix::Utils::SerialPort;
@@ -92,12 +86,16 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     upsTree->setGeometry(5, 21, 175, 500);
     upsTree->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    if (findRunningInstance()) {
+    instance = named(new SingleInstance(SingleInstance::serverName(), this), "singleInstance");
+    if (!instance->claim()) {
         secondInstance = true;
         return;
     }
-    listenForOtherInstances();
-    createTrayIcon();
+    connect(instance, &SingleInstance::wakeRequested, this, &LuminorixWindow::newLocalInstanceConnection);
+    tray = named(new PanelTray(windowTitleText, this), "tray");
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    connect(tray, &PanelTray::toggleRequested, this, qOverload<>(&LuminorixWindow::toggleWindow));
+    connect(tray, &PanelTray::quitRequested, this, &LuminorixWindow::reallyClose);
 
     // Children (the watchdogs too) only to be found by name; gone before the window, as before.
     controller = named(new Luminorix::UpsSocketController, "controller");
@@ -168,15 +166,8 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
 
 LuminorixWindow::~LuminorixWindow()
 {
-    if (instanceServer) {
-        instanceServer->close();
-        delete instanceServer;
-        instanceServer = nullptr;
-    }
-    delete quitAction;
-    delete toggleAction;
-    delete trayIcon;
-    delete trayMenu;
+    delete instance;
+    delete tray;
     delete ui;
     ui = nullptr;
 
@@ -214,58 +205,6 @@ void LuminorixWindow::startHidden()
     keptInTray = true;
     // Nobody sees the tree in the tray: it catches up when the window shows.
     upsTree->holdStatuses(true);
-}
-
-QString LuminorixWindow::instanceServerName()
-{
-    QString name = QStringLiteral("luminorix_instance");
-#ifdef Q_OS_UNIX
-    // Local sockets of every user share one temporary folder here.
-    name += QLatin1Char('-') + QString::number(::getuid());
-#endif
-    return name;
-}
-
-bool LuminorixWindow::findRunningInstance()
-{
-    QLocalSocket probe;
-    probe.connectToServer(instanceServerName(), QIODevice::ReadWrite);
-    return probe.isValid() && probe.waitForConnected(500);
-}
-
-void LuminorixWindow::listenForOtherInstances()
-{
-    instanceServer = new QLocalServer(this);
-    instanceServer->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(instanceServerName());
-    connect(instanceServer, &QLocalServer::newConnection, this, &LuminorixWindow::newLocalInstanceConnection);
-    // Without the name the panel still works; it only cannot be woken by a second start.
-    instanceServer->listen(instanceServerName());
-}
-
-void LuminorixWindow::createTrayIcon()
-{
-    const QIcon icon(QPixmap(QStringLiteral(":/images/images/appicon_32.png")));
-    trayIcon = named(new QSystemTrayIcon(this), "trayIcon");
-    trayIcon->setIcon(icon);
-    trayIcon->setToolTip(windowTitleText);
-    trayIcon->setVisible(true);
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-
-    trayMenu = named(new QMenu(this), "trayMenu");
-    toggleAction = named(new QAction(tr("&Ukryj"), this), "toggleAction");
-    trayMenu->addAction(toggleAction);
-    quitAction = named(new QAction(tr("&Zakończ"), this), "quitAction");
-    trayMenu->addAction(quitAction);
-    trayIcon->setContextMenu(trayMenu);
-
-    connect(toggleAction, &QAction::triggered, this, qOverload<>(&LuminorixWindow::toggleWindow));
-    connect(quitAction, &QAction::triggered, this, &LuminorixWindow::reallyClose);
-    connect(trayIcon, &QSystemTrayIcon::activated, this,
-            qOverload<QSystemTrayIcon::ActivationReason>(&LuminorixWindow::toggleWindow));
-    trayClickTimer = named(new QTimer(this), "trayClickTimer");
-    trayClickTimer->setSingleShot(true);
-    connect(trayClickTimer, &QTimer::timeout, this, qOverload<>(&LuminorixWindow::toggleWindow));
 }
 
 void LuminorixWindow::startUpdateChecker()
@@ -378,8 +317,8 @@ void LuminorixWindow::closeEvent(QCloseEvent* event)
     }
     event->ignore();
     hide();
-    if (toggleAction)
-        toggleAction->setText(tr("&Pokaż"));
+    if (tray)
+        tray->setWindowShown(false);
 }
 
 void LuminorixWindow::showEvent(QShowEvent* event)
@@ -400,26 +339,19 @@ void LuminorixWindow::hideEvent(QHideEvent* event)
 
 void LuminorixWindow::toggleWindow()
 {
-    if (isHidden()) {
+    const bool shown = isHidden();
+    if (shown)
         show();
-        if (toggleAction)
-            toggleAction->setText(tr("&Ukryj"));
-    } else {
+    else
         hide();
-        if (toggleAction)
-            toggleAction->setText(tr("&Pokaż"));
-    }
+    if (tray)
+        tray->setWindowShown(shown);
 }
 
 void LuminorixWindow::toggleWindow(QSystemTrayIcon::ActivationReason reason)
 {
-    // The tray reports the first click of a double click as a single one (on X11 both
-    // presses), so a click only counts once no second one has followed.
-    if (reason == QSystemTrayIcon::Trigger && !trayClickTimer->isActive()) {
-        trayClickTimer->start(QApplication::doubleClickInterval());
-    } else if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
-        trayClickTimer->stop();
-    }
+    if (tray)
+        tray->activate(reason);
 }
 
 void LuminorixWindow::reallyClose()
@@ -430,12 +362,6 @@ void LuminorixWindow::reallyClose()
 
 void LuminorixWindow::newLocalInstanceConnection()
 {
-    QLocalSocket* socket = instanceServer->nextPendingConnection();
-    if (socket) {
-        QObject::disconnect(socket, nullptr, nullptr, nullptr);
-        // Nothing is ever read from it; without this each later start would leave one behind.
-        socket->deleteLater();
-    }
     if (isHidden())
         toggleWindow();
 }

@@ -33,9 +33,10 @@ class LoggingConfigurationWindow;
 class LogiInWindow;
 class NetworkConfigurationWindow;
 class PasswordChangeWindow;
+class PanelTray;
 class ProgressBarWidget;
+class SingleInstance;
 class QAction;
-class QLocalServer;
 class QMenu;
 class QMessageBox;
 class QMovie;
@@ -73,8 +74,6 @@ public:
     bool isSecondInstance() const { return secondInstance; }
     // Started with "--hide": only the tray icon shows, as after closing the window.
     void startHidden();
-    // Per user, so that two users of one machine never meet each other's panel.
-    static QString instanceServerName();
 
     void setWidgetsEnabled(bool enabled, QList<QWidget*> widgets);
     void setActionsEnabled(bool enabled, QList<QAction*> actions);
@@ -152,9 +151,6 @@ private slots:
     void on_actionVirtualizationCenter_triggered();
 
 private:
-    bool findRunningInstance();
-    void listenForOtherInstances();
-    void createTrayIcon();
     void startUpdateChecker();
     void connectController();
     void connectTree();
@@ -201,17 +197,11 @@ private:
     ExtendInformationWindow* extendInformationWindow = nullptr;
     UPSConfigurationWindow* upsConfigurationWindow = nullptr;
     QMap<QString, QString> lastDeviceState;
-    QSystemTrayIcon* trayIcon = nullptr;
-    QMenu* trayMenu = nullptr;
-    QAction* quitAction = nullptr;
-    QAction* toggleAction = nullptr;
-    // A single click on the tray icon acts once the double-click time has passed
-    // without a second click: a double click does nothing.
-    QTimer* trayClickTimer = nullptr;
+    PanelTray* tray = nullptr;
     ServiceMessageBoxes serviceMessages{this};
     bool reallyCloseRequested = false;
     bool secondInstance = false;
-    QLocalServer* instanceServer = nullptr;
+    SingleInstance* instance = nullptr;
     QMap<QString, QString> submittedConfiguration;
     QTimer communicationWatchdog;
     QTimer socketWatchdog;

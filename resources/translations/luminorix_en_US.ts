@@ -869,18 +869,6 @@ unknown</translation>
         <translation>Load</translation>
     </message>
     <message>
-        <source>&amp;Ukryj</source>
-        <translation>&amp;Hide</translation>
-    </message>
-    <message>
-        <source>&amp;Zakończ</source>
-        <translation>&amp;Quit</translation>
-    </message>
-    <message>
-        <source>&amp;Pokaż</source>
-        <translation>&amp;Show</translation>
-    </message>
-    <message>
         <source> [TRYB DEBUGGOWANIA]</source>
         <translation> [DEBUG MODE]</translation>
     </message>
@@ -1328,6 +1316,21 @@ This removes the computer from all groups.</translation>
     <message>
         <source>Sekcja nr 2</source>
         <translation>Section 2</translation>
+    </message>
+</context>
+<context>
+    <name>PanelTray</name>
+    <message>
+        <source>&amp;Ukryj</source>
+        <translation>&amp;Hide</translation>
+    </message>
+    <message>
+        <source>&amp;Zakończ</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Pokaż</source>
+        <translation>&amp;Show</translation>
     </message>
 </context>
 <context>

@@ -6,7 +6,9 @@
 #include "base/dialogrelay.h"
 #include "base/named.h"
 #include "base/passwordchangewindow.h"
+#include "connectionwatchdogs.h"
 #include "connectwithservicewindow.h"
+#include "countdownclock.h"
 #include "debugwarningwidget.h"
 #include "devicelabeltexts.h"
 #include "events/networkconfigurationwindow.h"
@@ -25,6 +27,7 @@
 #include "singleinstance.h"
 #include "ui_luminorixwindow.h"
 #include "updatechecker.h"
+#include "updatecheckerthread.h"
 #include "updatedownloadwindow.h"
 #include "updateprompt.h"
 #include "ups/addupswindow.h"
@@ -49,7 +52,6 @@
 #include <QMovie>
 #include <QPixmap>
 #include <QShowEvent>
-#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -79,7 +81,6 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
 
     showAddUpsPrompt = !LocalSettings().dontShowAddUpsPrompt();
     virtualizationCenterAvailable = false;
-    watchdogInterval = 3000;
     notAvailableText = tr("N/D");
 
     upsTree = named(new UpsTreeWidget(ui->upsTreeGroupBox, &administratorMode, false, false), "upsTree");
@@ -100,11 +101,10 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     // Children (the watchdogs too) only to be found by name; gone before the window, as before.
     controller = named(new Luminorix::UpsSocketController, "controller");
     controller->setParent(this);
-    named(&communicationWatchdog, "communicationWatchdog")->setParent(this);
-    named(&socketWatchdog, "socketWatchdog")->setParent(this);
+    watchdogs = named(new ConnectionWatchdogs(3000, this), "watchdogs");
     connectController();
-    connect(&communicationWatchdog, &QTimer::timeout, this, &LuminorixWindow::upsCommunicationFailed);
-    connect(&socketWatchdog, &QTimer::timeout, this, &LuminorixWindow::socketError);
+    connect(watchdogs, &ConnectionWatchdogs::deviceSilent, this, &LuminorixWindow::upsCommunicationFailed);
+    connect(watchdogs, &ConnectionWatchdogs::serviceLost, this, &LuminorixWindow::socketError);
 
     setWindowTitle(windowTitleText);
     ui->deviceMessages->hide();
@@ -133,8 +133,9 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     ui->deviceMessages->viewport()->setAutoFillBackground(false);
     ui->deviceMessages->viewport()->setStyleSheet(QStringLiteral("color: rgb(220,20,20)"));
 
-    clockTimer = named(new QTimer(this), "clockTimer");
-    connect(clockTimer, &QTimer::timeout, this, &LuminorixWindow::clockUpdate);
+    clock = named(new CountdownClock(this), "countdownClock");
+    connect(clock, &CountdownClock::secondsLeft, statusWidget, &LXStatusWidget::setCountdown);
+    connect(clock, &CountdownClock::cancelled, statusWidget, &LXStatusWidget::clearCountdown);
 
     busyMovie = new QMovie(QStringLiteral(":/images/images/45.gif"));
     ui->busyLabel->setMovie(busyMovie);
@@ -184,18 +185,7 @@ LuminorixWindow::~LuminorixWindow()
     }
     delete controller;
 
-    // The thread's end deletes the checker inside that thread, so no reply can be
-    // handled while it goes; only then may the thread object go. A launch that never
-    // returns must not keep the panel from quitting: past the limit the thread is
-    // left to end, and its object to go, by themselves.
-    if (updateThread) {
-        constexpr unsigned long checkerStopLimitMs = 5000;
-        connect(updateThread, &QThread::finished, updateThread, &QObject::deleteLater);
-        updateThread->quit();
-        if (updateThread->wait(checkerStopLimitMs))
-            delete updateThread;
-        updateThread = nullptr;
-    }
+    updateThread.reset();
     updateChecker = nullptr;
     delete debugWarningWidget;
 }
@@ -209,7 +199,8 @@ void LuminorixWindow::startHidden()
 
 void LuminorixWindow::startUpdateChecker()
 {
-    updateChecker = startCheckerThread(updateThread);
+    updateThread = std::make_unique<UpdateCheckerThread>();
+    updateChecker = updateThread->checker();
     connect(updateChecker, &UpdateChecker::updateAvailable, this,
             &LuminorixWindow::displayAvailableUpdateInfo);
     connect(updateChecker, &UpdateChecker::networkUnavailable, this, &LuminorixWindow::networkUnavailable);
@@ -370,24 +361,17 @@ void LuminorixWindow::newLocalInstanceConnection()
 
 void LuminorixWindow::upsCommunicationFailedTrigger()
 {
-    if (socketWatchdog.isActive())
-        socketWatchdog.stop();
-    if (!communicationWatchdog.isActive())
-        communicationWatchdog.start(watchdogInterval);
+    watchdogs->armDevice();
 }
 
 void LuminorixWindow::socketErrorTrigger()
 {
-    if (communicationWatchdog.isActive())
-        communicationWatchdog.stop();
-    if (!socketWatchdog.isActive())
-        socketWatchdog.start(watchdogInterval);
+    watchdogs->armService();
 }
 
 void LuminorixWindow::upsConnected()
 {
-    socketWatchdog.stop();
-    communicationWatchdog.stop();
+    watchdogs->stop();
     statusWidget->setServiceState(LXStatusWidget::ServiceConnected, controller->host());
     setWidgetsEnabled(true, deviceValueWidgets());
     statusWidget->setUpsCommunicationState(LXStatusWidget::DeviceConnected);
@@ -945,38 +929,17 @@ QList<Ups> LuminorixWindow::allDeviceRecords() const
 
 void LuminorixWindow::showCountdownTimer(QList<QPair<int, int>> list)
 {
-    if (list.isEmpty()) {
-        clockCancel();
-        return;
-    }
-    for (const QPair<int, int>& entry : list) {
-        if (entry.second < 0) {
-            // A cancellation ends the message: what follows it is not looked at.
-            countdowns.removeById(entry.first);
-            return;
-        }
-        countdowns.findOrAdd(entry);
-    }
-    clockUpdate();
-    clockTimer->start(1000);
+    clock->take(list);
 }
 
 void LuminorixWindow::clockUpdate()
 {
-    const int seconds = countdowns.tick();
-    if (seconds <= 0) {
-        clockCancel();
-        return;
-    }
-    statusWidget->setCountdown(seconds);
+    clock->tick();
 }
 
 void LuminorixWindow::clockCancel()
 {
-    if (clockTimer)
-        clockTimer->stop();
-    statusWidget->clearCountdown();
-    countdowns.clear();
+    clock->cancel();
 }
 
 // ---- device and virtualization dialogs

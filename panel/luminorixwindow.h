@@ -1,6 +1,5 @@
 #pragma once
 
-#include "countdownlist.h"
 #include "currentdevicestatus.h"
 #include "devicestatetexts.h"
 #include "serialport.h"
@@ -17,6 +16,7 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 #include <QVector>
+#include <memory>
 #include <optional>
 
 class AboutWindow;
@@ -24,6 +24,8 @@ class AddUpsWindow;
 class AddVirtualUpsWindow;
 class ApplicationConfigurationWindow;
 class ConnectWithServiceWindow;
+class ConnectionWatchdogs;
+class CountdownClock;
 class DebugWarningWidget;
 class DialogRelay;
 class ExtendInformationWindow;
@@ -40,9 +42,9 @@ class QAction;
 class QMenu;
 class QMessageBox;
 class QMovie;
-class QThread;
 class QVBoxLayout;
 class UpdateChecker;
+class UpdateCheckerThread;
 class UpdateDownloadWindow;
 class UpsEventsWindow;
 class UPSConfigurationWindow;
@@ -203,18 +205,14 @@ private:
     bool secondInstance = false;
     SingleInstance* instance = nullptr;
     QMap<QString, QString> submittedConfiguration;
-    QTimer communicationWatchdog;
-    QTimer socketWatchdog;
-    int watchdogInterval = 3000;
+    ConnectionWatchdogs* watchdogs = nullptr;
     UpsTreeWidget* upsTree = nullptr;
     QMovie* busyMovie = nullptr;
     DebugWarningWidget* debugWarningWidget = nullptr;
     UpdateChecker* updateChecker = nullptr;
-    // The checker's own thread; it deletes the checker when it ends.
-    QThread* updateThread = nullptr;
+    std::unique_ptr<UpdateCheckerThread> updateThread;
     UpdateDownloadWindow* updateDownloadWindow = nullptr;
-    QTimer* clockTimer = nullptr;
-    CountdownList countdowns;
+    CountdownClock* clock = nullptr;
     QVBoxLayout* statusLayout = nullptr;
     LXStatusWidget* statusWidget = nullptr;
     QString notAvailableText;

@@ -1,6 +1,7 @@
 #include "luminorixwindow.h"
 
 #include "aboutwindow.h"
+#include "addupsprompt.h"
 #include "applicationconfigurationwindow.h"
 #include "base/dialogguard.h"
 #include "base/dialogrelay.h"
@@ -41,7 +42,6 @@
 #include "upstreewidget.h"
 #include "virtualization/virtualizationcenterwindow.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -117,15 +117,6 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     controller->setHost(LocalSettings().serverAddress());
     controller->startReconnecting();
     connectingInProgress();
-
-    connect(controller, &Luminorix::UpsSocketController::upsModelMessageReceived, this,
-            &LuminorixWindow::upsModelMessageReceived);
-    connect(controller, &Luminorix::UpsSocketController::upsCurrentStatusListReceived, this,
-            &LuminorixWindow::upsCurrentStatusListMessageReceived);
-    connect(controller, &Luminorix::UpsSocketController::availablePortsReceived, this,
-            &LuminorixWindow::availablePortsMessageReceived);
-    connect(controller, &Luminorix::UpsSocketController::serviceVersionReceived, this,
-            &LuminorixWindow::serviceVersionReceived);
 
     setFixedSize(size());
     connectTree();
@@ -221,6 +212,14 @@ void LuminorixWindow::connectController()
     connect(controller, &Controller::showCountdownTimer, this, &LuminorixWindow::showCountdownTimer);
     connect(controller, &Controller::virtualizationCenterVersionReceived, this,
             &LuminorixWindow::slot_virtualizationCenterVersion);
+    // Nothing arrives before the event loop runs, so these need not wait for the host.
+    connect(controller, &Controller::upsModelMessageReceived, this,
+            &LuminorixWindow::upsModelMessageReceived);
+    connect(controller, &Controller::upsCurrentStatusListReceived, this,
+            &LuminorixWindow::upsCurrentStatusListMessageReceived);
+    connect(controller, &Controller::availablePortsReceived, this,
+            &LuminorixWindow::availablePortsMessageReceived);
+    connect(controller, &Controller::serviceVersionReceived, this, &LuminorixWindow::serviceVersionReceived);
 }
 
 void LuminorixWindow::connectTree()
@@ -291,11 +290,6 @@ QList<QWidget*> LuminorixWindow::threePhaseWidgets() const
 {
     return {ui->upsEventsButton, ui->loadLabel_2, ui->loadLabel_3, ui->loadProgressBar_2,
             ui->loadProgressBar_3};
-}
-
-void LuminorixWindow::setWindowTitleFromText()
-{
-    setWindowTitle(windowTitleText);
 }
 
 // ---- showing, hiding and quitting
@@ -402,11 +396,8 @@ void LuminorixWindow::socketError()
 
     upsTree->showUnreachable();
 
-    if (debugWarningWidget) {
-        debugWarningWidget->stopBlinking();
-        windowTitleText.remove(tr(" [TRYB DEBUGGOWANIA]"));
-        setWindowTitleFromText();
-    }
+    // A service that comes back tells its mode again.
+    debugModeEnabled(false);
     clockCancel();
 }
 
@@ -453,13 +444,13 @@ void LuminorixWindow::debugModeEnabled(bool enabled)
             debugWarningWidget->startBlinking();
         if (!windowTitleText.contains(suffix)) {
             windowTitleText.append(suffix);
-            setWindowTitleFromText();
+            setWindowTitle(windowTitleText);
         }
     } else {
         if (debugWarningWidget)
             debugWarningWidget->stopBlinking();
         windowTitleText.remove(suffix);
-        setWindowTitleFromText();
+        setWindowTitle(windowTitleText);
     }
 }
 
@@ -522,7 +513,7 @@ void LuminorixWindow::disableAdministratorButtons()
                               ui->actionNetworkConfiguration, ui->actionUpsConfiguration, ui->actionLogout,
                               ui->actionLoggingConfiguration, ui->actionVirtualizationCenter});
     setActionsEnabled(true, {ui->actionActAsAdministrator});
-    setWindowTitleFromText();
+    setWindowTitle(windowTitleText);
     emit relay->administratorLoggedOut();
 }
 
@@ -536,20 +527,7 @@ void LuminorixWindow::changeAdminPass()
 
 void LuminorixWindow::slotEmptyUpsList()
 {
-    QMessageBox box(
-        QMessageBox::Question, tr("Brak zasilaczy UPS"),
-        tr("Aktualnie Luminorix nie monitoruje żadnego urządzenia.\n\nDodaj posiadany model UPS do "
-           "Luminorix aby umożliwić jego monitorowanie.\nLuminorix, po wcześniejszej konfiguracji "
-           "zdarzeń, będzie mógł dokonać\nbezpiecznego zamknięcia systemu na wypadek utraty "
-           "zasilania.\n\nCzy chcesz dodać nowy UPS teraz?\n"),
-        QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::Yes);
-    auto* dontShow = new QCheckBox(tr("Nie pokazuj ponownie tego komunikatu"), &box);
-    box.setCheckBox(dontShow);
-    const int answer = box.exec();
-    if (dontShow->isChecked())
-        LocalSettings().setDontShowAddUpsPrompt(true);
-    if (answer != QMessageBox::Yes)
+    if (!AddUpsPrompt::ask(this))
         return;
     if (!administratorMode)
         logIn();

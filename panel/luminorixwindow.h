@@ -158,7 +158,6 @@ private:
     void connectTree();
     void applyStoredSorting();
     void sortAndRemember(bool descending);
-    void setWindowTitleFromText();
 
     void showDevicePicture(QString modelName);
     void drawDeviceState();

@@ -50,7 +50,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMovie>
-#include <QPixmap>
 #include <QShowEvent>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -120,9 +119,6 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
 
     setFixedSize(size());
     connectTree();
-
-    ui->deviceMessages->viewport()->setAutoFillBackground(false);
-    ui->deviceMessages->viewport()->setStyleSheet(QStringLiteral("color: rgb(220,20,20)"));
 
     clock = named(new CountdownClock(this), "countdownClock");
     connect(clock, &CountdownClock::secondsLeft, statusWidget, &LXStatusWidget::setCountdown);
@@ -684,7 +680,7 @@ void LuminorixWindow::drawDeviceState()
     ui->nameAndLocalizationEdit->setVisible(texts.nameAndLocationVisible);
     ui->nameAndLocationLabel->setVisible(texts.nameAndLocationVisible);
 
-    showDeviceMessages(texts);
+    ui->deviceMessages->showMessages(texts);
 }
 
 void LuminorixWindow::showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value)
@@ -701,30 +697,6 @@ void LuminorixWindow::showField(LineEditWidget* edit, const DeviceStateTexts::Fi
         edit->setValue(value.text);
     else
         edit->setNotAvailable();
-}
-
-void LuminorixWindow::showDeviceMessages(const DeviceStateTexts& texts)
-{
-    ui->deviceMessages->setVisible(true);
-    if (!texts.hasMessages) {
-        shownMessageCodes.clear();
-        // The pane is left alone while it already says so.
-        if (messagePaneShowsNone)
-            return;
-        ui->deviceMessages->clear();
-        ui->deviceMessages->appendHtml(DeviceStateTexts::noMessagesHtml());
-        messagePaneShowsNone = true;
-        return;
-    }
-    if (texts.messageCodes == shownMessageCodes)
-        return;
-
-    const DeviceStateTexts::Messages messages = DeviceStateTexts::messageTexts(texts.messageCodes);
-    ui->deviceMessages->setPlainText(messages.plain);
-    ui->deviceMessages->appendHtml(messages.alarmHtml);
-    ui->deviceMessages->appendHtml(messages.noticeHtml);
-    shownMessageCodes = texts.messageCodes;
-    messagePaneShowsNone = false;
 }
 
 void LuminorixWindow::upsConfiguration(QMap<QString, QString> parameters)
@@ -754,10 +726,10 @@ void LuminorixWindow::upsTreeCurrentIndexChangedHandler()
 
     currentUps = element->ups;
     ui->modelNameEdit->setText(element->modelLabel);
-    showDevicePicture(currentUps.model_name);
+    ui->upsModel->showModel(currentUps.model_name);
     enableDeviceRecordDoors();
     controller->sendChangeUpsOnInterface(currentUps.id.toInt());
-    shownMessageCodes.clear();
+    ui->deviceMessages->forgetShown();
 
     const DeviceLabelTexts labels = DeviceLabelTexts::forModel(currentUps.model_name);
     for (QWidget* widget : threePhaseWidgets())
@@ -781,19 +753,6 @@ void LuminorixWindow::upsTreeCurrentIndexChangedHandler()
     ui->nominalSpuriousPowerEdit->setHelpToolTip(labels.nameplateHelpModelReason);
 }
 
-void LuminorixWindow::showDevicePicture(QString modelName)
-{
-    const QString name = devicePictureName(modelName);
-    // Every status list reselects the current device: its picture is read once.
-    if (name == shownPictureName)
-        return;
-    shownPictureName = name;
-    // An empty name would name the folder itself.
-    const QPixmap picture =
-        name.isEmpty() ? QPixmap() : QPixmap(QStringLiteral(":/devices/images/devices/") + name);
-    ui->upsModel->setPixmap(picture);
-}
-
 // ---- device tree
 
 void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
@@ -803,7 +762,7 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
 
     if (models.isEmpty()) {
         ui->modelNameEdit->clear();
-        showDevicePicture(QString());
+        ui->upsModel->showModel(QString());
     }
     for (UpsTreeElement* element : upsTree->reselection(currentUps.id.toInt()))
         selectTreeElement(element);
@@ -836,7 +795,7 @@ void LuminorixWindow::showElementRecord(UpsTreeElement* element)
 {
     currentUps = element->ups;
     setTextIfChanged(ui->modelNameEdit, element->modelLabel);
-    showDevicePicture(currentUps.model_name);
+    ui->upsModel->showModel(currentUps.model_name);
 }
 
 void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceStatus> statuses)

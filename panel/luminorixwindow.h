@@ -159,11 +159,9 @@ private:
     void applyStoredSorting();
     void sortAndRemember(bool descending);
 
-    void showDevicePicture(QString modelName);
     void drawDeviceState();
     void showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value);
     void showField(LineEditWidget* edit, const DeviceStateTexts::Field& value);
-    void showDeviceMessages(const DeviceStateTexts& texts);
     void selectTreeElement(UpsTreeElement* element);
     // The event and logging doors: the administrator's, for a device with a record.
     void enableDeviceRecordDoors();
@@ -216,10 +214,6 @@ private:
     LXStatusWidget* statusWidget = nullptr;
     QString notAvailableText;
     bool administratorMode = false;
-    QStringList shownMessageCodes;
-    // The message pane holds the "none" text: no need to draw it again.
-    bool messagePaneShowsNone = false;
-    QString shownPictureName;
     // Hidden to the tray: device states are kept, not drawn, until the window shows.
     bool keptInTray = false;
     std::optional<DeviceStateTexts> undrawnDeviceState;

@@ -49,7 +49,6 @@
 #include <QHideEvent>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QMovie>
 #include <QShowEvent>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -124,10 +123,6 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     connect(clock, &CountdownClock::secondsLeft, statusWidget, &LXStatusWidget::setCountdown);
     connect(clock, &CountdownClock::cancelled, statusWidget, &LXStatusWidget::clearCountdown);
 
-    busyMovie = new QMovie(QStringLiteral(":/images/images/45.gif"));
-    ui->busyLabel->setMovie(busyMovie);
-    ui->busyLabel->hide();
-
     startUpdateChecker();
 
     ui->horizontalLayout_2->addStretch(1);
@@ -163,7 +158,6 @@ LuminorixWindow::~LuminorixWindow()
     upsTree->deleteAllItems();
     delete upsTree;
     upsTree = nullptr;
-    delete busyMovie;
 
     disconnect(this, nullptr, this, nullptr);
     if (controller) {
@@ -419,16 +413,8 @@ void LuminorixWindow::availablePortsMessageReceived(QList<SerialPort> ports)
 void LuminorixWindow::displayDaemonBusy(bool busy)
 {
     upsTree->setEnabled(!busy);
-    if (busy) {
-        ui->centralWidget->setEnabled(false);
-        busyMovie->start();
-        ui->busyLabel->setMovie(busyMovie);
-        ui->busyLabel->setVisible(true);
-    } else {
-        ui->centralWidget->setEnabled(true);
-        busyMovie->stop();
-        ui->busyLabel->hide();
-    }
+    ui->centralWidget->setEnabled(!busy);
+    ui->busyLabel->setBusy(busy);
     emit relay->serviceBusy(busy);
 }
 
@@ -666,14 +652,14 @@ void LuminorixWindow::drawDeviceState()
 
     ProgressBarWidget* const loadBars[] = {ui->loadProgressBar, ui->loadProgressBar_2, ui->loadProgressBar_3};
     for (int i = 0; i < 3; ++i)
-        showBar(loadBars[i], texts.load[i]);
-    showBar(ui->batteryStateProgressBar, texts.battery);
+        loadBars[i]->showValue(texts.load[i]);
+    ui->batteryStateProgressBar->showValue(texts.battery);
     ui->workModeEdit->setValue(texts.workMode);
-    showField(ui->nominalActivePowerEdit, texts.activePower);
-    showField(ui->nominalSpuriousPowerEdit, texts.spuriousPower);
-    showField(ui->autonomyTimeEdit, texts.autonomy);
-    showField(ui->firmwareEdit, texts.firmware);
-    showField(ui->temperatureEdit, texts.temperature);
+    ui->nominalActivePowerEdit->showValue(texts.activePower);
+    ui->nominalSpuriousPowerEdit->showValue(texts.spuriousPower);
+    ui->autonomyTimeEdit->showValue(texts.autonomy);
+    ui->firmwareEdit->showValue(texts.firmware);
+    ui->temperatureEdit->showValue(texts.temperature);
 
     if (texts.hasNameAndLocation)
         setTextIfChanged(ui->nameAndLocalizationEdit, texts.nameAndLocation);
@@ -681,22 +667,6 @@ void LuminorixWindow::drawDeviceState()
     ui->nameAndLocationLabel->setVisible(texts.nameAndLocationVisible);
 
     ui->deviceMessages->showMessages(texts);
-}
-
-void LuminorixWindow::showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value)
-{
-    if (value.state == DeviceStateTexts::Bar::Value)
-        bar->setValue(value.value);
-    else if (value.state == DeviceStateTexts::Bar::NotAvailable)
-        bar->setNotAvailable();
-}
-
-void LuminorixWindow::showField(LineEditWidget* edit, const DeviceStateTexts::Field& value)
-{
-    if (value.available)
-        edit->setValue(value.text);
-    else
-        edit->setNotAvailable();
 }
 
 void LuminorixWindow::upsConfiguration(QMap<QString, QString> parameters)

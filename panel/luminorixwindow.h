@@ -30,18 +30,15 @@ class DebugWarningWidget;
 class DialogRelay;
 class ExtendInformationWindow;
 class LXStatusWidget;
-class LineEditWidget;
 class LoggingConfigurationWindow;
 class LogiInWindow;
 class NetworkConfigurationWindow;
 class PasswordChangeWindow;
 class PanelTray;
-class ProgressBarWidget;
 class SingleInstance;
 class QAction;
 class QMenu;
 class QMessageBox;
-class QMovie;
 class QVBoxLayout;
 class UpdateChecker;
 class UpdateCheckerThread;
@@ -160,8 +157,6 @@ private:
     void sortAndRemember(bool descending);
 
     void drawDeviceState();
-    void showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value);
-    void showField(LineEditWidget* edit, const DeviceStateTexts::Field& value);
     void selectTreeElement(UpsTreeElement* element);
     // The event and logging doors: the administrator's, for a device with a record.
     void enableDeviceRecordDoors();
@@ -204,7 +199,6 @@ private:
     QMap<QString, QString> submittedConfiguration;
     ConnectionWatchdogs* watchdogs = nullptr;
     UpsTreeWidget* upsTree = nullptr;
-    QMovie* busyMovie = nullptr;
     DebugWarningWidget* debugWarningWidget = nullptr;
     UpdateChecker* updateChecker = nullptr;
     std::unique_ptr<UpdateCheckerThread> updateThread;

@@ -91,12 +91,13 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
         return;
     }
     connect(instance, &SingleInstance::wakeRequested, this, &LuminorixWindow::newLocalInstanceConnection);
+
     tray = named(new PanelTray(windowTitleText, this), "tray");
     QGuiApplication::setQuitOnLastWindowClosed(false);
     connect(tray, &PanelTray::toggleRequested, this, qOverload<>(&LuminorixWindow::toggleWindow));
     connect(tray, &PanelTray::quitRequested, this, &LuminorixWindow::reallyClose);
 
-    // Children (the watchdogs too) only to be found by name; gone before the window, as before.
+    // A child only to be found by name; the destructor still deletes it before the rest.
     controller = named(new Luminorix::UpsSocketController, "controller");
     controller->setParent(this);
     watchdogs = named(new ConnectionWatchdogs(3000, this), "watchdogs");
@@ -314,13 +315,13 @@ void LuminorixWindow::hideEvent(QHideEvent* event)
 
 void LuminorixWindow::toggleWindow()
 {
-    const bool shown = isHidden();
-    if (shown)
+    const bool showing = isHidden();
+    if (showing)
         show();
     else
         hide();
     if (tray)
-        tray->setWindowShown(shown);
+        tray->setWindowShown(showing);
 }
 
 void LuminorixWindow::toggleWindow(QSystemTrayIcon::ActivationReason reason)

@@ -10,11 +10,9 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPair>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <QVector>
 #include <memory>
 #include <optional>

@@ -45,6 +45,14 @@ void LineEditWidget::setNotAvailable()
         ui->helpButton->setVisible(true);
 }
 
+void LineEditWidget::showValue(const DeviceStateTexts::Field& value)
+{
+    if (value.available)
+        setValue(value.text);
+    else
+        setNotAvailable();
+}
+
 void LineEditWidget::setHelpToolTip(bool modelReason)
 {
     ui->helpButton->setToolTip(modelReason ? modelHelpText : interfaceHelpText);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "abstractwidget.h"
+#include "devicestatetexts.h"
 
 #include <QString>
 #include <QWidget>
@@ -20,6 +21,8 @@ public:
 
     void setValue(const QString& text);
     void setNotAvailable();
+    // A device state's value, or none.
+    void showValue(const DeviceStateTexts::Field& value);
     // true: the model lacks the value; false: the chosen interface cannot read it.
     void setHelpToolTip(bool modelReason);
     void setDataAvailable(bool available) override;

@@ -1,12 +1,15 @@
 #include "luminorixwindow.h"
 
 #include "aboutwindow.h"
+#include "addupsprompt.h"
 #include "applicationconfigurationwindow.h"
 #include "base/dialogguard.h"
 #include "base/dialogrelay.h"
 #include "base/named.h"
 #include "base/passwordchangewindow.h"
+#include "connectionwatchdogs.h"
 #include "connectwithservicewindow.h"
+#include "countdownclock.h"
 #include "debugwarningwidget.h"
 #include "devicelabeltexts.h"
 #include "events/networkconfigurationwindow.h"
@@ -19,10 +22,13 @@
 #include "lxstatuswidget.h"
 #include "makerhost.h"
 #include "messagebox.h"
+#include "paneltray.h"
 #include "programversion.h"
 #include "progressbarwidget.h"
+#include "singleinstance.h"
 #include "ui_luminorixwindow.h"
 #include "updatechecker.h"
+#include "updatecheckerthread.h"
 #include "updatedownloadwindow.h"
 #include "updateprompt.h"
 #include "ups/addupswindow.h"
@@ -36,28 +42,16 @@
 #include "upstreewidget.h"
 #include "virtualization/virtualizationcenterwindow.h"
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QHideEvent>
 #include <QLineEdit>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QMenu>
 #include <QMessageBox>
-#include <QMovie>
-#include <QPixmap>
 #include <QShowEvent>
-#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 using Luminorix::Utils::currentDeviceStatus;
 using Luminorix::Utils::SerialPort;
@@ -85,28 +79,31 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
 
     showAddUpsPrompt = !LocalSettings().dontShowAddUpsPrompt();
     virtualizationCenterAvailable = false;
-    watchdogInterval = 3000;
     notAvailableText = tr("N/D");
 
     upsTree = named(new UpsTreeWidget(ui->upsTreeGroupBox, &administratorMode, false, false), "upsTree");
     upsTree->setGeometry(5, 21, 175, 500);
     upsTree->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
-    if (findRunningInstance()) {
+    instance = named(new SingleInstance(SingleInstance::serverName(), this), "singleInstance");
+    if (!instance->claim()) {
         secondInstance = true;
         return;
     }
-    listenForOtherInstances();
-    createTrayIcon();
+    connect(instance, &SingleInstance::wakeRequested, this, &LuminorixWindow::newLocalInstanceConnection);
 
-    // Children (the watchdogs too) only to be found by name; gone before the window, as before.
+    tray = named(new PanelTray(windowTitleText, this), "tray");
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    connect(tray, &PanelTray::toggleRequested, this, qOverload<>(&LuminorixWindow::toggleWindow));
+    connect(tray, &PanelTray::quitRequested, this, &LuminorixWindow::reallyClose);
+
+    // A child only to be found by name; the destructor still deletes it before the rest.
     controller = named(new Luminorix::UpsSocketController, "controller");
     controller->setParent(this);
-    named(&communicationWatchdog, "communicationWatchdog")->setParent(this);
-    named(&socketWatchdog, "socketWatchdog")->setParent(this);
+    watchdogs = named(new ConnectionWatchdogs(3000, this), "watchdogs");
     connectController();
-    connect(&communicationWatchdog, &QTimer::timeout, this, &LuminorixWindow::upsCommunicationFailed);
-    connect(&socketWatchdog, &QTimer::timeout, this, &LuminorixWindow::socketError);
+    connect(watchdogs, &ConnectionWatchdogs::deviceSilent, this, &LuminorixWindow::upsCommunicationFailed);
+    connect(watchdogs, &ConnectionWatchdogs::serviceLost, this, &LuminorixWindow::socketError);
 
     setWindowTitle(windowTitleText);
     ui->deviceMessages->hide();
@@ -120,27 +117,12 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     controller->startReconnecting();
     connectingInProgress();
 
-    connect(controller, &Luminorix::UpsSocketController::upsModelMessageReceived, this,
-            &LuminorixWindow::upsModelMessageReceived);
-    connect(controller, &Luminorix::UpsSocketController::upsCurrentStatusListReceived, this,
-            &LuminorixWindow::upsCurrentStatusListMessageReceived);
-    connect(controller, &Luminorix::UpsSocketController::availablePortsReceived, this,
-            &LuminorixWindow::availablePortsMessageReceived);
-    connect(controller, &Luminorix::UpsSocketController::serviceVersionReceived, this,
-            &LuminorixWindow::serviceVersionReceived);
-
     setFixedSize(size());
     connectTree();
 
-    ui->deviceMessages->viewport()->setAutoFillBackground(false);
-    ui->deviceMessages->viewport()->setStyleSheet(QStringLiteral("color: rgb(220,20,20)"));
-
-    clockTimer = named(new QTimer(this), "clockTimer");
-    connect(clockTimer, &QTimer::timeout, this, &LuminorixWindow::clockUpdate);
-
-    busyMovie = new QMovie(QStringLiteral(":/images/images/45.gif"));
-    ui->busyLabel->setMovie(busyMovie);
-    ui->busyLabel->hide();
+    clock = named(new CountdownClock(this), "countdownClock");
+    connect(clock, &CountdownClock::secondsLeft, statusWidget, &LXStatusWidget::setCountdown);
+    connect(clock, &CountdownClock::cancelled, statusWidget, &LXStatusWidget::clearCountdown);
 
     startUpdateChecker();
 
@@ -168,15 +150,8 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
 
 LuminorixWindow::~LuminorixWindow()
 {
-    if (instanceServer) {
-        instanceServer->close();
-        delete instanceServer;
-        instanceServer = nullptr;
-    }
-    delete quitAction;
-    delete toggleAction;
-    delete trayIcon;
-    delete trayMenu;
+    delete instance;
+    delete tray;
     delete ui;
     ui = nullptr;
 
@@ -184,7 +159,6 @@ LuminorixWindow::~LuminorixWindow()
     upsTree->deleteAllItems();
     delete upsTree;
     upsTree = nullptr;
-    delete busyMovie;
 
     disconnect(this, nullptr, this, nullptr);
     if (controller) {
@@ -193,18 +167,7 @@ LuminorixWindow::~LuminorixWindow()
     }
     delete controller;
 
-    // The thread's end deletes the checker inside that thread, so no reply can be
-    // handled while it goes; only then may the thread object go. A launch that never
-    // returns must not keep the panel from quitting: past the limit the thread is
-    // left to end, and its object to go, by themselves.
-    if (updateThread) {
-        constexpr unsigned long checkerStopLimitMs = 5000;
-        connect(updateThread, &QThread::finished, updateThread, &QObject::deleteLater);
-        updateThread->quit();
-        if (updateThread->wait(checkerStopLimitMs))
-            delete updateThread;
-        updateThread = nullptr;
-    }
+    updateThread.reset();
     updateChecker = nullptr;
     delete debugWarningWidget;
 }
@@ -216,61 +179,10 @@ void LuminorixWindow::startHidden()
     upsTree->holdStatuses(true);
 }
 
-QString LuminorixWindow::instanceServerName()
-{
-    QString name = QStringLiteral("luminorix_instance");
-#ifdef Q_OS_UNIX
-    // Local sockets of every user share one temporary folder here.
-    name += QLatin1Char('-') + QString::number(::getuid());
-#endif
-    return name;
-}
-
-bool LuminorixWindow::findRunningInstance()
-{
-    QLocalSocket probe;
-    probe.connectToServer(instanceServerName(), QIODevice::ReadWrite);
-    return probe.isValid() && probe.waitForConnected(500);
-}
-
-void LuminorixWindow::listenForOtherInstances()
-{
-    instanceServer = new QLocalServer(this);
-    instanceServer->setSocketOptions(QLocalServer::UserAccessOption);
-    QLocalServer::removeServer(instanceServerName());
-    connect(instanceServer, &QLocalServer::newConnection, this, &LuminorixWindow::newLocalInstanceConnection);
-    // Without the name the panel still works; it only cannot be woken by a second start.
-    instanceServer->listen(instanceServerName());
-}
-
-void LuminorixWindow::createTrayIcon()
-{
-    const QIcon icon(QPixmap(QStringLiteral(":/images/images/appicon_32.png")));
-    trayIcon = named(new QSystemTrayIcon(this), "trayIcon");
-    trayIcon->setIcon(icon);
-    trayIcon->setToolTip(windowTitleText);
-    trayIcon->setVisible(true);
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-
-    trayMenu = named(new QMenu(this), "trayMenu");
-    toggleAction = named(new QAction(tr("&Ukryj"), this), "toggleAction");
-    trayMenu->addAction(toggleAction);
-    quitAction = named(new QAction(tr("&Zakończ"), this), "quitAction");
-    trayMenu->addAction(quitAction);
-    trayIcon->setContextMenu(trayMenu);
-
-    connect(toggleAction, &QAction::triggered, this, qOverload<>(&LuminorixWindow::toggleWindow));
-    connect(quitAction, &QAction::triggered, this, &LuminorixWindow::reallyClose);
-    connect(trayIcon, &QSystemTrayIcon::activated, this,
-            qOverload<QSystemTrayIcon::ActivationReason>(&LuminorixWindow::toggleWindow));
-    trayClickTimer = named(new QTimer(this), "trayClickTimer");
-    trayClickTimer->setSingleShot(true);
-    connect(trayClickTimer, &QTimer::timeout, this, qOverload<>(&LuminorixWindow::toggleWindow));
-}
-
 void LuminorixWindow::startUpdateChecker()
 {
-    updateChecker = startCheckerThread(updateThread);
+    updateThread = std::make_unique<UpdateCheckerThread>();
+    updateChecker = updateThread->checker();
     connect(updateChecker, &UpdateChecker::updateAvailable, this,
             &LuminorixWindow::displayAvailableUpdateInfo);
     connect(updateChecker, &UpdateChecker::networkUnavailable, this, &LuminorixWindow::networkUnavailable);
@@ -291,6 +203,14 @@ void LuminorixWindow::connectController()
     connect(controller, &Controller::showCountdownTimer, this, &LuminorixWindow::showCountdownTimer);
     connect(controller, &Controller::virtualizationCenterVersionReceived, this,
             &LuminorixWindow::slot_virtualizationCenterVersion);
+    // Nothing arrives before the event loop runs, so these need not wait for the host.
+    connect(controller, &Controller::upsModelMessageReceived, this,
+            &LuminorixWindow::upsModelMessageReceived);
+    connect(controller, &Controller::upsCurrentStatusListReceived, this,
+            &LuminorixWindow::upsCurrentStatusListMessageReceived);
+    connect(controller, &Controller::availablePortsReceived, this,
+            &LuminorixWindow::availablePortsMessageReceived);
+    connect(controller, &Controller::serviceVersionReceived, this, &LuminorixWindow::serviceVersionReceived);
 }
 
 void LuminorixWindow::connectTree()
@@ -363,11 +283,6 @@ QList<QWidget*> LuminorixWindow::threePhaseWidgets() const
             ui->loadProgressBar_3};
 }
 
-void LuminorixWindow::setWindowTitleFromText()
-{
-    setWindowTitle(windowTitleText);
-}
-
 // ---- showing, hiding and quitting
 
 void LuminorixWindow::closeEvent(QCloseEvent* event)
@@ -378,8 +293,8 @@ void LuminorixWindow::closeEvent(QCloseEvent* event)
     }
     event->ignore();
     hide();
-    if (toggleAction)
-        toggleAction->setText(tr("&Pokaż"));
+    if (tray)
+        tray->setWindowShown(false);
 }
 
 void LuminorixWindow::showEvent(QShowEvent* event)
@@ -400,26 +315,19 @@ void LuminorixWindow::hideEvent(QHideEvent* event)
 
 void LuminorixWindow::toggleWindow()
 {
-    if (isHidden()) {
+    const bool showing = isHidden();
+    if (showing)
         show();
-        if (toggleAction)
-            toggleAction->setText(tr("&Ukryj"));
-    } else {
+    else
         hide();
-        if (toggleAction)
-            toggleAction->setText(tr("&Pokaż"));
-    }
+    if (tray)
+        tray->setWindowShown(showing);
 }
 
 void LuminorixWindow::toggleWindow(QSystemTrayIcon::ActivationReason reason)
 {
-    // The tray reports the first click of a double click as a single one (on X11 both
-    // presses), so a click only counts once no second one has followed.
-    if (reason == QSystemTrayIcon::Trigger && !trayClickTimer->isActive()) {
-        trayClickTimer->start(QApplication::doubleClickInterval());
-    } else if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
-        trayClickTimer->stop();
-    }
+    if (tray)
+        tray->activate(reason);
 }
 
 void LuminorixWindow::reallyClose()
@@ -430,12 +338,6 @@ void LuminorixWindow::reallyClose()
 
 void LuminorixWindow::newLocalInstanceConnection()
 {
-    QLocalSocket* socket = instanceServer->nextPendingConnection();
-    if (socket) {
-        QObject::disconnect(socket, nullptr, nullptr, nullptr);
-        // Nothing is ever read from it; without this each later start would leave one behind.
-        socket->deleteLater();
-    }
     if (isHidden())
         toggleWindow();
 }
@@ -444,24 +346,17 @@ void LuminorixWindow::newLocalInstanceConnection()
 
 void LuminorixWindow::upsCommunicationFailedTrigger()
 {
-    if (socketWatchdog.isActive())
-        socketWatchdog.stop();
-    if (!communicationWatchdog.isActive())
-        communicationWatchdog.start(watchdogInterval);
+    watchdogs->armDevice();
 }
 
 void LuminorixWindow::socketErrorTrigger()
 {
-    if (communicationWatchdog.isActive())
-        communicationWatchdog.stop();
-    if (!socketWatchdog.isActive())
-        socketWatchdog.start(watchdogInterval);
+    watchdogs->armService();
 }
 
 void LuminorixWindow::upsConnected()
 {
-    socketWatchdog.stop();
-    communicationWatchdog.stop();
+    watchdogs->stop();
     statusWidget->setServiceState(LXStatusWidget::ServiceConnected, controller->host());
     setWidgetsEnabled(true, deviceValueWidgets());
     statusWidget->setUpsCommunicationState(LXStatusWidget::DeviceConnected);
@@ -492,11 +387,8 @@ void LuminorixWindow::socketError()
 
     upsTree->showUnreachable();
 
-    if (debugWarningWidget) {
-        debugWarningWidget->stopBlinking();
-        windowTitleText.remove(tr(" [TRYB DEBUGGOWANIA]"));
-        setWindowTitleFromText();
-    }
+    // A service that comes back tells its mode again.
+    debugModeEnabled(false);
     clockCancel();
 }
 
@@ -522,16 +414,8 @@ void LuminorixWindow::availablePortsMessageReceived(QList<SerialPort> ports)
 void LuminorixWindow::displayDaemonBusy(bool busy)
 {
     upsTree->setEnabled(!busy);
-    if (busy) {
-        ui->centralWidget->setEnabled(false);
-        busyMovie->start();
-        ui->busyLabel->setMovie(busyMovie);
-        ui->busyLabel->setVisible(true);
-    } else {
-        ui->centralWidget->setEnabled(true);
-        busyMovie->stop();
-        ui->busyLabel->hide();
-    }
+    ui->centralWidget->setEnabled(!busy);
+    ui->busyLabel->setBusy(busy);
     emit relay->serviceBusy(busy);
 }
 
@@ -543,13 +427,13 @@ void LuminorixWindow::debugModeEnabled(bool enabled)
             debugWarningWidget->startBlinking();
         if (!windowTitleText.contains(suffix)) {
             windowTitleText.append(suffix);
-            setWindowTitleFromText();
+            setWindowTitle(windowTitleText);
         }
     } else {
         if (debugWarningWidget)
             debugWarningWidget->stopBlinking();
         windowTitleText.remove(suffix);
-        setWindowTitleFromText();
+        setWindowTitle(windowTitleText);
     }
 }
 
@@ -612,7 +496,7 @@ void LuminorixWindow::disableAdministratorButtons()
                               ui->actionNetworkConfiguration, ui->actionUpsConfiguration, ui->actionLogout,
                               ui->actionLoggingConfiguration, ui->actionVirtualizationCenter});
     setActionsEnabled(true, {ui->actionActAsAdministrator});
-    setWindowTitleFromText();
+    setWindowTitle(windowTitleText);
     emit relay->administratorLoggedOut();
 }
 
@@ -626,20 +510,7 @@ void LuminorixWindow::changeAdminPass()
 
 void LuminorixWindow::slotEmptyUpsList()
 {
-    QMessageBox box(
-        QMessageBox::Question, tr("Brak zasilaczy UPS"),
-        tr("Aktualnie Luminorix nie monitoruje żadnego urządzenia.\n\nDodaj posiadany model UPS do "
-           "Luminorix aby umożliwić jego monitorowanie.\nLuminorix, po wcześniejszej konfiguracji "
-           "zdarzeń, będzie mógł dokonać\nbezpiecznego zamknięcia systemu na wypadek utraty "
-           "zasilania.\n\nCzy chcesz dodać nowy UPS teraz?\n"),
-        QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::Yes);
-    auto* dontShow = new QCheckBox(tr("Nie pokazuj ponownie tego komunikatu"), &box);
-    box.setCheckBox(dontShow);
-    const int answer = box.exec();
-    if (dontShow->isChecked())
-        LocalSettings().setDontShowAddUpsPrompt(true);
-    if (answer != QMessageBox::Yes)
+    if (!AddUpsPrompt::ask(this))
         return;
     if (!administratorMode)
         logIn();
@@ -782,61 +653,21 @@ void LuminorixWindow::drawDeviceState()
 
     ProgressBarWidget* const loadBars[] = {ui->loadProgressBar, ui->loadProgressBar_2, ui->loadProgressBar_3};
     for (int i = 0; i < 3; ++i)
-        showBar(loadBars[i], texts.load[i]);
-    showBar(ui->batteryStateProgressBar, texts.battery);
+        loadBars[i]->showValue(texts.load[i]);
+    ui->batteryStateProgressBar->showValue(texts.battery);
     ui->workModeEdit->setValue(texts.workMode);
-    showField(ui->nominalActivePowerEdit, texts.activePower);
-    showField(ui->nominalSpuriousPowerEdit, texts.spuriousPower);
-    showField(ui->autonomyTimeEdit, texts.autonomy);
-    showField(ui->firmwareEdit, texts.firmware);
-    showField(ui->temperatureEdit, texts.temperature);
+    ui->nominalActivePowerEdit->showValue(texts.activePower);
+    ui->nominalSpuriousPowerEdit->showValue(texts.spuriousPower);
+    ui->autonomyTimeEdit->showValue(texts.autonomy);
+    ui->firmwareEdit->showValue(texts.firmware);
+    ui->temperatureEdit->showValue(texts.temperature);
 
     if (texts.hasNameAndLocation)
         setTextIfChanged(ui->nameAndLocalizationEdit, texts.nameAndLocation);
     ui->nameAndLocalizationEdit->setVisible(texts.nameAndLocationVisible);
     ui->nameAndLocationLabel->setVisible(texts.nameAndLocationVisible);
 
-    showDeviceMessages(texts);
-}
-
-void LuminorixWindow::showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value)
-{
-    if (value.state == DeviceStateTexts::Bar::Value)
-        bar->setValue(value.value);
-    else if (value.state == DeviceStateTexts::Bar::NotAvailable)
-        bar->setNotAvailable();
-}
-
-void LuminorixWindow::showField(LineEditWidget* edit, const DeviceStateTexts::Field& value)
-{
-    if (value.available)
-        edit->setValue(value.text);
-    else
-        edit->setNotAvailable();
-}
-
-void LuminorixWindow::showDeviceMessages(const DeviceStateTexts& texts)
-{
-    ui->deviceMessages->setVisible(true);
-    if (!texts.hasMessages) {
-        shownMessageCodes.clear();
-        // The pane is left alone while it already says so.
-        if (messagePaneShowsNone)
-            return;
-        ui->deviceMessages->clear();
-        ui->deviceMessages->appendHtml(DeviceStateTexts::noMessagesHtml());
-        messagePaneShowsNone = true;
-        return;
-    }
-    if (texts.messageCodes == shownMessageCodes)
-        return;
-
-    const DeviceStateTexts::Messages messages = DeviceStateTexts::messageTexts(texts.messageCodes);
-    ui->deviceMessages->setPlainText(messages.plain);
-    ui->deviceMessages->appendHtml(messages.alarmHtml);
-    ui->deviceMessages->appendHtml(messages.noticeHtml);
-    shownMessageCodes = texts.messageCodes;
-    messagePaneShowsNone = false;
+    ui->deviceMessages->showMessages(texts);
 }
 
 void LuminorixWindow::upsConfiguration(QMap<QString, QString> parameters)
@@ -866,10 +697,10 @@ void LuminorixWindow::upsTreeCurrentIndexChangedHandler()
 
     currentUps = element->ups;
     ui->modelNameEdit->setText(element->modelLabel);
-    showDevicePicture(currentUps.model_name);
+    ui->upsModel->showModel(currentUps.model_name);
     enableDeviceRecordDoors();
     controller->sendChangeUpsOnInterface(currentUps.id.toInt());
-    shownMessageCodes.clear();
+    ui->deviceMessages->forgetShown();
 
     const DeviceLabelTexts labels = DeviceLabelTexts::forModel(currentUps.model_name);
     for (QWidget* widget : threePhaseWidgets())
@@ -893,19 +724,6 @@ void LuminorixWindow::upsTreeCurrentIndexChangedHandler()
     ui->nominalSpuriousPowerEdit->setHelpToolTip(labels.nameplateHelpModelReason);
 }
 
-void LuminorixWindow::showDevicePicture(QString modelName)
-{
-    const QString name = devicePictureName(modelName);
-    // Every status list reselects the current device: its picture is read once.
-    if (name == shownPictureName)
-        return;
-    shownPictureName = name;
-    // An empty name would name the folder itself.
-    const QPixmap picture =
-        name.isEmpty() ? QPixmap() : QPixmap(QStringLiteral(":/devices/images/devices/") + name);
-    ui->upsModel->setPixmap(picture);
-}
-
 // ---- device tree
 
 void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
@@ -915,7 +733,7 @@ void LuminorixWindow::upsModelMessageReceived(QVector<Ups> models)
 
     if (models.isEmpty()) {
         ui->modelNameEdit->clear();
-        showDevicePicture(QString());
+        ui->upsModel->showModel(QString());
     }
     for (UpsTreeElement* element : upsTree->reselection(currentUps.id.toInt()))
         selectTreeElement(element);
@@ -948,7 +766,7 @@ void LuminorixWindow::showElementRecord(UpsTreeElement* element)
 {
     currentUps = element->ups;
     setTextIfChanged(ui->modelNameEdit, element->modelLabel);
-    showDevicePicture(currentUps.model_name);
+    ui->upsModel->showModel(currentUps.model_name);
 }
 
 void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceStatus> statuses)
@@ -1019,38 +837,17 @@ QList<Ups> LuminorixWindow::allDeviceRecords() const
 
 void LuminorixWindow::showCountdownTimer(QList<QPair<int, int>> list)
 {
-    if (list.isEmpty()) {
-        clockCancel();
-        return;
-    }
-    for (const QPair<int, int>& entry : list) {
-        if (entry.second < 0) {
-            // A cancellation ends the message: what follows it is not looked at.
-            countdowns.removeById(entry.first);
-            return;
-        }
-        countdowns.findOrAdd(entry);
-    }
-    clockUpdate();
-    clockTimer->start(1000);
+    clock->take(list);
 }
 
 void LuminorixWindow::clockUpdate()
 {
-    const int seconds = countdowns.tick();
-    if (seconds <= 0) {
-        clockCancel();
-        return;
-    }
-    statusWidget->setCountdown(seconds);
+    clock->tick();
 }
 
 void LuminorixWindow::clockCancel()
 {
-    if (clockTimer)
-        clockTimer->stop();
-    statusWidget->clearCountdown();
-    countdowns.clear();
+    clock->cancel();
 }
 
 // ---- device and virtualization dialogs

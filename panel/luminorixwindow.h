@@ -1,6 +1,5 @@
 #pragma once
 
-#include "countdownlist.h"
 #include "currentdevicestatus.h"
 #include "devicestatetexts.h"
 #include "serialport.h"
@@ -11,12 +10,11 @@
 #include <QMainWindow>
 #include <QMap>
 #include <QPair>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QSystemTrayIcon>
-#include <QTimer>
 #include <QVector>
+#include <memory>
 #include <optional>
 
 class AboutWindow;
@@ -24,24 +22,24 @@ class AddUpsWindow;
 class AddVirtualUpsWindow;
 class ApplicationConfigurationWindow;
 class ConnectWithServiceWindow;
+class ConnectionWatchdogs;
+class CountdownClock;
 class DebugWarningWidget;
 class DialogRelay;
 class ExtendInformationWindow;
 class LXStatusWidget;
-class LineEditWidget;
 class LoggingConfigurationWindow;
 class LogiInWindow;
 class NetworkConfigurationWindow;
 class PasswordChangeWindow;
-class ProgressBarWidget;
+class PanelTray;
+class SingleInstance;
 class QAction;
-class QLocalServer;
 class QMenu;
 class QMessageBox;
-class QMovie;
-class QThread;
 class QVBoxLayout;
 class UpdateChecker;
+class UpdateCheckerThread;
 class UpdateDownloadWindow;
 class UpsEventsWindow;
 class UPSConfigurationWindow;
@@ -73,8 +71,6 @@ public:
     bool isSecondInstance() const { return secondInstance; }
     // Started with "--hide": only the tray icon shows, as after closing the window.
     void startHidden();
-    // Per user, so that two users of one machine never meet each other's panel.
-    static QString instanceServerName();
 
     void setWidgetsEnabled(bool enabled, QList<QWidget*> widgets);
     void setActionsEnabled(bool enabled, QList<QAction*> actions);
@@ -152,21 +148,13 @@ private slots:
     void on_actionVirtualizationCenter_triggered();
 
 private:
-    bool findRunningInstance();
-    void listenForOtherInstances();
-    void createTrayIcon();
     void startUpdateChecker();
     void connectController();
     void connectTree();
     void applyStoredSorting();
     void sortAndRemember(bool descending);
-    void setWindowTitleFromText();
 
-    void showDevicePicture(QString modelName);
     void drawDeviceState();
-    void showBar(ProgressBarWidget* bar, const DeviceStateTexts::Bar& value);
-    void showField(LineEditWidget* edit, const DeviceStateTexts::Field& value);
-    void showDeviceMessages(const DeviceStateTexts& texts);
     void selectTreeElement(UpsTreeElement* element);
     // The event and logging doors: the administrator's, for a device with a record.
     void enableDeviceRecordDoors();
@@ -201,38 +189,23 @@ private:
     ExtendInformationWindow* extendInformationWindow = nullptr;
     UPSConfigurationWindow* upsConfigurationWindow = nullptr;
     QMap<QString, QString> lastDeviceState;
-    QSystemTrayIcon* trayIcon = nullptr;
-    QMenu* trayMenu = nullptr;
-    QAction* quitAction = nullptr;
-    QAction* toggleAction = nullptr;
-    // A single click on the tray icon acts once the double-click time has passed
-    // without a second click: a double click does nothing.
-    QTimer* trayClickTimer = nullptr;
+    PanelTray* tray = nullptr;
     ServiceMessageBoxes serviceMessages{this};
     bool reallyCloseRequested = false;
     bool secondInstance = false;
-    QLocalServer* instanceServer = nullptr;
+    SingleInstance* instance = nullptr;
     QMap<QString, QString> submittedConfiguration;
-    QTimer communicationWatchdog;
-    QTimer socketWatchdog;
-    int watchdogInterval = 3000;
+    ConnectionWatchdogs* watchdogs = nullptr;
     UpsTreeWidget* upsTree = nullptr;
-    QMovie* busyMovie = nullptr;
     DebugWarningWidget* debugWarningWidget = nullptr;
     UpdateChecker* updateChecker = nullptr;
-    // The checker's own thread; it deletes the checker when it ends.
-    QThread* updateThread = nullptr;
+    std::unique_ptr<UpdateCheckerThread> updateThread;
     UpdateDownloadWindow* updateDownloadWindow = nullptr;
-    QTimer* clockTimer = nullptr;
-    CountdownList countdowns;
+    CountdownClock* clock = nullptr;
     QVBoxLayout* statusLayout = nullptr;
     LXStatusWidget* statusWidget = nullptr;
     QString notAvailableText;
     bool administratorMode = false;
-    QStringList shownMessageCodes;
-    // The message pane holds the "none" text: no need to draw it again.
-    bool messagePaneShowsNone = false;
-    QString shownPictureName;
     // Hidden to the tray: device states are kept, not drawn, until the window shows.
     bool keptInTray = false;
     std::optional<DeviceStateTexts> undrawnDeviceState;

@@ -43,6 +43,14 @@ void ProgressBarWidget::setNotAvailable()
         ui->helpButton->setVisible(true);
 }
 
+void ProgressBarWidget::showValue(const DeviceStateTexts::Bar& value)
+{
+    if (value.state == DeviceStateTexts::Bar::Value)
+        setValue(value.value);
+    else if (value.state == DeviceStateTexts::Bar::NotAvailable)
+        setNotAvailable();
+}
+
 void ProgressBarWidget::setDataAvailable(bool available)
 {
     ui->progressBar->setEnabled(available);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "abstractwidget.h"
+#include "devicestatetexts.h"
 
 #include <QWidget>
 
@@ -20,6 +21,8 @@ public:
     // The bar stops at 100, the text shows the value as received.
     void setValue(int percent);
     void setNotAvailable();
+    // A device state's value: a number, none, or as it was.
+    void showValue(const DeviceStateTexts::Bar& value);
     void setDataAvailable(bool available) override;
 
 private slots:

@@ -40,7 +40,7 @@ void ServiceMessageBoxes::show(const QVector<QString>& texts)
         while (std::any_of(boxes.cbegin(), boxes.cend(), holds))
             ++step;
         auto* box = new QMessageBox(parent);
-        box->setWindowTitle(windowTr("Komunikat"));
+        box->setWindowTitle(windowTr(QT_TRANSLATE_NOOP("LuminorixWindow", "Komunikat")));
         box->setText(texts.at(i));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setModal(true);
@@ -68,5 +68,7 @@ void ServiceMessageBoxes::join(QMessageBox* box, const QVector<QString>& texts)
         return;
     const int uncounted = box->property(kNotShown).toInt() + int(texts.size()) - joined;
     box->setProperty(kNotShown, uncounted);
-    box->setInformativeText(windowTr("Dalsze komunikaty usługi, których nie pokazano: %1").arg(uncounted));
+    box->setInformativeText(
+        windowTr(QT_TRANSLATE_NOOP("LuminorixWindow", "Dalsze komunikaty usługi, których nie pokazano: %1"))
+            .arg(uncounted));
 }

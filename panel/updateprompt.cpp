@@ -10,9 +10,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QStringList>
-#include <QThread>
 
 // Texts in the context "LuminorixWindow" on purpose: the prompt is the main window's.
 
@@ -64,22 +62,4 @@ void offerUpdate(UpdateChecker* checker, bool displayUnavailableUpdateWindow, co
     connectToChecker(dialog.get(), checker);
     QMetaObject::invokeMethod(checker, "startDownloadingNewVersion", Qt::QueuedConnection);
     dialog->exec();
-}
-
-UpdateChecker* startCheckerThread(QThread*& thread)
-{
-    auto* checker = new UpdateChecker;
-#ifndef Q_OS_WIN
-    // The program's folder (often /usr/bin) is not the user's to write.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    checker->setDownloadDirectory(folder);
-#endif
-    thread = new QThread;
-    thread->setObjectName(QStringLiteral("UpdateChecker"));
-    QObject::connect(thread, &QThread::finished, checker, &QObject::deleteLater);
-    checker->moveToThread(thread);
-    thread->start(QThread::InheritPriority);
-    return checker;
 }

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-class QThread;
 class UpdateChecker;
 class UpdateDownloadWindow;
 
@@ -17,7 +16,3 @@ bool isNewerVersion(const QString& offered, const QString& own);
 // dialog; otherwise "no updates" is reported when the user asked.
 void offerUpdate(UpdateChecker* checker, bool displayUnavailableUpdateWindow, const QString& ver,
                  UpdateDownloadWindow*& downloadWindow);
-
-// Creates the checker in a thread of its own and starts the thread; the thread's
-// end deletes the checker inside it. Reach the checker by queued calls only.
-UpdateChecker* startCheckerThread(QThread*& thread);

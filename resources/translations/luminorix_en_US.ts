@@ -25,6 +25,35 @@
     </message>
 </context>
 <context>
+    <name>AddUpsPrompt</name>
+    <message>
+        <source>Brak zasilaczy UPS</source>
+        <translation>No UPS devices</translation>
+    </message>
+    <message>
+        <source>Aktualnie Luminorix nie monitoruje żadnego urządzenia.
+
+Dodaj posiadany model UPS do Luminorix aby umożliwić jego monitorowanie.
+Luminorix, po wcześniejszej konfiguracji zdarzeń, będzie mógł dokonać
+bezpiecznego zamknięcia systemu na wypadek utraty zasilania.
+
+Czy chcesz dodać nowy UPS teraz?
+</source>
+        <translation>Luminorix is not monitoring any device at the moment.
+
+Add your UPS model to Luminorix to have it monitored.
+Once its events are configured, Luminorix will be able to
+shut the system down safely when the power fails.
+
+Do you want to add a new UPS now?
+</translation>
+    </message>
+    <message>
+        <source>Nie pokazuj ponownie tego komunikatu</source>
+        <translation>Do not show this message again</translation>
+    </message>
+</context>
+<context>
     <name>AddUpsWindow</name>
     <message>
         <source>Dialog</source>
@@ -869,18 +898,6 @@ unknown</translation>
         <translation>Load</translation>
     </message>
     <message>
-        <source>&amp;Ukryj</source>
-        <translation>&amp;Hide</translation>
-    </message>
-    <message>
-        <source>&amp;Zakończ</source>
-        <translation>&amp;Quit</translation>
-    </message>
-    <message>
-        <source>&amp;Pokaż</source>
-        <translation>&amp;Show</translation>
-    </message>
-    <message>
         <source> [TRYB DEBUGGOWANIA]</source>
         <translation> [DEBUG MODE]</translation>
     </message>
@@ -899,32 +916,6 @@ unknown</translation>
     <message>
         <source>Nie można połączyć się z witryną %1</source>
         <translation>Cannot connect to the website %1</translation>
-    </message>
-    <message>
-        <source>Brak zasilaczy UPS</source>
-        <translation>No UPS devices</translation>
-    </message>
-    <message>
-        <source>Aktualnie Luminorix nie monitoruje żadnego urządzenia.
-
-Dodaj posiadany model UPS do Luminorix aby umożliwić jego monitorowanie.
-Luminorix, po wcześniejszej konfiguracji zdarzeń, będzie mógł dokonać
-bezpiecznego zamknięcia systemu na wypadek utraty zasilania.
-
-Czy chcesz dodać nowy UPS teraz?
-</source>
-        <translation>Luminorix is not monitoring any device at the moment.
-
-Add your UPS model to Luminorix to have it monitored.
-Once its events are configured, Luminorix will be able to
-shut the system down safely when the power fails.
-
-Do you want to add a new UPS now?
-</translation>
-    </message>
-    <message>
-        <source>Nie pokazuj ponownie tego komunikatu</source>
-        <translation>Do not show this message again</translation>
     </message>
     <message>
         <source>&lt;FONT COLOR=grey&gt;Brak&lt;/FONT&gt;</source>
@@ -1328,6 +1319,21 @@ This removes the computer from all groups.</translation>
     <message>
         <source>Sekcja nr 2</source>
         <translation>Section 2</translation>
+    </message>
+</context>
+<context>
+    <name>PanelTray</name>
+    <message>
+        <source>&amp;Ukryj</source>
+        <translation>&amp;Hide</translation>
+    </message>
+    <message>
+        <source>&amp;Zakończ</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>&amp;Pokaż</source>
+        <translation>&amp;Show</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "replybuilder.h"
 #include "simserver.h"
 #include "simworld.h"
+#include "singleinstance.h"
 #include "upssocketcontroller.h"
 
 #include <QAction>
@@ -44,7 +45,7 @@ public:
 // The running panel's single-instance socket, made once it listens.
 QString instanceSocketPath()
 {
-    return QDir(QDir::tempPath()).filePath(LuminorixWindow::instanceServerName());
+    return QDir(QDir::tempPath()).filePath(SingleInstance::serverName());
 }
 
 bool waitUntilListening(QProcess& process)

@@ -146,8 +146,65 @@ private:
     bool m_ready = false;
 };
 
+// The poll sends the same few requests over and over, and a deflate at level 9
+// starts by clearing some 64 KiB of tables however short its input: the stream is
+// a function of the input alone, so the last few short inputs keep theirs.
+class CompressionMemo
+{
+public:
+    const QByteArray* find(const QByteArray& data)
+    {
+        for (Entry& entry : m_entries) {
+            if (entry.used && entry.data == data) {
+                entry.used = ++m_clock;
+                return &entry.compressed;
+            }
+        }
+        return nullptr;
+    }
+
+    void remember(const QByteArray& data, const QByteArray& compressed)
+    {
+        if (data.size() > kMaxInput)
+            return;
+        Entry* oldest = &m_entries[0];
+        for (Entry& candidate : m_entries) {
+            if (candidate.used < oldest->used)
+                oldest = &candidate;
+        }
+        oldest->data = data;
+        oldest->compressed = compressed;
+        oldest->used = ++m_clock;
+    }
+
+private:
+    struct Entry
+    {
+        QByteArray data;
+        QByteArray compressed;
+        quint64 used = 0; // 0: empty
+    };
+    // The poll's three requests and one more; a request is a few hundred bytes.
+    static constexpr int kEntries = 4;
+    static constexpr int kMaxInput = 4096;
+    Entry m_entries[kEntries];
+    quint64 m_clock = 0;
+};
+
+QByteArray deflatePayload(const QByteArray& data);
+
 // What qCompress(data, 9) returns: 4-byte big-endian size, then the zlib stream.
 QByteArray compressPayload(const QByteArray& data)
+{
+    thread_local CompressionMemo memo;
+    if (const QByteArray* known = memo.find(data))
+        return *known;
+    const QByteArray compressed = deflatePayload(data);
+    memo.remember(data, compressed);
+    return compressed;
+}
+
+QByteArray deflatePayload(const QByteArray& data)
 {
     const int size = data.size();
     if (size == 0)

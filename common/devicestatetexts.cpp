@@ -46,9 +46,11 @@ bool DeviceStateTexts::isUsable(const QMap<QString, QString>& state)
 
 QMap<QString, QString> DeviceStateTexts::normalized(QMap<QString, QString> state)
 {
-    const auto it = state.find(QStringLiteral("output_load"));
-    if (it != state.end())
-        it->remove(QLatin1Char(' '));
+    // Looked at before it is written: a write copies the whole map, which the link
+    // shares with every state it hands on unchanged.
+    const auto found = state.constFind(QStringLiteral("output_load"));
+    if (found != state.constEnd() && found->contains(QLatin1Char(' ')))
+        state.find(QStringLiteral("output_load"))->remove(QLatin1Char(' '));
     return state;
 }
 

@@ -101,6 +101,11 @@ bool sameStatuses(const QVector<currentDeviceStatus>& a, const QVector<currentDe
 
 bool coversEveryDevice(const QVector<currentDeviceStatus>& later, const QVector<currentDeviceStatus>& earlier)
 {
+    // The usual case, the same devices in the same order, needs no set.
+    if (later.size() >= earlier.size() &&
+        std::equal(earlier.cbegin(), earlier.cend(), later.cbegin(),
+                   [](const currentDeviceStatus& a, const currentDeviceStatus& b) { return a.id == b.id; }))
+        return true;
     QSet<int> ids;
     for (const currentDeviceStatus& status : later)
         ids.insert(status.id);
@@ -243,12 +248,17 @@ QList<UpsTreeElement*> UpsTreeWidget::reselection(int deviceId) const
 void UpsTreeWidget::applyStatuses(const QVector<currentDeviceStatus>& statuses, int currentDeviceId)
 {
     if (statusesHeld) {
-        // Kept one list deep while each list names every device the one before did.
-        if (hasHeldStatuses && !coversEveryDevice(statuses, heldStatuses))
-            heldStatuses += statuses;
-        else if (!hasHeldStatuses || !sameStatuses(statuses, heldStatuses))
-            heldStatuses = statuses;
+        // Kept one list deep while each list names every device the one before did;
+        // the tray's usual poll brings the very list kept, which needs no look.
         heldCurrentDeviceId = currentDeviceId;
+        if (!hasHeldStatuses)
+            heldStatuses = statuses;
+        else if (sameStatuses(statuses, heldStatuses))
+            return;
+        else if (!coversEveryDevice(statuses, heldStatuses))
+            heldStatuses += statuses;
+        else
+            heldStatuses = statuses;
         hasHeldStatuses = true;
         return;
     }
@@ -258,22 +268,28 @@ void UpsTreeWidget::applyStatuses(const QVector<currentDeviceStatus>& statuses, 
     blockSignals(true);
     const QModelIndex current = currentIndex();
     UpsTreeElement* reached = nullptr;
+    // Of several statuses of one device the last is the one that stays; a scan of the
+    // whole list per element would grow with the square of the devices.
+    QHash<int, int> lastStatusOf;
+    lastStatusOf.reserve(statuses.size());
+    for (int i = 0; i < statuses.size(); ++i)
+        lastStatusOf.insert(statuses.at(i).id, i);
     for (QTreeWidgetItemIterator it(this); *it; ++it) {
         auto* element = static_cast<UpsTreeElement*>(*it);
         const int elementId = element->ups.id.toInt();
-        for (const currentDeviceStatus& status : statuses) {
-            if (status.id != elementId)
-                continue;
-            element->ups.parallel_unit = status.parallel_unit;
-            element->ups.unit_address = QString::fromStdString(status.unit_address);
-            element->ups.power_compensation = status.power_compensation;
-            element->ups.output_socket1 = status.output_socket1;
-            element->ups.output_socket2 = status.output_socket2;
-            element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
-            setIndicator(element, stateIcon(status.status, status.master));
-            if (elementId == currentDeviceId)
-                reached = element;
-        }
+        const auto found = lastStatusOf.constFind(elementId);
+        if (found == lastStatusOf.constEnd())
+            continue;
+        const currentDeviceStatus& status = statuses.at(*found);
+        element->ups.parallel_unit = status.parallel_unit;
+        element->ups.unit_address = QString::fromStdString(status.unit_address);
+        element->ups.power_compensation = status.power_compensation;
+        element->ups.output_socket1 = status.output_socket1;
+        element->ups.output_socket2 = status.output_socket2;
+        element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
+        setIndicator(element, stateIcon(status.status, status.master));
+        if (elementId == currentDeviceId)
+            reached = element;
     }
     setCurrentIndex(current);
     blockSignals(false);

@@ -175,6 +175,7 @@ private slots:
     void everyBodyLength();
     void compressedPayloadIsQCompress_data();
     void compressedPayloadIsQCompress();
+    void repeatedRequestsCompressAsTheirOwn();
     void autoModeAtEveryShortLength();
     void compressionInParallelThreads();
     void repeatedRepliesReadAlike_data();
@@ -387,6 +388,30 @@ void TestCipher::compressedPayloadIsQCompress()
         // A short text in between leaves no trace in the next stream.
         QCOMPARE(handOpen(testKey, crypt.encryptToByteArray(QByteArray("ab"))).mid(3),
                  qCompress(QByteArray("ab"), 9));
+    }
+}
+
+// The poll's requests come round again and again: each, also one that differs from
+// another in a single byte and more of them than are kept, gives its own stream.
+void TestCipher::repeatedRequestsCompressAsTheirOwn()
+{
+    QVector<QByteArray> requests;
+    for (char device = '1'; device <= '7'; ++device)
+        requests.append(QByteArray("<change_device_on_interface><pass>5f4dcc3b5aa765d61d8327deb882cf99</pass>"
+                                   "<id>") +
+                        device + "</id></change_device_on_interface>");
+    SimpleCrypt crypt(testKey);
+    crypt.setCompressionMode(SimpleCrypt::CompressionAlways);
+    for (int round = 0; round < 3; ++round) {
+        for (int i = 0; i < requests.size(); i += (round == 1 ? 2 : 1)) {
+            QByteArray plain = requests.at(i);
+            const QByteArray cipher = crypt.encryptToByteArray(plain);
+            QCOMPARE(handOpen(testKey, cipher).mid(3), qCompress(requests.at(i), 9));
+            // A caller changing its text afterwards changes nothing kept.
+            plain[plain.size() - 1] = 'x';
+            QCOMPARE(handOpen(testKey, crypt.encryptToByteArray(requests.at(i))).mid(3),
+                     qCompress(requests.at(i), 9));
+        }
     }
 }
 

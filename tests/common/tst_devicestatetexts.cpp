@@ -338,6 +338,9 @@ void TestDeviceStateTexts::normalizedKeepsTheMapButTheLoadBlanks()
     QCOMPARE(DeviceStateTexts::normalized(state), expected);
     // Without a load nothing is added.
     QCOMPARE(DeviceStateTexts::normalized(stateOf(QStringLiteral("a=1"))), stateOf(QStringLiteral("a=1")));
+    // A load without blanks leaves the map it came in, not a copy of it.
+    const State plain = stateOf(QStringLiteral("output_load=45|a=1"));
+    QVERIFY(DeviceStateTexts::normalized(plain).isSharedWith(plain));
 }
 
 void TestDeviceStateTexts::messages_data()

@@ -127,6 +127,7 @@ private slots:
     void reselectionWalk();
     void repeatedStatusListChangesNothing_data();
     void repeatedStatusListChangesNothing();
+    void lastStatusOfADeviceStays();
     void heldStatusesApplyOnRelease_data();
     void heldStatusesApplyOnRelease();
     void identicalRepliesLeaveWindowTreeAlone();
@@ -250,6 +251,30 @@ void TestUpsTree::repeatedStatusListChangesNothing()
     QVERIFY(hasIndicator(element, QStringLiteral("green.png")));
 }
 
+// A list may name a device twice; what its elements show is the later entry.
+void TestUpsTree::lastStatusOfADeviceStays()
+{
+    bool administrator = false;
+    UpsTreeWidget tree(nullptr, &administrator);
+    tree.showModels(fixtureModels(), upsModelCatalogue());
+    QList<UpsTreeElement*> applied;
+    QObject::connect(&tree, &UpsTreeWidget::currentDeviceStatusApplied, &tree,
+                     [&applied](UpsTreeElement* element) { applied.append(element); });
+
+    tree.applyStatuses(
+        {status(11, "on_battery", true), status(13, "on_battery"), status(11, "no_communication")}, 11);
+    const QList<UpsTreeElement*> elevens = elementsOf(tree, "11");
+    QCOMPARE(elevens.size(), 2);
+    for (const UpsTreeElement* element : elevens) {
+        QVERIFY2(hasIndicator(element, QStringLiteral("red.png")), qPrintable(path(element)));
+        QVERIFY(!element->ups.output_socket1);
+    }
+    QVERIFY(hasIndicator(elementsOf(tree, "13").first(), QStringLiteral("yellow.png")));
+    QVERIFY(hasIndicator(elementsOf(tree, "12").first(), QStringLiteral("grey.png")));
+    // The last element of the shown device, as a walk of the tree meets them.
+    QCOMPARE(applied, QList<UpsTreeElement*>{elevens.last()});
+}
+
 void TestUpsTree::heldStatusesApplyOnRelease_data()
 {
     QTest::addColumn<Statuses>("first");
@@ -265,6 +290,18 @@ void TestUpsTree::heldStatusesApplyOnRelease_data()
         << Statuses{status(12, "on_battery"), status(13, "on_battery")}
         << Statuses{status(13, "no_communication")}
         << QStringList{"grey.png", "grey.png", "yellow.png", "red.png"};
+    QTest::newRow("the later list names the devices in another order")
+        << Statuses{status(11, "on_battery"), status(13, "on_battery")}
+        << Statuses{status(13, "no_communication"), status(11, "on_power_line")}
+        << QStringList{"green.png", "green.png", "grey.png", "red.png"};
+    QTest::newRow("the later list names as many, not the same")
+        << Statuses{status(12, "on_battery"), status(13, "on_battery")}
+        << Statuses{status(11, "on_power_line"), status(13, "no_communication")}
+        << QStringList{"green.png", "green.png", "yellow.png", "red.png"};
+    QTest::newRow("the later list is the earlier again")
+        << Statuses{status(12, "on_battery"), status(13, "on_battery")}
+        << Statuses{status(12, "on_battery"), status(13, "on_battery")}
+        << QStringList{"grey.png", "grey.png", "yellow.png", "yellow.png"};
 }
 
 void TestUpsTree::heldStatusesApplyOnRelease()

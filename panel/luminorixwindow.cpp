@@ -12,6 +12,7 @@
 #include "countdownclock.h"
 #include "debugwarningwidget.h"
 #include "devicelabeltexts.h"
+#include "devicestatetexts.h"
 #include "events/networkconfigurationwindow.h"
 #include "helpers.h"
 #include "lineeditwidget.h"
@@ -635,7 +636,7 @@ void LuminorixWindow::upsDeviceState(QMap<QString, QString> parameters)
     upsConnected();
 
     parameters = DeviceStateTexts::normalized(parameters);
-    undrawnDeviceState = DeviceStateTexts::fromState(parameters, currentUps.model_name);
+    undrawnDeviceState.emplace(parameters, currentUps.model_name);
     // In the tray nobody sees the fields: the last state is drawn when the window shows.
     if (!keptInTray)
         drawDeviceState();
@@ -648,7 +649,8 @@ void LuminorixWindow::drawDeviceState()
 {
     if (!undrawnDeviceState)
         return;
-    const DeviceStateTexts texts = *undrawnDeviceState;
+    const DeviceStateTexts texts =
+        DeviceStateTexts::fromState(undrawnDeviceState->first, undrawnDeviceState->second);
     undrawnDeviceState.reset();
 
     ProgressBarWidget* const loadBars[] = {ui->loadProgressBar, ui->loadProgressBar_2, ui->loadProgressBar_3};

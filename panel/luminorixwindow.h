@@ -1,7 +1,6 @@
 #pragma once
 
 #include "currentdevicestatus.h"
-#include "devicestatetexts.h"
 #include "serialport.h"
 #include "servicemessageboxes.h"
 #include "ups.h"
@@ -16,6 +15,7 @@
 #include <QVector>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class AboutWindow;
 class AddUpsWindow;
@@ -208,7 +208,8 @@ private:
     bool administratorMode = false;
     // Hidden to the tray: device states are kept, not drawn, until the window shows.
     bool keptInTray = false;
-    std::optional<DeviceStateTexts> undrawnDeviceState;
+    // The state not yet drawn and the model it came for: its texts are worked out when drawn.
+    std::optional<std::pair<QMap<QString, QString>, QString>> undrawnDeviceState;
     bool showAddUpsPrompt = true;
     bool virtualizationCenterAvailable = false;
 };

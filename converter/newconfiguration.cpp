@@ -17,6 +17,7 @@
 #include <cipherwrappers.h>
 #include <fixedkeys.h>
 #include <simplecrypt.h>
+#include <vector>
 
 namespace {
 
@@ -675,9 +676,21 @@ bool NewConfiguration::writeFresh(QString* error)
         return false;
     const QFileInfo info(filePath);
     const bool created = !info.exists();
-    QSaveFile file(filePath);
-    if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
+    bool written = QDir().mkpath(info.absolutePath());
+    if (written && created) {
+        // A new file is the caller's work file, which it reads back and checks;
+        // a save file would make it durable (an fsync) only for it to be deleted.
+        QFile file(filePath);
+        const bool opened = file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+        written = opened && file.write(bytes) == bytes.size();
+        file.close();
+        if (opened && !written)
+            file.remove();
+    } else if (written) {
+        QSaveFile file(filePath);
+        written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    }
+    if (!written) {
         *error = tr("błąd dostępu do pliku");
         return false;
     }
@@ -694,9 +707,7 @@ bool NewConfiguration::sameAs(const QString& path) const
     // The quick reading settles a sound file; the library's own reading, which is
     // what the service will see, has the last word on any other.
     QFile file(path);
-    QVector<Converter::WrittenIni::Entry> entries;
-    if (file.open(QIODevice::ReadOnly) && Converter::WrittenIni::read(file.readAll(), codec, &entries) &&
-        holdsTheSame(entries))
+    if (file.open(QIODevice::ReadOnly) && holdsTheSame(file.readAll()))
         return true;
     file.close();
 
@@ -746,49 +757,51 @@ void NewConfiguration::drop(const QString& key)
     record.clear();
 }
 
-bool NewConfiguration::holdsTheSame(const QVector<Converter::WrittenIni::Entry>& entries) const
+bool NewConfiguration::holdsTheSame(const QByteArray& bytes) const
 {
-    if ((recordValid ? record.size() : allKeys().size()) != entries.size())
-        return false;
     // With as many keys as the store, each key once and each one of the store's,
     // the file holds every key of the store.
+    const int expected = recordValid ? record.size() : allKeys().size();
+    int count = 0;
     QSet<QString> sections;
-    sections.reserve(entries.size() / 4);
-    QSet<QString> keysOfSection; // only for a long one
-    int sectionStart = 0;
-    for (int i = 0; i < entries.size(); ++i) {
-        const Converter::WrittenIni::Entry& entry = entries.at(i);
-        if (i == 0 || entry.section != entries.at(i - 1).section) {
-            if (sections.contains(entry.section))
+    QString lastSection;
+    // A key twice finds the same node of the record, so no key text is kept.
+    std::vector<const QVariant*> found;
+    found.reserve(size_t(expected));
+    QSet<QString> keys; // the store's keys, without a record
+    const bool read =
+        Converter::WrittenIni::visit(bytes, codec, [&](const Converter::WrittenIni::Entry& entry) {
+            if (++count > expected)
                 return false;
-            sections.insert(entry.section);
-            sectionStart = i;
-            keysOfSection.clear();
-        }
-        if (i - sectionStart < 32) {
-            for (int j = sectionStart; j < i; ++j) {
-                if (entries.at(j).key == entry.key)
+            if (count == 1 || entry.section != lastSection) {
+                if (sections.contains(entry.section))
                     return false;
+                sections.insert(entry.section);
+                lastSection = entry.section;
             }
-        } else {
-            if (keysOfSection.isEmpty()) {
-                for (int j = sectionStart; j < i; ++j)
-                    keysOfSection.insert(entries.at(j).key);
+            QVariant stored;
+            const QVariant* meant = &stored;
+            if (recordValid) {
+                const auto it = record.constFind(entry.key);
+                if (it == record.constEnd())
+                    return false;
+                meant = &it.value();
+                found.push_back(meant);
+            } else {
+                if (keys.contains(entry.key))
+                    return false;
+                keys.insert(entry.key);
+                stored = settings->value(entry.key);
             }
-            if (keysOfSection.contains(entry.key))
-                return false;
-            keysOfSection.insert(entry.key);
-        }
-        const QVariant meant = recordValid ? record.value(entry.key) : settings->value(entry.key);
-        if (meant.userType() == QMetaType::QString) {
-            if (entry.isList || entry.text != *static_cast<const QString*>(meant.constData()))
-                return false;
-        } else if (!meant.isValid() || !plain(meant) ||
-                   asTexts(meant) != (entry.isList ? entry.list : QStringList{entry.text})) {
-            return false;
-        }
-    }
-    return true;
+            if (meant->userType() == QMetaType::QString)
+                return !entry.isList && entry.text == *static_cast<const QString*>(meant->constData());
+            return meant->isValid() && plain(*meant) &&
+                   asTexts(*meant) == (entry.isList ? entry.list : QStringList{entry.text});
+        });
+    if (!read || count != expected)
+        return false;
+    std::sort(found.begin(), found.end());
+    return std::adjacent_find(found.begin(), found.end()) == found.end();
 }
 
 QStringList NewConfiguration::storedKeys(const QStringList& keys, const QString& key)

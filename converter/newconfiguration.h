@@ -54,7 +54,8 @@ public:
     void migrateEvents();
     void migrateRtEvents();
 
-    // Writes the file; false with the reason when that failed.
+    // Writes the file; false with the reason when that failed. A file that did not
+    // exist is not made durable: it is a work file that the caller reads back.
     bool finish(QString* error);
     // Whether the settings file at path, read afresh, holds every key of this one
     // with the same value and nothing else. The library reports a write that
@@ -75,8 +76,8 @@ private:
     // settings->setValue() and remove(), keeping the record.
     void put(const QString& key, const QVariant& value);
     void drop(const QString& key);
-    // Whether entries are every key of the store with its value.
-    bool holdsTheSame(const QVector<Converter::WrittenIni::Entry>& entries) const;
+    // Whether the file's bytes, read in one pass, are every key of the store with its value.
+    bool holdsTheSame(const QByteArray& bytes) const;
 
     // Key access in the current section that ignores letter case, as on Windows;
     // keys is the section's list of stored keys.

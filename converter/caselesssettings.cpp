@@ -12,6 +12,7 @@ struct CaselessSettings::Reading
     CaselessSettings settings;
     QSet<QString> seen; // sections as written
     QString lastSection;
+    QString lastFolded; // its top-level name in lower case
     bool first = true;
 };
 
@@ -77,9 +78,12 @@ bool CaselessSettings::Reading::add(const WrittenIni::Entry& entry)
         settings.m_values.insert(folded, QVariant());
     else
         settings.m_values.insert(folded, entry.list);
+    // The keys of a section come one after another.
     const int slash = folded.indexOf(QLatin1Char('/'));
-    if (slash > 0)
-        settings.m_sections.insert(folded.left(slash));
+    if (slash > 0 && folded.leftRef(slash) != lastFolded) {
+        lastFolded = folded.left(slash);
+        settings.m_sections.insert(lastFolded);
+    }
     return true;
 }
 

@@ -31,10 +31,12 @@ int IniText::firstDamagedLine(const QByteArray& bytes)
         if (end < 0)
             end = bytes.size();
         ++lineNumber;
-        QByteArray line = bytes.mid(start, end - start);
-        start = end + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
+        const int next = end + 1;
+        if (end > start && bytes.at(end - 1) == '\r')
+            --end;
+        // A view, not a copy of every line.
+        const QByteArray line = QByteArray::fromRawData(bytes.constData() + start, end - start);
+        start = next;
         for (const char c : line) {
             if (uchar(c) < 0x20 && c != '\t')
                 return lineNumber;

@@ -113,12 +113,14 @@ struct Line
 {
     QStringRef key; // within the section
     const QVariant* value;
+    int section; // index in the list of sections while they are gathered
 };
 
 struct Section
 {
     QStringRef name;
-    QVector<Line> lines;
+    int first = 0; // its lines in the one list of every line
+    int count = 0;
 };
 
 } // namespace
@@ -180,8 +182,11 @@ bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec
 {
     // A new file has no order of its own: sections and their keys come sorted.
     // Sorted section by section, the keys compare without their long common prefix.
+    // The lines of all sections share one list, each section a stretch of it.
     QVector<Section> sections;
     QHash<QStringRef, int> sectionOf;
+    QVector<Line> gathered;
+    gathered.reserve(values.size());
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         const QString& key = it.key();
         if (!isPlainKey(key))
@@ -191,32 +196,46 @@ bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec
         auto found = sectionOf.find(name);
         if (found == sectionOf.end()) {
             found = sectionOf.insert(name, sections.size());
-            sections.append({name, {}});
+            sections.append({name, 0, 0});
         }
-        sections[*found].lines.append({key.midRef(slash + 1), &it.value()});
+        ++sections[*found].count;
+        gathered.append({key.midRef(slash + 1), &it.value(), *found});
     }
     std::sort(sections.begin(), sections.end(),
               [](const Section& a, const Section& b) { return a.name.compare(b.name) < 0; });
+    QVector<int> place(sections.size()); // by the index a section was gathered under
+    int first = 0;
+    for (int i = 0; i < sections.size(); ++i) {
+        sections[i].first = first;
+        first += sections.at(i).count;
+        place[sectionOf.value(sections.at(i).name)] = sections.at(i).first;
+    }
+    QVector<Line> lines(gathered.size());
+    for (const Line& line : qAsConst(gathered))
+        lines[place[line.section]++] = line;
+    gathered = QVector<Line>();
+
     const int start = bytes->size();
     for (int i = 0; i < sections.size(); ++i) {
-        Section& section = sections[i];
+        const Section& section = sections.at(i);
         if (i != 0)
             *bytes += '\n';
-        QByteArray header;
-        appendKey(section.name, &header);
-        if (header.isEmpty())
-            *bytes += "[General]";
-        else if (qstricmp(header.constData(), "general") == 0)
-            *bytes += "[%General]";
-        else
-            *bytes += '[' + header + ']';
-        *bytes += '\n';
-        std::sort(section.lines.begin(), section.lines.end(),
-                  [](const Line& a, const Line& b) { return a.key.compare(b.key) < 0; });
-        for (const Line& line : qAsConst(section.lines)) {
-            appendKey(line.key, bytes);
+        *bytes += '[';
+        const int header = bytes->size();
+        appendKey(section.name, bytes);
+        const int headerSize = bytes->size() - header;
+        if (headerSize == 0)
+            *bytes += "General";
+        else if (headerSize == 7 && qstrnicmp(bytes->constData() + header, "general", 7) == 0)
+            bytes->replace(header, headerSize, "%General"); // the library's spelling, whatever it was
+        *bytes += "]\n";
+        const auto begin = lines.begin() + section.first;
+        const auto end = begin + section.count;
+        std::sort(begin, end, [](const Line& a, const Line& b) { return a.key.compare(b.key) < 0; });
+        for (auto line = begin; line != end; ++line) {
+            appendKey(line->key, bytes);
             *bytes += '=';
-            if (!appendValue(*line.value, codec, bytes)) {
+            if (!appendValue(*line->value, codec, bytes)) {
                 bytes->truncate(start);
                 return false;
             }

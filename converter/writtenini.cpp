@@ -257,7 +257,7 @@ bool WrittenIni::visit(const QByteArray& bytes, QTextCodec* codec,
         entry.section = section;
         // truncate() keeps the buffers that clear() would give back.
         entry.key.truncate(0);
-        entry.key += section;
+        entry.key.append(section.constData(), section.size());
         entry.text.truncate(0);
         entry.list.clear();
         entry.isList = false;

@@ -113,6 +113,7 @@ struct Line
 {
     QStringRef key; // within the section
     const QVariant* value;
+    const QString* fullKey;
     int section; // index in the list of sections while they are gathered
 };
 
@@ -178,7 +179,8 @@ bool IniWriter::appendValue(const QVariant& value, QTextCodec* codec, QByteArray
     return true;
 }
 
-bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes)
+bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes,
+                       QVector<Written>* order)
 {
     // A new file has no order of its own: sections and their keys come sorted.
     // Sorted section by section, the keys compare without their long common prefix.
@@ -199,7 +201,7 @@ bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec
             sections.append({name, 0, 0});
         }
         ++sections[*found].count;
-        gathered.append({key.midRef(slash + 1), &it.value(), *found});
+        gathered.append({key.midRef(slash + 1), &it.value(), &key, *found});
     }
     std::sort(sections.begin(), sections.end(),
               [](const Section& a, const Section& b) { return a.name.compare(b.name) < 0; });
@@ -216,6 +218,10 @@ bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec
     gathered = QVector<Line>();
 
     const int start = bytes->size();
+    if (order) {
+        order->clear();
+        order->reserve(lines.size());
+    }
     for (int i = 0; i < sections.size(); ++i) {
         const Section& section = sections.at(i);
         if (i != 0)
@@ -237,8 +243,12 @@ bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec
             *bytes += '=';
             if (!appendValue(*line->value, codec, bytes)) {
                 bytes->truncate(start);
+                if (order)
+                    order->clear();
                 return false;
             }
+            if (order)
+                order->append({line->fullKey, line->value});
             *bytes += '\n';
         }
     }

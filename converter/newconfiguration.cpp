@@ -205,6 +205,7 @@ void NewConfiguration::leaveFresh()
     if (!fresh)
         return;
     fresh = false;
+    writtenOrder.clear();
     openStore();
     for (auto it = record.cbegin(); it != record.cend(); ++it)
         settings->setValue(it.key(), it.value());
@@ -672,7 +673,7 @@ bool NewConfiguration::writeFresh(QString* error)
     if (record.isEmpty())
         return true;
     QByteArray bytes;
-    if (!Converter::IniWriter::format(record, codec, &bytes))
+    if (!Converter::IniWriter::format(record, codec, &bytes, &writtenOrder))
         return false;
     const QFileInfo info(filePath);
     const bool created = !info.exists();
@@ -727,6 +728,7 @@ bool NewConfiguration::sameAs(const QString& path) const
 
 void NewConfiguration::put(const QString& key, const QVariant& value)
 {
+    writtenOrder.clear();
     // The library makes its own key of a name with slashes.
     if (fresh && (key.isEmpty() || key.contains(QLatin1Char('/'))))
         leaveFresh();
@@ -750,6 +752,7 @@ void NewConfiguration::put(const QString& key, const QVariant& value)
 
 void NewConfiguration::drop(const QString& key)
 {
+    writtenOrder.clear();
     leaveFresh();
     settings->remove(key);
     // A key may name a whole section: the store alone knows what went.
@@ -767,7 +770,8 @@ bool NewConfiguration::holdsTheSame(const QByteArray& bytes) const
     QString lastSection;
     // A key twice finds the same node of the record, so no key text is kept.
     std::vector<const QVariant*> found;
-    found.reserve(size_t(expected));
+    // writtenOrder holds each key of the record once: a file in its order holds each once.
+    bool inOrder = recordValid && writtenOrder.size() == expected;
     QSet<QString> keys; // the store's keys, without a record
     const bool read =
         Converter::WrittenIni::visit(bytes, codec, [&](const Converter::WrittenIni::Entry& entry) {
@@ -781,7 +785,16 @@ bool NewConfiguration::holdsTheSame(const QByteArray& bytes) const
             }
             QVariant stored;
             const QVariant* meant = &stored;
-            if (recordValid) {
+            // The file as written needs no look-up; one in another order is looked up from there on.
+            if (inOrder && entry.key == *writtenOrder.at(count - 1).key) {
+                meant = writtenOrder.at(count - 1).value;
+            } else if (recordValid) {
+                if (inOrder) {
+                    inOrder = false;
+                    found.reserve(size_t(expected));
+                    for (int i = 0; i < count - 1; ++i)
+                        found.push_back(writtenOrder.at(i).value);
+                }
                 const auto it = record.constFind(entry.key);
                 if (it == record.constEnd())
                     return false;
@@ -800,6 +813,8 @@ bool NewConfiguration::holdsTheSame(const QByteArray& bytes) const
         });
     if (!read || count != expected)
         return false;
+    if (inOrder)
+        return true;
     std::sort(found.begin(), found.end());
     return std::adjacent_find(found.begin(), found.end()) == found.end();
 }

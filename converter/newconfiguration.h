@@ -1,5 +1,6 @@
 #pragma once
 
+#include "iniwriter.h"
 #include "olddeviceconfig.h"
 #include "oldevent.h"
 #include "oldgroup.h"
@@ -139,6 +140,8 @@ private:
     // cost a search among every key.
     QHash<QString, QVariant> record;
     bool recordValid = false;
+    // The record's keys in the order the fresh file has them; empty once either changed.
+    QVector<Converter::IniWriter::Written> writtenOrder;
 };
 
 } // namespace Luminorix

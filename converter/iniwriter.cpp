@@ -39,6 +39,23 @@ bool valueText(const QVariant& value, QString* text)
     }
 }
 
+// Appends the units [from, to) of text, each below 0x80, as bytes in one step;
+// a byte array's append of one character at a time checks its room every time.
+void appendAscii(const QChar* text, int from, int to, QByteArray* result)
+{
+    const int at = result->size();
+    result->resize(at + (to - from));
+    char* out = result->data() + at;
+    for (int i = from; i < to; ++i)
+        *out++ = char(text[i].unicode());
+}
+
+// Units that stand for themselves in a value.
+bool isPlainValueChar(ushort ch)
+{
+    return ch >= 0x20 && ch < 0x7F && ch != '"' && ch != '\\';
+}
+
 void appendEscaped(const QString& text, QTextCodec* codec, QByteArray* result)
 {
     bool needsQuotes = false;
@@ -47,9 +64,24 @@ void appendEscaped(const QString& text, QTextCodec* codec, QByteArray* result)
                           !text.startsWith(QLatin1String("@Variant("));
     const int start = result->size();
     result->reserve(start + text.size() * 3 / 2);
+    // Every ASCII-compatible codec gives a plain unit its own byte; UTF-8 is the one used.
+    const bool plainIsByte = !useCodec || codec->mibEnum() == 106;
     const QChar* unicode = text.unicode();
     for (int i = 0; i < text.size(); ++i) {
-        const ushort ch = unicode[i].unicode();
+        ushort ch = unicode[i].unicode();
+        if (plainIsByte && !escapeNextIfDigit && isPlainValueChar(ch)) {
+            int end = i;
+            for (; end < text.size() && isPlainValueChar(unicode[end].unicode()); ++end) {
+                const ushort c = unicode[end].unicode();
+                if (c == ';' || c == ',' || c == '=')
+                    needsQuotes = true;
+            }
+            appendAscii(unicode, i, end, result);
+            if (end == text.size())
+                break;
+            i = end;
+            ch = unicode[i].unicode();
+        }
         if (ch == ';' || ch == ',' || ch == '=')
             needsQuotes = true;
         // "\x" takes every hex digit that follows.
@@ -137,20 +169,27 @@ bool IniWriter::isPlainKey(const QString& key)
 void IniWriter::appendKey(const QStringRef& key, QByteArray* bytes)
 {
     bytes->reserve(bytes->size() + key.size() * 3 / 2);
-    for (const QChar c : key) {
-        ushort ch = c.unicode();
+    const QChar* unicode = key.unicode();
+    for (int i = 0; i < key.size(); ++i) {
+        int end = i;
+        while (end < key.size() && isPlainKeyChar(unicode[end].unicode()))
+            ++end;
+        if (end > i) {
+            appendAscii(unicode, i, end, bytes);
+            i = end - 1;
+            continue;
+        }
+        ushort ch = unicode[i].unicode();
         if (ch == '/') {
             *bytes += '\\';
-        } else if (isPlainKeyChar(ch)) {
-            *bytes += char(ch);
         } else if (ch <= 0xFF) {
             *bytes += '%';
             *bytes += hexDigits[ch / 16];
             *bytes += hexDigits[ch % 16];
         } else {
             char code[4];
-            for (int i = 3; i >= 0; --i) {
-                code[i] = hexDigits[ch % 16];
+            for (int k = 3; k >= 0; --k) {
+                code[k] = hexDigits[ch % 16];
                 ch >>= 4;
             }
             *bytes += "%U";

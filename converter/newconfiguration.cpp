@@ -734,13 +734,11 @@ void NewConfiguration::put(const QString& key, const QVariant& value)
         leaveFresh();
     if (fresh) {
         const QString full = group.isEmpty() ? key : group + QLatin1Char('/') + key;
-        const auto it = record.find(full);
-        if (it == record.end()) {
-            record.insert(full, value);
+        // One look-up of the key, whether it is new or not.
+        const int known = record.size();
+        record[full] = value;
+        if (record.size() != known)
             keysOfSection[group].append(key);
-        } else {
-            *it = value;
-        }
         return;
     }
     settings->setValue(key, value);

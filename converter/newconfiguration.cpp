@@ -516,14 +516,19 @@ QStringList NewConfiguration::defaultRtEventDefinition(const QString& model, con
     return {};
 }
 
-QStringList NewConfiguration::sections()
+const QSet<QString>& NewConfiguration::sectionSet()
 {
     if (!sectionCacheValid) {
         const QStringList all = settings->childGroups(); // never fresh here
         sectionCache = QSet<QString>(all.cbegin(), all.cend());
         sectionCacheValid = true;
     }
-    QStringList list = sectionCache.values();
+    return sectionCache;
+}
+
+QStringList NewConfiguration::sections()
+{
+    QStringList list = sectionSet().values();
     // The store's own order, for the same order of migration as before.
     std::sort(list.begin(), list.end());
     return list;
@@ -539,12 +544,13 @@ void NewConfiguration::enterSection(const QString& name)
 
 QStringList NewConfiguration::deviceSections()
 {
+    // Picked before they are sorted: a big file has few devices among many sections.
     QStringList devices;
-    const QStringList all = sections();
-    for (const QString& section : all) {
+    for (const QString& section : sectionSet()) {
         if (section.contains(QLatin1String("device.")))
             devices.append(section);
     }
+    std::sort(devices.begin(), devices.end());
     return devices;
 }
 

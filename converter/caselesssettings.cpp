@@ -4,6 +4,18 @@
 
 namespace Converter {
 
+struct CaselessSettings::Reading
+{
+    explicit Reading(int entries);
+    bool add(const WrittenIni::Entry& entry);
+
+    CaselessSettings settings;
+    QSet<QString> seen; // sections as written
+    QString lastSection;
+    QString lastFolded; // its top-level name in lower case
+    bool first = true;
+};
+
 CaselessSettings::CaselessSettings(const QSettings& source)
 {
     const QStringList keys = source.allKeys();
@@ -22,33 +34,56 @@ CaselessSettings::CaselessSettings(const QSettings& source)
 
 bool CaselessSettings::fromEntries(const QVector<WrittenIni::Entry>& entries, CaselessSettings* result)
 {
-    CaselessSettings settings;
-    settings.m_values.reserve(entries.size());
-    QSet<QString> seen; // sections as written
-    QString folded;
-    for (int i = 0; i < entries.size(); ++i) {
-        const WrittenIni::Entry& entry = entries.at(i);
-        if (i == 0 || entry.section != entries.at(i - 1).section) {
-            if (seen.contains(entry.section))
-                return false;
-            seen.insert(entry.section);
-        }
-        folded = entry.key.toLower();
-        const auto it = settings.m_values.find(folded);
-        if (it != settings.m_values.end())
+    Reading reading(entries.size());
+    for (const WrittenIni::Entry& entry : entries) {
+        if (!reading.add(entry))
             return false;
-        // As the library reads a value: an empty list was written as no value at all.
-        if (!entry.isList)
-            settings.m_values.insert(folded, entry.text);
-        else if (entry.list.isEmpty())
-            settings.m_values.insert(folded, QVariant());
-        else
-            settings.m_values.insert(folded, entry.list);
-        const int slash = folded.indexOf(QLatin1Char('/'));
-        if (slash > 0)
-            settings.m_sections.insert(folded.left(slash));
     }
-    *result = std::move(settings);
+    *result = std::move(reading.settings);
+    return true;
+}
+
+bool CaselessSettings::fromBytes(const QByteArray& bytes, QTextCodec* codec, CaselessSettings* result)
+{
+    Reading reading(bytes.count('\n') + 1);
+    if (!WrittenIni::visit(bytes, codec,
+                           [&reading](const WrittenIni::Entry& entry) { return reading.add(entry); }))
+        return false;
+    *result = std::move(reading.settings);
+    return true;
+}
+
+CaselessSettings::Reading::Reading(int entries)
+{
+    settings.m_values.reserve(entries);
+}
+
+bool CaselessSettings::Reading::add(const WrittenIni::Entry& entry)
+{
+    if (first || entry.section != lastSection) {
+        if (seen.contains(entry.section))
+            return false;
+        seen.insert(entry.section);
+        lastSection = entry.section;
+        first = false;
+    }
+    const QString folded = entry.key.toLower();
+    const auto it = settings.m_values.find(folded);
+    if (it != settings.m_values.end())
+        return false;
+    // As the library reads a value: an empty list was written as no value at all.
+    if (!entry.isList)
+        settings.m_values.insert(folded, entry.text);
+    else if (entry.list.isEmpty())
+        settings.m_values.insert(folded, QVariant());
+    else
+        settings.m_values.insert(folded, entry.list);
+    // The keys of a section come one after another.
+    const int slash = folded.indexOf(QLatin1Char('/'));
+    if (slash > 0 && folded.leftRef(slash) != lastFolded) {
+        lastFolded = folded.left(slash);
+        settings.m_sections.insert(lastFolded);
+    }
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <QVector>
 
 class QSettings;
+class QTextCodec;
 
 namespace Converter {
 
@@ -27,6 +28,8 @@ public:
     // library's: false on a key twice or in two spellings, or a
     // section in two places; the caller then asks the library.
     static bool fromEntries(const QVector<WrittenIni::Entry>& entries, CaselessSettings* result);
+    // The same straight from the bytes, without a list of every entry on the way.
+    static bool fromBytes(const QByteArray& bytes, QTextCodec* codec, CaselessSettings* result);
 
     void beginGroup(const QString& prefix);
     void endGroup();
@@ -45,6 +48,9 @@ public:
     const QHash<QString, QVariant>& values() const { return m_values; }
 
 private:
+    // What fromEntries() and fromBytes() share: one entry after another.
+    struct Reading;
+
     QString path(const QString& key) const;
 
     QHash<QString, QVariant> m_values;

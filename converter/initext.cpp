@@ -1,6 +1,7 @@
 #include "initext.h"
 
 #include <QTextCodec>
+#include <cstring>
 
 namespace Converter {
 
@@ -23,36 +24,40 @@ QTextCodec* IniText::codecFor(const QByteArray& bytes)
 
 int IniText::firstDamagedLine(const QByteArray& bytes)
 {
+    // Indices into bytes: a copy of every line would cost an allocation each.
+    const char* data = bytes.constData();
     int lineNumber = 0;
     bool continued = false;
     int start = 0;
     while (start < bytes.size()) {
-        int end = bytes.indexOf('\n', start);
+        const int from = start;
+        int end = bytes.indexOf('\n', from);
         if (end < 0)
             end = bytes.size();
         ++lineNumber;
-        QByteArray line = bytes.mid(start, end - start);
         start = end + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        for (const char c : line) {
-            if (uchar(c) < 0x20 && c != '\t')
+        if (end > from && data[end - 1] == '\r')
+            --end;
+        for (int i = from; i < end; ++i) {
+            if (uchar(data[i]) < 0x20 && data[i] != '\t')
                 return lineNumber;
         }
-        const QByteArray trimmed = line.trimmed();
+        // No other white space is left in the line.
+        int first = from;
+        int last = end;
+        while (first < last && (data[first] == ' ' || data[first] == '\t'))
+            ++first;
+        while (last > first && (data[last - 1] == ' ' || data[last - 1] == '\t'))
+            --last;
         const bool isContinuation = continued;
-        continued = trimmed.endsWith('\\');
+        continued = last > first && data[last - 1] == '\\';
         // The library reads only ";" as a comment, and takes a byte order mark for part of the line.
-        if (lineNumber == 1 && line.startsWith("\xef\xbb\xbf"))
+        if (lineNumber == 1 && end - from >= 3 && std::memcmp(data + from, "\xef\xbb\xbf", 3) == 0)
             return lineNumber;
-        if (isContinuation || trimmed.isEmpty() || trimmed.startsWith(';'))
+        if (isContinuation || first == last || data[first] == ';')
             continue;
-        if (trimmed.startsWith('[')) {
-            if (!trimmed.contains(']'))
-                return lineNumber;
-            continue;
-        }
-        if (!trimmed.contains('='))
+        const char wanted = data[first] == '[' ? ']' : '=';
+        if (!std::memchr(data + first, wanted, size_t(last - first)))
             return lineNumber;
     }
     return 0;

@@ -39,6 +39,23 @@ bool valueText(const QVariant& value, QString* text)
     }
 }
 
+// Appends the units [from, to) of text, each below 0x80, as bytes in one step;
+// a byte array's append of one character at a time checks its room every time.
+void appendAscii(const QChar* text, int from, int to, QByteArray* result)
+{
+    const int at = result->size();
+    result->resize(at + (to - from));
+    char* out = result->data() + at;
+    for (int i = from; i < to; ++i)
+        *out++ = char(text[i].unicode());
+}
+
+// Units that stand for themselves in a value.
+bool isPlainValueChar(ushort ch)
+{
+    return ch >= 0x20 && ch < 0x7F && ch != '"' && ch != '\\';
+}
+
 void appendEscaped(const QString& text, QTextCodec* codec, QByteArray* result)
 {
     bool needsQuotes = false;
@@ -47,9 +64,24 @@ void appendEscaped(const QString& text, QTextCodec* codec, QByteArray* result)
                           !text.startsWith(QLatin1String("@Variant("));
     const int start = result->size();
     result->reserve(start + text.size() * 3 / 2);
+    // Every ASCII-compatible codec gives a plain unit its own byte; UTF-8 is the one used.
+    const bool plainIsByte = !useCodec || codec->mibEnum() == 106;
     const QChar* unicode = text.unicode();
     for (int i = 0; i < text.size(); ++i) {
-        const ushort ch = unicode[i].unicode();
+        ushort ch = unicode[i].unicode();
+        if (plainIsByte && !escapeNextIfDigit && isPlainValueChar(ch)) {
+            int end = i;
+            for (; end < text.size() && isPlainValueChar(unicode[end].unicode()); ++end) {
+                const ushort c = unicode[end].unicode();
+                if (c == ';' || c == ',' || c == '=')
+                    needsQuotes = true;
+            }
+            appendAscii(unicode, i, end, result);
+            if (end == text.size())
+                break;
+            i = end;
+            ch = unicode[i].unicode();
+        }
         if (ch == ';' || ch == ',' || ch == '=')
             needsQuotes = true;
         // "\x" takes every hex digit that follows.
@@ -113,12 +145,15 @@ struct Line
 {
     QStringRef key; // within the section
     const QVariant* value;
+    const QString* fullKey;
+    int section; // index in the list of sections while they are gathered
 };
 
 struct Section
 {
     QStringRef name;
-    QVector<Line> lines;
+    int first = 0; // its lines in the one list of every line
+    int count = 0;
 };
 
 } // namespace
@@ -134,20 +169,27 @@ bool IniWriter::isPlainKey(const QString& key)
 void IniWriter::appendKey(const QStringRef& key, QByteArray* bytes)
 {
     bytes->reserve(bytes->size() + key.size() * 3 / 2);
-    for (const QChar c : key) {
-        ushort ch = c.unicode();
+    const QChar* unicode = key.unicode();
+    for (int i = 0; i < key.size(); ++i) {
+        int end = i;
+        while (end < key.size() && isPlainKeyChar(unicode[end].unicode()))
+            ++end;
+        if (end > i) {
+            appendAscii(unicode, i, end, bytes);
+            i = end - 1;
+            continue;
+        }
+        ushort ch = unicode[i].unicode();
         if (ch == '/') {
             *bytes += '\\';
-        } else if (isPlainKeyChar(ch)) {
-            *bytes += char(ch);
         } else if (ch <= 0xFF) {
             *bytes += '%';
             *bytes += hexDigits[ch / 16];
             *bytes += hexDigits[ch % 16];
         } else {
             char code[4];
-            for (int i = 3; i >= 0; --i) {
-                code[i] = hexDigits[ch % 16];
+            for (int k = 3; k >= 0; --k) {
+                code[k] = hexDigits[ch % 16];
                 ch >>= 4;
             }
             *bytes += "%U";
@@ -176,12 +218,16 @@ bool IniWriter::appendValue(const QVariant& value, QTextCodec* codec, QByteArray
     return true;
 }
 
-bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes)
+bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes,
+                       QVector<Written>* order)
 {
     // A new file has no order of its own: sections and their keys come sorted.
     // Sorted section by section, the keys compare without their long common prefix.
+    // The lines of all sections share one list, each section a stretch of it.
     QVector<Section> sections;
     QHash<QStringRef, int> sectionOf;
+    QVector<Line> gathered;
+    gathered.reserve(values.size());
     for (auto it = values.cbegin(); it != values.cend(); ++it) {
         const QString& key = it.key();
         if (!isPlainKey(key))
@@ -191,35 +237,57 @@ bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec
         auto found = sectionOf.find(name);
         if (found == sectionOf.end()) {
             found = sectionOf.insert(name, sections.size());
-            sections.append({name, {}});
+            sections.append({name, 0, 0});
         }
-        sections[*found].lines.append({key.midRef(slash + 1), &it.value()});
+        ++sections[*found].count;
+        gathered.append({key.midRef(slash + 1), &it.value(), &key, *found});
     }
     std::sort(sections.begin(), sections.end(),
               [](const Section& a, const Section& b) { return a.name.compare(b.name) < 0; });
-    const int start = bytes->size();
+    QVector<int> place(sections.size()); // by the index a section was gathered under
+    int first = 0;
     for (int i = 0; i < sections.size(); ++i) {
-        Section& section = sections[i];
+        sections[i].first = first;
+        first += sections.at(i).count;
+        place[sectionOf.value(sections.at(i).name)] = sections.at(i).first;
+    }
+    QVector<Line> lines(gathered.size());
+    for (const Line& line : qAsConst(gathered))
+        lines[place[line.section]++] = line;
+    gathered = QVector<Line>();
+
+    const int start = bytes->size();
+    if (order) {
+        order->clear();
+        order->reserve(lines.size());
+    }
+    for (int i = 0; i < sections.size(); ++i) {
+        const Section& section = sections.at(i);
         if (i != 0)
             *bytes += '\n';
-        QByteArray header;
-        appendKey(section.name, &header);
-        if (header.isEmpty())
-            *bytes += "[General]";
-        else if (qstricmp(header.constData(), "general") == 0)
-            *bytes += "[%General]";
-        else
-            *bytes += '[' + header + ']';
-        *bytes += '\n';
-        std::sort(section.lines.begin(), section.lines.end(),
-                  [](const Line& a, const Line& b) { return a.key.compare(b.key) < 0; });
-        for (const Line& line : qAsConst(section.lines)) {
-            appendKey(line.key, bytes);
+        *bytes += '[';
+        const int header = bytes->size();
+        appendKey(section.name, bytes);
+        const int headerSize = bytes->size() - header;
+        if (headerSize == 0)
+            *bytes += "General";
+        else if (headerSize == 7 && qstrnicmp(bytes->constData() + header, "general", 7) == 0)
+            bytes->replace(header, headerSize, "%General"); // the library's spelling, whatever it was
+        *bytes += "]\n";
+        const auto begin = lines.begin() + section.first;
+        const auto end = begin + section.count;
+        std::sort(begin, end, [](const Line& a, const Line& b) { return a.key.compare(b.key) < 0; });
+        for (auto line = begin; line != end; ++line) {
+            appendKey(line->key, bytes);
             *bytes += '=';
-            if (!appendValue(*line.value, codec, bytes)) {
+            if (!appendValue(*line->value, codec, bytes)) {
                 bytes->truncate(start);
+                if (order)
+                    order->clear();
                 return false;
             }
+            if (order)
+                order->append({line->fullKey, line->value});
             *bytes += '\n';
         }
     }

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <QVariant>
+#include <QVector>
 
 class QTextCodec;
 
@@ -19,7 +20,14 @@ public:
     // values: full keys as the library keeps them ("section/key", a key of the
     // general section alone). False, with nothing appended, when a key or a value
     // is of a form it does not write as the library would.
-    static bool format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes);
+    // order, when given, gets each key of values with its value in the order written.
+    struct Written
+    {
+        const QString* key;
+        const QVariant* value;
+    };
+    static bool format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes,
+                       QVector<Written>* order = nullptr);
 
     // Whether the library stores key under exactly that name: no empty part.
     static bool isPlainKey(const QString& key);

@@ -17,6 +17,7 @@
 #include <cipherwrappers.h>
 #include <fixedkeys.h>
 #include <simplecrypt.h>
+#include <vector>
 
 namespace {
 
@@ -204,6 +205,7 @@ void NewConfiguration::leaveFresh()
     if (!fresh)
         return;
     fresh = false;
+    writtenOrder.clear();
     openStore();
     for (auto it = record.cbegin(); it != record.cend(); ++it)
         settings->setValue(it.key(), it.value());
@@ -514,14 +516,19 @@ QStringList NewConfiguration::defaultRtEventDefinition(const QString& model, con
     return {};
 }
 
-QStringList NewConfiguration::sections()
+const QSet<QString>& NewConfiguration::sectionSet()
 {
     if (!sectionCacheValid) {
         const QStringList all = settings->childGroups(); // never fresh here
         sectionCache = QSet<QString>(all.cbegin(), all.cend());
         sectionCacheValid = true;
     }
-    QStringList list = sectionCache.values();
+    return sectionCache;
+}
+
+QStringList NewConfiguration::sections()
+{
+    QStringList list = sectionSet().values();
     // The store's own order, for the same order of migration as before.
     std::sort(list.begin(), list.end());
     return list;
@@ -537,12 +544,13 @@ void NewConfiguration::enterSection(const QString& name)
 
 QStringList NewConfiguration::deviceSections()
 {
+    // Picked before they are sorted: a big file has few devices among many sections.
     QStringList devices;
-    const QStringList all = sections();
-    for (const QString& section : all) {
+    for (const QString& section : sectionSet()) {
         if (section.contains(QLatin1String("device.")))
             devices.append(section);
     }
+    std::sort(devices.begin(), devices.end());
     return devices;
 }
 
@@ -671,13 +679,25 @@ bool NewConfiguration::writeFresh(QString* error)
     if (record.isEmpty())
         return true;
     QByteArray bytes;
-    if (!Converter::IniWriter::format(record, codec, &bytes))
+    if (!Converter::IniWriter::format(record, codec, &bytes, &writtenOrder))
         return false;
     const QFileInfo info(filePath);
     const bool created = !info.exists();
-    QSaveFile file(filePath);
-    if (!QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
+    bool written = QDir().mkpath(info.absolutePath());
+    if (written && created) {
+        // A new file is the caller's work file, which it reads back and checks;
+        // a save file would make it durable (an fsync) only for it to be deleted.
+        QFile file(filePath);
+        const bool opened = file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
+        written = opened && file.write(bytes) == bytes.size();
+        file.close();
+        if (opened && !written)
+            file.remove();
+    } else if (written) {
+        QSaveFile file(filePath);
+        written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    }
+    if (!written) {
         *error = tr("błąd dostępu do pliku");
         return false;
     }
@@ -694,9 +714,7 @@ bool NewConfiguration::sameAs(const QString& path) const
     // The quick reading settles a sound file; the library's own reading, which is
     // what the service will see, has the last word on any other.
     QFile file(path);
-    QVector<Converter::WrittenIni::Entry> entries;
-    if (file.open(QIODevice::ReadOnly) && Converter::WrittenIni::read(file.readAll(), codec, &entries) &&
-        holdsTheSame(entries))
+    if (file.open(QIODevice::ReadOnly) && holdsTheSame(file.readAll()))
         return true;
     file.close();
 
@@ -716,18 +734,17 @@ bool NewConfiguration::sameAs(const QString& path) const
 
 void NewConfiguration::put(const QString& key, const QVariant& value)
 {
+    writtenOrder.clear();
     // The library makes its own key of a name with slashes.
     if (fresh && (key.isEmpty() || key.contains(QLatin1Char('/'))))
         leaveFresh();
     if (fresh) {
         const QString full = group.isEmpty() ? key : group + QLatin1Char('/') + key;
-        const auto it = record.find(full);
-        if (it == record.end()) {
-            record.insert(full, value);
+        // One look-up of the key, whether it is new or not.
+        const int known = record.size();
+        record[full] = value;
+        if (record.size() != known)
             keysOfSection[group].append(key);
-        } else {
-            *it = value;
-        }
         return;
     }
     settings->setValue(key, value);
@@ -739,6 +756,7 @@ void NewConfiguration::put(const QString& key, const QVariant& value)
 
 void NewConfiguration::drop(const QString& key)
 {
+    writtenOrder.clear();
     leaveFresh();
     settings->remove(key);
     // A key may name a whole section: the store alone knows what went.
@@ -746,49 +764,63 @@ void NewConfiguration::drop(const QString& key)
     record.clear();
 }
 
-bool NewConfiguration::holdsTheSame(const QVector<Converter::WrittenIni::Entry>& entries) const
+bool NewConfiguration::holdsTheSame(const QByteArray& bytes) const
 {
-    if ((recordValid ? record.size() : allKeys().size()) != entries.size())
-        return false;
     // With as many keys as the store, each key once and each one of the store's,
     // the file holds every key of the store.
+    const int expected = recordValid ? record.size() : allKeys().size();
+    int count = 0;
     QSet<QString> sections;
-    sections.reserve(entries.size() / 4);
-    QSet<QString> keysOfSection; // only for a long one
-    int sectionStart = 0;
-    for (int i = 0; i < entries.size(); ++i) {
-        const Converter::WrittenIni::Entry& entry = entries.at(i);
-        if (i == 0 || entry.section != entries.at(i - 1).section) {
-            if (sections.contains(entry.section))
+    QString lastSection;
+    // A key twice finds the same node of the record, so no key text is kept.
+    std::vector<const QVariant*> found;
+    // writtenOrder holds each key of the record once: a file in its order holds each once.
+    bool inOrder = recordValid && writtenOrder.size() == expected;
+    QSet<QString> keys; // the store's keys, without a record
+    const bool read =
+        Converter::WrittenIni::visit(bytes, codec, [&](const Converter::WrittenIni::Entry& entry) {
+            if (++count > expected)
                 return false;
-            sections.insert(entry.section);
-            sectionStart = i;
-            keysOfSection.clear();
-        }
-        if (i - sectionStart < 32) {
-            for (int j = sectionStart; j < i; ++j) {
-                if (entries.at(j).key == entry.key)
+            if (count == 1 || entry.section != lastSection) {
+                if (sections.contains(entry.section))
                     return false;
+                sections.insert(entry.section);
+                lastSection = entry.section;
             }
-        } else {
-            if (keysOfSection.isEmpty()) {
-                for (int j = sectionStart; j < i; ++j)
-                    keysOfSection.insert(entries.at(j).key);
+            QVariant stored;
+            const QVariant* meant = &stored;
+            // The file as written needs no look-up; one in another order is looked up from there on.
+            if (inOrder && entry.key == *writtenOrder.at(count - 1).key) {
+                meant = writtenOrder.at(count - 1).value;
+            } else if (recordValid) {
+                if (inOrder) {
+                    inOrder = false;
+                    found.reserve(size_t(expected));
+                    for (int i = 0; i < count - 1; ++i)
+                        found.push_back(writtenOrder.at(i).value);
+                }
+                const auto it = record.constFind(entry.key);
+                if (it == record.constEnd())
+                    return false;
+                meant = &it.value();
+                found.push_back(meant);
+            } else {
+                if (keys.contains(entry.key))
+                    return false;
+                keys.insert(entry.key);
+                stored = settings->value(entry.key);
             }
-            if (keysOfSection.contains(entry.key))
-                return false;
-            keysOfSection.insert(entry.key);
-        }
-        const QVariant meant = recordValid ? record.value(entry.key) : settings->value(entry.key);
-        if (meant.userType() == QMetaType::QString) {
-            if (entry.isList || entry.text != *static_cast<const QString*>(meant.constData()))
-                return false;
-        } else if (!meant.isValid() || !plain(meant) ||
-                   asTexts(meant) != (entry.isList ? entry.list : QStringList{entry.text})) {
-            return false;
-        }
-    }
-    return true;
+            if (meant->userType() == QMetaType::QString)
+                return !entry.isList && entry.text == *static_cast<const QString*>(meant->constData());
+            return meant->isValid() && plain(*meant) &&
+                   asTexts(*meant) == (entry.isList ? entry.list : QStringList{entry.text});
+        });
+    if (!read || count != expected)
+        return false;
+    if (inOrder)
+        return true;
+    std::sort(found.begin(), found.end());
+    return std::adjacent_find(found.begin(), found.end()) == found.end();
 }
 
 QStringList NewConfiguration::storedKeys(const QStringList& keys, const QString& key)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "iniwriter.h"
 #include "olddeviceconfig.h"
 #include "oldevent.h"
 #include "oldgroup.h"
@@ -54,7 +55,8 @@ public:
     void migrateEvents();
     void migrateRtEvents();
 
-    // Writes the file; false with the reason when that failed.
+    // Writes the file; false with the reason when that failed. A file that did not
+    // exist is not made durable: it is a work file that the caller reads back.
     bool finish(QString* error);
     // Whether the settings file at path, read afresh, holds every key of this one
     // with the same value and nothing else. The library reports a write that
@@ -75,8 +77,8 @@ private:
     // settings->setValue() and remove(), keeping the record.
     void put(const QString& key, const QVariant& value);
     void drop(const QString& key);
-    // Whether entries are every key of the store with its value.
-    bool holdsTheSame(const QVector<Converter::WrittenIni::Entry>& entries) const;
+    // Whether the file's bytes, read in one pass, are every key of the store with its value.
+    bool holdsTheSame(const QByteArray& bytes) const;
 
     // Key access in the current section that ignores letter case, as on Windows;
     // keys is the section's list of stored keys.
@@ -89,6 +91,7 @@ private:
     // Top-level sections in the store's order; listing them costs a pass over
     // every key, and the migrations add none.
     QStringList sections();
+    const QSet<QString>& sectionSet(); // the same in no order
     // beginGroup() on a top-level section that is about to get keys.
     void enterSection(const QString& name);
     // Device sections and, per device number, its event sections, in the store's order.
@@ -138,6 +141,8 @@ private:
     // cost a search among every key.
     QHash<QString, QVariant> record;
     bool recordValid = false;
+    // The record's keys in the order the fresh file has them; empty once either changed.
+    QVector<Converter::IniWriter::Written> writtenOrder;
 };
 
 } // namespace Luminorix

@@ -60,9 +60,7 @@ OldConfiguration::OldConfiguration(const QString& filePath) : m_filePath(filePat
     }
     m_codec = Converter::IniText::codecFor(m_contents);
     // One pass over the bytes settles a plain file; the library reads any other.
-    QVector<Converter::WrittenIni::Entry> entries;
-    if (Converter::WrittenIni::read(m_contents, m_codec, &entries) &&
-        Converter::CaselessSettings::fromEntries(entries, &m_settings))
+    if (Converter::CaselessSettings::fromBytes(m_contents, m_codec, &m_settings))
         return;
     QSettings settings(filePath, QSettings::IniFormat);
     if (m_codec)

@@ -203,6 +203,16 @@ bool WrittenIni::read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>
 {
     entries->clear();
     entries->reserve(bytes.count('\n') + 1);
+    return visit(bytes, codec, [entries](const Entry& entry) {
+        entries->append(entry);
+        return true;
+    });
+}
+
+bool WrittenIni::visit(const QByteArray& bytes, QTextCodec* codec,
+                       const std::function<bool(const Entry&)>& each)
+{
+    Entry entry;
     const char* data = bytes.constData();
     const int size = bytes.size();
     QString section; // with its trailing "/", empty for the general section
@@ -244,10 +254,13 @@ bool WrittenIni::read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>
         // A "\\" before the "=" makes it part of the key for the library.
         if (equals < 0 || equals >= end || equals == start || data[equals - 1] == '\\')
             return false;
-        Entry entry;
         entry.section = section;
-        entry.key.reserve(section.size() + (equals - start));
-        entry.key += section;
+        // truncate() keeps the buffers that clear() would give back.
+        entry.key.truncate(0);
+        entry.key.append(section.constData(), section.size());
+        entry.text.truncate(0);
+        entry.list.clear();
+        entry.isList = false;
         // The library looks a key with an empty part up under another name; only a
         // "\\" in the key, a slash, can make one, the section was checked already.
         if (!unescapeKey(data, start, equals, &entry.key) ||
@@ -257,7 +270,8 @@ bool WrittenIni::read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>
         if (!unescapeValue(data, equals + 1, end, codec, &entry.text, &entry.list, &entry.isList) ||
             !plainValue(&entry))
             return false;
-        entries->append(std::move(entry));
+        if (!each(entry))
+            return false;
         start = next;
     }
     return true;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 class QTextCodec;
 
@@ -27,6 +28,11 @@ public:
 
     // The entries in the order of the file; false on a form it does not know.
     static bool read(const QByteArray& bytes, QTextCodec* codec, QVector<Entry>* entries);
+    // The same, one entry at a time, in one object whose buffers each line reuses:
+    // a big file then costs no object per line. False on a form it does not know
+    // or when each returns false; each may have seen part of the file then.
+    static bool visit(const QByteArray& bytes, QTextCodec* codec,
+                      const std::function<bool(const Entry&)>& each);
 };
 
 } // namespace Converter

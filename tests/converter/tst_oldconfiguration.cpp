@@ -334,6 +334,27 @@ private slots:
         QCOMPARE(reader->version(), QStringLiteral("2.2.0"));
     }
 
+    // The line checks look past blanks at either end, as the library does.
+    void blanksAroundLines_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("indented comment and section")
+            << QByteArray("  ; comment\n\t[General] \nversion=2.2.0\n") << false;
+        QTest::newRow("indented continued line")
+            << QByteArray("[General]\nversion=2.2.0\nlong=a \\\n  no key here\n") << false;
+        QTest::newRow("blanks before a closing bracket only")
+            << QByteArray("[General]\nversion=2.2.0\n  [other \t\n") << true;
+        QTest::newRow("byte order mark after a blank") << QByteArray(" \xef\xbb\xbf=1\n") << false;
+    }
+
+    void blanksAroundLines()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(bool, damaged);
+        QCOMPARE(!open(text)->damage().isEmpty(), damaged);
+    }
+
     void missingFile()
     {
         OldConfiguration reader(dir.filePath(QStringLiteral("absent.ini")));

@@ -102,7 +102,12 @@ void CaselessSettings::endGroup()
 
 QString CaselessSettings::path(const QString& key) const
 {
-    return m_prefix + key.toLower();
+    // One buffer, lowered in place; the prefix is in lower case already.
+    QString folded;
+    folded.reserve(m_prefix.size() + key.size());
+    folded += m_prefix;
+    folded += key;
+    return std::move(folded).toLower();
 }
 
 bool CaselessSettings::contains(const QString& key) const

@@ -15,6 +15,7 @@
 #include <QTextCodec>
 #include <algorithm>
 #include <cipherwrappers.h>
+#include <cstdio>
 #include <fixedkeys.h>
 #include <simplecrypt.h>
 #include <vector>
@@ -164,6 +165,55 @@ bool sameValue(const QVariant& meant, const QVariant& read)
     return meant == read;
 }
 
+// Of the types plain() accepts, those the library writes as one text.
+bool isScalar(const QVariant& value)
+{
+    switch (value.userType()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Bool:
+    case QMetaType::Double:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// value.toString() == text for a scalar, without a text of every number on the way.
+bool sameText(const QVariant& value, const QString& text)
+{
+    char digits[24];
+    switch (value.userType()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+        std::snprintf(digits, sizeof digits, "%lld", value.toLongLong());
+        return text == QLatin1String(digits);
+    case QMetaType::UInt:
+    case QMetaType::ULongLong:
+        std::snprintf(digits, sizeof digits, "%llu", value.toULongLong());
+        return text == QLatin1String(digits);
+    case QMetaType::Bool:
+        return text == QLatin1String(value.toBool() ? "true" : "false");
+    default:
+        return text == value.toString();
+    }
+}
+
+// "group/key" in one allocation; the general section's keys stand alone.
+QString fullKey(const QString& group, const QString& key)
+{
+    if (group.isEmpty())
+        return key;
+    QString full;
+    full.reserve(group.size() + 1 + key.size());
+    full += group;
+    full += QLatin1Char('/');
+    full += key;
+    return full;
+}
+
 bool isDecimal(const QString& text)
 {
     if (text.isEmpty())
@@ -247,7 +297,7 @@ QVariant NewConfiguration::storedValue(const QString& key) const
 {
     if (!fresh)
         return settings->value(key);
-    return record.value(group.isEmpty() ? key : group + QLatin1Char('/') + key);
+    return record.value(fullKey(group, key));
 }
 
 QStringList NewConfiguration::allKeys() const
@@ -739,7 +789,7 @@ void NewConfiguration::put(const QString& key, const QVariant& value)
     if (fresh && (key.isEmpty() || key.contains(QLatin1Char('/'))))
         leaveFresh();
     if (fresh) {
-        const QString full = group.isEmpty() ? key : group + QLatin1Char('/') + key;
+        const QString full = fullKey(group, key);
         // One look-up of the key, whether it is new or not.
         const int known = record.size();
         record[full] = value;
@@ -750,7 +800,7 @@ void NewConfiguration::put(const QString& key, const QVariant& value)
     settings->setValue(key, value);
     if (recordValid) {
         const QString group = settings->group();
-        record.insert(group.isEmpty() ? key : group + QLatin1Char('/') + key, value);
+        record.insert(fullKey(group, key), value);
     }
 }
 
@@ -812,6 +862,8 @@ bool NewConfiguration::holdsTheSame(const QByteArray& bytes) const
             }
             if (meant->userType() == QMetaType::QString)
                 return !entry.isList && entry.text == *static_cast<const QString*>(meant->constData());
+            if (!entry.isList && isScalar(*meant))
+                return sameText(*meant, entry.text);
             return meant->isValid() && plain(*meant) &&
                    asTexts(*meant) == (entry.isList ? entry.list : QStringList{entry.text});
         });

@@ -195,6 +195,17 @@ bool plainValue(Converter::WrittenIni::Entry* entry)
     return false;
 }
 
+// truncate() keeps a buffer of its own that clear() would give back.
+void startAfresh(QString* text, int size)
+{
+    if (text->isDetached()) {
+        text->truncate(0);
+    } else {
+        *text = QString();
+        text->reserve(size);
+    }
+}
+
 } // namespace
 
 namespace Converter {
@@ -255,10 +266,11 @@ bool WrittenIni::visit(const QByteArray& bytes, QTextCodec* codec,
         if (equals < 0 || equals >= end || equals == start || data[equals - 1] == '\\')
             return false;
         entry.section = section;
-        // truncate() keeps the buffers that clear() would give back.
-        entry.key.truncate(0);
+        // A buffer the caller kept a copy of would be copied again before the first
+        // append and grown after: it starts afresh, sized for a plain line, instead.
+        startAfresh(&entry.key, section.size() + (equals - start));
         entry.key.append(section.constData(), section.size());
-        entry.text.truncate(0);
+        startAfresh(&entry.text, end - equals - 1);
         entry.list.clear();
         entry.isList = false;
         // The library looks a key with an empty part up under another name; only a

@@ -139,33 +139,7 @@ QStringList asTexts(const QVariant& value)
     return {value.toString()};
 }
 
-bool plain(const QVariant& value)
-{
-    switch (value.userType()) {
-    case QMetaType::UnknownType:
-    case QMetaType::QString:
-    case QMetaType::QStringList:
-    case QMetaType::QVariantList:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Bool:
-    case QMetaType::Double:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool sameValue(const QVariant& meant, const QVariant& read)
-{
-    if (plain(meant) && plain(read))
-        return asTexts(meant) == asTexts(read);
-    return meant == read;
-}
-
-// Of the types plain() accepts, those the library writes as one text.
+// The types the library writes as one text.
 bool isScalar(const QVariant& value)
 {
     switch (value.userType()) {
@@ -179,6 +153,26 @@ bool isScalar(const QVariant& value)
     default:
         return false;
     }
+}
+
+bool plain(const QVariant& value)
+{
+    switch (value.userType()) {
+    case QMetaType::UnknownType:
+    case QMetaType::QString:
+    case QMetaType::QStringList:
+    case QMetaType::QVariantList:
+        return true;
+    default:
+        return isScalar(value);
+    }
+}
+
+bool sameValue(const QVariant& meant, const QVariant& read)
+{
+    if (plain(meant) && plain(read))
+        return asTexts(meant) == asTexts(read);
+    return meant == read;
 }
 
 // value.toString() == text for a scalar, without a text of every number on the way.

@@ -28,6 +28,18 @@ QTemporaryDir& workDir()
     return dir;
 }
 
+// The bytes as a file for the library; a new name each time, since the library
+// caches what it read by path. Empty when it cannot be written.
+QString fileOf(const QByteArray& bytes, const char* prefix)
+{
+    const QString path =
+        workDir().filePath(QStringLiteral("%1%2.ini").arg(QLatin1String(prefix)).arg(++counter));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return {};
+    return path;
+}
+
 QStringList texts(const QVariant& value)
 {
     if (!value.isValid())
@@ -49,13 +61,9 @@ void check(const QByteArray& bytes, QTextCodec* codec)
             return;
         keys.insert(entry.key);
     }
-    // A new name each time: the settings library caches what it read by path.
-    const QString path = workDir().filePath(QStringLiteral("in%1.ini").arg(++counter));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return;
-    }
+    const QString path = fileOf(bytes, "in");
+    if (path.isEmpty())
+        return;
     QSettings library(path, QSettings::IniFormat);
     if (codec)
         library.setIniCodec(codec);
@@ -80,12 +88,9 @@ void compareOldReadings(const QByteArray& bytes)
     if (!Converter::WrittenIni::read(bytes, codec, &entries) ||
         !Converter::CaselessSettings::fromEntries(entries, &quick))
         return;
-    const QString path = workDir().filePath(QStringLiteral("old%1.ini").arg(++counter));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            return;
-    }
+    const QString path = fileOf(bytes, "old");
+    if (path.isEmpty())
+        return;
     {
         QSettings library(path, QSettings::IniFormat);
         if (codec)

@@ -5,6 +5,7 @@
 #include <QtEndian>
 #include <cstring>
 #include <limits>
+#include <utility>
 #include <zlib.h>
 
 namespace {
@@ -146,6 +147,53 @@ private:
     bool m_ready = false;
 };
 
+// A few entries, the one read longest ago making way for a new one.
+template <typename Entry, int Size> class RecentEntries
+{
+public:
+    // The first entry match accepts, now the most recent one.
+    template <typename Match> Entry* find(Match match)
+    {
+        for (Slot& slot : m_slots) {
+            if (slot.used && match(slot.entry)) {
+                slot.used = ++m_clock;
+                return &slot.entry;
+            }
+        }
+        return nullptr;
+    }
+
+    // Takes the place of the entry read longest ago.
+    void add(Entry entry)
+    {
+        Slot* oldest = &m_slots[0];
+        for (Slot& candidate : m_slots) {
+            if (candidate.used < oldest->used)
+                oldest = &candidate;
+        }
+        oldest->entry = std::move(entry);
+        oldest->used = ++m_clock;
+    }
+
+    // Every entry held, without making any of them more recent.
+    template <typename Visit> void forEach(Visit visit)
+    {
+        for (Slot& slot : m_slots) {
+            if (slot.used)
+                visit(slot.entry);
+        }
+    }
+
+private:
+    struct Slot
+    {
+        Entry entry;
+        quint64 used = 0; // 0: empty
+    };
+    Slot m_slots[Size];
+    quint64 m_clock = 0;
+};
+
 // The poll sends the same few requests over and over, and a deflate at level 9
 // starts by clearing some 64 KiB of tables however short its input: the stream is
 // a function of the input alone, so the last few short inputs keep theirs.
@@ -154,27 +202,14 @@ class CompressionMemo
 public:
     const QByteArray* find(const QByteArray& data)
     {
-        for (Entry& entry : m_entries) {
-            if (entry.used && entry.data == data) {
-                entry.used = ++m_clock;
-                return &entry.compressed;
-            }
-        }
-        return nullptr;
+        Entry* entry = m_entries.find([&](const Entry& candidate) { return candidate.data == data; });
+        return entry ? &entry->compressed : nullptr;
     }
 
     void remember(const QByteArray& data, const QByteArray& compressed)
     {
-        if (data.size() > kMaxInput)
-            return;
-        Entry* oldest = &m_entries[0];
-        for (Entry& candidate : m_entries) {
-            if (candidate.used < oldest->used)
-                oldest = &candidate;
-        }
-        oldest->data = data;
-        oldest->compressed = compressed;
-        oldest->used = ++m_clock;
+        if (data.size() <= kMaxInput)
+            m_entries.add({data, compressed});
     }
 
 private:
@@ -182,13 +217,10 @@ private:
     {
         QByteArray data;
         QByteArray compressed;
-        quint64 used = 0; // 0: empty
     };
     // The poll's three requests and one more; a request is a few hundred bytes.
-    static constexpr int kEntries = 4;
     static constexpr int kMaxInput = 4096;
-    Entry m_entries[kEntries];
-    quint64 m_clock = 0;
+    RecentEntries<Entry, 4> m_entries;
 };
 
 QByteArray deflatePayload(const QByteArray& data);
@@ -277,21 +309,18 @@ public:
         QByteArray plain;
         QString text; // decoded on first asking
         bool decoded = false;
-        quint64 used = 0;
     };
 
     const Entry* find(int flags, const char* data, int size)
     {
-        for (Entry& entry : m_entries) {
-            if (entry.body.size() == size + 1 && uchar(entry.body.at(0)) == flags &&
-                (size == 0 || std::memcmp(entry.body.constData() + 1, data, size_t(size)) == 0)) {
-                entry.used = ++m_clock;
-                return &entry;
-            }
-        }
-        return nullptr;
+        return m_entries.find([&](const Entry& entry) {
+            return entry.body.size() == size + 1 && uchar(entry.body.at(0)) == flags &&
+                   (size == 0 || std::memcmp(entry.body.constData() + 1, data, size_t(size)) == 0);
+        });
     }
 
+    // The least recently read goes: the device state changes every few polls and
+    // must not push out the status list, which does not.
     void remember(int flags, const char* data, int size, const QByteArray& plain)
     {
         if (size > kMaxBody || plain.size() > kMaxPlain)
@@ -301,40 +330,31 @@ public:
         entry.body.append(char(flags));
         entry.body.append(data, size);
         entry.plain = plain;
-        entry.used = ++m_clock;
-        // The least recently read goes: the device state changes every few polls and
-        // must not push out the status list, which does not.
-        Entry* oldest = &m_entries[0];
-        for (Entry& candidate : m_entries) {
-            if (candidate.used < oldest->used)
-                oldest = &candidate;
-        }
-        *oldest = entry;
+        m_entries.add(std::move(entry));
     }
 
     // The text of a result this memo handed out, decoded once.
     const QString* textOf(const QByteArray& plain)
     {
-        for (Entry& entry : m_entries) {
-            if (!entry.plain.isEmpty() && entry.plain.constData() == plain.constData() &&
-                entry.plain.size() == plain.size()) {
-                if (!entry.decoded) {
-                    entry.text = QString::fromUtf8(plain.constData(), plain.size());
-                    entry.decoded = true;
-                }
-                return &entry.text;
+        const QString* text = nullptr;
+        m_entries.forEach([&](Entry& entry) {
+            if (text || plain.isEmpty() || entry.plain.constData() != plain.constData() ||
+                entry.plain.size() != plain.size())
+                return;
+            if (!entry.decoded) {
+                entry.text = QString::fromUtf8(plain.constData(), plain.size());
+                entry.decoded = true;
             }
-        }
-        return nullptr;
+            text = &entry.text;
+        });
+        return text;
     }
 
 private:
     // The poll's replies and a little more; bounded so a large reply cannot pin much.
-    static constexpr int kEntries = 6;
     static constexpr int kMaxBody = 1024 * 1024;
     static constexpr int kMaxPlain = 2 * 1024 * 1024;
-    Entry m_entries[kEntries];
-    quint64 m_clock = 0;
+    RecentEntries<Entry, 6> m_entries;
 };
 
 ReplyMemo& replyMemo()

@@ -141,21 +141,6 @@ void appendEscaped(const QString& text, QTextCodec* codec, QByteArray* result)
     }
 }
 
-struct Line
-{
-    QStringRef key; // within the section
-    const QVariant* value;
-    const QString* fullKey;
-    int section; // index in the list of sections while they are gathered
-};
-
-struct Section
-{
-    QStringRef name;
-    int first = 0; // its lines in the one list of every line
-    int count = 0;
-};
-
 } // namespace
 
 namespace Converter {
@@ -218,76 +203,61 @@ bool IniWriter::appendValue(const QVariant& value, QTextCodec* codec, QByteArray
     return true;
 }
 
-bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes,
-                       QVector<Written>* order)
+bool IniWriter::format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes)
 {
+    KeyRecord record;
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        record.set(it.key(), it.value());
+    return format(record, codec, bytes);
+}
+
+bool IniWriter::format(const KeyRecord& record, QTextCodec* codec, QByteArray* bytes, QVector<Written>* order)
+{
+    if (!record.isPlain())
+        return false;
     // A new file has no order of its own: sections and their keys come sorted.
-    // Sorted section by section, the keys compare without their long common prefix.
-    // The lines of all sections share one list, each section a stretch of it.
-    QVector<Section> sections;
-    QHash<QStringRef, int> sectionOf;
-    QVector<Line> gathered;
-    gathered.reserve(values.size());
-    for (auto it = values.cbegin(); it != values.cend(); ++it) {
-        const QString& key = it.key();
-        if (!isPlainKey(key))
-            return false;
-        const int slash = key.indexOf(QLatin1Char('/'));
-        const QStringRef name = slash < 0 ? QStringRef() : key.leftRef(slash);
-        auto found = sectionOf.find(name);
-        if (found == sectionOf.end()) {
-            found = sectionOf.insert(name, sections.size());
-            sections.append({name, 0, 0});
-        }
-        ++sections[*found].count;
-        gathered.append({key.midRef(slash + 1), &it.value(), &key, *found});
-    }
+    std::vector<const KeyRecord::Section*> sections;
+    sections.reserve(record.sections().size());
+    for (const KeyRecord::Section& section : record.sections())
+        sections.push_back(&section);
     std::sort(sections.begin(), sections.end(),
-              [](const Section& a, const Section& b) { return a.name.compare(b.name) < 0; });
-    QVector<int> place(sections.size()); // by the index a section was gathered under
-    int first = 0;
-    for (int i = 0; i < sections.size(); ++i) {
-        sections[i].first = first;
-        first += sections.at(i).count;
-        place[sectionOf.value(sections.at(i).name)] = sections.at(i).first;
-    }
-    QVector<Line> lines(gathered.size());
-    for (const Line& line : qAsConst(gathered))
-        lines[place[line.section]++] = line;
-    gathered = QVector<Line>();
+              [](const KeyRecord::Section* a, const KeyRecord::Section* b) { return a->name < b->name; });
 
     const int start = bytes->size();
     if (order) {
         order->clear();
-        order->reserve(lines.size());
+        order->reserve(record.size());
     }
-    for (int i = 0; i < sections.size(); ++i) {
-        const Section& section = sections.at(i);
+    std::vector<const KeyRecord::Key*> keys;
+    for (size_t i = 0; i < sections.size(); ++i) {
+        const KeyRecord::Section& section = *sections[i];
         if (i != 0)
             *bytes += '\n';
         *bytes += '[';
         const int header = bytes->size();
-        appendKey(section.name, bytes);
+        appendKey(QStringRef(&section.name), bytes);
         const int headerSize = bytes->size() - header;
         if (headerSize == 0)
             *bytes += "General";
         else if (headerSize == 7 && qstrnicmp(bytes->constData() + header, "general", 7) == 0)
             bytes->replace(header, headerSize, "%General"); // the library's spelling, whatever it was
         *bytes += "]\n";
-        const auto begin = lines.begin() + section.first;
-        const auto end = begin + section.count;
-        std::sort(begin, end, [](const Line& a, const Line& b) { return a.key.compare(b.key) < 0; });
-        for (auto line = begin; line != end; ++line) {
-            appendKey(line->key, bytes);
+        keys.clear();
+        for (const KeyRecord::Key& key : section.keys)
+            keys.push_back(&key);
+        std::sort(keys.begin(), keys.end(),
+                  [](const KeyRecord::Key* a, const KeyRecord::Key* b) { return a->name < b->name; });
+        for (const KeyRecord::Key* key : keys) {
+            appendKey(QStringRef(&key->name), bytes);
             *bytes += '=';
-            if (!appendValue(*line->value, codec, bytes)) {
+            if (!appendValue(key->value, codec, bytes)) {
                 bytes->truncate(start);
                 if (order)
                     order->clear();
                 return false;
             }
             if (order)
-                order->append({line->fullKey, line->value});
+                order->append({&section.name, &key->name, &key->value});
             *bytes += '\n';
         }
     }

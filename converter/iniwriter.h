@@ -1,5 +1,7 @@
 #pragma once
 
+#include "keyrecord.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -17,17 +19,20 @@ namespace Converter {
 class IniWriter
 {
 public:
-    // values: full keys as the library keeps them ("section/key", a key of the
-    // general section alone). False, with nothing appended, when a key or a value
-    // is of a form it does not write as the library would.
-    // order, when given, gets each key of values with its value in the order written.
+    // False, with nothing appended, when a key or a value is of a form it does
+    // not write as the library would.
+    // order, when given, gets each key of the record in the order written.
     struct Written
     {
+        const QString* section;
         const QString* key;
         const QVariant* value;
     };
-    static bool format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes,
+    static bool format(const KeyRecord& record, QTextCodec* codec, QByteArray* bytes,
                        QVector<Written>* order = nullptr);
+    // The same from full keys as the library keeps them ("section/key", a key of
+    // the general section alone).
+    static bool format(const QHash<QString, QVariant>& values, QTextCodec* codec, QByteArray* bytes);
 
     // Whether the library stores key under exactly that name: no empty part.
     static bool isPlainKey(const QString& key);

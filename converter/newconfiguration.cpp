@@ -195,19 +195,6 @@ bool sameText(const QVariant& value, const QString& text)
     }
 }
 
-// "group/key" in one allocation; the general section's keys stand alone.
-QString fullKey(const QString& group, const QString& key)
-{
-    if (group.isEmpty())
-        return key;
-    QString full;
-    full.reserve(group.size() + 1 + key.size());
-    full += group;
-    full += QLatin1Char('/');
-    full += key;
-    return full;
-}
-
 bool isDecimal(const QString& text)
 {
     if (text.isEmpty())
@@ -230,7 +217,6 @@ NewConfiguration::NewConfiguration(const QString& filePath, QTextCodec* codec, Q
     // key in sorted maps besides. Its sections are known from the writes.
     if (QFileInfo(filePath).size() == 0) {
         fresh = true;
-        sectionCacheValid = true;
         recordValid = true;
     } else {
         openStore();
@@ -251,9 +237,10 @@ void NewConfiguration::leaveFresh()
     fresh = false;
     writtenOrder.clear();
     openStore();
-    for (auto it = record.cbegin(); it != record.cend(); ++it)
-        settings->setValue(it.key(), it.value());
-    keysOfSection.clear();
+    for (const Converter::KeyRecord::Section& section : record.sections()) {
+        for (const Converter::KeyRecord::Key& key : section.keys)
+            settings->setValue(Converter::KeyRecord::fullKey(section.name, key.name), key.value);
+    }
     if (!group.isEmpty())
         settings->beginGroup(group);
     group.clear();
@@ -282,7 +269,11 @@ QStringList NewConfiguration::childKeys() const
 {
     if (!fresh)
         return settings->childKeys();
-    QStringList keys = keysOfSection.value(group);
+    QStringList keys;
+    if (const Converter::KeyRecord::Section* section = record.section(group)) {
+        for (const Converter::KeyRecord::Key& key : section->keys)
+            keys.append(key.name);
+    }
     std::sort(keys.begin(), keys.end());
     return keys;
 }
@@ -291,14 +282,15 @@ QVariant NewConfiguration::storedValue(const QString& key) const
 {
     if (!fresh)
         return settings->value(key);
-    return record.value(fullKey(group, key));
+    const QVariant* value = record.find(Converter::KeyRecord::fullKey(group, key));
+    return value ? *value : QVariant();
 }
 
 QStringList NewConfiguration::allKeys() const
 {
     if (!fresh)
         return settings->allKeys();
-    QStringList keys = record.keys();
+    QStringList keys = record.fullKeys();
     std::sort(keys.begin(), keys.end());
     return keys;
 }
@@ -563,8 +555,16 @@ QStringList NewConfiguration::defaultRtEventDefinition(const QString& model, con
 const QSet<QString>& NewConfiguration::sectionSet()
 {
     if (!sectionCacheValid) {
-        const QStringList all = settings->childGroups(); // never fresh here
-        sectionCache = QSet<QString>(all.cbegin(), all.cend());
+        sectionCache.clear();
+        if (fresh) {
+            for (const Converter::KeyRecord::Section& section : record.sections()) {
+                if (!section.name.isEmpty())
+                    sectionCache.insert(section.name);
+            }
+        } else {
+            const QStringList all = settings->childGroups();
+            sectionCache = QSet<QString>(all.cbegin(), all.cend());
+        }
         sectionCacheValid = true;
     }
     return sectionCache;
@@ -590,9 +590,17 @@ QStringList NewConfiguration::deviceSections()
 {
     // Picked before they are sorted: a big file has few devices among many sections.
     QStringList devices;
-    for (const QString& section : sectionSet()) {
+    const auto pick = [&devices](const QString& section) {
         if (section.contains(QLatin1String("device.")))
             devices.append(section);
+    };
+    // A fresh file's sections are the record's: no set of them is needed.
+    if (fresh && !sectionCacheValid) {
+        for (const Converter::KeyRecord::Section& section : record.sections())
+            pick(section.name);
+    } else {
+        for (const QString& section : sectionSet())
+            pick(section);
     }
     std::sort(devices.begin(), devices.end());
     return devices;
@@ -769,7 +777,8 @@ bool NewConfiguration::sameAs(const QString& path) const
     if (written.allKeys() != keys)
         return false;
     for (const QString& key : keys) {
-        if (!sameValue(fresh ? record.value(key) : settings->value(key), written.value(key)))
+        const QVariant* kept = fresh ? record.find(key) : nullptr;
+        if (!sameValue(fresh ? (kept ? *kept : QVariant()) : settings->value(key), written.value(key)))
             return false;
     }
     // Read on demand: a damaged line shows only once everything was read.
@@ -783,19 +792,12 @@ void NewConfiguration::put(const QString& key, const QVariant& value)
     if (fresh && (key.isEmpty() || key.contains(QLatin1Char('/'))))
         leaveFresh();
     if (fresh) {
-        const QString full = fullKey(group, key);
-        // One look-up of the key, whether it is new or not.
-        const int known = record.size();
-        record[full] = value;
-        if (record.size() != known)
-            keysOfSection[group].append(key);
+        record.set(group, key, value);
         return;
     }
     settings->setValue(key, value);
-    if (recordValid) {
-        const QString group = settings->group();
-        record.insert(fullKey(group, key), value);
-    }
+    if (recordValid)
+        record.set(Converter::KeyRecord::fullKey(settings->group(), key), value);
 }
 
 void NewConfiguration::drop(const QString& key)
@@ -816,7 +818,7 @@ bool NewConfiguration::holdsTheSame(const QByteArray& bytes) const
     int count = 0;
     QSet<QString> sections;
     QString lastSection;
-    // A key twice finds the same node of the record, so no key text is kept.
+    // A key twice finds the same value of the record, so no key text is kept.
     std::vector<const QVariant*> found;
     // writtenOrder holds each key of the record once: a file in its order holds each once.
     bool inOrder = recordValid && writtenOrder.size() == expected;
@@ -834,8 +836,9 @@ bool NewConfiguration::holdsTheSame(const QByteArray& bytes) const
             QVariant stored;
             const QVariant* meant = &stored;
             // The file as written needs no look-up; one in another order is looked up from there on.
-            if (inOrder && entry.key == *writtenOrder.at(count - 1).key) {
-                meant = writtenOrder.at(count - 1).value;
+            const Converter::IniWriter::Written* next = inOrder ? &writtenOrder.at(count - 1) : nullptr;
+            if (next && Converter::KeyRecord::isKeyOf(entry.key, *next->section, *next->key)) {
+                meant = next->value;
             } else if (recordValid) {
                 if (inOrder) {
                     inOrder = false;
@@ -843,10 +846,9 @@ bool NewConfiguration::holdsTheSame(const QByteArray& bytes) const
                     for (int i = 0; i < count - 1; ++i)
                         found.push_back(writtenOrder.at(i).value);
                 }
-                const auto it = record.constFind(entry.key);
-                if (it == record.constEnd())
+                meant = record.find(entry.key);
+                if (!meant)
                     return false;
-                meant = &it.value();
                 found.push_back(meant);
             } else {
                 if (keys.contains(entry.key))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "iniwriter.h"
+#include "keyrecord.h"
 #include "olddeviceconfig.h"
 #include "oldevent.h"
 #include "oldgroup.h"
@@ -129,8 +130,7 @@ private:
     // A file that began empty, while only plain sections and keys were written
     // and nothing removed: record then holds it all.
     bool fresh = false;
-    QString group;                             // the section entered while fresh
-    QHash<QString, QStringList> keysOfSection; // while fresh, in the order written
+    QString group; // the section entered while fresh
     // Set while writeMigratedNetwork() runs.
     const QString* migratedModel = nullptr;
     QHash<QString, MigratedEvent> migratedEvents;
@@ -139,7 +139,7 @@ private:
     // Every key written into a file that began empty, with its value as meant:
     // the check of the written file asks this instead of the store, whose look-ups
     // cost a search among every key.
-    QHash<QString, QVariant> record;
+    Converter::KeyRecord record;
     bool recordValid = false;
     // The record's keys in the order the fresh file has them; empty once either changed.
     QVector<Converter::IniWriter::Written> writtenOrder;

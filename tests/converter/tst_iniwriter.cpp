@@ -99,6 +99,12 @@ private slots:
             << QVariantMap{{"general/x", 1}, {"GENERAL/y", 2}, {"%general/z", 3}, {"General/w", 4}, {"k", 5}}
             << false;
         QTest::newRow("general section alone") << QVariantMap{{"k", 5}, {"a", 6}} << false;
+        QVariantMap many; // past the keys a section looks along without a table
+        for (int i = 0; i < 40; ++i) {
+            many.insert(QStringLiteral("big/k%1").arg(i), i);
+            many.insert(QStringLiteral("g%1").arg(i), i);
+        }
+        QTest::newRow("sections of many keys") << many << false;
         QTest::newRow("marks in names")
             << QVariantMap{{"s;1/a=b", 1}, {"s\"/\\", 2}, {"[x]/y", 3}, {"a%b/%U", 4}, {"t/ ", 5}} << false;
     }
@@ -114,6 +120,30 @@ private slots:
         QByteArray bytes = "kept";
         QVERIFY(IniWriter::format(hash, codec, &bytes));
         QCOMPARE(bytes, "kept" + libraryBytes(values, codec));
+    }
+
+    // A key set again stays one key with the last value, in a small section and
+    // in one that keeps a table of its keys.
+    void keepsAKeyOnce_data()
+    {
+        QTest::addColumn<int>("keys");
+        QTest::newRow("few") << 3;
+        QTest::newRow("many") << 40;
+    }
+
+    void keepsAKeyOnce()
+    {
+        QFETCH(int, keys);
+        Converter::KeyRecord record;
+        for (int i = 0; i < keys; ++i)
+            QVERIFY(record.set(QStringLiteral("s/k%1").arg(i), i));
+        QVERIFY(!record.set(QStringLiteral("s"), QStringLiteral("k1"), QStringLiteral("again")));
+        QVERIFY(record.set(QStringLiteral("k1"), 0)); // the general section's own
+        QCOMPARE(record.size(), keys + 1);
+        QCOMPARE(record.find(QStringLiteral("s/k1"))->toString(), QStringLiteral("again"));
+        QCOMPARE(record.find(QStringLiteral("s/k%1").arg(keys - 1))->toInt(), keys - 1);
+        QVERIFY(!record.find(QStringLiteral("s/k%1").arg(keys)));
+        QVERIFY(record.isPlain());
     }
 
     // What it leaves to the library: a type it does not write, or a key the

@@ -6,35 +6,26 @@ namespace Converter {
 
 struct CaselessSettings::Reading
 {
-    explicit Reading(int entries);
     bool add(const WrittenIni::Entry& entry);
 
     CaselessSettings settings;
-    QSet<QString> seen; // sections as written
     QString lastSection;
-    QString lastFolded; // its top-level name in lower case
+    QString lastFolded; // the top-level name of the last key, in lower case
     bool first = true;
+    // The names of a big file's many sections repeat: each is kept once.
+    QSet<QString> names;
 };
 
 CaselessSettings::CaselessSettings(const QSettings& source)
 {
     const QStringList keys = source.allKeys();
-    m_values.reserve(keys.size());
-    QString section; // the keys of a section come one after another
-    for (const QString& key : keys) {
-        const QString folded = key.toLower();
-        m_values.insert(folded, source.value(key));
-        const int slash = folded.indexOf(QLatin1Char('/'));
-        if (slash > 0 && folded.leftRef(slash) != section) {
-            section = folded.left(slash);
-            m_sections.insert(section);
-        }
-    }
+    for (const QString& key : keys)
+        m_record.set(key.toLower(), source.value(key)); // the last spelling wins
 }
 
 bool CaselessSettings::fromEntries(const QVector<WrittenIni::Entry>& entries, CaselessSettings* result)
 {
-    Reading reading(entries.size());
+    Reading reading;
     for (const WrittenIni::Entry& entry : entries) {
         if (!reading.add(entry))
             return false;
@@ -45,7 +36,7 @@ bool CaselessSettings::fromEntries(const QVector<WrittenIni::Entry>& entries, Ca
 
 bool CaselessSettings::fromBytes(const QByteArray& bytes, QTextCodec* codec, CaselessSettings* result)
 {
-    Reading reading(bytes.count('\n') + 1);
+    Reading reading;
     if (!WrittenIni::visit(bytes, codec,
                            [&reading](const WrittenIni::Entry& entry) { return reading.add(entry); }))
         return false;
@@ -53,44 +44,39 @@ bool CaselessSettings::fromBytes(const QByteArray& bytes, QTextCodec* codec, Cas
     return true;
 }
 
-CaselessSettings::Reading::Reading(int entries)
-{
-    settings.m_values.reserve(entries);
-}
-
 bool CaselessSettings::Reading::add(const WrittenIni::Entry& entry)
 {
+    const QString folded = entry.key.toLower();
+    const int slash = folded.indexOf(QLatin1Char('/'));
+    const QStringRef top = slash < 0 ? QStringRef() : folded.leftRef(slash);
+    if (first || top != lastFolded)
+        lastFolded = top.toString();
     if (first || entry.section != lastSection) {
-        if (seen.contains(entry.section))
+        // A section in two places, or another spelling of one read already: the
+        // library's reading decides how they merge.
+        if (settings.m_record.indexOf(lastFolded) >= 0)
             return false;
-        seen.insert(entry.section);
         lastSection = entry.section;
         first = false;
     }
-    const QString folded = entry.key.toLower();
-    const auto it = settings.m_values.find(folded);
-    if (it != settings.m_values.end())
-        return false;
+    QString key = slash < 0 ? folded : folded.mid(slash + 1);
+    const auto known = names.constFind(key);
+    if (known != names.constEnd())
+        key = *known;
+    else if (names.size() < 1024)
+        names.insert(key);
     // As the library reads a value: an empty list was written as no value at all.
-    if (!entry.isList)
-        settings.m_values.insert(folded, entry.text);
-    else if (entry.list.isEmpty())
-        settings.m_values.insert(folded, QVariant());
-    else
-        settings.m_values.insert(folded, entry.list);
-    // The keys of a section come one after another.
-    const int slash = folded.indexOf(QLatin1Char('/'));
-    if (slash > 0 && folded.leftRef(slash) != lastFolded) {
-        lastFolded = folded.left(slash);
-        settings.m_sections.insert(lastFolded);
-    }
-    return true;
+    const QVariant value = !entry.isList          ? QVariant(entry.text)
+                           : entry.list.isEmpty() ? QVariant()
+                                                  : QVariant(entry.list);
+    return settings.m_record.set(lastFolded, key, value); // false on a key twice
 }
 
 void CaselessSettings::beginGroup(const QString& prefix)
 {
     m_groups.append(prefix.toLower());
     m_prefix += m_groups.last() + QLatin1Char('/');
+    findSection();
 }
 
 void CaselessSettings::endGroup()
@@ -98,6 +84,14 @@ void CaselessSettings::endGroup()
     if (m_groups.isEmpty())
         return;
     m_prefix.chop(m_groups.takeLast().size() + 1);
+    findSection();
+}
+
+void CaselessSettings::findSection()
+{
+    const bool one = m_groups.size() == 1 && !m_groups.constFirst().isEmpty() &&
+                     !m_groups.constFirst().contains(QLatin1Char('/'));
+    m_section = one ? m_record.indexOf(m_groups.constFirst()) : noSection;
 }
 
 QString CaselessSettings::path(const QString& key) const
@@ -110,30 +104,70 @@ QString CaselessSettings::path(const QString& key) const
     return std::move(folded).toLower();
 }
 
+const QVariant* CaselessSettings::find(const QString& key) const
+{
+    if (m_section != noSection && !key.contains(QLatin1Char('/'))) {
+        if (m_section < 0)
+            return nullptr;
+        return KeyRecord::find(m_record.sections()[size_t(m_section)], key.toLower());
+    }
+    // A key of the general section never holds a slash: none is read as one.
+    if (m_groups.isEmpty() || !m_prefix.startsWith(QLatin1Char('/')))
+        return m_record.find(path(key));
+    return nullptr;
+}
+
 bool CaselessSettings::contains(const QString& key) const
 {
-    return m_values.contains(path(key));
+    return find(key) != nullptr;
 }
 
 QVariant CaselessSettings::value(const QString& key, const QVariant& defaultValue) const
 {
-    const auto it = m_values.constFind(path(key));
-    return it == m_values.constEnd() ? defaultValue : it.value();
+    const QVariant* found = find(key);
+    return found ? *found : defaultValue;
 }
 
 int CaselessSettings::intValue(const QString& key, int defaultValue) const
 {
-    const auto it = m_values.constFind(path(key));
-    if (it == m_values.constEnd())
+    const QVariant* found = find(key);
+    if (!found)
         return defaultValue;
     bool ok = false;
-    const int number = it.value().toString().toInt(&ok);
+    const int number = found->toString().toInt(&ok);
     return ok ? number : 0;
 }
 
 bool CaselessSettings::hasSection(const QString& name) const
 {
-    return m_sections.contains(name.toLower());
+    return !name.isEmpty() && m_record.indexOf(name.toLower()) >= 0;
+}
+
+QList<QString> CaselessSettings::sectionNames() const
+{
+    QList<QString> names;
+    names.reserve(int(m_record.sections().size()));
+    for (const KeyRecord::Section& section : m_record.sections()) {
+        if (!section.name.isEmpty())
+            names.append(section.name);
+    }
+    return names;
+}
+
+int CaselessSettings::sectionCount() const
+{
+    return int(m_record.sections().size()) - (m_record.indexOf(QString()) >= 0 ? 1 : 0);
+}
+
+QHash<QString, QVariant> CaselessSettings::values() const
+{
+    QHash<QString, QVariant> all;
+    all.reserve(m_record.size());
+    for (const KeyRecord::Section& section : m_record.sections()) {
+        for (const KeyRecord::Key& key : section.keys)
+            all.insert(KeyRecord::fullKey(section.name, key.name), key.value);
+    }
+    return all;
 }
 
 } // namespace Converter

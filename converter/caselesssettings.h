@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyrecord.h"
 #include "writtenini.h"
 
 #include <QHash>
@@ -42,21 +43,27 @@ public:
     // Whether a top-level section of that name holds at least one key.
     bool hasSection(const QString& name) const;
     // Top-level section names in lower case, in no particular order.
-    QList<QString> sectionNames() const { return m_sections.values(); }
-    int sectionCount() const { return m_sections.size(); }
+    QList<QString> sectionNames() const;
+    int sectionCount() const;
     // Every key in lower case with its value.
-    const QHash<QString, QVariant>& values() const { return m_values; }
+    QHash<QString, QVariant> values() const;
 
 private:
     // What fromEntries() and fromBytes() share: one entry after another.
     struct Reading;
 
     QString path(const QString& key) const;
+    const QVariant* find(const QString& key) const;
+    void findSection();
 
-    QHash<QString, QVariant> m_values;
-    QSet<QString> m_sections;
+    // Sections and keys in lower case; the general section has no name.
+    KeyRecord m_record;
     QStringList m_groups;
     QString m_prefix; // the groups joined, in lower case, with a trailing "/"
+    // The record's section of the one plain group entered, -1 when it has none;
+    // most look-ups go there, without a full key on the way.
+    static const int noSection = -2; // not in one plain group
+    int m_section = noSection;
 };
 
 } // namespace Converter

@@ -96,11 +96,13 @@ void compareOldReadings(const QByteArray& bytes)
         if (codec)
             library.setIniCodec(codec);
         const Converter::CaselessSettings slow(library);
-        if (library.status() != QSettings::NoError || slow.values().size() != quick.values().size())
+        const QHash<QString, QVariant> slowValues = slow.values();
+        const QHash<QString, QVariant> quickValues = quick.values();
+        if (library.status() != QSettings::NoError || slowValues.size() != quickValues.size())
             std::abort();
-        for (auto it = slow.values().cbegin(); it != slow.values().cend(); ++it) {
-            const auto found = quick.values().constFind(it.key());
-            if (found == quick.values().constEnd() || found->userType() != it->userType() || *found != *it)
+        for (auto it = slowValues.cbegin(); it != slowValues.cend(); ++it) {
+            const auto found = quickValues.constFind(it.key());
+            if (found == quickValues.constEnd() || found->userType() != it->userType() || *found != *it)
                 std::abort();
         }
         QList<QString> slowSections = slow.sectionNames();

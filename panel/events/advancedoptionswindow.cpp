@@ -83,9 +83,18 @@ void AdvancedOptionsWindow::showEvent(QShowEvent* event)
 
 void AdvancedOptionsWindow::fitStateLists()
 {
+    // The operators and the two values are a few letters long: their lists keep to
+    // that, and the room goes to the state names.
+    QListWidget* const narrow[] = {ui->operatorListIn, ui->operatorListOut, ui->statesListIn,
+                                   ui->statesListOut};
+    for (QListWidget* other : narrow) {
+        other->setMaximumWidth(qMax(other->sizeHintForColumn(0) + 2 * other->frameWidth() +
+                                        other->verticalScrollBar()->sizeHint().width(),
+                                    64));
+    }
     // The state names come from the device's description in the language shown:
-    // the dialog widens until both state lists hold the longest whole, a bar beside it.
-    // The lists beside it take a share of each step, so a few steps may be needed.
+    // the dialog widens until both state lists hold the longest whole, a bar beside
+    // it. The lists beside it may take a share of a step, so a few steps may be needed.
     QListWidget* list = ui->eventStatesListIn;
     const int needed =
         list->sizeHintForColumn(0) + list->verticalScrollBar()->sizeHint().width() + 2 * list->frameWidth();

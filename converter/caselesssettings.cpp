@@ -111,7 +111,7 @@ const QVariant* CaselessSettings::find(const QString& key) const
             return nullptr;
         return KeyRecord::find(m_record.sections()[size_t(m_section)], key.toLower());
     }
-    // A key of the general section never holds a slash: none is read as one.
+    // An empty first group makes a path with a leading slash, which no key read has.
     if (m_groups.isEmpty() || !m_prefix.startsWith(QLatin1Char('/')))
         return m_record.find(path(key));
     return nullptr;

@@ -1,18 +1,16 @@
 #include "keyrecord.h"
 
+#include "iniwriter.h"
+
 namespace {
 
 // A section of our own has a handful of keys: a look along them beats a table.
 const int searchedKeys = 16;
 
+// A section's own key is plain when its full key is; the general section's has no slash.
 bool isPlainKeyOf(const QString& section, const QString& key)
 {
-    if (key.isEmpty())
-        return false;
-    if (section.isEmpty())
-        return !key.contains(QLatin1Char('/'));
-    return !key.startsWith(QLatin1Char('/')) && !key.endsWith(QLatin1Char('/')) &&
-           !key.contains(QLatin1String("//"));
+    return Converter::IniWriter::isPlainKey(key) && (!section.isEmpty() || !key.contains(QLatin1Char('/')));
 }
 
 } // namespace
@@ -99,6 +97,12 @@ const QVariant* KeyRecord::find(const QString& full) const
     const int slash = full.indexOf(QLatin1Char('/'));
     const Section* found = section(slash < 0 ? QString() : full.left(slash));
     return found ? find(*found, slash < 0 ? full : full.mid(slash + 1)) : nullptr;
+}
+
+QVariant KeyRecord::value(const QString& full) const
+{
+    const QVariant* found = find(full);
+    return found ? *found : QVariant();
 }
 
 QStringList KeyRecord::fullKeys() const

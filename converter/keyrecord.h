@@ -35,6 +35,7 @@ public:
     bool set(const QString& section, const QString& key, const QVariant& value);
 
     const QVariant* find(const QString& fullKey) const;
+    QVariant value(const QString& fullKey) const; // no value when there is no such key
     static const QVariant* find(const Section& section, const QString& key);
     const Section* section(const QString& name) const;
     int indexOf(const QString& section) const; // -1 when there is none

@@ -282,8 +282,7 @@ QVariant NewConfiguration::storedValue(const QString& key) const
 {
     if (!fresh)
         return settings->value(key);
-    const QVariant* value = record.find(Converter::KeyRecord::fullKey(group, key));
-    return value ? *value : QVariant();
+    return record.value(Converter::KeyRecord::fullKey(group, key));
 }
 
 QStringList NewConfiguration::allKeys() const
@@ -552,27 +551,28 @@ QStringList NewConfiguration::defaultRtEventDefinition(const QString& model, con
     return {};
 }
 
-const QSet<QString>& NewConfiguration::sectionSet()
+QStringList NewConfiguration::unorderedSections()
 {
-    if (!sectionCacheValid) {
-        sectionCache.clear();
-        if (fresh) {
-            for (const Converter::KeyRecord::Section& section : record.sections()) {
-                if (!section.name.isEmpty())
-                    sectionCache.insert(section.name);
-            }
-        } else {
-            const QStringList all = settings->childGroups();
-            sectionCache = QSet<QString>(all.cbegin(), all.cend());
+    QStringList names;
+    if (fresh) {
+        // A fresh file's sections are the record's.
+        for (const Converter::KeyRecord::Section& section : record.sections()) {
+            if (!section.name.isEmpty())
+                names.append(section.name);
         }
+        return names;
+    }
+    if (!sectionCacheValid) {
+        const QStringList all = settings->childGroups();
+        sectionCache = QSet<QString>(all.cbegin(), all.cend());
         sectionCacheValid = true;
     }
-    return sectionCache;
+    return sectionCache.values();
 }
 
 QStringList NewConfiguration::sections()
 {
-    QStringList list = sectionSet().values();
+    QStringList list = unorderedSections();
     // The store's own order, for the same order of migration as before.
     std::sort(list.begin(), list.end());
     return list;
@@ -590,17 +590,10 @@ QStringList NewConfiguration::deviceSections()
 {
     // Picked before they are sorted: a big file has few devices among many sections.
     QStringList devices;
-    const auto pick = [&devices](const QString& section) {
+    const QStringList all = unorderedSections();
+    for (const QString& section : all) {
         if (section.contains(QLatin1String("device.")))
             devices.append(section);
-    };
-    // A fresh file's sections are the record's: no set of them is needed.
-    if (fresh && !sectionCacheValid) {
-        for (const Converter::KeyRecord::Section& section : record.sections())
-            pick(section.name);
-    } else {
-        for (const QString& section : sectionSet())
-            pick(section);
     }
     std::sort(devices.begin(), devices.end());
     return devices;
@@ -777,8 +770,7 @@ bool NewConfiguration::sameAs(const QString& path) const
     if (written.allKeys() != keys)
         return false;
     for (const QString& key : keys) {
-        const QVariant* kept = fresh ? record.find(key) : nullptr;
-        if (!sameValue(fresh ? (kept ? *kept : QVariant()) : settings->value(key), written.value(key)))
+        if (!sameValue(fresh ? record.value(key) : settings->value(key), written.value(key)))
             return false;
     }
     // Read on demand: a damaged line shows only once everything was read.

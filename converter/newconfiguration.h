@@ -92,7 +92,7 @@ private:
     // Top-level sections in the store's order; listing them costs a pass over
     // every key, and the migrations add none.
     QStringList sections();
-    const QSet<QString>& sectionSet(); // the same in no order
+    QStringList unorderedSections(); // the same in no order
     // beginGroup() on a top-level section that is about to get keys.
     void enterSection(const QString& name);
     // Device sections and, per device number, its event sections, in the store's order.

@@ -200,6 +200,26 @@ private slots:
         QCOMPARE(numbers(reader->readUngroupedComputers()->computers), (QList<int>{0, 2, 4}));
     }
 
+    // A section met again, in any spelling, adds its keys to the first one's.
+    void sectionInTwoPlaces_data()
+    {
+        QTest::addColumn<QByteArray>("again");
+        QTest::newRow("same spelling") << QByteArray("[Computer.1]\naddress=10.0.0.1\n");
+        QTest::newRow("small letters") << QByteArray("[computer.1]\naddress=10.0.0.1\n");
+        QTest::newRow("capitals") << QByteArray("[COMPUTER.1]\nADDRESS=10.0.0.1\n");
+    }
+
+    void sectionInTwoPlaces()
+    {
+        QFETCH(QByteArray, again);
+        auto reader = open("[Computer.1]\nname=serwer\n[smtp]\nserver=mail\n" + again);
+        QVERIFY(reader->damage().isEmpty());
+        const OldComputer computer = reader->readComputer(1);
+        QCOMPARE(computer.name, QStringLiteral("serwer"));
+        QCOMPARE(computer.address, QStringLiteral("10.0.0.1"));
+        QCOMPARE(reader->readSmtp().server, QStringLiteral("mail"));
+    }
+
     void groupListItemsThatAreNoNumber()
     {
         auto reader =

@@ -157,6 +157,7 @@ NetworkConfigurationWindow::~NetworkConfigurationWindow()
 void NetworkConfigurationWindow::setSocketController(Luminorix::UpsSocketController* socketController)
 {
     controller = socketController;
+    session = SessionStamp(socketController);
 }
 
 void NetworkConfigurationWindow::setDialogRelay(const DialogRelay* relay)
@@ -258,7 +259,8 @@ void NetworkConfigurationWindow::setEnabledButtons(bool enable)
     auto* filter = new KeepDisabled(this);
     const QList<QPushButton*> buttons = findChildren<QPushButton*>();
     for (QPushButton* button : buttons) {
-        if (button == cancel)
+        // An open question's buttons are its own: No and Escape must still close it.
+        if (button == cancel || button->window() != this)
             continue;
         button->setEnabled(false);
         button->installEventFilter(filter);
@@ -287,11 +289,13 @@ void NetworkConfigurationWindow::accept()
                                          tr("Usuń część zdarzeń lub skróć ich teksty."));
         return;
     }
-    if (controller) {
+    const bool sent = session.send([this] {
         controller->sendAllComputers(computers);
         controller->sendEvents(events, ups.id);
         controller->sendGroups(groups, ups.id);
-    }
+    });
+    if (!sent)
+        return;
     waitMilliseconds(200);
     QDialog::accept();
 }
@@ -518,11 +522,11 @@ void NetworkConfigurationWindow::removeComputerButtonClickHandler()
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
+    if (!session.send([this, id] { controller->removeComputer(id); }))
+        return;
     {
         const QSignalBlocker blockNetwork(ui->networkElementsTree);
         const QSignalBlocker blockAvailable(ui->availableComputers);
-        if (controller)
-            controller->removeComputer(id);
         const int index = computerIndex(id);
         if (index >= 0)
             computers.remove(index);

@@ -60,7 +60,7 @@ QGridLayout* groupGrid(QGroupBox* box)
 } // namespace
 
 VirtCentWindowTabHosts::VirtCentWindowTabHosts(Luminorix::UpsSocketController* controller, QWidget* parent)
-    : QWidget(parent), controller(controller)
+    : QWidget(parent), controller(controller), session(controller)
 {
     registerLinkMetaTypes();
     buildForm();
@@ -412,8 +412,9 @@ void VirtCentWindowTabHosts::slot_btn_accept_addnewmode()
     if (!validateHostName(host.name, -1) || !validateHostConnection(host.address, host.port) ||
         !validateUserName(host.user_name))
         return;
+    if (!session.send([&] { controller->addVirtualizationCenterEsxiSshHost(host); }))
+        return;
     wait_add_result = true;
-    controller->addVirtualizationCenterEsxiSshHost(host);
     setMode(Idle);
 }
 
@@ -437,8 +438,11 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterHostAddNewResultReceived(
 
 void VirtCentWindowTabHosts::sendEdit(const QMap<QString, QString>& parameters)
 {
+    if (!session.send([&] {
+            controller->editVirtualizationCenterHost(selected_host.type, selected_host.id, parameters);
+        }))
+        return;
     wait_edit_result = true;
-    controller->editVirtualizationCenterHost(selected_host.type, selected_host.id, parameters);
 }
 
 void VirtCentWindowTabHosts::slot_btn_host_enabled_save()
@@ -503,10 +507,12 @@ void VirtCentWindowTabHosts::slot_btn_remove_host()
     box.setDefaultButton(QMessageBox::No);
     if (box.exec() != QMessageBox::Yes)
         return;
+    const VirtualizationCenterHost host = selected_host;
+    if (!session.send([&] { controller->removeVirtualizationCenterHost(host.type, host.id); }))
+        return;
     setMode(Idle);
-    removed_host = selected_host;
+    removed_host = host;
     stale_lists_left = staleListsAfterRemoval;
-    controller->removeVirtualizationCenterHost(selected_host.type, selected_host.id);
     // A list made after the removal, so that the host leaves the combo.
     requestVirtualizationCenterHostList();
 }
@@ -527,9 +533,11 @@ void VirtCentWindowTabHosts::startTest(bool allowConnectNewHost)
     // tab says nothing rather than announce a test that never runs.
     if (selected_host.type != esxiSshType)
         return;
+    if (!session.send(
+            [&] { controller->testVirtualizationCenterEsxiSshHost(selected_host.id, allowConnectNewHost); }))
+        return;
     te_test_result->clear();
     te_test_result->append(tr("Wykonywanie testu..."));
-    controller->testVirtualizationCenterEsxiSshHost(selected_host.id, allowConnectNewHost);
     test_wait->start();
     setMode(TestRunning);
 }

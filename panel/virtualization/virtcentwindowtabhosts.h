@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/sessionstamp.h"
 #include "virtualizationcenteraddhostresult.h"
 #include "virtualizationcenterchangehostsettingsresult.h"
 #include "virtualizationcenteresxishhhost.h"
@@ -102,6 +103,8 @@ private:
     void warn(const QString& text);
 
     Luminorix::UpsSocketController* controller;
+    // The session the centre was opened in: its changes go out in it only.
+    SessionStamp session;
 
     QComboBox* cb_host_list;
     QPushButton* btn_add_host;

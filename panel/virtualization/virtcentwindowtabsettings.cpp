@@ -31,7 +31,7 @@ bool isRecipient(const QString& part)
 
 VirtCentWindowTabSettings::VirtCentWindowTabSettings(Luminorix::UpsSocketController* controller,
                                                      QWidget* parent)
-    : QWidget(parent), controller(controller)
+    : QWidget(parent), controller(controller), session(controller)
 {
     registerLinkMetaTypes();
     layout = named(new QGridLayout(this), "layout");
@@ -184,8 +184,9 @@ void VirtCentWindowTabSettings::slot_virtualizationCenterSettingsReceived(QMap<Q
 
 void VirtCentWindowTabSettings::slot_btn_virt_enabled_save()
 {
+    if (!session.send([this] { controller->setVirtualizationCenterEnabled(chk_virt_enabled->isChecked()); }))
+        return;
     wait_enabled = true;
-    controller->setVirtualizationCenterEnabled(chk_virt_enabled->isChecked());
     enabled_wait->start();
     setVirtEnabledControlsEnabled(false);
 }
@@ -235,8 +236,9 @@ void VirtCentWindowTabSettings::slot_btn_master_shutdown_delay_save()
 
 void VirtCentWindowTabSettings::sendSetting(const QString& key, const QString& value)
 {
+    if (!session.send([&] { controller->setVirtualizationCenterSettings({{key, value}}); }))
+        return;
     wait_settings = true;
-    controller->setVirtualizationCenterSettings({{key, value}});
     settings_wait->start();
     setSettingsControlsEnabled(false);
 }

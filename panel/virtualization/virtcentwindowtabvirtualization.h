@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/sessionstamp.h"
 #include "virtualizationcenterhost.h"
 #include "virtualizationcenterhostvmsinfo.h"
 #include "vmtablewidget.h"
@@ -70,6 +71,8 @@ private:
     bool reportError(bool has_error, const QString& text, const QString& error_str);
 
     Luminorix::UpsSocketController* controller;
+    // The session the centre was opened in: its changes go out in it only.
+    SessionStamp session;
     QVBoxLayout* layout;
     VmTableWidget* vm_table;
     bool vc_enabled = false;

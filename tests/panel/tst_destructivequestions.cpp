@@ -96,11 +96,10 @@ struct Scene
     ServiceRig* service = &rig;
     Luminorix::UpsSocketController* link = &controller;
 
-    bool listen()
-    {
-        controller.setPassword(rig.world.adminDigest());
-        return rig.listen() && rig.connect(controller);
-    }
+    // The questions are the administrator's: each dialog opens within a session.
+    Scene() { rig.logIn(controller); }
+
+    bool listen() { return rig.listen() && rig.connect(controller); }
 
     // The configuration dialog of device "1" fed from the stand-in, `key` set to `value`.
     bool openConfiguration(const QString& model, const QMap<QString, QString>& map, const QString& key,
@@ -188,6 +187,7 @@ struct Scene
             !QTest::qWaitFor([this] { return panel->elementByText(QStringLiteral("Zeta")); }, 20000))
             return false;
         link = panel->controller();
+        panel->logIn();
         panel->tree()->setCurrentItem(panel->elementByText(QStringLiteral("Zeta")));
         return true;
     }

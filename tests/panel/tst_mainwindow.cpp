@@ -476,8 +476,7 @@ void TestMainWindow::serviceLostAndRegained()
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
     QTRY_VERIFY(w.windowTitle().contains(QLatin1String("[TRYB DEBUGGOWANIA]")));
-    w.enableAdministratorButtons();
-    rig->controller()->setPassword(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    rig->logIn();
     QVERIFY(w.windowTitle().endsWith(QLatin1String(" (Administrator)")));
 
     rig->server.stop();
@@ -641,7 +640,7 @@ void TestMainWindow::dialogsOpenFromTheirActions()
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
     if (administrator)
-        w.enableAdministratorButtons();
+        rig->logIn();
     // An action, or a button where the window has no action for the dialog.
     QAction* trigger = w.findChild<QAction*>(action);
     QPushButton* button = trigger ? nullptr : w.findChild<QPushButton*>(action);
@@ -699,11 +698,10 @@ void TestMainWindow::deviceDialogsFromTheTree()
     QFETCH(QString, request);
 
     QVERIFY(rig->startDemo());
-    LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
     // The members' addresses come with the status list.
     QTRY_COMPARE(rig->elementById(QStringLiteral("3"))->ups.unit_address, QStringLiteral("2"));
-    w.enableAdministratorButtons();
+    rig->logIn();
     UpsTreeWidget* tree = rig->tree();
     tree->show();
     tree->setCurrentItem(rig->elementByText(element));
@@ -830,7 +828,7 @@ void TestMainWindow::loggingSettingsOfTheSelectedDevice()
     QVERIFY(rig->start({device}));
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->currentDevice().log_file_size, QStringLiteral("250"));
-    w.enableAdministratorButtons();
+    rig->logIn();
 
     QList<bool> okEnabled;
     int shownSize = 0;
@@ -853,7 +851,7 @@ void TestMainWindow::openSettingsFollowBusyAndLogout()
     QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
-    w.enableAdministratorButtons();
+    rig->logIn();
 
     QList<bool> okEnabled;
     LxTest::answerNextDialog([&](QWidget* dialog) {
@@ -901,10 +899,9 @@ void TestMainWindow::upsConfigurationSavedThroughTheWindow()
     QFETCH(QString, value);
 
     QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), model)}));
-    LuminorixWindow& w = rig->win();
     QTRY_VERIFY(
         rig->labelText("deviceTextLabel").startsWith(QStringLiteral("Połączono z "))); // UPS, agregatem
-    w.enableAdministratorButtons();
+    rig->logIn();
     QTRY_VERIFY(rig->widget("upsConfigurationButton")->isEnabled());
     QMap<QString, QString> expected = rig->world.device(QStringLiteral("1"))->configuration;
     expected.insert(key, value);

@@ -55,7 +55,12 @@ struct Fixture
     DialogRelay relay;
     AddVirtualUpsWindow dialog;
 
-    Fixture() { connectToService(&dialog, &controller, relay); }
+    // Opened by a logged-in administrator.
+    Fixture()
+    {
+        rig.logIn(controller);
+        connectToService(&dialog, &controller, relay);
+    }
     bool connect()
     {
         rig.world.loadDemo();
@@ -276,6 +281,8 @@ void TestAddVirtualUpsWindow::logoutLocksOk()
     f.dialog.displayAvailableParallelDevices({unit("7", "1")});
     f.dialog.show();
     QVERIFY(f.ok()->isEnabled());
+    // As the window logs out: the session ends, then the relay tells the dialog.
+    f.controller.setPassword(QString());
     emit f.relay.administratorLoggedOut();
     QVERIFY(!f.ok()->isEnabled());
     f.dialog.accept();

@@ -377,6 +377,8 @@ private slots:
     void keyboardNeverSaysYes();
     void nothingOutsideTheSession_data();
     void nothingOutsideTheSession();
+    void loggedOutQuestionStillCloses_data();
+    void loggedOutQuestionStillCloses();
 
 private:
     std::unique_ptr<LxTest::ModalWatchdog> watchdog;
@@ -728,6 +730,52 @@ void TestDestructiveQuestions::nothingOutsideTheSession()
         if (!typed.isEmpty())
             QCOMPARE(dialog->findChild<QLineEdit*>(edit)->text(), typed);
     }
+}
+
+void TestDestructiveQuestions::loggedOutQuestionStillCloses_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Escape") << true;
+    QTest::newRow("No") << false;
+}
+
+// A log-out greys the dialog's own buttons, not those of the question it has
+// open: No and Escape still close it, and nothing is removed.
+void TestDestructiveQuestions::loggedOutQuestionStillCloses()
+{
+    QFETCH(bool, escape);
+    Scene s;
+    QVERIFY(s.openNetwork(false));
+    auto* available = s.network->findChild<QTreeWidget*>(QStringLiteral("availableComputers"));
+    available->expandAll();
+    available->setCurrentItem(
+        available->findItems(QStringLiteral("Biuro"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
+    const int since = s.rig.server.requests().size();
+    bool noEnabled = false;
+    const auto seen = LxTest::answerNextDialog([&](QWidget* widget) {
+        // As the window logs out: the session ends, then the relay tells the dialog.
+        s.controller.setPassword(QString());
+        emit s.relay.administratorLoggedOut();
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        noEnabled = box->button(QMessageBox::No)->isEnabled();
+        if (escape) {
+            box->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(box));
+            QTest::keyClick(box, Qt::Key_Escape);
+        } else {
+            box->button(QMessageBox::No)->click();
+        }
+        if (box->isVisible()) {
+            LxTest::closeAllMessageBoxes();
+            QFAIL("the question stayed open");
+        }
+    });
+    s.network->findChild<QPushButton*>(QStringLiteral("removeComputerButton"))->click();
+    QVERIFY(seen->seen);
+    QVERIFY(noEnabled);
+    QVERIFY(LxTest::takeMessageBoxes().isEmpty());
+    QCOMPARE(available->findItems(QStringLiteral("Biuro"), Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
+    QVERIFY(!s.sentSince(since).contains(QStringLiteral("remove_computer")));
 }
 
 LX_TEST_MAIN(TestDestructiveQuestions)

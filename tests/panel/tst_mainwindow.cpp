@@ -111,6 +111,7 @@ private slots:
     void upsConfigurationSavedThroughTheWindow();
     void login_data();
     void login();
+    void hostChangeEndsTheSession();
 
 private:
     PanelRig* rig = nullptr;
@@ -990,6 +991,46 @@ void TestMainWindow::login()
         QVERIFY(!rig->administrator());
         QCOMPARE(rig->controller()->password(), QString());
     }
+}
+
+// Two services with different passwords: once the host changes, no request to
+// the second carries the first one's digest, and the window shows no session
+// until the user logs in there.
+void TestMainWindow::hostChangeEndsTheSession()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    rig->logIn();
+    const QString first = rig->world.adminDigest();
+    // A report of the debug mode during the session leaves the session in the title.
+    rig->server.push(ReplyBuilder::debugging(true));
+    QTRY_VERIFY(w.windowTitle().contains(QLatin1String("[TRYB DEBUGGOWANIA]")));
+    QVERIFY(w.windowTitle().endsWith(QLatin1String(" (Administrator)")));
+
+    ServiceRig second;
+    second.world.setAdminPassword(QStringLiteral("inne hasło"));
+    second.world.install(second.server.responder());
+    if (!second.server.listen(QHostAddress(QStringLiteral("127.0.0.2")), rig->server.port()))
+        QSKIP("127.0.0.2 is not usable here");
+    LxTest::answerNextDialog([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("ipEdit"))->setText(QStringLiteral("127.0.0.2"));
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    w.findChild<QAction*>(QStringLiteral("actionConnectWithService"))->trigger();
+
+    QVERIFY(!rig->administrator());
+    QCOMPARE(rig->controller()->password(), QString());
+    QVERIFY(!w.windowTitle().contains(QLatin1String("Administrator")));
+    for (const char* name :
+         {"actionChangePassword", "actionApplicationConfiguration", "actionNetworkConfiguration",
+          "actionLoggingConfiguration", "actionVirtualizationCenter"})
+        QVERIFY2(!w.findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
+    QVERIFY(w.findChild<QAction*>(QStringLiteral("actionActAsAdministrator"))->isEnabled());
+    // The start-up series and some polls.
+    QTRY_VERIFY(second.server.requests().size() > 10);
+    for (const LxSim::SimRequest& request : second.server.requests())
+        QVERIFY2(request.pass != first, qPrintable(request.name));
 }
 
 void TestMainWindow::identicalPollsDoNoWidgetWork()

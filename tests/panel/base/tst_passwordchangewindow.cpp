@@ -73,6 +73,8 @@ private slots:
     void twoPressesOneTimer();
     void changeOverTheLink();
     void strayConfirmationKeepsCredential();
+    void confirmationAfterTheSessionKeepsCredential_data();
+    void confirmationAfterTheSessionKeepsCredential();
     void netclient_data();
     void netclient();
     void cancel();
@@ -236,6 +238,32 @@ void TestPasswordChangeWindow::strayConfirmationKeepsCredential()
     takeMessageBoxes();
     emit c.controller.passwordChanged();
     QCOMPARE(c.controller.password(), hashPassword(adminPassword));
+}
+
+void TestPasswordChangeWindow::confirmationAfterTheSessionKeepsCredential_data()
+{
+    QTest::addColumn<QString>("next"); // the digest of the session after, or none
+    QTest::newRow("no session since") << QString();
+    QTest::newRow("another session begun") << hashPassword(QStringLiteral("kolejne"));
+}
+
+// The change went out, then the session ended before the service confirmed it:
+// the new password is not taken, whoever is logged in by then.
+void TestPasswordChangeWindow::confirmationAfterTheSessionKeepsCredential()
+{
+    QFETCH(QString, next);
+    Change c;
+    c.type(adminPassword, QStringLiteral("nowe"), QStringLiteral("nowe"));
+    c.press(QDialogButtonBox::Ok);
+    emit c.controller.adminPassFromConfig(hashPassword(adminPassword));
+    QCOMPARE(c.adminChanges.count(), 1);
+    c.controller.setPassword(QString());
+    if (!next.isEmpty())
+        c.controller.setPassword(next);
+    emit c.controller.passwordChanged();
+    QCOMPARE(c.controller.password(), next);
+    QCOMPARE(c.controller.session()->isActive(), !next.isEmpty());
+    takeMessageBoxes();
 }
 
 void TestPasswordChangeWindow::netclient_data()

@@ -130,6 +130,18 @@ Do you want to add a new UPS now?
         <source>Status</source>
         <translation>Status</translation>
     </message>
+    <message>
+        <source>Wirtualny UPS</source>
+        <translation>Virtual UPS</translation>
+    </message>
+    <message>
+        <source>Nie zaznaczono żadnej jednostki UPS.
+
+Zaznacz jednostki, z których składa się wirtualny UPS, i spróbuj ponownie.</source>
+        <translation>No UPS unit is ticked.
+
+Tick the units the virtual UPS is made of and try again.</translation>
+    </message>
 </context>
 <context>
     <name>AdvancedOptionsWindow</name>
@@ -374,6 +386,26 @@ Do you want to add a new UPS now?
     <message>
         <source>Podane hasło Administratora jest nieprawidłowe</source>
         <translation>The Administrator password given is invalid</translation>
+    </message>
+    <message>
+        <source>Błędna nazwa komputera</source>
+        <translation>Invalid computer name</translation>
+    </message>
+    <message>
+        <source>Nazwa komputera nie może być pusta.
+
+Wprowadź nazwę komputera i spróbuj ponownie.</source>
+        <translation>The computer name cannot be empty.
+
+Enter the computer name and try again.</translation>
+    </message>
+    <message>
+        <source>Adres komputera nie może być pusty.
+
+Wprowadź adres komputera i spróbuj ponownie.</source>
+        <translation>The computer address cannot be empty.
+
+Enter the computer address and try again.</translation>
     </message>
 </context>
 <context>

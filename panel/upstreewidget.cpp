@@ -299,7 +299,7 @@ void UpsTreeWidget::applyStatuses(const QVector<currentDeviceStatus>& statuses, 
         element->ups.output_socket1 = status.output_socket1;
         element->ups.output_socket2 = status.output_socket2;
         element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
-        // An unknown model keeps its own indicator: nothing else tells it apart.
+        // The element of an unknown model keeps saying so, whatever the device's state.
         if (element->knownModel)
             setIndicator(element, stateIcon(status.status, status.master));
         if (elementId == currentDeviceId)

@@ -160,9 +160,8 @@ void TestSimProgram::badOptionsStopIt_data()
                                     << "--countdown 1=540: expected ID:SECONDS";
     QTest::newRow("mail outcome") << QStringList{"--smtp-test", "maybe"}
                                   << "--smtp-test maybe: expected success, failure or silence";
-    QTest::newRow("fail of a request without a result")
-        << QStringList{"--fail", "get_virtualization_center_host_list=x"}
-        << "--fail get_virtualization_center_host_list=x: expected REQUEST[=TEXT]";
+    QTest::newRow("fail of a request nobody answers")
+        << QStringList{"--fail", "get_weather=x"} << "--fail get_weather=x: expected REQUEST[=TEXT]";
     QTest::newRow("delay without time") << QStringList{"--delay", "get_virtualization_center_host_list"}
                                         << "--delay get_virtualization_center_host_list: expected REQUEST=MS";
     QTest::newRow("host grid form") << QStringList{"--vc-hosts", "100000"}

@@ -94,6 +94,10 @@ private slots:
     void scriptOnceAnswersOneRequest();
     void emptyScriptSilences();
     void delayedReplyLetsLaterOnesPass();
+    void failedRequestIsRefusedInItsForm_data();
+    void failedRequestIsRefusedInItsForm();
+    void delayedRequestLetsLaterOnesPass_data();
+    void delayedRequestLetsLaterOnesPass();
     void pushReachesEveryClient();
     void requestSplitOrJoinedByClient();
     void oversizeFrameFromClientDropsIt();
@@ -304,6 +308,87 @@ void TestSimServer::delayedReplyLetsLaterOnesPass()
     client->sendCommand("get_debugging_status");
     QTRY_COMPARE(client->replies.size(), 2);
     QCOMPARE(client->replies, (QStringList{"<debugging_disabled></debugging_disabled>", "<late></late>"}));
+}
+
+void TestSimServer::failedRequestIsRefusedInItsForm_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("refusal"); // what the refusing reply holds; empty: there is none
+    QTest::addColumn<QString>("answer");  // how the reply starts once the failure is cleared
+
+    QTest::newRow("administrator: remove_ups") << "remove_ups" << QByteArray("<id>5</id>") << ""
+                                               << "<ups_model_list>";
+    QTest::newRow("administrator: change_password")
+        << "change_password" << QByteArray("<new_password>other</new_password>") << ""
+        << "<admin_password_changed>";
+    QTest::newRow("plain: get_ups_device_state") << "get_ups_device_state" << QByteArray() << ""
+                                                 << "<ups_device_state";
+    QTest::newRow("error result: action run")
+        << "set_virtualization_center_action_run" << QByteArray("<ids><id>1</id></ids>")
+        << "<error_str>Host locked</error_str>"
+        << "<virtualization_center_action_run_result>";
+}
+
+void TestSimServer::failedRequestIsRefusedInItsForm()
+{
+    QFETCH(QString, request);
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, refusal);
+    QFETCH(QString, answer);
+
+    world->failRequest(request, QStringLiteral("Host locked"));
+    const QString digest = world->adminDigest();
+    const int devices = world->devices().size();
+    client->sendPayload(request, payload, digest);
+    client->sendCommand("get_debugging_status"); // answered after the refusal, if any
+    const int expected = refusal.isEmpty() ? 1 : 2;
+    QTRY_COMPARE(client->replies.size(), expected);
+    QCOMPARE(client->replies.last(), QString("<debugging_disabled></debugging_disabled>"));
+    if (!refusal.isEmpty())
+        QVERIFY2(client->replies.first().contains(refusal), qPrintable(client->replies.first()));
+    // A refusal changes nothing.
+    QCOMPARE(world->adminDigest(), digest);
+    QCOMPARE(world->devices().size(), devices);
+
+    world->failRequest(request, QString());
+    client->replies.clear();
+    client->sendPayload(request, payload, digest);
+    QTRY_COMPARE(client->replies.size(), 1);
+    QVERIFY2(client->replies.first().startsWith(answer), qPrintable(client->replies.first()));
+    QVERIFY(!client->replies.first().contains(QLatin1String("Host locked")));
+}
+
+void TestSimServer::delayedRequestLetsLaterOnesPass_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QByteArray>("payload");
+
+    QTest::newRow("device state") << "get_ups_device_state" << QByteArray();
+    QTest::newRow("administrator request")
+        << "change_password" << QByteArray("<new_password>x</new_password>");
+    QTest::newRow("centre request") << "get_virtualization_center_host_list" << QByteArray();
+    QTest::newRow("one of several replies") << "get_network_configuration" << QByteArray("<id>1</id>");
+}
+
+void TestSimServer::delayedRequestLetsLaterOnesPass()
+{
+    QFETCH(QString, request);
+    QFETCH(QByteArray, payload);
+    world->delayRequest(request, 1500);
+    client->sendPayload(request, payload);
+    client->sendCommand("get_debugging_status");
+    QTRY_VERIFY(!client->replies.isEmpty());
+    QCOMPARE(client->replies.first(), QString("<debugging_disabled></debugging_disabled>"));
+    QTRY_VERIFY_WITH_TIMEOUT(client->replies.size() >= 2, 20000);
+    QVERIFY2(client->replies.at(1).startsWith("<"), qPrintable(client->replies.at(1)));
+
+    world->delayRequest(request, 0);
+    client->replies.clear();
+    client->sendPayload(request, payload);
+    client->sendCommand("get_debugging_status");
+    QTRY_VERIFY(client->replies.size() >= 2);
+    QCOMPARE(client->replies.last(), QString("<debugging_disabled></debugging_disabled>"));
 }
 
 void TestSimServer::pushReachesEveryClient()

@@ -3,10 +3,10 @@
 #include "replybuilder.h"
 #include "simdiscovery.h"
 #include "simoptions.h"
+#include "simscript.h"
 #include "simserver.h"
 #include "simworld.h"
 #include "unixsignalwatcher.h"
-#include "vcscript.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -94,14 +94,14 @@ int main(int argc, char* argv[])
                        firstStateOption, discoverableOption});
     const QCommandLineOption failOption(
         QStringLiteral("fail"),
-        QStringLiteral(
-            "A virtualization-centre request whose result reports TEXT (default \"%1\") and changes "
-            "nothing, e.g. set_virtualization_center_host_management=Denied; may be repeated.")
-            .arg(LxSim::VcScript::defaultFailure),
+        QStringLiteral("Refuse a request the way the service refuses it, TEXT (default \"%1\") "
+                       "telling why, e.g. set_virtualization_center_host_management=Denied; may be "
+                       "repeated. %2")
+            .arg(LxSim::SimScript::defaultFailure, LxSim::SimScript::refusalForms()),
         QStringLiteral("REQUEST[=TEXT]"));
     const QCommandLineOption delayOption(
         QStringLiteral("delay"),
-        QStringLiteral("The answers to a virtualization-centre request come MS late, e.g. "
+        QStringLiteral("Every answer to a request comes MS late, e.g. get_ups_device_state=3000 or "
                        "get_virtualization_center_host_list=3000; may be repeated."),
         QStringLiteral("REQUEST=MS"));
     const QCommandLineOption vcHostsOption(
@@ -151,7 +151,7 @@ int main(int argc, char* argv[])
         err() << "luminorix-sim: " << optionError << Qt::endl;
         return 2;
     }
-    const QString scriptError = LxSim::VcScript::apply(
+    const QString scriptError = LxSim::SimScript::apply(
         world, parser.values(failOption), parser.values(delayOption), parser.value(vcHostsOption));
     if (!scriptError.isEmpty()) {
         err() << "luminorix-sim: " << scriptError << Qt::endl;

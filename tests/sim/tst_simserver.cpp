@@ -99,6 +99,8 @@ private slots:
     void delayedRequestLetsLaterOnesPass_data();
     void delayedRequestLetsLaterOnesPass();
     void pushReachesEveryClient();
+    void frozenServiceHoldsEverythingUntilThawed();
+    void trickledReplyGrowsByteByByte();
     void requestSplitOrJoinedByClient();
     void oversizeFrameFromClientDropsIt();
     void undecipherableFrameIsSkipped();
@@ -401,6 +403,55 @@ void TestSimServer::pushReachesEveryClient()
     QTRY_COMPARE(second.replies.size(), 1);
     QCOMPARE(client->replies.first(), QString("<daemon_is_busy></daemon_is_busy>"));
     QCOMPARE(second.replies.first(), QString("<daemon_is_busy></daemon_is_busy>"));
+}
+
+void TestSimServer::frozenServiceHoldsEverythingUntilThawed()
+{
+    server->freeze();
+    client->sendCommand("get_service_version");
+    server->push(ReplyBuilder::daemonBusy(true));
+    SimTestClient late;
+    QVERIFY(late.connectTo(server->port())); // the backlog takes it
+    // Silence cannot be waited for: give a live service ample time to answer.
+    QTest::qWait(300);
+    QVERIFY(client->replies.isEmpty());
+    QCOMPARE(client->pendingBytes(), 0);
+    QVERIFY(server->requests().isEmpty());
+    QCOMPARE(server->clientCount(), 1);
+    QCOMPARE(client->socket.state(), QAbstractSocket::ConnectedState);
+
+    server->unfreeze();
+    QTRY_COMPARE(client->replies.size(), 2);
+    QCOMPARE(client->replies.first(), QString("<daemon_is_busy></daemon_is_busy>"));
+    QCOMPARE(client->replies.last(),
+             QStringLiteral("<service_version>%1</service_version>").arg(programVersion));
+    QTRY_COMPARE(server->clientCount(), 2);
+    late.sendCommand("get_debugging_status");
+    QTRY_COMPARE(late.replies.size(), 1);
+}
+
+void TestSimServer::trickledReplyGrowsByteByByte()
+{
+    const QByteArray expected =
+        QStringLiteral("<service_version>%1</service_version>").arg(programVersion).toUtf8();
+    server->trickleNextReply(5);
+    client->sendCommand("get_service_version");
+    client->sendCommand("get_debugging_status"); // waits behind the trickling frame
+    QTRY_VERIFY(client->pendingBytes() > FrameCodec::headerSize);
+    const int seen = client->pendingBytes();
+    QTRY_VERIFY(client->pendingBytes() > seen);
+    // All but the last byte, and there it stays.
+    const int frameSize = FrameCodec::encode(expected).size();
+    QTRY_COMPARE(client->pendingBytes(), frameSize - 1);
+    QVERIFY(client->replies.isEmpty());
+
+    server->unfreeze();
+    QTRY_COMPARE(client->replies.size(), 2);
+    QCOMPARE(client->replies,
+             (QStringList{QString::fromUtf8(expected), "<debugging_disabled></debugging_disabled>"}));
+    // Only the next reply trickles.
+    client->sendCommand("get_service_version");
+    QTRY_COMPARE(client->replies.size(), 3);
 }
 
 void TestSimServer::requestSplitOrJoinedByClient()

@@ -100,8 +100,34 @@ void SimServer::play(const FaultPlan& plan)
         c->play(plan, chunkIntervalMs);
 }
 
+void SimServer::freeze()
+{
+    frozen = true;
+    server->pauseAccepting();
+    for (SimConnection* c : connections)
+        c->setFrozen(true);
+}
+
+void SimServer::unfreeze()
+{
+    frozen = false;
+    const QList<SimConnection*> all = connections;
+    for (SimConnection* c : all)
+        c->setFrozen(false);
+    server->resumeAccepting();
+    acceptClients(); // those that came meanwhile
+}
+
+void SimServer::trickleNextReply(int intervalMs)
+{
+    for (SimConnection* c : connections)
+        c->trickleNext(intervalMs);
+}
+
 void SimServer::acceptClients()
 {
+    if (frozen)
+        return;
     while (QTcpSocket* socket = server->nextPendingConnection()) {
         auto* connection = new SimConnection(socket, nextConnectionId++, this);
         connections.append(connection);

@@ -14,6 +14,7 @@
 #include "simworld.h"
 
 #include <QCryptographicHash>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QXmlStreamReader>
 #include <memory>
@@ -101,6 +102,8 @@ private slots:
     void pushReachesEveryClient();
     void frozenServiceHoldsEverythingUntilThawed();
     void trickledReplyGrowsByteByByte();
+    void statusChurnChangesThatManyDevices_data();
+    void statusChurnChangesThatManyDevices();
     void requestSplitOrJoinedByClient();
     void oversizeFrameFromClientDropsIt();
     void undecipherableFrameIsSkipped();
@@ -452,6 +455,47 @@ void TestSimServer::trickledReplyGrowsByteByByte()
     // Only the next reply trickles.
     client->sendCommand("get_service_version");
     QTRY_COMPARE(client->replies.size(), 3);
+}
+
+void TestSimServer::statusChurnChangesThatManyDevices_data()
+{
+    QTest::addColumn<int>("churn");
+    QTest::addColumn<int>("changed");
+    QTest::newRow("none") << 0 << 0;
+    QTest::newRow("one") << 1 << 1;
+    QTest::newRow("several") << 4 << 4;
+    QTest::newRow("more than there are devices") << 50 << 6;
+}
+
+void TestSimServer::statusChurnChangesThatManyDevices()
+{
+    QFETCH(int, churn);
+    QFETCH(int, changed);
+    static const QRegularExpression statusOf(QStringLiteral("<id>(\\d+)</id><status>(\\w+)</status>"));
+    const auto poll = [this] {
+        client->sendCommand("get_ups_current_status_list");
+        const int before = client->replies.size();
+        [&] { QTRY_COMPARE(client->replies.size(), before + 1); }();
+        QMap<QString, QString> statuses;
+        for (auto it = statusOf.globalMatch(client->replies.last()); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            statuses.insert(m.captured(1), m.captured(2));
+        }
+        return statuses;
+    };
+    world->setStatusChurn(churn);
+    QMap<QString, QString> last = poll();
+    QCOMPARE(last.size(), 6);
+    // Poll after poll, so the turn moves on and wraps round the device list.
+    for (int round = 0; round < 3; ++round) {
+        const QMap<QString, QString> now = poll();
+        QCOMPARE(now.size(), 6);
+        int differing = 0;
+        for (auto it = now.cbegin(); it != now.cend(); ++it)
+            differing += it.value() != last.value(it.key()) ? 1 : 0;
+        QCOMPARE(differing, changed);
+        last = now;
+    }
 }
 
 void TestSimServer::requestSplitOrJoinedByClient()

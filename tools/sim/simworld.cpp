@@ -194,6 +194,19 @@ bool SimWorld::setDeviceStatus(const QString& id, const QString& status)
     return true;
 }
 
+void SimWorld::churnStatuses()
+{
+    static const QStringList round{QStringLiteral("on_power_line"), QStringLiteral("on_battery"),
+                                   QStringLiteral("bypass"), QStringLiteral("no_communication")};
+    const int count = qMin(statusChurn, deviceList.size());
+    for (int i = 0; i < count; ++i) {
+        churnCursor %= deviceList.size();
+        SimDevice& d = deviceList[churnCursor++];
+        // A status outside the round starts it.
+        d.status = round.at((round.indexOf(d.status) + 1) % round.size());
+    }
+}
+
 void SimWorld::setDriftInterval(int ms)
 {
     if (ms <= 0)

@@ -119,6 +119,11 @@ public:
     void setReplyLayout(ReplyLayout layout) { parameterLayout = layout; }
     ReplyLayout replyLayout() const { return parameterLayout; }
 
+    // On every status poll `count` devices (the next ones in turn) change
+    // their status to the next of a round of real states; 0: none.
+    void setStatusChurn(int count) { statusChurn = qMax(0, count); }
+    void churnStatuses();
+
     // 0 stops the drift.
     void setDriftInterval(int ms);
     void seed(quint32 value) { random.seed(value); }
@@ -213,6 +218,8 @@ private:
                                QStringLiteral("all_computers")};
     QString fixedNetclientDigest;
     bool netclientSilent = false;
+    int statusChurn = 0;
+    int churnCursor = 0; // the device the next churn starts at
     QTimer* driftTimer;
     QRandomGenerator random;
     QList<VcHost> vcHosts;

@@ -166,6 +166,15 @@ void TestSimProgram::badOptionsStopIt_data()
                                         << "--delay get_virtualization_center_host_list: expected REQUEST=MS";
     QTest::newRow("host grid form") << QStringList{"--vc-hosts", "100000"}
                                     << "--vc-hosts 100000: expected N\u00d7M or NxM";
+    QTest::newRow("scene") << QStringList{"--scene", "crowd"}
+                           << "--scene crowd: expected demo, single, battery or many:N (N from 1 to 10000)";
+    QTest::newRow("scene of no devices") << QStringList{"--scene", "many:0"} << "--scene many:0: expected";
+    QTest::newRow("hang time") << QStringList{"--hang-after", "-5"}
+                               << "--hang-after -5: expected a time in ms";
+    QTest::newRow("trickle interval") << QStringList{"--trickle-after", "10", "--trickle-ms", "0"}
+                                      << "--trickle-ms 0: expected a time in ms";
+    QTest::newRow("churn") << QStringList{"--status-churn", "some"}
+                           << "--status-churn some: expected a number of devices";
     QTest::newRow("restart time") << QStringList{"--restart-after", "soon"}
                                   << "--restart-after soon: expected a time in ms";
 }

@@ -1,5 +1,6 @@
 // luminorix-sim as a program: its scene options reach the replies, and a bad
 // option stops it with a message before it listens.
+#include "framecodec.h"
 #include "lxtestcore.h"
 #include "simtestclient.h"
 
@@ -71,6 +72,7 @@ private slots:
     void sceneOptionsReachReplies();
     void centreScriptReachesReplies();
     void restartDropsClientsAndListensAgain();
+    void trickleHoldsTheLastByte();
     void badOptionsStopIt_data();
     void badOptionsStopIt();
 };
@@ -145,6 +147,21 @@ void TestSimProgram::restartDropsClientsAndListensAgain()
     QVERIFY2(again.at(0).startsWith(QLatin1String("<virtualization_center_enabled")),
              qPrintable(again.at(0)));
     QCOMPARE(sim.process.state(), QProcess::Running);
+}
+
+void TestSimProgram::trickleHoldsTheLastByte()
+{
+    // Armed before the client comes: its first reply trickles.
+    SimProgram sim({"--trickle-after", "0", "--trickle-ms", "1"});
+    const quint16 port = sim.waitForPort();
+    QVERIFY2(port != 0, sim.output.constData());
+    QTRY_VERIFY_WITH_TIMEOUT((sim.output += sim.process.readAllStandardError()).contains("trickling"), 20000);
+    SimTestClient client;
+    QVERIFY(client.connectTo(port));
+    client.sendCommand(QStringLiteral("get_debugging_status"));
+    const int frameSize = LxSim::FrameCodec::encode("<debugging_disabled></debugging_disabled>").size();
+    QTRY_COMPARE_WITH_TIMEOUT(client.pendingBytes(), frameSize - 1, 20000);
+    QVERIFY(client.replies.isEmpty());
 }
 
 void TestSimProgram::badOptionsStopIt_data()

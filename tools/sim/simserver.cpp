@@ -111,6 +111,7 @@ void SimServer::freeze()
 void SimServer::unfreeze()
 {
     frozen = false;
+    trickleMs = 0;
     const QList<SimConnection*> all = connections;
     for (SimConnection* c : all)
         c->setFrozen(false);
@@ -120,6 +121,7 @@ void SimServer::unfreeze()
 
 void SimServer::trickleNextReply(int intervalMs)
 {
+    trickleMs = intervalMs;
     for (SimConnection* c : connections)
         c->trickleNext(intervalMs);
 }
@@ -131,6 +133,8 @@ void SimServer::acceptClients()
     while (QTcpSocket* socket = server->nextPendingConnection()) {
         auto* connection = new SimConnection(socket, nextConnectionId++, this);
         connections.append(connection);
+        if (trickleMs > 0)
+            connection->trickleNext(trickleMs);
         connect(connection, &SimConnection::frameReceived, this,
                 [this, connection](const QString& text) { handleFrame(connection, text); });
         connect(connection, &SimConnection::badFrame, this,

@@ -64,9 +64,9 @@ public:
     void freeze();
     void unfreeze();
     bool isFrozen() const { return frozen; }
-    // The next reply to each connected client goes out as its frame header,
-    // then one byte every `intervalMs`, never its last byte: what follows it
-    // waits behind it until unfreeze.
+    // The next reply to each client, connected now or before unfreeze, goes
+    // out as its frame header, then one byte every `intervalMs`, never its
+    // last byte: what follows it waits behind it until unfreeze.
     void trickleNextReply(int intervalMs);
 
     // Pause between the chunks of a fault; the default keeps the chunks of a
@@ -96,6 +96,7 @@ private:
     int nextConnectionId = 1;
     int chunkIntervalMs = 2;
     bool frozen = false;
+    int trickleMs = 0; // armed for clients yet to come; 0: not
 };
 
 } // namespace LxSim

@@ -241,7 +241,7 @@ void TestVirtCentWindowTabSettings::timeLimits()
                                                                               : QStringLiteral("300-3600");
         QCOMPARE(
             s.refusedSave(save.constData()),
-            QStringLiteral("Parametr czasu oczekiwania na wyłaczenie maszyn\nmusi mieścić się w zakresie "
+            QStringLiteral("Parametr czasu oczekiwania na wyłączenie maszyn\nmusi mieścić się w zakresie "
                            "%1 sekund.\n\nWprowadź poprawną wartość i spróbuj ponownie")
                 .arg(range));
         QCOMPARE(s.edit(edit.constData())->text(), typed);

@@ -12,6 +12,8 @@ SimConnection::SimConnection(QTcpSocket* socket, int id, QObject* parent)
     : QObject(parent), socket(socket), connectionId(id), pumpTimer(new QTimer(this)),
       trickleTimer(new QTimer(this))
 {
+    pumpTimer->setObjectName(QStringLiteral("pumpTimer"));
+    trickleTimer->setObjectName(QStringLiteral("trickleTimer"));
     connect(trickleTimer, &QTimer::timeout, this, &SimConnection::trickleByte);
     socket->setParent(this);
     // Small writes must leave as their own segments for the split-frame faults.

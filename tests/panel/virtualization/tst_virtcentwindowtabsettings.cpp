@@ -108,7 +108,7 @@ void TestVirtCentWindowTabSettings::groupsWaitUntilTheirAnswer()
 {
     Settings s;
     QVERIFY(s.start());
-    s.vc.rig.world.delayVcRequest(setSettings, 300);
+    s.vc.rig.world.delayRequest(setSettings, 300);
     s.box("chk_email_notifications_enabled")->setChecked(false);
     s.button("btn_email_notifications_enabled_save")->click();
     QVERIFY(allEnabled(s.settingsGroup(), false));

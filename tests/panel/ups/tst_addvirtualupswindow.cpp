@@ -326,6 +326,7 @@ void TestAddVirtualUpsWindow::logoutLocksOk()
     f.dialog.setConfiguredUps({});
     f.dialog.displayAvailableParallelDevices({unit("7", "1")});
     f.dialog.show();
+    f.tick("7", true);
     QVERIFY(f.ok()->isEnabled());
     // As the window logs out: the session ends, then the relay tells the dialog.
     f.controller.setPassword(QString());
@@ -333,6 +334,7 @@ void TestAddVirtualUpsWindow::logoutLocksOk()
     QVERIFY(!f.ok()->isEnabled());
     f.dialog.accept();
     QVERIFY(f.dialog.isVisible());
+    QCOMPARE(LxTest::takeMessageBoxes().size(), 1); // the session has ended
     QCOMPARE(f.sent(QStringLiteral("set_new_ups")).name, QString());
 }
 

@@ -246,6 +246,32 @@ struct Scene
         return QTest::qWaitFor([this] { return hosts->mode() == VirtCentWindowTabHosts::HostShown; }, 20000);
     }
 
+    // A serial Harrier being edited into an Osprey: OK asks to reset its events.
+    bool openSerialDeviceAsOsprey()
+    {
+        rig.world.loadDemo();
+        if (!listen())
+            return false;
+        const Ups harrier = device(QStringLiteral("7"), QStringLiteral("HarrierRT_RS232"),
+                                   QStringLiteral("rs232"), QStringLiteral("COM1"));
+        deviceDialog.reset(new AddUpsWindow(&ports));
+        connectToService(deviceDialog.get(), &controller, relay);
+        deviceDialog->editDevice(harrier);
+        deviceDialog->setConfiguredUps({harrier});
+        deviceDialog->show();
+        auto* models = deviceDialog->findChild<QComboBox*>(QStringLiteral("upsModelBox"));
+        models->setCurrentIndex(models->findText(QStringLiteral("OSPREY")));
+        return true;
+    }
+    // Asks to remove "Biuro" from the network dialog's available computers.
+    void removeComputer()
+    {
+        auto* available = network->findChild<QTreeWidget*>(QStringLiteral("availableComputers"));
+        available->expandAll();
+        available->setCurrentItem(
+            available->findItems(QStringLiteral("Biuro"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        network->findChild<QPushButton*>(QStringLiteral("removeComputerButton"))->click();
+    }
     bool openPassword()
     {
         if (!listen())
@@ -448,20 +474,9 @@ void TestDestructiveQuestions::keyboardNeverSaysYes()
                                     Map{{"remote_turn_off_ups", "1"}, {"shutdown_delay", "5"}},
                                     QStringLiteral("shutdown_delay"), QStringLiteral("7")));
         break;
-    case Question::DeviceEventsReset: {
-        s.rig.world.loadDemo();
-        QVERIFY(s.listen());
-        const Ups harrier = device(QStringLiteral("7"), QStringLiteral("HarrierRT_RS232"),
-                                   QStringLiteral("rs232"), QStringLiteral("COM1"));
-        s.deviceDialog.reset(new AddUpsWindow(&s.ports));
-        connectToService(s.deviceDialog.get(), &s.controller, s.relay);
-        s.deviceDialog->editDevice(harrier);
-        s.deviceDialog->setConfiguredUps({harrier});
-        s.deviceDialog->show();
-        auto* models = s.deviceDialog->findChild<QComboBox*>(QStringLiteral("upsModelBox"));
-        models->setCurrentIndex(models->findText(QStringLiteral("OSPREY")));
+    case Question::DeviceEventsReset:
+        QVERIFY(s.openSerialDeviceAsOsprey());
         break;
-    }
     case Question::RemoveComputer:
     case Question::UnsavedNetClientPassword:
         QVERIFY(s.openNetwork(question == Question::UnsavedNetClientPassword));
@@ -489,15 +504,10 @@ void TestDestructiveQuestions::keyboardNeverSaysYes()
         dialog = s.deviceDialog.get();
         s.deviceDialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         break;
-    case Question::RemoveComputer: {
+    case Question::RemoveComputer:
         dialog = s.network.get();
-        auto* available = s.network->findChild<QTreeWidget*>(QStringLiteral("availableComputers"));
-        available->expandAll();
-        available->setCurrentItem(
-            available->findItems(QStringLiteral("Biuro"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
-        s.network->findChild<QPushButton*>(QStringLiteral("removeComputerButton"))->click();
+        s.removeComputer();
         break;
-    }
     case Question::UnsavedNetClientPassword:
         dialog = s.network.get();
         s.network->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
@@ -613,21 +623,10 @@ void TestDestructiveQuestions::nothingOutsideTheSession()
         QVERIFY(s.openNewDevice());
         dialog = s.deviceDialog.get();
         break;
-    case Request::DeviceEventsReset: {
-        s.rig.world.loadDemo();
-        QVERIFY(s.listen());
-        const Ups harrier = device(QStringLiteral("7"), QStringLiteral("HarrierRT_RS232"),
-                                   QStringLiteral("rs232"), QStringLiteral("COM1"));
-        s.deviceDialog.reset(new AddUpsWindow(&s.ports));
-        connectToService(s.deviceDialog.get(), &s.controller, s.relay);
-        s.deviceDialog->editDevice(harrier);
-        s.deviceDialog->setConfiguredUps({harrier});
-        s.deviceDialog->show();
-        auto* models = s.deviceDialog->findChild<QComboBox*>(QStringLiteral("upsModelBox"));
-        models->setCurrentIndex(models->findText(QStringLiteral("OSPREY")));
+    case Request::DeviceEventsReset:
+        QVERIFY(s.openSerialDeviceAsOsprey());
         dialog = s.deviceDialog.get();
         break;
-    }
     case Request::AddVirtualDevice:
         QVERIFY(s.openVirtualDevice());
         dialog = s.virtualDialog.get();
@@ -695,14 +694,9 @@ void TestDestructiveQuestions::nothingOutsideTheSession()
     case Request::NetworkSavedOnClosing:
         s.network->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
         break;
-    case Request::RemoveComputer: {
-        auto* available = s.network->findChild<QTreeWidget*>(QStringLiteral("availableComputers"));
-        available->expandAll();
-        available->setCurrentItem(
-            available->findItems(QStringLiteral("Biuro"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
-        s.network->findChild<QPushButton*>(QStringLiteral("removeComputerButton"))->click();
+    case Request::RemoveComputer:
+        s.removeComputer();
         break;
-    }
     case Request::SmtpTest:
         s.settings->findChild<QLineEdit*>(QStringLiteral("portEdit"))->setText(QStringLiteral("25"));
         s.settings->findChild<QLineEdit*>(QStringLiteral("senderAddressEdit"))
@@ -755,10 +749,6 @@ void TestDestructiveQuestions::loggedOutQuestionStillCloses()
     QFETCH(bool, escape);
     Scene s;
     QVERIFY(s.openNetwork(false));
-    auto* available = s.network->findChild<QTreeWidget*>(QStringLiteral("availableComputers"));
-    available->expandAll();
-    available->setCurrentItem(
-        available->findItems(QStringLiteral("Biuro"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
     const int since = s.rig.server.requests().size();
     bool noEnabled = false;
     const auto seen = LxTest::answerNextDialog([&](QWidget* widget) {
@@ -779,10 +769,11 @@ void TestDestructiveQuestions::loggedOutQuestionStillCloses()
             QFAIL("the question stayed open");
         }
     });
-    s.network->findChild<QPushButton*>(QStringLiteral("removeComputerButton"))->click();
+    s.removeComputer();
     QVERIFY(seen->seen);
     QVERIFY(noEnabled);
     QVERIFY(LxTest::takeMessageBoxes().isEmpty());
+    auto* available = s.network->findChild<QTreeWidget*>(QStringLiteral("availableComputers"));
     QCOMPARE(available->findItems(QStringLiteral("Biuro"), Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
     QVERIFY(!s.sentSince(since).contains(QStringLiteral("remove_computer")));
 }

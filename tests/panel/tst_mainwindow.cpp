@@ -866,10 +866,19 @@ void TestMainWindow::openSettingsFollowBusyAndLogout()
         okEnabled.append(ok->isEnabled());
         w.findChild<QAction*>(QStringLiteral("actionLogout"))->trigger();
         okEnabled.append(ok->isEnabled());
+        // A busy-then-ready report after the log-out brings none of them back.
+        rig->server.push(ReplyBuilder::daemonBusy(true));
+        QTRY_VERIFY(!w.centralWidget()->isEnabled());
+        rig->server.push(ReplyBuilder::daemonBusy(false));
+        QTRY_VERIFY(w.centralWidget()->isEnabled());
+        bool anyEnabled = ok->isEnabled();
+        for (const char* name : {"addUpsButton", "addVirtualUpsButton", "openDirButton", "testSmtpButton"})
+            anyEnabled = anyEnabled || dialog->findChild<QPushButton*>(QLatin1String(name))->isEnabled();
+        okEnabled.append(anyEnabled);
         qobject_cast<QDialog*>(dialog)->reject();
     });
     w.findChild<QAction*>(QStringLiteral("actionApplicationConfiguration"))->trigger();
-    QCOMPARE(okEnabled, (QList<bool>{false, true, false}));
+    QCOMPARE(okEnabled, (QList<bool>{false, true, false, false}));
     // Closed, the dialog hears nothing more.
     rig->server.push(ReplyBuilder::daemonBusy(true));
     QTRY_VERIFY(!w.centralWidget()->isEnabled());

@@ -513,7 +513,7 @@ void TestVirtCentWindowTabVirtualization::secondManagementChangeOutlastsTheFirst
     VmTab t;
     QVERIFY(t.start());
     QVERIFY(t.loadAll());
-    t.vc.rig.world.delayVcRequest(managementRequest, 1500);
+    t.vc.rig.world.delayRequest(managementRequest, 1500);
     QSignalSpy readBacks(&t.vc.controller, &Controller::virtualizationCenterHostManagementReceived);
     t.goToTab(1);
     auto* type = t.child<QComboBox>("vmManagementTypeCombo");

@@ -72,7 +72,7 @@ struct Window
     // returns once the service has made its answer.
     bool pollMadeBefore(const QString& request, int delayMs)
     {
-        vc.rig.world.delayVcRequest(request, delayMs);
+        vc.rig.world.delayRequest(request, delayMs);
         const int asked = vc.count(request);
         if (request == hostList)
             vc.controller.getVirtualizationCenterHostList();
@@ -316,7 +316,7 @@ void TestVirtualizationCenterWindow::lateAnswerOfATimedOutSaveIsNotTheNext()
     QVERIFY(w.ready());
     QLineEdit* forced = w.edit("le_forced_poweroff_timeout_vms");
     QPushButton* save = w.button("btn_forced_poweroff_timeout_vms_save");
-    vc.rig.world.delayVcRequest(setSettings, 1500);
+    vc.rig.world.delayRequest(setSettings, 1500);
     QSignalSpy answers(&vc.controller, &Controller::virtualizationCenterSettingsReceived);
     forced->setText(QStringLiteral("1200"));
     save->click();
@@ -354,7 +354,7 @@ void TestVirtualizationCenterWindow::saveKeepsWhatIsTypedElsewhere()
     QMap<QString, QString> held = vc.rig.world.vcSettingMap();
     held.insert(QStringLiteral("email_notifications_recipients"), QStringLiteral("ops@example.com"));
     vc.rig.world.setVcSettings(held);
-    vc.rig.world.delayVcRequest(setSettings, 300);
+    vc.rig.world.delayRequest(setSettings, 300);
     w.edit("le_forced_poweroff_timeout_vms")->setText(QStringLiteral("0900"));
     w.button("btn_forced_poweroff_timeout_vms_save")->click();
     QVERIFY(!w.button("btn_forced_poweroff_timeout_vms_save")->isEnabled());
@@ -388,7 +388,7 @@ void TestVirtualizationCenterWindow::enabledSaveOutlastsAPollMadeBefore()
     QVERIFY(enabled->isChecked());
     QSignalSpy states(&vc.controller, &Controller::virtualizationCenterEnabledReceived);
     QVERIFY(w.pollMadeBefore(getEnabled, 800));
-    vc.rig.world.delayVcRequest(setEnabled, 800);
+    vc.rig.world.delayRequest(setEnabled, 800);
     enabled->setChecked(false);
     w.button("btn_virt_enabled_save")->click();
     QVERIFY(!enabled->isEnabled());

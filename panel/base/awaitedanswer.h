@@ -35,12 +35,6 @@ public:
             ++owed;
         stop();
     }
-    // Nothing awaited, nothing owed (the session ended).
-    void reset()
-    {
-        owed = 0;
-        stop();
-    }
     bool isAwaiting() const { return awaiting; }
 
     // True when `answer` is the awaited one, which ends the wait.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <utility>
 
 // Which of the answers of one kind is the one a dialog waits for. The service
 // numbers nothing, and others ask for the same kind (a poll, a request whose

@@ -14,10 +14,10 @@
 #include "logs/upslogswindow.h"
 #include "luminorixwindow.h"
 #include "messageaction.h"
+#include "requestserializers.h"
 #include "sendmailaction.h"
 #include "servicemessageboxes.h"
 #include "syscommandaction.h"
-#include "requestserializers.h"
 #include "ups.h"
 #include "ups/upsconfigurationwindow.h"
 #include "upsconfigurationmap.h"
@@ -91,7 +91,8 @@ struct LoadedDialog
     {
         child<QPushButton>("editEventButton")->click();
         drawn();
-        return QStringLiteral("%1 shown").arg(child<QPlainTextEdit>("messageEdit")->document()->characterCount());
+        return QStringLiteral("%1 shown")
+            .arg(child<QPlainTextEdit>("messageEdit")->document()->characterCount());
     }
 };
 
@@ -133,10 +134,11 @@ HostileKind messageKind(const char* name, const char* what, TextShape shape)
                     QVector<Event>{eventWithMessage(1, hostileText(shape, mib))});
                 auto* rows = loaded->child<QTreeWidget>("eventsTree");
                 rows->setCurrentItem(rows->topLevelItem(0));
-                return Input{
-                    mib,
-                    {{"edit", [loaded] { return loaded->edit(); }},
-                     {"save", [loaded] { return loaded->child<QPushButton>("saveEventButton")->click(), drawn(); }}}};
+                return Input{mib,
+                             {{"edit", [loaded] { return loaded->edit(); }},
+                              {"save", [loaded] {
+                                   return loaded->child<QPushButton>("saveEventButton")->click(), drawn();
+                               }}}};
             }};
 }
 
@@ -252,13 +254,16 @@ Input treeStatuses(double tenThousands, const QByteArray&)
     window->show();
     window->upsModelMessageReceived(deviceList(count));
     drawn();
-    auto first = std::make_shared<QVector<Luminorix::Utils::currentDeviceStatus>>(statusList(count, "on_power_line"));
-    auto changed = std::make_shared<QVector<Luminorix::Utils::currentDeviceStatus>>(statusList(count, "on_battery"));
-    return {tenThousands,
-            {{"first", [window, first] { return window->upsCurrentStatusListMessageReceived(*first), drawn(); }},
-             {"changed",
-              [window, changed] { return window->upsCurrentStatusListMessageReceived(*changed), drawn(); }},
-             {"back", [window, first] { return window->upsCurrentStatusListMessageReceived(*first), drawn(); }}}};
+    auto first =
+        std::make_shared<QVector<Luminorix::Utils::currentDeviceStatus>>(statusList(count, "on_power_line"));
+    auto changed =
+        std::make_shared<QVector<Luminorix::Utils::currentDeviceStatus>>(statusList(count, "on_battery"));
+    return {
+        tenThousands,
+        {{"first", [window, first] { return window->upsCurrentStatusListMessageReceived(*first), drawn(); }},
+         {"changed",
+          [window, changed] { return window->upsCurrentStatusListMessageReceived(*changed), drawn(); }},
+         {"back", [window, first] { return window->upsCurrentStatusListMessageReceived(*first), drawn(); }}}};
 }
 
 // The same line given whole to an editor, as Edit once did: the reason for the mend.
@@ -480,7 +485,8 @@ QVector<HostileKind> widgetHostileKinds()
         messageKind("edit-lines", "event editor: Edit and Save of a message of ever more lines of one letter",
                     TextShape::ShortLines),
         mailKind("mail-line", "e-mail action: a body of one line without breaks", TextShape::OneLine),
-        mailKind("mail-lines", "e-mail action: a body of ever more lines of one letter", TextShape::ShortLines),
+        mailKind("mail-lines", "e-mail action: a body of ever more lines of one letter",
+                 TextShape::ShortLines),
         {"command-line",
          "system command action: a command line and options of one line each",
          "MiB",

@@ -4,6 +4,7 @@
 #include "base/named.h"
 #include "helpers.h"
 #include "linkmetatypes.h"
+#include "receivedtext.h"
 #include "upssocketcontroller.h"
 
 #include <QCheckBox>
@@ -555,7 +556,7 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterEsxiSshHostTestResultRecei
     te_test_result->clear();
     if (has_error) {
         te_test_result->append(tr("Wynik testu NEGATYWNY:"));
-        te_test_result->append(error_str);
+        ReceivedText::append(te_test_result, error_str);
     } else {
         te_test_result->append(tr("Wynik testu pozytywny [ OK ]"));
     }

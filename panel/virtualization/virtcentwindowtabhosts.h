@@ -96,6 +96,7 @@ private:
     void sendEdit(const QMap<QString, QString>& parameters);
     int typedPort() const;
 
+    void clearHostFields();
     bool validateHostName(const QString& name, int excludedId);
     bool validateHostConnection(const QString& address, int port);
     bool validateUserName(const QString& user_name);

@@ -18,8 +18,8 @@ struct Limits
 
 // An editor of several lines (an event's message, a mail's body).
 constexpr Limits editor{1024, 2000, 64 * 1024};
-// A line edit: one line.
-constexpr Limits line{1024, 1, 1024};
+// A line edit: one line, long enough for a list of addresses.
+constexpr Limits line{8192, 1, 8192};
 // A message box, which grows with its text.
 constexpr Limits box{1024, 30, 4096};
 

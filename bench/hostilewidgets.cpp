@@ -3,6 +3,7 @@
 // must take time and memory linear in its size (or less).
 #include "base/dialogrelay.h"
 #include "eventhistory.h"
+#include "events/advancedoptionswindow.h"
 #include "events/networkconfigurationwindow.h"
 #include "events/sendemailwindow.h"
 #include "events/syscommandwindow.h"
@@ -211,6 +212,31 @@ HostileKind serviceMessageKind(const char* name, const char* what, TextShape sha
                                    return drawn();
                                }}}};
             }};
+}
+
+// The advanced event definition of a service's event whose condition is ever
+// longer: opened (each condition shown and checked) and closed.
+Input longDefinition(double mib, const QByteArray&)
+{
+    const QString term = QStringLiteral("stateNormal,ON,==,");
+    const int terms = int(mib * (1 << 20)) / (term.size() + 3);
+    QString condition = term;
+    condition.reserve(int(mib * (1 << 20)) + term.size());
+    for (int i = 1; i < terms; ++i)
+        condition += term + QStringLiteral("||,");
+    auto definition =
+        std::make_shared<QStringList>(QStringList{QStringLiteral("Zdarzenie 1"), condition, condition});
+    auto dialog = std::make_shared<std::unique_ptr<AdvancedOptionsWindow>>();
+    return {mib,
+            {{"shown",
+              [definition, dialog] {
+                  Luminorix::Utils::Ups ups;
+                  ups.model_name = QStringLiteral("Harrier33_SNMP");
+                  *dialog = std::make_unique<AdvancedOptionsWindow>(ups, *definition, nullptr);
+                  (*dialog)->show();
+                  return drawn();
+              }},
+             {"closed", [dialog] { return dialog->reset(), drawn(); }}}};
 }
 
 // ---- the device tree
@@ -496,6 +522,11 @@ QVector<HostileKind> widgetHostileKinds()
                            TextShape::OneLine),
         serviceMessageKind("message-lines", "service message (show_message): ever more lines of one letter",
                            TextShape::ShortLines),
+        {"definition",
+         "advanced event definition: conditions of ever more terms",
+         "MiB",
+         {0.5, 1, 2, 4},
+         longDefinition},
         {"tree-statuses",
          "device tree: the status list of 12.5k to 100k devices, each state changed",
          "10k devs",

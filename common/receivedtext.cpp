@@ -26,23 +26,45 @@ QString given(const QWidget* edit, const QString& now)
 }
 } // namespace
 
-void show(QPlainTextEdit* edit, const QString& text, const ShownText::Limits& limits)
+template <typename Edit, typename Set, typename Get>
+void showIn(Edit* edit, const QString& text, const ShownText::Limits& limits, Set set, Get get)
 {
     bool cut = false;
-    edit->setPlainText(ShownText::bounded(text, limits, &cut));
+    const QString shown = ShownText::bounded(text, limits, &cut);
+    keep(edit, text, shown);
     edit->setReadOnly(cut);
-    keep(edit, text, edit->toPlainText());
+    set(edit, shown);
+    // As the editor reads it back.
+    edit->setProperty(kShown, get(edit));
+}
+
+void show(QPlainTextEdit* edit, const QString& text, const ShownText::Limits& limits)
+{
+    showIn(
+        edit, text, limits, [](QPlainTextEdit* e, const QString& t) { e->setPlainText(t); },
+        [](const QPlainTextEdit* e) { return e->toPlainText(); });
+}
+
+void show(QTextEdit* edit, const QString& text)
+{
+    showIn(
+        edit, text, ShownText::editor, [](QTextEdit* e, const QString& t) { e->setPlainText(t); },
+        [](const QTextEdit* e) { return e->toPlainText(); });
 }
 
 void show(QLineEdit* edit, const QString& text)
 {
-    bool cut = false;
-    edit->setText(ShownText::bounded(text, ShownText::line, &cut));
-    edit->setReadOnly(cut);
-    keep(edit, text, edit->text());
+    showIn(
+        edit, text, ShownText::line, [](QLineEdit* e, const QString& t) { e->setText(t); },
+        [](const QLineEdit* e) { return e->text(); });
 }
 
 QString of(const QPlainTextEdit* edit)
+{
+    return given(edit, edit->toPlainText());
+}
+
+QString of(const QTextEdit* edit)
 {
     return given(edit, edit->toPlainText());
 }

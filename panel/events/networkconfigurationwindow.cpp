@@ -13,9 +13,9 @@
 #include "helpers.h"
 #include "localsettings.h"
 #include "messagebox.h"
-#include "messagetext.h"
 #include "outputsocketwindow.h"
 #include "poweroffvcenteractionswindow.h"
+#include "receivedtext.h"
 #include "requestserializers.h"
 #include "sendemailwindow.h"
 #include "syscommandwindow.h"
@@ -840,8 +840,7 @@ void NetworkConfigurationWindow::setEventEditorActive(bool on)
         ui->outputSocketBox->setEnabled(local);
         return;
     }
-    ui->messageEdit->clear();
-    ui->messageEdit->setReadOnly(false);
+    ReceivedText::show(ui->messageEdit, QString());
     for (QCheckBox* box : {ui->showMessageBox, ui->systemCommandBox, ui->sendEmailBox, ui->shutdownSystemBox,
                            ui->outputSocketBox})
         box->setChecked(false);
@@ -913,20 +912,14 @@ void NetworkConfigurationWindow::editEventButtonClickHandler()
     if (entry >= 0)
         ui->workModeBox->setCurrentIndex(entry);
 
-    ui->messageEdit->clear();
-    bool shortened = false;
+    // Shown bounded; untouched, the stored text goes back as it came.
+    ReceivedText::show(ui->messageEdit, event.messageAction ? event.messageAction->message_text : QString());
     if (event.messageAction) {
-        ui->messageEdit->setPlainText(
-            MessageText::shownForEditing(event.messageAction->message_text, &shortened));
         ui->showMessageBox->setChecked(true);
         ui->messageEdit->setEnabled(true);
     } else {
         ui->messageEdit->setEnabled(false);
     }
-    // Untouched, the stored text goes back as it came. A text shown cut cannot be
-    // edited: what was typed would replace the tail the editor never showed.
-    ui->messageEdit->setReadOnly(shortened);
-    shownMessageText = ui->messageEdit->toPlainText();
     const QList<QPair<QCheckBox*, QPushButton*>> actionRows = {
         {ui->systemCommandBox, ui->systemCommandConfigurationButton},
         {ui->sendEmailBox, ui->sendEmailConfigurationButton},
@@ -1020,12 +1013,9 @@ void NetworkConfigurationWindow::saveEventButtonClickHandler()
     }
 
     if (ui->showMessageBox->isChecked()) {
-        const QString text = ui->messageEdit->toPlainText();
-        const bool untouched = event->messageAction && !isNewEvent && text == shownMessageText;
         if (!event->messageAction)
             event->messageAction.reset(new MessageAction);
-        if (!untouched)
-            event->messageAction->message_text = text;
+        event->messageAction->message_text = ReceivedText::of(ui->messageEdit);
     } else {
         event->messageAction.reset();
     }

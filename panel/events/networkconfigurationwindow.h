@@ -165,8 +165,6 @@ private:
     int editedParentId = -1;
     int editedNumber = 0;
     bool isNewEvent = false;
-    // The message as Edit put it into the editor, to tell an untouched text.
-    QString shownMessageText;
     QStringList savedDefinition;
     QMap<QString, QStringList> defaultEventDefinitions;
     QMap<QString, QStringList> avrEventDefinitions;

@@ -4,6 +4,7 @@
 #include "base/named.h"
 #include "helpers.h"
 #include "linkmetatypes.h"
+#include "receivedtext.h"
 #include "upssocketcontroller.h"
 
 #include <QCheckBox>
@@ -250,8 +251,7 @@ void VirtCentWindowTabHosts::setMode(int mode)
         chk_host_enabled->setChecked(true);
         lbl_logfail_icon->hide();
         lbl_logfail_text->hide();
-        for (QLineEdit* edit : {le_host_name, le_host_address, le_host_port, le_host_username, le_host_pass})
-            edit->clear();
+        clearHostFields();
         te_test_result->clear();
     }
     emit signal_lockControls(adding || editing);
@@ -361,10 +361,10 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterEsxiSshHostDetailsReceived
         chk_host_enabled->setChecked(host.is_enabled && !host.is_disabled_logfail);
         lbl_logfail_icon->setVisible(host.is_disabled_logfail);
         lbl_logfail_text->setVisible(host.is_disabled_logfail);
-        le_host_name->setText(host.name);
-        le_host_address->setText(host.address);
+        ReceivedText::show(le_host_name, host.name);
+        ReceivedText::show(le_host_address, host.address);
         le_host_port->setText(QString::number(host.port));
-        le_host_username->setText(host.user_name);
+        ReceivedText::show(le_host_username, host.user_name);
         le_host_pass->clear();
         shown_host = selected_host;
         setMode(HostShown);
@@ -373,8 +373,7 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterEsxiSshHostDetailsReceived
     chk_host_enabled->setChecked(false);
     lbl_logfail_icon->hide();
     lbl_logfail_text->hide();
-    for (QLineEdit* edit : {le_host_name, le_host_address, le_host_port, le_host_username, le_host_pass})
-        edit->clear();
+    clearHostFields();
     shown_host = VirtualizationCenterHost();
     setMode(Idle);
 }
@@ -409,10 +408,10 @@ void VirtCentWindowTabHosts::slot_btn_accept_addnewmode()
     host.id = -1;
     host.is_enabled = chk_host_enabled->isChecked();
     host.is_disabled_logfail = false;
-    host.name = le_host_name->text();
-    host.address = le_host_address->text();
+    host.name = ReceivedText::of(le_host_name);
+    host.address = ReceivedText::of(le_host_address);
     host.port = typedPort();
-    host.user_name = le_host_username->text();
+    host.user_name = ReceivedText::of(le_host_username);
     host.auth_method_password = true;
     host.password = le_host_pass->text();
     if (!validateHostName(host.name, -1) || !validateHostConnection(host.address, host.port) ||
@@ -466,14 +465,14 @@ void VirtCentWindowTabHosts::slot_btn_host_enabled_save()
 
 void VirtCentWindowTabHosts::slot_btn_host_name_save()
 {
-    const QString name = le_host_name->text();
+    const QString name = ReceivedText::of(le_host_name);
     if (validateHostName(name, selected_host.id))
         sendEdit({{QStringLiteral("name"), escapeXml(name)}});
 }
 
 void VirtCentWindowTabHosts::slot_btn_host_conn_save()
 {
-    const QString address = le_host_address->text();
+    const QString address = ReceivedText::of(le_host_address);
     const int port = typedPort();
     if (validateHostConnection(address, port))
         sendEdit({{QStringLiteral("address"), escapeXml(address)},
@@ -482,7 +481,7 @@ void VirtCentWindowTabHosts::slot_btn_host_conn_save()
 
 void VirtCentWindowTabHosts::slot_btn_host_username_save()
 {
-    const QString userName = le_host_username->text();
+    const QString userName = ReceivedText::of(le_host_username);
     if (validateUserName(userName))
         sendEdit({{QStringLiteral("auth_method_password"), QStringLiteral("1")},
                   {QStringLiteral("user_name"), escapeXml(userName)}});
@@ -578,11 +577,20 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterEsxiSshHostTestResultRecei
     te_test_result->clear();
     if (has_error) {
         te_test_result->append(tr("Wynik testu NEGATYWNY:"));
-        te_test_result->append(error_str);
+        ReceivedText::append(te_test_result, error_str);
     } else {
         te_test_result->append(tr("Wynik testu pozytywny [ OK ]"));
     }
     endTest();
+}
+
+void VirtCentWindowTabHosts::clearHostFields()
+{
+    // Also editable again, where a received text was shown cut.
+    for (QLineEdit* edit : {le_host_name, le_host_address, le_host_username})
+        ReceivedText::show(edit, QString());
+    le_host_port->clear();
+    le_host_pass->clear();
 }
 
 bool VirtCentWindowTabHosts::validateHostName(const QString& name, int excludedId)

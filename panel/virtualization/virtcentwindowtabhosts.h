@@ -102,6 +102,7 @@ private:
                             const QString& name = QString());
     int typedPort() const;
 
+    void clearHostFields();
     bool validateHostName(const QString& name, int excludedId);
     bool validateHostConnection(const QString& address, int port);
     bool validateUserName(const QString& user_name);

@@ -25,22 +25,9 @@
 namespace {
 constexpr int VmIndent = 20;
 
-// What is stored as the committed configuration: a physical computer names no VM.
-VmTableWidget::ManagementConfig normalised(VmTableWidget::ManagementConfig config)
-{
-    if (!config.is_managed_from_internal_vm) {
-        config.host_type = -1;
-        config.host_id = -1;
-        config.vm_id = -1;
-        config.shutdown_ups_with_master_vm = false;
-    }
-    config.valid = true;
-    return config;
-}
-
 bool isMonitoringOff(int status)
 {
-    return status == 1 || status == 2;
+    return VmHostStore::isMonitoringOff(status);
 }
 } // namespace
 
@@ -153,112 +140,36 @@ void VmTableWidget::buildManagementPanel(QVBoxLayout* layout)
     layout->addWidget(managementGroup);
 }
 
-// ---- merges -------------------------------------------------------------------------------
-
-bool VmTableWidget::mergesFrozen() const
-{
-    return context == ActionTargets || context == ManagerPick;
-}
+// ---- the store ----------------------------------------------------------------------------
 
 void VmTableWidget::setHostList(int host_type, QList<int> host_ids)
 {
-    if (mergesFrozen())
-        return;
-    // Sets, not list searches: the service may list a hundred thousand hosts.
-    const QSet<int> listed(host_ids.cbegin(), host_ids.cend());
-    QSet<int> present;
-    QList<HostEntry> kept;
-    kept.reserve(hosts.size() + host_ids.size());
-    for (const HostEntry& host : qAsConst(hosts)) {
-        if (host.host_type != host_type) {
-            kept << host;
-        } else if (listed.contains(host.host_id)) {
-            kept << host;
-            present.insert(host.host_id);
-        }
-    }
-    for (int id : qAsConst(host_ids)) {
-        if (present.contains(id))
-            continue;
-        HostEntry host;
-        host.host_type = host_type;
-        host.host_id = id;
-        kept << host;
-        present.insert(id); // an id listed twice gives one row
-    }
-    hosts = kept;
-    indexDirty = true;
+    store.setHostList(host_type, host_ids);
 }
 
 bool VmTableWidget::setHostVms(int host_type, int host_id, QList<int> vm_ids)
 {
-    if (mergesFrozen())
-        return true;
-    HostEntry* host = findHost(host_type, host_id);
-    if (!host)
-        return false;
-    const QSet<int> listed(vm_ids.cbegin(), vm_ids.cend());
-    QSet<int> present;
-    QList<VmEntry> kept;
-    kept.reserve(vm_ids.size());
-    for (const VmEntry& vm : qAsConst(host->vms)) {
-        if (listed.contains(vm.vm_id)) {
-            kept << vm;
-            present.insert(vm.vm_id);
-        }
-    }
-    for (int id : qAsConst(vm_ids)) {
-        if (present.contains(id))
-            continue;
-        VmEntry vm;
-        vm.vm_id = id;
-        kept << vm;
-        present.insert(id);
-    }
-    host->vms = kept;
-    indexDirty = true;
-    return true;
+    return store.setHostVms(host_type, host_id, vm_ids);
 }
 
 bool VmTableWidget::updateHost(int host_type, int host_id, QString name, int status, QString details)
 {
-    if (mergesFrozen())
-        return true;
-    HostEntry* host = findHost(host_type, host_id);
-    if (!host)
-        return false;
-    host->name = name;
-    host->status = status;
-    host->details = details;
-    return true;
+    return store.updateHost(host_type, host_id, name, status, details);
 }
 
 bool VmTableWidget::setVmName(int host_type, int host_id, int vm_id, QString name)
 {
-    if (mergesFrozen())
-        return true;
-    VmEntry* vm = findVm(host_type, host_id, vm_id);
-    if (!vm)
-        return false;
-    vm->name = name;
-    return true;
+    return store.setVmName(host_type, host_id, vm_id, name);
 }
 
 bool VmTableWidget::setVmState(int host_type, int host_id, int vm_id, int state, int pending)
 {
-    if (mergesFrozen())
-        return true;
-    VmEntry* vm = findVm(host_type, host_id, vm_id);
-    if (!vm)
-        return false;
-    vm->state = state;
-    vm->pending = pending;
-    return true;
+    return store.setVmState(host_type, host_id, vm_id, state, pending);
 }
 
 void VmTableWidget::setManagementConfig(ManagementConfig config)
 {
-    committed = normalised(config);
+    store.setManagementConfig(config);
 }
 
 void VmTableWidget::showCommittedManagement()
@@ -277,206 +188,58 @@ void VmTableWidget::setActionList(QList<ActionParameters> list)
     refillActionCombos();
 }
 
-// ---- look-ups -----------------------------------------------------------------------------
-
-void VmTableWidget::rebuildIndex() const
-{
-    hostIndex.clear();
-    hostIndex.reserve(hosts.size());
-    vmIndex.clear();
-    vmIndex.resize(hosts.size());
-    for (int h = 0; h < hosts.size(); ++h) {
-        const HostEntry& host = hosts.at(h);
-        // The first entry of an id is the one found, as a search would find it.
-        const QPair<int, int> key(host.host_type, host.host_id);
-        if (!hostIndex.contains(key))
-            hostIndex.insert(key, h);
-        QHash<int, int>& vms = vmIndex[h];
-        vms.reserve(host.vms.size());
-        for (int v = 0; v < host.vms.size(); ++v) {
-            if (!vms.contains(host.vms.at(v).vm_id))
-                vms.insert(host.vms.at(v).vm_id, v);
-        }
-    }
-    indexDirty = false;
-}
-
-int VmTableWidget::hostPosition(int host_type, int host_id) const
-{
-    if (indexDirty)
-        rebuildIndex();
-    return hostIndex.value(QPair<int, int>(host_type, host_id), -1);
-}
-
-int VmTableWidget::vmPosition(int hostPos, int vm_id) const
-{
-    return hostPos < 0 ? -1 : vmIndex.at(hostPos).value(vm_id, -1);
-}
-
-VmTableWidget::HostEntry* VmTableWidget::findHost(int host_type, int host_id)
-{
-    const int h = hostPosition(host_type, host_id);
-    return h < 0 ? nullptr : &hosts[h];
-}
-
 const VmTableWidget::HostEntry* VmTableWidget::findHost(int host_type, int host_id) const
 {
-    const int h = hostPosition(host_type, host_id);
-    return h < 0 ? nullptr : &hosts.at(h);
-}
-
-VmTableWidget::VmEntry* VmTableWidget::findVm(int host_type, int host_id, int vm_id)
-{
-    const int h = hostPosition(host_type, host_id);
-    const int v = vmPosition(h, vm_id);
-    return v < 0 ? nullptr : &hosts[h].vms[v];
+    return store.findHost(host_type, host_id);
 }
 
 const VmTableWidget::VmEntry* VmTableWidget::findVm(int host_type, int host_id, int vm_id) const
 {
-    const int h = hostPosition(host_type, host_id);
-    const int v = vmPosition(h, vm_id);
-    return v < 0 ? nullptr : &hosts.at(h).vms.at(v);
+    return store.findVm(host_type, host_id, vm_id);
 }
 
-// ---- marks --------------------------------------------------------------------------------
-
-void VmTableWidget::setCheckContext(CheckContext newContext, bool newReadOnly)
+void VmTableWidget::setCheckContext(CheckContext context, bool readOnly)
 {
-    context = newContext;
-    readOnly = newReadOnly;
     {
         const QSignalBlocker blocker(headerCheckBox);
         headerCheckBox->setEnabled(context == ActionTargets && !readOnly);
     }
-    if (context == NoMarks)
-        removePlaceholders();
-    setAllMarks(false);
+    store.setCheckContext(context, readOnly);
 }
 
 void VmTableWidget::setItemMark(bool checked, int host_type, int host_id, int vm_id)
 {
-    if (vm_id >= 0) {
-        if (VmEntry* vm = findVm(host_type, host_id, vm_id))
-            vm->checked = checked;
-    } else if (HostEntry* host = findHost(host_type, host_id)) {
-        host->checked = checked;
-    }
+    store.setItemMark(checked, host_type, host_id, vm_id);
 }
 
 void VmTableWidget::setAllMarks(bool checked)
 {
-    for (HostEntry& host : hosts) {
-        if (!checked)
-            host.checked = false;
-        else if (context == ActionTargets && !isMonitoringOff(host.status))
-            host.checked = true;
-        for (VmEntry& vm : host.vms) {
-            if (!checked)
-                vm.checked = false;
-            else if (committed.valid && isManagerVm(host.host_type, host.host_id, vm.vm_id))
-                continue;
-            else if (context == ActionTargets)
-                vm.checked = true;
-        }
-    }
+    store.setAllMarks(checked);
 }
 
 void VmTableWidget::markItems(QList<VmActionTarget> targets)
 {
-    if (!mergesFrozen())
-        return;
-    for (const VmActionTarget& target : qAsConst(targets)) {
-        for (int vmId : target.vm_ids) {
-            HostEntry* host = findHost(target.host_type, target.host_id);
-            if (!host) {
-                HostEntry placeholder;
-                placeholder.host_type = target.host_type;
-                placeholder.host_id = target.host_id;
-                placeholder.status = HostPlaceholder;
-                hosts << placeholder;
-                indexDirty = true;
-                host = &hosts.last();
-            }
-            if (vmId < 0) {
-                host->checked = true;
-                continue;
-            }
-            VmEntry* vm = findVm(target.host_type, target.host_id, vmId);
-            if (!vm) {
-                VmEntry placeholder;
-                placeholder.vm_id = vmId;
-                placeholder.state = VmPlaceholder;
-                host->vms << placeholder;
-                indexDirty = true;
-                vm = &host->vms.last();
-            }
-            vm->checked = true;
-        }
-    }
+    store.markItems(targets);
 }
 
 void VmTableWidget::removePlaceholders()
 {
-    QList<HostEntry> kept;
-    kept.reserve(hosts.size());
-    for (const HostEntry& host : qAsConst(hosts)) {
-        if (host.status == HostPlaceholder)
-            continue;
-        kept << host;
-        QList<VmEntry>& vms = kept.last().vms;
-        if (std::any_of(vms.cbegin(), vms.cend(),
-                        [](const VmEntry& vm) { return vm.state == VmPlaceholder; }))
-            vms.erase(std::remove_if(vms.begin(), vms.end(),
-                                     [](const VmEntry& vm) { return vm.state == VmPlaceholder; }),
-                      vms.end());
-    }
-    hosts = kept;
-    indexDirty = true;
+    store.removePlaceholders();
 }
 
 QList<VmActionTarget> VmTableWidget::checkedItems() const
 {
-    QList<VmActionTarget> targets;
-    for (const HostEntry& host : hosts) {
-        VmActionTarget target;
-        target.host_type = host.host_type;
-        target.host_id = host.host_id;
-        if (host.checked)
-            target.vm_ids << -1;
-        for (const VmEntry& vm : host.vms) {
-            if (vm.checked)
-                target.vm_ids << vm.vm_id;
-        }
-        if (!target.vm_ids.isEmpty())
-            targets << target;
-    }
-    return targets;
+    return store.checkedItems();
 }
 
 bool VmTableWidget::hasCheckedHost() const
 {
-    for (const HostEntry& host : hosts) {
-        if (host.checked)
-            return true;
-    }
-    return false;
+    return store.hasCheckedHost();
 }
 
 bool VmTableWidget::hasCheckedVm() const
 {
-    for (const HostEntry& host : hosts) {
-        for (const VmEntry& vm : host.vms) {
-            if (vm.checked)
-                return true;
-        }
-    }
-    return false;
-}
-
-bool VmTableWidget::isManagerVm(int host_type, int host_id, int vm_id) const
-{
-    return host_type == committed.host_type && host_id == committed.host_id && vm_id == committed.vm_id;
+    return store.hasCheckedVm();
 }
 
 // ---- the table ----------------------------------------------------------------------------
@@ -576,7 +339,7 @@ void VmTableWidget::refreshTable()
         table->clearContents();
         table->setRowCount(0);
 
-        const QList<HostEntry> snapshot = hosts;
+        const QList<HostEntry> snapshot = store.hostList();
         int rows = 0;
         for (const HostEntry& host : snapshot)
             rows += 1 + host.vms.size();
@@ -636,8 +399,8 @@ void VmTableWidget::noteCell(int column, const QString& text, const char* look)
 void VmTableWidget::appendHostRow(int row, const HostEntry& host)
 {
     auto* mark = new QTableWidgetItem;
-    if (context == ActionTargets) {
-        if (readOnly)
+    if (store.checkContext() == ActionTargets) {
+        if (store.isReadOnly())
             mark->setFlags(mark->flags() & ~Qt::ItemIsEnabled);
         mark->setCheckState(host.checked ? Qt::Checked : Qt::Unchecked);
     } else {
@@ -688,11 +451,11 @@ void VmTableWidget::appendHostRow(int row, const HostEntry& host)
 
 void VmTableWidget::appendVmRow(int row, const HostEntry& host, const VmEntry& vm)
 {
-    const bool manager = isManagerVm(host.host_type, host.host_id, vm.vm_id);
+    const bool manager = store.isManagerVm(host.host_type, host.host_id, vm.vm_id);
 
     auto* mark = new QTableWidgetItem;
-    if (context == ManagerPick || (context == ActionTargets && !manager)) {
-        if (readOnly)
+    if (store.checkContext() == ManagerPick || (store.checkContext() == ActionTargets && !manager)) {
+        if (store.isReadOnly())
             mark->setFlags(mark->flags() & ~Qt::ItemIsEnabled);
         mark->setCheckState(vm.checked ? Qt::Checked : Qt::Unchecked);
     } else {
@@ -751,17 +514,10 @@ void VmTableWidget::slot_itemCheckBoxChanged(QTableWidgetItem* sender)
     const bool checked = sender->data(Qt::CheckStateRole) == Qt::Checked;
     sender = nullptr;
 
-    if (context == ActionTargets) {
+    if (store.checkContext() == ActionTargets) {
         setItemMark(checked, host_type, host_id, vm_id);
-    } else if (context == ManagerPick) {
-        for (HostEntry& host : hosts) {
-            host.checked = false;
-            for (VmEntry& vm : host.vms) {
-                vm.checked = host.host_type == host_type && host.host_id == host_id && vm.vm_id == vm_id
-                                 ? checked
-                                 : false;
-            }
-        }
+    } else if (store.checkContext() == ManagerPick) {
+        store.pickManager(checked, host_type, host_id, vm_id);
     }
     setMode(currentMode);
     refreshTable();
@@ -772,7 +528,7 @@ void VmTableWidget::slot_itemCheckBoxChanged(QTableWidgetItem* sender)
 void VmTableWidget::setMode(int mode)
 {
     currentMode = mode >= Overview && mode <= ActionTest ? mode : Overview;
-    if (currentMode == Overview && context != NoMarks)
+    if (currentMode == Overview && store.checkContext() != NoMarks)
         setCheckContext(NoMarks, false);
     updateManagementPanel();
     updateActionPanel();
@@ -782,6 +538,7 @@ void VmTableWidget::setMode(int mode)
 void VmTableWidget::updateManagementPanel()
 {
     const int m = currentMode;
+    const ManagementConfig& committed = store.managementConfig();
     if (m != ManagementView && m != ManagementEdit) {
         edited.valid = false;
         managementGroup->hide();
@@ -808,7 +565,7 @@ void VmTableWidget::updateManagementPanel()
 
     const bool pickReadOnly = !(m == ManagementEdit && vmChosen);
     bool contextReset = false;
-    if (context != ManagerPick || readOnly != pickReadOnly) {
+    if (store.checkContext() != ManagerPick || store.isReadOnly() != pickReadOnly) {
         setCheckContext(ManagerPick, pickReadOnly);
         contextReset = true;
     }
@@ -928,8 +685,8 @@ void VmTableWidget::slot_btn_management_apply()
     if (currentMode != ManagementEdit)
         return;
     if (edited.valid) {
-        committed = normalised(edited);
-        emit signal_updateManagementOptions(committed);
+        store.setManagementConfig(edited);
+        emit signal_updateManagementOptions(store.managementConfig());
         edited.valid = false;
     }
     setMode(ManagementView);
@@ -954,17 +711,17 @@ int VmTableWidget::mode() const
 
 VmTableWidget::CheckContext VmTableWidget::checkContext() const
 {
-    return context;
+    return store.checkContext();
 }
 
 bool VmTableWidget::isReadOnly() const
 {
-    return readOnly;
+    return store.isReadOnly();
 }
 
 VmTableWidget::ManagementConfig VmTableWidget::managementConfig() const
 {
-    return committed;
+    return store.managementConfig();
 }
 
 QList<VmTableWidget::ActionParameters> VmTableWidget::actionList() const
@@ -974,13 +731,12 @@ QList<VmTableWidget::ActionParameters> VmTableWidget::actionList() const
 
 const QList<VmTableWidget::HostEntry>& VmTableWidget::hostList() const
 {
-    return hosts;
+    return store.hostList();
 }
 
 void VmTableWidget::clearHosts()
 {
-    hosts.clear();
-    indexDirty = true;
+    store.clearHosts();
 }
 
 void VmTableWidget::clearActions()
@@ -990,10 +746,8 @@ void VmTableWidget::clearActions()
 
 void VmTableWidget::clearAll()
 {
-    hosts.clear();
-    indexDirty = true;
+    store.clearAll();
     actions.clear();
-    committed = ManagementConfig();
 }
 
 // ---- the action editor and the test panel -------------------------------------------------
@@ -1185,7 +939,7 @@ void VmTableWidget::updateActionPanel()
             fillActionCombo(actionCombo, nullptr);
         const bool targetsReadOnly = !editing;
         bool contextSet = false;
-        if (context != ActionTargets || readOnly != targetsReadOnly) {
+        if (store.checkContext() != ActionTargets || store.isReadOnly() != targetsReadOnly) {
             setCheckContext(ActionTargets, targetsReadOnly);
             contextSet = true;
         }
@@ -1227,7 +981,7 @@ void VmTableWidget::updateActionPanel()
 void VmTableWidget::updateTestPanel()
 {
     if (currentMode == ActionTest) {
-        if (context != NoMarks)
+        if (store.checkContext() != NoMarks)
             setCheckContext(NoMarks, false);
         if (testActionCombo->count() != actions.size())
             fillActionCombo(testActionCombo, nullptr);

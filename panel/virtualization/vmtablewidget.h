@@ -1,7 +1,6 @@
 #pragma once
 
-#include "vmactiontarget.h"
-#include "vmtablewidgettypes.h"
+#include "vmhoststore.h"
 
 #include <QHash>
 #include <QIcon>
@@ -30,9 +29,8 @@ class QVBoxLayout;
 // refreshTable; setManagementConfig, setActionList) and turns its five signals
 // into requests. It never talks to the service itself.
 //
-// The marks of the rows live in the host list, not in the table, which is
-// rebuilt from scratch on every refresh. While marks are edited (check context
-// ActionTargets or ManagerPick) the merges are ignored, so the rows stand still.
+// The rows and their marks live in the store, not in the table, which shows
+// the store on every refresh.
 class VmTableWidget : public QWidget, public VmTableWidgetTypes
 {
     Q_OBJECT
@@ -47,13 +45,6 @@ public:
         IndentRole = Qt::UserRole + 4,   // 260, pixels
     };
 
-    enum CheckContext
-    {
-        NoMarks = 0,       // no usable check box
-        ActionTargets = 1, // the hosts and VMs of an action
-        ManagerPick = 2,   // the one manager VM
-    };
-
     enum Mode
     {
         Overview = 0,       // tab "Podgląd"
@@ -65,37 +56,14 @@ public:
         ActionTest = 6,     // tab "Testowanie akcji"
     };
 
-    // Host status codes: 1 to 5 as the service reports them, 0 none reported,
-    // 6 update under way, 7 a placeholder for a host the service no longer lists.
-    enum HostStatus
-    {
-        HostPlaceholder = 7
-    };
-    // VM states: 0 to 3 as the service reports them, 4 a placeholder.
-    enum VmState
-    {
-        VmPlaceholder = 4
-    };
-
-    struct VmEntry
-    {
-        int vm_id = -1;
-        QString name;
-        int state = 0;
-        int pending = 0; // the service's pending operation, 0 none
-        bool checked = false;
-    };
-
-    struct HostEntry
-    {
-        int host_type = -1;
-        int host_id = -1;
-        QString name;
-        int status = 0;
-        QString details;
-        bool checked = false;
-        QList<VmEntry> vms;
-    };
+    using CheckContext = VmHostStore::CheckContext;
+    static constexpr CheckContext NoMarks = VmHostStore::NoMarks;
+    static constexpr CheckContext ActionTargets = VmHostStore::ActionTargets;
+    static constexpr CheckContext ManagerPick = VmHostStore::ManagerPick;
+    static constexpr int HostPlaceholder = VmHostStore::HostPlaceholder;
+    static constexpr int VmPlaceholder = VmHostStore::VmPlaceholder;
+    using HostEntry = VmHostStore::HostEntry;
+    using VmEntry = VmHostStore::VmEntry;
 
     // The three strings are the header labels of columns 1 to 3.
     VmTableWidget(QString nameHeader, QString stateHeader, QString detailsHeader, QWidget* parent = nullptr);
@@ -115,9 +83,7 @@ public:
 
     // Null when there is no such entry. The pointers stay valid until the host
     // list changes.
-    HostEntry* findHost(int host_type, int host_id);
     const HostEntry* findHost(int host_type, int host_id) const;
-    VmEntry* findVm(int host_type, int host_id, int vm_id);
     const VmEntry* findVm(int host_type, int host_id, int vm_id) const;
 
     // Marks. A vm_id below 0 means the host row.
@@ -197,12 +163,6 @@ private:
     // A new action list: the combo in view is filled again, its choice kept where it still exists.
     void refillActionCombos();
 
-    bool mergesFrozen() const;
-    // Positions by id, rebuilt on the first look-up after the rows changed.
-    void rebuildIndex() const;
-    int hostPosition(int host_type, int host_id) const;
-    int vmPosition(int hostPos, int vm_id) const;
-    bool isManagerVm(int host_type, int host_id, int vm_id) const;
     void appendHostRow(int row, const HostEntry& host);
     void noteCell(int column, const QString& text, const char* look);
     // "type/host/vm" of a row of the table as it stands, empty when there is no such row.
@@ -216,13 +176,7 @@ private:
     // state
     int currentMode = Overview;
     bool runPending = false;
-    CheckContext context = NoMarks;
-    bool readOnly = false;
-    QList<HostEntry> hosts;
-    mutable bool indexDirty = true;
-    mutable QHash<QPair<int, int>, int> hostIndex; // (type, id) to position in hosts
-    mutable QVector<QHash<int, int>> vmIndex;      // per host position: VM id to position in its vms
-    ManagementConfig committed;
+    VmHostStore store;
     ManagementConfig edited;
     QList<ActionParameters> actions;
 

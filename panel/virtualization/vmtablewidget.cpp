@@ -21,6 +21,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 namespace {
 constexpr int VmIndent = 20;
@@ -320,177 +321,323 @@ QIcon VmTableWidget::stateIcon(int state) const
     }
 }
 
+bool VmTableWidget::ShownRow::operator==(const ShownRow& o) const
+{
+    return host_type == o.host_type && host_id == o.host_id && vm_id == o.vm_id && code == o.code &&
+           pending == o.pending && manager == o.manager && boxEnabled == o.boxEnabled &&
+           boxChecked == o.boxChecked && name == o.name && details == o.details;
+}
+
+QVector<VmTableWidget::ShownRow> VmTableWidget::wantedRows() const
+{
+    const CheckContext context = store.checkContext();
+    const bool readOnly = store.isReadOnly();
+    QVector<ShownRow> rows;
+    const QList<HostEntry>& hosts = store.hostList();
+    int count = 0;
+    for (const HostEntry& host : hosts)
+        count += 1 + host.vms.size();
+    rows.reserve(count);
+    for (const HostEntry& host : hosts) {
+        ShownRow row;
+        row.host_type = host.host_type;
+        row.host_id = host.host_id;
+        row.name = host.name;
+        row.details = host.details;
+        row.code = host.status;
+        row.boxEnabled = context == ActionTargets && !readOnly;
+        row.boxChecked = context == ActionTargets && host.checked;
+        rows << row;
+        for (const VmEntry& vm : host.vms) {
+            ShownRow vmRow;
+            vmRow.host_type = host.host_type;
+            vmRow.host_id = host.host_id;
+            vmRow.vm_id = vm.vm_id;
+            vmRow.name = vm.name;
+            vmRow.code = vm.state;
+            vmRow.pending = vm.pending != 0;
+            vmRow.manager = store.isManagerVm(host.host_type, host.host_id, vm.vm_id);
+            const bool usable = context == ManagerPick || (context == ActionTargets && !vmRow.manager);
+            vmRow.boxEnabled = usable && !readOnly;
+            vmRow.boxChecked = usable && vm.checked;
+            rows << vmRow;
+        }
+    }
+    return rows;
+}
+
 void VmTableWidget::refreshTable()
 {
-    // The rows are made anew, so what the reader chose is found again by id:
-    // the poll refreshes about once a second.
-    QSet<QString> selected;
-    QString current;
-    for (const QModelIndex& index : table->selectionModel()->selectedRows())
-        selected.insert(rowKey(index.row()));
-    if (table->currentIndex().isValid())
-        current = rowKey(table->currentRow());
-    const int scrolled = table->verticalScrollBar()->value();
+    // The poll refreshes about once a second with the same rows most times:
+    // an unchanged store touches no row.
+    if (shownOnce && !boxClicked && store.revision() == shownRevision)
+        return;
+    boxClicked = false;
+    shownOnce = true;
+    shownRevision = store.revision();
+    const QVector<ShownRow> wanted = wantedRows();
+
+    bool sameRows = wanted.size() == shownRows.size();
+    for (int r = 0; sameRows && r < wanted.size(); ++r)
+        sameRows = wanted.at(r).key() == shownRows.at(r).key();
 
     table->setUpdatesEnabled(false);
     {
         // The check states written here must not reach slot_itemCheckBoxChanged.
         const QSignalBlocker blocker(table);
-        table->clearContents();
-        table->setRowCount(0);
-
-        const QList<HostEntry> snapshot = store.hostList();
-        int rows = 0;
-        for (const HostEntry& host : snapshot)
-            rows += 1 + host.vms.size();
-        table->setRowCount(rows);
-
-        int row = 0;
-        for (const HostEntry& host : snapshot) {
-            appendHostRow(row++, host);
-            for (const VmEntry& vm : host.vms)
-                appendVmRow(row++, host, vm);
-        }
-
-        if (!selected.isEmpty() || !current.isEmpty()) {
-            QItemSelection rows;
-            for (int r = 0; r < table->rowCount(); ++r) {
-                const QString key = rowKey(r);
-                if (selected.contains(key))
-                    rows.select(table->model()->index(r, 0), table->model()->index(r, ColumnCount - 1));
-                if (key == current)
-                    table->selectionModel()->setCurrentIndex(table->model()->index(r, 0),
-                                                             QItemSelectionModel::NoUpdate);
+        if (sameRows) {
+            // A row's cells are replaced in place, which keeps the reader's selection.
+            for (int r = 0; r < wanted.size(); ++r) {
+                if (wanted.at(r) != shownRows.at(r)) {
+                    countCells(shownRows.at(r), -1);
+                    writeRow(r, wanted.at(r));
+                    countCells(wanted.at(r), +1);
+                }
             }
-            table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+            shownRows = wanted;
+        } else {
+            // Rows come and go, so what the reader chose is found again by id.
+            QSet<RowKey> selected;
+            RowKey current(QPair<int, int>(0, 0), -2);
+            const bool hasCurrent = table->currentIndex().isValid();
+            for (const QModelIndex& index : table->selectionModel()->selectedRows())
+                selected.insert(shownRows.at(index.row()).key());
+            if (hasCurrent)
+                current = shownRows.at(table->currentRow()).key();
+            const int scrolled = table->verticalScrollBar()->value();
+
+            moveRows(wanted);
+
+            if (!selected.isEmpty() || hasCurrent) {
+                QItemSelection rows;
+                for (int r = 0; r < shownRows.size(); ++r) {
+                    const RowKey key = shownRows.at(r).key();
+                    if (selected.contains(key))
+                        rows.select(table->model()->index(r, 0), table->model()->index(r, ColumnCount - 1));
+                    if (hasCurrent && key == current)
+                        table->selectionModel()->setCurrentIndex(table->model()->index(r, 0),
+                                                                 QItemSelectionModel::NoUpdate);
+                }
+                table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+            }
+            table->verticalScrollBar()->setValue(scrolled);
         }
     }
-    table->verticalScrollBar()->setValue(scrolled);
     table->setUpdatesEnabled(true);
 
     // Fitting a column asks the delegate about a thousand cells, most of a
     // refresh's time; it is done only when the column shows other texts or
-    // looks than at its last fitting, which on a steady poll is rarely.
+    // looks than before, which on a steady poll is rarely.
     for (int column = 0; column < ColumnCount; ++column) {
-        if (shownCells[column] != fittedCells[column]) {
+        if (columnChanged[column]) {
             table->resizeColumnToContents(column);
-            fittedCells[column] = shownCells[column];
+            columnChanged[column] = false;
         }
-        shownCells[column].clear();
     }
 }
 
-QString VmTableWidget::rowKey(int row) const
+void VmTableWidget::moveRows(const QVector<ShownRow>& wanted)
 {
-    const QTableWidgetItem* mark = table->item(row, 0);
-    if (!mark)
-        return QString();
-    return QStringLiteral("%1/%2/%3")
-        .arg(mark->data(HostTypeRole).toInt())
-        .arg(mark->data(HostIdRole).toInt())
-        .arg(mark->data(VmIdRole).toInt());
+    QHash<RowKey, int> oldPosition;
+    oldPosition.reserve(shownRows.size());
+    for (int r = 0; r < shownRows.size(); ++r)
+        oldPosition.insert(shownRows.at(r).key(), r);
+    QVector<int> from(wanted.size(), -1); // a wanted row's old position, -1 for a new row
+    QVector<bool> kept(shownRows.size(), false);
+    bool inOrder = true;
+    int last = -1;
+    for (int r = 0; r < wanted.size(); ++r) {
+        const int old = oldPosition.value(wanted.at(r).key(), -1);
+        if (old < 0 || kept.at(old))
+            continue; // a new row (or an id twice, shown once before)
+        kept[old] = true;
+        from[r] = old;
+        inOrder = inOrder && old > last;
+        last = old;
+    }
+    for (int r = 0; r < shownRows.size(); ++r) {
+        if (!kept.at(r))
+            countCells(shownRows.at(r), -1);
+    }
+    const auto rewriteKept = [&](int r) {
+        const ShownRow& before = shownRows.at(from.at(r));
+        if (wanted.at(r) != before) {
+            countCells(before, -1);
+            writeRow(r, wanted.at(r));
+            countCells(wanted.at(r), +1);
+        }
+    };
+    const auto writeNew = [&](int r) {
+        writeRow(r, wanted.at(r));
+        countCells(wanted.at(r), +1);
+    };
+
+    // Runs of rows that went and of rows that came.
+    int runs = 0;
+    for (int r = 0; r < shownRows.size(); ++r)
+        runs += !kept.at(r) && (r == 0 || kept.at(r - 1));
+    for (int r = 0; r < wanted.size(); ++r)
+        runs += from.at(r) < 0 && (r == 0 || from.at(r - 1) >= 0);
+
+    if (inOrder && runs <= 64) {
+        // A few rows came or went, the others kept their order: the model
+        // shifts the rest and no item moves.
+        for (int end = shownRows.size(); end > 0;) {
+            if (kept.at(end - 1)) {
+                --end;
+                continue;
+            }
+            int start = end - 1;
+            while (start > 0 && !kept.at(start - 1))
+                --start;
+            table->model()->removeRows(start, end - start);
+            end = start;
+        }
+        for (int r = 0; r < wanted.size();) {
+            if (from.at(r) >= 0) {
+                rewriteKept(r++);
+                continue;
+            }
+            int end = r;
+            while (end < wanted.size() && from.at(end) < 0)
+                ++end;
+            table->model()->insertRows(r, end - r);
+            for (; r < end; ++r)
+                writeNew(r);
+        }
+        shownRows = wanted;
+        return;
+    }
+
+    // Many runs: the kept rows' items are taken out, then put where their rows
+    // now are; the rows that went are deleted with the cells written over them.
+    QVector<std::array<QTableWidgetItem*, ColumnCount>> taken(wanted.size());
+    for (int r = 0; r < wanted.size(); ++r) {
+        if (from.at(r) >= 0 && from.at(r) != r) {
+            for (int column = 0; column < ColumnCount; ++column)
+                taken[r][column] = table->takeItem(from.at(r), column);
+        }
+    }
+    table->setRowCount(wanted.size());
+    for (int r = 0; r < wanted.size(); ++r) {
+        if (from.at(r) < 0) {
+            writeNew(r);
+            continue;
+        }
+        if (from.at(r) != r) {
+            for (int column = 0; column < ColumnCount; ++column)
+                table->setItem(r, column, taken.at(r)[column]);
+        }
+        rewriteKept(r);
+    }
+    shownRows = wanted;
 }
 
-void VmTableWidget::noteCell(int column, const QString& text, const char* look)
+void VmTableWidget::countCells(const ShownRow& shown, int delta)
 {
-    shownCells[column].insert(text + QChar(0x1f) + QLatin1String(look));
+    QString cells[ColumnCount];
+    const QChar separator(0x1f);
+    if (shown.vm_id < 0) {
+        const QString name =
+            shown.name.isEmpty() ? QStringLiteral("<HOST ID: %1>").arg(shown.host_id) : shown.name;
+        const QString look = shown.code == HostPlaceholder ? QStringLiteral("hp")
+                             : isMonitoringOff(shown.code) ? QStringLiteral("ho")
+                                                           : QStringLiteral("hn");
+        cells[0] = separator + QStringLiteral("h");
+        cells[1] = name + separator + look;
+        cells[2] = statusText(shown.code) +
+                   (statusIcon(shown.code).isNull() ? QString() : QStringLiteral("+")) + separator + look;
+        cells[3] = shown.details + separator + look;
+    } else {
+        QString name = shown.name.isEmpty() ? QStringLiteral("<VM ID: %1>").arg(shown.vm_id) : shown.name;
+        if (shown.manager)
+            name.prepend(QStringLiteral("[MANAGER] "));
+        const bool placeholder = shown.code == VmPlaceholder;
+        const bool icon = shown.pending || !stateIcon(shown.code).isNull();
+        cells[0] = separator + QStringLiteral("v");
+        cells[1] = name + separator +
+                   (placeholder     ? (shown.manager ? QStringLiteral("vmp") : QStringLiteral("vp"))
+                    : shown.manager ? QStringLiteral("vm")
+                                    : QStringLiteral("vn"));
+        cells[2] = stateText(shown.code) + separator + (icon ? QStringLiteral("vi") : QStringLiteral("v"));
+        cells[3] = separator + QStringLiteral("v");
+    }
+    for (int column = 0; column < ColumnCount; ++column) {
+        QHash<QString, int>& counts = cellCounts[column];
+        auto it = counts.find(cells[column]);
+        if (it == counts.end()) {
+            if (delta > 0) {
+                counts.insert(cells[column], delta);
+                columnChanged[column] = true;
+            }
+        } else if ((*it += delta) <= 0) {
+            counts.erase(it);
+            columnChanged[column] = true;
+        }
+    }
 }
 
-void VmTableWidget::appendHostRow(int row, const HostEntry& host)
+void VmTableWidget::writeRow(int row, const ShownRow& shown)
 {
     auto* mark = new QTableWidgetItem;
-    if (store.checkContext() == ActionTargets) {
-        if (store.isReadOnly())
-            mark->setFlags(mark->flags() & ~Qt::ItemIsEnabled);
-        mark->setCheckState(host.checked ? Qt::Checked : Qt::Unchecked);
-    } else {
+    if (!shown.boxEnabled)
         mark->setFlags(mark->flags() & ~Qt::ItemIsEnabled);
-        mark->setCheckState(Qt::Unchecked);
-    }
-    mark->setData(HostTypeRole, host.host_type);
-    mark->setData(HostIdRole, host.host_id);
-    mark->setData(VmIdRole, -1);
-
-    auto* name = new QTableWidgetItem(
-        icons.host, host.name.isEmpty() ? QStringLiteral("<HOST ID: %1>").arg(host.host_id) : host.name);
-    auto* status = new QTableWidgetItem(statusIcon(host.status), statusText(host.status));
-    auto* details = new QTableWidgetItem(host.details);
-
-    QFont nameFont = name->font();
-    nameFont.setWeight(QFont::Bold);
-    if (host.status == HostPlaceholder) {
-        nameFont.setStrikeOut(true);
-        name->setForeground(QBrush(Qt::gray));
-        QFont detailsFont = details->font();
-        detailsFont.setStrikeOut(true);
-        details->setFont(detailsFont);
-        details->setForeground(QBrush(Qt::gray));
-    } else if (isMonitoringOff(host.status)) {
-        nameFont.setItalic(true);
-        name->setForeground(QBrush(Qt::gray));
-        for (QTableWidgetItem* item : {status, details}) {
-            QFont font = item->font();
-            font.setItalic(true);
-            item->setFont(font);
-            item->setForeground(QBrush(Qt::gray));
-        }
-    }
-    name->setFont(nameFont);
-
-    const char* look = host.status == HostPlaceholder ? "hp" : isMonitoringOff(host.status) ? "ho" : "hn";
-    noteCell(0, QString(), "h");
-    noteCell(1, name->text(), look);
-    noteCell(2, status->text() + (status->icon().isNull() ? QString() : QStringLiteral("+")), look);
-    noteCell(3, details->text(), look);
-
+    mark->setCheckState(shown.boxChecked ? Qt::Checked : Qt::Unchecked);
+    mark->setData(HostTypeRole, shown.host_type);
+    mark->setData(HostIdRole, shown.host_id);
+    mark->setData(VmIdRole, shown.vm_id);
     table->setItem(row, 0, mark);
-    table->setItem(row, 1, name);
-    table->setItem(row, 2, status);
-    table->setItem(row, 3, details);
-}
 
-void VmTableWidget::appendVmRow(int row, const HostEntry& host, const VmEntry& vm)
-{
-    const bool manager = store.isManagerVm(host.host_type, host.host_id, vm.vm_id);
+    if (shown.vm_id < 0) {
+        auto* name = new QTableWidgetItem(icons.host, shown.name.isEmpty()
+                                                          ? QStringLiteral("<HOST ID: %1>").arg(shown.host_id)
+                                                          : shown.name);
+        auto* status = new QTableWidgetItem(statusIcon(shown.code), statusText(shown.code));
+        auto* details = new QTableWidgetItem(shown.details);
 
-    auto* mark = new QTableWidgetItem;
-    if (store.checkContext() == ManagerPick || (store.checkContext() == ActionTargets && !manager)) {
-        if (store.isReadOnly())
-            mark->setFlags(mark->flags() & ~Qt::ItemIsEnabled);
-        mark->setCheckState(vm.checked ? Qt::Checked : Qt::Unchecked);
-    } else {
-        mark->setFlags(mark->flags() & ~Qt::ItemIsEnabled);
-        mark->setCheckState(Qt::Unchecked);
+        QFont nameFont = name->font();
+        nameFont.setWeight(QFont::Bold);
+        if (shown.code == HostPlaceholder) {
+            nameFont.setStrikeOut(true);
+            name->setForeground(QBrush(Qt::gray));
+            QFont detailsFont = details->font();
+            detailsFont.setStrikeOut(true);
+            details->setFont(detailsFont);
+            details->setForeground(QBrush(Qt::gray));
+        } else if (isMonitoringOff(shown.code)) {
+            nameFont.setItalic(true);
+            name->setForeground(QBrush(Qt::gray));
+            for (QTableWidgetItem* item : {status, details}) {
+                QFont font = item->font();
+                font.setItalic(true);
+                item->setFont(font);
+                item->setForeground(QBrush(Qt::gray));
+            }
+        }
+        name->setFont(nameFont);
+        table->setItem(row, 1, name);
+        table->setItem(row, 2, status);
+        table->setItem(row, 3, details);
+        return;
     }
-    mark->setData(HostTypeRole, host.host_type);
-    mark->setData(HostIdRole, host.host_id);
-    mark->setData(VmIdRole, vm.vm_id);
 
-    QString shown = vm.name.isEmpty() ? QStringLiteral("<VM ID: %1>").arg(vm.vm_id) : vm.name;
-    if (manager)
-        shown.prepend(QStringLiteral("[MANAGER] "));
-    auto* name = new QTableWidgetItem(manager ? icons.vmMaster : icons.vmNormal, shown);
+    QString text = shown.name.isEmpty() ? QStringLiteral("<VM ID: %1>").arg(shown.vm_id) : shown.name;
+    if (shown.manager)
+        text.prepend(QStringLiteral("[MANAGER] "));
+    auto* name = new QTableWidgetItem(shown.manager ? icons.vmMaster : icons.vmNormal, text);
     name->setData(IndentRole, VmIndent);
-    if (manager)
+    if (shown.manager)
         name->setForeground(QBrush(Qt::darkRed));
-    if (vm.state == VmPlaceholder) {
+    if (shown.code == VmPlaceholder) {
         QFont font = name->font();
         font.setStrikeOut(true);
         name->setFont(font);
         name->setForeground(QBrush(Qt::gray));
     }
-
-    auto* state =
-        new QTableWidgetItem(vm.pending != 0 ? icons.vmChanging : stateIcon(vm.state), stateText(vm.state));
-
-    noteCell(0, QString(), "v");
-    noteCell(1, shown, vm.state == VmPlaceholder ? (manager ? "vmp" : "vp") : manager ? "vm" : "vn");
-    noteCell(2, state->text(), state->icon().isNull() ? "v" : "vi");
-    noteCell(3, QString(), "v");
-
-    table->setItem(row, 0, mark);
     table->setItem(row, 1, name);
-    table->setItem(row, 2, state);
+    table->setItem(row, 2,
+                   new QTableWidgetItem(shown.pending ? icons.vmChanging : stateIcon(shown.code),
+                                        stateText(shown.code)));
     table->setItem(row, 3, new QTableWidgetItem(QString()));
 }
 
@@ -502,7 +649,7 @@ void VmTableWidget::slot_globalCheckBoxChanged(int)
 
 void VmTableWidget::slot_itemCheckBoxChanged(QTableWidgetItem* sender)
 {
-    // Everything is read from the item first: the refresh below deletes it.
+    // Everything is read from the item first: the refresh below may replace it.
     bool typeOk = false;
     bool hostOk = false;
     bool vmOk = false;
@@ -512,6 +659,10 @@ void VmTableWidget::slot_itemCheckBoxChanged(QTableWidgetItem* sender)
     if (!typeOk || !hostOk || !vmOk)
         return;
     const bool checked = sender->data(Qt::CheckStateRole) == Qt::Checked;
+    // The box shows the click now; its row is compared again even when the store refuses it.
+    if (sender->row() >= 0 && sender->row() < shownRows.size())
+        shownRows[sender->row()].boxChecked = checked;
+    boxClicked = true;
     sender = nullptr;
 
     if (store.checkContext() == ActionTargets) {

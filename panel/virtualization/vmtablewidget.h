@@ -6,7 +6,6 @@
 #include <QIcon>
 #include <QList>
 #include <QPair>
-#include <QSet>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -163,11 +162,31 @@ private:
     // A new action list: the combo in view is filled again, its choice kept where it still exists.
     void refillActionCombos();
 
-    void appendHostRow(int row, const HostEntry& host);
-    void noteCell(int column, const QString& text, const char* look);
-    // "type/host/vm" of a row of the table as it stands, empty when there is no such row.
-    QString rowKey(int row) const;
-    void appendVmRow(int row, const HostEntry& host, const VmEntry& vm);
+    // What one row of the table shows, so a refresh rewrites only the rows
+    // whose look differs from what the store now holds.
+    struct ShownRow
+    {
+        int host_type = -1;
+        int host_id = -1;
+        int vm_id = -1; // -1 on a host row
+        QString name;
+        QString details;
+        int code = 0;         // host status or VM state
+        bool pending = false; // a power operation under way
+        bool manager = false;
+        bool boxEnabled = false;
+        bool boxChecked = false;
+        bool operator==(const ShownRow& other) const;
+        bool operator!=(const ShownRow& other) const { return !(*this == other); }
+        QPair<QPair<int, int>, int> key() const { return {{host_type, host_id}, vm_id}; }
+    };
+    using RowKey = QPair<QPair<int, int>, int>;
+    QVector<ShownRow> wantedRows() const;
+    void writeRow(int row, const ShownRow& shown);
+    // The text and look of each cell of a row, by which the columns are fitted.
+    void countCells(const ShownRow& shown, int delta);
+    // The store's rows, in a new order or number: kept rows move with their items.
+    void moveRows(const QVector<ShownRow>& wanted);
     QString statusText(int status) const;
     QIcon statusIcon(int status) const;
     QString stateText(int state) const;
@@ -180,10 +199,17 @@ private:
     ManagementConfig edited;
     QList<ActionParameters> actions;
 
-    // the texts and looks of each column's cells, as shown and as last fitted
+    // the rows as shown and the store's revision they show
     static constexpr int ColumnCount = 4;
-    QSet<QString> shownCells[ColumnCount];
-    QSet<QString> fittedCells[ColumnCount];
+    QVector<ShownRow> shownRows;
+    quint64 shownRevision = 0;
+    bool shownOnce = false;
+    // A box the reader clicked shows what the store did not take: its row is written again.
+    bool boxClicked = false;
+    // How many cells of each column show each text and look; a column is fitted
+    // again when a text or look comes or goes.
+    QHash<QString, int> cellCounts[ColumnCount];
+    bool columnChanged[ColumnCount] = {};
 
     // pictures, read once
     struct Icons

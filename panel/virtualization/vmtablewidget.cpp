@@ -4,6 +4,7 @@
 #include "customtablewidget.h"
 #include "linkmetatypes.h"
 #include "paddeditemdelegate.h"
+#include "vmactioneditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,8 +78,12 @@ VmTableWidget::VmTableWidget(QString nameHeader, QString stateHeader, QString de
     table->setHeaderMargins(0, 1, 1, 1, 1);
 
     buildManagementPanel(layout);
-    buildActionPanel(layout);
+    actionEditor = new VmActionEditor(this, this);
+    layout->addWidget(actionEditor);
     buildTestPanel(layout);
+    connect(actionEditor, &VmActionEditor::signal_addNewAction, this, &VmTableWidget::signal_addNewAction);
+    connect(actionEditor, &VmActionEditor::signal_replaceAction, this, &VmTableWidget::signal_replaceAction);
+    connect(actionEditor, &VmActionEditor::signal_deleteAction, this, &VmTableWidget::signal_deleteAction);
 
     connect(headerCheckBox, &QCheckBox::stateChanged, this, &VmTableWidget::slot_globalCheckBoxChanged);
     connect(table, &QTableWidget::itemChanged, this, &VmTableWidget::slot_itemCheckBoxChanged);
@@ -185,8 +190,14 @@ void VmTableWidget::showCommittedManagement()
 
 void VmTableWidget::setActionList(QList<ActionParameters> list)
 {
-    actions = list;
-    refillActionCombos();
+    actionEditor->setActions(list);
+    if (currentMode == ActionTest) {
+        int id = -1;
+        const bool selected = VmActionEditor::selectedActionId(testActionCombo, &id);
+        const QSignalBlocker block(testActionCombo);
+        VmActionEditor::fillActionCombo(testActionCombo, actionEditor->actionList(),
+                                        selected ? &id : nullptr);
+    }
 }
 
 const VmTableWidget::HostEntry* VmTableWidget::findHost(int host_type, int host_id) const
@@ -682,7 +693,7 @@ void VmTableWidget::setMode(int mode)
     if (currentMode == Overview && store.checkContext() != NoMarks)
         setCheckContext(NoMarks, false);
     updateManagementPanel();
-    updateActionPanel();
+    actionEditor->followMode();
     updateTestPanel();
 }
 
@@ -877,7 +888,7 @@ VmTableWidget::ManagementConfig VmTableWidget::managementConfig() const
 
 QList<VmTableWidget::ActionParameters> VmTableWidget::actionList() const
 {
-    return actions;
+    return actionEditor->actionList();
 }
 
 const QList<VmTableWidget::HostEntry>& VmTableWidget::hostList() const
@@ -892,104 +903,16 @@ void VmTableWidget::clearHosts()
 
 void VmTableWidget::clearActions()
 {
-    actions.clear();
+    actionEditor->clearActions();
 }
 
 void VmTableWidget::clearAll()
 {
     store.clearAll();
-    actions.clear();
+    actionEditor->clearActions();
 }
 
-// ---- the action editor and the test panel -------------------------------------------------
-
-void VmTableWidget::buildActionPanel(QVBoxLayout* layout)
-{
-    actionGroup = named(new QGroupBox(tr("Zarządzanie akcjami hostów i VM"), this), "vmActionGroup");
-    auto* rows = new QVBoxLayout(actionGroup);
-
-    auto* listRow = new QHBoxLayout;
-    listRow->addWidget(new QLabel(tr("Lista akcji"), actionGroup));
-    actionCombo = named(new QComboBox(actionGroup), "vmActionCombo");
-    actionCombo->setSizePolicy(QSizePolicy::Expanding, actionCombo->sizePolicy().verticalPolicy());
-    listRow->addWidget(actionCombo);
-    rows->addLayout(listRow);
-
-    auto* buttonRow = new QHBoxLayout;
-    actionNewButton = named(new QPushButton(tr("Utwórz nową"), actionGroup), "vmActionNewButton");
-    actionEditButton = named(new QPushButton(tr("Edytuj"), actionGroup), "vmActionEditButton");
-    actionRemoveButton = named(new QPushButton(tr("Usuń"), actionGroup), "vmActionRemoveButton");
-    actionApplyButton = named(new QPushButton(tr("Zastosuj"), actionGroup), "vmActionApplyButton");
-    actionCancelButton = named(new QPushButton(tr("Anuluj"), actionGroup), "vmActionCancelButton");
-    buttonRow->addWidget(actionNewButton);
-    buttonRow->addWidget(actionEditButton);
-    buttonRow->addWidget(actionRemoveButton);
-    buttonRow->addSpacing(20);
-    buttonRow->addWidget(actionApplyButton);
-    buttonRow->addWidget(actionCancelButton);
-    rows->addLayout(buttonRow);
-
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(tr("Nazwa akcji"), actionGroup));
-    actionNameLineEdit = named(new QLineEdit(actionGroup), "vmActionNameLineEdit");
-    actionNameLineEdit->setReadOnly(true);
-    nameRow->addWidget(actionNameLineEdit);
-    rows->addLayout(nameRow);
-
-    auto* vmGroup = named(new QGroupBox(tr("Operacje na wybranych VM"), actionGroup), "vmActionVmGroup");
-    auto* vmRows = new QVBoxLayout(vmGroup);
-    auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(new QLabel(tr("Operacja na VM:"), vmGroup));
-    typeRow->addSpacing(10);
-    actionTypeCombo = named(new QComboBox(vmGroup), "vmActionTypeCombo");
-    actionTypeCombo->addItem(tr("Wyłącz"), 1);
-    actionTypeCombo->addItem(tr("Uśpij"), 2);
-    actionTypeCombo->addItem(tr("Reset"), 3);
-    actionTypeCombo->addItem(tr("Uruchom"), 0);
-    typeRow->addWidget(actionTypeCombo);
-    typeRow->addStretch();
-    vmRows->addLayout(typeRow);
-    allVmsCheckBox =
-        named(new QCheckBox(tr("Wykonaj operację na wszystkich maszynach na wybranych hostach"), vmGroup),
-              "vmAllVmsCheckBox");
-    vmRows->addWidget(allVmsCheckBox);
-    rows->addWidget(vmGroup);
-
-    auto* hostGroup =
-        named(new QGroupBox(tr("Operacje na wybranych hostach"), actionGroup), "vmActionHostGroup");
-    auto* hostRow = new QHBoxLayout(hostGroup);
-    hostPowerOffCheckBox = named(new QCheckBox(tr("Po wykonaniu akcji wyłącz wybrane hosty"), hostGroup),
-                                 "vmHostPowerOffCheckBox");
-    hostRow->addWidget(hostPowerOffCheckBox);
-    hostRow->addSpacing(10);
-    hostPowerOffWarning = named(new QLabel(hostGroup), "vmHostPowerOffWarning");
-    hostPowerOffWarning->setPixmap(QPixmap(QStringLiteral(":/img/img/host_poweroff_warning.png")));
-    hostPowerOffWarning->setToolTip(tr(
-        "Uwaga: Wszystkie uruchomione i nie wyłączone (nie uśpione) maszyny wirtualne mogą zostać wyłączone "
-        "razem z hostem.\nUpewnij się, że wszystkie maszyny wirtualne są bezpiecznie wyłączone przed "
-        "zamknięciem hosta, aby uniknąć utraty danych.\nZaznaczenie opcji 'Wykonaj operację na wszystkich "
-        "maszynach' spowoduje, że\nwszystkie działające maszyny wirtualne zostaną bezpiecznie wyłączone."));
-    hostPowerOffWarning->hide();
-    hostRow->addWidget(hostPowerOffWarning);
-    hostRow->addStretch();
-    rows->addWidget(hostGroup);
-
-    actionGroup->hide();
-    layout->addWidget(actionGroup);
-
-    connect(actionCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &VmTableWidget::slot_cb_action_list_changed);
-    connect(actionTypeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &VmTableWidget::slot_cb_vm_action_type_changed);
-    connect(hostPowerOffCheckBox, &QCheckBox::toggled, this, &VmTableWidget::slot_chb_actions_toggled);
-    connect(allVmsCheckBox, &QCheckBox::toggled, this, &VmTableWidget::slot_chb_actions_toggled);
-    connect(actionNameLineEdit, &QLineEdit::textChanged, this, &VmTableWidget::slot_le_action_name_changed);
-    connect(actionNewButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_new);
-    connect(actionEditButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_edit);
-    connect(actionRemoveButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_remove);
-    connect(actionApplyButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_apply);
-    connect(actionCancelButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_cancel);
-}
+// ---- the test panel -------------------------------------------------
 
 void VmTableWidget::buildTestPanel(QVBoxLayout* layout)
 {
@@ -1008,304 +931,23 @@ void VmTableWidget::buildTestPanel(QVBoxLayout* layout)
     connect(testRunButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_test);
 }
 
-// ---- the action editor and the test panel ---------------------------------------------------
-
-bool VmTableWidget::isEditingAction() const
-{
-    return currentMode == ActionNew || currentMode == ActionEdit;
-}
-
-void VmTableWidget::fillActionCombo(QComboBox* combo, const int* keptId) const
-{
-    combo->clear();
-    int current = 0;
-    for (const ActionParameters& action : actions) {
-        if (keptId && action.action_id == *keptId)
-            current = combo->count();
-        combo->addItem(action.name.isEmpty() ? QStringLiteral("<Action ID %1>").arg(action.action_id)
-                                             : action.name,
-                       action.action_id);
-    }
-    if (combo->count() > 0)
-        combo->setCurrentIndex(current);
-}
-
-bool VmTableWidget::selectedActionId(const QComboBox* combo, int* id)
-{
-    const QVariant data = combo->currentData();
-    bool ok = false;
-    *id = data.toInt(&ok);
-    return combo->currentIndex() >= 0 && data.isValid() && ok;
-}
-
-const VmTableWidget::ActionParameters* VmTableWidget::findAction(int id) const
-{
-    for (const ActionParameters& action : actions) {
-        if (action.action_id == id)
-            return &action;
-    }
-    return nullptr;
-}
-
-void VmTableWidget::loadSelectedAction()
-{
-    int id = -1;
-    const bool selected = selectedActionId(actionCombo, &id);
-    removePlaceholders();
-    const ActionParameters* action = selected ? findAction(id) : nullptr;
-    if (!action)
-        return;
-    actionNameLineEdit->setText(action->name);
-    if (actionTypeCombo->currentData().toInt() != action->action_type) {
-        const int index = actionTypeCombo->findData(action->action_type);
-        if (index >= 0)
-            actionTypeCombo->setCurrentIndex(index);
-    }
-    allVmsCheckBox->setChecked(action->apply_to_all_running_vm);
-    hostPowerOffCheckBox->setChecked(action->power_off_selected_hosts_after_vm_shutdown);
-    // markItems may append placeholders, which changes the list the action lives in.
-    const QList<VmActionTarget> targets = action->selected_items;
-    setAllMarks(false);
-    markItems(targets);
-}
-
-void VmTableWidget::updateActionPanel()
-{
-    const int m = currentMode;
-    const bool editing = isEditingAction();
-    const bool shown = m == ActionView || editing;
-    const QSignalBlocker blockCombo(actionCombo);
-    const QSignalBlocker blockType(actionTypeCombo);
-    const QSignalBlocker blockAll(allVmsCheckBox);
-    const QSignalBlocker blockPowerOff(hostPowerOffCheckBox);
-    const QSignalBlocker blockName(actionNameLineEdit);
-
-    bool hostOperation = false;
-    bool warning = false;
-    if (!shown) {
-        if (actionCombo->count() > 0)
-            actionCombo->clear();
-    } else {
-        if (m == ActionView && actionCombo->count() != actions.size())
-            fillActionCombo(actionCombo, nullptr);
-        const bool targetsReadOnly = !editing;
-        bool contextSet = false;
-        if (store.checkContext() != ActionTargets || store.isReadOnly() != targetsReadOnly) {
-            setCheckContext(ActionTargets, targetsReadOnly);
-            contextSet = true;
-        }
-        if (contextSet || m == ActionView)
-            loadSelectedAction();
-        if (editing) {
-            const int type = actionTypeCombo->currentData().toInt();
-            hostOperation = type == 1 || type == 2;
-            if (!hostOperation)
-                hostPowerOffCheckBox->setChecked(false);
-            if (!hasCheckedHost()) {
-                allVmsCheckBox->setChecked(false);
-                hostPowerOffCheckBox->setChecked(false);
-            }
-            warning = hostOperation && !allVmsCheckBox->isChecked() && hostPowerOffCheckBox->isChecked();
-        }
-    }
-
-    int id = -1;
-    // An action the service has not stored yet (id -1 until its list comes back)
-    // can be neither edited nor removed.
-    const bool storedSelected = selectedActionId(actionCombo, &id) && id >= 0;
-    const bool hostMarked = hasCheckedHost();
-    actionGroup->setVisible(shown);
-    actionCombo->setEnabled(m == ActionView);
-    actionNewButton->setEnabled(m == ActionView);
-    actionEditButton->setEnabled(m == ActionView && storedSelected);
-    actionRemoveButton->setEnabled(m == ActionView && storedSelected);
-    actionApplyButton->setEnabled(editing && !actionNameLineEdit->text().isEmpty());
-    actionCancelButton->setEnabled(editing);
-    actionNameLineEdit->setReadOnly(!editing);
-    actionNameLineEdit->setEnabled(editing);
-    actionTypeCombo->setEnabled(editing);
-    allVmsCheckBox->setEnabled(editing && hostMarked);
-    hostPowerOffCheckBox->setEnabled(editing && hostOperation && hostMarked);
-    hostPowerOffWarning->setVisible(editing && warning);
-}
-
 void VmTableWidget::updateTestPanel()
 {
     if (currentMode == ActionTest) {
         if (store.checkContext() != NoMarks)
             setCheckContext(NoMarks, false);
-        if (testActionCombo->count() != actions.size())
-            fillActionCombo(testActionCombo, nullptr);
+        if (testActionCombo->count() != actionEditor->actionList().size())
+            VmActionEditor::fillActionCombo(testActionCombo, actionEditor->actionList(), nullptr);
     } else {
         testActionCombo->clear();
     }
     testGroup->setVisible(currentMode == ActionTest);
 }
 
-void VmTableWidget::refillActionCombos()
-{
-    if (currentMode == ActionView) {
-        int id = -1;
-        const bool selected = selectedActionId(actionCombo, &id);
-        {
-            const QSignalBlocker block(actionCombo);
-            fillActionCombo(actionCombo, selected ? &id : nullptr);
-        }
-        // The panel shows the action the combo now names, as the service holds it.
-        setMode(ActionView);
-        refreshTable();
-    } else if (currentMode == ActionTest) {
-        int id = -1;
-        const bool selected = selectedActionId(testActionCombo, &id);
-        const QSignalBlocker block(testActionCombo);
-        fillActionCombo(testActionCombo, selected ? &id : nullptr);
-    }
-}
-
-void VmTableWidget::slot_cb_action_list_changed(int)
-{
-    if (currentMode != ActionView)
-        return;
-    updateActionPanel();
-    refreshTable();
-}
-
-void VmTableWidget::slot_cb_vm_action_type_changed(int)
-{
-    if (!isEditingAction())
-        return;
-    updateActionPanel();
-    refreshTable();
-}
-
-void VmTableWidget::slot_chb_actions_toggled(bool)
-{
-    if (!isEditingAction())
-        return;
-    updateActionPanel();
-    refreshTable();
-}
-
-void VmTableWidget::slot_le_action_name_changed(QString)
-{
-    if (!isEditingAction())
-        return;
-    updateActionPanel();
-    refreshTable();
-}
-
-void VmTableWidget::slot_btn_action_new()
-{
-    if (currentMode != ActionView)
-        return;
-    setMode(ActionNew);
-    refreshTable();
-}
-
-void VmTableWidget::slot_btn_action_edit()
-{
-    if (currentMode != ActionView)
-        return;
-    setMode(ActionEdit);
-    refreshTable();
-}
-
-void VmTableWidget::slot_btn_action_cancel()
-{
-    if (!isEditingAction())
-        return;
-    setMode(ActionView);
-    refreshTable();
-}
-
-void VmTableWidget::slot_btn_action_remove()
-{
-    if (currentMode != ActionView)
-        return;
-    int id = -1;
-    const ActionParameters* action = selectedActionId(actionCombo, &id) ? findAction(id) : nullptr;
-    // An action the service never stored has nothing to delete there.
-    if (action && id >= 0) {
-        QMessageBox box(QMessageBox::Question, tr("Usuwanie akcji"),
-                        tr("Czy na pewno chcesz usunąć wybraną akcję:\n\"%1\"?").arg(action->name),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        // Enter must not delete an action.
-        box.setDefaultButton(QMessageBox::No);
-        if (box.exec() == QMessageBox::Yes) {
-            for (int i = 0; i < actions.size(); ++i) {
-                if (actions.at(i).action_id == id) {
-                    actions.removeAt(i);
-                    break;
-                }
-            }
-            emit signal_deleteAction(id);
-            const QSignalBlocker block(actionCombo);
-            actionCombo->clear();
-        }
-    }
-    setMode(ActionView);
-    refreshTable();
-}
-
-void VmTableWidget::slot_btn_action_apply()
-{
-    const int m = currentMode;
-    if (m != ActionNew && m != ActionEdit)
-        return;
-    const QString name = actionNameLineEdit->text().simplified();
-    int editedId = -1;
-    if (m == ActionEdit && !selectedActionId(actionCombo, &editedId))
-        editedId = -1;
-    bool taken = false;
-    for (const ActionParameters& action : actions) {
-        if (m == ActionEdit && action.action_id == editedId)
-            continue;
-        taken = taken || action.name.simplified().compare(name, Qt::CaseInsensitive) == 0;
-    }
-    QString refusal;
-    if (name.isEmpty())
-        refusal = tr("Nazwa akcji nie może być pusta");
-    else if (taken)
-        refusal = tr("Akcja o podanej nazwie już istnieje");
-    else if (m == ActionEdit && editedId < 0)
-        // The edit names no action the service holds: saying nothing would lose it unnoticed.
-        refusal = tr("Edytowana akcja nie jest zapisana w usłudze");
-    if (!refusal.isEmpty()) {
-        QMessageBox::critical(this, tr("Błąd"), refusal, QMessageBox::Ok);
-        setMode(ActionView);
-        refreshTable();
-        return;
-    }
-
-    ActionParameters action;
-    action.action_id = editedId;
-    action.name = name;
-    action.action_type = actionTypeCombo->currentData().toInt();
-    action.apply_to_all_running_vm = allVmsCheckBox->isChecked();
-    action.power_off_selected_hosts_after_vm_shutdown = hostPowerOffCheckBox->isChecked();
-    action.selected_items = checkedItems();
-    if (m == ActionNew) {
-        actions.append(action);
-        emit signal_addNewAction(action);
-    } else {
-        for (ActionParameters& stored : actions) {
-            if (stored.action_id == editedId)
-                stored = action;
-        }
-        emit signal_replaceAction(editedId, action);
-    }
-    {
-        const QSignalBlocker block(actionCombo);
-        actionCombo->clear();
-    }
-    setMode(ActionView);
-    refreshTable();
-}
-
 void VmTableWidget::slot_btn_action_test()
 {
     int id = -1;
-    if (runPending || currentMode != ActionTest || !selectedActionId(testActionCombo, &id))
+    if (runPending || currentMode != ActionTest || !VmActionEditor::selectedActionId(testActionCombo, &id))
         return;
     setRunPending(true);
     emit signal_runAction(id);

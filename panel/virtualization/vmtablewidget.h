@@ -20,6 +20,7 @@ class QPushButton;
 class QTabBar;
 class QTableWidgetItem;
 class QVBoxLayout;
+class VmActionEditor;
 
 // The host and VM table of the virtualization centre, with its four tabs:
 // overview, the choice of the managing system, the power actions and their
@@ -132,36 +133,13 @@ private slots:
     void slot_btn_change_management_vm();
     void slot_btn_management_apply();
     void slot_btn_management_cancel();
-    // The action editor and the test panel.
-    void slot_cb_action_list_changed(int index);
-    void slot_cb_vm_action_type_changed(int index);
-    void slot_chb_actions_toggled(bool checked);
-    void slot_le_action_name_changed(QString text);
-    void slot_btn_action_new();
-    void slot_btn_action_edit();
-    void slot_btn_action_remove();
-    void slot_btn_action_apply();
-    void slot_btn_action_cancel();
     void slot_btn_action_test();
 
 private:
     void buildManagementPanel(QVBoxLayout* layout);
-    void buildActionPanel(QVBoxLayout* layout);
     void buildTestPanel(QVBoxLayout* layout);
     void updateManagementPanel();
-    void updateActionPanel();
     void updateTestPanel();
-    bool isEditingAction() const;
-    // One item per action, its id as data; the item of `keptId` (when given) is made current, else the first.
-    void fillActionCombo(QComboBox* combo, const int* keptId) const;
-    // The id of the combo's current item; false when there is none.
-    static bool selectedActionId(const QComboBox* combo, int* id);
-    const ActionParameters* findAction(int id) const;
-    // Shows the action chosen in the action combo: its fields and its targets marked.
-    void loadSelectedAction();
-    // A new action list: the combo in view is filled again, its choice kept where it still exists.
-    void refillActionCombos();
-
     // What one row of the table shows, so a refresh rewrites only the rows
     // whose look differs from what the store now holds.
     struct ShownRow
@@ -197,7 +175,6 @@ private:
     bool runPending = false;
     VmHostStore store;
     ManagementConfig edited;
-    QList<ActionParameters> actions;
 
     // the rows as shown and the store's revision they show
     static constexpr int ColumnCount = 4;
@@ -231,18 +208,7 @@ private:
     QPushButton* managementApplyButton = nullptr;
     QPushButton* managementCancelButton = nullptr;
 
-    QGroupBox* actionGroup = nullptr;
-    QComboBox* actionCombo = nullptr;
-    QPushButton* actionNewButton = nullptr;
-    QPushButton* actionEditButton = nullptr;
-    QPushButton* actionRemoveButton = nullptr;
-    QPushButton* actionApplyButton = nullptr;
-    QPushButton* actionCancelButton = nullptr;
-    QLineEdit* actionNameLineEdit = nullptr;
-    QComboBox* actionTypeCombo = nullptr;
-    QCheckBox* allVmsCheckBox = nullptr;
-    QCheckBox* hostPowerOffCheckBox = nullptr;
-    QLabel* hostPowerOffWarning = nullptr;
+    VmActionEditor* actionEditor = nullptr;
 
     QGroupBox* testGroup = nullptr;
     QComboBox* testActionCombo = nullptr;

@@ -422,7 +422,7 @@ void LuminorixWindow::displayDaemonBusy(bool busy)
 
 void LuminorixWindow::debugModeEnabled(bool enabled)
 {
-    const QString suffix = tr(" [TRYB DEBUGGOWANIA]");
+    const QString suffix = tr(" [TRYB DEBUGOWANIA]");
     if (enabled) {
         if (debugWarningWidget)
             debugWarningWidget->startBlinking();

@@ -3,6 +3,7 @@
 // change them, and the events of a group.
 #include "events/networkconfiguration.h"
 #include "lxtestcore.h"
+#include "networkrecords.h"
 
 #include <QStringList>
 #include <QtTest>
@@ -12,23 +13,6 @@ using Edit = std::function<void(NetworkConfiguration&)>;
 Q_DECLARE_METATYPE(Edit)
 
 namespace {
-Computer computer(int id, const QString& name, const QString& address = QStringLiteral("10.0.0.9"))
-{
-    Computer c;
-    c.computer_name = name;
-    c.computer_address = address;
-    c.computer_configId = id;
-    return c;
-}
-
-Group group(int id, const QString& name, const QVector<int>& members)
-{
-    Group g;
-    g.group_name = name;
-    g.group_configId = id;
-    g.computers = members;
-    return g;
-}
 
 Event eventOf(int parentId, int number, const QString& state)
 {

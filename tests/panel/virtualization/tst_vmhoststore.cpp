@@ -3,6 +3,7 @@
 // and the revision by which the table tells an unchanged reply.
 #include "lxtestcore.h"
 #include "virtualization/vmhoststore.h"
+#include "vmtargettext.h"
 
 #include <QStringList>
 #include <QtTest>
@@ -47,18 +48,6 @@ QString describe(const VmHostStore& s)
                    .arg(host.status)
                    .arg(host.checked ? "*" : "")
                    .arg(vms.join(' '));
-    }
-    return out.join(' ');
-}
-
-QString describe(const QList<VmActionTarget>& targets)
-{
-    QStringList out;
-    for (const VmActionTarget& t : targets) {
-        QStringList ids;
-        for (int id : t.vm_ids)
-            ids << QString::number(id);
-        out << QStringLiteral("%1:%2[%3]").arg(t.host_type).arg(t.host_id).arg(ids.join(','));
     }
     return out.join(' ');
 }

@@ -5,6 +5,7 @@
 #include "rowbox.h"
 #include "signalrecorder.h"
 #include "virtualization/vmtablewidget.h"
+#include "vmtargettext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,18 +87,6 @@ QString describe(const VmTableWidget::ManagementConfig& c)
         .arg(c.host_id)
         .arg(c.vm_id)
         .arg(int(c.shutdown_ups_with_master_vm));
-}
-
-QString describe(const QList<VmActionTarget>& targets)
-{
-    QStringList out;
-    for (const VmActionTarget& t : targets) {
-        QStringList ids;
-        for (int id : t.vm_ids)
-            ids << QString::number(id);
-        out << QStringLiteral("%1:%2[%3]").arg(t.host_type).arg(t.host_id).arg(ids.join(','));
-    }
-    return out.join(' ');
 }
 
 QTableWidget* tableOf(VmTableWidget& w)

@@ -79,6 +79,17 @@ void fillKnownElement(UpsTreeElement* element, const UpsModelEntry& row, const U
     element->setText(0, ups.user_defined_name.isEmpty() ? row.label() : ups.user_defined_name);
     element->ups = ups;
     element->modelLabel = row.label();
+    element->knownModel = true;
+}
+
+// A model the catalogue lacks keeps the service's record: selecting it then names
+// this very device to the service, not the device id 0 of an empty record.
+void fillUnknownElement(UpsTreeElement* element, const Ups& ups)
+{
+    setIndicator(element, kIndicators + QStringLiteral("unknown.png"));
+    // The window's context, where the text was made and translated.
+    element->setText(0, QCoreApplication::translate("LuminorixWindow", "<NIEZNANY>"));
+    element->ups = ups;
 }
 
 bool sameStatus(const currentDeviceStatus& a, const currentDeviceStatus& b)
@@ -183,6 +194,7 @@ void UpsTreeWidget::showModels(const QVector<Ups>& models, const QList<UpsModelE
                                                : QStringLiteral("%1 <%2>").arg(row->label(), name));
             element->ups = virtualUps;
             element->modelLabel = row->label();
+            element->knownModel = true;
         }
         for (const QString& memberId : virtualUps.phy_ids) {
             for (int i : recordsById.value(memberId)) {
@@ -190,6 +202,8 @@ void UpsTreeWidget::showModels(const QVector<Ups>& models, const QList<UpsModelE
                 auto* child = new UpsTreeElement;
                 if (const UpsModelEntry* row = catalogueRow(catalogue, member.model_name))
                     fillKnownElement(child, *row, member);
+                else
+                    fillUnknownElement(child, member);
                 element->addChild(child);
                 memberIds.insert(member.id.toInt());
             }
@@ -204,9 +218,7 @@ void UpsTreeWidget::showModels(const QVector<Ups>& models, const QList<UpsModelE
         if (const UpsModelEntry* row = catalogueRow(catalogue, ups.model_name)) {
             fillKnownElement(element, *row, ups);
         } else {
-            setIndicator(element, kIndicators + QStringLiteral("unknown.png"));
-            // The window's context, where the text was made and translated.
-            element->setText(0, QCoreApplication::translate("LuminorixWindow", "<NIEZNANY>"));
+            fillUnknownElement(element, ups);
         }
         elements.append(element);
     }
@@ -287,7 +299,9 @@ void UpsTreeWidget::applyStatuses(const QVector<currentDeviceStatus>& statuses, 
         element->ups.output_socket1 = status.output_socket1;
         element->ups.output_socket2 = status.output_socket2;
         element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
-        setIndicator(element, stateIcon(status.status, status.master));
+        // The element of an unknown model keeps saying so, whatever the device's state.
+        if (element->knownModel)
+            setIndicator(element, stateIcon(status.status, status.master));
         if (elementId == currentDeviceId)
             reached = element;
     }
@@ -367,8 +381,9 @@ QMenu* UpsTreeWidget::buildContextMenu(const QPoint& pos)
 {
     const bool administrator = administratorModeFlag && *administratorModeFlag;
     const auto* element = static_cast<UpsTreeElement*>(itemAt(pos));
-    // An element without an identifier (unknown model) cannot be named in a request.
-    const bool editable = administrator && element && !element->ups.id.isEmpty();
+    // The device dialogs cannot show a model the catalogue lacks, and an element
+    // without an identifier cannot be named in a request.
+    const bool editable = administrator && element && element->knownModel && !element->ups.id.isEmpty();
 
     auto* menu = new QMenu(this);
     QMenu* sortingMenu = menu->addMenu(tr("Sortowanie listy"));

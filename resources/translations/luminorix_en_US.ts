@@ -2804,6 +2804,14 @@ Funkcję resetu należy wykonać jednorazowo, niezwłocznie po każdej wymianie 
 Reset it once, right after each battery replacement in the UPS. Continue?</translation>
     </message>
     <message>
+        <source>Zapisanie konfiguracji wyśle do urządzenia polecenia:
+%1
+Czy kontynuować?</source>
+        <translation>Saving the configuration sends these commands to the device:
+%1
+Continue?</translation>
+    </message>
+    <message>
         <source>Wprowadzono nieprawidłowy adres IP</source>
         <translation>The IP address entered is not valid</translation>
     </message>

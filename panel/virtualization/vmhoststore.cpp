@@ -22,43 +22,61 @@ bool VmHostStore::mergesFrozen() const
     return context == ActionTargets || context == ManagerPick;
 }
 
+namespace {
+// The merge of a reply that lists ids: the entries it concerns (`ours`) whose id
+// is listed stay in their places, the others go, and each listed id not there
+// yet gets a new entry at the end (one for an id listed twice). False when the
+// reply changed nothing, as the same list of every poll does.
+template <typename Entry, typename Ours, typename IdOf, typename Make>
+bool mergeListed(QList<Entry>& entries, const QList<int>& ids, Ours ours, IdOf idOf, Make make)
+{
+    // Sets, not list searches: the service may list a hundred thousand hosts.
+    const QSet<int> listed(ids.cbegin(), ids.cend());
+    QSet<int> present;
+    bool removed = false;
+    for (const Entry& entry : qAsConst(entries)) {
+        if (!ours(entry))
+            continue;
+        if (listed.contains(idOf(entry)))
+            present.insert(idOf(entry));
+        else
+            removed = true;
+    }
+    if (!removed && present.size() == listed.size())
+        return false;
+
+    QList<Entry> kept;
+    kept.reserve(entries.size() + ids.size());
+    for (const Entry& entry : qAsConst(entries)) {
+        if (!ours(entry) || listed.contains(idOf(entry)))
+            kept << entry;
+    }
+    for (int id : ids) {
+        if (present.contains(id))
+            continue;
+        kept << make(id);
+        present.insert(id);
+    }
+    entries = kept;
+    return true;
+}
+} // namespace
+
 void VmHostStore::setHostList(int host_type, const QList<int>& host_ids)
 {
     if (mergesFrozen())
         return;
-    // Sets, not list searches: the service may list a hundred thousand hosts.
-    const QSet<int> listed(host_ids.cbegin(), host_ids.cend());
-    QSet<int> present;
-    bool removed = false;
-    for (const HostEntry& host : qAsConst(hosts)) {
-        if (host.host_type != host_type)
-            continue;
-        if (listed.contains(host.host_id))
-            present.insert(host.host_id);
-        else
-            removed = true;
-    }
-    // The same list again, as every poll sends it, leaves the rows alone.
-    if (!removed && present.size() == listed.size())
-        return;
-
-    QList<HostEntry> kept;
-    kept.reserve(hosts.size() + host_ids.size());
-    for (const HostEntry& host : qAsConst(hosts)) {
-        if (host.host_type != host_type || listed.contains(host.host_id))
-            kept << host;
-    }
-    for (int id : host_ids) {
-        if (present.contains(id))
-            continue;
-        HostEntry host;
-        host.host_type = host_type;
-        host.host_id = id;
-        kept << host;
-        present.insert(id); // an id listed twice gives one row
-    }
-    hosts = kept;
-    rowsChanged();
+    const bool changed = mergeListed(
+        hosts, host_ids, [host_type](const HostEntry& host) { return host.host_type == host_type; },
+        [](const HostEntry& host) { return host.host_id; },
+        [host_type](int id) {
+            HostEntry host;
+            host.host_type = host_type;
+            host.host_id = id;
+            return host;
+        });
+    if (changed)
+        rowsChanged();
 }
 
 bool VmHostStore::setHostVms(int host_type, int host_id, const QList<int>& vm_ids)
@@ -68,34 +86,15 @@ bool VmHostStore::setHostVms(int host_type, int host_id, const QList<int>& vm_id
     HostEntry* found = host(host_type, host_id);
     if (!found)
         return false;
-    const QSet<int> listed(vm_ids.cbegin(), vm_ids.cend());
-    QSet<int> present;
-    bool removed = false;
-    for (const VmEntry& vm : qAsConst(found->vms)) {
-        if (listed.contains(vm.vm_id))
-            present.insert(vm.vm_id);
-        else
-            removed = true;
-    }
-    if (!removed && present.size() == listed.size())
-        return true;
-
-    QList<VmEntry> kept;
-    kept.reserve(vm_ids.size());
-    for (const VmEntry& vm : qAsConst(found->vms)) {
-        if (listed.contains(vm.vm_id))
-            kept << vm;
-    }
-    for (int id : vm_ids) {
-        if (present.contains(id))
-            continue;
-        VmEntry vm;
-        vm.vm_id = id;
-        kept << vm;
-        present.insert(id);
-    }
-    found->vms = kept;
-    rowsChanged();
+    const bool changed = mergeListed(
+        found->vms, vm_ids, [](const VmEntry&) { return true; }, [](const VmEntry& vm) { return vm.vm_id; },
+        [](int id) {
+            VmEntry vm;
+            vm.vm_id = id;
+            return vm;
+        });
+    if (changed)
+        rowsChanged();
     return true;
 }
 

@@ -259,7 +259,23 @@ void VirtCentWindowTabHosts::setMode(int mode)
 
 void VirtCentWindowTabHosts::requestVirtualizationCenterHostList()
 {
-    wait_host_list = true;
+    host_list_answer.awaitAny();
+    controller->getVirtualizationCenterHostList();
+}
+
+void VirtCentWindowTabHosts::requestListShowing(const VirtualizationCenterHost& host, bool listed,
+                                                const QString& name)
+{
+    host_list_answer.await(
+        [host, listed, name](const QList<VirtualizationCenterHost>& hosts) {
+            const auto found =
+                std::find_if(hosts.cbegin(), hosts.cend(),
+                             [&host](const VirtualizationCenterHost& h) { return sameHost(h, host); });
+            if (!listed)
+                return found == hosts.cend();
+            return found != hosts.cend() && (name.isNull() || found->name == name);
+        },
+        staleListsAfterChange);
     controller->getVirtualizationCenterHostList();
 }
 
@@ -288,20 +304,10 @@ void VirtCentWindowTabHosts::select(const VirtualizationCenterHost& host)
 
 void VirtCentWindowTabHosts::slot_virtualizationCenterHostListReceived(QList<VirtualizationCenterHost> hosts)
 {
-    if (!wait_host_list)
+    if (!host_list_answer.take(hosts))
         return;
-    if (stale_lists_left > 0) {
-        const bool stillListed =
-            std::any_of(hosts.cbegin(), hosts.cend(),
-                        [this](const VirtualizationCenterHost& h) { return sameHost(h, removed_host); });
-        if (stillListed) {
-            --stale_lists_left;
-            return;
-        }
-        stale_lists_left = 0;
-    }
     host_list = hosts;
-    wait_host_list = false;
+    unlisted_host = VirtualizationCenterHost();
 
     const QSignalBlocker blocker(cb_host_list);
     cb_host_list->clear();
@@ -413,6 +419,8 @@ void VirtCentWindowTabHosts::slot_btn_accept_addnewmode()
         !validateUserName(host.user_name))
         return;
     wait_add_result = true;
+    unlisted_host = VirtualizationCenterHost();
+    unlisted_host.name = host.name;
     controller->addVirtualizationCenterEsxiSshHost(host);
     setMode(Idle);
 }
@@ -424,6 +432,7 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterHostAddNewResultReceived(
         return;
     wait_add_result = false;
     if (result.has_error) {
+        unlisted_host = VirtualizationCenterHost();
         warn(tr("Błąd podczas dodawania nowego hosta:\n\n%1").arg(result.error_str));
         setMode(Idle);
         return;
@@ -432,11 +441,19 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterHostAddNewResultReceived(
     added.type = result.type;
     added.id = result.id;
     selected_host = added;
-    requestVirtualizationCenterHostList();
+    unlisted_host.type = added.type;
+    unlisted_host.id = added.id;
+    // A list made before the host was added would select another one.
+    requestListShowing(added, true);
 }
 
 void VirtCentWindowTabHosts::sendEdit(const QMap<QString, QString>& parameters)
 {
+    if (parameters.contains(QStringLiteral("name"))) {
+        saved_name = le_host_name->text();
+        unlisted_host = selected_host;
+        unlisted_host.name = saved_name;
+    }
     wait_edit_result = true;
     controller->editVirtualizationCenterHost(selected_host.type, selected_host.id, parameters);
 }
@@ -488,10 +505,18 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterChangeHostSettingsResultRe
     if (!wait_edit_result)
         return;
     wait_edit_result = false;
-    if (result.has_error)
+    const QString renamedTo = saved_name;
+    saved_name = QString();
+    if (result.has_error) {
+        unlisted_host = VirtualizationCenterHost();
         warn(tr("Błąd podczas edycji parametrów hosta:\n\n%1").arg(result.error_str));
-    // Successful or not, the form goes back to what the service now holds.
-    requestVirtualizationCenterHostList();
+    }
+    // Successful or not, the form goes back to what the service now holds; a
+    // list made before a rename would bring back the old name.
+    if (!result.has_error && !renamedTo.isNull())
+        requestListShowing(selected_host, true, renamedTo);
+    else
+        requestVirtualizationCenterHostList();
 }
 
 void VirtCentWindowTabHosts::slot_btn_remove_host()
@@ -504,11 +529,9 @@ void VirtCentWindowTabHosts::slot_btn_remove_host()
     if (box.exec() != QMessageBox::Yes)
         return;
     setMode(Idle);
-    removed_host = selected_host;
-    stale_lists_left = staleListsAfterRemoval;
     controller->removeVirtualizationCenterHost(selected_host.type, selected_host.id);
     // A list made after the removal, so that the host leaves the combo.
-    requestVirtualizationCenterHostList();
+    requestListShowing(selected_host, false);
 }
 
 void VirtCentWindowTabHosts::slot_btn_test_connection()
@@ -569,7 +592,10 @@ bool VirtCentWindowTabHosts::validateHostName(const QString& name, int excludedI
         return false;
     }
     const QString simplified = name.simplified();
-    for (const VirtualizationCenterHost& host : host_list) {
+    QList<VirtualizationCenterHost> taken = host_list;
+    if (!unlisted_host.name.isNull())
+        taken.append(unlisted_host);
+    for (const VirtualizationCenterHost& host : qAsConst(taken)) {
         if (excludedId > 0 && host.id == excludedId)
             continue;
         if (host.name.simplified().compare(simplified, Qt::CaseInsensitive) == 0) {

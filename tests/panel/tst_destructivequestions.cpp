@@ -366,25 +366,12 @@ struct Scene
         return QTest::qWaitFor([&] { return connected.count() > 0; }, 20000);
     }
 
-    // Names of the requests the stand-in got after `since`, once a request sent
-    // now has arrived behind them.
+    // Names of the requests the stand-in got after `since`, once all sent has arrived.
     QStringList sentSince(int since)
     {
-        link->getServiceVersion();
-        QStringList names;
-        const bool fenced = QTest::qWaitFor(
-            [&] {
-                names.clear();
-                const QList<LxSim::SimRequest> all = service->server.requests();
-                for (int i = since; i < all.size(); ++i)
-                    names << all.at(i).name;
-                return names.contains(QStringLiteral("get_service_version"));
-            },
-            20000);
-        if (!fenced)
+        if (!service->waitForAllSent(*link))
             return {QStringLiteral("no fence")};
-        names.removeAll(QStringLiteral("get_service_version"));
-        return names;
+        return service->server.requestNames().mid(since);
     }
 };
 } // namespace

@@ -188,26 +188,14 @@ struct Served
         if (c.accepted.size() > 0)
             c.controller.setUpsConfiguration(c.dialog.currentConfiguration());
     }
-    // The configurations the stand-in received, once a request sent now has
-    // arrived behind whatever went before it.
+    // The configurations the stand-in received, once all sent has arrived.
     QList<Map> sentConfigurations()
     {
-        c.controller.getUpsConfiguration();
-        QList<Map> sent;
-        const bool fenced = QTest::qWaitFor(
-            [&] {
-                sent.clear();
-                bool fence = false;
-                for (const LxSim::SimRequest& r : rig.server.requests()) {
-                    if (r.name == QLatin1String("set_ups_configuration"))
-                        sent << r.toMap();
-                    fence = fence || r.name == QLatin1String("get_ups_configuration");
-                }
-                return fence;
-            },
-            20000);
-        if (!fenced)
+        if (!rig.waitForAllSent(c.controller))
             return {Map{{QStringLiteral("no fence"), QString()}}};
+        QList<Map> sent;
+        for (const LxSim::SimRequest& r : rig.requests(QStringLiteral("set_ups_configuration")))
+            sent << r.toMap();
         return sent;
     }
 };

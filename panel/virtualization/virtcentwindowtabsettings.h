@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/sessionstamp.h"
 #include "base/awaitedanswer.h"
+#include "base/sessionstamp.h"
 
 #include <QMap>
 #include <QString>

@@ -30,6 +30,7 @@ const char* flagText(bool value)
 UpsSocketController::UpsSocketController(quint16 port) : QObject(nullptr), m_port(port)
 {
     registerLinkMetaTypes();
+    m_adminSession = new AdminSession(this);
     m_socket = new LuminorixSocket(nullptr);
     connect(m_socket, &QAbstractSocket::connected, this, &UpsSocketController::connected);
     connect(m_socket, &QAbstractSocket::disconnected, this, &UpsSocketController::disconnected);
@@ -64,6 +65,8 @@ UpsSocketController::~UpsSocketController()
 
 void UpsSocketController::setHost(const QString& host)
 {
+    if (host != m_host)
+        m_adminSession->end();
     m_host = host;
 }
 
@@ -74,12 +77,35 @@ QString UpsSocketController::host() const
 
 void UpsSocketController::setPassword(const QString& digest)
 {
-    m_password = digest;
+    if (digest.isEmpty())
+        m_adminSession->end();
+    else
+        m_adminSession->begin(digest);
 }
 
 QString UpsSocketController::password() const
 {
-    return m_password;
+    return m_adminSession->digest();
+}
+
+AdminSession* UpsSocketController::session() const
+{
+    return m_adminSession;
+}
+
+bool UpsSocketController::sendAsAdministrator(AdminSession::Stamp stamp, const std::function<void()>& send)
+{
+    if (!m_adminSession->isCurrent(stamp))
+        return false;
+    const AdminSession::Stamp outer = m_requestStamp;
+    const bool outerRefused = m_requestRefused;
+    m_requestStamp = stamp;
+    m_requestRefused = false;
+    send();
+    const bool refused = m_requestRefused;
+    m_requestStamp = outer;
+    m_requestRefused = outerRefused || refused;
+    return !refused;
 }
 
 void UpsSocketController::setPort(quint16 port)
@@ -130,6 +156,7 @@ LuminorixSocket* UpsSocketController::socket() const
 
 void UpsSocketController::disconnectFromService()
 {
+    m_adminSession->end();
     // Dropping on request (a new host) is no failure: the next attempt goes at once.
     m_deferNextAttempt = false;
     switch (m_socket->state()) {
@@ -232,6 +259,8 @@ void UpsSocketController::connected()
 
 void UpsSocketController::endSession()
 {
+    // The service that comes back may be another one, or hold another password.
+    m_adminSession->end();
     m_session = false;
     m_answerTimer->stop();
     if (m_pollTimer) {
@@ -312,6 +341,12 @@ void UpsSocketController::getUpsDeviceData()
 
 bool UpsSocketController::sendMessage(const QByteArray& text)
 {
+    // An administrator request whose session ended meanwhile (a nested event
+    // loop, a reply that made the next request) is never made.
+    if (m_requestStamp && !m_adminSession->isCurrent(m_requestStamp)) {
+        m_requestRefused = true;
+        return false;
+    }
     if (m_sendObserver)
         m_sendObserver(text);
     if (m_socket->state() != QAbstractSocket::ConnectedState) {
@@ -616,18 +651,18 @@ void UpsSocketController::dispatch(QXmlStreamReader& r)
 
 void UpsSocketController::sendCommand(const QString& name)
 {
-    sendMessage(plainRequest(name, m_password));
+    sendMessage(plainRequest(name, password()));
 }
 
 void UpsSocketController::sendCommandWithPayload(const QString& name, const QByteArray& payload)
 {
-    sendMessage(payloadRequest(name, m_password, payload));
+    sendMessage(payloadRequest(name, password(), payload));
 }
 
 void UpsSocketController::sendCommandWithParameters(const QString& name,
                                                     const QMap<QString, QString>& parameters)
 {
-    sendMessage(mapRequest(name, m_password, parameters));
+    sendMessage(mapRequest(name, password(), parameters));
 }
 
 // ---- plain requests
@@ -775,20 +810,20 @@ void UpsSocketController::changeLogConfig(const Luminorix::Utils::Ups& ups)
 
 void UpsSocketController::addVirtualizationCenterAction(const VmTableWidgetTypes::ActionParameters& action)
 {
-    sendMessage(actionRequest(QStringLiteral("set_virtualization_center_action_list_add"), m_password, action,
+    sendMessage(actionRequest(QStringLiteral("set_virtualization_center_action_list_add"), password(), action,
                               nullptr));
 }
 
 void UpsSocketController::editVirtualizationCenterAction(int actionId,
                                                          const VmTableWidgetTypes::ActionParameters& action)
 {
-    sendMessage(actionRequest(QStringLiteral("set_virtualization_center_action_list_edit"), m_password,
+    sendMessage(actionRequest(QStringLiteral("set_virtualization_center_action_list_edit"), password(),
                               action, &actionId));
 }
 
 void UpsSocketController::runVirtualizationCenterAction(const QList<int>& ids)
 {
-    sendMessage(runActionRequest(m_password, ids));
+    sendMessage(runActionRequest(password(), ids));
 }
 
 // ---- map requests

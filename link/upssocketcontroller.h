@@ -1,5 +1,6 @@
 #pragma once
 
+#include "adminsession.h"
 #include "applicationconfiguration.h"
 #include "computer.h"
 #include "currentdevicestatus.h"
@@ -58,10 +59,18 @@ public:
     explicit UpsSocketController(quint16 port = LuminorixSocket::kServicePort);
     ~UpsSocketController() override;
 
+    // Another host ends the administrator session: its digest is not the new
+    // service's. So does dropping the connection, asked for or not.
     void setHost(const QString& host);
     QString host() const;
+    // A digest begins a new administrator session, an empty one ends it.
     void setPassword(const QString& digest);
     QString password() const;
+    AdminSession* session() const;
+    // Makes the requests `send` issues as administrator requests of the session
+    // `stamp` names. Once that session has ended the link refuses them: nothing
+    // is sent, and the result is false.
+    bool sendAsAdministrator(AdminSession::Stamp stamp, const std::function<void()>& send);
     void setPort(quint16 port);
     quint16 port() const;
     void setTiming(const Timing& timing);
@@ -219,7 +228,10 @@ private:
     void readOneText(QXmlStreamReader& reader, void (UpsSocketController::*signal)(QString));
 
     QString m_host = QStringLiteral("127.0.0.1");
-    QString m_password;
+    AdminSession* m_adminSession = nullptr;
+    // The session the requests now being made belong to; 0 outside sendAsAdministrator.
+    AdminSession::Stamp m_requestStamp = 0;
+    bool m_requestRefused = false;
     LuminorixSocket* m_socket = nullptr;
     QTimer* m_pollTimer = nullptr;
     QTimer* m_reconnectTimer = nullptr;

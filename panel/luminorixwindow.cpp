@@ -7,6 +7,7 @@
 #include "base/dialogrelay.h"
 #include "base/named.h"
 #include "base/passwordchangewindow.h"
+#include "base/sessionstamp.h"
 #include "connectionwatchdogs.h"
 #include "connectwithservicewindow.h"
 #include "countdownclock.h"
@@ -201,6 +202,9 @@ void LuminorixWindow::connectController()
     connect(controller, &Controller::smpt2TestStatus, this, &LuminorixWindow::displaySmtp2TestStatus);
     connect(controller, &Controller::daemonIsBusy, this, &LuminorixWindow::displayDaemonBusy);
     connect(controller, &Controller::debugModeEnabled, this, &LuminorixWindow::debugModeEnabled);
+    // A log-out, a lost connection and another host all end it here.
+    connect(controller->session(), &Luminorix::AdminSession::ended, this,
+            &LuminorixWindow::disableAdministratorButtons);
     connect(controller, &Controller::showCountdownTimer, this, &LuminorixWindow::showCountdownTimer);
     connect(controller, &Controller::virtualizationCenterVersionReceived, this,
             &LuminorixWindow::slot_virtualizationCenterVersion);
@@ -428,14 +432,21 @@ void LuminorixWindow::debugModeEnabled(bool enabled)
             debugWarningWidget->startBlinking();
         if (!windowTitleText.contains(suffix)) {
             windowTitleText.append(suffix);
-            setWindowTitle(windowTitleText);
+            showTitle();
         }
     } else {
         if (debugWarningWidget)
             debugWarningWidget->stopBlinking();
         windowTitleText.remove(suffix);
-        setWindowTitle(windowTitleText);
+        showTitle();
     }
+}
+
+void LuminorixWindow::showTitle()
+{
+    // The suffix is neither translated nor kept in windowTitleText.
+    setWindowTitle(controller->session()->isActive() ? windowTitleText + QStringLiteral(" (Administrator)")
+                                                     : windowTitleText);
 }
 
 void LuminorixWindow::serviceVersionReceived(QString service_version)
@@ -484,20 +495,24 @@ void LuminorixWindow::enableAdministratorButtons()
     enableDeviceRecordDoors();
     setActionsEnabled(false, {ui->actionActAsAdministrator});
     setActionsEnabled(virtualizationCenterAvailable, {ui->actionVirtualizationCenter});
-    setWindowTitle(windowTitleText + QStringLiteral(" (Administrator)"));
+    showTitle();
 }
 
 void LuminorixWindow::disableAdministratorButtons()
 {
+    // Ending the session comes back here through its ended().
+    if (controller->session()->isActive()) {
+        controller->session()->end();
+        return;
+    }
     administratorMode = false;
-    controller->setPassword(QString());
     setWidgetsEnabled(false, {ui->aplicationConfigurationButton, ui->networkConfigurationButton,
                               ui->upsConfigurationButton, ui->loggingConfigurationButton});
     setActionsEnabled(false, {ui->actionApplicationConfiguration, ui->actionChangePassword,
                               ui->actionNetworkConfiguration, ui->actionUpsConfiguration, ui->actionLogout,
                               ui->actionLoggingConfiguration, ui->actionVirtualizationCenter});
     setActionsEnabled(true, {ui->actionActAsAdministrator});
-    setWindowTitle(windowTitleText);
+    showTitle();
     emit relay->administratorLoggedOut();
 }
 
@@ -608,8 +623,10 @@ void LuminorixWindow::upsConfigurationButtonClickHandler()
     if (dialog->exec() != QDialog::Accepted)
         return;
     // Held until the service's next map, which is then the echo and not news.
-    submittedConfiguration = dialog->currentConfiguration();
-    controller->setUpsConfiguration(submittedConfiguration);
+    const QMap<QString, QString> configuration = dialog->currentConfiguration();
+    if (!dialog->session().send([&] { controller->setUpsConfiguration(configuration); }))
+        return;
+    submittedConfiguration = configuration;
     waitMilliseconds(2000);
     controller->getUpsConfiguration();
 }
@@ -789,6 +806,7 @@ void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceS
 void LuminorixWindow::deleteActionHandler(int row)
 {
     Q_UNUSED(row)
+    const SessionStamp session(controller);
     // Yes removes the device: Enter must not.
     const QMessageBox::StandardButton answer =
         QMessageBox::question(this, tr("Usuwanie UPS"), tr("Potwierdź usunięcie urządzenia"),
@@ -799,8 +817,11 @@ void LuminorixWindow::deleteActionHandler(int row)
     const UpsTreeElement* element = upsTree->currentElement();
     if (!element || !element->knownModel || element->ups.id.isEmpty())
         return;
-    controller->removeUps(element->ups.id);
-    controller->getAvailablePorts();
+    const QString id = element->ups.id;
+    session.send([this, id] {
+        controller->removeUps(id);
+        controller->getAvailablePorts();
+    });
 }
 
 void LuminorixWindow::slot_disableSortingUpsList()

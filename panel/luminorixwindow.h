@@ -149,6 +149,8 @@ private slots:
 
 private:
     void startUpdateChecker();
+    // The title, with the administrator's suffix while a session lasts.
+    void showTitle();
     void connectController();
     void connectTree();
     void applyStoredSorting();

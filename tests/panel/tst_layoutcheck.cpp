@@ -161,7 +161,7 @@ struct Session
         if (!QTest::qWaitFor([this] { return rig.tree()->topLevelItemCount() >= 4 && rig.elementById("1"); },
                              20000))
             return false;
-        rig.win().enableAdministratorButtons();
+        rig.logIn();
         return true;
     }
     Luminorix::UpsSocketController* controller() const { return rig.controller(); }

@@ -56,6 +56,11 @@ bool ServiceRig::connect(Luminorix::UpsSocketController& controller) const
     return QTest::qWaitFor([&] { return !configuration.isEmpty(); }, 20000);
 }
 
+void ServiceRig::logIn(Luminorix::UpsSocketController& controller) const
+{
+    controller.setPassword(world.adminDigest());
+}
+
 bool ServiceRig::waitForRequests(int count) const
 {
     return QTest::qWaitFor([&] { return server.requests().size() >= count; }, 20000);

@@ -431,7 +431,7 @@ void LuminorixWindow::clearServiceBusy()
 
 void LuminorixWindow::debugModeEnabled(bool enabled)
 {
-    const QString suffix = tr(" [TRYB DEBUGGOWANIA]");
+    const QString suffix = tr(" [TRYB DEBUGOWANIA]");
     if (enabled) {
         if (debugWarningWidget)
             debugWarningWidget->startBlinking();

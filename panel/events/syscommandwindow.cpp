@@ -56,7 +56,7 @@ SysCommandWindow::SysCommandWindow(QWidget* parent) : QDialog(parent)
 
     auto* delayRow = new QHBoxLayout;
     delayRow->addWidget(
-        named(new QLabel(QObject::tr("Czas po którym polecenie zostanie wykonane")), "delayLabel"));
+        named(new QLabel(QObject::tr("Czas, po którym polecenie zostanie wykonane")), "delayLabel"));
     delayRow->addStretch();
     delaySpinBox = named(new QSpinBox, "delaySpinBox");
     delaySpinBox->setRange(0, maximumDelaySeconds);

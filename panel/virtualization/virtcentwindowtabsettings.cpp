@@ -217,7 +217,7 @@ void VirtCentWindowTabSettings::slot_btn_forced_poweroff_timeout_vms_save()
     int seconds = 0;
     if (readSeconds(
             le_forced_poweroff_timeout_vms, 300, 3600,
-            tr("Parametr czasu oczekiwania na wyłaczenie maszyn\nmusi mieścić się w zakresie 300-3600 "
+            tr("Parametr czasu oczekiwania na wyłączenie maszyn\nmusi mieścić się w zakresie 300-3600 "
                "sekund.\n\nWprowadź poprawną wartość i spróbuj ponownie"),
             &seconds))
         sendSetting(QLatin1String(forcedPoweroffKey), QString::number(seconds));
@@ -227,7 +227,7 @@ void VirtCentWindowTabSettings::slot_btn_master_shutdown_delay_save()
 {
     int seconds = 0;
     if (readSeconds(le_master_shutdown_delay, 60, 1200,
-                    tr("Parametr czasu oczekiwania na wyłaczenie maszyn\nmusi mieścić się w zakresie 60-1200 "
+                    tr("Parametr czasu oczekiwania na wyłączenie maszyn\nmusi mieścić się w zakresie 60-1200 "
                        "sekund.\n\nWprowadź poprawną wartość i spróbuj ponownie"),
                     &seconds))
         sendSetting(QLatin1String(masterShutdownKey), QString::number(seconds));

@@ -453,14 +453,14 @@ void TestMainWindow::debugModeSuffixAndBlinking()
     QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
     LuminorixWindow& w = rig->win();
     const QString base = QStringLiteral("Luminorix Professional v. 2.6.0");
-    QTRY_COMPARE(w.windowTitle(), base + QStringLiteral(" [TRYB DEBUGGOWANIA]"));
+    QTRY_COMPARE(w.windowTitle(), base + QStringLiteral(" [TRYB DEBUGOWANIA]"));
     auto* blinkTimer = rig->widget("warningTextLabel")->parentWidget()->findChild<QTimer*>();
     QVERIFY(blinkTimer && blinkTimer->isActive());
 
     rig->server.push(ReplyBuilder::debugging(true));
     rig->server.push(ReplyBuilder::serviceVersion(QStringLiteral("2.6.0")));
     QTRY_COMPARE(rig->labelText("serviceWarningLabel"), QString());
-    QCOMPARE(w.windowTitle(), base + QStringLiteral(" [TRYB DEBUGGOWANIA]"));
+    QCOMPARE(w.windowTitle(), base + QStringLiteral(" [TRYB DEBUGOWANIA]"));
 
     rig->server.push(ReplyBuilder::debugging(false));
     QTRY_COMPARE(w.windowTitle(), base);
@@ -475,7 +475,7 @@ void TestMainWindow::serviceLostAndRegained()
     QVERIFY(rig->startDemo());
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
-    QTRY_VERIFY(w.windowTitle().contains(QLatin1String("[TRYB DEBUGGOWANIA]")));
+    QTRY_VERIFY(w.windowTitle().contains(QLatin1String("[TRYB DEBUGOWANIA]")));
     w.enableAdministratorButtons();
     rig->controller()->setPassword(QStringLiteral("0123456789abcdef0123456789abcdef"));
     QVERIFY(w.windowTitle().endsWith(QLatin1String(" (Administrator)")));

@@ -531,24 +531,53 @@ void TestNetworkConfigurationWindow::dismissedComputerDialogIgnoresLateAnswer()
 
 void TestNetworkConfigurationWindow::knownAddressRefused_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("address");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("configured address") << "192.168.1.20" << true;
-    QTest::newRow("configured with a port") << "192.168.1.10" << true;
-    QTest::newRow("typed with a port") << "192.168.1.20:3052" << true;
-    QTest::newRow("new address") << "192.168.1.21" << false;
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    const QString badAddress = QStringLiteral("Błędny adres komputera");
+    const QString known = QStringLiteral("Istnieje już komputer o podanym adresie");
+    QTest::newRow("configured address") << "Nowy"
+                                        << "192.168.1.20" << badAddress << known;
+    QTest::newRow("configured with a port") << "Nowy"
+                                            << "192.168.1.10" << badAddress << known;
+    QTest::newRow("typed with a port") << "Nowy"
+                                       << "192.168.1.20:3052" << badAddress << known;
+    QTest::newRow("no name") << ""
+                             << "192.168.1.21"
+                             << "Błędna nazwa komputera"
+                             << "Nazwa komputera nie może być pusta.\n\nWprowadź nazwę komputera i spróbuj "
+                                "ponownie.";
+    QTest::newRow("a name of blanks") << "  "
+                                      << "192.168.1.21"
+                                      << "Błędna nazwa komputera"
+                                      << "Nazwa komputera nie może być pusta.\n\nWprowadź nazwę komputera i "
+                                         "spróbuj ponownie.";
+    QTest::newRow("no address")
+        << "Nowy"
+        << "" << badAddress
+        << "Adres komputera nie może być pusty.\n\nWprowadź adres komputera i spróbuj "
+           "ponownie.";
+    QTest::newRow("new address") << "Nowy"
+                                 << "192.168.1.21" << QString() << QString();
 }
 
+// The computer dialog refuses, before asking anything, what could not be a computer
+// of the network or one that is there already.
 void TestNetworkConfigurationWindow::knownAddressRefused()
 {
+    QFETCH(QString, name);
     QFETCH(QString, address);
-    QFETCH(bool, refused);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    const bool refused = !title.isEmpty();
     Net n;
     n.rig.world.setNetclientSilent(true);
     QVERIFY(n.startLoaded());
     QSharedPointer<LxTest::SeenBox> refusal;
     LxTest::answerNextDialog([&](QWidget* widget) {
         auto* dialog = qobject_cast<ComputerConfigurationWindow*>(widget);
+        dialog->findChild<QLineEdit*>(QStringLiteral("computerNameEdit"))->setText(name);
         dialog->findChild<QLineEdit*>(QStringLiteral("computerAddressEdit"))->setText(address);
         if (refused)
             refusal = LxTest::answerNextMessageBox();
@@ -558,8 +587,8 @@ void TestNetworkConfigurationWindow::knownAddressRefused()
     });
     n.button("addComputerButton")->click();
     if (refused) {
-        QCOMPARE(refusal->windowTitle, QStringLiteral("Błędny adres komputera"));
-        QCOMPARE(refusal->text, QStringLiteral("Istnieje już komputer o podanym adresie"));
+        QCOMPARE(refusal->windowTitle, title);
+        QCOMPARE(refusal->text, text);
         QVERIFY(n.rig.requests(QStringLiteral("get_netclient_pass")).isEmpty());
     } else {
         QTRY_COMPARE(n.rig.requests(QStringLiteral("get_netclient_pass")).size(), 1);

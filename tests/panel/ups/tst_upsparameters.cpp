@@ -124,7 +124,7 @@ void TestUpsParameters::catalogueRows_data()
     QTest::newRow("line break") << "low_battery_threshold" << 161 << 0 << "%"
                                 << "Próg pojemności, przy którym\nzgłaszany jest niski poziom baterii";
     QTest::newRow("line break after a blank") << "auth_time_low_battery" << 18 << 0 << "s"
-                                              << "Czas autonomii przy którym \nzgłaszany jest niski poziom "
+                                              << "Czas autonomii, przy którym \nzgłaszany jest niski poziom "
                                                  "baterii";
 }
 

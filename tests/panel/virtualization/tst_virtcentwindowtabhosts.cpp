@@ -287,7 +287,7 @@ void TestVirtCentWindowTabHosts::addErrorSendsNothingMore()
 {
     Hosts h;
     QVERIFY(h.start());
-    h.vc.rig.world.failVcRequest(addRequest, QStringLiteral("Host key rejected"));
+    h.vc.rig.world.failRequest(addRequest, QStringLiteral("Host key rejected"));
     h.button("btn_add_host")->click();
     h.fillHost(QStringLiteral("new"), QStringLiteral("10.0.0.9"), QStringLiteral("22"),
                QStringLiteral("root"), QStringLiteral("pw"));
@@ -364,7 +364,7 @@ void TestVirtCentWindowTabHosts::editFieldByField()
         h.tab.findChild<QCheckBox*>(field)->setChecked(false);
     else
         h.tab.findChild<QLineEdit*>(field)->setText(typed);
-    h.vc.rig.world.delayVcRequest(editHost, 200);
+    h.vc.rig.world.delayRequest(editHost, 200);
     h.button(button.toLatin1().constData())->click();
     // Sent, the tab still edits until the service answers.
     QCOMPARE(h.tab.mode(), int(Mode::EditingHost));
@@ -447,7 +447,7 @@ void TestVirtCentWindowTabHosts::editErrorShowsStoredValues()
 {
     Hosts h;
     QVERIFY(h.start());
-    h.vc.rig.world.failVcRequest(editHost, QStringLiteral("Name in use"));
+    h.vc.rig.world.failRequest(editHost, QStringLiteral("Name in use"));
     h.button("btn_edit_host")->click();
     h.edit("le_host_name")->setText(QStringLiteral("Renamed"));
     h.edit("le_host_address")->setText(QStringLiteral("typed.but.not.saved"));
@@ -506,7 +506,7 @@ void TestVirtCentWindowTabHosts::removeHostWithLateList()
 {
     Hosts h;
     QVERIFY(h.start());
-    h.vc.rig.world.delayVcRequest(hostList, 300);
+    h.vc.rig.world.delayRequest(hostList, 300);
     QSignalSpy lists(&h.vc.controller, &Luminorix::UpsSocketController::virtualizationCenterHostListReceived);
     h.pollHostList();
     QVERIFY(h.vc.waitFor(hostList, 2));
@@ -526,7 +526,7 @@ void TestVirtCentWindowTabHosts::lateDetailsInAddMode()
 {
     Hosts h;
     QVERIFY(h.start());
-    h.vc.rig.world.delayVcRequest(details, 300);
+    h.vc.rig.world.delayRequest(details, 300);
     QSignalSpy answers(&h.vc.controller,
                        &Luminorix::UpsSocketController::virtualizationCenterEsxiSshHostDetailsReceived);
     h.combo()->setCurrentIndex(1);
@@ -584,7 +584,7 @@ void TestVirtCentWindowTabHosts::connectionTest()
         h.button("btn_edit_host")->click();
         h.edit("le_host_address")->setText(QStringLiteral("unsaved"));
     }
-    h.vc.rig.world.delayVcRequest(testHost, 200);
+    h.vc.rig.world.delayRequest(testHost, 200);
     h.button(force ? "btn_force_connection" : "btn_test_connection")->click();
     QCOMPARE(h.tab.mode(), int(Mode::TestRunning));
     QCOMPARE(h.testResult(), QStringLiteral("Wykonywanie testu..."));

@@ -429,8 +429,8 @@ void TestVirtCentWindowTabVirtualization::runOneAtATime()
     QVERIFY(t.start());
     QVERIFY(t.loadAll());
     const QString run = QStringLiteral("set_virtualization_center_action_run");
-    t.vc.rig.world.failVcRequest(run, failure);
-    t.vc.rig.world.delayVcRequest(run, answered ? 300 : 600000);
+    t.vc.rig.world.failRequest(run, failure);
+    t.vc.rig.world.delayRequest(run, answered ? 300 : 600000);
     t.goToTab(3);
     QPushButton* runButton = t.button("vmTestRunButton");
     // What a double click delivers: a click, then a second press and release.
@@ -483,8 +483,8 @@ void TestVirtCentWindowTabVirtualization::refusedManagementShowsStored()
     VmTab t;
     QVERIFY(t.start());
     QVERIFY(t.loadAll());
-    t.vc.rig.world.failVcRequest(QStringLiteral("set_virtualization_center_host_management"),
-                                 QStringLiteral("Denied"));
+    t.vc.rig.world.failRequest(QStringLiteral("set_virtualization_center_host_management"),
+                               QStringLiteral("Denied"));
     t.goToTab(1);
     t.button("vmManagementEditButton")->click();
     auto* type = t.child<QComboBox>("vmManagementTypeCombo");
@@ -556,7 +556,7 @@ void TestVirtCentWindowTabVirtualization::serviceErrors()
     VmTab t;
     QVERIFY(t.start());
     QVERIFY(t.loadAll());
-    t.vc.rig.world.failVcRequest(request, QStringLiteral("no room"));
+    t.vc.rig.world.failRequest(request, QStringLiteral("no room"));
     const int actionListsBefore = t.vc.count(actionListRequest);
     const int managementBefore = t.vc.count(managementRequest);
     change(t);
@@ -616,7 +616,7 @@ void TestVirtCentWindowTabVirtualization::othersResultsIgnored()
     VmTab t;
     QVERIFY(t.start());
     QVERIFY(t.loadAll());
-    t.vc.rig.world.failVcRequest(request, QStringLiteral("not yours"));
+    t.vc.rig.world.failRequest(request, QStringLiteral("not yours"));
     QVERIFY(t.vc.settle());
     int results = 0;
     for (auto signal : {&Controller::virtualizationCenterAddActionResultReceived,

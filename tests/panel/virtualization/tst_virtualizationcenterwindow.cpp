@@ -128,7 +128,7 @@ void TestVirtualizationCenterWindow::endsWithTheSession()
     QTRY_COMPARE(w.window.hostsTab()->mode(), int(VirtCentWindowTabHosts::HostShown));
     QTRY_VERIFY(w.window.findChild<QWidget*>(QStringLiteral("btn_master_shutdown_delay_save"))->isEnabled());
     // A host list on its way when the session ends would ask for details.
-    vc.rig.world.delayVcRequest(QStringLiteral("get_virtualization_center_host_list"), 1000);
+    vc.rig.world.delayRequest(QStringLiteral("get_virtualization_center_host_list"), 1000);
     w.window.hostsTab()->requestVirtualizationCenterHostList();
     QVERIFY(vc.waitFor(QStringLiteral("get_virtualization_center_host_list")));
 

@@ -279,6 +279,8 @@ void UpsSocketController::noAnswer()
         qWarning("UpsSocketController: no answer from %s within %d ms, trying again later",
                  qPrintable(m_host), m_timing.answerMs);
     endSession();
+    // Not again at once: a hung service still takes connections and says nothing.
+    m_deferNextAttempt = true;
     m_socket->abort();
     const QPointer<UpsSocketController> alive(this);
     emit socketError();

@@ -126,7 +126,7 @@ void UpsSocketController::setTiming(const Timing& timing)
     if (m_pollTimer)
         m_pollTimer->setInterval(m_timing.pollMs);
     if (m_answerTimer->isActive())
-        m_answerTimer->start(m_timing.answerMs);
+        m_answerTimer->start(m_answered ? m_timing.silenceMs : m_timing.answerMs);
 }
 
 UpsSocketController::Timing UpsSocketController::timing() const
@@ -234,6 +234,7 @@ void UpsSocketController::connected()
     m_answered = false;
     m_dropRequested = false;
     m_dropWarned = false;
+    m_selection.newConnection();
     m_answerTimer->start(m_timing.answerMs);
     const QPointer<UpsSocketController> alive(this);
     emit upsConnected();
@@ -298,11 +299,17 @@ void UpsSocketController::error(QAbstractSocket::SocketError)
 
 void UpsSocketController::noAnswer()
 {
-    if (!m_session || m_answered)
+    if (!m_session)
         return;
-    qWarning("UpsSocketController: no answer from %s within %d ms, trying again later", qPrintable(m_host),
-             m_timing.answerMs);
+    if (m_answered)
+        qWarning("UpsSocketController: %s answered nothing for %d ms, connection lost", qPrintable(m_host),
+                 m_timing.silenceMs);
+    else
+        qWarning("UpsSocketController: no answer from %s within %d ms, trying again later",
+                 qPrintable(m_host), m_timing.answerMs);
     endSession();
+    // Not again at once: a hung service still takes connections and says nothing.
+    m_deferNextAttempt = true;
     m_socket->abort();
     const QPointer<UpsSocketController> alive(this);
     emit socketError();
@@ -331,7 +338,8 @@ void UpsSocketController::getUpsDeviceData()
 {
     if (m_pollCounter % 3 != 0) {
         getUpsCurrentStatusList();
-        sendCommand(QStringLiteral("get_ups_device_state"));
+        if (sendMessage(plainRequest(QStringLiteral("get_ups_device_state"), m_password)))
+            m_selection.asked(SelectedDeviceReplies::State);
         ++m_pollCounter;
     } else {
         getUpsConfiguration();
@@ -363,6 +371,10 @@ bool UpsSocketController::sendMessage(const QByteArray& text)
         qWarning("UpsSocketController: request not written whole (%lld of %d bytes)", written, frame.size());
         return false;
     }
+    // Only a complete reply stops it, so a service that takes requests and
+    // stays silent, or answers with a frame that never ends, is found out.
+    if (m_session && !m_answerTimer->isActive())
+        m_answerTimer->start(m_answered ? m_timing.silenceMs : m_timing.answerMs);
     return true;
 }
 
@@ -469,11 +481,11 @@ bool UpsSocketController::dispatchPlain(const QString& message)
         return false;
     // Between changes the service repeats itself: the same text reads the same.
     if (root == DeviceState && message == m_lastDeviceState.text) {
-        emit upsDeviceState(m_lastDeviceState.parameters);
+        emitDeviceState(m_lastDeviceState.parameters);
         return true;
     }
     if (root == Configuration && message == m_lastConfiguration.text) {
-        emit upsConfiguration(m_lastConfiguration.parameters);
+        emitConfiguration(m_lastConfiguration.parameters);
         return true;
     }
     if (root == StatusList && message == m_lastStatusListText) {
@@ -488,18 +500,31 @@ bool UpsSocketController::dispatchPlain(const QString& message)
     const QStringRef name = reader.name();
     if (root == DeviceState && name == QLatin1String("ups_device_state")) {
         m_lastDeviceState = {message, parseDeviceState(reader)};
-        emit upsDeviceState(m_lastDeviceState.parameters);
+        emitDeviceState(m_lastDeviceState.parameters);
     } else if (root == StatusList && name == QLatin1String("ups_current_status_list")) {
         m_lastStatusList = parseUpsCurrentStatusList(reader);
         m_lastStatusListText = message;
         emit upsCurrentStatusListReceived(m_lastStatusList);
     } else if (root == Configuration && name == QLatin1String("ups_configuration")) {
         m_lastConfiguration = {message, parseUpsConfiguration(reader)};
-        emit upsConfiguration(m_lastConfiguration.parameters);
+        emitConfiguration(m_lastConfiguration.parameters);
     } else {
         return false;
     }
     return true;
+}
+
+void UpsSocketController::emitDeviceState(const QMap<QString, QString>& parameters)
+{
+    // A state asked for before the selection changed is the old device's.
+    if (m_selection.answerIsCurrent(SelectedDeviceReplies::State))
+        emit upsDeviceState(parameters);
+}
+
+void UpsSocketController::emitConfiguration(const QMap<QString, QString>& parameters)
+{
+    if (m_selection.answerIsCurrent(SelectedDeviceReplies::Configuration))
+        emit upsConfiguration(parameters);
 }
 
 void UpsSocketController::readOneText(QXmlStreamReader& r, void (UpsSocketController::*signal)(QString))
@@ -542,9 +567,9 @@ const QHash<QString, UpsSocketController::ReplyReader>& UpsSocketController::rep
     using R = QXmlStreamReader;
     static const QHash<QString, ReplyReader> readers = {
         {QStringLiteral("ups_device_state"),
-         [](Controller& c, R& r) { emit c.upsDeviceState(parseDeviceState(r)); }},
+         [](Controller& c, R& r) { c.emitDeviceState(parseDeviceState(r)); }},
         {QStringLiteral("ups_configuration"),
-         [](Controller& c, R& r) { emit c.upsConfiguration(parseUpsConfiguration(r)); }},
+         [](Controller& c, R& r) { c.emitConfiguration(parseUpsConfiguration(r)); }},
         {QStringLiteral("show_message"),
          [](Controller& c, R& r) { emit c.showMessage(parseShowMessage(r)); }},
         {QStringLiteral("discovered_message"),
@@ -669,7 +694,8 @@ void UpsSocketController::sendCommandWithParameters(const QString& name,
 
 void UpsSocketController::getUpsConfiguration()
 {
-    sendCommand(QStringLiteral("get_ups_configuration"));
+    if (sendMessage(plainRequest(QStringLiteral("get_ups_configuration"), m_password)))
+        m_selection.asked(SelectedDeviceReplies::Configuration);
 }
 
 void UpsSocketController::getUpsCurrentStatusList()
@@ -756,7 +782,9 @@ void UpsSocketController::removeComputer(int id)
 
 void UpsSocketController::sendChangeUpsOnInterface(int id)
 {
-    sendCommandWithPayload(QStringLiteral("change_device_on_interface"), idElement(QString::number(id)));
+    const bool told = sendMessage(payloadRequest(QStringLiteral("change_device_on_interface"), m_password,
+                                                 idElement(QString::number(id))));
+    m_selection.select(id, told);
 }
 
 void UpsSocketController::setVirtualizationCenterEnabled(bool enabled)

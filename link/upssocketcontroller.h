@@ -7,6 +7,7 @@
 #include "event.h"
 #include "group.h"
 #include "luminorixsocket.h"
+#include "selecteddevicereplies.h"
 #include "serialport.h"
 #include "smtpconfig.h"
 #include "ups.h"
@@ -54,6 +55,13 @@ public:
         // counts as a failed attempt. Shorter than the window's 3000 ms
         // watchdog, so a service that never answers is never shown as connected.
         int answerMs = 2500;
+        // How long an answering service may leave the requests sent since its
+        // last complete reply unanswered before the connection counts as lost.
+        // Fifteen poll periods, longer than the 10 s the panel itself gives the
+        // service for its slowest jobs: a busy service is slow, not gone. Bytes
+        // of a reply still coming do not count: a reply that never ends is
+        // silence too.
+        int silenceMs = 15000;
     };
 
     explicit UpsSocketController(quint16 port = LuminorixSocket::kServicePort);
@@ -219,7 +227,13 @@ private:
     // After a lost connection: the reconnect cycle, at once unless deferred.
     void resumeReconnecting();
     void postAttempt();
+    // The answer time ran out: on a fresh connection a failed attempt, on one
+    // that answered before a lost connection.
     void noAnswer();
+    // Device states and configurations reach the signals only when they are
+    // about the device chosen now.
+    void emitDeviceState(const QMap<QString, QString>& parameters);
+    void emitConfiguration(const QMap<QString, QString>& parameters);
     // Reads one reply element and emits its signal; one per element name.
     using ReplyReader = void (*)(UpsSocketController&, QXmlStreamReader&);
     static const QHash<QString, ReplyReader>& replyReaders();
@@ -240,6 +254,7 @@ private:
     Timing m_timing;
     std::function<void(const QByteArray&)> m_sendObserver;
     QTimer* m_answerTimer = nullptr;
+    SelectedDeviceReplies m_selection;
     bool m_frameAborted = false;
     bool m_deferNextAttempt = false;
     bool m_session = false;       // connected() ran and the loss is not yet handled

@@ -208,6 +208,7 @@ void LuminorixWindow::connectController()
     connect(controller, &Controller::showCountdownTimer, this, &LuminorixWindow::showCountdownTimer);
     connect(controller, &Controller::virtualizationCenterVersionReceived, this,
             &LuminorixWindow::slot_virtualizationCenterVersion);
+    connect(controller, &Controller::upsConnected, this, &LuminorixWindow::clearServiceBusy);
     // Nothing arrives before the event loop runs, so these need not wait for the host.
     connect(controller, &Controller::upsModelMessageReceived, this,
             &LuminorixWindow::upsModelMessageReceived);
@@ -375,7 +376,7 @@ void LuminorixWindow::upsCommunicationFailed()
     setActionsEnabled(false, deviceActions());
     ui->deviceMessages->hide();
     // A state kept back in the tray is no longer the device's.
-    undrawnDeviceState.reset();
+    shownDevice.forgetUndrawn();
 }
 
 void LuminorixWindow::socketError()
@@ -386,9 +387,11 @@ void LuminorixWindow::socketError()
     virtualizationCenterAvailable = false;
     setWidgetsEnabled(false, deviceButtons() + deviceValueWidgets());
     setActionsEnabled(false, deviceActions());
+    // Before the log-out, which has the last word on an open dialog's buttons.
+    clearServiceBusy();
     disableAdministratorButtons();
     ui->deviceMessages->hide();
-    undrawnDeviceState.reset();
+    shownDevice.forgetUndrawn();
 
     upsTree->showUnreachable();
 
@@ -422,6 +425,12 @@ void LuminorixWindow::displayDaemonBusy(bool busy)
     ui->centralWidget->setEnabled(!busy);
     ui->busyLabel->setBusy(busy);
     emit relay->serviceBusy(busy);
+}
+
+void LuminorixWindow::clearServiceBusy()
+{
+    if (ui->busyLabel->isBusy())
+        displayDaemonBusy(false);
 }
 
 void LuminorixWindow::debugModeEnabled(bool enabled)
@@ -591,7 +600,7 @@ void LuminorixWindow::upsEventsButtonClickHandler()
 {
     DialogGuard dialog(upsEventsWindow, new UpsEventsWindow(nullptr));
     connectToService(dialog.get(), *relay);
-    dialog->setDeviceState(lastDeviceState);
+    dialog->setDeviceState(shownDevice.lastState());
     dialog->exec();
 }
 
@@ -609,7 +618,7 @@ void LuminorixWindow::extendInformationButtonClickHandler()
     DialogGuard dialog(extendInformationWindow,
                        new ExtendInformationWindow(isGeneratorSetModel(currentUps.model_name), nullptr));
     connectToService(dialog.get(), controller, *relay);
-    dialog->setParameters(lastDeviceState);
+    dialog->setParameters(shownDevice.lastState());
     dialog->exec();
 }
 
@@ -653,22 +662,19 @@ void LuminorixWindow::upsDeviceState(QMap<QString, QString> parameters)
     upsConnected();
 
     parameters = DeviceStateTexts::normalized(parameters);
-    undrawnDeviceState.emplace(parameters, currentUps.model_name);
+    shownDevice.take(parameters);
     // In the tray nobody sees the fields: the last state is drawn when the window shows.
     if (!keptInTray)
         drawDeviceState();
-
-    lastDeviceState = parameters;
     emit relay->deviceState(parameters);
 }
 
 void LuminorixWindow::drawDeviceState()
 {
-    if (!undrawnDeviceState)
+    const std::optional<DeviceStateTexts> undrawn = shownDevice.takeUndrawn();
+    if (!undrawn)
         return;
-    const DeviceStateTexts texts =
-        DeviceStateTexts::fromState(undrawnDeviceState->first, undrawnDeviceState->second);
-    undrawnDeviceState.reset();
+    const DeviceStateTexts& texts = *undrawn;
 
     ProgressBarWidget* const loadBars[] = {ui->loadProgressBar, ui->loadProgressBar_2, ui->loadProgressBar_3};
     for (int i = 0; i < 3; ++i)
@@ -686,7 +692,22 @@ void LuminorixWindow::drawDeviceState()
     ui->nameAndLocalizationEdit->setVisible(texts.nameAndLocationVisible);
     ui->nameAndLocationLabel->setVisible(texts.nameAndLocationVisible);
 
-    ui->deviceMessages->showMessages(texts);
+    // No state yet is no news of alarms either way.
+    if (shownDevice.hasState())
+        ui->deviceMessages->showMessages(texts);
+    else
+        ui->deviceMessages->hide();
+}
+
+void LuminorixWindow::followShownDevice()
+{
+    if (!shownDevice.show(currentUps))
+        return;
+    setWidgetsEnabled(false, {ui->exInfoButton, ui->upsEventsButton});
+    setActionsEnabled(false, {ui->actionExtendInformation});
+    statusWidget->setUpsCommunicationState(LXStatusWidget::DeviceUndetermined);
+    if (!keptInTray)
+        drawDeviceState();
 }
 
 void LuminorixWindow::upsConfiguration(QMap<QString, QString> parameters)
@@ -741,6 +762,7 @@ void LuminorixWindow::upsTreeCurrentIndexChangedHandler()
     ui->firmwareEdit->setHelpToolTip(labels.nameplateHelpModelReason);
     ui->nominalActivePowerEdit->setHelpToolTip(labels.nameplateHelpModelReason);
     ui->nominalSpuriousPowerEdit->setHelpToolTip(labels.nameplateHelpModelReason);
+    followShownDevice();
 }
 
 // ---- device tree
@@ -796,6 +818,7 @@ void LuminorixWindow::showElementRecord(UpsTreeElement* element)
     currentUps = element->ups;
     setTextIfChanged(ui->modelNameEdit, element->modelLabel);
     ui->upsModel->showModel(currentUps.model_name);
+    followShownDevice();
 }
 
 void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceStatus> statuses)

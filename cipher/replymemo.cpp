@@ -9,9 +9,7 @@ qint64 ReplyMemo::Entry::cost() const
     return body.size() + plain.size() + (decoded ? qint64(text.size()) * 2 : 0);
 }
 
-ReplyMemo::ReplyMemo(qint64 budget) : m_budget(budget)
-{
-}
+ReplyMemo::ReplyMemo(qint64 budget) : m_budget(budget) {}
 
 ReplyMemo& ReplyMemo::forThisThread()
 {

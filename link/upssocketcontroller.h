@@ -8,6 +8,7 @@
 #include "luminorixsocket.h"
 #include "serialport.h"
 #include "smtpconfig.h"
+#include "statuslistreader.h"
 #include "ups.h"
 #include "virtualizationcenteraddhostresult.h"
 #include "virtualizationcenterchangehostsettingsresult.h"
@@ -244,6 +245,7 @@ private:
     ParameterReply m_lastConfiguration;
     QString m_lastStatusListText;
     QVector<Luminorix::Utils::currentDeviceStatus> m_lastStatusList;
+    StatusListReader m_statusListReader;
 };
 
 } // namespace Luminorix

@@ -53,8 +53,8 @@ void TestReplyMemo::holdsWithinItsBound_data()
     QTest::newRow("poll replies outlast large one-offs")
         << between << QStringList{"state", "list"} << QStringList{"page1", "page6"};
 
-    QTest::newRow("a large reply seen twice")
-        << QStringList{"big:400000", "state:2048", "big:400000"} << QStringList{"big", "state"} << QStringList();
+    QTest::newRow("a large reply seen twice") << QStringList{"big:400000", "state:2048", "big:400000"}
+                                              << QStringList{"big", "state"} << QStringList();
 
     QStringList repeatedLarge;
     for (int i = 1; i <= 6; ++i)
@@ -147,10 +147,12 @@ void TestReplyMemo::decryptionKeepsNoLargeOneOff()
                     ";230.4;229.8;50.0;35;100;27.5;on_power_line\n";
         const QString text = crypt.decryptToText(crypt.encryptToByteArray(page));
         QCOMPARE(text.size(), page.size());
-        QVERIFY2(ReplyMemo::forThisThread().heldBytes() - before < ReplyMemo::kAtOnce, qPrintable(QString::number(i)));
+        QVERIFY2(ReplyMemo::forThisThread().heldBytes() - before < ReplyMemo::kAtOnce,
+                 qPrintable(QString::number(i)));
     }
     // A poll reply is still answered from memory, bytes and text alike.
-    const QByteArray state = "<ups_device_state isUpsFound=\"1\"><output_load>35</output_load></ups_device_state>";
+    const QByteArray state =
+        "<ups_device_state isUpsFound=\"1\"><output_load>35</output_load></ups_device_state>";
     const QByteArray cipher = crypt.encryptToByteArray(state);
     QCOMPARE(crypt.decryptToText(cipher), QString::fromLatin1(state));
     QCOMPARE(crypt.decryptToText(cipher), QString::fromLatin1(state));

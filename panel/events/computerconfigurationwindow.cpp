@@ -4,6 +4,7 @@
 #include "base/dialogrelay.h"
 #include "helpers.h"
 #include "messagebox.h"
+#include "receivedtext.h"
 #include "ui_computerconfigurationwindow.h"
 #include "upssocketcontroller.h"
 
@@ -50,7 +51,7 @@ void ComputerConfigurationWindow::setConfiguredComputers(const QVector<Computer>
 
 void ComputerConfigurationWindow::setComputerAddress(QString address)
 {
-    ui->computerAddressEdit->setText(address);
+    ReceivedText::show(ui->computerAddressEdit, address);
 }
 
 void ComputerConfigurationWindow::lockAddressAndGroup()
@@ -66,7 +67,7 @@ QString ComputerConfigurationWindow::computerName() const
 
 QString ComputerConfigurationWindow::computerAddress() const
 {
-    return ui->computerAddressEdit->text();
+    return ReceivedText::of(ui->computerAddressEdit);
 }
 
 QString ComputerConfigurationWindow::password() const

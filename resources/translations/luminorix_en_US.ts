@@ -705,6 +705,10 @@ unknown</translation>
 <context>
     <name>Luminorix::Runner</name>
     <message>
+        <source>Plik %1 jest właśnie zapisywany przez inny program (blokada %2) i nie zostanie przekonwertowany.</source>
+        <translation>The file %1 is being written by another program (lock %2) and will not be converted.</translation>
+    </message>
+    <message>
         <source>Plik %1 pochodzi z nowszej wersji programu (%2) i nie zostanie przekonwertowany.</source>
         <translation>The file %1 comes from a newer version of the program (%2) and will not be converted.</translation>
     </message>
@@ -1304,6 +1308,10 @@ This removes the computer from all groups.</translation>
     <message>
         <source>Plik %1 jest uszkodzony i nie zostanie przekonwertowany.</source>
         <translation>The file %1 is damaged and will not be converted.</translation>
+    </message>
+    <message>
+        <source>Plik %1 zawiera klucz &quot;%2&quot;, którego nie można odczytać, i nie zostanie przekonwertowany.</source>
+        <translation>The file %1 holds the key &quot;%2&quot;, which cannot be read back, and will not be converted.</translation>
     </message>
     <message>
         <source>Ostrzeżenie: nie można odszyfrować hasła SMTP; hasło przeniesiono bez zmian.</source>
@@ -2802,6 +2810,14 @@ serial number</translation>
 Funkcję resetu należy wykonać jednorazowo, niezwłocznie po każdej wymianie akumulatora w UPS. Czy kontynuować?</source>
         <translation>The battery wear counter will be reset.
 Reset it once, right after each battery replacement in the UPS. Continue?</translation>
+    </message>
+    <message>
+        <source>Zapisanie konfiguracji wyśle do urządzenia polecenia:
+%1
+Czy kontynuować?</source>
+        <translation>Saving the configuration sends these commands to the device:
+%1
+Continue?</translation>
     </message>
     <message>
         <source>Wprowadzono nieprawidłowy adres IP</source>

@@ -6,6 +6,7 @@
 #include "modalanswerer.h"
 #include "panelrig.h"
 #include "replybuilder.h"
+#include "showntext.h"
 #include "upssocketcontroller.h"
 #include "upstexts.h"
 #include "upstreeelement.h"
@@ -127,6 +128,8 @@ private slots:
     void serviceMessagesOpenOneBoxEach();
     void serviceMessagesOpenApart();
     void serviceMessageFloodIsCapped();
+    void longServiceMessageShownBounded_data();
+    void longServiceMessageShownBounded();
     void dialogsOpenFromTheirActions_data();
     void dialogsOpenFromTheirActions();
     void deviceDialogsFromTheTree_data();
@@ -717,6 +720,27 @@ void TestMainWindow::serviceMessageFloodIsCapped()
     QCOMPARE(newest->text(), flood.mid(2, 10).join(QLatin1String("\n\n")));
     QCOMPARE(newest->informativeText(),
              QStringLiteral("Dalsze komunikaty usługi, których nie pokazano: 188"));
+}
+
+void TestMainWindow::longServiceMessageShownBounded_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one long line") << QString(1 << 20, QLatin1Char('x'));
+    QTest::newRow("many short lines") << QStringLiteral("Y\n").repeated(1 << 19);
+}
+
+// A message of a mebibyte: its box shows the start of it, marked as cut.
+void TestMainWindow::longServiceMessageShownBounded()
+{
+    QFETCH(QString, text);
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    rig->server.push(ReplyBuilder::showMessage({text}));
+    QTRY_COMPARE(LxTest::visibleMessageBoxes().size(), 1);
+    const QString shown = LxTest::visibleMessageBoxes().first()->text();
+    QVERIFY(shown.size() <= ShownText::box.length + 1);
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    QVERIFY(text.startsWith(shown.chopped(1)));
 }
 
 void TestMainWindow::dialogsOpenFromTheirActions_data()

@@ -50,6 +50,7 @@ public:
     QList<SimRequest> requests() const { return log; }
     QStringList requestNames() const;
     void clearRequests() { log.clear(); }
+    void forgetRequest(int index) { log.removeAt(index); }
 
     // One frame with `plainText` to every client, like an unsolicited reply.
     void push(const QByteArray& plainText, int delayMs = 0);

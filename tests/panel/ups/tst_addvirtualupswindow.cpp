@@ -86,12 +86,10 @@ struct Fixture
                 row->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
         }
     }
-    // The first request of that name since connect(), once a later one has come.
+    // The first request of that name since connect(), once all sent has arrived.
     LxSim::SimRequest sent(const QString& name)
     {
-        controller.getUpsConfiguration();
-        const auto fenced = [&] { return !rig.requests(QStringLiteral("get_ups_configuration")).isEmpty(); };
-        if (!QTest::qWaitFor(fenced, 20000))
+        if (!rig.waitForAllSent(controller))
             return {};
         const QList<LxSim::SimRequest> named = rig.requests(name);
         return named.isEmpty() ? LxSim::SimRequest() : named.first();

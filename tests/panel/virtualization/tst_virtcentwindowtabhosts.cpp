@@ -99,6 +99,7 @@ private slots:
     void addRefusals_data();
     void addRefusals();
     void addErrorSendsNothingMore();
+    void nameOfAHostNotListedYetIsTaken();
     void editFieldByField_data();
     void editFieldByField();
     void editRefusals_data();
@@ -301,6 +302,29 @@ void TestVirtCentWindowTabHosts::addErrorSendsNothingMore()
     QTest::qWait(50);
     QCOMPARE(h.vc.count(hostList), listsBefore);
     QCOMPARE(h.vc.rig.world.vcHostList().size(), 3);
+}
+
+// A host whose add is still unanswered, or not yet in any list, holds its
+// name: the same host is not added twice.
+void TestVirtCentWindowTabHosts::nameOfAHostNotListedYetIsTaken()
+{
+    Hosts h;
+    QVERIFY(h.start());
+    h.vc.rig.world.delayRequest(addRequest, 500);
+    h.button("btn_add_host")->click();
+    h.fillHost(QStringLiteral("New host"), QStringLiteral("10.0.0.9"), QStringLiteral("22"),
+               QStringLiteral("root"), QStringLiteral("pw"));
+    h.button("btn_accept_addnewmode")->click();
+    QCOMPARE(h.tab.mode(), int(Mode::Idle));
+    h.button("btn_add_host")->click();
+    h.fillHost(QStringLiteral("new HOST"), QStringLiteral("10.0.0.9"), QStringLiteral("22"),
+               QStringLiteral("root"), QStringLiteral("pw"));
+    QCOMPARE(h.warningOf("btn_accept_addnewmode"),
+             QStringLiteral(
+                 "Nazwa hosta musi być unikalna.\n\nWprowadź prawidłową nazwę hosta i spróbuj ponownie."));
+    QTRY_COMPARE(h.combo()->currentText(), QStringLiteral("New host"));
+    QCOMPARE(h.vc.count(addRequest), 1);
+    QCOMPARE(h.vc.rig.world.vcHostList().size(), 4);
 }
 
 void TestVirtCentWindowTabHosts::editFieldByField_data()

@@ -129,6 +129,7 @@ private slots:
     void runOneAtATime();
     void managingSystem();
     void refusedManagementShowsStored();
+    void secondManagementChangeOutlastsTheFirstsReadBack();
     void serviceErrors_data();
     void serviceErrors();
     void othersResultsIgnored_data();
@@ -502,6 +503,35 @@ void TestVirtCentWindowTabVirtualization::refusedManagementShowsStored()
     QVERIFY(t.table()->checkedItems().isEmpty());
     QCOMPARE(t.table()->managementConfig().is_managed_from_internal_vm, false);
     QVERIFY(t.button("vmManagementEditButton")->isEnabled());
+}
+
+// Two changes of the managing system in a row, each read back late: the
+// read-back of the first comes after the second was made, and the panel shows
+// the second, which the service holds.
+void TestVirtCentWindowTabVirtualization::secondManagementChangeOutlastsTheFirstsReadBack()
+{
+    VmTab t;
+    QVERIFY(t.start());
+    QVERIFY(t.loadAll());
+    t.vc.rig.world.delayRequest(managementRequest, 1500);
+    QSignalSpy readBacks(&t.vc.controller, &Controller::virtualizationCenterHostManagementReceived);
+    t.goToTab(1);
+    auto* type = t.child<QComboBox>("vmManagementTypeCombo");
+    t.button("vmManagementEditButton")->click();
+    type->setCurrentIndex(1); // "Maszyna wirtualna"
+    t.clickMark(1, 1);
+    const int asked = t.vc.count(managementRequest);
+    t.button("vmManagementApplyButton")->click();
+    QVERIFY(t.vc.waitFor(managementRequest, asked + 1));
+    t.button("vmManagementEditButton")->click();
+    type->setCurrentIndex(0); // "Fizyczny komputer"
+    t.button("vmManagementApplyButton")->click();
+    QVERIFY(t.vc.waitFor(managementRequest, asked + 2));
+    QTRY_COMPARE(readBacks.count(), 2);
+    QVERIFY(readBacks.at(0).at(0).value<VmTableWidget::ManagementConfig>().is_managed_from_internal_vm);
+    QCOMPARE(type->currentIndex(), 0);
+    QCOMPARE(t.child<QLineEdit>("vmManagerLineEdit")->text(), QString());
+    QVERIFY(!t.vc.rig.world.hostManagement().managedFromInternalVm);
 }
 
 void TestVirtCentWindowTabVirtualization::serviceErrors_data()

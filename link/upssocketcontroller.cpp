@@ -338,7 +338,7 @@ void UpsSocketController::getUpsDeviceData()
 {
     if (m_pollCounter % 3 != 0) {
         getUpsCurrentStatusList();
-        if (sendMessage(plainRequest(QStringLiteral("get_ups_device_state"), m_password)))
+        if (sendMessage(plainRequest(QStringLiteral("get_ups_device_state"), password())))
             m_selection.asked(SelectedDeviceReplies::State);
         ++m_pollCounter;
     } else {
@@ -694,7 +694,7 @@ void UpsSocketController::sendCommandWithParameters(const QString& name,
 
 void UpsSocketController::getUpsConfiguration()
 {
-    if (sendMessage(plainRequest(QStringLiteral("get_ups_configuration"), m_password)))
+    if (sendMessage(plainRequest(QStringLiteral("get_ups_configuration"), password())))
         m_selection.asked(SelectedDeviceReplies::Configuration);
 }
 
@@ -782,7 +782,7 @@ void UpsSocketController::removeComputer(int id)
 
 void UpsSocketController::sendChangeUpsOnInterface(int id)
 {
-    const bool told = sendMessage(payloadRequest(QStringLiteral("change_device_on_interface"), m_password,
+    const bool told = sendMessage(payloadRequest(QStringLiteral("change_device_on_interface"), password(),
                                                  idElement(QString::number(id))));
     m_selection.select(id, told);
 }

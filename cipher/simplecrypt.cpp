@@ -1,5 +1,7 @@
 #include "simplecrypt.h"
 
+#include "replymemo.h"
+
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QtEndian>
@@ -175,15 +177,6 @@ public:
         oldest->used = ++m_clock;
     }
 
-    // Every entry held, without making any of them more recent.
-    template <typename Visit> void forEach(Visit visit)
-    {
-        for (Slot& slot : m_slots) {
-            if (slot.used)
-                visit(slot.entry);
-        }
-    }
-
 private:
     struct Slot
     {
@@ -296,76 +289,9 @@ bool inflatePayload(const char* data, int size, QByteArray* out)
         *out = result;
     return ok;
 }
-// The service answers each poll with the same reply until something changes, and a
-// large one costs far more to check, inflate and decode than to compare. What came
-// out is a function of the flags and the deciphered body after the random byte
-// alone, so the last few outcomes read are kept under those bytes.
-class ReplyMemo
-{
-public:
-    struct Entry
-    {
-        QByteArray body; // flags, then the body past the random byte
-        QByteArray plain;
-        QString text; // decoded on first asking
-        bool decoded = false;
-    };
-
-    const Entry* find(int flags, const char* data, int size)
-    {
-        return m_entries.find([&](const Entry& entry) {
-            return entry.body.size() == size + 1 && uchar(entry.body.at(0)) == flags &&
-                   (size == 0 || std::memcmp(entry.body.constData() + 1, data, size_t(size)) == 0);
-        });
-    }
-
-    // The least recently read goes: the device state changes every few polls and
-    // must not push out the status list, which does not.
-    void remember(int flags, const char* data, int size, const QByteArray& plain)
-    {
-        if (size > kMaxBody || plain.size() > kMaxPlain)
-            return;
-        Entry entry;
-        entry.body.reserve(size + 1);
-        entry.body.append(char(flags));
-        entry.body.append(data, size);
-        entry.plain = plain;
-        m_entries.add(std::move(entry));
-    }
-
-    // The text of a result this memo handed out, decoded once.
-    const QString* textOf(const QByteArray& plain)
-    {
-        const QString* text = nullptr;
-        m_entries.forEach([&](Entry& entry) {
-            if (text || plain.isEmpty() || entry.plain.constData() != plain.constData() ||
-                entry.plain.size() != plain.size())
-                return;
-            if (!entry.decoded) {
-                entry.text = QString::fromUtf8(plain.constData(), plain.size());
-                entry.decoded = true;
-            }
-            text = &entry.text;
-        });
-        return text;
-    }
-
-private:
-    // The poll's replies and a little more; bounded so a large reply cannot pin much.
-    static constexpr int kMaxBody = 1024 * 1024;
-    static constexpr int kMaxPlain = 2 * 1024 * 1024;
-    RecentEntries<Entry, 6> m_entries;
-};
-
-ReplyMemo& replyMemo()
-{
-    thread_local ReplyMemo memo;
-    return memo;
-}
-
 QString decodedText(const QByteArray& plain)
 {
-    if (const QString* text = replyMemo().textOf(plain))
+    if (const QString* text = ReplyMemo::forThisThread().textOf(plain))
         return *text;
     return QString::fromUtf8(plain.constData(), plain.size());
 }
@@ -497,9 +423,10 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
         data = body + 1; // past the random byte
         size = bodySize - 1;
     }
-    if (const ReplyMemo::Entry* seen = replyMemo().find(flags, data, size)) {
+    ReplyMemo& memo = ReplyMemo::forThisThread();
+    if (const QByteArray* seen = memo.find(flags, data, size)) {
         m_lastError = ErrorNoError;
-        return seen->plain;
+        return *seen;
     }
     const char* const payloadData = data;
     const int payloadSize = size;
@@ -541,7 +468,7 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
         plain = QByteArray(data, size);
     }
     m_lastError = ErrorNoError;
-    replyMemo().remember(flags, payloadData, payloadSize, plain);
+    memo.remember(flags, payloadData, payloadSize, plain);
     return plain;
 }
 

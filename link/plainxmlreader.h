@@ -58,6 +58,16 @@ public:
     QStringRef text() const;
     Attributes attributes() const;
 
+    // Where the reader stands, to come back to it; and the text read.
+    int tokenIndex() const { return m_current; }
+    void seek(int tokenIndex) { m_current = tokenIndex; }
+    const QString& document() const { return m_document; }
+    // The offset just past the current end tag; -1 elsewhere.
+    int endTagEnd() const
+    {
+        return tokenType() == QXmlStreamReader::EndElement ? token().offset + token().length + 1 : -1;
+    }
+
 private:
     struct Token
     {

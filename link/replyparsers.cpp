@@ -516,6 +516,34 @@ QVector<Luminorix::Utils::Ups> parseUpsModelList(QXmlStreamReader& r)
 }
 
 namespace {
+// One field of a status record into `status`; false for any other element.
+template <typename R> bool readStatusField(R& r, Luminorix::Utils::currentDeviceStatus& status)
+{
+    if (isStart(r, QLatin1String("id")))
+        status.id = takeInt(r);
+    else if (isStart(r, QLatin1String("status")))
+        status.status = takeUtf8(r);
+    else if (isStart(r, QLatin1String("connected")))
+        status.connected = takeNonZero(r);
+    else if (isStart(r, QLatin1String("parallel_unit")))
+        status.parallel_unit = takeNonZero(r);
+    else if (isStart(r, QLatin1String("unit_address")))
+        status.unit_address = takeUtf8(r);
+    else if (isStart(r, QLatin1String("master")))
+        status.master = takeNonZero(r);
+    else if (isStart(r, QLatin1String("power_compensation")))
+        status.power_compensation = takeNonZero(r);
+    else if (isStart(r, QLatin1String("output_socket1")))
+        status.output_socket1 = takeNonZero(r);
+    else if (isStart(r, QLatin1String("output_socket2")))
+        status.output_socket2 = takeNonZero(r);
+    else if (isStart(r, QLatin1String("ups_shutdown_supported")))
+        status.ups_shutdown_supported = takeNonZero(r);
+    else
+        return false;
+    return true;
+}
+
 template <typename R> QVector<Luminorix::Utils::currentDeviceStatus> readStatusList(R& r)
 {
     using Luminorix::Utils::currentDeviceStatus;
@@ -525,36 +553,12 @@ template <typename R> QVector<Luminorix::Utils::currentDeviceStatus> readStatusL
     while (reading(r)) {
         if (isEnd(r, QLatin1String("ups_current_status_list")))
             break;
-        if (r.isStartElement()) {
-            const bool before = filled;
+        if (r.isStartElement() && readStatusField(r, status))
             filled = true;
-            if (isStart(r, QLatin1String("id")))
-                status.id = takeInt(r);
-            else if (isStart(r, QLatin1String("status")))
-                status.status = takeUtf8(r);
-            else if (isStart(r, QLatin1String("connected")))
-                status.connected = takeNonZero(r);
-            else if (isStart(r, QLatin1String("parallel_unit")))
-                status.parallel_unit = takeNonZero(r);
-            else if (isStart(r, QLatin1String("unit_address")))
-                status.unit_address = takeUtf8(r);
-            else if (isStart(r, QLatin1String("master")))
-                status.master = takeNonZero(r);
-            else if (isStart(r, QLatin1String("power_compensation")))
-                status.power_compensation = takeNonZero(r);
-            else if (isStart(r, QLatin1String("output_socket1")))
-                status.output_socket1 = takeNonZero(r);
-            else if (isStart(r, QLatin1String("output_socket2")))
-                status.output_socket2 = takeNonZero(r);
-            else if (isStart(r, QLatin1String("ups_shutdown_supported")))
-                status.ups_shutdown_supported = takeNonZero(r);
-            else
-                filled = before;
-        }
         // Both "ups_shutdown_supported" and a wrapping element like "ups" end a
         // record; only one that holds fields is kept, so a wrapper closing
         // right after that field adds no empty record.
-        if (r.isEndElement() && r.name().contains(QLatin1String("ups"))) {
+        if (endsStatusRecord(r)) {
             if (filled)
                 list.append(status);
             status = currentDeviceStatus();
@@ -565,6 +569,42 @@ template <typename R> QVector<Luminorix::Utils::currentDeviceStatus> readStatusL
     return list;
 }
 } // namespace
+
+bool endsStatusRecord(const PlainXmlReader& reader)
+{
+    if (!reader.isEndElement())
+        return false;
+    // Looked at for every end tag of a long list: QStringRef::contains costs more
+    // than reading the tag did.
+    const QStringRef name = reader.name();
+    const QChar* c = name.unicode();
+    for (int i = 0; i + 3 <= name.size(); ++i) {
+        if (c[i] == QLatin1Char('u') && c[i + 1] == QLatin1Char('p') && c[i + 2] == QLatin1Char('s'))
+            return true;
+    }
+    return false;
+}
+
+bool endsStatusRecord(const QXmlStreamReader& reader)
+{
+    return reader.isEndElement() && reader.name().contains(QLatin1String("ups"));
+}
+
+bool parseStatusRecord(PlainXmlReader& reader, int boundary, Luminorix::Utils::currentDeviceStatus* record)
+{
+    Luminorix::Utils::currentDeviceStatus status;
+    bool filled = false;
+    while (true) {
+        if (reader.isStartElement() && readStatusField(reader, status))
+            filled = true;
+        if (reader.tokenIndex() >= boundary || reader.atEnd())
+            break;
+        reader.readNext();
+    }
+    if (filled)
+        *record = status;
+    return filled;
+}
 
 QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(QXmlStreamReader& reader)
 {

@@ -58,5 +58,12 @@ QList<Luminorix::Utils::SerialPort> parseAvailablePorts(QXmlStreamReader& reader
 QVector<Luminorix::Utils::Ups> parseUpsModelList(QXmlStreamReader& reader);
 QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(QXmlStreamReader& reader);
 QVector<Luminorix::Utils::currentDeviceStatus> parseUpsCurrentStatusList(PlainXmlReader& reader);
+// Whether the token ends a status record: an end tag whose name holds "ups".
+bool endsStatusRecord(const PlainXmlReader& reader);
+bool endsStatusRecord(const QXmlStreamReader& reader);
+// The record of the tokens from the current one up to the one at `boundary`
+// (which ends a record), read as the list reader reads them from a fresh
+// record; false, leaving `record` alone, when they hold no field.
+bool parseStatusRecord(PlainXmlReader& reader, int boundary, Luminorix::Utils::currentDeviceStatus* record);
 
 } // namespace Luminorix

@@ -502,7 +502,7 @@ bool UpsSocketController::dispatchPlain(const QString& message)
         m_lastDeviceState = {message, parseDeviceState(reader)};
         emitDeviceState(m_lastDeviceState.parameters);
     } else if (root == StatusList && name == QLatin1String("ups_current_status_list")) {
-        m_lastStatusList = parseUpsCurrentStatusList(reader);
+        m_lastStatusList = m_statusListReader.read(reader);
         m_lastStatusListText = message;
         emit upsCurrentStatusListReceived(m_lastStatusList);
     } else if (root == Configuration && name == QLatin1String("ups_configuration")) {

@@ -10,6 +10,7 @@
 #include "selecteddevicereplies.h"
 #include "serialport.h"
 #include "smtpconfig.h"
+#include "statuslistreader.h"
 #include "ups.h"
 #include "virtualizationcenteraddhostresult.h"
 #include "virtualizationcenterchangehostsettingsresult.h"
@@ -271,6 +272,7 @@ private:
     ParameterReply m_lastConfiguration;
     QString m_lastStatusListText;
     QVector<Luminorix::Utils::currentDeviceStatus> m_lastStatusList;
+    StatusListReader m_statusListReader;
 };
 
 } // namespace Luminorix

@@ -6,6 +6,7 @@
 #include "pollreplies.h"
 #include "replybounds.h"
 #include "replyparsers.h"
+#include "statuslistreader.h"
 
 #include <QXmlStreamReader>
 
@@ -220,7 +221,27 @@ private slots:
     void refusesTheRest_data();
     void refusesTheRest();
     void mutationsAgreeOrAreRefused();
+    void statusListsReadAgainAgree_data();
+    void statusListsReadAgainAgree();
+    void mutatedStatusListsReadAgainAgree();
 };
+
+namespace {
+// What the list reader makes of the document read afresh, and what `again`,
+// which has read the documents before it, makes of it; "<refused>" when not plain.
+QPair<QString, QString> statusListsOf(const QString& xml, Luminorix::StatusListReader& again)
+{
+    PlainXmlReader fresh;
+    PlainXmlReader reused;
+    if (!fresh.load(xml) || !reused.load(xml))
+        return {QStringLiteral("<refused>"), QStringLiteral("<refused>")};
+    for (PlainXmlReader* r : {&fresh, &reused}) {
+        r->readNext();
+        r->readNext();
+    }
+    return {statusText(Luminorix::parseUpsCurrentStatusList(fresh)), statusText(again.read(reused))};
+}
+} // namespace
 
 void TestPlainXmlReader::acceptsWhatItShould_data()
 {
@@ -332,6 +353,88 @@ void TestPlainXmlReader::mutationsAgreeOrAreRefused()
     // Both sides of the line must have been walked on.
     QVERIFY2(accepted > 2000, qPrintable(QString::number(accepted)));
     QVERIFY2(refused > 1000, qPrintable(QString::number(refused)));
+}
+
+void TestPlainXmlReader::statusListsReadAgainAgree_data()
+{
+    QTest::addColumn<QStringList>("documents"); // read one after another
+
+    const QString root = QStringLiteral("<ups_current_status_list>%1</ups_current_status_list>");
+    const auto list = [&root](const QStringList& records) { return root.arg(records.join(QString())); };
+    const auto ups = [](int id, const char* status, const char* extra = "") {
+        return QStringLiteral("<ups><id>%1</id><status>%2</status>%3<ups_shutdown_supported>1"
+                              "</ups_shutdown_supported></ups>")
+            .arg(id)
+            .arg(QLatin1String(status), QLatin1String(extra));
+    };
+
+    QTest::newRow("one device a round")
+        << QStringList{PollReplies::statusList(16, 0), PollReplies::statusList(16, 1),
+                       PollReplies::statusList(16, 2), PollReplies::statusList(16, 17)};
+    QTest::newRow("device added and removed")
+        << QStringList{list({ups(1, "a"), ups(2, "b"), ups(3, "c")}),
+                       list({ups(1, "a"), ups(9, "x"), ups(2, "b"), ups(3, "c")}),
+                       list({ups(1, "a"), ups(3, "c")}), list({})};
+    QTest::newRow("records swap places")
+        << QStringList{list({ups(1, "a"), ups(2, "b")}), list({ups(2, "b"), ups(1, "a")})};
+    // The service's stand-in wraps records in an element without "ups" in its name:
+    // a record then ends at its last field alone.
+    QTest::newRow("wrapper without ups") << QStringList{
+        root.arg("<device><id>1</id><ups_shutdown_supported>0</ups_shutdown_supported></device>"
+                 "<device><id>2</id><status>on</status></device>"),
+        root.arg("<device><id>1</id><ups_shutdown_supported>1</ups_shutdown_supported></device>"
+                 "<device><id>2</id><status>on</status></device>")};
+    // A field named with "ups" ends a record of its own in the middle of a wrapper.
+    QTest::newRow("ups inside a record")
+        << QStringList{list({ups(1, "a", "<ups_x>3</ups_x><master>1</master>"), ups(2, "b")}),
+                       list({ups(1, "a", "<ups_x>4</ups_x><master>1</master>"), ups(2, "b")}),
+                       list({ups(1, "a", "<ups_x>4</ups_x><master>0</master>"), ups(2, "b")})};
+    QTest::newRow("empty and unknown fields") << QStringList{
+        list({"<ups><id></id><status></status><ups_shutdown_supported></ups_shutdown_supported></ups>",
+              ups(2, "b", "<other>1</other>")}),
+        list({"<ups><id>1</id><status></status><ups_shutdown_supported></ups_shutdown_supported></ups>",
+              ups(2, "b", "<other>2</other>")})};
+    QTest::newRow("fields after the last record") << QStringList{
+        list({ups(1, "a"), "<id>7</id>"}), list({ups(1, "a"), "<id>8</id><status>x</status>"})};
+    QTest::newRow("root attribute changes")
+        << QStringList{list({ups(1, "a")}), QStringLiteral("<ups_current_status_list n=\"1\">") +
+                                                ups(1, "a") + QStringLiteral("</ups_current_status_list>")};
+    QTest::newRow("not plain in between")
+        << QStringList{list({ups(1, "a"), ups(2, "b")}), list({ups(1, "a&amp;"), ups(2, "b")}),
+                       list({ups(1, "a"), ups(2, "c")})};
+}
+
+void TestPlainXmlReader::statusListsReadAgainAgree()
+{
+    QFETCH(QStringList, documents);
+    Luminorix::StatusListReader again;
+    for (const QString& xml : documents) {
+        const QPair<QString, QString> read = statusListsOf(xml, again);
+        QVERIFY2(read.first == read.second, qPrintable(xml + QStringLiteral("\nfresh: ") + read.first +
+                                                       QStringLiteral("\nagain: ") + read.second));
+    }
+}
+
+void TestPlainXmlReader::mutatedStatusListsReadAgainAgree()
+{
+    // Each document a mutation of the one before, so the reader meets small
+    // changes at every place of a list it has just read.
+    QString xml = PollReplies::statusList(6, 3);
+    Luminorix::StatusListReader again;
+    quint32 seed = 777;
+    int agreed = 0;
+    for (int round = 0; round < 20000; ++round) {
+        const QString next = mutate(xml, seed);
+        const QPair<QString, QString> read = statusListsOf(next, again);
+        if (read.first == QLatin1String("<refused>"))
+            continue;
+        QVERIFY2(read.first == read.second, qPrintable(next));
+        ++agreed;
+        // Wander, but not away from lists: start over once the root is gone.
+        xml = next.startsWith(QLatin1String("<ups_current_status_list>")) ? next
+                                                                          : PollReplies::statusList(6, round);
+    }
+    QVERIFY2(agreed > 2000, qPrintable(QString::number(agreed)));
 }
 
 LX_TEST_GUILESS_MAIN(TestPlainXmlReader)

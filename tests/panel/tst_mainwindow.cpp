@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -72,6 +73,31 @@ protected:
         return false;
     }
 };
+
+// Counts the paint events each widget gets.
+class PaintCounter : public QObject
+{
+public:
+    QHash<QObject*, int> paints;
+    // Paints of `widget` and of everything inside it.
+    int of(QWidget* widget) const
+    {
+        int count = 0;
+        for (auto it = paints.constBegin(); it != paints.constEnd(); ++it) {
+            if (it.key() == widget || widget->isAncestorOf(static_cast<QWidget*>(it.key())))
+                count += it.value();
+        }
+        return count;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType())
+            ++paints[watched];
+        return false;
+    }
+};
 } // namespace
 
 class TestMainWindow : public QObject
@@ -88,6 +114,8 @@ private slots:
     void deviceStateFields();
     void messagesByKindAndRedrawOnlyOnChange();
     void identicalPollsDoNoWidgetWork();
+    void valueChangeRepaintsOnlyThatValue_data();
+    void valueChangeRepaintsOnlyThatValue();
     void hiddenToTrayDrawsTheLastStateOnShow();
     void selectionSwitchesLabelsAndLayout_data();
     void selectionSwitchesLabelsAndLayout();
@@ -314,6 +342,97 @@ void TestMainWindow::messagesByKindAndRedrawOnlyOnChange()
     // The same codes in another order are another list.
     scriptState(*rig, {{QStringLiteral("messages"), QStringLiteral("7\n5\n100")}});
     QTRY_VERIFY(!pane->toPlainText().contains(QLatin1String("mark")));
+}
+
+void TestMainWindow::valueChangeRepaintsOnlyThatValue_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("load"); // before the change
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("field"); // the one value widget to repaint
+    QTest::addColumn<QString>("text");
+
+    const QString single = QStringLiteral("KitePro_USB");
+    const QString three = QStringLiteral("Harrier33_SNMP");
+    QTest::newRow("load") << single << "40"
+                          << "output_load"
+                          << "41"
+                          << "loadProgressBar"
+                          << "41 %";
+    QTest::newRow("one phase of three") << three << "40;50;60"
+                                        << "output_load"
+                                        << "40;52;60"
+                                        << "loadProgressBar_2"
+                                        << "52 %";
+    QTest::newRow("battery") << single << "40"
+                             << "battery_capacity"
+                             << "89"
+                             << "batteryStateProgressBar"
+                             << "89 %";
+    QTest::newRow("temperature") << single << "40"
+                                 << "temperature"
+                                 << "26"
+                                 << "temperatureEdit"
+                                 << "26 °C";
+    QTest::newRow("autonomy") << single << "40"
+                              << "autonomy_time"
+                              << "43"
+                              << "autonomyTimeEdit"
+                              << "43 min.";
+}
+
+void TestMainWindow::valueChangeRepaintsOnlyThatValue()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, load);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), model)}));
+    rig->win().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig->win()));
+    SimDevice::Entries state{{QStringLiteral("output_load"), load},
+                             {QStringLiteral("battery_capacity"), QStringLiteral("90")},
+                             {QStringLiteral("temperature"), QStringLiteral("25")},
+                             {QStringLiteral("autonomy_time"), QStringLiteral("42")},
+                             {QStringLiteral("device_status"), QStringLiteral("on_power_line")},
+                             {QStringLiteral("firmware_version"), QStringLiteral("1.2")},
+                             {QStringLiteral("nominal_active_power"), QStringLiteral("1500")},
+                             {QStringLiteral("nominal_spurious_power"), QStringLiteral("2500")}};
+    scriptState(*rig, state);
+    QTRY_COMPARE(rig->fieldText("autonomyTimeEdit"), QStringLiteral("42 min."));
+    // Past the first drawing of every field.
+    int polls = rig->requestCount(QStringLiteral("get_ups_device_state"));
+    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_device_state")) > polls + 2);
+    QCoreApplication::processEvents();
+
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    for (auto& entry : state) {
+        if (entry.first == key)
+            entry.second = value;
+    }
+    scriptState(*rig, state);
+    QTRY_COMPARE(rig->fieldText(field.toLatin1().constData()), text);
+    polls = rig->requestCount(QStringLiteral("get_ups_device_state"));
+    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_device_state")) > polls + 2);
+    QCoreApplication::processEvents();
+    qApp->removeEventFilter(&counter);
+
+    QVERIFY(counter.of(rig->widget(field.toLatin1().constData())) > 0);
+    for (const char* name :
+         {"loadProgressBar", "loadProgressBar_2", "loadProgressBar_3", "batteryStateProgressBar",
+          "workModeEdit", "nominalActivePowerEdit", "nominalSpuriousPowerEdit", "autonomyTimeEdit",
+          "firmwareEdit", "temperatureEdit"}) {
+        if (field != QLatin1String(name))
+            QVERIFY2(
+                counter.of(rig->widget(name)) == 0,
+                qPrintable(
+                    QStringLiteral("%1 repainted %2 times").arg(name).arg(counter.of(rig->widget(name)))));
+    }
 }
 
 void TestMainWindow::selectionSwitchesLabelsAndLayout_data()

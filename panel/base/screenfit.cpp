@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QWidget>
 #include <QWindow>
 
@@ -16,11 +17,20 @@ namespace {
 
 const char* const areaName = "screenFitArea";
 
+// The smallest the window can be without cutting what it holds.
 QSize leastSize(const QWidget* window)
 {
     QSize least = window->minimumSize();
-    if (window->layout() && window->layout()->sizeConstraint() != QLayout::SetNoConstraint)
-        least = least.expandedTo(window->layout()->totalMinimumSize());
+    if (window->layout()) {
+        if (window->layout()->sizeConstraint() != QLayout::SetNoConstraint)
+            least = least.expandedTo(window->layout()->totalMinimumSize());
+    } else if (!qobject_cast<const QMainWindow*>(window)) {
+        // Children placed by hand need the room up to their far edges.
+        const QRect placed = window->childrenRect();
+        if (!placed.isEmpty())
+            least = least.expandedTo(QSize(placed.right() + 1 + qMax(0, placed.left()),
+                                           placed.bottom() + 1 + qMax(0, placed.top())));
+    }
     return least;
 }
 
@@ -87,7 +97,8 @@ QDialogButtonBox* dialogButtons(QWidget* window)
 
 void moveChildren(QWidget* window, QWidget* content, const QWidget* keep)
 {
-    for (QObject* object : window->children()) {
+    const QObjectList children = window->children();
+    for (QObject* object : children) {
         auto* child = qobject_cast<QWidget*>(object);
         if (!child || child->isWindow() || child == keep)
             continue;
@@ -109,61 +120,67 @@ QScrollArea* newArea(QWidget* content)
     return area;
 }
 
-// Puts what `window` shows into a scroll area that the window can be smaller than.
-QScrollArea* wrap(QWidget* window, const QSize& least)
+// Puts what `window` shows into a scroll area that the window can be smaller than;
+// returns the height the buttons below it take, or -1 when the window is not wrapped.
+int wrap(QWidget* window, const QSize& least)
 {
     if (auto* main = qobject_cast<QMainWindow*>(window)) {
         QWidget* central = main->takeCentralWidget();
         if (!central)
-            return nullptr;
+            return -1;
         central->setMinimumSize(central->minimumSize().expandedTo(central->size()));
-        QScrollArea* area = newArea(central);
-        main->setCentralWidget(area);
-        return area;
+        main->setCentralWidget(newArea(central));
+        return 0;
     }
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("screenFitContent"));
     QDialogButtonBox* buttons = dialogButtons(window);
     QLayout* layout = window->layout();
-    if (layout) {
-        if (!moveItems(layout, content)) {
-            delete content;
-            return nullptr;
-        }
-        moveChildren(window, content, nullptr);
-        layout->setContentsMargins(0, 0, 0, 0);
-    } else {
+    const bool byHand = !layout;
+    if (byHand) {
         // Placed by hand: the content keeps the window's size and its places.
         content->setMinimumSize(least.expandedTo(window->size()));
-        moveChildren(window, content, nullptr);
+        // The buttons' place stays taken, so that nothing placed around them moves.
+        if (buttons && buttons->parentWidget() && buttons->parentWidget()->layout()) {
+            auto* keeper = new QWidget;
+            keeper->setObjectName(QStringLiteral("screenFitButtonPlace"));
+            keeper->setFixedSize(buttons->size());
+            delete buttons->parentWidget()->layout()->replaceWidget(buttons, keeper,
+                                                                    Qt::FindChildrenRecursively);
+        }
+        moveChildren(window, content, buttons);
         layout = new QVBoxLayout(window);
-        layout->setContentsMargins(0, 0, 0, 0);
+    } else {
+        if (!moveItems(layout, content)) {
+            delete content;
+            return -1;
+        }
+        moveChildren(window, content, nullptr);
     }
+    layout->setContentsMargins(0, 0, 0, 0);
     // A form laid out for a fixed size keeps the room it was given.
     content->setMinimumSize(content->minimumSize().expandedTo(least));
     QScrollArea* area = newArea(content);
-    const auto add = [layout](QWidget* widget) {
-        if (auto* grid = qobject_cast<QGridLayout*>(layout))
-            grid->addWidget(widget, grid->rowCount(), 0);
-        else
-            layout->addWidget(widget);
-    };
-    add(area);
-    if (buttons) {
-        // The buttons stay in sight, below what scrolls.
-        const bool hidden = buttons->isHidden();
-        buttons->setParent(window);
-        buttons->setVisible(!hidden);
-        auto* row = new QHBoxLayout;
-        row->setContentsMargins(9, 0, 9, 9);
-        row->addStretch(1);
-        row->addWidget(buttons);
-        if (auto* grid = qobject_cast<QGridLayout*>(layout))
-            grid->addLayout(row, grid->rowCount(), 0);
-        else if (auto* box = qobject_cast<QBoxLayout*>(layout))
-            box->addLayout(row);
-    }
-    return area;
+    auto* grid = qobject_cast<QGridLayout*>(layout);
+    if (grid)
+        grid->addWidget(area, grid->rowCount(), 0);
+    else
+        layout->addWidget(area);
+    if (!buttons)
+        return 0;
+    // The buttons stay in sight, below what scrolls.
+    const bool hidden = buttons->isHidden();
+    buttons->setParent(window);
+    buttons->setVisible(!hidden);
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(9, 0, 9, 9);
+    row->addStretch(1);
+    row->addWidget(buttons);
+    if (grid)
+        grid->addLayout(row, grid->rowCount(), 0);
+    else if (auto* box = qobject_cast<QBoxLayout*>(layout))
+        box->addLayout(row);
+    return buttons->sizeHint().height() + 9 + qMax(0, layout->spacing());
 }
 
 bool fits(const QSize& size, const QSize& room)
@@ -189,8 +206,15 @@ void fitToScreen(QWidget* window, const QRect& available, const QMargins& frame)
         const QSize least = leastSize(window);
         if (!fits(least, room) &&
             !window->findChild<QScrollArea*>(QLatin1String(areaName), Qt::FindDirectChildrenOnly)) {
-            const QSize shown = wanted.expandedTo(least);
-            if (wrap(window, least)) {
+            const int below = wrap(window, least);
+            if (below >= 0) {
+                // Room for all of it where the screen has it; bars where it has not.
+                QSize shown = wanted.expandedTo(least) + QSize(0, below);
+                const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+                if (shown.width() > room.width())
+                    shown.rheight() += bar;
+                if (shown.height() > room.height())
+                    shown.rwidth() += bar;
                 window->setMinimumSize(0, 0);
                 window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
                 if (window->layout())

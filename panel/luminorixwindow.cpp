@@ -108,6 +108,15 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
 
     setWindowTitle(windowTitleText);
     ui->deviceMessages->hide();
+    // The messages fill their box, which takes the room the buttons leave, and
+    // scroll under the mouse when a device reports more than the box holds.
+    auto* messagesLayout = named(new QVBoxLayout(ui->groupBox), "messagesLayout");
+    messagesLayout->setContentsMargins(6, 2, 2, 4);
+    messagesLayout->addWidget(ui->deviceMessages);
+    ui->deviceMessages->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ui->verticalLayout->setStretch(0, 9);
+    ui->verticalLayout->setStretch(1, 15);
+    ui->verticalLayout->setStretch(2, 16);
 
     setWidgetsEnabled(false, {ui->exInfoButton, ui->upsConfigurationButton, ui->upsEventsButton});
     setActionsEnabled(false, {ui->actionExtendInformation, ui->actionUpsConfiguration});

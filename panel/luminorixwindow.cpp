@@ -5,6 +5,7 @@
 #include "applicationconfigurationwindow.h"
 #include "base/dialogguard.h"
 #include "base/dialogrelay.h"
+#include "base/formfit.h"
 #include "base/named.h"
 #include "base/passwordchangewindow.h"
 #include "connectionwatchdogs.h"
@@ -151,9 +152,13 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
 
     ui->upsTreeGroupBox->setMinimumWidth(186);
     ui->upsTreeGroupBox->setMaximumWidth(186);
-    ui->upsBox->setMinimumWidth(465);
-    ui->upsBox->setMaximumWidth(465);
-    setMinimumWidth(962);
+    // A larger font makes the value rows' labels wider than the form's panel.
+    const int wider = widenToText(ui->verticalLayoutWidget);
+    ui->upsBox->setMinimumWidth(465 + wider);
+    ui->upsBox->setMaximumWidth(465 + wider);
+    setMinimumWidth(962 + wider);
+    if (wider > 0)
+        setFixedSize(width() + wider, height());
 
     applyStoredSorting();
 }

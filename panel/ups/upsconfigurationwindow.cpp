@@ -56,14 +56,16 @@ QLabel* rowLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setMinimumWidth(200);
-    label->setMaximumHeight(rowHeight);
+    // Two lines of a larger font need more than a row's usual height.
+    label->setMaximumHeight(qMax(rowHeight, label->sizeHint().height()));
     return label;
 }
 
 QLabel* unitLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    label->setFixedWidth(60);
+    // At least the form's width, more for a unit that a larger font makes wider.
+    label->setFixedWidth(qMax(60, label->sizeHint().width()));
     label->setMaximumHeight(rowHeight);
     return label;
 }

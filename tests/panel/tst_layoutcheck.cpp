@@ -579,7 +579,11 @@ void TestLayoutCheck::windowsShowTheirWholeTexts()
                 },
                 2000);
             checkPlace(tab);
+            // A form wider than the whole screen scrolls sideways: the window takes all the width there is.
+            const bool atScreenWidth = shown->frameGeometry().width() >= area.width();
             for (const QString& fault : layoutFaults(shown)) {
+                if (atScreenWidth && fault.contains(QLatin1String(": its content is ")))
+                    continue;
                 const QString where = tab.isEmpty() ? fault : QStringLiteral("[%1] %2").arg(tab, fault);
                 if (!isAllowed(name, where))
                     faults << where;

@@ -153,7 +153,7 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     ui->upsTreeGroupBox->setMinimumWidth(186);
     ui->upsTreeGroupBox->setMaximumWidth(186);
     // A larger font makes the value rows' labels wider than the form's panel.
-    const int wider = widenToText(ui->verticalLayoutWidget);
+    const int wider = growToText(ui->verticalLayoutWidget).width();
     ui->upsBox->setMinimumWidth(465 + wider);
     ui->upsBox->setMaximumWidth(465 + wider);
     setMinimumWidth(962 + wider);

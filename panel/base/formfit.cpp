@@ -3,38 +3,44 @@
 #include <QLayout>
 #include <QWidget>
 
-int widenToText(QWidget* holder)
+QSize growToText(QWidget* holder)
 {
     QWidget* parent = holder ? holder->parentWidget() : nullptr;
     if (!parent || !holder->layout())
-        return 0;
-    const int missing = holder->layout()->totalSizeHint().width() - holder->width();
-    if (missing <= 0)
-        return 0;
+        return QSize();
+    const QSize need = holder->layout()->totalSizeHint();
+    const QSize missing(qMax(0, need.width() - holder->width()), qMax(0, need.height() - holder->height()));
+    if (missing.isNull())
+        return QSize();
     const QRect place = holder->geometry();
     const QObjectList children = parent->children();
     for (QObject* object : children) {
         auto* sibling = qobject_cast<QWidget*>(object);
         if (!sibling || sibling->isWindow())
             continue;
-        const QRect other = sibling->geometry();
-        if (sibling == holder || (other.left() == place.left() && other.width() == place.width()))
-            sibling->resize(other.width() + missing, other.height());
-        else if (other.left() > place.right())
-            sibling->move(other.x() + missing, other.y());
+        QRect other = sibling->geometry();
+        if (sibling == holder)
+            other.setSize(other.size() + missing);
+        else if (other.left() == place.left() && other.width() == place.width())
+            other.setWidth(other.width() + missing.width());
+        if (sibling != holder && other.left() > place.right())
+            other.translate(missing.width(), 0);
+        if (sibling != holder && other.top() > place.bottom())
+            other.translate(0, missing.height());
+        sibling->setGeometry(other);
     }
     return missing;
 }
 
-void widenWindowToText(QWidget* window, QWidget* holder)
+void growWindowToText(QWidget* window, QWidget* holder)
 {
     if (!holder || holder->parentWidget() != window)
         return;
-    const int missing = widenToText(holder);
-    if (missing <= 0)
+    const QSize missing = growToText(holder);
+    if (missing.isNull())
         return;
     if (window->minimumSize() == window->maximumSize())
-        window->setFixedSize(window->width() + missing, window->height());
+        window->setFixedSize(window->size() + missing);
     else
-        window->resize(window->width() + missing, window->height());
+        window->resize(window->size() + missing);
 }

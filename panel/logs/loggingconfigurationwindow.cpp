@@ -36,7 +36,7 @@ LoggingConfigurationWindow::LoggingConfigurationWindow(QWidget* parent)
     ui->setupUi(this);
     setFixedSize(size());
     // Larger fonts need wider rows than the form's.
-    widenWindowToText(this, ui->groupBox);
+    growWindowToText(this, ui->groupBox);
 }
 
 LoggingConfigurationWindow::~LoggingConfigurationWindow()

@@ -115,8 +115,7 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
     messagesLayout->setContentsMargins(6, 2, 2, 4);
     messagesLayout->addWidget(ui->deviceMessages);
     ui->deviceMessages->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    ui->verticalLayout->setStretch(0, 9);
-    ui->verticalLayout->setStretch(1, 15);
+    ui->verticalLayout->setStretch(1, 13);
     ui->verticalLayout->setStretch(2, 16);
 
     setWidgetsEnabled(false, {ui->exInfoButton, ui->upsConfigurationButton, ui->upsEventsButton});

@@ -47,6 +47,7 @@ void TestFormFit::holderGrowsToItsText()
     sameColumn->setGeometry(10, 80, 150, 20);
     dialog->setFixedSize(260, 110);
 
+    const QSize before = dialog->size();
     growWindowToText(dialog.get(), holder);
 
     const QSize need = label->sizeHint();
@@ -55,7 +56,7 @@ void TestFormFit::holderGrowsToItsText()
     const int wider = holder->width() - 150;
     const int taller = holder->height() - 30;
     QCOMPARE(wider > 0 || taller > 0, grows);
-    QCOMPARE(dialog->size(), QSize(260 + wider, 110 + taller));
+    QCOMPARE(dialog->size(), before + QSize(wider, taller));
     QCOMPARE(beside->pos(), QPoint(170 + wider, 10));
     QCOMPARE(below->pos(), QPoint(10, 50 + taller));
     QCOMPARE(sameColumn->geometry(), QRect(10, 80 + taller, 150 + wider, 20));

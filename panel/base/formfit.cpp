@@ -7,11 +7,11 @@ QSize growToText(QWidget* holder)
 {
     QWidget* parent = holder ? holder->parentWidget() : nullptr;
     if (!parent || !holder->layout())
-        return QSize();
+        return QSize(0, 0);
     const QSize need = holder->layout()->totalSizeHint();
     const QSize missing(qMax(0, need.width() - holder->width()), qMax(0, need.height() - holder->height()));
     if (missing.isNull())
-        return QSize();
+        return QSize(0, 0);
     const QRect place = holder->geometry();
     const QObjectList children = parent->children();
     for (QObject* object : children) {

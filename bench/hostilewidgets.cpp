@@ -3,14 +3,22 @@
 // must take time and memory linear in its size (or less).
 #include "base/dialogrelay.h"
 #include "eventhistory.h"
+#include "events/advancedoptionswindow.h"
 #include "events/networkconfigurationwindow.h"
+#include "events/sendemailwindow.h"
+#include "events/syscommandwindow.h"
 #include "framing.h"
 #include "hostilekind.h"
 #include "hostvmreply.h"
 #include "logpage.h"
 #include "logs/upseventswindow.h"
 #include "logs/upslogswindow.h"
+#include "luminorixwindow.h"
+#include "messageaction.h"
 #include "requestserializers.h"
+#include "sendmailaction.h"
+#include "servicemessageboxes.h"
+#include "syscommandaction.h"
 #include "ups.h"
 #include "ups/upsconfigurationwindow.h"
 #include "upsconfigurationmap.h"
@@ -62,6 +70,7 @@ struct LoadedDialog
         connectToService(&dialog, &controller, relay);
         Group group;
         group.group_name = QStringLiteral("Serwerownia");
+        group.group_configId = 0; // the group of the events
         dialog.setGroupsFromConfig({group});
         dialog.setEventsFromConfig(events);
         dialog.setAllComputers({});
@@ -78,6 +87,14 @@ struct LoadedDialog
         return device;
     }
     template <typename T> T* child(const char* name) { return dialog.findChild<T*>(QLatin1String(name)); }
+    // Edit, and how much of the message the editor shows.
+    QString edit()
+    {
+        child<QPushButton>("editEventButton")->click();
+        drawn();
+        return QStringLiteral("%1 shown")
+            .arg(child<QPlainTextEdit>("messageEdit")->document()->characterCount());
+    }
 };
 
 // Edit until the editor is drawn (laying out the whole line took 5.6 s at
@@ -91,8 +108,188 @@ Input longMessageLine(double mib, const QByteArray&)
     rows->setCurrentItem(rows->topLevelItem(0));
     return {
         mib,
-        {{"edit", [loaded] { return loaded->child<QPushButton>("editEventButton")->click(), drawn(); }},
+        {{"edit", [loaded] { return loaded->edit(); }},
          {"cancel", [loaded] { return loaded->child<QPushButton>("cancelEventButton")->click(), drawn(); }}}};
+}
+
+// A received text as hostile replies bring it: one line without breaks, or
+// ever more lines of one letter (8 MB of them compress into a small frame).
+enum class TextShape
+{
+    OneLine,
+    ShortLines
+};
+
+QString hostileText(TextShape shape, double mib)
+{
+    const int chars = int(mib * (1 << 20));
+    return shape == TextShape::OneLine ? QString(chars, QLatin1Char('x'))
+                                       : QStringLiteral("Y\n").repeated(chars / 2);
+}
+
+// Edit of an event whose message is `shape`, then Save of it untouched.
+HostileKind messageKind(const char* name, const char* what, TextShape shape)
+{
+    return {name, what, "MiB", {1, 2, 4, 8}, [shape](double mib, const QByteArray&) {
+                auto loaded = std::make_shared<LoadedDialog>(
+                    QVector<Event>{eventWithMessage(1, hostileText(shape, mib))});
+                auto* rows = loaded->child<QTreeWidget>("eventsTree");
+                rows->setCurrentItem(rows->topLevelItem(0));
+                return Input{mib,
+                             {{"edit", [loaded] { return loaded->edit(); }},
+                              {"save", [loaded] {
+                                   return loaded->child<QPushButton>("saveEventButton")->click(), drawn();
+                               }}}};
+            }};
+}
+
+// The e-mail action's dialog on a body of `shape`: shown, OK, closed.
+HostileKind mailKind(const char* name, const char* what, TextShape shape)
+{
+    return {name, what, "MiB", {1, 2, 4, 8}, [shape](double mib, const QByteArray&) {
+                auto action = std::make_shared<SendMailAction>();
+                action->subject = QStringLiteral("Zasilanie");
+                action->body = hostileText(shape, mib);
+                auto dialog = std::make_shared<std::unique_ptr<SendEmailWindow>>();
+                return Input{mib,
+                             {{"shown",
+                               [action, dialog] {
+                                   *dialog = std::make_unique<SendEmailWindow>();
+                                   (*dialog)->showAction(*action);
+                                   (*dialog)->show();
+                                   return drawn();
+                               }},
+                              {"ok",
+                               [action, dialog] {
+                                   SendMailAction back = *action;
+                                   (*dialog)->writeAction(back);
+                                   return back.body == action->body ? QStringLiteral("kept")
+                                                                    : QStringLiteral("changed");
+                               }},
+                              {"closed", [dialog] { return dialog->reset(), drawn(); }}}};
+            }};
+}
+
+// The system command's dialog on a command line and options of one line each.
+Input commandLine(double mib, const QByteArray&)
+{
+    auto action = std::make_shared<SysCommandAction>();
+    action->command_line = hostileText(TextShape::OneLine, mib);
+    action->command_options = action->command_line;
+    auto dialog = std::make_shared<std::unique_ptr<SysCommandWindow>>();
+    return {mib,
+            {{"shown",
+              [action, dialog] {
+                  *dialog = std::make_unique<SysCommandWindow>();
+                  (*dialog)->setCommandLine(action->command_line);
+                  (*dialog)->setCommandOptions(action->command_options);
+                  (*dialog)->show();
+                  return drawn();
+              }},
+             {"ok",
+              [action, dialog] {
+                  return (*dialog)->commandLine() == action->command_line ? QStringLiteral("kept")
+                                                                          : QStringLiteral("changed");
+              }},
+             {"closed", [dialog] { return dialog->reset(), drawn(); }}}};
+}
+
+// The service's message (show_message) in its box: shown, then closed unanswered.
+HostileKind serviceMessageKind(const char* name, const char* what, TextShape shape)
+{
+    return {name, what, "MiB", {0.25, 1, 4, 8}, [shape](double mib, const QByteArray&) {
+                auto parent = std::make_shared<QWidget>();
+                parent->resize(800, 600);
+                parent->show();
+                auto boxes = std::make_shared<ServiceMessageBoxes>(parent.get());
+                auto text = std::make_shared<QVector<QString>>(QVector<QString>{hostileText(shape, mib)});
+                return Input{mib,
+                             {{"shown", [boxes, text] { return boxes->show(*text), drawn(); }},
+                              {"closed", [parent, boxes] {
+                                   for (QMessageBox* box : parent->findChildren<QMessageBox*>())
+                                       box->close();
+                                   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                                   return drawn();
+                               }}}};
+            }};
+}
+
+// The advanced event definition of a service's event whose condition is ever
+// longer: opened (each condition shown and checked) and closed.
+Input longDefinition(double mib, const QByteArray&)
+{
+    const QString term = QStringLiteral("stateNormal,ON,==,");
+    const int terms = int(mib * (1 << 20)) / (term.size() + 3);
+    QString condition = term;
+    condition.reserve(int(mib * (1 << 20)) + term.size());
+    for (int i = 1; i < terms; ++i)
+        condition += term + QStringLiteral("||,");
+    auto definition =
+        std::make_shared<QStringList>(QStringList{QStringLiteral("Zdarzenie 1"), condition, condition});
+    auto dialog = std::make_shared<std::unique_ptr<AdvancedOptionsWindow>>();
+    return {mib,
+            {{"shown",
+              [definition, dialog] {
+                  Luminorix::Utils::Ups ups;
+                  ups.model_name = QStringLiteral("Harrier33_SNMP");
+                  *dialog = std::make_unique<AdvancedOptionsWindow>(ups, *definition, nullptr);
+                  (*dialog)->show();
+                  return drawn();
+              }},
+             {"closed", [dialog] { return dialog->reset(), drawn(); }}}};
+}
+
+// ---- the device tree
+
+// `count` devices, every tenth a virtual device with three members.
+QVector<Luminorix::Utils::Ups> deviceList(int count)
+{
+    QVector<Luminorix::Utils::Ups> models;
+    for (int i = 0; i < count; ++i) {
+        Luminorix::Utils::Ups ups;
+        ups.id = QString::number(i + 1);
+        if (i % 10 == 0) {
+            ups.model_name = QStringLiteral("Virtual_Device");
+            ups.phy_ids = QStringList{QString::number(i + 2), QString::number(i + 3), QString::number(i + 4)};
+        } else {
+            ups.model_name = QStringLiteral("KitePro_USB");
+            ups.user_defined_name = QStringLiteral("Biuro %1").arg(i);
+        }
+        models.append(ups);
+    }
+    return models;
+}
+
+QVector<Luminorix::Utils::currentDeviceStatus> statusList(int count, const char* status)
+{
+    QVector<Luminorix::Utils::currentDeviceStatus> statuses(count);
+    for (int i = 0; i < count; ++i) {
+        statuses[i].id = i + 1;
+        statuses[i].connected = true;
+        statuses[i].status = status;
+    }
+    return statuses;
+}
+
+// The status list of every poll, in the shown main window: the first, every device's
+// state changed, the same again.
+Input treeStatuses(double tenThousands, const QByteArray&)
+{
+    const int count = int(tenThousands * 10000);
+    auto window = std::make_shared<LuminorixWindow>();
+    window->show();
+    window->upsModelMessageReceived(deviceList(count));
+    drawn();
+    auto first =
+        std::make_shared<QVector<Luminorix::Utils::currentDeviceStatus>>(statusList(count, "on_power_line"));
+    auto changed =
+        std::make_shared<QVector<Luminorix::Utils::currentDeviceStatus>>(statusList(count, "on_battery"));
+    return {
+        tenThousands,
+        {{"first", [window, first] { return window->upsCurrentStatusListMessageReceived(*first), drawn(); }},
+         {"changed",
+          [window, changed] { return window->upsCurrentStatusListMessageReceived(*changed), drawn(); }},
+         {"back", [window, first] { return window->upsCurrentStatusListMessageReceived(*first), drawn(); }}}};
 }
 
 // The same line given whole to an editor, as Edit once did: the reason for the mend.
@@ -143,7 +340,16 @@ std::shared_ptr<VmTableWidget> shownTable()
     return table;
 }
 
-// The host list of every poll: first, the same again, then every tenth host new.
+// What the user waits for after a reply: the merge, the table's refresh and the
+// drawing that follows, as the virtual machines tab runs them.
+QString refreshed(VmTableWidget* table)
+{
+    table->refreshTable();
+    return drawn();
+}
+
+// The host list of every poll: first, the same again, then every tenth host new,
+// then one host new.
 Input hostList(double tenThousands, const QByteArray&)
 {
     const int hosts = int(tenThousands * 10000);
@@ -154,21 +360,33 @@ Input hostList(double tenThousands, const QByteArray&)
     QList<int> changed = ids;
     for (int i = 0; i < changed.size(); i += 10)
         changed[i] = hosts + i;
+    QList<int> oneNew = changed;
+    oneNew[hosts / 2] = 3 * hosts;
+    const auto merged = [table](const QList<int>& list) {
+        table->setHostList(1, list);
+        return refreshed(table.get());
+    };
     return {tenThousands,
-            {{"first", [table, ids] { return table->setHostList(1, ids), QString(); }},
-             {"same", [table, ids] { return table->setHostList(1, ids), QString(); }},
-             {"changed", [table, changed] { return table->setHostList(1, changed), QString(); }}}};
+            {{"first", [merged, ids] { return merged(ids); }},
+             {"same", [merged, ids] { return merged(ids); }},
+             {"changed", [merged, changed] { return merged(changed); }},
+             {"one-new", [merged, oneNew] { return merged(oneNew); }}}};
 }
 
-// One host's machines, merged as the tab merges a host-VM reply (without the refresh).
+// One host's machines, merged and shown as the tab shows a host-VM reply.
 Input hostVms(double tenThousands, const QByteArray&)
 {
     const int vms = int(tenThousands * 10000);
     auto table = shownTable();
     table->setHostList(1, {0});
-    return {tenThousands,
-            {{"first", [table, vms] { return Bench::mergeHostVmReply(table.get(), 0, vms, 0), QString(); }},
-             {"next", [table, vms] { return Bench::mergeHostVmReply(table.get(), 0, vms, 1), QString(); }}}};
+    return {
+        tenThousands,
+        {{"first",
+          [table, vms] { return Bench::mergeHostVmReply(table.get(), 0, vms, 0), refreshed(table.get()); }},
+         {"next",
+          [table, vms] { return Bench::mergeHostVmReply(table.get(), 0, vms, 1), refreshed(table.get()); }},
+         {"same",
+          [table, vms] { return Bench::mergeHostVmReply(table.get(), 0, vms, 1), refreshed(table.get()); }}}};
 }
 
 // ---- the logs
@@ -311,6 +529,30 @@ QVector<HostileKind> widgetHostileKinds()
          "MiB",
          {0.5, 1, 2, 4},
          longMessageLine},
+        messageKind("edit-lines", "event editor: Edit and Save of a message of ever more lines of one letter",
+                    TextShape::ShortLines),
+        mailKind("mail-line", "e-mail action: a body of one line without breaks", TextShape::OneLine),
+        mailKind("mail-lines", "e-mail action: a body of ever more lines of one letter",
+                 TextShape::ShortLines),
+        {"command-line",
+         "system command action: a command line and options of one line each",
+         "MiB",
+         {1, 2, 4, 8},
+         commandLine},
+        serviceMessageKind("message-line", "service message (show_message): one line without breaks",
+                           TextShape::OneLine),
+        serviceMessageKind("message-lines", "service message (show_message): ever more lines of one letter",
+                           TextShape::ShortLines),
+        {"definition",
+         "advanced event definition: conditions of ever more terms",
+         "MiB",
+         {0.5, 1, 2, 4},
+         longDefinition},
+        {"tree-statuses",
+         "device tree: the status list of 12.5k to 100k devices, each state changed",
+         "10k devs",
+         {1.25, 2.5, 5, 10},
+         treeStatuses},
         {"whole-line",
          "for comparison, not a path of the panel: the same line given whole to an editor",
          "KiB",
@@ -322,12 +564,12 @@ QVector<HostileKind> widgetHostileKinds()
          {25, 50, 100},
          saveTooLarge},
         {"host-list",
-         "virtualization centre: the host list of every poll, 12.5k to 100k hosts",
+         "virtualization centre: the host list of every poll, 12.5k to 100k hosts, reply to drawn table",
          "10k hosts",
          {1.25, 2.5, 5, 10},
          hostList},
         {"host-vms",
-         "virtualization centre: one host with 3,750 to 30,000 machines",
+         "virtualization centre: one host with 3,750 to 30,000 machines, reply to drawn table",
          "10k VMs",
          {0.375, 0.75, 1.5, 3},
          hostVms},

@@ -2,8 +2,11 @@
 # Idle cost of the control panel while it polls the stand-in service: CPU time and
 # resident memory over IDLE_SECONDS (default 60) with the window shown, then started
 # hidden in the tray, and the time from start to the first device state; with the
-# demo world (four devices in the tree), with a single UPS and with 1,000 UPSes.
+# demo world (four devices in the tree), with a single UPS and with 1,000 UPSes,
+# and with 1,000 UPSes of which one changes its status on every poll.
 #   IDLE_SCENES    stand-in scenes to measure (default "demo single many:1000")
+#   IDLE_CHURN_SCENES  scenes measured again with a changing status list (default "many:1000")
+#   IDLE_CHURN     devices whose status changes on every poll there (default 1)
 #   IDLE_DRIFT_MS  how often the stand-in's values drift (default 2000; 0 freezes them)
 # Goals with the demo world, Release build: under 0.15 % of one core shown, under
 # 0.05 % hidden; under 45 MB resident and flat over 10 minutes (IDLE_SECONDS=600);
@@ -15,6 +18,8 @@ cd "$root"
 seconds=${IDLE_SECONDS:-60}
 scenes=${IDLE_SCENES:-demo single many:1000}
 drift=${IDLE_DRIFT_MS:-2000}
+churn_scenes=${IDLE_CHURN_SCENES:-many:1000}
+churn=${IDLE_CHURN:-1}
 . scripts/lib/deps.sh
 lx_install_deps
 
@@ -40,17 +45,17 @@ sleep 1
 
 # On-CPU nanoseconds of all threads: the clock ticks of /proc/PID/stat are too
 # coarse for a few hundredths of a per cent.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%d", ns}'; }
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ns += $1} END {printf "%.0f", ns}'; }
 rss_kb() { awk '/VmRSS/ {print $2}' "/proc/$1/status"; }
 # Private memory: the rest of the resident set is shared library and font pages.
 anon_kb() { awk '/RssAnon/ {print $2}' "/proc/$1/status"; }
 
-measure() { # label, scene, panel arguments...
-    local label=$1 scene_name=$2; shift 2
+measure() { # label, scene, status churn, panel arguments...
+    local label=$1 scene_name=$2 scene_churn=$3; shift 3
     local statefile=$work/first-state
     rm -f "$statefile"
     build/run/tools/sim/luminorix-sim --scene "$scene_name" --drift-ms "$drift" --port 12323 \
-        --first-state-file "$statefile" 2>/dev/null &
+        --status-churn "$scene_churn" --first-state-file "$statefile" 2>/dev/null &
     local scene=$!
     sleep 0.5
     local start_ms
@@ -79,11 +84,15 @@ measure() { # label, scene, panel arguments...
     kill "$scene"; wait "$scene" 2>/dev/null || true
     awk -v l="$label" -v d=$((c1 - c0)) -v s="$elapsed" -v r0="$r0" -v r1="$r1" -v a1="$a1" \
         -v f="$first" -v samples="$samples" 'BEGIN {
-        printf "%-16s cpu %.3f %% of one core over %d s; rss %.1f MB -> %.1f MB, of it private %.1f MB (MB every %d s:%s); first state %s ms after start\n",
+        printf "%-24s cpu %.3f %% of one core over %d s; rss %.1f MB -> %.1f MB, of it private %.1f MB (MB every %d s:%s); first state %s ms after start\n",
                l, 100 * d / 1e9 / s, s, r0 / 1024, r1 / 1024, a1 / 1024, ((s / 6 > 1) ? int(s / 6) : 1), samples, f }'
 }
 
 for scene_name in $scenes; do
-    measure "$scene_name shown" "$scene_name"
-    measure "$scene_name hidden" "$scene_name" --hide
+    measure "$scene_name shown" "$scene_name" 0
+    measure "$scene_name hidden" "$scene_name" 0 --hide
+done
+for scene_name in $churn_scenes; do
+    measure "$scene_name churn $churn shown" "$scene_name" "$churn"
+    measure "$scene_name churn $churn hidden" "$scene_name" "$churn" --hide
 done

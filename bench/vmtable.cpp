@@ -1,8 +1,8 @@
 // The host and VM table's refresh with hosts x VMs rows (50 x 40 is the goal's
 // case: under 20 ms in a Release build, since the poll refreshes about twice a
 // second while the window is open). Counted in the shown widget: the refresh
-// alone, with texts unchanged and with new texts in every column, and one poll
-// tick with the event loop's layout and painting that follow. Hostile lists
+// alone, with nothing changed (no row is touched) and with new texts in every
+// column, and one poll tick with the event loop's layout and painting that follow. Hostile lists
 // (100 000 hosts; one host with 30 000 machines) are measured by bench_hostile.
 #include "hostvmreply.h"
 #include "virtualization/vmtablewidget.h"

@@ -80,7 +80,7 @@ const char* const lowEventMessages[] = {
     QT_TRANSLATE_NOOP("QObject",
                       "Wirtualny UPS - brak wymaganej liczby skonfigurowanych UPS w Luminorix"),     // 36
     QT_TRANSLATE_NOOP("QObject", "Wirtualny UPS - nie skonfigurowano jednostki MASTER w Luminorix"), // 37
-    QT_TRANSLATE_NOOP("QObject", "Awaria zasiliania na wejściu"),                                    // 38
+    QT_TRANSLATE_NOOP("QObject", "Awaria zasilania na wejściu"),                                     // 38
     QT_TRANSLATE_NOOP("QObject", "Awaria UPS"),                                                      // 39
     QT_TRANSLATE_NOOP("QObject", "Wykonywanie testu akumulatorów"),                                  // 40
     QT_TRANSLATE_NOOP("QObject", "Trwa wyłączanie UPS"),                                             // 41
@@ -122,8 +122,8 @@ const char* const lowEventMessages[] = {
     QT_TRANSLATE_NOOP("QObject", "Stan niskiej baterii"),                                            // 77
     QT_TRANSLATE_NOOP("QObject", "Bateria rozładowana"),                                             // 78
     QT_TRANSLATE_NOOP("QObject", "Nadmierny wzrost temperatury"),                                    // 79
-    QT_TRANSLATE_NOOP("QObject", "Awaria zasiliania na wejściu"),                                    // 80
-    QT_TRANSLATE_NOOP("QObject", "Awaria zasiliania na wyjściu"),                                    // 81
+    QT_TRANSLATE_NOOP("QObject", "Awaria zasilania na wejściu"),                                     // 80
+    QT_TRANSLATE_NOOP("QObject", "Awaria zasilania na wyjściu"),                                     // 81
     QT_TRANSLATE_NOOP("QObject", "Przeciążenie wyjścia"),                                            // 82
     QT_TRANSLATE_NOOP("QObject", "Bypass"),                                                          // 83
     QT_TRANSLATE_NOOP("QObject", "Awaria bypass"),                                                   // 84

@@ -23,17 +23,15 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QObject::tr(
         "Program do konwersji pliku konfiguracyjnego config.ini. Konwersja pliku konfiguracyjnego jest "
-        "konieczna "
-        "po zakonczonym procesie akutalizacji Luminorix.W systemach Windows program cfgshifter jest "
-        "uruchamiany "
-        "automatycznie przez instalator.W przypadku systemow Linux po zaktualizawaniu Luminorix program "
-        "cfgshifter musi byc uruchomiony przez uzytkownika."));
+        "konieczna po zakończonym procesie aktualizacji Luminorix. W systemach Windows program cfgshifter "
+        "jest uruchamiany automatycznie przez instalator. W przypadku systemów Linux po zaktualizowaniu "
+        "Luminorix program cfgshifter musi być uruchomiony przez użytkownika."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("language"),
         QObject::tr(
-            "Wersja jezykowa oprogramowania Luminorix Professional. Dopuszczalne wartosci: polish, english"),
+            "Wersja językowa oprogramowania Luminorix Professional. Dopuszczalne wartości: polish, english"),
         QString());
     parser.process(app);
 

@@ -729,21 +729,36 @@ bool NewConfiguration::writeFresh(QString* error)
     const QFileInfo info(filePath);
     const bool created = !info.exists();
     bool written = QDir().mkpath(info.absolutePath());
+    QString reason;
     if (written && created) {
         // A new file is the caller's work file, which it reads back and checks;
         // a save file would make it durable (an fsync) only for it to be deleted.
         QFile file(filePath);
         const bool opened = file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered);
-        written = opened && file.write(bytes) == bytes.size();
+        // A short write reports nothing: the rest is written again until the
+        // system says why it will not take it.
+        qint64 done = 0;
+        while (opened && done < bytes.size()) {
+            const qint64 step = file.write(bytes.constData() + done, bytes.size() - done);
+            if (step <= 0)
+                break;
+            done += step;
+        }
+        written = opened && done == bytes.size();
+        if (!written && file.error() != QFileDevice::NoError)
+            reason = file.errorString();
         file.close();
         if (opened && !written)
             file.remove();
     } else if (written) {
         QSaveFile file(filePath);
         written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+        if (!written && file.error() != QFileDevice::NoError)
+            reason = file.errorString();
     }
     if (!written) {
-        *error = tr("błąd dostępu do pliku");
+        // The system's own reason, where there is one.
+        *error = reason.isEmpty() ? tr("błąd dostępu do pliku") : reason;
         return false;
     }
     // The permissions the library gives a file it created.

@@ -1,6 +1,7 @@
 #include "oldconfiguration.h"
 
 #include "initext.h"
+#include "iniwriter.h"
 #include "writtenini.h"
 
 #include <QCoreApplication>
@@ -65,6 +66,18 @@ OldConfiguration::OldConfiguration(const QString& filePath) : m_filePath(filePat
     QSettings settings(filePath, QSettings::IniFormat);
     if (m_codec)
         settings.setIniCodec(m_codec);
+    // The library lists a key with an empty part ("%2F" or "\\" for a slash at
+    // either end) but cannot read it back: neither could the service.
+    const QStringList keys = settings.allKeys();
+    for (const QString& key : keys) {
+        if (!Converter::IniWriter::isPlainKey(key)) {
+            m_damage = QCoreApplication::translate(
+                           "OldConfiguration", "Plik %1 zawiera klucz \"%2\", którego nie można odczytać, i "
+                                               "nie zostanie przekonwertowany.")
+                           .arg(shownPath, key);
+            return;
+        }
+    }
     m_settings = Converter::CaselessSettings(settings);
     if (settings.status() != QSettings::NoError)
         m_damage = QCoreApplication::translate("OldConfiguration",

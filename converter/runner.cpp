@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QScopeGuard>
 #include <QVector>
 #include <cerrno>
@@ -18,6 +19,8 @@
 namespace {
 
 const QString currentVersion = QLatin1String(programVersion);
+// How long the lock of config.ini is waited for: its writer holds it for one write.
+constexpr int lockWait = 10000;
 
 void printError(const QString& line)
 {
@@ -117,6 +120,16 @@ int Runner::convert()
     QString staleError;
     CheckedFile::remove(workFolder, &staleError);
 
+    // A service that writes through the settings library holds this lock while it
+    // writes the file: held from the reading to the replacing, no write of it is
+    // lost in between. Where no lock can be made at all, the library cannot make
+    // one either, and so cannot write.
+    QLockFile lock(configPath + QStringLiteral(".lock"));
+    if (!lock.tryLock(lockWait) && lock.error() == QLockFile::LockFailedError)
+        return fail(tr("Plik %1 jest właśnie zapisywany przez inny program (blokada %2) i nie zostanie "
+                       "przekonwertowany.")
+                        .arg(shownConfig, shown(configPath + QStringLiteral(".lock"))));
+
     // Read in place; nothing is touched until the new file is complete.
     OldConfiguration reader(configPath);
     if (!reader.damage().isEmpty())
@@ -149,10 +162,12 @@ int Runner::convert()
     const QString workPath = workFolder + QStringLiteral("/config.ini");
     const auto workFailure = [&workPath, &workFolder, &reader](const QString& reason) {
         // The settings library keeps the system's reason to itself: write as much
-        // again, with room to spare, to learn it.
+        // again, with room to spare, to learn it. The work file stays meanwhile, as
+        // it was when the library failed: without it the probe could find room
+        // that the library lacked.
         const qint64 size = qMax(QFileInfo(workPath).size(), qint64(reader.contents().size())) + 65536;
-        QFile::remove(workPath);
         const QString cause = CheckedFile::probe(workFolder, size);
+        QFile::remove(workPath);
         return fail(tr("Nie można zapisać pliku tymczasowego %1: %2")
                         .arg(shown(workPath), cause.isEmpty() ? reason : cause));
     };

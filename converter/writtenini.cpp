@@ -273,10 +273,12 @@ bool WrittenIni::visit(const QByteArray& bytes, QTextCodec* codec,
         startAfresh(&entry.text, end - equals - 1);
         entry.list.clear();
         entry.isList = false;
-        // The library looks a key with an empty part up under another name; only a
-        // "\\" in the key, a slash, can make one, the section was checked already.
+        // The library lists a key with an empty part but looks it up under another
+        // name; only an escape in the key can make one ("\\" or "%2F", a slash), the
+        // section was checked already.
         if (!unescapeKey(data, start, equals, &entry.key) ||
-            (std::memchr(data + start, '\\', size_t(equals - start)) &&
+            ((std::memchr(data + start, '\\', size_t(equals - start)) ||
+              std::memchr(data + start, '%', size_t(equals - start))) &&
              !Converter::IniWriter::isPlainKey(entry.key)))
             return false;
         if (!unescapeValue(data, equals + 1, end, codec, &entry.text, &entry.list, &entry.isList) ||

@@ -10,7 +10,7 @@ bool AddUpsPrompt::ask(QWidget* parent)
     QMessageBox box(
         QMessageBox::Question, tr("Brak zasilaczy UPS"),
         tr("Aktualnie Luminorix nie monitoruje żadnego urządzenia.\n\nDodaj posiadany model UPS do "
-           "Luminorix aby umożliwić jego monitorowanie.\nLuminorix, po wcześniejszej konfiguracji "
+           "Luminorix, aby umożliwić jego monitorowanie.\nLuminorix, po wcześniejszej konfiguracji "
            "zdarzeń, będzie mógł dokonać\nbezpiecznego zamknięcia systemu na wypadek utraty "
            "zasilania.\n\nCzy chcesz dodać nowy UPS teraz?\n"),
         QMessageBox::Yes | QMessageBox::No, parent);

@@ -154,7 +154,7 @@ void ApplicationConfigurationWindow::buildSmtpLayout()
 
     passwordLabel->setText(tr("Hasło"));
     passwordEdit->setEchoMode(QLineEdit::Password);
-    passwordEdit->setPlaceholderText(tr("haslo"));
+    passwordEdit->setPlaceholderText(tr("hasło"));
     passwordRow->addSpacing(10);
     passwordRow->addWidget(passwordLabel);
     passwordRow->addWidget(passwordEdit);

@@ -14,7 +14,7 @@ DebugWarningWidget::DebugWarningWidget(QWidget* parent)
     warningIconLabel->setObjectName(QStringLiteral("warningIconLabel"));
     warningIconLabel->setPixmap(QPixmap(QStringLiteral(":/images/images/warning.png")));
     warningTextLabel->setObjectName(QStringLiteral("warningTextLabel"));
-    warningTextLabel->setText(tr("TRYB DEBUGGOWANIA"));
+    warningTextLabel->setText(tr("TRYB DEBUGOWANIA"));
     warningTextLabel->setStyleSheet(QStringLiteral("color: red; font: bold 20px;"));
 
     warningLayout->addWidget(warningIconLabel);

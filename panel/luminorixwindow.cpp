@@ -435,7 +435,7 @@ void LuminorixWindow::displayDaemonBusy(bool busy)
 
 void LuminorixWindow::debugModeEnabled(bool enabled)
 {
-    const QString suffix = tr(" [TRYB DEBUGGOWANIA]");
+    const QString suffix = tr(" [TRYB DEBUGOWANIA]");
     if (enabled) {
         if (debugWarningWidget)
             debugWarningWidget->startBlinking();
@@ -638,7 +638,7 @@ void LuminorixWindow::displayAvailableUpdateInfo(bool displayUnavailableUpdateWi
 
 void LuminorixWindow::upsDeviceState(QMap<QString, QString> parameters)
 {
-    const bool extended = ExtendInformationWindow::hasExtendedParameters(parameters);
+    const bool extended = !showsUnknownModel() && ExtendInformationWindow::hasExtendedParameters(parameters);
     setWidgetsEnabled(extended, {ui->exInfoButton, ui->upsEventsButton});
     setActionsEnabled(extended, {ui->actionExtendInformation});
 
@@ -692,7 +692,7 @@ void LuminorixWindow::upsConfiguration(QMap<QString, QString> parameters)
         setActionsEnabled(false, {ui->actionUpsConfiguration});
         return;
     }
-    if (administratorMode && allowsUpsConfiguration(currentUps.model_name)) {
+    if (administratorMode && !showsUnknownModel() && allowsUpsConfiguration(currentUps.model_name)) {
         setWidgetsEnabled(true, {ui->upsConfigurationButton});
         setActionsEnabled(true, {ui->actionUpsConfiguration});
     }
@@ -770,11 +770,21 @@ void LuminorixWindow::selectTreeElement(UpsTreeElement* element)
 
 void LuminorixWindow::enableDeviceRecordDoors()
 {
-    // A model the catalogue does not know leaves its element without a record:
-    // these dialogs would name the device by an empty identifier.
-    const bool named = administratorMode && !(upsTree->currentElement() && currentUps.id.isEmpty());
+    const bool named =
+        administratorMode && !showsUnknownModel() && !(upsTree->currentElement() && currentUps.id.isEmpty());
     setWidgetsEnabled(named, {ui->networkConfigurationButton, ui->loggingConfigurationButton});
     setActionsEnabled(named, {ui->actionNetworkConfiguration, ui->actionLoggingConfiguration});
+    // The doors the service's maps open shut at once, not at the next map.
+    if (showsUnknownModel()) {
+        setWidgetsEnabled(false, {ui->upsConfigurationButton, ui->exInfoButton, ui->upsEventsButton});
+        setActionsEnabled(false, {ui->actionUpsConfiguration, ui->actionExtendInformation});
+    }
+}
+
+bool LuminorixWindow::showsUnknownModel() const
+{
+    const UpsTreeElement* element = upsTree->currentElement();
+    return element && !element->knownModel;
 }
 
 void LuminorixWindow::showElementRecord(UpsTreeElement* element)
@@ -800,7 +810,7 @@ void LuminorixWindow::deleteActionHandler(int row)
         return;
     // A model list may have rebuilt the tree while the question was open.
     const UpsTreeElement* element = upsTree->currentElement();
-    if (!element || element->ups.id.isEmpty())
+    if (!element || !element->knownModel || element->ups.id.isEmpty())
         return;
     controller->removeUps(element->ups.id);
     controller->getAvailablePorts();

@@ -157,7 +157,10 @@ private:
     void drawDeviceState();
     void selectTreeElement(UpsTreeElement* element);
     // The event and logging doors: the administrator's, for a device with a record.
+    // Every door of the device stays shut for a model the catalogue lacks.
     void enableDeviceRecordDoors();
+    // The selected element is of a model the catalogue lacks.
+    bool showsUnknownModel() const;
     // The element's record becomes the window's device, without selecting it.
     void showElementRecord(UpsTreeElement* element);
     QList<Luminorix::Utils::Ups> virtualDeviceMembers() const;

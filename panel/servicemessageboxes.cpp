@@ -1,5 +1,7 @@
 #include "servicemessageboxes.h"
 
+#include "showntext.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QStringList>
@@ -10,6 +12,15 @@ namespace {
 const char* const kStep = "lxMessageStep";
 const char* const kTexts = "lxMessageTexts";
 const char* const kNotShown = "lxMessagesNotShown";
+
+// A box grows with its text and lays it out again at each change: it shows a
+// bounded part, ending in "…" where it was cut. The service's log keeps it whole.
+QString shownPart(const QString& text)
+{
+    bool cut = false;
+    const QString part = ShownText::bounded(text, ShownText::box, &cut);
+    return cut ? part + QChar(0x2026) : part;
+}
 
 // The texts belong to the window that shows the boxes: its context is fixed.
 QString windowTr(const char* text)
@@ -41,7 +52,7 @@ void ServiceMessageBoxes::show(const QVector<QString>& texts)
             ++step;
         auto* box = new QMessageBox(parent);
         box->setWindowTitle(windowTr(QT_TRANSLATE_NOOP("LuminorixWindow", "Komunikat")));
-        box->setText(texts.at(i));
+        box->setText(shownPart(texts.at(i)));
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->setModal(true);
         box->setProperty(kStep, step);
@@ -60,8 +71,8 @@ void ServiceMessageBoxes::join(QMessageBox* box, const QVector<QString>& texts)
     if (joined > 0) {
         QStringList parts{box->text()};
         for (int i = 0; i < joined; ++i)
-            parts.append(texts.at(i));
-        box->setText(parts.join(QLatin1String("\n\n")));
+            parts.append(shownPart(texts.at(i)));
+        box->setText(shownPart(parts.join(QLatin1String("\n\n"))));
         box->setProperty(kTexts, shown + joined);
     }
     if (joined == texts.size())

@@ -2,6 +2,7 @@
 
 #include "base/answerwait.h"
 #include "base/dialogrelay.h"
+#include "showntext.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -107,7 +108,7 @@ void SmtpTestWindow::displayTestStatus(int status, QStringList messages)
     for (const QString& message : messages) {
         if (!firstMessage)
             cursor.insertBlock();
-        cursor.insertText(message);
+        cursor.insertText(ShownText::bounded(message, ShownText::editor));
         firstMessage = false;
     }
 }

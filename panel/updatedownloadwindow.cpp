@@ -30,7 +30,7 @@ void UpdateDownloadWindow::updateDownloadFinished()
 void UpdateDownloadWindow::updateDownlaodError(QString text)
 {
     ui->downloadProgressBar->setValue(0);
-    showMessageBox(tr("Error"), text);
+    showMessageBox(tr("Błąd"), text);
     QDialog::reject();
 }
 

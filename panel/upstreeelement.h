@@ -14,4 +14,7 @@ public:
 
     Luminorix::Utils::Ups ups;
     QString modelLabel;
+    // The catalogue lists the record's model. An element of another model still
+    // names its device, but the panel can show or configure nothing of it.
+    bool knownModel = false;
 };

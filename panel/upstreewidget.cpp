@@ -34,13 +34,58 @@ const QIcon& indicatorIcon(const QString& path)
     return *it;
 }
 
-void setIndicator(QTreeWidgetItem* item, const QString& path)
+// True when the indicator changed.
+bool setIndicator(QTreeWidgetItem* item, const QString& path)
 {
     if (item->data(0, kIndicatorRole).toString() == path)
-        return;
+        return false;
     item->setIcon(0, indicatorIcon(path));
     item->setData(0, kIndicatorRole, path);
+    return true;
 }
+
+// Each icon set tells the view, which looks the row up among all the rows it
+// shows: a poll that changes every device's state would cost the square of the
+// devices. The model stays quiet while the indicators change and then tells of
+// them once, as one range of top-level rows (an icon changes neither a row's
+// size nor the order).
+class QuietIndicators
+{
+public:
+    explicit QuietIndicators(QTreeWidget* tree) : tree(tree), wasBlocked(tree->model()->blockSignals(true)) {}
+    ~QuietIndicators()
+    {
+        QAbstractItemModel* model = tree->model();
+        model->blockSignals(wasBlocked);
+        if (first >= 0)
+            emit model->dataChanged(model->index(first, 0), model->index(last, 0), {Qt::DecorationRole});
+    }
+    QuietIndicators(const QuietIndicators&) = delete;
+    QuietIndicators& operator=(const QuietIndicators&) = delete;
+
+    // Every element in tree order (pre-order), set or passed, so that the
+    // top-level rows are counted on the way.
+    void pass(const QTreeWidgetItem* item)
+    {
+        if (!item->parent())
+            ++row;
+    }
+    void set(QTreeWidgetItem* item, const QString& path)
+    {
+        pass(item);
+        if (!setIndicator(item, path))
+            return;
+        first = first < 0 ? row : first;
+        last = row;
+    }
+
+private:
+    QTreeWidget* tree;
+    bool wasBlocked;
+    int row = -1;
+    int first = -1;
+    int last = -1;
+};
 
 QString stateIcon(const std::string& status, bool master)
 {
@@ -79,6 +124,17 @@ void fillKnownElement(UpsTreeElement* element, const UpsModelEntry& row, const U
     element->setText(0, ups.user_defined_name.isEmpty() ? row.label() : ups.user_defined_name);
     element->ups = ups;
     element->modelLabel = row.label();
+    element->knownModel = true;
+}
+
+// A model the catalogue lacks keeps the service's record: selecting it then names
+// this very device to the service, not the device id 0 of an empty record.
+void fillUnknownElement(UpsTreeElement* element, const Ups& ups)
+{
+    setIndicator(element, kIndicators + QStringLiteral("unknown.png"));
+    // The window's context, where the text was made and translated.
+    element->setText(0, QCoreApplication::translate("LuminorixWindow", "<NIEZNANY>"));
+    element->ups = ups;
 }
 
 bool sameStatus(const currentDeviceStatus& a, const currentDeviceStatus& b)
@@ -124,6 +180,9 @@ UpsTreeWidget::UpsTreeWidget(QWidget* parent, const bool* administratorModeFlag,
 {
     setColumnCount(1);
     setHeaderHidden(true);
+    // Every row is one line of text beside an indicator of one size: the view then
+    // needs no row's size hint to lay out or redraw a range of rows.
+    setUniformRowHeights(true);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &UpsTreeWidget::onCustomContextMenuRequested);
 }
@@ -183,6 +242,7 @@ void UpsTreeWidget::showModels(const QVector<Ups>& models, const QList<UpsModelE
                                                : QStringLiteral("%1 <%2>").arg(row->label(), name));
             element->ups = virtualUps;
             element->modelLabel = row->label();
+            element->knownModel = true;
         }
         for (const QString& memberId : virtualUps.phy_ids) {
             for (int i : recordsById.value(memberId)) {
@@ -190,6 +250,8 @@ void UpsTreeWidget::showModels(const QVector<Ups>& models, const QList<UpsModelE
                 auto* child = new UpsTreeElement;
                 if (const UpsModelEntry* row = catalogueRow(catalogue, member.model_name))
                     fillKnownElement(child, *row, member);
+                else
+                    fillUnknownElement(child, member);
                 element->addChild(child);
                 memberIds.insert(member.id.toInt());
             }
@@ -204,9 +266,7 @@ void UpsTreeWidget::showModels(const QVector<Ups>& models, const QList<UpsModelE
         if (const UpsModelEntry* row = catalogueRow(catalogue, ups.model_name)) {
             fillKnownElement(element, *row, ups);
         } else {
-            setIndicator(element, kIndicators + QStringLiteral("unknown.png"));
-            // The window's context, where the text was made and translated.
-            element->setText(0, QCoreApplication::translate("LuminorixWindow", "<NIEZNANY>"));
+            fillUnknownElement(element, ups);
         }
         elements.append(element);
     }
@@ -274,22 +334,31 @@ void UpsTreeWidget::applyStatuses(const QVector<currentDeviceStatus>& statuses, 
     lastStatusOf.reserve(statuses.size());
     for (int i = 0; i < statuses.size(); ++i)
         lastStatusOf.insert(statuses.at(i).id, i);
-    for (QTreeWidgetItemIterator it(this); *it; ++it) {
-        auto* element = static_cast<UpsTreeElement*>(*it);
-        const int elementId = element->ups.id.toInt();
-        const auto found = lastStatusOf.constFind(elementId);
-        if (found == lastStatusOf.constEnd())
-            continue;
-        const currentDeviceStatus& status = statuses.at(*found);
-        element->ups.parallel_unit = status.parallel_unit;
-        element->ups.unit_address = QString::fromStdString(status.unit_address);
-        element->ups.power_compensation = status.power_compensation;
-        element->ups.output_socket1 = status.output_socket1;
-        element->ups.output_socket2 = status.output_socket2;
-        element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
-        setIndicator(element, stateIcon(status.status, status.master));
-        if (elementId == currentDeviceId)
-            reached = element;
+    {
+        QuietIndicators quiet(this);
+        for (QTreeWidgetItemIterator it(this); *it; ++it) {
+            auto* element = static_cast<UpsTreeElement*>(*it);
+            const int elementId = element->ups.id.toInt();
+            const auto found = lastStatusOf.constFind(elementId);
+            if (found == lastStatusOf.constEnd()) {
+                quiet.pass(element);
+                continue;
+            }
+            const currentDeviceStatus& status = statuses.at(*found);
+            element->ups.parallel_unit = status.parallel_unit;
+            element->ups.unit_address = QString::fromStdString(status.unit_address);
+            element->ups.power_compensation = status.power_compensation;
+            element->ups.output_socket1 = status.output_socket1;
+            element->ups.output_socket2 = status.output_socket2;
+            element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
+            // The element of an unknown model keeps saying so, whatever the device's state.
+            if (element->knownModel)
+                quiet.set(element, stateIcon(status.status, status.master));
+            else
+                quiet.pass(element);
+            if (elementId == currentDeviceId)
+                reached = element;
+        }
     }
     setCurrentIndex(current);
     blockSignals(false);
@@ -326,8 +395,11 @@ void UpsTreeWidget::showUnreachable()
     blockSignals(true);
     const QModelIndex current = currentIndex();
     const QString red = kIndicators + QStringLiteral("red.png");
-    for (QTreeWidgetItemIterator it(this); *it; ++it)
-        setIndicator(*it, red);
+    {
+        QuietIndicators quiet(this);
+        for (QTreeWidgetItemIterator it(this); *it; ++it)
+            quiet.set(*it, red);
+    }
     setCurrentIndex(current);
     blockSignals(false);
 }
@@ -367,8 +439,9 @@ QMenu* UpsTreeWidget::buildContextMenu(const QPoint& pos)
 {
     const bool administrator = administratorModeFlag && *administratorModeFlag;
     const auto* element = static_cast<UpsTreeElement*>(itemAt(pos));
-    // An element without an identifier (unknown model) cannot be named in a request.
-    const bool editable = administrator && element && !element->ups.id.isEmpty();
+    // The device dialogs cannot show a model the catalogue lacks, and an element
+    // without an identifier cannot be named in a request.
+    const bool editable = administrator && element && element->knownModel && !element->ups.id.isEmpty();
 
     auto* menu = new QMenu(this);
     QMenu* sortingMenu = menu->addMenu(tr("Sortowanie listy"));

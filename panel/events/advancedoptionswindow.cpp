@@ -4,6 +4,7 @@
 #include "devicedescription.h"
 #include "localsettings.h"
 #include "messagebox.h"
+#include "receivedtext.h"
 #include "ui_advancedoptionswindow.h"
 
 #include <QMessageBox>
@@ -59,12 +60,12 @@ AdvancedOptionsWindow::AdvancedOptionsWindow(const Luminorix::Utils::Ups& device
     // Setting the texts runs the live check of each edit.
     if (m_definition.size() == 3) {
         m_openingName = m_definition.at(0);
-        ui->eventNameTextEdit->setText(m_openingName);
-        ui->expressionTextIn->setPlainText(postfixToInfix(m_definition.at(1), m_operators));
-        ui->expressionTextOut->setPlainText(postfixToInfix(m_definition.at(2), m_operators));
+        ReceivedText::show(ui->eventNameTextEdit, m_openingName);
+        ReceivedText::show(ui->expressionTextIn, postfixToInfix(m_definition.at(1), m_operators));
+        ReceivedText::show(ui->expressionTextOut, postfixToInfix(m_definition.at(2), m_operators));
     } else if (m_definition.size() == 1) {
         m_openingName = m_definition.at(0);
-        ui->eventNameTextEdit->setText(m_openingName);
+        ReceivedText::show(ui->eventNameTextEdit, m_openingName);
     }
 
     fillItems(ui->eventStatesListIn, QString());
@@ -171,12 +172,19 @@ QStringList AdvancedOptionsWindow::eventDefinition() const
 
 QStringList AdvancedOptionsWindow::buildEventDefinition() const
 {
+    // A condition shown cut is read-only: it goes back as it came.
+    const auto postfix = [this](const QTextEdit* edit, int index, QString& out) {
+        if (edit->isReadOnly() && m_definition.size() == 3) {
+            out = m_definition.at(index);
+            return true;
+        }
+        return ConditionText::infixToPostfix(ReceivedText::of(edit), out);
+    };
     QString start;
     QString end;
-    if (!ConditionText::infixToPostfix(ui->expressionTextIn->toPlainText(), start) ||
-        !ConditionText::infixToPostfix(ui->expressionTextOut->toPlainText(), end))
+    if (!postfix(ui->expressionTextIn, 1, start) || !postfix(ui->expressionTextOut, 2, end))
         return {};
-    return {ui->eventNameTextEdit->text(), start, end};
+    return {ReceivedText::of(ui->eventNameTextEdit), start, end};
 }
 
 bool AdvancedOptionsWindow::isStateName(const QString& text) const
@@ -209,7 +217,9 @@ void AdvancedOptionsWindow::listItemDoubleClicked(QListWidgetItem* item)
                              : item->text();
     QTextEdit* edit =
         list->objectName().contains(QLatin1String("In")) ? ui->expressionTextIn : ui->expressionTextOut;
-    edit->insertPlainText(text);
+    // A condition shown cut takes nothing: the part never shown would be lost.
+    if (!edit->isReadOnly())
+        edit->insertPlainText(text);
 }
 
 void AdvancedOptionsWindow::expressionChanged()
@@ -217,7 +227,8 @@ void AdvancedOptionsWindow::expressionChanged()
     auto* edit = qobject_cast<QTextEdit*>(sender());
     if (!edit)
         return;
-    const bool valid = m_check.isValid(edit->toPlainText());
+    // One shown cut is the service's own and goes back untouched: not checked.
+    const bool valid = edit->isReadOnly() || m_check.isValid(ReceivedText::of(edit));
     edit->setStyleSheet(valid ? QStringLiteral("color: green") : QStringLiteral("color: red"));
     edit->setProperty("valid", valid);
 }
@@ -225,13 +236,14 @@ void AdvancedOptionsWindow::expressionChanged()
 void AdvancedOptionsWindow::accept()
 {
     const bool plainSave = sender() == ui->saveEventButton;
-    const QString name = ui->eventNameTextEdit->text();
+    const QString name = ReceivedText::of(ui->eventNameTextEdit);
     const QString refusal = nameRefusal(name);
     if (!refusal.isEmpty()) {
         showMessageBox(tr("Uwaga"), refusal);
         return;
     }
-    if (ui->expressionTextIn->toPlainText().isEmpty() || ui->expressionTextOut->toPlainText().isEmpty()) {
+    if (ReceivedText::of(ui->expressionTextIn).isEmpty() ||
+        ReceivedText::of(ui->expressionTextOut).isEmpty()) {
         showMessageBox(tr("Uwaga"), tr("Należy wprowadzić wyrażenie."));
         return;
     }

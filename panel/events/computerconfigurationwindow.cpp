@@ -4,6 +4,7 @@
 #include "base/dialogrelay.h"
 #include "helpers.h"
 #include "messagebox.h"
+#include "receivedtext.h"
 #include "ui_computerconfigurationwindow.h"
 #include "upssocketcontroller.h"
 
@@ -50,7 +51,7 @@ void ComputerConfigurationWindow::setConfiguredComputers(const QVector<Computer>
 
 void ComputerConfigurationWindow::setComputerAddress(QString address)
 {
-    ui->computerAddressEdit->setText(address);
+    ReceivedText::show(ui->computerAddressEdit, address);
 }
 
 void ComputerConfigurationWindow::lockAddressAndGroup()
@@ -66,7 +67,7 @@ QString ComputerConfigurationWindow::computerName() const
 
 QString ComputerConfigurationWindow::computerAddress() const
 {
-    return ui->computerAddressEdit->text();
+    return ReceivedText::of(ui->computerAddressEdit);
 }
 
 QString ComputerConfigurationWindow::password() const
@@ -86,13 +87,28 @@ void ComputerConfigurationWindow::stopResponseTimer()
 
 void ComputerConfigurationWindow::okButtonClickHandler()
 {
-    // The same machine twice would get every order twice.
-    if (knownAddresses.contains(withoutPort(computerAddress()))) {
+    const auto refuse = [](const QString& title, const QString& text) {
         QMessageBox box;
         box.setWindowIcon(QIcon(QStringLiteral(":/images/images/appicon_32.png")));
-        box.setWindowTitle(tr("Błędny adres komputera"));
-        box.setText(tr("Istnieje już komputer o podanym adresie"));
+        box.setWindowTitle(title);
+        box.setText(text);
         box.exec();
+    };
+    // A computer without a name cannot be told apart in the lists, one without an
+    // address cannot be reached at all.
+    if (computerName().trimmed().isEmpty()) {
+        refuse(tr("Błędna nazwa komputera"),
+               tr("Nazwa komputera nie może być pusta.\n\nWprowadź nazwę komputera i spróbuj ponownie."));
+        return;
+    }
+    if (computerAddress().trimmed().isEmpty()) {
+        refuse(tr("Błędny adres komputera"),
+               tr("Adres komputera nie może być pusty.\n\nWprowadź adres komputera i spróbuj ponownie."));
+        return;
+    }
+    // The same machine twice would get every order twice.
+    if (knownAddresses.contains(withoutPort(computerAddress()))) {
+        refuse(tr("Błędny adres komputera"), tr("Istnieje już komputer o podanym adresie"));
         return;
     }
     // A second OK while an answer is awaited asks again but keeps the first deadline.

@@ -4,6 +4,7 @@
 #include "printer.h"
 
 #include <QVector>
+#include <vector>
 
 namespace ConditionText {
 
@@ -80,23 +81,73 @@ QString postfixToInfix(const QString& postfix, const QStringList& operators)
 {
     const QStringList items = postfix.split(QLatin1Char(','), Qt::SkipEmptyParts);
     // Taking the first operator from the start each time, as the text is read,
-    // is a stack: everything before that operator is an operand.
-    QStringList stack;
+    // is a stack: everything before that operator is an operand. The operands are
+    // kept as a tree and written out once: joining the texts at each operator
+    // copied the longer one again, the square of a long condition's length.
+    struct Node
+    {
+        int item;
+        int left = -1;
+        int right = -1;
+    };
+    std::vector<Node> nodes;
+    nodes.reserve(size_t(items.size()));
+    std::vector<int> stack;
+    const auto write = [&nodes, &items](int root, QString& out) {
+        // (node, next part: 0 its "(" and left, 1 its operator and right, 2 its ")")
+        std::vector<std::pair<int, int>> todo{{root, 0}};
+        while (!todo.empty()) {
+            auto& [node, part] = todo.back();
+            const Node& n = nodes.at(size_t(node));
+            if (n.left < 0) {
+                out += items.at(n.item);
+                todo.pop_back();
+            } else if (part == 0) {
+                out += QLatin1Char('(');
+                part = 1;
+                todo.emplace_back(n.left, 0);
+            } else if (part == 1) {
+                out += items.at(n.item);
+                part = 2;
+                todo.emplace_back(n.right, 0);
+            } else {
+                out += QLatin1Char(')');
+                todo.pop_back();
+            }
+        }
+    };
+    const auto joined = [&](int restFrom) {
+        QString out;
+        out.reserve(postfix.size() + 2 * items.size());
+        for (size_t k = 0; k < stack.size(); ++k) {
+            if (k > 0)
+                out += QLatin1Char(' ');
+            write(stack.at(k), out);
+        }
+        for (int k = restFrom; k < items.size(); ++k) {
+            if (!out.isEmpty() || k > restFrom)
+                out += QLatin1Char(' ');
+            out += items.at(k);
+        }
+        return out;
+    };
     for (int i = 0; i < items.size(); ++i) {
-        const QString& item = items.at(i);
-        if (!operators.contains(item)) {
-            stack.append(item);
+        if (!operators.contains(items.at(i))) {
+            nodes.push_back({i});
+            stack.push_back(int(nodes.size()) - 1);
             continue;
         }
-        if (stack.size() < 2) {
-            // An operator without two operands: the rest stays as it is.
-            return (stack + items.mid(i)).join(QLatin1Char(' '));
-        }
-        const QString right = stack.takeLast();
-        const QString left = stack.takeLast();
-        stack.append(QLatin1Char('(') + left + item + right + QLatin1Char(')'));
+        // An operator without two operands: the rest stays as it is.
+        if (stack.size() < 2)
+            return joined(i);
+        const int right = stack.back();
+        stack.pop_back();
+        const int left = stack.back();
+        stack.pop_back();
+        nodes.push_back({i, left, right});
+        stack.push_back(int(nodes.size()) - 1);
     }
-    return stack.join(QLatin1Char(' '));
+    return joined(items.size());
 }
 
 } // namespace ConditionText

@@ -7,7 +7,7 @@
 #include "helpers.h"
 #include "localsettings.h"
 #include "messagebox.h"
-#include "networkconfigurationwindow.h"
+#include "networkconfiguration.h"
 #include "ui_discoverwindow.h"
 
 #include <QGroupBox>
@@ -79,7 +79,7 @@ void DiscoverWindow::fillConfiguredComputers(const QVector<Computer>& computers)
         address.remove(suffix);
         auto* row = new QTreeWidgetItem(managedTree);
         row->setText(0, computer.computer_name);
-        if (NetworkConfigurationWindow::isLocalAddress(address)) {
+        if (NetworkConfiguration::isLocalAddress(address)) {
             row->setText(1, LocalSettings().serverAddress());
         } else {
             // Greyed until the computer answers the datagram.

@@ -1,6 +1,7 @@
 #include "groupconfigurationwindow.h"
 
 #include "networkconfigurationwindow.h"
+#include "receivedtext.h"
 #include "ui_groupconfigurationwindow.h"
 
 #include <QIcon>
@@ -56,7 +57,7 @@ void GroupConfigurationWindow::setAvailableComputers(QVector<Computer> computers
 void GroupConfigurationWindow::setEditedGroup(Group* group)
 {
     editedGroup = group;
-    ui->groupNameEdit->setText(group->group_name);
+    ReceivedText::show(ui->groupNameEdit, group->group_name);
     QList<QTreeWidgetItem*> members;
     for (int id : group->computers) {
         // An id with no known computer gets no row; it stays in the record.
@@ -90,7 +91,7 @@ void GroupConfigurationWindow::setExistingGroups(QVector<Group> groups)
 
 QString GroupConfigurationWindow::groupName() const
 {
-    return ui->groupNameEdit->text();
+    return ReceivedText::of(ui->groupNameEdit);
 }
 
 void GroupConfigurationWindow::addComputerToGroup(int id)
@@ -139,7 +140,7 @@ void GroupConfigurationWindow::removeFromGroupButtonHandler()
 
 void GroupConfigurationWindow::accept()
 {
-    const QString name = ui->groupNameEdit->text();
+    const QString name = ReceivedText::of(ui->groupNameEdit);
     static const QString markup = QStringLiteral("&\"'<>");
     for (const QChar c : markup) {
         if (name.contains(c)) {

@@ -13,9 +13,9 @@
 #include "helpers.h"
 #include "localsettings.h"
 #include "messagebox.h"
-#include "messagetext.h"
 #include "outputsocketwindow.h"
 #include "poweroffvcenteractionswindow.h"
+#include "receivedtext.h"
 #include "requestserializers.h"
 #include "sendemailwindow.h"
 #include "syscommandwindow.h"
@@ -91,15 +91,6 @@ QMap<QString, QStringList> translatedTable(const QVector<EventDefinition>& rows)
     return table;
 }
 
-// The service answers with the stored body in an element of the request's name.
-// Counted in bytes: an uncompressed frame carries them all, and they are never
-// fewer than the characters the link bounds after deciphering.
-bool fitsOneReply(const char* name, const QByteArray& body)
-{
-    const qint64 tags = 2 * qstrlen(name) + qstrlen("<></>");
-    return body.size() + tags <= Luminorix::kMaxFrameLength;
-}
-
 int idIn(const QTreeWidgetItem* item, int column)
 {
     return item->text(column).toInt();
@@ -171,17 +162,6 @@ void NetworkConfigurationWindow::setDiscoveryTargets(const QList<DiscoveryInterf
     discoveryPort = port;
 }
 
-bool NetworkConfigurationWindow::isLocalAddress(const QString& address)
-{
-    return address == QLatin1String("127.0.0.1") || address == QLatin1String("localhost") ||
-           address == LocalSettings().serverAddress();
-}
-
-bool NetworkConfigurationWindow::isDefaultGroupName(const QString& text)
-{
-    return text.startsWith(QLatin1String("Default"), Qt::CaseInsensitive);
-}
-
 // ---- loading
 
 void NetworkConfigurationWindow::requestNetworkConfiguration(QString upsId)
@@ -189,7 +169,7 @@ void NetworkConfigurationWindow::requestNetworkConfiguration(QString upsId)
     if (!controller)
         return;
     controller->getNetworkConfiguration(upsId);
-    if (!loaded)
+    if (!configuration.isLoaded())
         noResponseTimer->start();
 }
 
@@ -197,30 +177,21 @@ void NetworkConfigurationWindow::requestNetworkConfiguration(QString upsId)
 // for by someone else) must not replace them under the open editor.
 void NetworkConfigurationWindow::setGroupsFromConfig(QVector<Group> received)
 {
-    if (loaded)
-        return;
-    groups = received;
-    groupsReceived = true;
+    configuration.setGroups(received);
 }
 
 void NetworkConfigurationWindow::setEventsFromConfig(QVector<Event> received)
 {
-    if (loaded)
+    if (configuration.isLoaded())
         return;
-    events = received;
-    eventsReceived = true;
+    configuration.setEvents(received);
     if (isAdvancedEventModel())
         fillAdvancedEventNames();
 }
 
 void NetworkConfigurationWindow::setAllComputers(QVector<Computer> allComputer)
 {
-    if (loaded)
-        return;
-    computers = allComputer;
-    computersReceived = true;
-    // The computers are the last of the three replies; earlier they wait for the others.
-    if (eventsReceived && groupsReceived)
+    if (configuration.setComputers(allComputer))
         completeLoading();
 }
 
@@ -236,7 +207,6 @@ void NetworkConfigurationWindow::completeLoading()
     ui->addComputerButton->setEnabled(true);
     ui->addGroupButton->setEnabled(true);
     ui->discoverButton->setEnabled(true);
-    loaded = true;
 }
 
 void NetworkConfigurationWindow::noResponseTimeout()
@@ -278,20 +248,13 @@ void NetworkConfigurationWindow::accept()
     // unsaved event must not go to the service.
     if (editingEvent)
         cancelEventButtonClickHandler();
-    // What the service stores it sends back at the next opening, and a reply the
-    // link cannot read would lock the configuration out for good.
-    if (!fitsOneReply("all_computers", Luminorix::serializeComputers(computers)) ||
-        !fitsOneReply("events", Luminorix::serializeEvents(events, ups.id)) ||
-        !fitsOneReply("groups", Luminorix::serializeGroups(groups, ups.id))) {
+    if (!configuration.fitsRepliesOf(ups.id)) {
         showMessageBox(tr("Uwaga!"), tr("Konfiguracja jest zbyt duża, aby ją zapisać.") + QLatin1Char('\n') +
                                          tr("Usuń część zdarzeń lub skróć ich teksty."));
         return;
     }
-    if (controller) {
-        controller->sendAllComputers(computers);
-        controller->sendEvents(events, ups.id);
-        controller->sendGroups(groups, ups.id);
-    }
+    if (controller)
+        configuration.sendTo(controller, ups.id);
     waitMilliseconds(200);
     QDialog::accept();
 }
@@ -326,8 +289,9 @@ QTreeWidgetItem* NetworkConfigurationWindow::createComputerItem(const Computer& 
 {
     auto* item = new QTreeWidgetItem;
     item->setText(NameColumn, computer.computer_name);
-    item->setText(AddressColumn, isLocalAddress(computer.computer_address) ? LocalSettings().serverAddress()
-                                                                           : computer.computer_address);
+    item->setText(AddressColumn, NetworkConfiguration::isLocalAddress(computer.computer_address)
+                                     ? LocalSettings().serverAddress()
+                                     : computer.computer_address);
     item->setText(KindColumn, computerKind);
     if (group)
         item->setText(GroupIdColumn, QString::number(group->group_configId));
@@ -343,6 +307,7 @@ void NetworkConfigurationWindow::fillNetworkElementsTrees()
     bold.setWeight(75);
 
     QTreeWidgetItem* header = nullptr;
+    const QVector<Computer>& computers = configuration.computers();
     if (!computers.isEmpty()) {
         header = new QTreeWidgetItem;
         // A fixed text, not translated: it names the system.
@@ -354,14 +319,14 @@ void NetworkConfigurationWindow::fillNetworkElementsTrees()
     }
 
     QList<QTreeWidgetItem*> groupItems;
-    for (const Group& group : qAsConst(groups)) {
+    for (const Group& group : configuration.groups()) {
         auto* item = new QTreeWidgetItem;
         item->setText(NameColumn,
                       QStringLiteral("%1 (%2)").arg(group.group_name).arg(group.computers.size()));
         item->setText(KindColumn, groupKind);
         item->setText(GroupIdColumn, QString::number(group.group_configId));
         for (int id : group.computers) {
-            const int index = computerIndex(id);
+            const int index = configuration.computerIndex(id);
             if (index >= 0)
                 item->addChild(createComputerItem(computers.at(index), &group));
         }
@@ -384,40 +349,6 @@ QTreeWidgetItem* NetworkConfigurationWindow::firstSelectedNetworkItem() const
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
-int NetworkConfigurationWindow::computerIndex(int configId) const
-{
-    for (int i = 0; i < computers.size(); ++i) {
-        if (computers.at(i).computer_configId == configId)
-            return i;
-    }
-    return -1;
-}
-
-int NetworkConfigurationWindow::groupIndex(int configId) const
-{
-    for (int i = 0; i < groups.size(); ++i) {
-        if (groups.at(i).group_configId == configId)
-            return i;
-    }
-    return -1;
-}
-
-int NetworkConfigurationWindow::nextComputerConfigId() const
-{
-    QVector<int> ids;
-    for (const Computer& computer : computers)
-        ids.append(computer.computer_configId);
-    return firstFreeId(ids);
-}
-
-int NetworkConfigurationWindow::nextGroupConfigId() const
-{
-    QVector<int> ids;
-    for (const Group& group : groups)
-        ids.append(group.group_configId);
-    return firstFreeId(ids);
-}
-
 void NetworkConfigurationWindow::networkElementsItemSelectionChangedHandler()
 {
     QTreeWidgetItem* item = firstSelectedNetworkItem();
@@ -428,7 +359,7 @@ void NetworkConfigurationWindow::networkElementsItemSelectionChangedHandler()
     }
     // By kind: a computer may have no address and is still no group.
     const bool group = item->text(KindColumn) == groupKind;
-    const bool defaultGroup = group && isDefaultGroupName(item->text(NameColumn));
+    const bool defaultGroup = group && NetworkConfiguration::isDefaultGroupName(item->text(NameColumn));
     ui->changePassButton->setEnabled(!group);
     ui->editButton->setEnabled(group && !defaultGroup);
     ui->removeGroupButton->setEnabled(group && !defaultGroup);
@@ -452,7 +383,7 @@ void NetworkConfigurationWindow::allComputersItemSelectionChangeHandler()
         return;
     }
     ui->arrowDownButton->setEnabled(true);
-    if (isLocalAddress(item->text(AddressColumn))) {
+    if (NetworkConfiguration::isLocalAddress(item->text(AddressColumn))) {
         // The service's own machine stays in the system.
         ui->removeComputerButton->setEnabled(false);
     } else {
@@ -465,16 +396,13 @@ void NetworkConfigurationWindow::allComputersItemSelectionChangeHandler()
 
 void NetworkConfigurationWindow::addComputerButtonClickHandler()
 {
-    QStringList names;
-    for (const Group& group : qAsConst(groups))
-        names.append(group.group_name);
     DialogGuard<ComputerConfigurationWindow> dialog(computerConfigurationWindow,
                                                     new ComputerConfigurationWindow(nullptr));
     connectToService(dialog.get(), controller, *dialogRelay);
     connect(dialog.get(), &ComputerConfigurationWindow::passwordConfirmed, this,
             &NetworkConfigurationWindow::takeConfirmedComputer);
-    dialog->setGroups(names);
-    dialog->setConfiguredComputers(computers);
+    dialog->setGroups(configuration.groupNames());
+    dialog->setConfiguredComputers(configuration.computers());
     dialog->exec();
 }
 
@@ -493,15 +421,7 @@ void NetworkConfigurationWindow::takeConfirmedComputer()
     computer.computer_name = pending->computerName();
     computer.computer_address = pending->computerAddress();
     computer.computer_password = pending->password();
-    computer.computer_configId = nextComputerConfigId();
-    const QString groupName = pending->groupName();
-    for (Group& group : groups) {
-        if (group.group_name == groupName) {
-            group.computers.append(computer.computer_configId);
-            break;
-        }
-    }
-    computers.append(computer);
+    configuration.addComputer(computer, pending->groupName());
     fillNetworkElementsTrees();
     pending->done(QDialog::Accepted);
 }
@@ -523,11 +443,7 @@ void NetworkConfigurationWindow::removeComputerButtonClickHandler()
         const QSignalBlocker blockAvailable(ui->availableComputers);
         if (controller)
             controller->removeComputer(id);
-        const int index = computerIndex(id);
-        if (index >= 0)
-            computers.remove(index);
-        for (Group& group : groups)
-            group.computers.removeOne(id);
+        configuration.removeComputer(id);
         fillNetworkElementsTrees();
     }
     ui->arrowDownButton->setEnabled(false);
@@ -546,27 +462,15 @@ void NetworkConfigurationWindow::arrowDownButtonClickHandler()
         return;
     }
     const int id = idIn(current, ComputerIdColumn);
-    QStringList names;
-    for (const Group& group : qAsConst(groups))
-        names.append(group.group_name);
     QInputDialog chooser;
     chooser.setWindowIcon(appIcon());
     chooser.setWindowTitle(tr("Grupa"));
     chooser.setLabelText(tr("Wybierz grupę do której chcesz dodać komputer ") + current->text(NameColumn));
-    chooser.setComboBoxItems(names);
+    chooser.setComboBoxItems(configuration.groupNames());
     chooser.setComboBoxEditable(false);
-    if (chooser.exec() == QDialog::Accepted) {
-        const QString choice = chooser.textValue();
-        for (Group& group : groups) {
-            if (group.group_name != choice)
-                continue;
-            if (group.computers.contains(id))
-                showMessageBox(tr("Uwaga!"), tr("Wybrana grupa zawiera już ten komputer"));
-            else
-                group.computers.append(id);
-            break;
-        }
-    }
+    if (chooser.exec() == QDialog::Accepted &&
+        configuration.addToGroup(id, chooser.textValue()) == NetworkConfiguration::Joined::AlreadyMember)
+        showMessageBox(tr("Uwaga!"), tr("Wybrana grupa zawiera już ten komputer"));
     fillNetworkElementsTrees();
 }
 
@@ -575,11 +479,8 @@ void NetworkConfigurationWindow::arrowUpButtonClickHandler()
     QTreeWidgetItem* item = firstSelectedNetworkItem();
     if (!ui->networkElementsTree->currentItem() || !item)
         return;
-    if (item->text(KindColumn) == computerKind) {
-        const int index = groupIndex(idIn(item, GroupIdColumn));
-        if (index >= 0)
-            groups[index].computers.removeOne(idIn(item, ComputerIdColumn));
-    }
+    if (item->text(KindColumn) == computerKind)
+        configuration.removeFromGroup(idIn(item, GroupIdColumn), idIn(item, ComputerIdColumn));
     fillNetworkElementsTrees();
 }
 
@@ -589,14 +490,13 @@ void NetworkConfigurationWindow::addGroupButtonClickHandler()
 {
     Group group;
     GroupConfigurationWindow dialog(nullptr);
-    dialog.setAvailableComputers(computers);
-    dialog.setExistingGroups(groups);
+    dialog.setAvailableComputers(configuration.computers());
+    dialog.setExistingGroups(configuration.groups());
     dialog.setEditedGroup(&group);
     if (dialog.exec() != QDialog::Accepted)
         return;
     group.group_name = dialog.groupName();
-    group.group_configId = nextGroupConfigId();
-    groups.append(group);
+    configuration.addGroup(group);
     fillNetworkElementsTrees();
 }
 
@@ -606,23 +506,21 @@ void NetworkConfigurationWindow::editButtonClickHandler()
     if (!item || item->text(KindColumn) != groupKind)
         return;
     const int id = idIn(item, GroupIdColumn);
-    if (groupIndex(id) < 0)
+    if (configuration.groupIndex(id) < 0)
         return;
     // The dialog edits a copy, so a reply that replaces the list while it runs
     // leaves it nothing dangling; members moved take effect even on Cancel.
-    Group edited = groups.at(groupIndex(id));
+    Group edited = configuration.groups().at(configuration.groupIndex(id));
     GroupConfigurationWindow dialog(nullptr);
-    dialog.setAvailableComputers(computers);
+    dialog.setAvailableComputers(configuration.computers());
     dialog.setEditedGroup(&edited);
-    dialog.setExistingGroups(groups);
+    dialog.setExistingGroups(configuration.groups());
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    const int index = groupIndex(id);
-    if (index < 0)
+    if (configuration.groupIndex(id) < 0)
         return;
-    const bool membersChanged = groups.at(index).computers != edited.computers;
-    groups[index].computers = edited.computers;
+    const bool membersChanged = configuration.setGroupMembers(id, edited.computers);
     if (accepted)
-        groups[index].group_name = dialog.groupName();
+        configuration.renameGroup(id, dialog.groupName());
     if (accepted || membersChanged)
         fillNetworkElementsTrees();
 }
@@ -632,9 +530,7 @@ void NetworkConfigurationWindow::removeGroupButtonClickHandler()
     QTreeWidgetItem* item = firstSelectedNetworkItem();
     if (!item || item->text(KindColumn) != groupKind)
         return;
-    const int index = groupIndex(idIn(item, GroupIdColumn));
-    if (index >= 0)
-        groups.remove(index);
+    configuration.removeGroup(idIn(item, GroupIdColumn));
     fillNetworkElementsTrees();
 }
 
@@ -648,14 +544,11 @@ void NetworkConfigurationWindow::discoverButtonClickHandler()
         connectToService(dialog.get(), controller, *dialogRelay);
         if (discoveryInterfaces)
             dialog->setDiscoveryTargets(*discoveryInterfaces, discoveryPort);
-        dialog->fillConfiguredComputers(computers);
+        dialog->fillConfiguredComputers(configuration.computers());
         if (dialog->exec() == QDialog::Accepted)
             taken = dialog->addedComputers();
     }
-    for (Computer computer : qAsConst(taken)) {
-        computer.computer_configId = nextComputerConfigId();
-        computers.append(computer);
-    }
+    configuration.addComputers(taken);
     fillNetworkElementsTrees();
 }
 
@@ -666,11 +559,11 @@ void NetworkConfigurationWindow::passwordChangeButtonClickHandler()
     QTreeWidgetItem* item = firstSelectedNetworkItem();
     if (!item || item->text(KindColumn) != computerKind)
         return;
-    const int index = computerIndex(idIn(item, ComputerIdColumn));
+    const int index = configuration.computerIndex(idIn(item, ComputerIdColumn));
     if (index < 0)
         return;
-    const QString address = computers.at(index).computer_address;
-    const bool local = isLocalAddress(address);
+    const QString address = configuration.computers().at(index).computer_address;
+    const bool local = NetworkConfiguration::isLocalAddress(address);
     DialogGuard<PasswordChangeWindow> dialog(passwordChangeWindow,
                                              new PasswordChangeWindow(address, controller, nullptr));
     connectToService(dialog.get(), controller, *dialogRelay,
@@ -702,9 +595,7 @@ void NetworkConfigurationWindow::passwordChanged()
     if (!passwordChangeWindow || !item)
         return;
     ++passwordChangeCount;
-    const int index = computerIndex(idIn(item, ComputerIdColumn));
-    if (index >= 0)
-        computers[index].computer_password = passwordChangeWindow->newPassword();
+    configuration.setComputerPassword(idIn(item, ComputerIdColumn), passwordChangeWindow->newPassword());
 }
 
 // ---- the event list of the selected group
@@ -741,7 +632,7 @@ void NetworkConfigurationWindow::fillEventTypes(const QString& modelName)
 void NetworkConfigurationWindow::fillAdvancedEventNames()
 {
     ui->workModeBox->clear();
-    for (const Event& event : qAsConst(events))
+    for (const Event& event : configuration.events())
         ui->workModeBox->addItem(event.event_state, event.event_state);
 }
 
@@ -751,11 +642,7 @@ void NetworkConfigurationWindow::collectGroupEvents()
     QTreeWidgetItem* item = firstSelectedNetworkItem();
     if (!item)
         return;
-    const int groupId = idIn(item, GroupIdColumn);
-    for (const Event& event : qAsConst(events)) {
-        if (event.event_parentId == groupId)
-            groupEvents.append(event);
-    }
+    groupEvents = configuration.groupEvents(idIn(item, GroupIdColumn));
 }
 
 void NetworkConfigurationWindow::refreshEventsTree()
@@ -788,15 +675,6 @@ void NetworkConfigurationWindow::appendActionMark(QStringList& texts, bool prese
     texts << (present ? QStringLiteral("*") : QString());
 }
 
-int NetworkConfigurationWindow::findEvent(int parentId, int number) const
-{
-    for (int i = 0; i < events.size(); ++i) {
-        if (events.at(i).event_parentId == parentId && events.at(i).event_number == number)
-            return i;
-    }
-    return -1;
-}
-
 // ---- the event editor
 
 bool NetworkConfigurationWindow::groupHasLocalComputer() const
@@ -804,23 +682,12 @@ bool NetworkConfigurationWindow::groupHasLocalComputer() const
     QTreeWidgetItem* item = firstSelectedNetworkItem();
     if (!item)
         return false;
-    const int index = groupIndex(idIn(item, GroupIdColumn));
-    if (index < 0)
-        return false;
-    for (int id : groups.at(index).computers) {
-        const int computer = computerIndex(id);
-        if (computer >= 0 && isLocalAddress(computers.at(computer).computer_address))
-            return true;
-    }
-    return false;
+    return configuration.groupHasLocalComputer(idIn(item, GroupIdColumn));
 }
 
 Event* NetworkConfigurationWindow::editedEvent()
 {
-    if (!editingEvent)
-        return nullptr;
-    const int index = findEvent(editedParentId, editedNumber);
-    return index < 0 ? nullptr : &events[index];
+    return editingEvent ? configuration.event(editedParentId, editedNumber) : nullptr;
 }
 
 void NetworkConfigurationWindow::setEventEditorActive(bool on)
@@ -840,8 +707,7 @@ void NetworkConfigurationWindow::setEventEditorActive(bool on)
         ui->outputSocketBox->setEnabled(local);
         return;
     }
-    ui->messageEdit->clear();
-    ui->messageEdit->setReadOnly(false);
+    ReceivedText::show(ui->messageEdit, QString());
     for (QCheckBox* box : {ui->showMessageBox, ui->systemCommandBox, ui->sendEmailBox, ui->shutdownSystemBox,
                            ui->outputSocketBox})
         box->setChecked(false);
@@ -866,17 +732,9 @@ void NetworkConfigurationWindow::addEventButtonClickHandler()
     }
     setEventEditorActive(true);
     ui->eventsTree->clearSelection();
-    int largest = 0;
-    for (const Event& event : qAsConst(events))
-        largest = qMax(largest, event.event_number);
-    Event added;
-    added.event_number = largest + 1;
-    // No group until it is saved: an unsaved event must belong to none.
-    added.event_parentId = -1;
-    events.append(added);
     editingEvent = true;
-    editedParentId = added.event_parentId;
-    editedNumber = added.event_number;
+    editedNumber = configuration.addEvent();
+    editedParentId = -1; // no group until it is saved
     isNewEvent = true;
     for (QCheckBox* box : {ui->showMessageBox, ui->systemCommandBox, ui->sendEmailBox, ui->shutdownSystemBox,
                            ui->outputSocketBox})
@@ -898,10 +756,10 @@ void NetworkConfigurationWindow::editEventButtonClickHandler()
         return;
     }
     const Event& shown = groupEvents.at(row);
-    const int index = findEvent(shown.event_parentId, shown.event_number);
+    const int index = configuration.eventIndex(shown.event_parentId, shown.event_number);
     if (index < 0)
         return;
-    const Event& event = events.at(index);
+    const Event& event = configuration.events().at(index);
     editingEvent = true;
     editedParentId = event.event_parentId;
     editedNumber = event.event_number;
@@ -913,20 +771,14 @@ void NetworkConfigurationWindow::editEventButtonClickHandler()
     if (entry >= 0)
         ui->workModeBox->setCurrentIndex(entry);
 
-    ui->messageEdit->clear();
-    bool shortened = false;
+    // Shown bounded; untouched, the stored text goes back as it came.
+    ReceivedText::show(ui->messageEdit, event.messageAction ? event.messageAction->message_text : QString());
     if (event.messageAction) {
-        ui->messageEdit->setPlainText(
-            MessageText::shownForEditing(event.messageAction->message_text, &shortened));
         ui->showMessageBox->setChecked(true);
         ui->messageEdit->setEnabled(true);
     } else {
         ui->messageEdit->setEnabled(false);
     }
-    // Untouched, the stored text goes back as it came. A text shown cut cannot be
-    // edited: what was typed would replace the tail the editor never showed.
-    ui->messageEdit->setReadOnly(shortened);
-    shownMessageText = ui->messageEdit->toPlainText();
     const QList<QPair<QCheckBox*, QPushButton*>> actionRows = {
         {ui->systemCommandBox, ui->systemCommandConfigurationButton},
         {ui->sendEmailBox, ui->sendEmailConfigurationButton},
@@ -948,10 +800,7 @@ void NetworkConfigurationWindow::removeEventButtonClickHandler()
         showMessageBox(tr("Uwaga!"), tr("Wybierz zdarzenie"));
         return;
     }
-    // Its actions go with the last event that shares them.
-    const int index = findEvent(groupEvents.at(row).event_parentId, groupEvents.at(row).event_number);
-    if (index >= 0)
-        events.remove(index);
+    configuration.removeEvent(groupEvents.at(row).event_parentId, groupEvents.at(row).event_number);
     collectGroupEvents();
     refreshEventsTree();
 }
@@ -959,11 +808,9 @@ void NetworkConfigurationWindow::removeEventButtonClickHandler()
 void NetworkConfigurationWindow::cancelEventButtonClickHandler()
 {
     setEventEditorActive(false);
-    if (isNewEvent) {
-        const int index = findEvent(editedParentId, editedNumber);
-        if (index >= 0)
-            events.remove(index);
-    } else if (isAdvancedEventModel() && savedDefinition.size() == 3) {
+    if (isNewEvent)
+        configuration.removeEvent(editedParentId, editedNumber);
+    else if (isAdvancedEventModel() && savedDefinition.size() == 3) {
         if (Event* event = editedEvent()) {
             event->event_state = savedDefinition.at(0);
             event->expressionIn = savedDefinition.at(1);
@@ -1001,7 +848,7 @@ void NetworkConfigurationWindow::saveEventButtonClickHandler()
         return;
     }
 
-    for (const Event& other : qAsConst(events)) {
+    for (const Event& other : configuration.events()) {
         if (&other == event)
             continue;
         if (other.event_state == key && (advanced || other.event_parentId == groupId)) {
@@ -1020,12 +867,9 @@ void NetworkConfigurationWindow::saveEventButtonClickHandler()
     }
 
     if (ui->showMessageBox->isChecked()) {
-        const QString text = ui->messageEdit->toPlainText();
-        const bool untouched = event->messageAction && !isNewEvent && text == shownMessageText;
         if (!event->messageAction)
             event->messageAction.reset(new MessageAction);
-        if (!untouched)
-            event->messageAction->message_text = text;
+        event->messageAction->message_text = ReceivedText::of(ui->messageEdit);
     } else {
         event->messageAction.reset();
     }
@@ -1174,7 +1018,7 @@ void NetworkConfigurationWindow::advancedOptionsButtonClickHandler()
     const QString numbered = tr("Zdarzenie ");
     QStringList definition;
     int next = 1;
-    for (const Event& event : qAsConst(events)) {
+    for (const Event& event : configuration.events()) {
         if (event.event_state == current)
             definition << event.event_state << event.expressionIn << event.expressionOut;
         if (event.event_state == numbered + QString::number(next))
@@ -1188,7 +1032,7 @@ void NetworkConfigurationWindow::advancedOptionsButtonClickHandler()
         else
             definition[0] = proposed;
     }
-    AdvancedOptionsWindow dialog(ups, definition, &events);
+    AdvancedOptionsWindow dialog(ups, definition, &configuration.events());
     // A new event is saved as new only, an existing one under its name only.
     dialog.disableSaveButton(!isNewEvent);
     if (dialog.exec() != QDialog::Accepted)

@@ -4,6 +4,7 @@
 #include "discoveryplan.h"
 #include "event.h"
 #include "group.h"
+#include "networkconfiguration.h"
 #include "ups.h"
 
 #include <QDialog>
@@ -58,10 +59,14 @@ public:
     // own interfaces and port 12322 (a test listens on loopback).
     void setDiscoveryTargets(const QList<DiscoveryInterface>& interfaces, quint16 port);
 
-    // The service's own machine: "127.0.0.1", "localhost" or the configured host.
-    static bool isLocalAddress(const QString& address);
-    // A group whose name begins with "Default" in any case: it cannot be edited or removed.
-    static bool isDefaultGroupName(const QString& text);
+    static bool isLocalAddress(const QString& address)
+    {
+        return NetworkConfiguration::isLocalAddress(address);
+    }
+    static bool isDefaultGroupName(const QString& text)
+    {
+        return NetworkConfiguration::isDefaultGroupName(text);
+    }
 
 public slots:
     void accept() override;
@@ -115,10 +120,6 @@ private:
     void fillNetworkElementsTrees();
     QTreeWidgetItem* createComputerItem(const Computer& computer, const Group* group = nullptr) const;
     QTreeWidgetItem* firstSelectedNetworkItem() const;
-    int computerIndex(int configId) const;
-    int groupIndex(int configId) const;
-    int nextComputerConfigId() const;
-    int nextGroupConfigId() const;
     // The open computer dialog's computer, its password confirmed.
     void takeConfirmedComputer();
 
@@ -134,7 +135,6 @@ private:
     void refreshEventsTree();
     QStringList eventRowTexts(const Event& event) const;
     void appendActionMark(QStringList& texts, bool present) const;
-    int findEvent(int parentId, int number) const;
     void setEventEditorActive(bool on);
     bool groupHasLocalComputer() const;
     // The event open in the editor, looked up afresh: the list may have been
@@ -150,23 +150,16 @@ private:
     Luminorix::UpsSocketController* controller = nullptr;
     const DialogRelay* dialogRelay = nullptr;
     Luminorix::Utils::Ups ups;
-    bool eventsReceived = false;
-    QVector<Event> events;
+    NetworkConfiguration configuration;
+    // The rows of the events tree: copies of the selected group's events.
     QVector<Event> groupEvents;
-    bool groupsReceived = false;
-    QVector<Group> groups;
-    bool computersReceived = false;
-    QVector<Computer> computers;
     AnswerWait* noResponseTimer = nullptr;
-    bool loaded = false;
     // Which event the editor has open, by its identity in `events`; never a
     // pointer, which a replaced list would leave dangling.
     bool editingEvent = false;
     int editedParentId = -1;
     int editedNumber = 0;
     bool isNewEvent = false;
-    // The message as Edit put it into the editor, to tell an untouched text.
-    QString shownMessageText;
     QStringList savedDefinition;
     QMap<QString, QStringList> defaultEventDefinitions;
     QMap<QString, QStringList> avrEventDefinitions;

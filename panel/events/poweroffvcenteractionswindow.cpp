@@ -127,7 +127,7 @@ PowerOffVCenterActionsWindow::PowerOffVCenterActionsWindow(Luminorix::UpsSocketC
     QVBoxLayout* delayLayout = nullptr;
     QGroupBox* delayBox = sectionBox(tr("Opóźnienie"), "delayGroup", &delayLayout);
     auto* delayRow = new QHBoxLayout;
-    delayRow->addWidget(named(new QLabel(tr("Czas po którym polecenie zostanie wykonane")), "delayLabel"));
+    delayRow->addWidget(named(new QLabel(tr("Czas, po którym polecenie zostanie wykonane")), "delayLabel"));
     delayRow->addStretch();
     delaySpinBox = named(new QSpinBox, "delaySpinBox");
     delaySpinBox->setSuffix(tr("s"));

@@ -1,5 +1,6 @@
 #include "sendemailwindow.h"
 
+#include "receivedtext.h"
 #include "sendmailaction.h"
 #include "ui_sendemailwindow.h"
 
@@ -29,42 +30,42 @@ bool SendEmailWindow::editAction(QSharedPointer<SendMailAction>& action)
 
 void SendEmailWindow::setSenderText(const QString& text)
 {
-    ui->senderEdit->setText(text);
+    ReceivedText::show(ui->senderEdit, text);
 }
 
 QString SendEmailWindow::senderText() const
 {
-    return ui->senderEdit->text();
+    return ReceivedText::of(ui->senderEdit);
 }
 
 void SendEmailWindow::setReceiverText(const QString& text)
 {
-    ui->receiverEdit->setText(text);
+    ReceivedText::show(ui->receiverEdit, text);
 }
 
 QString SendEmailWindow::receiverText() const
 {
-    return ui->receiverEdit->text();
+    return ReceivedText::of(ui->receiverEdit);
 }
 
 void SendEmailWindow::setSubjectText(const QString& text)
 {
-    ui->subjectEdit->setText(text);
+    ReceivedText::show(ui->subjectEdit, text);
 }
 
 QString SendEmailWindow::subjectText() const
 {
-    return ui->subjectEdit->text();
+    return ReceivedText::of(ui->subjectEdit);
 }
 
 void SendEmailWindow::setContentText(const QString& text)
 {
-    ui->contentEdit->setPlainText(text);
+    ReceivedText::show(ui->contentEdit, text);
 }
 
 QString SendEmailWindow::contentText() const
 {
-    return ui->contentEdit->toPlainText();
+    return ReceivedText::of(ui->contentEdit);
 }
 
 void SendEmailWindow::showAction(const SendMailAction& action)

@@ -1,6 +1,7 @@
 #include "syscommandwindow.h"
 
 #include "base/named.h"
+#include "receivedtext.h"
 #include "syscommandaction.h"
 
 #include <QCheckBox>
@@ -56,7 +57,7 @@ SysCommandWindow::SysCommandWindow(QWidget* parent) : QDialog(parent)
 
     auto* delayRow = new QHBoxLayout;
     delayRow->addWidget(
-        named(new QLabel(QObject::tr("Czas po którym polecenie zostanie wykonane")), "delayLabel"));
+        named(new QLabel(QObject::tr("Czas, po którym polecenie zostanie wykonane")), "delayLabel"));
     delayRow->addStretch();
     delaySpinBox = named(new QSpinBox, "delaySpinBox");
     delaySpinBox->setRange(0, maximumDelaySeconds);
@@ -93,22 +94,22 @@ SysCommandWindow::SysCommandWindow(QWidget* parent) : QDialog(parent)
 
 void SysCommandWindow::setCommandLine(const QString& text)
 {
-    commandLineEdit->setText(text);
+    ReceivedText::show(commandLineEdit, text);
 }
 
 QString SysCommandWindow::commandLine() const
 {
-    return commandLineEdit->text();
+    return ReceivedText::of(commandLineEdit);
 }
 
 void SysCommandWindow::setCommandOptions(const QString& text)
 {
-    optionsEdit->setText(text);
+    ReceivedText::show(optionsEdit, text);
 }
 
 QString SysCommandWindow::commandOptions() const
 {
-    return optionsEdit->text();
+    return ReceivedText::of(optionsEdit);
 }
 
 void SysCommandWindow::setDelayTime(int seconds)
@@ -170,6 +171,9 @@ void SysCommandWindow::openButtonClickHandler()
 {
     const QString file =
         QFileDialog::getOpenFileName(this, tr("Wybierz plik"), QString(), tr("Wszystkie pliki (*.*)"));
-    if (!file.isEmpty())
+    if (!file.isEmpty()) {
+        // The chosen path replaces the whole command, also one shown cut.
         commandLineEdit->setText(file);
+        commandLineEdit->setReadOnly(false);
+    }
 }

@@ -1,5 +1,6 @@
 #include "upslogswindow.h"
 
+#include "base/answerwait.h"
 #include "base/named.h"
 #include "hierarchicalheaderview.h"
 #include "logpage.h"
@@ -39,8 +40,8 @@ UpsLogsWindow::UpsLogsWindow(QWidget* parent) : QDialog(parent), ui(new Ui::UpsL
     ui->setupUi(this);
     setFixedSize(size());
     ui->logTable->setSelectionMode(QAbstractItemView::NoSelection);
-    // The first page is the newest: nothing newer to ask for.
-    ui->nextLog->setEnabled(false);
+    pageWait = new AnswerWait(this, pageAnswerMs, "pageWait");
+    connect(pageWait, &AnswerWait::expired, this, [this] { setPagingEnabled(true); });
     itemModel = new QStandardItemModel(1, 1, this);
     itemModel->setItem(0, 0, new QStandardItem(tr("Brak logów do wyświetlenia")));
     ui->logTable->setModel(itemModel);
@@ -92,35 +93,19 @@ void UpsLogsWindow::reject()
 
 void UpsLogsWindow::requestPage(const QString& age)
 {
-    // The service keeps the position: no page number travels, and a click does
-    // not wait for the answer to the one before.
-    if (!controller)
+    // The service keeps the position: no page number travels. A second click
+    // before the answer would move it a page further than the user sees.
+    if (!controller || pageWait->isWaiting())
         return;
-    awaitedAges.append(age);
     controller->getUpsLogs({{QStringLiteral("type"), logType}, {QStringLiteral("age"), age}});
+    pageWait->start();
+    setPagingEnabled(false);
 }
 
-void UpsLogsWindow::followPaging(const QStringList& lines)
+void UpsLogsWindow::setPagingEnabled(bool enabled)
 {
-    // A page nobody here asked for answers the opener's request for the first.
-    const QString age = awaitedAges.isEmpty() ? QStringLiteral("first") : awaitedAges.takeFirst();
-    const bool same = lines == shownLines;
-    if (age == QLatin1String("first")) {
-        pagesNewer = 0;
-        oldestAt = lines.isEmpty() ? 0 : -1;
-    } else if (age == QLatin1String("older")) {
-        if (same)
-            oldestAt = pagesNewer;
-        else
-            ++pagesNewer;
-    } else if (same) {
-        pagesNewer = 0;
-    } else if (pagesNewer > 0) {
-        --pagesNewer;
-    }
-    shownLines = lines;
-    ui->nextLog->setEnabled(pagesNewer > 0);
-    ui->prevLog->setEnabled(oldestAt != pagesNewer);
+    ui->prevLog->setEnabled(enabled);
+    ui->nextLog->setEnabled(enabled);
 }
 
 void UpsLogsWindow::clearLogsCache()
@@ -266,7 +251,8 @@ void UpsLogsWindow::fitRowHeights(const LogPage& page)
 void UpsLogsWindow::setLogs(QStringList lines)
 {
     clearModels();
-    followPaging(lines);
+    pageWait->stop();
+    setPagingEnabled(true);
     const LogPage page = LogPage::decode(logType, lines);
     if (page.kind == LogPage::Kind::None)
         return;

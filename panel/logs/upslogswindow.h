@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class AnswerWait;
 class HierarchicalHeaderView;
 class LogPage;
 class LogTableModel;
@@ -20,12 +21,17 @@ class UpsLogsWindow;
 // parameters log under a two-level header, the messages or the power
 // compensation log. The opener sets the type and the controller and asks for
 // the first page; the service keeps the position between the requests for
-// newer and older pages, and is told to drop it once the viewer closes.
+// newer and older pages, and is told to drop it once the viewer closes. Which
+// page lies where is the service's to say, so both directions stay open; only
+// while a page is asked for do they wait for it.
 class UpsLogsWindow : public QDialog
 {
     Q_OBJECT
 
 public:
+    // The longest a page may stay unanswered before paging is offered again.
+    static constexpr int pageAnswerMs = 10000;
+
     explicit UpsLogsWindow(QWidget* parent = nullptr);
     ~UpsLogsWindow() override;
 
@@ -51,7 +57,7 @@ private:
     void fitColumnWidths(const LogPage& page);
     void fitRowHeights(const LogPage& page);
     void requestPage(const QString& age);
-    void followPaging(const QStringList& lines);
+    void setPagingEnabled(bool enabled);
     void clearLogsCache();
 
     Ui::UpsLogsWindow* ui;
@@ -60,11 +66,6 @@ private:
     QPointer<Luminorix::UpsSocketController> controller;
     QString logType;
     bool cacheCleared = false;
-
-    // Where the shown page lies, as far as the replies tell: the service keeps
-    // the position and, at either end, answers with the same page again.
-    QStringList awaitedAges; // of the page requests not answered yet, in order
-    QStringList shownLines;
-    int pagesNewer = 0; // pages between the shown one and the newest
-    int oldestAt = -1;  // pagesNewer of the oldest page, once met
+    // A page asked for and not come yet; a lost answer must not end paging.
+    AnswerWait* pageWait;
 };

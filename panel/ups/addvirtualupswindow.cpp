@@ -8,6 +8,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -202,6 +203,14 @@ void AddVirtualUpsWindow::accept()
         const QTreeWidgetItem* row = treeWidget->topLevelItem(i);
         if (row->checkState(0) == Qt::Checked)
             record.phy_ids.append(row->text(idColumn));
+    }
+    // A virtual UPS of no units would be a device that never reports anything.
+    if (record.phy_ids.isEmpty()) {
+        QMessageBox::warning(this, tr("Wirtualny UPS"),
+                             tr("Nie zaznaczono żadnej jednostki UPS.\n\nZaznacz jednostki, z których "
+                                "składa się wirtualny UPS, i spróbuj ponownie."),
+                             QMessageBox::Ok);
+        return;
     }
     ups = record;
     if (controller) {

@@ -1,5 +1,6 @@
 #include "configurationsavecheck.h"
 
+#include "parametervalue.h"
 #include "upsmodelcatalogue.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,37 @@
 
 bool ConfigurationSaveCheck::operator==(const ConfigurationSaveCheck& other) const
 {
-    return box == other.box && qstrcmp(text, other.text) == 0;
+    return box == other.box && qstrcmp(text, other.text) == 0 && parameters == other.parameters;
+}
+
+const QStringList& commandFlagKeys()
+{
+    static const QStringList keys{QStringLiteral("batt_test"),
+                                  QStringLiteral("epo"),
+                                  QStringLiteral("reset_rectifier_states"),
+                                  QStringLiteral("reset_inverter_states"),
+                                  QStringLiteral("reset_states"),
+                                  QStringLiteral("reset_battery_error"),
+                                  QStringLiteral("remote_turn_on_ups"),
+                                  QStringLiteral("remote_turn_off_ups"),
+                                  QStringLiteral("reset_control_parameters"),
+                                  QStringLiteral("battery_short_test"),
+                                  QStringLiteral("battery_test_until_low"),
+                                  QStringLiteral("battery_test_for_specified_time"),
+                                  QStringLiteral("cancel_battery_test"),
+                                  QStringLiteral("clear_battery_info"),
+                                  QStringLiteral("reset_ethernet"),
+                                  QStringLiteral("remote_turn_on_genset"),
+                                  QStringLiteral("remote_turn_off_genset"),
+                                  QStringLiteral("reset_statistics"),
+                                  QStringLiteral("short_self_test"),
+                                  QStringLiteral("lcd_test"),
+                                  QStringLiteral("battery_runtime_callibration"),
+                                  QStringLiteral("abort_battery_test"),
+                                  QStringLiteral("cancel_shutdown_command"),
+                                  QStringLiteral("restore_default_settings_ups"),
+                                  QStringLiteral("return_from_manual_bypass")};
+    return keys;
 }
 
 namespace {
@@ -54,25 +85,47 @@ QList<ConfigurationSaveCheck> configurationSaveChecks(const QString& modelName, 
 {
     using Check = ConfigurationSaveCheck;
     QList<Check> checks;
-    const auto concerns = [&](const char* flag) {
-        return key == QLatin1String(flag) || outgoing.value(QLatin1String(flag)) == QLatin1String("1");
+    // What goes out for a flag: the changed value for the changed key.
+    const auto goesOutOn = [&](const QString& flag) {
+        return ParameterValue::isOn(key == flag ? value : outgoing.value(flag));
     };
+    const auto concerns = [&](const char* flag) {
+        return key == QLatin1String(flag) || goesOutOn(QLatin1String(flag));
+    };
+    const bool asksEpo = asksBeforeEmergencyPowerOff(modelName);
+    const bool asksWearReset = asksBeforeBatteryWearReset(modelName);
     if (warnsBeforeShortBatteryTest(modelName) && concerns("battery_short_test"))
         checks.append({Check::Note,
                        QT_TRANSLATE_NOOP("UPSConfigurationWindow",
                                          "W przypadku niepowodzenia testu baterii UPS będzie wydawał sygnał "
                                          "dźwiękowy co 2 sekundy. Jeżeli stan baterii będzie krytyczny UPS "
                                          "zasygnalizuje to świeceniem czerwonej diody.")});
-    if (asksBeforeEmergencyPowerOff(modelName) && concerns("epo"))
+    if (asksEpo && concerns("epo"))
         checks.append({Check::Question, QT_TRANSLATE_NOOP("UPSConfigurationWindow",
                                                           "Nastąpi awaryjne wyłączenie zasilania (EPO). "
                                                           "Czy kontynuować?")});
-    if (asksBeforeBatteryWearReset(modelName) && concerns("reset_battery_error"))
+    if (asksWearReset && concerns("reset_battery_error"))
         checks.append({Check::WarningQuestion,
                        QT_TRANSLATE_NOOP("UPSConfigurationWindow",
                                          "Nastąpi reset licznika zużycia akumulatora.\nFunkcję resetu należy "
                                          "wykonać jednorazowo, niezwłocznie po każdej wymianie akumulatora w "
                                          "UPS. Czy kontynuować?")});
+    // Each flag is asked about once: those with a question of their own above are
+    // not listed again.
+    QStringList commands;
+    for (const QString& flag : commandFlagKeys()) {
+        if ((asksEpo && flag == QLatin1String("epo")) ||
+            (asksWearReset && flag == QLatin1String("reset_battery_error")))
+            continue;
+        if (goesOutOn(flag))
+            commands.append(flag);
+    }
+    if (!commands.isEmpty())
+        checks.append({Check::Question,
+                       QT_TRANSLATE_NOOP("UPSConfigurationWindow",
+                                         "Zapisanie konfiguracji wyśle do urządzenia polecenia:\n%1\nCzy "
+                                         "kontynuować?"),
+                       commands});
     if (!checksNetworkCardSettings(modelName))
         return checks;
 

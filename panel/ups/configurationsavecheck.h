@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 // A box that Save of the configuration dialog shows before the configuration
 // goes out. Which ones depends on the device model and the changed parameter.
@@ -18,17 +19,25 @@ struct ConfigurationSaveCheck
     };
 
     Box box;
-    // Polish source text, translated in the context "UPSConfigurationWindow".
+    // Polish source text, translated in the context "UPSConfigurationWindow"; with
+    // `parameters` its %1 takes their labels.
     const char* text;
+    // The keys whose labels the box lists, in catalogue order.
+    QStringList parameters = {};
 
     bool operator==(const ConfigurationSaveCheck& other) const;
 };
 
 // The boxes in the order they are shown for a change of `key` to `value` on a
 // device of `modelName`; a refusal is always the last. Empty: Save goes straight on.
-// A command flag (EPO, the battery test, the wear-counter reset) that `outgoing`
-// carries as "1" gets its box too, changed or not: the device runs the command
-// again whenever the flag arrives.
+// The whole configuration goes out, and the device runs a command whenever its flag
+// arrives on: every command flag that `outgoing` carries on asks, changed or not,
+// with its own question where the model has one, the others in one question
+// that lists them.
 QList<ConfigurationSaveCheck> configurationSaveChecks(const QString& modelName, const QString& key,
                                                       const QString& value,
                                                       const QMap<QString, QString>& outgoing = {});
+
+// The parameters that make the device do something once rather than hold a
+// setting, in catalogue order.
+const QStringList& commandFlagKeys();

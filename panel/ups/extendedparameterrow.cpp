@@ -99,7 +99,7 @@ const Row rows[] = {
     {"e_stops", QT_TRANSLATE_NOOP("QTranslator", "Wyłączenia awaryjne"), nullptr, ""},
     {"maintenance", QT_TRANSLATE_NOOP("QTranslator", "Czas do przeglądu"), nullptr, "h"},
     {"serial_number", QT_TRANSLATE_NOOP("QTranslator", "Numer seryjny sterownika"), nullptr, ""},
-    {"counter_mains_out_of_range", QT_TRANSLATE_NOOP("QTranslator", "Licznik zaników napiecia sieciowego"), nullptr, ""},
+    {"counter_mains_out_of_range", QT_TRANSLATE_NOOP("QTranslator", "Licznik zaników napięcia sieciowego"), nullptr, ""},
     {"counter_avr_up", QT_TRANSLATE_NOOP("QTranslator", "Licznik wyzwoleń AVR podwyższającego"), nullptr, ""},
     {"counter_overload", QT_TRANSLATE_NOOP("QTranslator", "Licznik przeciążeń"), nullptr, ""},
     {"counter_shortcut", QT_TRANSLATE_NOOP("QTranslator", "Licznik zwarć"), nullptr, ""},

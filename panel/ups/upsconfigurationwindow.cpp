@@ -340,19 +340,14 @@ QMap<QString, QString> UPSConfigurationWindow::currentConfiguration() const
 {
     QMap<QString, QString> configuration;
     for (const Row& row : rows) {
-        if (row.kind == UpsParameterDescriptor::RadioGroupKind && row.group->buttons().isEmpty())
-            continue;
-        const bool choice = qobject_cast<QComboBox*>(row.editor) || row.group;
-        if (!choice) {
-            configuration.insert(row.key, editorValue(row));
-            continue;
-        }
-        // Untouched it goes back as it came, also a setting that is none of the
-        // choices and the choices that were not shown.
+        // Untouched, every row goes back byte for byte as it came: a box on at "2",
+        // a setting that is none of the choices, the choices that were not shown.
         if (editorState(row) == row.filledState)
             configuration.insert(row.key, row.originalValue);
-        else
+        else if (qobject_cast<QComboBox*>(row.editor) || row.group)
             configuration.insert(row.key, ParameterValue::withCurrent(row.originalValue, editorValue(row)));
+        else
+            configuration.insert(row.key, editorValue(row));
     }
     return configuration;
 }
@@ -360,6 +355,18 @@ QMap<QString, QString> UPSConfigurationWindow::currentConfiguration() const
 void UPSConfigurationWindow::setSaveEnabled(bool enable)
 {
     ui->buttonBox->button(QDialogButtonBox::Save)->setEnabled(enable);
+}
+
+QString UPSConfigurationWindow::parameterLabels(const QStringList& keys) const
+{
+    QStringList lines;
+    for (const QString& key : keys) {
+        for (const ParameterDescriptor& descriptor : parameterDescriptors) {
+            if (descriptor.key == key)
+                lines << QStringLiteral("- ") + descriptor.label.simplified();
+        }
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 bool UPSConfigurationWindow::saveAllowed() const
@@ -377,7 +384,9 @@ void UPSConfigurationWindow::accept()
     const QList<Check> checks =
         configurationSaveChecks(ups.model_name, change.first, change.second, currentConfiguration());
     for (const Check& check : checks) {
-        const QString text = tr(check.text);
+        QString text = tr(check.text);
+        if (!check.parameters.isEmpty())
+            text = text.arg(parameterLabels(check.parameters));
         switch (check.box) {
         case Check::Note: {
             QMessageBox note(QMessageBox::NoIcon, tr("Uwaga"), text, QMessageBox::Ok);

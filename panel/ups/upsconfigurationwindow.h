@@ -73,6 +73,8 @@ private:
     void updateChangeState(QObject* sender);
     void updateNetworkFields(bool enable);
     bool saveAllowed() const;
+    // One line per parameter, its label as the rows show it.
+    QString parameterLabels(const QStringList& keys) const;
 
     Ui::UPSConfigurationWindow* ui;
     QList<ParameterDescriptor> parameterDescriptors;

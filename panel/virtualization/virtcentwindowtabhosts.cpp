@@ -4,6 +4,7 @@
 #include "base/named.h"
 #include "helpers.h"
 #include "linkmetatypes.h"
+#include "receivedtext.h"
 #include "upssocketcontroller.h"
 
 #include <QCheckBox>
@@ -250,8 +251,7 @@ void VirtCentWindowTabHosts::setMode(int mode)
         chk_host_enabled->setChecked(true);
         lbl_logfail_icon->hide();
         lbl_logfail_text->hide();
-        for (QLineEdit* edit : {le_host_name, le_host_address, le_host_port, le_host_username, le_host_pass})
-            edit->clear();
+        clearHostFields();
         te_test_result->clear();
     }
     emit signal_lockControls(adding || editing);
@@ -259,7 +259,23 @@ void VirtCentWindowTabHosts::setMode(int mode)
 
 void VirtCentWindowTabHosts::requestVirtualizationCenterHostList()
 {
-    wait_host_list = true;
+    host_list_answer.awaitAny();
+    controller->getVirtualizationCenterHostList();
+}
+
+void VirtCentWindowTabHosts::requestListShowing(const VirtualizationCenterHost& host, bool listed,
+                                                const QString& name)
+{
+    host_list_answer.await(
+        [host, listed, name](const QList<VirtualizationCenterHost>& hosts) {
+            const auto found =
+                std::find_if(hosts.cbegin(), hosts.cend(),
+                             [&host](const VirtualizationCenterHost& h) { return sameHost(h, host); });
+            if (!listed)
+                return found == hosts.cend();
+            return found != hosts.cend() && (name.isNull() || found->name == name);
+        },
+        staleListsAfterChange);
     controller->getVirtualizationCenterHostList();
 }
 
@@ -288,20 +304,10 @@ void VirtCentWindowTabHosts::select(const VirtualizationCenterHost& host)
 
 void VirtCentWindowTabHosts::slot_virtualizationCenterHostListReceived(QList<VirtualizationCenterHost> hosts)
 {
-    if (!wait_host_list)
+    if (!host_list_answer.take(hosts))
         return;
-    if (stale_lists_left > 0) {
-        const bool stillListed =
-            std::any_of(hosts.cbegin(), hosts.cend(),
-                        [this](const VirtualizationCenterHost& h) { return sameHost(h, removed_host); });
-        if (stillListed) {
-            --stale_lists_left;
-            return;
-        }
-        stale_lists_left = 0;
-    }
     host_list = hosts;
-    wait_host_list = false;
+    unlisted_host = VirtualizationCenterHost();
 
     const QSignalBlocker blocker(cb_host_list);
     cb_host_list->clear();
@@ -355,10 +361,10 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterEsxiSshHostDetailsReceived
         chk_host_enabled->setChecked(host.is_enabled && !host.is_disabled_logfail);
         lbl_logfail_icon->setVisible(host.is_disabled_logfail);
         lbl_logfail_text->setVisible(host.is_disabled_logfail);
-        le_host_name->setText(host.name);
-        le_host_address->setText(host.address);
+        ReceivedText::show(le_host_name, host.name);
+        ReceivedText::show(le_host_address, host.address);
         le_host_port->setText(QString::number(host.port));
-        le_host_username->setText(host.user_name);
+        ReceivedText::show(le_host_username, host.user_name);
         le_host_pass->clear();
         shown_host = selected_host;
         setMode(HostShown);
@@ -367,8 +373,7 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterEsxiSshHostDetailsReceived
     chk_host_enabled->setChecked(false);
     lbl_logfail_icon->hide();
     lbl_logfail_text->hide();
-    for (QLineEdit* edit : {le_host_name, le_host_address, le_host_port, le_host_username, le_host_pass})
-        edit->clear();
+    clearHostFields();
     shown_host = VirtualizationCenterHost();
     setMode(Idle);
 }
@@ -403,16 +408,18 @@ void VirtCentWindowTabHosts::slot_btn_accept_addnewmode()
     host.id = -1;
     host.is_enabled = chk_host_enabled->isChecked();
     host.is_disabled_logfail = false;
-    host.name = le_host_name->text();
-    host.address = le_host_address->text();
+    host.name = ReceivedText::of(le_host_name);
+    host.address = ReceivedText::of(le_host_address);
     host.port = typedPort();
-    host.user_name = le_host_username->text();
+    host.user_name = ReceivedText::of(le_host_username);
     host.auth_method_password = true;
     host.password = le_host_pass->text();
     if (!validateHostName(host.name, -1) || !validateHostConnection(host.address, host.port) ||
         !validateUserName(host.user_name))
         return;
     wait_add_result = true;
+    unlisted_host = VirtualizationCenterHost();
+    unlisted_host.name = host.name;
     controller->addVirtualizationCenterEsxiSshHost(host);
     setMode(Idle);
 }
@@ -424,6 +431,7 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterHostAddNewResultReceived(
         return;
     wait_add_result = false;
     if (result.has_error) {
+        unlisted_host = VirtualizationCenterHost();
         warn(tr("Błąd podczas dodawania nowego hosta:\n\n%1").arg(result.error_str));
         setMode(Idle);
         return;
@@ -432,11 +440,19 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterHostAddNewResultReceived(
     added.type = result.type;
     added.id = result.id;
     selected_host = added;
-    requestVirtualizationCenterHostList();
+    unlisted_host.type = added.type;
+    unlisted_host.id = added.id;
+    // A list made before the host was added would select another one.
+    requestListShowing(added, true);
 }
 
 void VirtCentWindowTabHosts::sendEdit(const QMap<QString, QString>& parameters)
 {
+    if (parameters.contains(QStringLiteral("name"))) {
+        saved_name = le_host_name->text();
+        unlisted_host = selected_host;
+        unlisted_host.name = saved_name;
+    }
     wait_edit_result = true;
     controller->editVirtualizationCenterHost(selected_host.type, selected_host.id, parameters);
 }
@@ -449,14 +465,14 @@ void VirtCentWindowTabHosts::slot_btn_host_enabled_save()
 
 void VirtCentWindowTabHosts::slot_btn_host_name_save()
 {
-    const QString name = le_host_name->text();
+    const QString name = ReceivedText::of(le_host_name);
     if (validateHostName(name, selected_host.id))
         sendEdit({{QStringLiteral("name"), escapeXml(name)}});
 }
 
 void VirtCentWindowTabHosts::slot_btn_host_conn_save()
 {
-    const QString address = le_host_address->text();
+    const QString address = ReceivedText::of(le_host_address);
     const int port = typedPort();
     if (validateHostConnection(address, port))
         sendEdit({{QStringLiteral("address"), escapeXml(address)},
@@ -465,7 +481,7 @@ void VirtCentWindowTabHosts::slot_btn_host_conn_save()
 
 void VirtCentWindowTabHosts::slot_btn_host_username_save()
 {
-    const QString userName = le_host_username->text();
+    const QString userName = ReceivedText::of(le_host_username);
     if (validateUserName(userName))
         sendEdit({{QStringLiteral("auth_method_password"), QStringLiteral("1")},
                   {QStringLiteral("user_name"), escapeXml(userName)}});
@@ -488,10 +504,18 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterChangeHostSettingsResultRe
     if (!wait_edit_result)
         return;
     wait_edit_result = false;
-    if (result.has_error)
+    const QString renamedTo = saved_name;
+    saved_name = QString();
+    if (result.has_error) {
+        unlisted_host = VirtualizationCenterHost();
         warn(tr("Błąd podczas edycji parametrów hosta:\n\n%1").arg(result.error_str));
-    // Successful or not, the form goes back to what the service now holds.
-    requestVirtualizationCenterHostList();
+    }
+    // Successful or not, the form goes back to what the service now holds; a
+    // list made before a rename would bring back the old name.
+    if (!result.has_error && !renamedTo.isNull())
+        requestListShowing(selected_host, true, renamedTo);
+    else
+        requestVirtualizationCenterHostList();
 }
 
 void VirtCentWindowTabHosts::slot_btn_remove_host()
@@ -504,11 +528,9 @@ void VirtCentWindowTabHosts::slot_btn_remove_host()
     if (box.exec() != QMessageBox::Yes)
         return;
     setMode(Idle);
-    removed_host = selected_host;
-    stale_lists_left = staleListsAfterRemoval;
     controller->removeVirtualizationCenterHost(selected_host.type, selected_host.id);
     // A list made after the removal, so that the host leaves the combo.
-    requestVirtualizationCenterHostList();
+    requestListShowing(selected_host, false);
 }
 
 void VirtCentWindowTabHosts::slot_btn_test_connection()
@@ -555,11 +577,20 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterEsxiSshHostTestResultRecei
     te_test_result->clear();
     if (has_error) {
         te_test_result->append(tr("Wynik testu NEGATYWNY:"));
-        te_test_result->append(error_str);
+        ReceivedText::append(te_test_result, error_str);
     } else {
         te_test_result->append(tr("Wynik testu pozytywny [ OK ]"));
     }
     endTest();
+}
+
+void VirtCentWindowTabHosts::clearHostFields()
+{
+    // Also editable again, where a received text was shown cut.
+    for (QLineEdit* edit : {le_host_name, le_host_address, le_host_username})
+        ReceivedText::show(edit, QString());
+    le_host_port->clear();
+    le_host_pass->clear();
 }
 
 bool VirtCentWindowTabHosts::validateHostName(const QString& name, int excludedId)
@@ -569,7 +600,10 @@ bool VirtCentWindowTabHosts::validateHostName(const QString& name, int excludedI
         return false;
     }
     const QString simplified = name.simplified();
-    for (const VirtualizationCenterHost& host : host_list) {
+    QList<VirtualizationCenterHost> taken = host_list;
+    if (!unlisted_host.name.isNull())
+        taken.append(unlisted_host);
+    for (const VirtualizationCenterHost& host : qAsConst(taken)) {
         if (excludedId > 0 && host.id == excludedId)
             continue;
         if (host.name.simplified().compare(simplified, Qt::CaseInsensitive) == 0) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/awaitedanswer.h"
 #include "virtualizationcenteraddhostresult.h"
 #include "virtualizationcenterchangehostsettingsresult.h"
 #include "virtualizationcenteresxishhhost.h"
@@ -49,9 +50,10 @@ public:
     explicit VirtCentWindowTabHosts(Luminorix::UpsSocketController* controller, QWidget* parent = nullptr);
     ~VirtCentWindowTabHosts() override;
 
-    // How many host lists that still name a removed host are taken as sent
-    // before the removal and passed over.
-    static constexpr int staleListsAfterRemoval = 3;
+    // How many host lists that do not show a change yet (a removed host still
+    // listed, an added one missing, a renamed one under its old name) are taken
+    // as made before it and passed over.
+    static constexpr int staleListsAfterChange = 3;
 
     void requestVirtualizationCenterHostList();
     void requestEsxiSshHostDetails();
@@ -94,8 +96,13 @@ private:
     void testUnanswered();
     void endTest();
     void sendEdit(const QMap<QString, QString>& parameters);
+    // Asks for a list that shows a change: `host` listed (under `name`, unless
+    // that is null) or, with `listed` false, gone.
+    void requestListShowing(const VirtualizationCenterHost& host, bool listed,
+                            const QString& name = QString());
     int typedPort() const;
 
+    void clearHostFields();
     bool validateHostName(const QString& name, int excludedId);
     bool validateHostConnection(const QString& address, int port);
     bool validateUserName(const QString& user_name);
@@ -144,16 +151,18 @@ private:
     // The host whose details fill the form (type -1 when none does).
     VirtualizationCenterHost shown_host;
     int currentMode = Idle;
-    bool wait_host_list = false;
+    AwaitedAnswer<QList<VirtualizationCenterHost>> host_list_answer;
     bool wait_host_details = false;
     bool wait_add_result = false;
     bool wait_edit_result = false;
     // A details reply about another host asks again once per selection, so a
     // service that keeps answering about the wrong host cannot start a loop.
     bool details_asked_again = false;
-    // The host just removed, while lists made before the removal may still come.
-    VirtualizationCenterHost removed_host;
-    int stale_lists_left = 0;
+    // A host added or renamed that no list taken since shows: its name is taken
+    // all the same (type and id -1 while an add is unanswered).
+    VirtualizationCenterHost unlisted_host;
+    // The name of a rename under way, null when none is.
+    QString saved_name;
 };
 
 // The tab's links to the service controller: host list, details, add, edit and test results.

@@ -114,23 +114,24 @@ void VirtCentWindowTabSettings::endSession()
 
 void VirtCentWindowTabSettings::enabledUnanswered()
 {
-    wait_enabled = false;
+    enabled_answer.abandon();
     setVirtEnabledControlsEnabled(true);
     warn(tr("Usługa nie odpowiedziała na czas."));
 }
 
 void VirtCentWindowTabSettings::settingsUnanswered()
 {
-    wait_settings = false;
+    settings_answer.abandon();
+    saved_key.clear();
     setSettingsControlsEnabled(true);
     warn(tr("Usługa nie odpowiedziała na czas."));
 }
 
 void VirtCentWindowTabSettings::requestSettings()
 {
-    wait_enabled = true;
+    enabled_answer.awaitAny();
     controller->getVirtualizationCenterEnabled();
-    wait_settings = true;
+    settings_answer.awaitAny();
     controller->getVirtualizationCenterSettings();
 }
 
@@ -155,45 +156,72 @@ void VirtCentWindowTabSettings::slot_virtualizationCenterEnabledReceived(bool is
 {
     // The virtual machines tab polls the same state each second; only an
     // answer this tab waits for touches the box.
-    if (!wait_enabled)
+    if (!enabled_answer.take(is_enabled))
         return;
     enabled_wait->stop();
     chk_virt_enabled->setChecked(is_enabled);
     setVirtEnabledControlsEnabled(true);
-    wait_enabled = false;
 }
 
 void VirtCentWindowTabSettings::slot_virtualizationCenterSettingsReceived(QMap<QString, QString> parameters)
 {
-    if (!wait_settings)
+    if (!settings_answer.take(parameters))
         return;
     settings_wait->stop();
     for (auto it = parameters.cbegin(); it != parameters.cend(); ++it) {
-        if (it.key() == QLatin1String(emailNotificationsEnabledKey))
-            chk_email_notifications_enabled->setChecked(it.value().toInt(nullptr, 10) > 0);
-        else if (it.key() == QLatin1String(recipientsKey))
-            le_email_notifications_recipients->setText(it.value());
-        else if (it.key() == QLatin1String(forcedPoweroffKey))
-            le_forced_poweroff_timeout_vms->setText(it.value());
-        else if (it.key() == QLatin1String(masterShutdownKey))
-            le_master_shutdown_delay->setText(it.value());
+        const bool typed =
+            shown_values.contains(it.key()) && fieldValue(it.key()) != shown_values.value(it.key());
+        if (it.key() == saved_key || !typed)
+            showValue(it.key(), it.value());
     }
+    saved_key.clear();
     setSettingsControlsEnabled(true);
-    wait_settings = false;
+}
+
+QLineEdit* VirtCentWindowTabSettings::lineEditOf(const QString& key) const
+{
+    if (key == QLatin1String(recipientsKey))
+        return le_email_notifications_recipients;
+    if (key == QLatin1String(forcedPoweroffKey))
+        return le_forced_poweroff_timeout_vms;
+    if (key == QLatin1String(masterShutdownKey))
+        return le_master_shutdown_delay;
+    return nullptr;
+}
+
+QString VirtCentWindowTabSettings::fieldValue(const QString& key) const
+{
+    if (key == QLatin1String(emailNotificationsEnabledKey))
+        return chk_email_notifications_enabled->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    const QLineEdit* edit = lineEditOf(key);
+    return edit ? edit->text() : QString();
+}
+
+void VirtCentWindowTabSettings::showValue(const QString& key, const QString& value)
+{
+    if (key == QLatin1String(emailNotificationsEnabledKey))
+        chk_email_notifications_enabled->setChecked(value.toInt(nullptr, 10) > 0);
+    else if (QLineEdit* edit = lineEditOf(key))
+        edit->setText(value);
+    else
+        return;
+    shown_values.insert(key, fieldValue(key));
 }
 
 void VirtCentWindowTabSettings::slot_btn_virt_enabled_save()
 {
-    wait_enabled = true;
-    controller->setVirtualizationCenterEnabled(chk_virt_enabled->isChecked());
+    const bool enabled = chk_virt_enabled->isChecked();
+    enabled_answer.await([enabled](bool is_enabled) { return is_enabled == enabled; }, stalePolledAnswers);
+    controller->setVirtualizationCenterEnabled(enabled);
     enabled_wait->start();
     setVirtEnabledControlsEnabled(false);
 }
 
 void VirtCentWindowTabSettings::slot_btn_email_notifications_enabled_save()
 {
-    sendSetting(QLatin1String(emailNotificationsEnabledKey),
-                chk_email_notifications_enabled->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    const QString on =
+        chk_email_notifications_enabled->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    sendSetting(QLatin1String(emailNotificationsEnabledKey), on, on);
 }
 
 void VirtCentWindowTabSettings::slot_btn_email_notifications_recipients_save()
@@ -209,7 +237,8 @@ void VirtCentWindowTabSettings::slot_btn_email_notifications_recipients_save()
             return;
         }
     }
-    sendSetting(QLatin1String(recipientsKey), escapeXml(parts.join(QLatin1Char(';'))));
+    const QString joined = parts.join(QLatin1Char(';'));
+    sendSetting(QLatin1String(recipientsKey), escapeXml(joined), joined);
 }
 
 void VirtCentWindowTabSettings::slot_btn_forced_poweroff_timeout_vms_save()
@@ -217,25 +246,31 @@ void VirtCentWindowTabSettings::slot_btn_forced_poweroff_timeout_vms_save()
     int seconds = 0;
     if (readSeconds(
             le_forced_poweroff_timeout_vms, 300, 3600,
-            tr("Parametr czasu oczekiwania na wyłaczenie maszyn\nmusi mieścić się w zakresie 300-3600 "
+            tr("Parametr czasu oczekiwania na wyłączenie maszyn\nmusi mieścić się w zakresie 300-3600 "
                "sekund.\n\nWprowadź poprawną wartość i spróbuj ponownie"),
             &seconds))
-        sendSetting(QLatin1String(forcedPoweroffKey), QString::number(seconds));
+        sendSetting(QLatin1String(forcedPoweroffKey), QString::number(seconds), QString::number(seconds));
 }
 
 void VirtCentWindowTabSettings::slot_btn_master_shutdown_delay_save()
 {
     int seconds = 0;
     if (readSeconds(le_master_shutdown_delay, 60, 1200,
-                    tr("Parametr czasu oczekiwania na wyłaczenie maszyn\nmusi mieścić się w zakresie 60-1200 "
+                    tr("Parametr czasu oczekiwania na wyłączenie maszyn\nmusi mieścić się w zakresie 60-1200 "
                        "sekund.\n\nWprowadź poprawną wartość i spróbuj ponownie"),
                     &seconds))
-        sendSetting(QLatin1String(masterShutdownKey), QString::number(seconds));
+        sendSetting(QLatin1String(masterShutdownKey), QString::number(seconds), QString::number(seconds));
 }
 
-void VirtCentWindowTabSettings::sendSetting(const QString& key, const QString& value)
+void VirtCentWindowTabSettings::sendSetting(const QString& key, const QString& value, const QString& stored)
 {
-    wait_settings = true;
+    // No number ties an answer to its save: the one to this save holds the value saved.
+    settings_answer.await(
+        [key, stored](const QMap<QString, QString>& settings) {
+            return settings.contains(key) && settings.value(key) == stored;
+        },
+        0);
+    saved_key = key;
     controller->setVirtualizationCenterSettings({{key, value}});
     settings_wait->start();
     setSettingsControlsEnabled(false);

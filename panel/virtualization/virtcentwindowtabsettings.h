@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/awaitedanswer.h"
+
 #include <QMap>
 #include <QString>
 #include <QWidget>
@@ -17,7 +19,8 @@ class UpsSocketController;
 // The centre's own settings: the switch, the e-mail notifications and the two
 // time limits. Nothing is kept here: each field comes from the service and each
 // "Zapisz" sends its one value back at once. A group of fields stays disabled
-// from its save until the service answers with the values it now holds.
+// from its save until the service answers with the values it now holds; what
+// is typed and not saved in the other fields stays.
 class VirtCentWindowTabSettings : public QWidget
 {
     Q_OBJECT
@@ -25,6 +28,9 @@ class VirtCentWindowTabSettings : public QWidget
 public:
     // The longest a save may stay unanswered before its group is given back.
     static constexpr int saveAnswerMs = 10000;
+    // How many enabled states that do not show a save yet are taken as answers
+    // to polls sent before it and passed over.
+    static constexpr int stalePolledAnswers = 3;
 
     explicit VirtCentWindowTabSettings(Luminorix::UpsSocketController* controller, QWidget* parent = nullptr);
 
@@ -49,7 +55,12 @@ private slots:
     void slot_btn_master_shutdown_delay_save();
 
 private:
-    void sendSetting(const QString& key, const QString& value);
+    // `value` as it travels; `stored`, as the service's answer shows it.
+    void sendSetting(const QString& key, const QString& value, const QString& stored);
+    // The value of the field of `key` as the settings map carries it.
+    QString fieldValue(const QString& key) const;
+    QLineEdit* lineEditOf(const QString& key) const;
+    void showValue(const QString& key, const QString& value);
     // The value of `edit` when it is a whole number in [low, high]; else a warning with `rangeText`.
     bool readSeconds(QLineEdit* edit, int low, int high, const QString& rangeText, int* seconds);
     void warn(const QString& text);
@@ -75,8 +86,16 @@ private:
     // would otherwise keep its group disabled until the window is reopened.
     AnswerWait* enabled_wait;
     AnswerWait* settings_wait;
-    bool wait_enabled = false;
-    bool wait_settings = false;
+    // The enabled state is polled by the virtual machines tab, so the answers
+    // made before a save can come after it; a settings answer can be one to a
+    // save whose wait ran out.
+    AwaitedAnswer<bool> enabled_answer;
+    AwaitedAnswer<QMap<QString, QString>> settings_answer;
+    // The key of the save under way, empty when none is.
+    QString saved_key;
+    // What each field got from the service last: one that no longer shows it
+    // holds something typed and not saved.
+    QMap<QString, QString> shown_values;
 };
 
 // The tab's links to the service controller: the enabled state and the settings.

@@ -138,10 +138,8 @@ void VirtCentWindowTabVirtualization::slot_virtualizationCenterHostManagementRec
     VmTableWidget::ManagementConfig management_config)
 {
     vm_table->setManagementConfig(management_config);
-    if (wait_management_reread) {
-        wait_management_reread = false;
+    if (management_reread.take(management_config))
         vm_table->showCommittedManagement();
-    }
 }
 
 void VirtCentWindowTabVirtualization::slot_virtualizationCenterActionListReceived(
@@ -208,7 +206,7 @@ void VirtCentWindowTabVirtualization::slot_virtualizationCenterHostManagementSet
         return;
     wait_management_result = false;
     reportError(has_error, tr("Błąd podczas zmiany konfiguracji systemu zarządzającego:\n\n%1"), error_str);
-    wait_management_reread = true;
+    management_reread.awaitAny();
     controller->getVirtualizationCenterHostManagement();
 }
 

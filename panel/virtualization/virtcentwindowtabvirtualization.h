@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/awaitedanswer.h"
 #include "virtualizationcenterhost.h"
 #include "virtualizationcenterhostvmsinfo.h"
 #include "vmtablewidget.h"
@@ -80,7 +81,9 @@ private:
     // Each result is this tab's only after its own request: the same controller
     // also brings those of a window closed before this one opened.
     bool wait_management_result = false;
-    bool wait_management_reread = false;
+    // After two changes in a row the read-back of the first comes before the
+    // one that shows the second.
+    AwaitedAnswer<VmTableWidget::ManagementConfig> management_reread;
     bool wait_add_action = false;
     bool wait_edit_action = false;
     bool wait_delete_action = false;

@@ -4,6 +4,7 @@
 #include "customtablewidget.h"
 #include "linkmetatypes.h"
 #include "paddeditemdelegate.h"
+#include "vmactioneditor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,26 +22,14 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 
 namespace {
 constexpr int VmIndent = 20;
 
-// What is stored as the committed configuration: a physical computer names no VM.
-VmTableWidget::ManagementConfig normalised(VmTableWidget::ManagementConfig config)
-{
-    if (!config.is_managed_from_internal_vm) {
-        config.host_type = -1;
-        config.host_id = -1;
-        config.vm_id = -1;
-        config.shutdown_ups_with_master_vm = false;
-    }
-    config.valid = true;
-    return config;
-}
-
 bool isMonitoringOff(int status)
 {
-    return status == 1 || status == 2;
+    return VmHostStore::isMonitoringOff(status);
 }
 } // namespace
 
@@ -89,8 +78,12 @@ VmTableWidget::VmTableWidget(QString nameHeader, QString stateHeader, QString de
     table->setHeaderMargins(0, 1, 1, 1, 1);
 
     buildManagementPanel(layout);
-    buildActionPanel(layout);
+    actionEditor = new VmActionEditor(this, this);
+    layout->addWidget(actionEditor);
     buildTestPanel(layout);
+    connect(actionEditor, &VmActionEditor::signal_addNewAction, this, &VmTableWidget::signal_addNewAction);
+    connect(actionEditor, &VmActionEditor::signal_replaceAction, this, &VmTableWidget::signal_replaceAction);
+    connect(actionEditor, &VmActionEditor::signal_deleteAction, this, &VmTableWidget::signal_deleteAction);
 
     connect(headerCheckBox, &QCheckBox::stateChanged, this, &VmTableWidget::slot_globalCheckBoxChanged);
     connect(table, &QTableWidget::itemChanged, this, &VmTableWidget::slot_itemCheckBoxChanged);
@@ -153,112 +146,36 @@ void VmTableWidget::buildManagementPanel(QVBoxLayout* layout)
     layout->addWidget(managementGroup);
 }
 
-// ---- merges -------------------------------------------------------------------------------
-
-bool VmTableWidget::mergesFrozen() const
-{
-    return context == ActionTargets || context == ManagerPick;
-}
+// ---- the store ----------------------------------------------------------------------------
 
 void VmTableWidget::setHostList(int host_type, QList<int> host_ids)
 {
-    if (mergesFrozen())
-        return;
-    // Sets, not list searches: the service may list a hundred thousand hosts.
-    const QSet<int> listed(host_ids.cbegin(), host_ids.cend());
-    QSet<int> present;
-    QList<HostEntry> kept;
-    kept.reserve(hosts.size() + host_ids.size());
-    for (const HostEntry& host : qAsConst(hosts)) {
-        if (host.host_type != host_type) {
-            kept << host;
-        } else if (listed.contains(host.host_id)) {
-            kept << host;
-            present.insert(host.host_id);
-        }
-    }
-    for (int id : qAsConst(host_ids)) {
-        if (present.contains(id))
-            continue;
-        HostEntry host;
-        host.host_type = host_type;
-        host.host_id = id;
-        kept << host;
-        present.insert(id); // an id listed twice gives one row
-    }
-    hosts = kept;
-    indexDirty = true;
+    store.setHostList(host_type, host_ids);
 }
 
 bool VmTableWidget::setHostVms(int host_type, int host_id, QList<int> vm_ids)
 {
-    if (mergesFrozen())
-        return true;
-    HostEntry* host = findHost(host_type, host_id);
-    if (!host)
-        return false;
-    const QSet<int> listed(vm_ids.cbegin(), vm_ids.cend());
-    QSet<int> present;
-    QList<VmEntry> kept;
-    kept.reserve(vm_ids.size());
-    for (const VmEntry& vm : qAsConst(host->vms)) {
-        if (listed.contains(vm.vm_id)) {
-            kept << vm;
-            present.insert(vm.vm_id);
-        }
-    }
-    for (int id : qAsConst(vm_ids)) {
-        if (present.contains(id))
-            continue;
-        VmEntry vm;
-        vm.vm_id = id;
-        kept << vm;
-        present.insert(id);
-    }
-    host->vms = kept;
-    indexDirty = true;
-    return true;
+    return store.setHostVms(host_type, host_id, vm_ids);
 }
 
 bool VmTableWidget::updateHost(int host_type, int host_id, QString name, int status, QString details)
 {
-    if (mergesFrozen())
-        return true;
-    HostEntry* host = findHost(host_type, host_id);
-    if (!host)
-        return false;
-    host->name = name;
-    host->status = status;
-    host->details = details;
-    return true;
+    return store.updateHost(host_type, host_id, name, status, details);
 }
 
 bool VmTableWidget::setVmName(int host_type, int host_id, int vm_id, QString name)
 {
-    if (mergesFrozen())
-        return true;
-    VmEntry* vm = findVm(host_type, host_id, vm_id);
-    if (!vm)
-        return false;
-    vm->name = name;
-    return true;
+    return store.setVmName(host_type, host_id, vm_id, name);
 }
 
 bool VmTableWidget::setVmState(int host_type, int host_id, int vm_id, int state, int pending)
 {
-    if (mergesFrozen())
-        return true;
-    VmEntry* vm = findVm(host_type, host_id, vm_id);
-    if (!vm)
-        return false;
-    vm->state = state;
-    vm->pending = pending;
-    return true;
+    return store.setVmState(host_type, host_id, vm_id, state, pending);
 }
 
 void VmTableWidget::setManagementConfig(ManagementConfig config)
 {
-    committed = normalised(config);
+    store.setManagementConfig(config);
 }
 
 void VmTableWidget::showCommittedManagement()
@@ -273,210 +190,68 @@ void VmTableWidget::showCommittedManagement()
 
 void VmTableWidget::setActionList(QList<ActionParameters> list)
 {
-    actions = list;
-    refillActionCombos();
-}
-
-// ---- look-ups -----------------------------------------------------------------------------
-
-void VmTableWidget::rebuildIndex() const
-{
-    hostIndex.clear();
-    hostIndex.reserve(hosts.size());
-    vmIndex.clear();
-    vmIndex.resize(hosts.size());
-    for (int h = 0; h < hosts.size(); ++h) {
-        const HostEntry& host = hosts.at(h);
-        // The first entry of an id is the one found, as a search would find it.
-        const QPair<int, int> key(host.host_type, host.host_id);
-        if (!hostIndex.contains(key))
-            hostIndex.insert(key, h);
-        QHash<int, int>& vms = vmIndex[h];
-        vms.reserve(host.vms.size());
-        for (int v = 0; v < host.vms.size(); ++v) {
-            if (!vms.contains(host.vms.at(v).vm_id))
-                vms.insert(host.vms.at(v).vm_id, v);
-        }
+    actionEditor->setActions(list);
+    if (currentMode == ActionTest) {
+        int id = -1;
+        const bool selected = VmActionEditor::selectedActionId(testActionCombo, &id);
+        const QSignalBlocker block(testActionCombo);
+        VmActionEditor::fillActionCombo(testActionCombo, actionEditor->actionList(),
+                                        selected ? &id : nullptr);
     }
-    indexDirty = false;
-}
-
-int VmTableWidget::hostPosition(int host_type, int host_id) const
-{
-    if (indexDirty)
-        rebuildIndex();
-    return hostIndex.value(QPair<int, int>(host_type, host_id), -1);
-}
-
-int VmTableWidget::vmPosition(int hostPos, int vm_id) const
-{
-    return hostPos < 0 ? -1 : vmIndex.at(hostPos).value(vm_id, -1);
-}
-
-VmTableWidget::HostEntry* VmTableWidget::findHost(int host_type, int host_id)
-{
-    const int h = hostPosition(host_type, host_id);
-    return h < 0 ? nullptr : &hosts[h];
 }
 
 const VmTableWidget::HostEntry* VmTableWidget::findHost(int host_type, int host_id) const
 {
-    const int h = hostPosition(host_type, host_id);
-    return h < 0 ? nullptr : &hosts.at(h);
-}
-
-VmTableWidget::VmEntry* VmTableWidget::findVm(int host_type, int host_id, int vm_id)
-{
-    const int h = hostPosition(host_type, host_id);
-    const int v = vmPosition(h, vm_id);
-    return v < 0 ? nullptr : &hosts[h].vms[v];
+    return store.findHost(host_type, host_id);
 }
 
 const VmTableWidget::VmEntry* VmTableWidget::findVm(int host_type, int host_id, int vm_id) const
 {
-    const int h = hostPosition(host_type, host_id);
-    const int v = vmPosition(h, vm_id);
-    return v < 0 ? nullptr : &hosts.at(h).vms.at(v);
+    return store.findVm(host_type, host_id, vm_id);
 }
 
-// ---- marks --------------------------------------------------------------------------------
-
-void VmTableWidget::setCheckContext(CheckContext newContext, bool newReadOnly)
+void VmTableWidget::setCheckContext(CheckContext context, bool readOnly)
 {
-    context = newContext;
-    readOnly = newReadOnly;
     {
         const QSignalBlocker blocker(headerCheckBox);
         headerCheckBox->setEnabled(context == ActionTargets && !readOnly);
     }
-    if (context == NoMarks)
-        removePlaceholders();
-    setAllMarks(false);
+    store.setCheckContext(context, readOnly);
 }
 
 void VmTableWidget::setItemMark(bool checked, int host_type, int host_id, int vm_id)
 {
-    if (vm_id >= 0) {
-        if (VmEntry* vm = findVm(host_type, host_id, vm_id))
-            vm->checked = checked;
-    } else if (HostEntry* host = findHost(host_type, host_id)) {
-        host->checked = checked;
-    }
+    store.setItemMark(checked, host_type, host_id, vm_id);
 }
 
 void VmTableWidget::setAllMarks(bool checked)
 {
-    for (HostEntry& host : hosts) {
-        if (!checked)
-            host.checked = false;
-        else if (context == ActionTargets && !isMonitoringOff(host.status))
-            host.checked = true;
-        for (VmEntry& vm : host.vms) {
-            if (!checked)
-                vm.checked = false;
-            else if (committed.valid && isManagerVm(host.host_type, host.host_id, vm.vm_id))
-                continue;
-            else if (context == ActionTargets)
-                vm.checked = true;
-        }
-    }
+    store.setAllMarks(checked);
 }
 
 void VmTableWidget::markItems(QList<VmActionTarget> targets)
 {
-    if (!mergesFrozen())
-        return;
-    for (const VmActionTarget& target : qAsConst(targets)) {
-        for (int vmId : target.vm_ids) {
-            HostEntry* host = findHost(target.host_type, target.host_id);
-            if (!host) {
-                HostEntry placeholder;
-                placeholder.host_type = target.host_type;
-                placeholder.host_id = target.host_id;
-                placeholder.status = HostPlaceholder;
-                hosts << placeholder;
-                indexDirty = true;
-                host = &hosts.last();
-            }
-            if (vmId < 0) {
-                host->checked = true;
-                continue;
-            }
-            VmEntry* vm = findVm(target.host_type, target.host_id, vmId);
-            if (!vm) {
-                VmEntry placeholder;
-                placeholder.vm_id = vmId;
-                placeholder.state = VmPlaceholder;
-                host->vms << placeholder;
-                indexDirty = true;
-                vm = &host->vms.last();
-            }
-            vm->checked = true;
-        }
-    }
+    store.markItems(targets);
 }
 
 void VmTableWidget::removePlaceholders()
 {
-    QList<HostEntry> kept;
-    kept.reserve(hosts.size());
-    for (const HostEntry& host : qAsConst(hosts)) {
-        if (host.status == HostPlaceholder)
-            continue;
-        kept << host;
-        QList<VmEntry>& vms = kept.last().vms;
-        if (std::any_of(vms.cbegin(), vms.cend(),
-                        [](const VmEntry& vm) { return vm.state == VmPlaceholder; }))
-            vms.erase(std::remove_if(vms.begin(), vms.end(),
-                                     [](const VmEntry& vm) { return vm.state == VmPlaceholder; }),
-                      vms.end());
-    }
-    hosts = kept;
-    indexDirty = true;
+    store.removePlaceholders();
 }
 
 QList<VmActionTarget> VmTableWidget::checkedItems() const
 {
-    QList<VmActionTarget> targets;
-    for (const HostEntry& host : hosts) {
-        VmActionTarget target;
-        target.host_type = host.host_type;
-        target.host_id = host.host_id;
-        if (host.checked)
-            target.vm_ids << -1;
-        for (const VmEntry& vm : host.vms) {
-            if (vm.checked)
-                target.vm_ids << vm.vm_id;
-        }
-        if (!target.vm_ids.isEmpty())
-            targets << target;
-    }
-    return targets;
+    return store.checkedItems();
 }
 
 bool VmTableWidget::hasCheckedHost() const
 {
-    for (const HostEntry& host : hosts) {
-        if (host.checked)
-            return true;
-    }
-    return false;
+    return store.hasCheckedHost();
 }
 
 bool VmTableWidget::hasCheckedVm() const
 {
-    for (const HostEntry& host : hosts) {
-        for (const VmEntry& vm : host.vms) {
-            if (vm.checked)
-                return true;
-        }
-    }
-    return false;
-}
-
-bool VmTableWidget::isManagerVm(int host_type, int host_id, int vm_id) const
-{
-    return host_type == committed.host_type && host_id == committed.host_id && vm_id == committed.vm_id;
+    return store.hasCheckedVm();
 }
 
 // ---- the table ----------------------------------------------------------------------------
@@ -557,177 +332,323 @@ QIcon VmTableWidget::stateIcon(int state) const
     }
 }
 
+bool VmTableWidget::ShownRow::operator==(const ShownRow& o) const
+{
+    return host_type == o.host_type && host_id == o.host_id && vm_id == o.vm_id && code == o.code &&
+           pending == o.pending && manager == o.manager && boxEnabled == o.boxEnabled &&
+           boxChecked == o.boxChecked && name == o.name && details == o.details;
+}
+
+QVector<VmTableWidget::ShownRow> VmTableWidget::wantedRows() const
+{
+    const CheckContext context = store.checkContext();
+    const bool readOnly = store.isReadOnly();
+    QVector<ShownRow> rows;
+    const QList<HostEntry>& hosts = store.hostList();
+    int count = 0;
+    for (const HostEntry& host : hosts)
+        count += 1 + host.vms.size();
+    rows.reserve(count);
+    for (const HostEntry& host : hosts) {
+        ShownRow row;
+        row.host_type = host.host_type;
+        row.host_id = host.host_id;
+        row.name = host.name;
+        row.details = host.details;
+        row.code = host.status;
+        row.boxEnabled = context == ActionTargets && !readOnly;
+        row.boxChecked = context == ActionTargets && host.checked;
+        rows << row;
+        for (const VmEntry& vm : host.vms) {
+            ShownRow vmRow;
+            vmRow.host_type = host.host_type;
+            vmRow.host_id = host.host_id;
+            vmRow.vm_id = vm.vm_id;
+            vmRow.name = vm.name;
+            vmRow.code = vm.state;
+            vmRow.pending = vm.pending != 0;
+            vmRow.manager = store.isManagerVm(host.host_type, host.host_id, vm.vm_id);
+            const bool usable = context == ManagerPick || (context == ActionTargets && !vmRow.manager);
+            vmRow.boxEnabled = usable && !readOnly;
+            vmRow.boxChecked = usable && vm.checked;
+            rows << vmRow;
+        }
+    }
+    return rows;
+}
+
 void VmTableWidget::refreshTable()
 {
-    // The rows are made anew, so what the reader chose is found again by id:
-    // the poll refreshes about once a second.
-    QSet<QString> selected;
-    QString current;
-    for (const QModelIndex& index : table->selectionModel()->selectedRows())
-        selected.insert(rowKey(index.row()));
-    if (table->currentIndex().isValid())
-        current = rowKey(table->currentRow());
-    const int scrolled = table->verticalScrollBar()->value();
+    // The poll refreshes about once a second with the same rows most times:
+    // an unchanged store touches no row.
+    if (shownOnce && !boxClicked && store.revision() == shownRevision)
+        return;
+    boxClicked = false;
+    shownOnce = true;
+    shownRevision = store.revision();
+    const QVector<ShownRow> wanted = wantedRows();
+
+    bool sameRows = wanted.size() == shownRows.size();
+    for (int r = 0; sameRows && r < wanted.size(); ++r)
+        sameRows = wanted.at(r).key() == shownRows.at(r).key();
 
     table->setUpdatesEnabled(false);
     {
         // The check states written here must not reach slot_itemCheckBoxChanged.
         const QSignalBlocker blocker(table);
-        table->clearContents();
-        table->setRowCount(0);
-
-        const QList<HostEntry> snapshot = hosts;
-        int rows = 0;
-        for (const HostEntry& host : snapshot)
-            rows += 1 + host.vms.size();
-        table->setRowCount(rows);
-
-        int row = 0;
-        for (const HostEntry& host : snapshot) {
-            appendHostRow(row++, host);
-            for (const VmEntry& vm : host.vms)
-                appendVmRow(row++, host, vm);
-        }
-
-        if (!selected.isEmpty() || !current.isEmpty()) {
-            QItemSelection rows;
-            for (int r = 0; r < table->rowCount(); ++r) {
-                const QString key = rowKey(r);
-                if (selected.contains(key))
-                    rows.select(table->model()->index(r, 0), table->model()->index(r, ColumnCount - 1));
-                if (key == current)
-                    table->selectionModel()->setCurrentIndex(table->model()->index(r, 0),
-                                                             QItemSelectionModel::NoUpdate);
+        if (sameRows) {
+            // A row's cells are replaced in place, which keeps the reader's selection.
+            for (int r = 0; r < wanted.size(); ++r) {
+                if (wanted.at(r) != shownRows.at(r)) {
+                    countCells(shownRows.at(r), -1);
+                    writeRow(r, wanted.at(r));
+                    countCells(wanted.at(r), +1);
+                }
             }
-            table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+            shownRows = wanted;
+        } else {
+            // Rows come and go, so what the reader chose is found again by id.
+            QSet<RowKey> selected;
+            RowKey current(QPair<int, int>(0, 0), -2);
+            const bool hasCurrent = table->currentIndex().isValid();
+            for (const QModelIndex& index : table->selectionModel()->selectedRows())
+                selected.insert(shownRows.at(index.row()).key());
+            if (hasCurrent)
+                current = shownRows.at(table->currentRow()).key();
+            const int scrolled = table->verticalScrollBar()->value();
+
+            moveRows(wanted);
+
+            if (!selected.isEmpty() || hasCurrent) {
+                QItemSelection rows;
+                for (int r = 0; r < shownRows.size(); ++r) {
+                    const RowKey key = shownRows.at(r).key();
+                    if (selected.contains(key))
+                        rows.select(table->model()->index(r, 0), table->model()->index(r, ColumnCount - 1));
+                    if (hasCurrent && key == current)
+                        table->selectionModel()->setCurrentIndex(table->model()->index(r, 0),
+                                                                 QItemSelectionModel::NoUpdate);
+                }
+                table->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
+            }
+            table->verticalScrollBar()->setValue(scrolled);
         }
     }
-    table->verticalScrollBar()->setValue(scrolled);
     table->setUpdatesEnabled(true);
 
     // Fitting a column asks the delegate about a thousand cells, most of a
     // refresh's time; it is done only when the column shows other texts or
-    // looks than at its last fitting, which on a steady poll is rarely.
+    // looks than before, which on a steady poll is rarely.
     for (int column = 0; column < ColumnCount; ++column) {
-        if (shownCells[column] != fittedCells[column]) {
+        if (columnChanged[column]) {
             table->resizeColumnToContents(column);
-            fittedCells[column] = shownCells[column];
+            columnChanged[column] = false;
         }
-        shownCells[column].clear();
     }
 }
 
-QString VmTableWidget::rowKey(int row) const
+void VmTableWidget::moveRows(const QVector<ShownRow>& wanted)
 {
-    const QTableWidgetItem* mark = table->item(row, 0);
-    if (!mark)
-        return QString();
-    return QStringLiteral("%1/%2/%3")
-        .arg(mark->data(HostTypeRole).toInt())
-        .arg(mark->data(HostIdRole).toInt())
-        .arg(mark->data(VmIdRole).toInt());
+    QHash<RowKey, int> oldPosition;
+    oldPosition.reserve(shownRows.size());
+    for (int r = 0; r < shownRows.size(); ++r)
+        oldPosition.insert(shownRows.at(r).key(), r);
+    QVector<int> from(wanted.size(), -1); // a wanted row's old position, -1 for a new row
+    QVector<bool> kept(shownRows.size(), false);
+    bool inOrder = true;
+    int last = -1;
+    for (int r = 0; r < wanted.size(); ++r) {
+        const int old = oldPosition.value(wanted.at(r).key(), -1);
+        if (old < 0 || kept.at(old))
+            continue; // a new row (or an id twice, shown once before)
+        kept[old] = true;
+        from[r] = old;
+        inOrder = inOrder && old > last;
+        last = old;
+    }
+    for (int r = 0; r < shownRows.size(); ++r) {
+        if (!kept.at(r))
+            countCells(shownRows.at(r), -1);
+    }
+    const auto rewriteKept = [&](int r) {
+        const ShownRow& before = shownRows.at(from.at(r));
+        if (wanted.at(r) != before) {
+            countCells(before, -1);
+            writeRow(r, wanted.at(r));
+            countCells(wanted.at(r), +1);
+        }
+    };
+    const auto writeNew = [&](int r) {
+        writeRow(r, wanted.at(r));
+        countCells(wanted.at(r), +1);
+    };
+
+    // Runs of rows that went and of rows that came.
+    int runs = 0;
+    for (int r = 0; r < shownRows.size(); ++r)
+        runs += !kept.at(r) && (r == 0 || kept.at(r - 1));
+    for (int r = 0; r < wanted.size(); ++r)
+        runs += from.at(r) < 0 && (r == 0 || from.at(r - 1) >= 0);
+
+    if (inOrder && runs <= 64) {
+        // A few rows came or went, the others kept their order: the model
+        // shifts the rest and no item moves.
+        for (int end = shownRows.size(); end > 0;) {
+            if (kept.at(end - 1)) {
+                --end;
+                continue;
+            }
+            int start = end - 1;
+            while (start > 0 && !kept.at(start - 1))
+                --start;
+            table->model()->removeRows(start, end - start);
+            end = start;
+        }
+        for (int r = 0; r < wanted.size();) {
+            if (from.at(r) >= 0) {
+                rewriteKept(r++);
+                continue;
+            }
+            int end = r;
+            while (end < wanted.size() && from.at(end) < 0)
+                ++end;
+            table->model()->insertRows(r, end - r);
+            for (; r < end; ++r)
+                writeNew(r);
+        }
+        shownRows = wanted;
+        return;
+    }
+
+    // Many runs: the kept rows' items are taken out, then put where their rows
+    // now are; the rows that went are deleted with the cells written over them.
+    QVector<std::array<QTableWidgetItem*, ColumnCount>> taken(wanted.size());
+    for (int r = 0; r < wanted.size(); ++r) {
+        if (from.at(r) >= 0 && from.at(r) != r) {
+            for (int column = 0; column < ColumnCount; ++column)
+                taken[r][column] = table->takeItem(from.at(r), column);
+        }
+    }
+    table->setRowCount(wanted.size());
+    for (int r = 0; r < wanted.size(); ++r) {
+        if (from.at(r) < 0) {
+            writeNew(r);
+            continue;
+        }
+        if (from.at(r) != r) {
+            for (int column = 0; column < ColumnCount; ++column)
+                table->setItem(r, column, taken.at(r)[column]);
+        }
+        rewriteKept(r);
+    }
+    shownRows = wanted;
 }
 
-void VmTableWidget::noteCell(int column, const QString& text, const char* look)
+void VmTableWidget::countCells(const ShownRow& shown, int delta)
 {
-    shownCells[column].insert(text + QChar(0x1f) + QLatin1String(look));
+    QString cells[ColumnCount];
+    const QChar separator(0x1f);
+    if (shown.vm_id < 0) {
+        const QString name =
+            shown.name.isEmpty() ? QStringLiteral("<HOST ID: %1>").arg(shown.host_id) : shown.name;
+        const QString look = shown.code == HostPlaceholder ? QStringLiteral("hp")
+                             : isMonitoringOff(shown.code) ? QStringLiteral("ho")
+                                                           : QStringLiteral("hn");
+        cells[0] = separator + QStringLiteral("h");
+        cells[1] = name + separator + look;
+        cells[2] = statusText(shown.code) +
+                   (statusIcon(shown.code).isNull() ? QString() : QStringLiteral("+")) + separator + look;
+        cells[3] = shown.details + separator + look;
+    } else {
+        QString name = shown.name.isEmpty() ? QStringLiteral("<VM ID: %1>").arg(shown.vm_id) : shown.name;
+        if (shown.manager)
+            name.prepend(QStringLiteral("[MANAGER] "));
+        const bool placeholder = shown.code == VmPlaceholder;
+        const bool icon = shown.pending || !stateIcon(shown.code).isNull();
+        cells[0] = separator + QStringLiteral("v");
+        cells[1] = name + separator +
+                   (placeholder     ? (shown.manager ? QStringLiteral("vmp") : QStringLiteral("vp"))
+                    : shown.manager ? QStringLiteral("vm")
+                                    : QStringLiteral("vn"));
+        cells[2] = stateText(shown.code) + separator + (icon ? QStringLiteral("vi") : QStringLiteral("v"));
+        cells[3] = separator + QStringLiteral("v");
+    }
+    for (int column = 0; column < ColumnCount; ++column) {
+        QHash<QString, int>& counts = cellCounts[column];
+        auto it = counts.find(cells[column]);
+        if (it == counts.end()) {
+            if (delta > 0) {
+                counts.insert(cells[column], delta);
+                columnChanged[column] = true;
+            }
+        } else if ((*it += delta) <= 0) {
+            counts.erase(it);
+            columnChanged[column] = true;
+        }
+    }
 }
 
-void VmTableWidget::appendHostRow(int row, const HostEntry& host)
+void VmTableWidget::writeRow(int row, const ShownRow& shown)
 {
     auto* mark = new QTableWidgetItem;
-    if (context == ActionTargets) {
-        if (readOnly)
-            mark->setFlags(mark->flags() & ~Qt::ItemIsEnabled);
-        mark->setCheckState(host.checked ? Qt::Checked : Qt::Unchecked);
-    } else {
+    if (!shown.boxEnabled)
         mark->setFlags(mark->flags() & ~Qt::ItemIsEnabled);
-        mark->setCheckState(Qt::Unchecked);
-    }
-    mark->setData(HostTypeRole, host.host_type);
-    mark->setData(HostIdRole, host.host_id);
-    mark->setData(VmIdRole, -1);
-
-    auto* name = new QTableWidgetItem(
-        icons.host, host.name.isEmpty() ? QStringLiteral("<HOST ID: %1>").arg(host.host_id) : host.name);
-    auto* status = new QTableWidgetItem(statusIcon(host.status), statusText(host.status));
-    auto* details = new QTableWidgetItem(host.details);
-
-    QFont nameFont = name->font();
-    nameFont.setWeight(QFont::Bold);
-    if (host.status == HostPlaceholder) {
-        nameFont.setStrikeOut(true);
-        name->setForeground(QBrush(Qt::gray));
-        QFont detailsFont = details->font();
-        detailsFont.setStrikeOut(true);
-        details->setFont(detailsFont);
-        details->setForeground(QBrush(Qt::gray));
-    } else if (isMonitoringOff(host.status)) {
-        nameFont.setItalic(true);
-        name->setForeground(QBrush(Qt::gray));
-        for (QTableWidgetItem* item : {status, details}) {
-            QFont font = item->font();
-            font.setItalic(true);
-            item->setFont(font);
-            item->setForeground(QBrush(Qt::gray));
-        }
-    }
-    name->setFont(nameFont);
-
-    const char* look = host.status == HostPlaceholder ? "hp" : isMonitoringOff(host.status) ? "ho" : "hn";
-    noteCell(0, QString(), "h");
-    noteCell(1, name->text(), look);
-    noteCell(2, status->text() + (status->icon().isNull() ? QString() : QStringLiteral("+")), look);
-    noteCell(3, details->text(), look);
-
+    mark->setCheckState(shown.boxChecked ? Qt::Checked : Qt::Unchecked);
+    mark->setData(HostTypeRole, shown.host_type);
+    mark->setData(HostIdRole, shown.host_id);
+    mark->setData(VmIdRole, shown.vm_id);
     table->setItem(row, 0, mark);
-    table->setItem(row, 1, name);
-    table->setItem(row, 2, status);
-    table->setItem(row, 3, details);
-}
 
-void VmTableWidget::appendVmRow(int row, const HostEntry& host, const VmEntry& vm)
-{
-    const bool manager = isManagerVm(host.host_type, host.host_id, vm.vm_id);
+    if (shown.vm_id < 0) {
+        auto* name = new QTableWidgetItem(icons.host, shown.name.isEmpty()
+                                                          ? QStringLiteral("<HOST ID: %1>").arg(shown.host_id)
+                                                          : shown.name);
+        auto* status = new QTableWidgetItem(statusIcon(shown.code), statusText(shown.code));
+        auto* details = new QTableWidgetItem(shown.details);
 
-    auto* mark = new QTableWidgetItem;
-    if (context == ManagerPick || (context == ActionTargets && !manager)) {
-        if (readOnly)
-            mark->setFlags(mark->flags() & ~Qt::ItemIsEnabled);
-        mark->setCheckState(vm.checked ? Qt::Checked : Qt::Unchecked);
-    } else {
-        mark->setFlags(mark->flags() & ~Qt::ItemIsEnabled);
-        mark->setCheckState(Qt::Unchecked);
+        QFont nameFont = name->font();
+        nameFont.setWeight(QFont::Bold);
+        if (shown.code == HostPlaceholder) {
+            nameFont.setStrikeOut(true);
+            name->setForeground(QBrush(Qt::gray));
+            QFont detailsFont = details->font();
+            detailsFont.setStrikeOut(true);
+            details->setFont(detailsFont);
+            details->setForeground(QBrush(Qt::gray));
+        } else if (isMonitoringOff(shown.code)) {
+            nameFont.setItalic(true);
+            name->setForeground(QBrush(Qt::gray));
+            for (QTableWidgetItem* item : {status, details}) {
+                QFont font = item->font();
+                font.setItalic(true);
+                item->setFont(font);
+                item->setForeground(QBrush(Qt::gray));
+            }
+        }
+        name->setFont(nameFont);
+        table->setItem(row, 1, name);
+        table->setItem(row, 2, status);
+        table->setItem(row, 3, details);
+        return;
     }
-    mark->setData(HostTypeRole, host.host_type);
-    mark->setData(HostIdRole, host.host_id);
-    mark->setData(VmIdRole, vm.vm_id);
 
-    QString shown = vm.name.isEmpty() ? QStringLiteral("<VM ID: %1>").arg(vm.vm_id) : vm.name;
-    if (manager)
-        shown.prepend(QStringLiteral("[MANAGER] "));
-    auto* name = new QTableWidgetItem(manager ? icons.vmMaster : icons.vmNormal, shown);
+    QString text = shown.name.isEmpty() ? QStringLiteral("<VM ID: %1>").arg(shown.vm_id) : shown.name;
+    if (shown.manager)
+        text.prepend(QStringLiteral("[MANAGER] "));
+    auto* name = new QTableWidgetItem(shown.manager ? icons.vmMaster : icons.vmNormal, text);
     name->setData(IndentRole, VmIndent);
-    if (manager)
+    if (shown.manager)
         name->setForeground(QBrush(Qt::darkRed));
-    if (vm.state == VmPlaceholder) {
+    if (shown.code == VmPlaceholder) {
         QFont font = name->font();
         font.setStrikeOut(true);
         name->setFont(font);
         name->setForeground(QBrush(Qt::gray));
     }
-
-    auto* state =
-        new QTableWidgetItem(vm.pending != 0 ? icons.vmChanging : stateIcon(vm.state), stateText(vm.state));
-
-    noteCell(0, QString(), "v");
-    noteCell(1, shown, vm.state == VmPlaceholder ? (manager ? "vmp" : "vp") : manager ? "vm" : "vn");
-    noteCell(2, state->text(), state->icon().isNull() ? "v" : "vi");
-    noteCell(3, QString(), "v");
-
-    table->setItem(row, 0, mark);
     table->setItem(row, 1, name);
-    table->setItem(row, 2, state);
+    table->setItem(row, 2,
+                   new QTableWidgetItem(shown.pending ? icons.vmChanging : stateIcon(shown.code),
+                                        stateText(shown.code)));
     table->setItem(row, 3, new QTableWidgetItem(QString()));
 }
 
@@ -739,7 +660,7 @@ void VmTableWidget::slot_globalCheckBoxChanged(int)
 
 void VmTableWidget::slot_itemCheckBoxChanged(QTableWidgetItem* sender)
 {
-    // Everything is read from the item first: the refresh below deletes it.
+    // Everything is read from the item first: the refresh below may replace it.
     bool typeOk = false;
     bool hostOk = false;
     bool vmOk = false;
@@ -749,19 +670,16 @@ void VmTableWidget::slot_itemCheckBoxChanged(QTableWidgetItem* sender)
     if (!typeOk || !hostOk || !vmOk)
         return;
     const bool checked = sender->data(Qt::CheckStateRole) == Qt::Checked;
+    // The box shows the click now; its row is compared again even when the store refuses it.
+    if (sender->row() >= 0 && sender->row() < shownRows.size())
+        shownRows[sender->row()].boxChecked = checked;
+    boxClicked = true;
     sender = nullptr;
 
-    if (context == ActionTargets) {
+    if (store.checkContext() == ActionTargets) {
         setItemMark(checked, host_type, host_id, vm_id);
-    } else if (context == ManagerPick) {
-        for (HostEntry& host : hosts) {
-            host.checked = false;
-            for (VmEntry& vm : host.vms) {
-                vm.checked = host.host_type == host_type && host.host_id == host_id && vm.vm_id == vm_id
-                                 ? checked
-                                 : false;
-            }
-        }
+    } else if (store.checkContext() == ManagerPick) {
+        store.pickManager(checked, host_type, host_id, vm_id);
     }
     setMode(currentMode);
     refreshTable();
@@ -772,16 +690,17 @@ void VmTableWidget::slot_itemCheckBoxChanged(QTableWidgetItem* sender)
 void VmTableWidget::setMode(int mode)
 {
     currentMode = mode >= Overview && mode <= ActionTest ? mode : Overview;
-    if (currentMode == Overview && context != NoMarks)
+    if (currentMode == Overview && store.checkContext() != NoMarks)
         setCheckContext(NoMarks, false);
     updateManagementPanel();
-    updateActionPanel();
+    actionEditor->followMode();
     updateTestPanel();
 }
 
 void VmTableWidget::updateManagementPanel()
 {
     const int m = currentMode;
+    const ManagementConfig& committed = store.managementConfig();
     if (m != ManagementView && m != ManagementEdit) {
         edited.valid = false;
         managementGroup->hide();
@@ -808,7 +727,7 @@ void VmTableWidget::updateManagementPanel()
 
     const bool pickReadOnly = !(m == ManagementEdit && vmChosen);
     bool contextReset = false;
-    if (context != ManagerPick || readOnly != pickReadOnly) {
+    if (store.checkContext() != ManagerPick || store.isReadOnly() != pickReadOnly) {
         setCheckContext(ManagerPick, pickReadOnly);
         contextReset = true;
     }
@@ -928,8 +847,8 @@ void VmTableWidget::slot_btn_management_apply()
     if (currentMode != ManagementEdit)
         return;
     if (edited.valid) {
-        committed = normalised(edited);
-        emit signal_updateManagementOptions(committed);
+        store.setManagementConfig(edited);
+        emit signal_updateManagementOptions(store.managementConfig());
         edited.valid = false;
     }
     setMode(ManagementView);
@@ -954,137 +873,46 @@ int VmTableWidget::mode() const
 
 VmTableWidget::CheckContext VmTableWidget::checkContext() const
 {
-    return context;
+    return store.checkContext();
 }
 
 bool VmTableWidget::isReadOnly() const
 {
-    return readOnly;
+    return store.isReadOnly();
 }
 
 VmTableWidget::ManagementConfig VmTableWidget::managementConfig() const
 {
-    return committed;
+    return store.managementConfig();
 }
 
 QList<VmTableWidget::ActionParameters> VmTableWidget::actionList() const
 {
-    return actions;
+    return actionEditor->actionList();
 }
 
 const QList<VmTableWidget::HostEntry>& VmTableWidget::hostList() const
 {
-    return hosts;
+    return store.hostList();
 }
 
 void VmTableWidget::clearHosts()
 {
-    hosts.clear();
-    indexDirty = true;
+    store.clearHosts();
 }
 
 void VmTableWidget::clearActions()
 {
-    actions.clear();
+    actionEditor->clearActions();
 }
 
 void VmTableWidget::clearAll()
 {
-    hosts.clear();
-    indexDirty = true;
-    actions.clear();
-    committed = ManagementConfig();
+    store.clearAll();
+    actionEditor->clearActions();
 }
 
-// ---- the action editor and the test panel -------------------------------------------------
-
-void VmTableWidget::buildActionPanel(QVBoxLayout* layout)
-{
-    actionGroup = named(new QGroupBox(tr("Zarządzanie akcjami hostów i VM"), this), "vmActionGroup");
-    auto* rows = new QVBoxLayout(actionGroup);
-
-    auto* listRow = new QHBoxLayout;
-    listRow->addWidget(new QLabel(tr("Lista akcji"), actionGroup));
-    actionCombo = named(new QComboBox(actionGroup), "vmActionCombo");
-    actionCombo->setSizePolicy(QSizePolicy::Expanding, actionCombo->sizePolicy().verticalPolicy());
-    listRow->addWidget(actionCombo);
-    rows->addLayout(listRow);
-
-    auto* buttonRow = new QHBoxLayout;
-    actionNewButton = named(new QPushButton(tr("Utwórz nową"), actionGroup), "vmActionNewButton");
-    actionEditButton = named(new QPushButton(tr("Edytuj"), actionGroup), "vmActionEditButton");
-    actionRemoveButton = named(new QPushButton(tr("Usuń"), actionGroup), "vmActionRemoveButton");
-    actionApplyButton = named(new QPushButton(tr("Zastosuj"), actionGroup), "vmActionApplyButton");
-    actionCancelButton = named(new QPushButton(tr("Anuluj"), actionGroup), "vmActionCancelButton");
-    buttonRow->addWidget(actionNewButton);
-    buttonRow->addWidget(actionEditButton);
-    buttonRow->addWidget(actionRemoveButton);
-    buttonRow->addSpacing(20);
-    buttonRow->addWidget(actionApplyButton);
-    buttonRow->addWidget(actionCancelButton);
-    rows->addLayout(buttonRow);
-
-    auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(tr("Nazwa akcji"), actionGroup));
-    actionNameLineEdit = named(new QLineEdit(actionGroup), "vmActionNameLineEdit");
-    actionNameLineEdit->setReadOnly(true);
-    nameRow->addWidget(actionNameLineEdit);
-    rows->addLayout(nameRow);
-
-    auto* vmGroup = named(new QGroupBox(tr("Operacje na wybranych VM"), actionGroup), "vmActionVmGroup");
-    auto* vmRows = new QVBoxLayout(vmGroup);
-    auto* typeRow = new QHBoxLayout;
-    typeRow->addWidget(new QLabel(tr("Operacja na VM:"), vmGroup));
-    typeRow->addSpacing(10);
-    actionTypeCombo = named(new QComboBox(vmGroup), "vmActionTypeCombo");
-    actionTypeCombo->addItem(tr("Wyłącz"), 1);
-    actionTypeCombo->addItem(tr("Uśpij"), 2);
-    actionTypeCombo->addItem(tr("Reset"), 3);
-    actionTypeCombo->addItem(tr("Uruchom"), 0);
-    typeRow->addWidget(actionTypeCombo);
-    typeRow->addStretch();
-    vmRows->addLayout(typeRow);
-    allVmsCheckBox =
-        named(new QCheckBox(tr("Wykonaj operację na wszystkich maszynach na wybranych hostach"), vmGroup),
-              "vmAllVmsCheckBox");
-    vmRows->addWidget(allVmsCheckBox);
-    rows->addWidget(vmGroup);
-
-    auto* hostGroup =
-        named(new QGroupBox(tr("Operacje na wybranych hostach"), actionGroup), "vmActionHostGroup");
-    auto* hostRow = new QHBoxLayout(hostGroup);
-    hostPowerOffCheckBox = named(new QCheckBox(tr("Po wykonaniu akcji wyłącz wybrane hosty"), hostGroup),
-                                 "vmHostPowerOffCheckBox");
-    hostRow->addWidget(hostPowerOffCheckBox);
-    hostRow->addSpacing(10);
-    hostPowerOffWarning = named(new QLabel(hostGroup), "vmHostPowerOffWarning");
-    hostPowerOffWarning->setPixmap(QPixmap(QStringLiteral(":/img/img/host_poweroff_warning.png")));
-    hostPowerOffWarning->setToolTip(tr(
-        "Uwaga: Wszystkie uruchomione i nie wyłączone (nie uśpione) maszyny wirtualne mogą zostać wyłączone "
-        "razem z hostem.\nUpewnij się, że wszystkie maszyny wirtualne są bezpiecznie wyłączone przed "
-        "zamknięciem hosta, aby uniknąć utraty danych.\nZaznaczenie opcji 'Wykonaj operację na wszystkich "
-        "maszynach' spowoduje, że\nwszystkie działające maszyny wirtualne zostaną bezpiecznie wyłączone."));
-    hostPowerOffWarning->hide();
-    hostRow->addWidget(hostPowerOffWarning);
-    hostRow->addStretch();
-    rows->addWidget(hostGroup);
-
-    actionGroup->hide();
-    layout->addWidget(actionGroup);
-
-    connect(actionCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &VmTableWidget::slot_cb_action_list_changed);
-    connect(actionTypeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            &VmTableWidget::slot_cb_vm_action_type_changed);
-    connect(hostPowerOffCheckBox, &QCheckBox::toggled, this, &VmTableWidget::slot_chb_actions_toggled);
-    connect(allVmsCheckBox, &QCheckBox::toggled, this, &VmTableWidget::slot_chb_actions_toggled);
-    connect(actionNameLineEdit, &QLineEdit::textChanged, this, &VmTableWidget::slot_le_action_name_changed);
-    connect(actionNewButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_new);
-    connect(actionEditButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_edit);
-    connect(actionRemoveButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_remove);
-    connect(actionApplyButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_apply);
-    connect(actionCancelButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_cancel);
-}
+// ---- the test panel -------------------------------------------------
 
 void VmTableWidget::buildTestPanel(QVBoxLayout* layout)
 {
@@ -1103,304 +931,23 @@ void VmTableWidget::buildTestPanel(QVBoxLayout* layout)
     connect(testRunButton, &QPushButton::released, this, &VmTableWidget::slot_btn_action_test);
 }
 
-// ---- the action editor and the test panel ---------------------------------------------------
-
-bool VmTableWidget::isEditingAction() const
-{
-    return currentMode == ActionNew || currentMode == ActionEdit;
-}
-
-void VmTableWidget::fillActionCombo(QComboBox* combo, const int* keptId) const
-{
-    combo->clear();
-    int current = 0;
-    for (const ActionParameters& action : actions) {
-        if (keptId && action.action_id == *keptId)
-            current = combo->count();
-        combo->addItem(action.name.isEmpty() ? QStringLiteral("<Action ID %1>").arg(action.action_id)
-                                             : action.name,
-                       action.action_id);
-    }
-    if (combo->count() > 0)
-        combo->setCurrentIndex(current);
-}
-
-bool VmTableWidget::selectedActionId(const QComboBox* combo, int* id)
-{
-    const QVariant data = combo->currentData();
-    bool ok = false;
-    *id = data.toInt(&ok);
-    return combo->currentIndex() >= 0 && data.isValid() && ok;
-}
-
-const VmTableWidget::ActionParameters* VmTableWidget::findAction(int id) const
-{
-    for (const ActionParameters& action : actions) {
-        if (action.action_id == id)
-            return &action;
-    }
-    return nullptr;
-}
-
-void VmTableWidget::loadSelectedAction()
-{
-    int id = -1;
-    const bool selected = selectedActionId(actionCombo, &id);
-    removePlaceholders();
-    const ActionParameters* action = selected ? findAction(id) : nullptr;
-    if (!action)
-        return;
-    actionNameLineEdit->setText(action->name);
-    if (actionTypeCombo->currentData().toInt() != action->action_type) {
-        const int index = actionTypeCombo->findData(action->action_type);
-        if (index >= 0)
-            actionTypeCombo->setCurrentIndex(index);
-    }
-    allVmsCheckBox->setChecked(action->apply_to_all_running_vm);
-    hostPowerOffCheckBox->setChecked(action->power_off_selected_hosts_after_vm_shutdown);
-    // markItems may append placeholders, which changes the list the action lives in.
-    const QList<VmActionTarget> targets = action->selected_items;
-    setAllMarks(false);
-    markItems(targets);
-}
-
-void VmTableWidget::updateActionPanel()
-{
-    const int m = currentMode;
-    const bool editing = isEditingAction();
-    const bool shown = m == ActionView || editing;
-    const QSignalBlocker blockCombo(actionCombo);
-    const QSignalBlocker blockType(actionTypeCombo);
-    const QSignalBlocker blockAll(allVmsCheckBox);
-    const QSignalBlocker blockPowerOff(hostPowerOffCheckBox);
-    const QSignalBlocker blockName(actionNameLineEdit);
-
-    bool hostOperation = false;
-    bool warning = false;
-    if (!shown) {
-        if (actionCombo->count() > 0)
-            actionCombo->clear();
-    } else {
-        if (m == ActionView && actionCombo->count() != actions.size())
-            fillActionCombo(actionCombo, nullptr);
-        const bool targetsReadOnly = !editing;
-        bool contextSet = false;
-        if (context != ActionTargets || readOnly != targetsReadOnly) {
-            setCheckContext(ActionTargets, targetsReadOnly);
-            contextSet = true;
-        }
-        if (contextSet || m == ActionView)
-            loadSelectedAction();
-        if (editing) {
-            const int type = actionTypeCombo->currentData().toInt();
-            hostOperation = type == 1 || type == 2;
-            if (!hostOperation)
-                hostPowerOffCheckBox->setChecked(false);
-            if (!hasCheckedHost()) {
-                allVmsCheckBox->setChecked(false);
-                hostPowerOffCheckBox->setChecked(false);
-            }
-            warning = hostOperation && !allVmsCheckBox->isChecked() && hostPowerOffCheckBox->isChecked();
-        }
-    }
-
-    int id = -1;
-    // An action the service has not stored yet (id -1 until its list comes back)
-    // can be neither edited nor removed.
-    const bool storedSelected = selectedActionId(actionCombo, &id) && id >= 0;
-    const bool hostMarked = hasCheckedHost();
-    actionGroup->setVisible(shown);
-    actionCombo->setEnabled(m == ActionView);
-    actionNewButton->setEnabled(m == ActionView);
-    actionEditButton->setEnabled(m == ActionView && storedSelected);
-    actionRemoveButton->setEnabled(m == ActionView && storedSelected);
-    actionApplyButton->setEnabled(editing && !actionNameLineEdit->text().isEmpty());
-    actionCancelButton->setEnabled(editing);
-    actionNameLineEdit->setReadOnly(!editing);
-    actionNameLineEdit->setEnabled(editing);
-    actionTypeCombo->setEnabled(editing);
-    allVmsCheckBox->setEnabled(editing && hostMarked);
-    hostPowerOffCheckBox->setEnabled(editing && hostOperation && hostMarked);
-    hostPowerOffWarning->setVisible(editing && warning);
-}
-
 void VmTableWidget::updateTestPanel()
 {
     if (currentMode == ActionTest) {
-        if (context != NoMarks)
+        if (store.checkContext() != NoMarks)
             setCheckContext(NoMarks, false);
-        if (testActionCombo->count() != actions.size())
-            fillActionCombo(testActionCombo, nullptr);
+        if (testActionCombo->count() != actionEditor->actionList().size())
+            VmActionEditor::fillActionCombo(testActionCombo, actionEditor->actionList(), nullptr);
     } else {
         testActionCombo->clear();
     }
     testGroup->setVisible(currentMode == ActionTest);
 }
 
-void VmTableWidget::refillActionCombos()
-{
-    if (currentMode == ActionView) {
-        int id = -1;
-        const bool selected = selectedActionId(actionCombo, &id);
-        {
-            const QSignalBlocker block(actionCombo);
-            fillActionCombo(actionCombo, selected ? &id : nullptr);
-        }
-        // The panel shows the action the combo now names, as the service holds it.
-        setMode(ActionView);
-        refreshTable();
-    } else if (currentMode == ActionTest) {
-        int id = -1;
-        const bool selected = selectedActionId(testActionCombo, &id);
-        const QSignalBlocker block(testActionCombo);
-        fillActionCombo(testActionCombo, selected ? &id : nullptr);
-    }
-}
-
-void VmTableWidget::slot_cb_action_list_changed(int)
-{
-    if (currentMode != ActionView)
-        return;
-    updateActionPanel();
-    refreshTable();
-}
-
-void VmTableWidget::slot_cb_vm_action_type_changed(int)
-{
-    if (!isEditingAction())
-        return;
-    updateActionPanel();
-    refreshTable();
-}
-
-void VmTableWidget::slot_chb_actions_toggled(bool)
-{
-    if (!isEditingAction())
-        return;
-    updateActionPanel();
-    refreshTable();
-}
-
-void VmTableWidget::slot_le_action_name_changed(QString)
-{
-    if (!isEditingAction())
-        return;
-    updateActionPanel();
-    refreshTable();
-}
-
-void VmTableWidget::slot_btn_action_new()
-{
-    if (currentMode != ActionView)
-        return;
-    setMode(ActionNew);
-    refreshTable();
-}
-
-void VmTableWidget::slot_btn_action_edit()
-{
-    if (currentMode != ActionView)
-        return;
-    setMode(ActionEdit);
-    refreshTable();
-}
-
-void VmTableWidget::slot_btn_action_cancel()
-{
-    if (!isEditingAction())
-        return;
-    setMode(ActionView);
-    refreshTable();
-}
-
-void VmTableWidget::slot_btn_action_remove()
-{
-    if (currentMode != ActionView)
-        return;
-    int id = -1;
-    const ActionParameters* action = selectedActionId(actionCombo, &id) ? findAction(id) : nullptr;
-    // An action the service never stored has nothing to delete there.
-    if (action && id >= 0) {
-        QMessageBox box(QMessageBox::Question, tr("Usuwanie akcji"),
-                        tr("Czy na pewno chcesz usunąć wybraną akcję:\n\"%1\"?").arg(action->name),
-                        QMessageBox::Yes | QMessageBox::No, this);
-        // Enter must not delete an action.
-        box.setDefaultButton(QMessageBox::No);
-        if (box.exec() == QMessageBox::Yes) {
-            for (int i = 0; i < actions.size(); ++i) {
-                if (actions.at(i).action_id == id) {
-                    actions.removeAt(i);
-                    break;
-                }
-            }
-            emit signal_deleteAction(id);
-            const QSignalBlocker block(actionCombo);
-            actionCombo->clear();
-        }
-    }
-    setMode(ActionView);
-    refreshTable();
-}
-
-void VmTableWidget::slot_btn_action_apply()
-{
-    const int m = currentMode;
-    if (m != ActionNew && m != ActionEdit)
-        return;
-    const QString name = actionNameLineEdit->text().simplified();
-    int editedId = -1;
-    if (m == ActionEdit && !selectedActionId(actionCombo, &editedId))
-        editedId = -1;
-    bool taken = false;
-    for (const ActionParameters& action : actions) {
-        if (m == ActionEdit && action.action_id == editedId)
-            continue;
-        taken = taken || action.name.simplified().compare(name, Qt::CaseInsensitive) == 0;
-    }
-    QString refusal;
-    if (name.isEmpty())
-        refusal = tr("Nazwa akcji nie może być pusta");
-    else if (taken)
-        refusal = tr("Akcja o podanej nazwie już istnieje");
-    else if (m == ActionEdit && editedId < 0)
-        // The edit names no action the service holds: saying nothing would lose it unnoticed.
-        refusal = tr("Edytowana akcja nie jest zapisana w usłudze");
-    if (!refusal.isEmpty()) {
-        QMessageBox::critical(this, tr("Błąd"), refusal, QMessageBox::Ok);
-        setMode(ActionView);
-        refreshTable();
-        return;
-    }
-
-    ActionParameters action;
-    action.action_id = editedId;
-    action.name = name;
-    action.action_type = actionTypeCombo->currentData().toInt();
-    action.apply_to_all_running_vm = allVmsCheckBox->isChecked();
-    action.power_off_selected_hosts_after_vm_shutdown = hostPowerOffCheckBox->isChecked();
-    action.selected_items = checkedItems();
-    if (m == ActionNew) {
-        actions.append(action);
-        emit signal_addNewAction(action);
-    } else {
-        for (ActionParameters& stored : actions) {
-            if (stored.action_id == editedId)
-                stored = action;
-        }
-        emit signal_replaceAction(editedId, action);
-    }
-    {
-        const QSignalBlocker block(actionCombo);
-        actionCombo->clear();
-    }
-    setMode(ActionView);
-    refreshTable();
-}
-
 void VmTableWidget::slot_btn_action_test()
 {
     int id = -1;
-    if (runPending || currentMode != ActionTest || !selectedActionId(testActionCombo, &id))
+    if (runPending || currentMode != ActionTest || !VmActionEditor::selectedActionId(testActionCombo, &id))
         return;
     setRunPending(true);
     emit signal_runAction(id);

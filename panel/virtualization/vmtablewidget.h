@@ -1,13 +1,11 @@
 #pragma once
 
-#include "vmactiontarget.h"
-#include "vmtablewidgettypes.h"
+#include "vmhoststore.h"
 
 #include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QPair>
-#include <QSet>
 #include <QString>
 #include <QVector>
 #include <QWidget>
@@ -22,6 +20,7 @@ class QPushButton;
 class QTabBar;
 class QTableWidgetItem;
 class QVBoxLayout;
+class VmActionEditor;
 
 // The host and VM table of the virtualization centre, with its four tabs:
 // overview, the choice of the managing system, the power actions and their
@@ -30,9 +29,8 @@ class QVBoxLayout;
 // refreshTable; setManagementConfig, setActionList) and turns its five signals
 // into requests. It never talks to the service itself.
 //
-// The marks of the rows live in the host list, not in the table, which is
-// rebuilt from scratch on every refresh. While marks are edited (check context
-// ActionTargets or ManagerPick) the merges are ignored, so the rows stand still.
+// The rows and their marks live in the store, not in the table, which shows
+// the store on every refresh.
 class VmTableWidget : public QWidget, public VmTableWidgetTypes
 {
     Q_OBJECT
@@ -47,13 +45,6 @@ public:
         IndentRole = Qt::UserRole + 4,   // 260, pixels
     };
 
-    enum CheckContext
-    {
-        NoMarks = 0,       // no usable check box
-        ActionTargets = 1, // the hosts and VMs of an action
-        ManagerPick = 2,   // the one manager VM
-    };
-
     enum Mode
     {
         Overview = 0,       // tab "Podgląd"
@@ -65,37 +56,14 @@ public:
         ActionTest = 6,     // tab "Testowanie akcji"
     };
 
-    // Host status codes: 1 to 5 as the service reports them, 0 none reported,
-    // 6 update under way, 7 a placeholder for a host the service no longer lists.
-    enum HostStatus
-    {
-        HostPlaceholder = 7
-    };
-    // VM states: 0 to 3 as the service reports them, 4 a placeholder.
-    enum VmState
-    {
-        VmPlaceholder = 4
-    };
-
-    struct VmEntry
-    {
-        int vm_id = -1;
-        QString name;
-        int state = 0;
-        int pending = 0; // the service's pending operation, 0 none
-        bool checked = false;
-    };
-
-    struct HostEntry
-    {
-        int host_type = -1;
-        int host_id = -1;
-        QString name;
-        int status = 0;
-        QString details;
-        bool checked = false;
-        QList<VmEntry> vms;
-    };
+    using CheckContext = VmHostStore::CheckContext;
+    static constexpr CheckContext NoMarks = VmHostStore::NoMarks;
+    static constexpr CheckContext ActionTargets = VmHostStore::ActionTargets;
+    static constexpr CheckContext ManagerPick = VmHostStore::ManagerPick;
+    static constexpr int HostPlaceholder = VmHostStore::HostPlaceholder;
+    static constexpr int VmPlaceholder = VmHostStore::VmPlaceholder;
+    using HostEntry = VmHostStore::HostEntry;
+    using VmEntry = VmHostStore::VmEntry;
 
     // The three strings are the header labels of columns 1 to 3.
     VmTableWidget(QString nameHeader, QString stateHeader, QString detailsHeader, QWidget* parent = nullptr);
@@ -115,9 +83,7 @@ public:
 
     // Null when there is no such entry. The pointers stay valid until the host
     // list changes.
-    HostEntry* findHost(int host_type, int host_id);
     const HostEntry* findHost(int host_type, int host_id) const;
-    VmEntry* findVm(int host_type, int host_id, int vm_id);
     const VmEntry* findVm(int host_type, int host_id, int vm_id) const;
 
     // Marks. A vm_id below 0 means the host row.
@@ -167,47 +133,38 @@ private slots:
     void slot_btn_change_management_vm();
     void slot_btn_management_apply();
     void slot_btn_management_cancel();
-    // The action editor and the test panel.
-    void slot_cb_action_list_changed(int index);
-    void slot_cb_vm_action_type_changed(int index);
-    void slot_chb_actions_toggled(bool checked);
-    void slot_le_action_name_changed(QString text);
-    void slot_btn_action_new();
-    void slot_btn_action_edit();
-    void slot_btn_action_remove();
-    void slot_btn_action_apply();
-    void slot_btn_action_cancel();
     void slot_btn_action_test();
 
 private:
     void buildManagementPanel(QVBoxLayout* layout);
-    void buildActionPanel(QVBoxLayout* layout);
     void buildTestPanel(QVBoxLayout* layout);
     void updateManagementPanel();
-    void updateActionPanel();
     void updateTestPanel();
-    bool isEditingAction() const;
-    // One item per action, its id as data; the item of `keptId` (when given) is made current, else the first.
-    void fillActionCombo(QComboBox* combo, const int* keptId) const;
-    // The id of the combo's current item; false when there is none.
-    static bool selectedActionId(const QComboBox* combo, int* id);
-    const ActionParameters* findAction(int id) const;
-    // Shows the action chosen in the action combo: its fields and its targets marked.
-    void loadSelectedAction();
-    // A new action list: the combo in view is filled again, its choice kept where it still exists.
-    void refillActionCombos();
-
-    bool mergesFrozen() const;
-    // Positions by id, rebuilt on the first look-up after the rows changed.
-    void rebuildIndex() const;
-    int hostPosition(int host_type, int host_id) const;
-    int vmPosition(int hostPos, int vm_id) const;
-    bool isManagerVm(int host_type, int host_id, int vm_id) const;
-    void appendHostRow(int row, const HostEntry& host);
-    void noteCell(int column, const QString& text, const char* look);
-    // "type/host/vm" of a row of the table as it stands, empty when there is no such row.
-    QString rowKey(int row) const;
-    void appendVmRow(int row, const HostEntry& host, const VmEntry& vm);
+    // What one row of the table shows, so a refresh rewrites only the rows
+    // whose look differs from what the store now holds.
+    struct ShownRow
+    {
+        int host_type = -1;
+        int host_id = -1;
+        int vm_id = -1; // -1 on a host row
+        QString name;
+        QString details;
+        int code = 0;         // host status or VM state
+        bool pending = false; // a power operation under way
+        bool manager = false;
+        bool boxEnabled = false;
+        bool boxChecked = false;
+        bool operator==(const ShownRow& other) const;
+        bool operator!=(const ShownRow& other) const { return !(*this == other); }
+        QPair<QPair<int, int>, int> key() const { return {{host_type, host_id}, vm_id}; }
+    };
+    using RowKey = QPair<QPair<int, int>, int>;
+    QVector<ShownRow> wantedRows() const;
+    void writeRow(int row, const ShownRow& shown);
+    // The text and look of each cell of a row, by which the columns are fitted.
+    void countCells(const ShownRow& shown, int delta);
+    // The store's rows, in a new order or number: kept rows move with their items.
+    void moveRows(const QVector<ShownRow>& wanted);
     QString statusText(int status) const;
     QIcon statusIcon(int status) const;
     QString stateText(int state) const;
@@ -216,20 +173,20 @@ private:
     // state
     int currentMode = Overview;
     bool runPending = false;
-    CheckContext context = NoMarks;
-    bool readOnly = false;
-    QList<HostEntry> hosts;
-    mutable bool indexDirty = true;
-    mutable QHash<QPair<int, int>, int> hostIndex; // (type, id) to position in hosts
-    mutable QVector<QHash<int, int>> vmIndex;      // per host position: VM id to position in its vms
-    ManagementConfig committed;
+    VmHostStore store;
     ManagementConfig edited;
-    QList<ActionParameters> actions;
 
-    // the texts and looks of each column's cells, as shown and as last fitted
+    // the rows as shown and the store's revision they show
     static constexpr int ColumnCount = 4;
-    QSet<QString> shownCells[ColumnCount];
-    QSet<QString> fittedCells[ColumnCount];
+    QVector<ShownRow> shownRows;
+    quint64 shownRevision = 0;
+    bool shownOnce = false;
+    // A box the reader clicked shows what the store did not take: its row is written again.
+    bool boxClicked = false;
+    // How many cells of each column show each text and look; a column is fitted
+    // again when a text or look comes or goes.
+    QHash<QString, int> cellCounts[ColumnCount];
+    bool columnChanged[ColumnCount] = {};
 
     // pictures, read once
     struct Icons
@@ -251,18 +208,7 @@ private:
     QPushButton* managementApplyButton = nullptr;
     QPushButton* managementCancelButton = nullptr;
 
-    QGroupBox* actionGroup = nullptr;
-    QComboBox* actionCombo = nullptr;
-    QPushButton* actionNewButton = nullptr;
-    QPushButton* actionEditButton = nullptr;
-    QPushButton* actionRemoveButton = nullptr;
-    QPushButton* actionApplyButton = nullptr;
-    QPushButton* actionCancelButton = nullptr;
-    QLineEdit* actionNameLineEdit = nullptr;
-    QComboBox* actionTypeCombo = nullptr;
-    QCheckBox* allVmsCheckBox = nullptr;
-    QCheckBox* hostPowerOffCheckBox = nullptr;
-    QLabel* hostPowerOffWarning = nullptr;
+    VmActionEditor* actionEditor = nullptr;
 
     QGroupBox* testGroup = nullptr;
     QComboBox* testActionCombo = nullptr;

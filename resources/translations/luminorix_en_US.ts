@@ -33,7 +33,7 @@
     <message>
         <source>Aktualnie Luminorix nie monitoruje żadnego urządzenia.
 
-Dodaj posiadany model UPS do Luminorix aby umożliwić jego monitorowanie.
+Dodaj posiadany model UPS do Luminorix, aby umożliwić jego monitorowanie.
 Luminorix, po wcześniejszej konfiguracji zdarzeń, będzie mógł dokonać
 bezpiecznego zamknięcia systemu na wypadek utraty zasilania.
 
@@ -129,6 +129,18 @@ Do you want to add a new UPS now?
     <message>
         <source>Status</source>
         <translation>Status</translation>
+    </message>
+    <message>
+        <source>Wirtualny UPS</source>
+        <translation>Virtual UPS</translation>
+    </message>
+    <message>
+        <source>Nie zaznaczono żadnej jednostki UPS.
+
+Zaznacz jednostki, z których składa się wirtualny UPS, i spróbuj ponownie.</source>
+        <translation>No UPS unit is ticked.
+
+Tick the units the virtual UPS is made of and try again.</translation>
     </message>
 </context>
 <context>
@@ -309,7 +321,7 @@ Do you want to add a new UPS now?
         <translation>Password</translation>
     </message>
     <message>
-        <source>haslo</source>
+        <source>hasło</source>
         <translation>password</translation>
     </message>
     <message>
@@ -375,6 +387,26 @@ Do you want to add a new UPS now?
         <source>Podane hasło Administratora jest nieprawidłowe</source>
         <translation>The Administrator password given is invalid</translation>
     </message>
+    <message>
+        <source>Błędna nazwa komputera</source>
+        <translation>Invalid computer name</translation>
+    </message>
+    <message>
+        <source>Nazwa komputera nie może być pusta.
+
+Wprowadź nazwę komputera i spróbuj ponownie.</source>
+        <translation>The computer name cannot be empty.
+
+Enter the computer name and try again.</translation>
+    </message>
+    <message>
+        <source>Adres komputera nie może być pusty.
+
+Wprowadź adres komputera i spróbuj ponownie.</source>
+        <translation>The computer address cannot be empty.
+
+Enter the computer address and try again.</translation>
+    </message>
 </context>
 <context>
     <name>ConnectWithServiceWindow</name>
@@ -402,7 +434,7 @@ Do you want to add a new UPS now?
 <context>
     <name>DebugWarningWidget</name>
     <message>
-        <source>TRYB DEBUGGOWANIA</source>
+        <source>TRYB DEBUGOWANIA</source>
         <translation>DEBUG MODE</translation>
     </message>
 </context>
@@ -578,11 +610,11 @@ unknown</translation>
         <translation>Compensation review</translation>
     </message>
     <message>
-        <source>Maksymalna wielkość pliku (1kB-100000 kB)</source>
+        <source>Maksymalna wielkość pliku (1 kB-100000 kB)</source>
         <translation>Largest file size (1 kB-100000 kB)</translation>
     </message>
     <message>
-        <source>Interwał logowania (1s-3600 s)</source>
+        <source>Interwał logowania (1 s-3600 s)</source>
         <translation>Logging interval (1 s-3600 s)</translation>
     </message>
 </context>
@@ -672,6 +704,10 @@ unknown</translation>
 </context>
 <context>
     <name>Luminorix::Runner</name>
+    <message>
+        <source>Plik %1 jest właśnie zapisywany przez inny program (blokada %2) i nie zostanie przekonwertowany.</source>
+        <translation>The file %1 is being written by another program (lock %2) and will not be converted.</translation>
+    </message>
     <message>
         <source>Plik %1 pochodzi z nowszej wersji programu (%2) i nie zostanie przekonwertowany.</source>
         <translation>The file %1 comes from a newer version of the program (%2) and will not be converted.</translation>
@@ -898,7 +934,7 @@ unknown</translation>
         <translation>Load</translation>
     </message>
     <message>
-        <source> [TRYB DEBUGGOWANIA]</source>
+        <source> [TRYB DEBUGOWANIA]</source>
         <translation> [DEBUG MODE]</translation>
     </message>
     <message>
@@ -1216,7 +1252,7 @@ This removes the computer from all groups.</translation>
     </message>
     <message>
         <source>Nie zostały ustawione parametry gniazda sterowalnego.</source>
-        <translation>The controllable socket parameters have not been set.</translation>
+        <translation>The controllable output parameters have not been set.</translation>
     </message>
     <message>
         <source>Nieprawidłowa konfiguracja.</source>
@@ -1232,11 +1268,11 @@ This removes the computer from all groups.</translation>
     </message>
     <message>
         <source>Opóźnienie włączenia/wyłączenia gniazda sterowalnego jest większe od opóźnienia zamknięcia systemu.</source>
-        <translation>The controllable socket switching delay is greater than the system shutdown delay.</translation>
+        <translation>The controllable output switching delay is greater than the system shutdown delay.</translation>
     </message>
     <message>
         <source>Polecenie dla gniazda sterowalnego nie zostanie wykonane.</source>
-        <translation>The controllable socket command will not be executed.</translation>
+        <translation>The controllable output command will not be executed.</translation>
     </message>
     <message>
         <source>Zdarzenie </source>
@@ -1274,6 +1310,10 @@ This removes the computer from all groups.</translation>
         <translation>The file %1 is damaged and will not be converted.</translation>
     </message>
     <message>
+        <source>Plik %1 zawiera klucz &quot;%2&quot;, którego nie można odczytać, i nie zostanie przekonwertowany.</source>
+        <translation>The file %1 holds the key &quot;%2&quot;, which cannot be read back, and will not be converted.</translation>
+    </message>
+    <message>
         <source>Ostrzeżenie: nie można odszyfrować hasła SMTP; hasło przeniesiono bez zmian.</source>
         <translation>Warning: the SMTP password cannot be deciphered; it was carried over unchanged.</translation>
     </message>
@@ -1294,7 +1334,7 @@ This removes the computer from all groups.</translation>
     </message>
     <message>
         <source>Gniazdo sterowalne</source>
-        <translation>Controllable socket</translation>
+        <translation>Controllable output</translation>
     </message>
     <message>
         <source>Sekcja nr 1</source>
@@ -1309,7 +1349,7 @@ This removes the computer from all groups.</translation>
         <translation>Switch off</translation>
     </message>
     <message>
-        <source>Czas po którym polecenie zostanie wykonane</source>
+        <source>Czas, po którym polecenie zostanie wykonane</source>
         <translation>Time after which the command is executed</translation>
     </message>
     <message>
@@ -1329,7 +1369,7 @@ This removes the computer from all groups.</translation>
     </message>
     <message>
         <source>&amp;Zakończ</source>
-        <translation>&amp;Quit</translation>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>&amp;Pokaż</source>
@@ -1416,7 +1456,7 @@ One of the selected actions is set to power off this system</translation>
         <translation>Delay</translation>
     </message>
     <message>
-        <source>Czas po którym polecenie zostanie wykonane</source>
+        <source>Czas, po którym polecenie zostanie wykonane</source>
         <translation>Time after which the command is executed</translation>
     </message>
     <message>
@@ -1750,7 +1790,7 @@ The UPS can be switched off only when the group contains the local computer</tra
         <translation>Virtual UPS - no MASTER unit configured in Luminorix</translation>
     </message>
     <message>
-        <source>Awaria zasiliania na wejściu</source>
+        <source>Awaria zasilania na wejściu</source>
         <translation>Input power failure</translation>
     </message>
     <message>
@@ -1902,7 +1942,7 @@ The UPS can be switched off only when the group contains the local computer</tra
         <translation>Running on battery</translation>
     </message>
     <message>
-        <source>Awaria zasiliania na wyjściu</source>
+        <source>Awaria zasilania na wyjściu</source>
         <translation>Output power failure</translation>
     </message>
     <message>
@@ -2188,11 +2228,11 @@ The UPS can be switched off only when the group contains the local computer</tra
         <translation>Data not available for the selected model</translation>
     </message>
     <message>
-        <source>Program do konwersji pliku konfiguracyjnego config.ini. Konwersja pliku konfiguracyjnego jest konieczna po zakonczonym procesie akutalizacji Luminorix.W systemach Windows program cfgshifter jest uruchamiany automatycznie przez instalator.W przypadku systemow Linux po zaktualizawaniu Luminorix program cfgshifter musi byc uruchomiony przez uzytkownika.</source>
+        <source>Program do konwersji pliku konfiguracyjnego config.ini. Konwersja pliku konfiguracyjnego jest konieczna po zakończonym procesie aktualizacji Luminorix. W systemach Windows program cfgshifter jest uruchamiany automatycznie przez instalator. W przypadku systemów Linux po zaktualizowaniu Luminorix program cfgshifter musi być uruchomiony przez użytkownika.</source>
         <translation>Converts the configuration file config.ini. The configuration file must be converted once Luminorix has been updated. On Windows, the installer starts cfgshifter automatically. On Linux, the user must run cfgshifter after updating Luminorix.</translation>
     </message>
     <message>
-        <source>Wersja jezykowa oprogramowania Luminorix Professional. Dopuszczalne wartosci: polish, english</source>
+        <source>Wersja językowa oprogramowania Luminorix Professional. Dopuszczalne wartości: polish, english</source>
         <translation>Language of Luminorix Professional. Allowed values: polish, english</translation>
     </message>
     <message>
@@ -2256,7 +2296,7 @@ The UPS can be switched off only when the group contains the local computer</tra
         <translation>Options</translation>
     </message>
     <message>
-        <source>Czas po którym polecenie zostanie wykonane</source>
+        <source>Czas, po którym polecenie zostanie wykonane</source>
         <translation>Time after which the command is executed</translation>
     </message>
     <message>
@@ -2575,7 +2615,7 @@ The UPS can be switched off only when the group contains the local computer</tra
         <translation>Controller serial number</translation>
     </message>
     <message>
-        <source>Licznik zaników napiecia sieciowego</source>
+        <source>Licznik zaników napięcia sieciowego</source>
         <translation>Mains failure counter</translation>
     </message>
     <message>
@@ -2604,7 +2644,7 @@ The UPS can be switched off only when the group contains the local computer</tra
     </message>
     <message>
         <source>Czas pracy autonomicznej</source>
-        <translation>Time on battery power</translation>
+        <translation>Time on battery</translation>
     </message>
     <message>
         <source>Próg sygnalizacji niskiego poziomu baterii</source>
@@ -2772,6 +2812,14 @@ Funkcję resetu należy wykonać jednorazowo, niezwłocznie po każdej wymianie 
 Reset it once, right after each battery replacement in the UPS. Continue?</translation>
     </message>
     <message>
+        <source>Zapisanie konfiguracji wyśle do urządzenia polecenia:
+%1
+Czy kontynuować?</source>
+        <translation>Saving the configuration sends these commands to the device:
+%1
+Continue?</translation>
+    </message>
+    <message>
         <source>Wprowadzono nieprawidłowy adres IP</source>
         <translation>The IP address entered is not valid</translation>
     </message>
@@ -2864,9 +2912,9 @@ Reset it once, right after each battery replacement in the UPS. Continue?</trans
         <translation>Battery section capacity</translation>
     </message>
     <message>
-        <source>Czas autonomii przy którym 
+        <source>Czas autonomii, przy którym 
 zgłaszany jest niski poziom baterii</source>
-        <translation>Runtime at which 
+        <translation>Backup runtime at which 
 low battery is reported</translation>
     </message>
     <message>
@@ -3288,26 +3336,26 @@ low battery is reported</translation>
         <translation>LCD test</translation>
     </message>
     <message>
-        <source>Automatyczne wyłaczenie gniazd 
+        <source>Automatyczne wyłączenie gniazd 
 sterowalnych poniżej pojemności</source>
         <translation>Automatic switch-off of controllable 
-sockets below capacity</translation>
+outputs below capacity</translation>
     </message>
     <message>
         <source>Opóźnienie automatycznego wyłączenia 
 gniazd sterowalnych</source>
         <translation>Delay of the automatic switch-off 
-of controllable sockets</translation>
+of controllable outputs</translation>
     </message>
     <message>
         <source>Opóźnienie automatycznego załączenia 
 gniazd sterowalnych</source>
         <translation>Delay of the automatic switch-on 
-of controllable sockets</translation>
+of controllable outputs</translation>
     </message>
     <message>
         <source>Kalibracja predykcji czasu</source>
-        <translation>Runtime prediction calibration</translation>
+        <translation>Backup runtime prediction calibration</translation>
     </message>
     <message>
         <source>Anuluj trwające testy baterii</source>
@@ -3399,7 +3447,7 @@ the declared capacity</translation>
     </message>
     <message>
         <source>Predykcja czasu autonomii</source>
-        <translation>Runtime prediction</translation>
+        <translation>Backup runtime prediction</translation>
     </message>
     <message>
         <source>Restart UPS po przeciążeniu</source>
@@ -3478,7 +3526,7 @@ standby/restart</translation>
         <translation>Downloading the update</translation>
     </message>
     <message>
-        <source>Error</source>
+        <source>Błąd</source>
         <translation>Error</translation>
     </message>
 </context>
@@ -3775,7 +3823,7 @@ factor L3</translation>
     </message>
     <message>
         <source>Czas autonomii</source>
-        <translation>Autonomy time</translation>
+        <translation>Backup runtime</translation>
     </message>
     <message>
         <source>Stan naładowania akumulatora</source>
@@ -3794,7 +3842,7 @@ factor L3</translation>
         <translation>Input voltage</translation>
     </message>
     <message>
-        <source>Częstotliowść wejściowa</source>
+        <source>Częstotliwość wejściowa</source>
         <translation>Input frequency</translation>
     </message>
     <message>
@@ -3806,7 +3854,7 @@ factor L3</translation>
         <translation>Output voltage</translation>
     </message>
     <message>
-        <source>Częstotliowść wyjściowa</source>
+        <source>Częstotliwość wyjściowa</source>
         <translation>Output frequency</translation>
     </message>
     <message>
@@ -4002,7 +4050,7 @@ factor L3</translation>
         <translation>Emergency stops</translation>
     </message>
     <message>
-        <source>Czas do przedlądu</source>
+        <source>Czas do przeglądu</source>
         <translation>Time to service</translation>
     </message>
     <message>
@@ -4167,7 +4215,7 @@ because of authorization problems.</translation>
     </message>
     <message>
         <source>Zakończ</source>
-        <translation>Finish</translation>
+        <translation>Exit</translation>
     </message>
     <message>
         <source>Anuluj</source>
@@ -4313,7 +4361,7 @@ is not valid.
 Enter a correct list of recipients and try again</translation>
     </message>
     <message>
-        <source>Parametr czasu oczekiwania na wyłaczenie maszyn
+        <source>Parametr czasu oczekiwania na wyłączenie maszyn
 musi mieścić się w zakresie 300-3600 sekund.
 
 Wprowadź poprawną wartość i spróbuj ponownie</source>
@@ -4323,7 +4371,7 @@ must lie between 300 and 3600 seconds.
 Enter a correct value and try again</translation>
     </message>
     <message>
-        <source>Parametr czasu oczekiwania na wyłaczenie maszyn
+        <source>Parametr czasu oczekiwania na wyłączenie maszyn
 musi mieścić się w zakresie 60-1200 sekund.
 
 Wprowadź poprawną wartość i spróbuj ponownie</source>

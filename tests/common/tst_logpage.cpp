@@ -103,7 +103,7 @@ void TestLogPage::labels_data()
     QTest::newRow("minutes with a stop") << "autonomy_time"
                                          << "Czas autonomii [min.]";
     QTest::newRow("misspelt frequency") << "output_frequency"
-                                        << "Częstotliowść wyjściowa [Hz]";
+                                        << "Częstotliwość wyjściowa [Hz]";
     QTest::newRow("misspelt key, percent") << "output_current_precentage"
                                            << "Prąd wyjściowy [%]";
     QTest::newRow("same label in amperes") << "output_current"
@@ -111,7 +111,7 @@ void TestLogPage::labels_data()
     QTest::newRow("input factor headed as output") << "input_power_factor"
                                                    << "Współczynnik mocy wyjściowej [W/VA]";
     QTest::newRow("misspelt service") << "maintenance"
-                                      << "Czas do przedlądu [h]";
+                                      << "Czas do przeglądu [h]";
     QTest::newRow("substring row") << "max_battery_voltage"
                                    << "Napięcie akumulatorów [V]";
     QTest::newRow("exact row is no substring") << "input_voltage_max"

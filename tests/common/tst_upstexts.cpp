@@ -72,7 +72,7 @@ private slots:
         QTest::newRow("36") << "36"
                             << QStringLiteral(
                                    "Wirtualny UPS - brak wymaganej liczby skonfigurowanych UPS w Luminorix");
-        QTest::newRow("38 keeps its spelling") << "38" << QStringLiteral("Awaria zasiliania na wejściu");
+        QTest::newRow("38 keeps its spelling") << "38" << QStringLiteral("Awaria zasilania na wejściu");
         QTest::newRow("49") << "49" << QStringLiteral("Przeciążenie UPS 110%");
         QTest::newRow("99") << "99" << QStringLiteral("Dynamiczna kompensacja mocy biernej");
         QTest::newRow("102, last of the first run") << "102" << QStringLiteral("Przegrzanie falownika");

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -72,6 +73,19 @@ private:
         result.out = process.readAllStandardOutput();
         result.err = process.readAllStandardError();
         return result;
+    }
+
+    // An old file of `count` events, whose new file is some twice its size.
+    static QByteArray manyEvents(int count)
+    {
+        QByteArray config =
+            "[device]\nups_model=Harrier33_USB\n[Groups]\ngroups_count=1\n[group.0]\nname=all "
+            "computers\n[events]\nevents_count=" +
+            QByteArray::number(count) + '\n';
+        for (int i = 0; i < count; ++i)
+            config += "[event." + QByteArray::number(i) + "]\neventNumber=" + QByteArray::number(i) +
+                      "\nevent=stateNormal\naction=message\nparent_type=group\nid=0\n";
+        return config;
     }
 
     static QByteArray fixture(const QString& name)
@@ -170,7 +184,10 @@ for f in config.ini config_old.ini; do if [ -e "$3/$f" ]; then cp "$3/$f" "$4/$f
             return run;
         const QString out = root.filePath(QStringLiteral("out"));
         // The program, its files and a page or two of the file system's own.
-        const qint64 size = QFileInfo(QStringLiteral(CFGSHIFTER_BINARY)).size() + (1 << 20);
+        const qint64 size = QFileInfo(QStringLiteral(CFGSHIFTER_BINARY)).size() +
+                            QFileInfo(source + QStringLiteral("/config.ini")).size() +
+                            QFileInfo(source + QStringLiteral("/config_old.ini")).size() + (1 << 20) +
+                            qint64(room) * 4096;
         QStringList arguments{"--mount", "--propagation", "private"};
         if (::geteuid() != 0)
             arguments.append(QStringLiteral("--map-root-user"));
@@ -358,6 +375,10 @@ private slots:
             << QByteArray("(wiersz 1)");
         QTest::newRow("prose") << QByteArray("[General]\nversion=2.2.0\nSome notes here\n")
                                << QByteArray("(wiersz 3)");
+        QTest::newRow("a key that cannot be read back")
+            << QByteArray("[General]\nversion=2.4.3\n%2f=a\n") << QByteArray("klucz \"/\"");
+        QTest::newRow("a key ending in a slash")
+            << QByteArray("[s]\nx=1\na%2F=b\n[General]\nversion=2.2.0\n") << QByteArray("klucz \"s/a/\"");
     }
 
     void refused()
@@ -377,6 +398,30 @@ private slots:
         QCOMPARE(result.err.count('\n'), 1);
         QCOMPARE(IniFixture::readFile(folder + "/config.ini"), config);
         QCOMPARE(IniFixture::readFile(folder + "/config_old.ini"), earlierBackup);
+    }
+
+    // A service writing through the settings library holds the file's lock while it
+    // writes: a run waits for it and, while it stays taken, changes nothing.
+    void lockHeldByTheService()
+    {
+        QTemporaryDir dir;
+        const QString folder = programFolder(dir);
+        const QByteArray input = fixture(QStringLiteral("v243.ini"));
+        QVERIFY(IniFixture::writeFile(folder + "/config.ini", input));
+        QLockFile lock(folder + "/config.ini.lock");
+        QVERIFY(lock.lock());
+
+        const Result held = run(folder, {"polish"});
+        QCOMPARE(held.exitCode, 1);
+        QVERIFY2(held.err.contains("config.ini.lock"), held.err.constData());
+        QCOMPARE(held.err.count('\n'), 1);
+        QCOMPARE(IniFixture::readFile(folder + "/config.ini"), input);
+        QVERIFY(!QFileInfo::exists(folder + "/config_old.ini"));
+
+        lock.unlock();
+        QCOMPARE(run(folder, {"polish"}).exitCode, 0);
+        QCOMPARE(IniFixture::readFile(folder + "/config_old.ini"), input);
+        QVERIFY(!QFileInfo::exists(folder + "/config.ini.lock"));
     }
 
     void backupThatCannotBeReplaced()
@@ -441,6 +486,8 @@ private slots:
         QTest::newRow("one free page, version stamp") << "v243" << 0 << true << 1 << ENOSPC;
         QTest::newRow("two free pages: room for the new file only")
             << "pre23_other" << 5000 << true << 2 << ENOSPC;
+        // The new file outgrows the room that the old one (and a probe of its size) finds.
+        QTest::newRow("many events: room for 3 MB") << "many events" << 0 << true << 768 << ENOSPC;
     }
 
     void outOfRoom()
@@ -455,7 +502,9 @@ private slots:
         QTemporaryDir dir;
         const QString folder = programFolder(dir);
         QVERIFY(!folder.isEmpty());
-        QByteArray config = IniFixture::withCipherTexts(fixture(input + QStringLiteral(".ini")));
+        QByteArray config = input == QLatin1String("many events")
+                                ? manyEvents(20000)
+                                : IniFixture::withCipherTexts(fixture(input + QStringLiteral(".ini")));
         if (junk)
             config += "\n[notes]\ntext=" + QByteArray(junk, 'x') + "\n";
         const QByteArray earlierBackup = "[General]\nversion=2.2.0\n";

@@ -116,6 +116,9 @@ private slots:
         QTest::newRow("long hex escape") << QByteArray("[s]\nx=\\x12345\n");
         QTest::newRow("space in a key") << QByteArray("[s]\na b=1\n");
         QTest::newRow("empty part of a key") << QByteArray("[s]\n\\a=1\n");
+        QTest::newRow("escaped slash as a key") << QByteArray("\n%2f= ");
+        QTest::newRow("escaped slash at a key's end") << QByteArray("[s]\na%2F=1\n");
+        QTest::newRow("two escaped slashes") << QByteArray("[s]\na%2F%2Fb=1\n");
         QTest::newRow("empty part of a section") << QByteArray("[s\\]\na=1\n");
         QTest::newRow("comment after a value") << QByteArray("[s]\nx=a;b\n");
         QTest::newRow("comment after quotes") << QByteArray("[s]\nx=\"a\";b\n");

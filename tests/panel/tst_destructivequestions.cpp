@@ -32,6 +32,7 @@ enum class Question
     EmergencyPowerOff,
     BatteryWearReset,
     StoredEmergencyPowerOff,
+    StoredCommand,
     DeviceEventsReset,
     RemoveComputer,
     UnsavedNetClientPassword,
@@ -205,25 +206,12 @@ struct Scene
         return QTest::qWaitFor([this] { return hosts->mode() == VirtCentWindowTabHosts::HostShown; }, 20000);
     }
 
-    // Names of the requests the stand-in got after `since`, once a request sent
-    // now has arrived behind them.
+    // Names of the requests the stand-in got after `since`, once all sent has arrived.
     QStringList sentSince(int since)
     {
-        link->getServiceVersion();
-        QStringList names;
-        const bool fenced = QTest::qWaitFor(
-            [&] {
-                names.clear();
-                const QList<LxSim::SimRequest> all = service->server.requests();
-                for (int i = since; i < all.size(); ++i)
-                    names << all.at(i).name;
-                return names.contains(QStringLiteral("get_service_version"));
-            },
-            20000);
-        if (!fenced)
+        if (!service->waitForAllSent(*link))
             return {QStringLiteral("no fence")};
-        names.removeAll(QStringLiteral("get_service_version"));
-        return names;
+        return service->server.requestNames().mid(since);
     }
 };
 } // namespace
@@ -264,6 +252,8 @@ void TestDestructiveQuestions::keyboardNeverSaysYes_data()
          "niezwłocznie po każdej wymianie akumulatora w UPS. Czy kontynuować?"},
         {"EPO stored on, another change", Question::StoredEmergencyPowerOff,
          "Nastąpi awaryjne wyłączenie zasilania (EPO). Czy kontynuować?"},
+        {"command stored on, another change", Question::StoredCommand,
+         "Zapisanie konfiguracji wyśle do urządzenia polecenia:\n- Zdalne wyłączenie UPS\nCzy kontynuować?"},
         {"device events reset", Question::DeviceEventsReset,
          "Konfiguracja dla tego zasilacza zostanie przywrócona do domyślnych zdarzeń. Czy kontynuować?"},
         {"remove computer", Question::RemoveComputer,
@@ -302,6 +292,11 @@ void TestDestructiveQuestions::keyboardNeverSaysYes()
                                     Map{{"epo", "1"}, {"shutdown_delay", "5"}},
                                     QStringLiteral("shutdown_delay"), QStringLiteral("7")));
         break;
+    case Question::StoredCommand:
+        QVERIFY(s.openConfiguration(QStringLiteral("KitePro_USB"),
+                                    Map{{"remote_turn_off_ups", "1"}, {"shutdown_delay", "5"}},
+                                    QStringLiteral("shutdown_delay"), QStringLiteral("7")));
+        break;
     case Question::DeviceEventsReset: {
         s.rig.world.loadDemo();
         QVERIFY(s.listen());
@@ -335,6 +330,7 @@ void TestDestructiveQuestions::keyboardNeverSaysYes()
     case Question::EmergencyPowerOff:
     case Question::BatteryWearReset:
     case Question::StoredEmergencyPowerOff:
+    case Question::StoredCommand:
         dialog = s.configuration.get();
         s.saveConfiguration();
         break;

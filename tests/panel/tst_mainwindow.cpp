@@ -6,6 +6,7 @@
 #include "modalanswerer.h"
 #include "panelrig.h"
 #include "replybuilder.h"
+#include "showntext.h"
 #include "upssocketcontroller.h"
 #include "upstexts.h"
 #include "upstreeelement.h"
@@ -99,6 +100,8 @@ private slots:
     void serviceMessagesOpenOneBoxEach();
     void serviceMessagesOpenApart();
     void serviceMessageFloodIsCapped();
+    void longServiceMessageShownBounded_data();
+    void longServiceMessageShownBounded();
     void dialogsOpenFromTheirActions_data();
     void dialogsOpenFromTheirActions();
     void deviceDialogsFromTheTree_data();
@@ -453,14 +456,14 @@ void TestMainWindow::debugModeSuffixAndBlinking()
     QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
     LuminorixWindow& w = rig->win();
     const QString base = QStringLiteral("Luminorix Professional v. 2.6.0");
-    QTRY_COMPARE(w.windowTitle(), base + QStringLiteral(" [TRYB DEBUGGOWANIA]"));
+    QTRY_COMPARE(w.windowTitle(), base + QStringLiteral(" [TRYB DEBUGOWANIA]"));
     auto* blinkTimer = rig->widget("warningTextLabel")->parentWidget()->findChild<QTimer*>();
     QVERIFY(blinkTimer && blinkTimer->isActive());
 
     rig->server.push(ReplyBuilder::debugging(true));
     rig->server.push(ReplyBuilder::serviceVersion(QStringLiteral("2.6.0")));
     QTRY_COMPARE(rig->labelText("serviceWarningLabel"), QString());
-    QCOMPARE(w.windowTitle(), base + QStringLiteral(" [TRYB DEBUGGOWANIA]"));
+    QCOMPARE(w.windowTitle(), base + QStringLiteral(" [TRYB DEBUGOWANIA]"));
 
     rig->server.push(ReplyBuilder::debugging(false));
     QTRY_COMPARE(w.windowTitle(), base);
@@ -475,7 +478,7 @@ void TestMainWindow::serviceLostAndRegained()
     QVERIFY(rig->startDemo());
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
-    QTRY_VERIFY(w.windowTitle().contains(QLatin1String("[TRYB DEBUGGOWANIA]")));
+    QTRY_VERIFY(w.windowTitle().contains(QLatin1String("[TRYB DEBUGOWANIA]")));
     w.enableAdministratorButtons();
     rig->controller()->setPassword(QStringLiteral("0123456789abcdef0123456789abcdef"));
     QVERIFY(w.windowTitle().endsWith(QLatin1String(" (Administrator)")));
@@ -598,6 +601,27 @@ void TestMainWindow::serviceMessageFloodIsCapped()
     QCOMPARE(newest->text(), flood.mid(2, 10).join(QLatin1String("\n\n")));
     QCOMPARE(newest->informativeText(),
              QStringLiteral("Dalsze komunikaty usługi, których nie pokazano: 188"));
+}
+
+void TestMainWindow::longServiceMessageShownBounded_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("one long line") << QString(1 << 20, QLatin1Char('x'));
+    QTest::newRow("many short lines") << QStringLiteral("Y\n").repeated(1 << 19);
+}
+
+// A message of a mebibyte: its box shows the start of it, marked as cut.
+void TestMainWindow::longServiceMessageShownBounded()
+{
+    QFETCH(QString, text);
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    rig->server.push(ReplyBuilder::showMessage({text}));
+    QTRY_COMPARE(LxTest::visibleMessageBoxes().size(), 1);
+    const QString shown = LxTest::visibleMessageBoxes().first()->text();
+    QVERIFY(shown.size() <= ShownText::box.length + 1);
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    QVERIFY(text.startsWith(shown.chopped(1)));
 }
 
 void TestMainWindow::dialogsOpenFromTheirActions_data()

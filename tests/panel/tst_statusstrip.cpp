@@ -412,7 +412,7 @@ void TestStatusStrip::debugWarningBlinks()
     auto* text = warning->findChild<QLabel*>(QStringLiteral("warningTextLabel"));
     auto* timer = warning->findChild<QTimer*>();
     QVERIFY(icon && text && timer);
-    QCOMPARE(text->text(), QStringLiteral("TRYB DEBUGGOWANIA"));
+    QCOMPARE(text->text(), QStringLiteral("TRYB DEBUGOWANIA"));
     QCOMPARE(text->styleSheet(), QStringLiteral("color: red; font: bold 20px;"));
     QVERIFY(!icon->isVisible() && !text->isVisible());
 

@@ -557,7 +557,7 @@ void TestUpdateChecker::offerAndDownload_data()
 }
 
 // Yes in the offer runs the progress dialog wired to the checker until the
-// download ends; a failure is told in an "Error" box.
+// download ends; a failure is told in an error box ("Błąd").
 void TestUpdateChecker::offerAndDownload()
 {
     QFETCH(int, status);
@@ -581,7 +581,7 @@ void TestUpdateChecker::offerAndDownload()
         QVERIFY(rig.launches().isEmpty());
         const QList<QMessageBox*> boxes = LxTest::visibleMessageBoxes();
         QCOMPARE(boxes.size(), 1);
-        QCOMPARE(boxes.at(0)->windowTitle(), QStringLiteral("Error"));
+        QCOMPARE(boxes.at(0)->windowTitle(), QStringLiteral("Błąd"));
         QCOMPARE(boxes.at(0)->text(), rig.heard.errors.at(0));
     }
 }

@@ -125,6 +125,7 @@ private slots:
 
     void reselectionWalk_data();
     void reselectionWalk();
+    void unknownMemberNamesItsDevice();
     void repeatedStatusListChangesNothing_data();
     void repeatedStatusListChangesNothing();
     void lastStatusOfADeviceStays();
@@ -141,7 +142,7 @@ private slots:
     void storedSortingAppliesAtStart();
     void contextMenuEntries();
     void deleteAsksAndNamesCurrentDevice();
-    void deleteWithoutIdentifierSendsNothing();
+    void deleteOfUnknownModelSendsNothing();
     void unknownModelShutsItsRecordDoors();
     void emptyListPromptOnce();
     void arrowMatchesShownMembersAfterRebuild();
@@ -196,6 +197,24 @@ void TestUpsTree::reselectionWalk()
 
     tree.showModels({}, upsModelCatalogue());
     QVERIFY(tree.reselection(device).isEmpty());
+}
+
+// A member of a model the catalogue lacks is listed like an unknown device at the
+// top level, under its own id, so the selection can find it again.
+void TestUpsTree::unknownMemberNamesItsDevice()
+{
+    bool administrator = false;
+    UpsTreeWidget tree(nullptr, &administrator);
+    tree.showModels({record("10", "Virtual_Device", {"11", "12"}), record("11", "KitePro_USB"),
+                     record("12", "Mystery_X")},
+                    upsModelCatalogue());
+    QCOMPARE(tree.topLevelItemCount(), 1);
+    auto* member = static_cast<UpsTreeElement*>(tree.topLevelItem(0)->child(1));
+    QCOMPARE(member->text(0), QStringLiteral("<NIEZNANY>"));
+    QCOMPARE(member->ups.model_name, QStringLiteral("Mystery_X"));
+    QVERIFY(!member->knownModel);
+    QVERIFY(hasIndicator(member, QStringLiteral("unknown.png")));
+    QCOMPARE(tree.reselection(12), QList<UpsTreeElement*>{member});
 }
 
 void TestUpsTree::repeatedStatusListChangesNothing_data()
@@ -397,14 +416,18 @@ void TestUpsTree::virtualDevicesMembersAndUnknownModels()
     QCOMPARE(virtualUps->modelLabel, QStringLiteral("Wirtualny UPS"));
     QVERIFY(virtualUps->isExpanded());
 
+    // An unknown model keeps the service's record, and its indicator through status lists.
     UpsTreeElement* unknown = rig->topLevel(2);
-    QCOMPARE(unknown->ups.id, QString());
+    QCOMPARE(unknown->ups.id, QStringLiteral("13"));
+    QCOMPARE(unknown->ups.model_name, QStringLiteral("Mystery_X"));
     QCOMPARE(unknown->modelLabel, QString());
+    QVERIFY(!unknown->knownModel);
+    QTRY_VERIFY(hasIndicator(rig->elementById(QStringLiteral("14")), QStringLiteral("green.png")));
     QVERIFY(hasIndicator(unknown, QStringLiteral("unknown.png")));
 
-    // At the first list the default record (id 0) matches the unknown model's empty id.
-    QCOMPARE(rig->tree()->currentItem(), static_cast<QTreeWidgetItem*>(unknown));
-    QCOMPARE(rig->fieldText("modelNameEdit"), QString());
+    // At the first list the default record (id 0) matches no device: the first element.
+    QCOMPARE(rig->tree()->currentItem(), static_cast<QTreeWidgetItem*>(virtualUps));
+    QCOMPARE(rig->fieldText("modelNameEdit"), QStringLiteral("Wirtualny UPS"));
 }
 
 void TestUpsTree::selectionFollowsDeviceAcrossRebuilds()
@@ -632,7 +655,9 @@ void TestUpsTree::deleteAsksAndNamesCurrentDevice()
     QTRY_COMPARE(rig->tree()->topLevelItemCount(), 3);
 }
 
-void TestUpsTree::deleteWithoutIdentifierSendsNothing()
+// The device dialogs cannot show a model the catalogue lacks: its element offers no
+// removal, and the window sends none for it.
+void TestUpsTree::deleteOfUnknownModelSendsNothing()
 {
     QVERIFY(rig->start(mixedWorld()));
     LuminorixWindow& w = rig->win();
@@ -644,27 +669,49 @@ void TestUpsTree::deleteWithoutIdentifierSendsNothing()
     QCOMPARE(rig->requestCount(QStringLiteral("remove_ups")), 0);
 }
 
-// A model the catalogue does not know leaves its element without a record:
-// the doors whose dialogs would name it by an empty identifier stay shut.
+// A model the catalogue does not know: its element names its own device to the
+// service, whose values the window then shows, and every door of the device stays
+// shut, also when the service's maps for it would open them.
 void TestUpsTree::unknownModelShutsItsRecordDoors()
 {
     QVERIFY(rig->start(mixedWorld()));
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
     w.enableAdministratorButtons();
-    const QStringList doors = {"networkConfigurationButton", "loggingConfigurationButton",
-                               "actionNetworkConfiguration", "actionLoggingConfiguration"};
-    const auto open = [&](bool expected) {
-        for (const QString& name : doors) {
+    const QStringList recordDoors = {"networkConfigurationButton", "loggingConfigurationButton",
+                                     "actionNetworkConfiguration", "actionLoggingConfiguration"};
+    // Opened by the service's configuration map and device state.
+    const QStringList mapDoors = {"upsConfigurationButton", "actionUpsConfiguration", "exInfoButton",
+                                  "actionExtendInformation"};
+    const auto openDoors = [&] {
+        QStringList open;
+        for (const QString& name : recordDoors + mapDoors) {
             QObject* door = w.findChild<QObject*>(name);
-            QVERIFY2(door && door->property("enabled").toBool() == expected, qPrintable(name));
+            if (!door)
+                open << QStringLiteral("<no %1>").arg(name);
+            else if (door->property("enabled").toBool())
+                open << name;
         }
+        return open;
     };
-    rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("<NIEZNANY>")));
-    open(false);
     rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("Zeta")));
-    open(true);
+    QTRY_COMPARE(rig->fieldText("firmwareEdit"), QStringLiteral("03.14.1"));
+    QTRY_COMPARE(openDoors(), recordDoors + mapDoors);
 
+    rig->server.clearRequests();
+    rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("<NIEZNANY>")));
+    QCOMPARE(openDoors(), QStringList());
+    QTRY_VERIFY(!rig->requests(QStringLiteral("change_device_on_interface")).isEmpty());
+    QCOMPARE(rig->requests(QStringLiteral("change_device_on_interface")).first().value(QStringLiteral("id")),
+             QStringLiteral("13"));
+    QTRY_COMPARE(rig->fieldText("firmwareEdit"), QStringLiteral("03.13.1"));
+    // Its configuration and its state have come: the doors stay shut.
+    const int configurations = rig->requestCount(QStringLiteral("get_ups_configuration"));
+    QTRY_VERIFY(rig->requestCount(QStringLiteral("get_ups_configuration")) > configurations + 1);
+    QCOMPARE(openDoors(), QStringList());
+
+    rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("Zeta")));
+    QTRY_COMPARE(openDoors(), recordDoors + mapDoors);
     LxTest::answerNextDialog([this](QWidget* dialog) {
         QTRY_VERIFY(rig->requestCount(QStringLiteral("get_network_configuration")) > 0);
         qobject_cast<QDialog*>(dialog)->reject();
@@ -677,7 +724,7 @@ void TestUpsTree::unknownModelShutsItsRecordDoors()
     rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("<NIEZNANY>")));
     w.disableAdministratorButtons();
     w.enableAdministratorButtons();
-    open(false);
+    QCOMPARE(openDoors(), QStringList());
 }
 
 void TestUpsTree::emptyListPromptOnce()

@@ -292,7 +292,7 @@ void TestWindowUpdates::acceptedOfferSavedForTheUser()
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), installerScript);
-    // Finished, not failed: the dialog is gone and no "Error" box came.
+    // Finished, not failed: the dialog is gone and no error box came.
     QTRY_VERIFY(!QApplication::activeModalWidget());
     QTRY_VERIFY(!hasTopLevel("UpdateDownloadWindow"));
     QVERIFY(LxTest::visibleMessageBoxes().isEmpty());

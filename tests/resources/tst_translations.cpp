@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -21,6 +22,10 @@ private slots:
     void compiled_data();
     void compiled();
     void coversCurrentSources();
+    void shownTextsSpelledRight_data();
+    void shownTextsSpelledRight();
+    void oneEnglishTermPerConcept_data();
+    void oneEnglishTermPerConcept();
     void qtPolish_data();
     void qtPolish();
 };
@@ -179,6 +184,81 @@ void TestTranslations::coversCurrentSources()
     }
     if (!stale.isEmpty())
         qInfo("no longer in the sources (the lupdate target drops them):\n%s", qPrintable(stale.join('\n')));
+}
+
+void TestTranslations::shownTextsSpelledRight_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("Częstotliowść") << QStringLiteral("Częstotliowść");
+    QTest::newRow("przedlądu") << QStringLiteral("przedlądu");
+    QTest::newRow("zasiliania") << QStringLiteral("zasiliania");
+    QTest::newRow("wyłaczenie") << QStringLiteral("wyłaczenie");
+    QTest::newRow("napiecia") << QStringLiteral("napiecia");
+    QTest::newRow("DEBUGGOWANIA") << QStringLiteral("DEBUGGOWANIA");
+    QTest::newRow("help: akutalizacji") << QStringLiteral("akutalizacji");
+    QTest::newRow("help: zaktualizawaniu") << QStringLiteral("zaktualizawaniu");
+    QTest::newRow("help: no space after a stop") << QStringLiteral("\\p{Ll}\\.\\p{Lu}");
+    QTest::newRow("no comma before 'po którym'") << QStringLiteral("\\w po którym");
+    QTest::newRow("no comma before 'przy którym'") << QStringLiteral("\\w przy którym");
+    QTest::newRow("no comma before 'aby'") << QStringLiteral("\\w aby\\b");
+    QTest::newRow("a unit without its space") << QStringLiteral("\\b\\d+(kB|s)\\b");
+    QTest::newRow("an English title") << QStringLiteral("^Error$");
+}
+
+// Texts the panel shows. The converter's event names are excluded: they are written into
+// the service's file as they stand.
+void TestTranslations::shownTextsSpelledRight()
+{
+    QFETCH(QString, fault);
+    const QRegularExpression pattern(fault, QRegularExpression::UseUnicodePropertiesOption);
+    QVERIFY(pattern.isValid());
+    QStringList found;
+    for (const TsMessage& message : qAsConst(committed)) {
+        if (message.context == QLatin1String("Luminorix::NewConfiguration") &&
+            message.translations.value(0) == message.source)
+            continue;
+        if (pattern.match(message.source).hasMatch())
+            found << message.context + QStringLiteral(": ") + message.source;
+    }
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+}
+
+void TestTranslations::oneEnglishTermPerConcept_data()
+{
+    QTest::addColumn<QString>("polish");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("notEnglish");
+    QTest::newRow("backup runtime") << QStringLiteral("(?i)czas\\w* autonomii|predykcji czasu")
+                                    << QStringLiteral("(?i)backup runtime") << QStringLiteral("(?i)autonomy");
+    QTest::newRow("time on battery") << QStringLiteral("(?i)czas pracy autonomicznej")
+                                     << QStringLiteral("^Time on battery$") << QStringLiteral("power");
+    QTest::newRow("exit") << QStringLiteral("^&?Z&?a&?k&?o&?ń&?c&?z$") << QStringLiteral("^E&?x&?i&?t$")
+                          << QStringLiteral("(?i)quit|finish");
+    QTest::newRow("controllable output")
+        << QStringLiteral("(?i)(gniazd|wyjści)\\w* \\s*sterowaln|sterowalne?\\s")
+        << QStringLiteral("(?i)controllable\\s+outputs?") << QStringLiteral("(?i)socket");
+}
+
+void TestTranslations::oneEnglishTermPerConcept()
+{
+    QFETCH(QString, polish);
+    QFETCH(QString, english);
+    QFETCH(QString, notEnglish);
+    const QRegularExpression source(polish, QRegularExpression::UseUnicodePropertiesOption);
+    const QRegularExpression wanted(english);
+    const QRegularExpression unwanted(notEnglish);
+    int seen = 0;
+    QStringList wrong;
+    for (const TsMessage& message : qAsConst(committed)) {
+        if (!source.match(message.source).hasMatch())
+            continue;
+        ++seen;
+        const QString translation = message.translations.value(0);
+        if (!wanted.match(translation).hasMatch() || unwanted.match(translation).hasMatch())
+            wrong << message.context + QStringLiteral(": ") + translation;
+    }
+    QVERIFY(seen > 0);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
 void TestTranslations::qtPolish_data()

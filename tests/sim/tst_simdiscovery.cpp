@@ -1,4 +1,4 @@
-#include "lxtest.h"
+#include "lxtestcore.h"
 #include "servicerig.h"
 #include "simdiscovery.h"
 #include "upssocketcontroller.h"
@@ -48,5 +48,5 @@ void TestSimDiscovery::answersTheDatagramOnly()
     QCOMPARE(seen, reported);
 }
 
-LX_TEST_MAIN(TestSimDiscovery)
+LX_TEST_GUILESS_MAIN(TestSimDiscovery)
 #include "tst_simdiscovery.moc"

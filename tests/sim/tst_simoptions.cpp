@@ -2,8 +2,8 @@
 #include "lxtestcore.h"
 #include "replybuilder.h"
 #include "simoptions.h"
+#include "simscript.h"
 #include "simworld.h"
-#include "vcscript.h"
 
 using namespace LxSim;
 using Outcome = SimWorld::SmtpTestOutcome;
@@ -317,15 +317,15 @@ void TestSimOptions::centreScript_data()
                                            << "Host locked" << 0 << 3 << 0;
     QTest::newRow("failure without text, text with '='")
         << QStringList{run, "set_virtualization_center_edit_host=a=b"} << QStringList() << ""
-        << "" << VcScript::defaultFailure << 0 << 3 << 0;
+        << "" << SimScript::defaultFailure << 0 << 3 << 0;
     QTest::newRow("empty text is the default") << QStringList{run + "="} << QStringList() << ""
-                                               << "" << VcScript::defaultFailure << 0 << 3 << 0;
+                                               << "" << SimScript::defaultFailure << 0 << 3 << 0;
     QTest::newRow("later failure wins") << QStringList{run + "=one", run + "=two"} << QStringList() << ""
                                         << ""
                                         << "two" << 0 << 3 << 0;
-    QTest::newRow("failure of a request without result")
-        << QStringList{"get_virtualization_center_host_list=x"} << QStringList() << ""
-        << "--fail get_virtualization_center_host_list=x: expected REQUEST[=TEXT]"
+    QTest::newRow("failure of a request nobody answers")
+        << QStringList{"get_weather=x"} << QStringList() << ""
+        << "--fail get_weather=x: expected REQUEST[=TEXT]"
         << "" << 0 << 3 << 0;
     QTest::newRow("delay") << QStringList() << QStringList{"get_virtualization_center_host_list=2500"} << ""
                            << ""
@@ -336,9 +336,9 @@ void TestSimOptions::centreScript_data()
                                      << ""
                                      << ""
                                      << "" << 0 << 3 << 0;
-    QTest::newRow("delay of another subsystem")
-        << QStringList() << QStringList{"get_ups_device_state=100"} << ""
-        << "--delay get_ups_device_state=100: expected REQUEST=MS"
+    QTest::newRow("delay of a request nobody answers")
+        << QStringList() << QStringList{"get_weather=100"} << ""
+        << "--delay get_weather=100: expected REQUEST=MS"
         << "" << 0 << 3 << 0;
     QTest::newRow("negative delay") << QStringList() << QStringList{"get_virtualization_center_host_list=-1"}
                                     << ""
@@ -374,13 +374,13 @@ void TestSimOptions::centreScript()
 
     SimWorld world;
     world.loadDemo();
-    const QString got = VcScript::apply(world, fails, delays, grid);
+    const QString got = SimScript::apply(world, fails, delays, grid);
     if (error.isEmpty())
         QCOMPARE(got, QString());
     else
         QVERIFY2(got.startsWith(error), qPrintable(got));
-    QCOMPARE(world.vcFailure(QStringLiteral("set_virtualization_center_action_run")), runFailure);
-    QCOMPARE(world.vcDelay(QStringLiteral("get_virtualization_center_host_list")), listDelay);
+    QCOMPARE(world.requestFailure(QStringLiteral("set_virtualization_center_action_run")), runFailure);
+    QCOMPARE(world.requestDelay(QStringLiteral("get_virtualization_center_host_list")), listDelay);
     const QList<SimWorld::VcHost> list = world.vcHostList();
     QCOMPARE(list.size(), hosts);
     if (!grid.isEmpty() && error.isEmpty() && hosts > 0) {

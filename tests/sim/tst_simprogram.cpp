@@ -1,5 +1,6 @@
 // luminorix-sim as a program: its scene options reach the replies, and a bad
 // option stops it with a message before it listens.
+#include "framecodec.h"
 #include "lxtestcore.h"
 #include "simtestclient.h"
 
@@ -71,6 +72,7 @@ private slots:
     void sceneOptionsReachReplies();
     void centreScriptReachesReplies();
     void restartDropsClientsAndListensAgain();
+    void trickleHoldsTheLastByte();
     void badOptionsStopIt_data();
     void badOptionsStopIt();
 };
@@ -147,6 +149,21 @@ void TestSimProgram::restartDropsClientsAndListensAgain()
     QCOMPARE(sim.process.state(), QProcess::Running);
 }
 
+void TestSimProgram::trickleHoldsTheLastByte()
+{
+    // Armed before the client comes: its first reply trickles.
+    SimProgram sim({"--trickle-after", "0", "--trickle-ms", "1"});
+    const quint16 port = sim.waitForPort();
+    QVERIFY2(port != 0, sim.output.constData());
+    QTRY_VERIFY_WITH_TIMEOUT((sim.output += sim.process.readAllStandardError()).contains("trickling"), 20000);
+    SimTestClient client;
+    QVERIFY(client.connectTo(port));
+    client.sendCommand(QStringLiteral("get_debugging_status"));
+    const int frameSize = LxSim::FrameCodec::encode("<debugging_disabled></debugging_disabled>").size();
+    QTRY_COMPARE_WITH_TIMEOUT(client.pendingBytes(), frameSize - 1, 20000);
+    QVERIFY(client.replies.isEmpty());
+}
+
 void TestSimProgram::badOptionsStopIt_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -160,13 +177,21 @@ void TestSimProgram::badOptionsStopIt_data()
                                     << "--countdown 1=540: expected ID:SECONDS";
     QTest::newRow("mail outcome") << QStringList{"--smtp-test", "maybe"}
                                   << "--smtp-test maybe: expected success, failure or silence";
-    QTest::newRow("fail of a request without a result")
-        << QStringList{"--fail", "get_virtualization_center_host_list=x"}
-        << "--fail get_virtualization_center_host_list=x: expected REQUEST[=TEXT]";
+    QTest::newRow("fail of a request nobody answers")
+        << QStringList{"--fail", "get_weather=x"} << "--fail get_weather=x: expected REQUEST[=TEXT]";
     QTest::newRow("delay without time") << QStringList{"--delay", "get_virtualization_center_host_list"}
                                         << "--delay get_virtualization_center_host_list: expected REQUEST=MS";
     QTest::newRow("host grid form") << QStringList{"--vc-hosts", "100000"}
                                     << "--vc-hosts 100000: expected N\u00d7M or NxM";
+    QTest::newRow("scene") << QStringList{"--scene", "crowd"}
+                           << "--scene crowd: expected demo, single, battery or many:N (N from 1 to 10000)";
+    QTest::newRow("scene of no devices") << QStringList{"--scene", "many:0"} << "--scene many:0: expected";
+    QTest::newRow("hang time") << QStringList{"--hang-after", "-5"}
+                               << "--hang-after -5: expected a time in ms";
+    QTest::newRow("trickle interval") << QStringList{"--trickle-after", "10", "--trickle-ms", "0"}
+                                      << "--trickle-ms 0: expected a time in ms";
+    QTest::newRow("churn") << QStringList{"--status-churn", "some"}
+                           << "--status-churn some: expected a number of devices";
     QTest::newRow("restart time") << QStringList{"--restart-after", "soon"}
                                   << "--restart-after soon: expected a time in ms";
 }

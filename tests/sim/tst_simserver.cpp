@@ -14,6 +14,7 @@
 #include "simworld.h"
 
 #include <QCryptographicHash>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QXmlStreamReader>
 #include <memory>
@@ -94,7 +95,15 @@ private slots:
     void scriptOnceAnswersOneRequest();
     void emptyScriptSilences();
     void delayedReplyLetsLaterOnesPass();
+    void failedRequestIsRefusedInItsForm_data();
+    void failedRequestIsRefusedInItsForm();
+    void delayedRequestLetsLaterOnesPass_data();
+    void delayedRequestLetsLaterOnesPass();
     void pushReachesEveryClient();
+    void frozenServiceHoldsEverythingUntilThawed();
+    void trickledReplyGrowsByteByByte();
+    void statusChurnChangesThatManyDevices_data();
+    void statusChurnChangesThatManyDevices();
     void requestSplitOrJoinedByClient();
     void oversizeFrameFromClientDropsIt();
     void undecipherableFrameIsSkipped();
@@ -306,6 +315,87 @@ void TestSimServer::delayedReplyLetsLaterOnesPass()
     QCOMPARE(client->replies, (QStringList{"<debugging_disabled></debugging_disabled>", "<late></late>"}));
 }
 
+void TestSimServer::failedRequestIsRefusedInItsForm_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<QString>("refusal"); // what the refusing reply holds; empty: there is none
+    QTest::addColumn<QString>("answer");  // how the reply starts once the failure is cleared
+
+    QTest::newRow("administrator: remove_ups") << "remove_ups" << QByteArray("<id>5</id>") << ""
+                                               << "<ups_model_list>";
+    QTest::newRow("administrator: change_password")
+        << "change_password" << QByteArray("<new_password>other</new_password>") << ""
+        << "<admin_password_changed>";
+    QTest::newRow("plain: get_ups_device_state") << "get_ups_device_state" << QByteArray() << ""
+                                                 << "<ups_device_state";
+    QTest::newRow("error result: action run")
+        << "set_virtualization_center_action_run" << QByteArray("<ids><id>1</id></ids>")
+        << "<error_str>Host locked</error_str>"
+        << "<virtualization_center_action_run_result>";
+}
+
+void TestSimServer::failedRequestIsRefusedInItsForm()
+{
+    QFETCH(QString, request);
+    QFETCH(QByteArray, payload);
+    QFETCH(QString, refusal);
+    QFETCH(QString, answer);
+
+    world->failRequest(request, QStringLiteral("Host locked"));
+    const QString digest = world->adminDigest();
+    const int devices = world->devices().size();
+    client->sendPayload(request, payload, digest);
+    client->sendCommand("get_debugging_status"); // answered after the refusal, if any
+    const int expected = refusal.isEmpty() ? 1 : 2;
+    QTRY_COMPARE(client->replies.size(), expected);
+    QCOMPARE(client->replies.last(), QString("<debugging_disabled></debugging_disabled>"));
+    if (!refusal.isEmpty())
+        QVERIFY2(client->replies.first().contains(refusal), qPrintable(client->replies.first()));
+    // A refusal changes nothing.
+    QCOMPARE(world->adminDigest(), digest);
+    QCOMPARE(world->devices().size(), devices);
+
+    world->failRequest(request, QString());
+    client->replies.clear();
+    client->sendPayload(request, payload, digest);
+    QTRY_COMPARE(client->replies.size(), 1);
+    QVERIFY2(client->replies.first().startsWith(answer), qPrintable(client->replies.first()));
+    QVERIFY(!client->replies.first().contains(QLatin1String("Host locked")));
+}
+
+void TestSimServer::delayedRequestLetsLaterOnesPass_data()
+{
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<QByteArray>("payload");
+
+    QTest::newRow("device state") << "get_ups_device_state" << QByteArray();
+    QTest::newRow("administrator request")
+        << "change_password" << QByteArray("<new_password>x</new_password>");
+    QTest::newRow("centre request") << "get_virtualization_center_host_list" << QByteArray();
+    QTest::newRow("one of several replies") << "get_network_configuration" << QByteArray("<id>1</id>");
+}
+
+void TestSimServer::delayedRequestLetsLaterOnesPass()
+{
+    QFETCH(QString, request);
+    QFETCH(QByteArray, payload);
+    world->delayRequest(request, 1500);
+    client->sendPayload(request, payload);
+    client->sendCommand("get_debugging_status");
+    QTRY_VERIFY(!client->replies.isEmpty());
+    QCOMPARE(client->replies.first(), QString("<debugging_disabled></debugging_disabled>"));
+    QTRY_VERIFY_WITH_TIMEOUT(client->replies.size() >= 2, 20000);
+    QVERIFY2(client->replies.at(1).startsWith("<"), qPrintable(client->replies.at(1)));
+
+    world->delayRequest(request, 0);
+    client->replies.clear();
+    client->sendPayload(request, payload);
+    client->sendCommand("get_debugging_status");
+    QTRY_VERIFY(client->replies.size() >= 2);
+    QCOMPARE(client->replies.last(), QString("<debugging_disabled></debugging_disabled>"));
+}
+
 void TestSimServer::pushReachesEveryClient()
 {
     SimTestClient second;
@@ -316,6 +406,96 @@ void TestSimServer::pushReachesEveryClient()
     QTRY_COMPARE(second.replies.size(), 1);
     QCOMPARE(client->replies.first(), QString("<daemon_is_busy></daemon_is_busy>"));
     QCOMPARE(second.replies.first(), QString("<daemon_is_busy></daemon_is_busy>"));
+}
+
+void TestSimServer::frozenServiceHoldsEverythingUntilThawed()
+{
+    server->freeze();
+    client->sendCommand("get_service_version");
+    server->push(ReplyBuilder::daemonBusy(true));
+    SimTestClient late;
+    QVERIFY(late.connectTo(server->port())); // the backlog takes it
+    // Silence cannot be waited for: give a live service ample time to answer.
+    QTest::qWait(300);
+    QVERIFY(client->replies.isEmpty());
+    QCOMPARE(client->pendingBytes(), 0);
+    QVERIFY(server->requests().isEmpty());
+    QCOMPARE(server->clientCount(), 1);
+    QCOMPARE(client->socket.state(), QAbstractSocket::ConnectedState);
+
+    server->unfreeze();
+    QTRY_COMPARE(client->replies.size(), 2);
+    QCOMPARE(client->replies.first(), QString("<daemon_is_busy></daemon_is_busy>"));
+    QCOMPARE(client->replies.last(),
+             QStringLiteral("<service_version>%1</service_version>").arg(programVersion));
+    QTRY_COMPARE(server->clientCount(), 2);
+    late.sendCommand("get_debugging_status");
+    QTRY_COMPARE(late.replies.size(), 1);
+}
+
+void TestSimServer::trickledReplyGrowsByteByByte()
+{
+    const QByteArray expected =
+        QStringLiteral("<service_version>%1</service_version>").arg(programVersion).toUtf8();
+    server->trickleNextReply(5);
+    client->sendCommand("get_service_version");
+    client->sendCommand("get_debugging_status"); // waits behind the trickling frame
+    QTRY_VERIFY(client->pendingBytes() > FrameCodec::headerSize);
+    const int seen = client->pendingBytes();
+    QTRY_VERIFY(client->pendingBytes() > seen);
+    // All but the last byte, and there it stays.
+    const int frameSize = FrameCodec::encode(expected).size();
+    QTRY_COMPARE(client->pendingBytes(), frameSize - 1);
+    QVERIFY(client->replies.isEmpty());
+
+    server->unfreeze();
+    QTRY_COMPARE(client->replies.size(), 2);
+    QCOMPARE(client->replies,
+             (QStringList{QString::fromUtf8(expected), "<debugging_disabled></debugging_disabled>"}));
+    // Only the next reply trickles.
+    client->sendCommand("get_service_version");
+    QTRY_COMPARE(client->replies.size(), 3);
+}
+
+void TestSimServer::statusChurnChangesThatManyDevices_data()
+{
+    QTest::addColumn<int>("churn");
+    QTest::addColumn<int>("changed");
+    QTest::newRow("none") << 0 << 0;
+    QTest::newRow("one") << 1 << 1;
+    QTest::newRow("several") << 4 << 4;
+    QTest::newRow("more than there are devices") << 50 << 6;
+}
+
+void TestSimServer::statusChurnChangesThatManyDevices()
+{
+    QFETCH(int, churn);
+    QFETCH(int, changed);
+    static const QRegularExpression statusOf(QStringLiteral("<id>(\\d+)</id><status>(\\w+)</status>"));
+    const auto poll = [this] {
+        client->sendCommand("get_ups_current_status_list");
+        const int before = client->replies.size();
+        [&] { QTRY_COMPARE(client->replies.size(), before + 1); }();
+        QMap<QString, QString> statuses;
+        for (auto it = statusOf.globalMatch(client->replies.last()); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            statuses.insert(m.captured(1), m.captured(2));
+        }
+        return statuses;
+    };
+    world->setStatusChurn(churn);
+    QMap<QString, QString> last = poll();
+    QCOMPARE(last.size(), 6);
+    // Poll after poll, so the turn moves on and wraps round the device list.
+    for (int round = 0; round < 3; ++round) {
+        const QMap<QString, QString> now = poll();
+        QCOMPARE(now.size(), 6);
+        int differing = 0;
+        for (auto it = now.cbegin(); it != now.cend(); ++it)
+            differing += it.value() != last.value(it.key()) ? 1 : 0;
+        QCOMPARE(differing, changed);
+        last = now;
+    }
 }
 
 void TestSimServer::requestSplitOrJoinedByClient()

@@ -61,6 +61,28 @@ bool ServiceRig::waitForRequests(int count) const
     return QTest::qWaitFor([&] { return server.requests().size() >= count; }, 20000);
 }
 
+bool ServiceRig::waitForAllSent(Luminorix::UpsSocketController& controller)
+{
+    // Only the main window listens to the version, and it is asked for at every start.
+    const QString fence = QStringLiteral("get_service_version");
+    const int before = server.requests().size();
+    controller.getServiceVersion();
+    int at = -1;
+    const bool arrived = QTest::qWaitFor(
+        [&] {
+            const QList<LxSim::SimRequest> log = server.requests();
+            for (int i = qMin(before, log.size()); i < log.size() && at < 0; ++i) {
+                if (log.at(i).name == fence)
+                    at = i;
+            }
+            return at >= 0;
+        },
+        20000);
+    if (arrived)
+        server.forgetRequest(at);
+    return arrived;
+}
+
 bool ServiceRig::waitForClients(int count) const
 {
     return QTest::qWaitFor([&] { return server.clientCount() == count; }, 20000);

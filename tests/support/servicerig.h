@@ -36,6 +36,10 @@ public:
     // Waits until the stand-in has logged `count` requests, or has `count`
     // clients connected; false when that does not come in a generous while.
     bool waitForRequests(int count) const;
+    // Waits until everything `controller` has sent so far has arrived: a request
+    // sent now comes in behind it, since the link keeps its requests in order,
+    // and is forgotten again. False when it does not come in a generous while.
+    bool waitForAllSent(Luminorix::UpsSocketController& controller);
     bool waitForClients(int count) const;
     // The requests named `name` the stand-in has logged so far, oldest first.
     QList<LxSim::SimRequest> requests(const QString& name) const;

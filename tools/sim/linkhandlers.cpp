@@ -38,6 +38,7 @@ void installLinkHandlers(SimWorld& world, SimResponder& responder)
             return {ReplyBuilder::configuration(entries, w->parameterLayout)};
         });
     responder.setHandler(QStringLiteral("get_ups_current_status_list"), [w](const SimRequest&) -> SimReplies {
+        w->churnStatuses();
         return {ReplyBuilder::statusList(w->deviceList)};
     });
     responder.setHandler(

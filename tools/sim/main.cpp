@@ -3,10 +3,10 @@
 #include "replybuilder.h"
 #include "simdiscovery.h"
 #include "simoptions.h"
+#include "simscript.h"
 #include "simserver.h"
 #include "simworld.h"
 #include "unixsignalwatcher.h"
-#include "vcscript.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -15,23 +15,69 @@
 #include <QTextStream>
 #include <QTimer>
 
+using namespace LxSim;
+
 namespace {
 // How long a restart keeps the port closed: long enough for a client to see
 // its connection refused once.
 constexpr int restartDownMs = 500;
+constexpr int defaultTrickleMs = 1000;
 
 QTextStream& err()
 {
     static QTextStream stream(stderr);
     return stream;
 }
-} // namespace
 
-int main(int argc, char* argv[])
+// What the command line asks for; -1 for a time not given.
+struct Options
 {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("luminorix-sim"));
+    QHostAddress address;
+    quint16 port = 12323;
+    QString password;
+    int driftMs = 0;
+    bool debugging = false;
+    bool verbose = false;
+    QString scene;
+    QStringList statuses;
+    QStringList countdowns;
+    QString smtpTest;
+    ReplyLayout layout = ReplyLayout::ValueAfter;
+    QString firstStateFile;
+    QStringList discoverable;
+    QStringList fails;
+    QStringList delays;
+    QString vcHosts;
+    int restartAfter = -1;
+    int hangAfter = -1;
+    int trickleAfter = -1;
+    int trickleMs = defaultTrickleMs;
+    int statusChurn = 0;
+};
 
+// Reports a bad option; the caller ends with 2.
+bool refuse(const QString& message)
+{
+    err() << "luminorix-sim: " << message << Qt::endl;
+    return false;
+}
+
+// A time in ms of at least `least`; `*ms` keeps its value when the option is not given.
+bool readTime(const QCommandLineParser& parser, const QCommandLineOption& option, int* ms, int least = 0)
+{
+    if (!parser.isSet(option))
+        return true;
+    bool ok = false;
+    const int value = parser.value(option).toInt(&ok);
+    if (!ok || value < least)
+        return refuse(QStringLiteral("--%1 %2: expected a time in ms")
+                          .arg(option.names().constFirst(), parser.value(option)));
+    *ms = value;
+    return true;
+}
+
+bool parseOptions(const QCoreApplication& app, Options* options)
+{
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Stand-in for the monitoring service: answers the control panel's protocol from a "
@@ -44,8 +90,8 @@ int main(int argc, char* argv[])
                                         QStringLiteral("port"), QStringLiteral("12323"));
     const QCommandLineOption passwordOption(
         QStringLiteral("password"),
-        QStringLiteral("Administrator password (default %1).").arg(LxSim::SimWorld::defaultAdminPassword),
-        QStringLiteral("password"), LxSim::SimWorld::defaultAdminPassword);
+        QStringLiteral("Administrator password (default %1).").arg(SimWorld::defaultAdminPassword),
+        QStringLiteral("password"), SimWorld::defaultAdminPassword);
     const QCommandLineOption driftOption(QStringLiteral("drift-ms"),
                                          QStringLiteral("Interval of the measured values' drift, 0 to freeze "
                                                         "them (default 2000)."),
@@ -94,14 +140,14 @@ int main(int argc, char* argv[])
                        firstStateOption, discoverableOption});
     const QCommandLineOption failOption(
         QStringLiteral("fail"),
-        QStringLiteral(
-            "A virtualization-centre request whose result reports TEXT (default \"%1\") and changes "
-            "nothing, e.g. set_virtualization_center_host_management=Denied; may be repeated.")
-            .arg(LxSim::VcScript::defaultFailure),
+        QStringLiteral("Refuse a request the way the service refuses it, TEXT (default \"%1\") "
+                       "telling why, e.g. set_virtualization_center_host_management=Denied; may be "
+                       "repeated. %2")
+            .arg(SimScript::defaultFailure, SimScript::refusalForms()),
         QStringLiteral("REQUEST[=TEXT]"));
     const QCommandLineOption delayOption(
         QStringLiteral("delay"),
-        QStringLiteral("The answers to a virtualization-centre request come MS late, e.g. "
+        QStringLiteral("Every answer to a request comes MS late, e.g. get_ups_device_state=3000 or "
                        "get_virtualization_center_host_list=3000; may be repeated."),
         QStringLiteral("REQUEST=MS"));
     const QCommandLineOption vcHostsOption(
@@ -115,101 +161,187 @@ int main(int argc, char* argv[])
                        "dropped, and the port is closed for %1 ms and then listened on again.")
             .arg(restartDownMs),
         QStringLiteral("MS"));
-    parser.addOptions({failOption, delayOption, vcHostsOption, restartOption});
+    const QCommandLineOption hangOption(
+        QStringLiteral("hang-after"),
+        QStringLiteral("Hang MS after it starts listening: read, answer and send nothing and accept no "
+                       "client, while every connection stays open (kill -STOP does the same by hand)."),
+        QStringLiteral("MS"));
+    const QCommandLineOption trickleOption(
+        QStringLiteral("trickle-after"),
+        QStringLiteral("MS after it starts listening, the next reply to each client goes out as its frame "
+                       "header, then one byte every --trickle-ms, never its last byte; later replies wait "
+                       "behind it."),
+        QStringLiteral("MS"));
+    const QCommandLineOption trickleMsOption(
+        QStringLiteral("trickle-ms"),
+        QStringLiteral("Pause between the bytes of a trickled reply (default %1).").arg(defaultTrickleMs),
+        QStringLiteral("MS"), QString::number(defaultTrickleMs));
+    const QCommandLineOption churnOption(
+        QStringLiteral("status-churn"),
+        QStringLiteral("On every status poll K devices change their status, round the states on_power_line, "
+                       "on_battery, bypass and no_communication (default 0)."),
+        QStringLiteral("K"), QStringLiteral("0"));
+    parser.addOptions({failOption, delayOption, vcHostsOption, restartOption, hangOption, trickleOption,
+                       trickleMsOption, churnOption});
     parser.process(app);
 
-    QHostAddress address;
-    if (!address.setAddress(parser.value(addressOption))) {
-        err() << "luminorix-sim: not an address: " << parser.value(addressOption) << Qt::endl;
-        return 2;
-    }
+    if (!options->address.setAddress(parser.value(addressOption)))
+        return refuse(QStringLiteral("not an address: %1").arg(parser.value(addressOption)));
     bool portOk = false;
     const uint port = parser.value(portOption).toUInt(&portOk);
-    if (!portOk || port > 65535) {
-        err() << "luminorix-sim: not a port: " << parser.value(portOption) << Qt::endl;
-        return 2;
-    }
+    if (!portOk || port > 65535)
+        return refuse(QStringLiteral("not a port: %1").arg(parser.value(portOption)));
+    options->port = quint16(port);
     bool driftOk = false;
-    const int drift = parser.value(driftOption).toInt(&driftOk);
-    if (!driftOk || drift < 0) {
-        err() << "luminorix-sim: not an interval: " << parser.value(driftOption) << Qt::endl;
-        return 2;
-    }
+    options->driftMs = parser.value(driftOption).toInt(&driftOk);
+    if (!driftOk || options->driftMs < 0)
+        return refuse(QStringLiteral("not an interval: %1").arg(parser.value(driftOption)));
+    if (!ReplyBuilder::parseLayout(parser.value(layoutOption), &options->layout))
+        return refuse(QStringLiteral("--reply-layout %1: expected flat, indented, nested or value-after")
+                          .arg(parser.value(layoutOption)));
+    bool churnOk = false;
+    options->statusChurn = parser.value(churnOption).toInt(&churnOk);
+    if (!churnOk || options->statusChurn < 0)
+        return refuse(
+            QStringLiteral("--status-churn %1: expected a number of devices").arg(parser.value(churnOption)));
+    if (!readTime(parser, restartOption, &options->restartAfter) ||
+        !readTime(parser, hangOption, &options->hangAfter) ||
+        !readTime(parser, trickleOption, &options->trickleAfter) ||
+        !readTime(parser, trickleMsOption, &options->trickleMs, 1))
+        return false;
+    options->password = parser.value(passwordOption);
+    options->debugging = parser.isSet(debugOption);
+    options->verbose = parser.isSet(verboseOption);
+    options->scene = parser.value(sceneOption);
+    options->statuses = parser.values(statusOption);
+    options->countdowns = parser.values(countdownOption);
+    options->smtpTest = parser.value(smtpTestOption);
+    options->firstStateFile = parser.value(firstStateOption);
+    options->discoverable = parser.values(discoverableOption);
+    options->fails = parser.values(failOption);
+    options->delays = parser.values(delayOption);
+    options->vcHosts = parser.value(vcHostsOption);
+    return true;
+}
 
-    LxSim::SimServer server;
-    LxSim::SimWorld world;
-    if (!LxSim::SimOptions::applyScene(world, parser.value(sceneOption))) {
-        err() << "luminorix-sim: --scene " << parser.value(sceneOption)
-              << ": expected demo, single or battery" << Qt::endl;
-        return 2;
-    }
-    world.setAdminPassword(parser.value(passwordOption));
-    world.setDebugging(parser.isSet(debugOption));
-    const QString optionError = LxSim::SimOptions::apply(
-        world, parser.values(statusOption), parser.values(countdownOption), parser.value(smtpTestOption));
-    if (!optionError.isEmpty()) {
-        err() << "luminorix-sim: " << optionError << Qt::endl;
-        return 2;
-    }
-    const QString scriptError = LxSim::VcScript::apply(
-        world, parser.values(failOption), parser.values(delayOption), parser.value(vcHostsOption));
-    if (!scriptError.isEmpty()) {
-        err() << "luminorix-sim: " << scriptError << Qt::endl;
-        return 2;
-    }
-    int restartAfter = -1;
-    if (parser.isSet(restartOption)) {
-        bool ok = false;
-        restartAfter = parser.value(restartOption).toInt(&ok);
-        if (!ok || restartAfter < 0) {
-            err() << "luminorix-sim: --restart-after " << parser.value(restartOption)
-                  << ": expected a time in ms" << Qt::endl;
-            return 2;
-        }
-    }
-    LxSim::ReplyLayout layout;
-    if (!LxSim::ReplyBuilder::parseLayout(parser.value(layoutOption), &layout)) {
-        err() << "luminorix-sim: --reply-layout " << parser.value(layoutOption)
-              << ": expected flat, indented, nested or value-after" << Qt::endl;
-        return 2;
-    }
-    world.setReplyLayout(layout);
-    world.setDriftInterval(drift);
-    world.install(server.responder());
+bool buildWorld(const Options& options, SimWorld& world)
+{
+    if (!SimOptions::applyScene(world, options.scene))
+        return refuse(QStringLiteral("--scene %1: expected %2").arg(options.scene, SimOptions::sceneNames()));
+    world.setAdminPassword(options.password);
+    world.setDebugging(options.debugging);
+    world.setReplyLayout(options.layout);
+    world.setDriftInterval(options.driftMs);
+    world.setStatusChurn(options.statusChurn);
+    const QString error = SimOptions::apply(world, options.statuses, options.countdowns, options.smtpTest);
+    return error.isEmpty() || refuse(error);
+}
 
-    const bool verbose = parser.isSet(verboseOption);
-    QObject::connect(&server, &LxSim::SimServer::clientConnected,
+bool applyScripts(const Options& options, SimWorld& world)
+{
+    const QString error = SimScript::apply(world, options.fails, options.delays, options.vcHosts);
+    return error.isEmpty() || refuse(error);
+}
+
+// Every connection, request and bad frame to stderr; with --verbose every reply too.
+void logTraffic(SimServer& server, const SimWorld& world, const Options& options)
+{
+    QObject::connect(&server, &SimServer::clientConnected,
                      [](int id) { err() << "[" << id << "] connected" << Qt::endl; });
-    QObject::connect(&server, &LxSim::SimServer::clientDisconnected,
+    QObject::connect(&server, &SimServer::clientDisconnected,
                      [](int id) { err() << "[" << id << "] disconnected" << Qt::endl; });
-    QObject::connect(&server, &LxSim::SimServer::badFrame, [](int id, const QString& reason) {
+    QObject::connect(&server, &SimServer::badFrame, [](int id, const QString& reason) {
         err() << "[" << id << "] bad frame: " << reason << Qt::endl;
     });
-    QObject::connect(&server, &LxSim::SimServer::requestReceived, [&world](const LxSim::SimRequest& r) {
+    QObject::connect(&server, &SimServer::requestReceived, [&world](const SimRequest& r) {
         err() << "[" << r.connection << "] << " << r.raw << Qt::endl;
         err() << "[" << r.connection << "]    " << r.describe();
         if (r.hasPass && !r.pass.isEmpty() && r.pass != world.adminDigest())
             err() << " (pass is not the administrator digest)";
+        const QString failure = world.requestFailure(r.name);
+        if (!failure.isEmpty())
+            err() << " (refused: " << failure << ")";
         err() << Qt::endl;
     });
-    const QString firstStateFile = parser.value(firstStateOption);
-    if (!firstStateFile.isEmpty()) {
+    if (!options.firstStateFile.isEmpty()) {
         // For measuring the panel's start: when did it get its first device state?
-        QObject::connect(&server, &LxSim::SimServer::replyQueued, &app,
-                         [firstStateFile, written = false](int, const QByteArray& text) mutable {
-                             if (written || !text.startsWith("<ups_device_state"))
-                                 return;
-                             written = true;
-                             QFile file(firstStateFile);
-                             if (file.open(QIODevice::WriteOnly))
-                                 file.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
-                         });
+        QObject::connect(
+            &server, &SimServer::replyQueued, &server,
+            [file = options.firstStateFile, written = false](int, const QByteArray& text) mutable {
+                if (written || !text.startsWith("<ups_device_state"))
+                    return;
+                written = true;
+                QFile out(file);
+                if (out.open(QIODevice::WriteOnly))
+                    out.write(QByteArray::number(QDateTime::currentMSecsSinceEpoch()));
+            });
     }
-    if (verbose) {
-        QObject::connect(&server, &LxSim::SimServer::replyQueued, [](int id, const QByteArray& text) {
+    if (options.verbose) {
+        QObject::connect(&server, &SimServer::replyQueued, [](int id, const QByteArray& text) {
             err() << "[" << id << "] >> " << QString::fromUtf8(text) << Qt::endl;
         });
     }
+}
+
+bool listen(SimServer& server, const SimWorld& world, const Options& options, SimDiscovery& discovery)
+{
+    if (!server.listen(options.address, options.port)) {
+        err() << "luminorix-sim: cannot listen on " << options.address.toString() << ":" << options.port
+              << ": " << server.errorString() << Qt::endl;
+        return false;
+    }
+    if (!options.discoverable.isEmpty() && !discovery.listen())
+        err() << "luminorix-sim: cannot listen for discovery on UDP port 12322" << Qt::endl;
+    err() << "luminorix-sim: listening on " << options.address.toString() << ":" << server.port()
+          << ", administrator password digest " << world.adminDigest() << Qt::endl;
+    return true;
+}
+
+// The restart, the hang and the trickle, each at its time after listening.
+void scheduleMishaps(SimServer& server, const Options& options)
+{
+    if (options.restartAfter >= 0) {
+        QTimer::singleShot(options.restartAfter, &server, [&server] {
+            err() << "luminorix-sim: restarting" << Qt::endl;
+            server.stop();
+            QTimer::singleShot(restartDownMs, &server, [&server] {
+                if (server.restart())
+                    err() << "luminorix-sim: listening again on " << server.address().toString() << ":"
+                          << server.port() << Qt::endl;
+                else
+                    err() << "luminorix-sim: cannot listen again: " << server.errorString() << Qt::endl;
+            });
+        });
+    }
+    if (options.hangAfter >= 0) {
+        QTimer::singleShot(options.hangAfter, &server, [&server] {
+            err() << "luminorix-sim: hanging" << Qt::endl;
+            server.freeze();
+        });
+    }
+    if (options.trickleAfter >= 0) {
+        QTimer::singleShot(options.trickleAfter, &server, [&server, ms = options.trickleMs] {
+            err() << "luminorix-sim: trickling the next reply, a byte every " << ms << " ms" << Qt::endl;
+            server.trickleNextReply(ms);
+        });
+    }
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("luminorix-sim"));
+
+    Options options;
+    if (!parseOptions(app, &options))
+        return 2;
+    SimServer server;
+    SimWorld world;
+    if (!buildWorld(options, world) || !applyScripts(options, world))
+        return 2;
+    world.install(server.responder());
+    logTraffic(server, world, options);
 
     UnixSignalWatcher signalWatcher;
     if (!signalWatcher.isWatching()) {
@@ -222,29 +354,9 @@ int main(int argc, char* argv[])
         app.quit();
     });
 
-    if (!server.listen(address, quint16(port))) {
-        err() << "luminorix-sim: cannot listen on " << address.toString() << ":" << port << ": "
-              << server.errorString() << Qt::endl;
+    SimDiscovery discovery(server, options.discoverable);
+    if (!listen(server, world, options, discovery))
         return 1;
-    }
-    LxSim::SimDiscovery discovery(server, parser.values(discoverableOption));
-    if (parser.isSet(discoverableOption) && !discovery.listen())
-        err() << "luminorix-sim: cannot listen for discovery on UDP port 12322" << Qt::endl;
-    err() << "luminorix-sim: listening on " << address.toString() << ":" << server.port()
-          << ", administrator "
-          << "password digest " << world.adminDigest() << Qt::endl;
-    if (restartAfter >= 0) {
-        QTimer::singleShot(restartAfter, &server, [&server] {
-            err() << "luminorix-sim: restarting" << Qt::endl;
-            server.stop();
-            QTimer::singleShot(restartDownMs, &server, [&server] {
-                if (server.restart())
-                    err() << "luminorix-sim: listening again on " << server.address().toString() << ":"
-                          << server.port() << Qt::endl;
-                else
-                    err() << "luminorix-sim: cannot listen again: " << server.errorString() << Qt::endl;
-            });
-        });
-    }
+    scheduleMishaps(server, options);
     return app.exec();
 }

@@ -9,24 +9,25 @@
 namespace LxSim {
 
 namespace {
-SimReplies testMailReports(SimWorld::SmtpTestOutcome outcome, const SimRequest& request)
+SimReplies testMailReports(SimWorld::SmtpTestOutcome outcome, const SimRequest& request,
+                           const QString& failure)
 {
-    if (outcome == SimWorld::SmtpTestOutcome::Silence)
+    if (outcome == SimWorld::SmtpTestOutcome::Silence && failure.isEmpty())
         return {};
     const QString server = request.value(QStringLiteral("smtp2_server"));
     const QString port = request.value(QStringLiteral("smtp2_port"));
     const SimReply testing =
         ReplyBuilder::smtpTestStatus(1, {QStringLiteral("Connecting to %1:%2").arg(server, port)});
-    if (outcome == SimWorld::SmtpTestOutcome::Success) {
+    if (outcome == SimWorld::SmtpTestOutcome::Success && failure.isEmpty()) {
         const QString sender = request.value(QStringLiteral("smtp2_sender_address"));
         return {testing,
                 SimReply(ReplyBuilder::smtpTestStatus(
                              100, {QStringLiteral("250 2.0.0 OK: test message sent to %1").arg(sender)}),
                          SimWorld::smtpTestReportDelayMs)};
     }
-    return {testing, SimReply(ReplyBuilder::smtpTestStatus(
-                                  3, {QStringLiteral("535 5.7.8 Authentication credentials invalid")}),
-                              SimWorld::smtpTestReportDelayMs)};
+    const QString reason =
+        failure.isEmpty() ? QStringLiteral("535 5.7.8 Authentication credentials invalid") : failure;
+    return {testing, SimReply(ReplyBuilder::smtpTestStatus(3, {reason}), SimWorld::smtpTestReportDelayMs)};
 }
 } // namespace
 
@@ -55,9 +56,10 @@ void installSettingsHandlers(SimWorld& world, SimResponder& responder)
                              emit w->changed(request.name);
                              return {};
                          });
-    responder.setHandler(
-        QStringLiteral("smtp2_send_test_mail"),
-        [w](const SimRequest& request) -> SimReplies { return testMailReports(w->smtpOutcome, request); });
+    responder.setHandler(QStringLiteral("smtp2_send_test_mail"),
+                         [w](const SimRequest& request) -> SimReplies {
+                             return testMailReports(w->smtpOutcome, request, w->requestFailure(request.name));
+                         });
 }
 
 } // namespace LxSim

@@ -9,8 +9,12 @@
 namespace LxSim {
 
 SimConnection::SimConnection(QTcpSocket* socket, int id, QObject* parent)
-    : QObject(parent), socket(socket), connectionId(id), pumpTimer(new QTimer(this))
+    : QObject(parent), socket(socket), connectionId(id), pumpTimer(new QTimer(this)),
+      trickleTimer(new QTimer(this))
 {
+    pumpTimer->setObjectName(QStringLiteral("pumpTimer"));
+    trickleTimer->setObjectName(QStringLiteral("trickleTimer"));
+    connect(trickleTimer, &QTimer::timeout, this, &SimConnection::trickleByte);
     socket->setParent(this);
     // Small writes must leave as their own segments for the split-frame faults.
     socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
@@ -20,6 +24,7 @@ SimConnection::SimConnection(QTcpSocket* socket, int id, QObject* parent)
     connect(socket, &QTcpSocket::disconnected, this, [this] {
         queue.clear();
         pumpTimer->stop();
+        trickleTimer->stop();
         if (!closedSignalled) {
             closedSignalled = true;
             emit closed();
@@ -42,6 +47,7 @@ void SimConnection::send(const QByteArray& plainText, int delayMs)
 {
     Step step;
     step.bytes = FrameCodec::encode(plainText);
+    step.frame = true;
     if (delayMs <= 0) {
         enqueue(step);
         return;
@@ -82,12 +88,56 @@ void SimConnection::abort()
 {
     queue.clear();
     pumpTimer->stop();
+    trickleTimer->stop();
+    trickling = false;
     socket->abort();
     // A socket that was not connected any more says nothing on abort.
     if (!closedSignalled) {
         closedSignalled = true;
         emit closed();
     }
+}
+
+void SimConnection::setFrozen(bool on)
+{
+    frozen = on;
+    if (frozen)
+        return;
+    finishTrickle();
+    readReady(); // what came meanwhile
+    if (!pumpTimer->isActive())
+        pump();
+}
+
+void SimConnection::trickleNext(int intervalMs)
+{
+    trickleMs = qMax(1, intervalMs);
+}
+
+void SimConnection::trickleByte()
+{
+    if (frozen)
+        return;
+    if (trickleRest.size() <= 1 || socket->state() != QAbstractSocket::ConnectedState) {
+        trickleTimer->stop();
+        return;
+    }
+    socket->write(trickleRest.left(1));
+    socket->flush();
+    trickleRest.remove(0, 1);
+}
+
+void SimConnection::finishTrickle()
+{
+    if (!trickling)
+        return;
+    trickling = false;
+    trickleTimer->stop();
+    if (socket->state() == QAbstractSocket::ConnectedState) {
+        socket->write(trickleRest);
+        socket->flush();
+    }
+    trickleRest.clear();
 }
 
 void SimConnection::enqueue(const Step& step)
@@ -99,7 +149,8 @@ void SimConnection::enqueue(const Step& step)
 
 void SimConnection::pump()
 {
-    while (!queue.isEmpty()) {
+    // A hung service sends nothing, and nothing passes a frame still trickling.
+    while (!frozen && !trickling && !queue.isEmpty()) {
         Step& head = queue.head();
         if (head.delayMs > 0) {
             pumpTimer->start(head.delayMs);
@@ -112,6 +163,13 @@ void SimConnection::pump()
         if (step.kind == Step::Close) {
             socket->flush();
             socket->disconnectFromHost();
+        } else if (trickleMs > 0 && step.frame) {
+            socket->write(step.bytes.left(FrameCodec::headerSize));
+            socket->flush();
+            trickleRest = step.bytes.mid(FrameCodec::headerSize);
+            trickling = true;
+            trickleTimer->start(trickleMs);
+            trickleMs = 0;
         } else {
             socket->write(step.bytes);
             socket->flush();
@@ -121,6 +179,8 @@ void SimConnection::pump()
 
 void SimConnection::readReady()
 {
+    if (frozen)
+        return;
     reader.append(socket->readAll());
     QByteArray cipherText;
     for (;;) {

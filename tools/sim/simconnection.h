@@ -37,6 +37,12 @@ public:
     void closeAfterQueue();
     // At once, dropping whatever is queued.
     void abort();
+    // Frozen: nothing is read or written; what comes is held until thawed.
+    // Thawing also ends a trickle.
+    void setFrozen(bool frozen);
+    // The next reply frame goes out as its header, then one byte every
+    // `intervalMs`, its last byte held (and all after it) until thawed.
+    void trickleNext(int intervalMs);
 
 signals:
     // A frame deciphered to `plainText` (empty when it did not decipher).
@@ -60,16 +66,24 @@ private:
         Kind kind = Write;
         QByteArray bytes;
         int delayMs = 0;
+        bool frame = false; // a whole reply frame, not raw bytes or a fault's chunk
     };
 
     void enqueue(const Step& step);
+    void trickleByte();
+    void finishTrickle();
 
     QTcpSocket* socket;
     int connectionId;
     FrameReader reader;
     QQueue<Step> queue;
     QTimer* pumpTimer;
+    QTimer* trickleTimer;
     bool closedSignalled = false;
+    bool frozen = false;
+    int trickleMs = 0;      // armed for the next frame; 0: not
+    QByteArray trickleRest; // what the trickling frame has still to send
+    bool trickling = false;
 };
 
 } // namespace LxSim

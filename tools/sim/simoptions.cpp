@@ -60,6 +60,11 @@ bool SimOptions::parseSmtpTestOutcome(const QString& text, SimWorld::SmtpTestOut
     return true;
 }
 
+QString SimOptions::sceneNames()
+{
+    return QStringLiteral("demo, single, battery or many:N (N from 1 to 10000)");
+}
+
 bool SimOptions::applyScene(SimWorld& world, const QString& scene)
 {
     if (scene == QLatin1String("demo")) {

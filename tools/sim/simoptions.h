@@ -25,6 +25,8 @@ public:
     // the picture), or "many:N" (N UPSes on mains, 1 to 10000, for measuring the
     // panel with a large site). False for any other name.
     static bool applyScene(SimWorld& world, const QString& scene);
+    // Every name applyScene takes, for telling a wrong one.
+    static QString sceneNames();
 
     // Applies every option to `world`, whose devices must be in place; the
     // countdowns replace the world's timers when any is given. Returns what is

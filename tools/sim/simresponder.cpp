@@ -61,9 +61,9 @@ SimReplies SimResponder::respond(const SimRequest& request)
     if (scripted != standing.constEnd())
         return scripted.value();
     const auto handler = handlers.constFind(request.name);
-    if (handler != handlers.constEnd())
-        return handler.value()(request);
-    return {};
+    if (handler == handlers.constEnd())
+        return {};
+    return gateway ? gateway(request, handler.value()) : handler.value()(request);
 }
 
 } // namespace LxSim

@@ -18,11 +18,15 @@ class SimResponder
 {
 public:
     using Handler = std::function<SimReplies(const SimRequest&)>;
+    // Stands between every handled request and its handler: it may answer in
+    // the handler's place or change what the handler answers.
+    using Gate = std::function<SimReplies(const SimRequest&, const Handler&)>;
 
     void setHandler(const QString& request, Handler handler);
     void removeHandler(const QString& request);
     bool hasHandler(const QString& request) const;
     QStringList handledRequests() const;
+    void setGate(Gate gate) { gateway = std::move(gate); }
 
     // Every later `request` is answered with `replies`, in order (an empty
     // list: no answer at all).
@@ -40,6 +44,7 @@ private:
     QHash<QString, Handler> handlers;
     QHash<QString, SimReplies> standing;
     QHash<QString, QQueue<SimReplies>> once;
+    Gate gateway;
 };
 
 } // namespace LxSim

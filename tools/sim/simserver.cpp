@@ -100,11 +100,41 @@ void SimServer::play(const FaultPlan& plan)
         c->play(plan, chunkIntervalMs);
 }
 
+void SimServer::freeze()
+{
+    frozen = true;
+    server->pauseAccepting();
+    for (SimConnection* c : connections)
+        c->setFrozen(true);
+}
+
+void SimServer::unfreeze()
+{
+    frozen = false;
+    trickleMs = 0;
+    const QList<SimConnection*> all = connections;
+    for (SimConnection* c : all)
+        c->setFrozen(false);
+    server->resumeAccepting();
+    acceptClients(); // those that came meanwhile
+}
+
+void SimServer::trickleNextReply(int intervalMs)
+{
+    trickleMs = intervalMs;
+    for (SimConnection* c : connections)
+        c->trickleNext(intervalMs);
+}
+
 void SimServer::acceptClients()
 {
+    if (frozen)
+        return;
     while (QTcpSocket* socket = server->nextPendingConnection()) {
         auto* connection = new SimConnection(socket, nextConnectionId++, this);
         connections.append(connection);
+        if (trickleMs > 0)
+            connection->trickleNext(trickleMs);
         connect(connection, &SimConnection::frameReceived, this,
                 [this, connection](const QString& text) { handleFrame(connection, text); });
         connect(connection, &SimConnection::badFrame, this,

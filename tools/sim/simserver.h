@@ -50,6 +50,7 @@ public:
     QList<SimRequest> requests() const { return log; }
     QStringList requestNames() const;
     void clearRequests() { log.clear(); }
+    void forgetRequest(int index) { log.removeAt(index); }
 
     // One frame with `plainText` to every client, like an unsolicited reply.
     void push(const QByteArray& plainText, int delayMs = 0);
@@ -58,6 +59,17 @@ public:
     // A damaged version of `reply` to every client (FaultPlan::make).
     void inject(Fault fault, const QByteArray& reply, const QByteArray& second = QByteArray());
     void play(const FaultPlan& plan);
+    // A hung service: nothing is read, answered or sent (pushes included)
+    // and no client is accepted, while every connection stays open; unfreeze
+    // carries on with what came meanwhile, in order.
+    void freeze();
+    void unfreeze();
+    bool isFrozen() const { return frozen; }
+    // The next reply to each client, connected now or before unfreeze, goes
+    // out as its frame header, then one byte every `intervalMs`, never its
+    // last byte: what follows it waits behind it until unfreeze.
+    void trickleNextReply(int intervalMs);
+
     // Pause between the chunks of a fault; the default keeps the chunks of a
     // split frame in separate segments.
     void setChunkIntervalMs(int ms) { chunkIntervalMs = ms; }
@@ -84,6 +96,8 @@ private:
     QString lastError;
     int nextConnectionId = 1;
     int chunkIntervalMs = 2;
+    bool frozen = false;
+    int trickleMs = 0; // armed for clients yet to come; 0: not
 };
 
 } // namespace LxSim

@@ -7,8 +7,10 @@
 #include "networkhandlers.h"
 #include "settingshandlers.h"
 #include "simrequest.h"
+#include "simresponder.h"
 #include "virtualizationhandlers.h"
 
+#include <QSet>
 #include <QTimer>
 
 namespace LxSim {
@@ -192,6 +194,19 @@ bool SimWorld::setDeviceStatus(const QString& id, const QString& status)
     return true;
 }
 
+void SimWorld::churnStatuses()
+{
+    static const QStringList round{QStringLiteral("on_power_line"), QStringLiteral("on_battery"),
+                                   QStringLiteral("bypass"), QStringLiteral("no_communication")};
+    const int count = qMin(statusChurn, deviceList.size());
+    for (int i = 0; i < count; ++i) {
+        churnCursor %= deviceList.size();
+        SimDevice& d = deviceList[churnCursor++];
+        // A status outside the round starts it.
+        d.status = round.at((round.indexOf(d.status) + 1) % round.size());
+    }
+}
+
 void SimWorld::setDriftInterval(int ms)
 {
     if (ms <= 0)
@@ -253,20 +268,76 @@ SimWorld::VcHost* SimWorld::vcHost(int type, int id)
     return nullptr;
 }
 
-void SimWorld::failVcRequest(const QString& request, const QString& errorText)
+SimWorld::Refusal SimWorld::refusalOf(const QString& request)
 {
-    if (errorText.isEmpty())
-        vcFailures.remove(request);
-    else
-        vcFailures.insert(request, errorText);
+    static const QSet<QString> withResult{QStringLiteral("set_virtualization_center_add_new_esxisshhost"),
+                                          QStringLiteral("set_virtualization_center_edit_host"),
+                                          QStringLiteral("set_virtualization_center_test_esxisshhost"),
+                                          QStringLiteral("set_virtualization_center_host_management"),
+                                          QStringLiteral("set_virtualization_center_action_list_add"),
+                                          QStringLiteral("set_virtualization_center_action_list_edit"),
+                                          QStringLiteral("set_virtualization_center_action_list_delete"),
+                                          QStringLiteral("set_virtualization_center_action_run"),
+                                          QStringLiteral("smtp2_send_test_mail")};
+    // What only the administrator may change.
+    static const QSet<QString> administrative{QStringLiteral("set_new_ups"),
+                                              QStringLiteral("change_ups"),
+                                              QStringLiteral("remove_ups"),
+                                              QStringLiteral("change_log_config"),
+                                              QStringLiteral("set_ups_configuration"),
+                                              QStringLiteral("change_password"),
+                                              QStringLiteral("change_netclient_password"),
+                                              QStringLiteral("application_configuration"),
+                                              QStringLiteral("groups"),
+                                              QStringLiteral("events"),
+                                              QStringLiteral("all_computers"),
+                                              QStringLiteral("remove_computer"),
+                                              QStringLiteral("set_virtualization_center_enabled"),
+                                              QStringLiteral("set_virtualization_center_settings"),
+                                              QStringLiteral("set_virtualization_center_remove_host")};
+    if (withResult.contains(request))
+        return Refusal::ErrorResult;
+    if (administrative.contains(request))
+        return Refusal::WrongPassword;
+    return Refusal::NoAnswer;
 }
 
-void SimWorld::delayVcRequest(const QString& request, int ms)
+QStringList SimWorld::handledRequests()
+{
+    SimWorld world;
+    SimResponder responder;
+    world.install(responder);
+    return responder.handledRequests();
+}
+
+void SimWorld::failRequest(const QString& request, const QString& text)
+{
+    if (text.isEmpty())
+        failures.remove(request);
+    else
+        failures.insert(request, text);
+}
+
+void SimWorld::delayRequest(const QString& request, int ms)
 {
     if (ms <= 0)
-        vcDelays.remove(request);
+        delays.remove(request);
     else
-        vcDelays.insert(request, ms);
+        delays.insert(request, ms);
+}
+
+SimReplies SimWorld::gate(const SimRequest& request,
+                          const std::function<SimReplies(const SimRequest&)>& handler)
+{
+    // A result that reports the error is the handler's to build; the other
+    // refusals leave the world untouched and say nothing.
+    if (failures.contains(request.name) && refusalOf(request.name) != Refusal::ErrorResult)
+        return {};
+    SimReplies replies = handler(request);
+    const int delay = delays.value(request.name);
+    for (SimReply& reply : replies)
+        reply.delayMs += delay;
+    return replies;
 }
 
 void SimWorld::install(SimResponder& responder)
@@ -277,6 +348,9 @@ void SimWorld::install(SimResponder& responder)
     installNetworkHandlers(*this, responder);
     installVirtualizationHandlers(*this, responder);
     installLogHandlers(*this, responder);
+    responder.setGate([this](const SimRequest& request, const SimResponder::Handler& handler) {
+        return gate(request, handler);
+    });
 }
 
 } // namespace LxSim

@@ -13,6 +13,7 @@
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QTimer;
 
@@ -118,6 +119,11 @@ public:
     void setReplyLayout(ReplyLayout layout) { parameterLayout = layout; }
     ReplyLayout replyLayout() const { return parameterLayout; }
 
+    // On every status poll `count` devices (the next ones in turn) change
+    // their status to the next of a round of real states; 0: none.
+    void setStatusChurn(int count) { statusChurn = qMax(0, count); }
+    void churnStatuses();
+
     // 0 stops the drift.
     void setDriftInterval(int ms);
     void seed(quint32 value) { random.seed(value); }
@@ -146,13 +152,24 @@ public:
     VcHost* vcHost(int type, int id);
     QMap<QString, QString> vcSettingMap() const { return vcSettings; }
     void setVcSettings(const QMap<QString, QString>& settings) { vcSettings = settings; }
-    // A virtualization-centre request whose result reports `errorText` and
-    // changes nothing; an empty text makes it succeed again.
-    void failVcRequest(const QString& request, const QString& errorText);
-    QString vcFailure(const QString& request) const { return vcFailures.value(request); }
-    // The answers to a virtualization-centre request come `ms` late (0: at once).
-    void delayVcRequest(const QString& request, int ms);
-    int vcDelay(const QString& request) const { return vcDelays.value(request); }
+
+    // How the service turns a request down, and so what a failure set for it does.
+    enum class Refusal
+    {
+        ErrorResult,   // its result reports the error text; nothing changes
+        WrongPassword, // as an administrator request with a wrong password: nothing changes, no answer
+        NoAnswer       // the request has no refusal of its own: it goes unanswered
+    };
+    static Refusal refusalOf(const QString& request);
+    // Every request the world answers, sorted.
+    static QStringList handledRequests();
+    // `request` is refused as refusalOf says, reporting `text` where its
+    // result can; an empty text makes it answer again.
+    void failRequest(const QString& request, const QString& text);
+    QString requestFailure(const QString& request) const { return failures.value(request); }
+    // Every answer to `request` comes `ms` late (0: at once).
+    void delayRequest(const QString& request, int ms);
+    int requestDelay(const QString& request) const { return delays.value(request); }
 
 public slots:
     void drift();
@@ -172,6 +189,7 @@ private:
     friend void installLogHandlers(SimWorld&, SimResponder&);
 
     SimDevice* currentDevice(const SimRequest& request);
+    SimReplies gate(const SimRequest& request, const std::function<SimReplies(const SimRequest&)>& handler);
     QString nextFreeId() const;
     void loadVcHosts();
 
@@ -200,12 +218,14 @@ private:
                                QStringLiteral("all_computers")};
     QString fixedNetclientDigest;
     bool netclientSilent = false;
+    int statusChurn = 0;
+    int churnCursor = 0; // the device the next churn starts at
     QTimer* driftTimer;
     QRandomGenerator random;
     QList<VcHost> vcHosts;
     QMap<QString, QString> vcSettings;
-    QHash<QString, QString> vcFailures;
-    QHash<QString, int> vcDelays;
+    QHash<QString, QString> failures;
+    QHash<QString, int> delays;
 };
 
 } // namespace LxSim

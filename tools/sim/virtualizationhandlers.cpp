@@ -12,16 +12,6 @@
 namespace LxSim {
 
 namespace {
-// Every answer of the centre goes through here, so that a test can hold it back.
-SimReplies answer(const SimWorld& world, const SimRequest& request, const SimReplies& replies)
-{
-    const int delay = world.vcDelay(request.name);
-    SimReplies out;
-    for (const SimReply& reply : replies)
-        out.append(SimReply(reply.text, reply.delayMs + delay));
-    return out;
-}
-
 QByteArray flag(bool on)
 {
     return on ? QByteArrayLiteral("1") : QByteArrayLiteral("0");
@@ -123,34 +113,32 @@ QString stateAfter(const QString& pending, const QString& state)
 
 void installHostHandlers(SimWorld* w, SimResponder& responder)
 {
-    responder.setHandler(
-        QStringLiteral("get_virtualization_center_settings"), [w](const SimRequest& request) -> SimReplies {
-            SimDevice::Entries entries;
-            const QMap<QString, QString> settings = w->vcSettingMap();
-            for (auto it = settings.cbegin(); it != settings.cend(); ++it)
-                entries.append({it.key(), it.value()});
-            return answer(*w, request, {ReplyBuilder::virtualizationCenterSettings(entries)});
-        });
-    responder.setHandler(
-        QStringLiteral("set_virtualization_center_settings"), [w](const SimRequest& request) -> SimReplies {
-            QMap<QString, QString> settings = w->vcSettingMap();
-            const QMap<QString, QString> sent = request.toMap();
-            for (auto it = sent.cbegin(); it != sent.cend(); ++it)
-                settings.insert(it.key(), it.value());
-            w->setVcSettings(settings);
-            emit w->changed(request.name);
-            SimDevice::Entries entries;
-            for (auto it = settings.cbegin(); it != settings.cend(); ++it)
-                entries.append({it.key(), it.value()});
-            return answer(*w, request, {ReplyBuilder::virtualizationCenterSettings(entries)});
-        });
-    responder.setHandler(QStringLiteral("get_virtualization_center_host_list"),
-                         [w](const SimRequest& request) -> SimReplies {
-                             return answer(*w, request, {hostList(w->vcHostList())});
+    responder.setHandler(QStringLiteral("get_virtualization_center_settings"),
+                         [w](const SimRequest&) -> SimReplies {
+                             SimDevice::Entries entries;
+                             const QMap<QString, QString> settings = w->vcSettingMap();
+                             for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+                                 entries.append({it.key(), it.value()});
+                             return {ReplyBuilder::virtualizationCenterSettings(entries)};
                          });
+    responder.setHandler(QStringLiteral("set_virtualization_center_settings"),
+                         [w](const SimRequest& request) -> SimReplies {
+                             QMap<QString, QString> settings = w->vcSettingMap();
+                             const QMap<QString, QString> sent = request.toMap();
+                             for (auto it = sent.cbegin(); it != sent.cend(); ++it)
+                                 settings.insert(it.key(), it.value());
+                             w->setVcSettings(settings);
+                             emit w->changed(request.name);
+                             SimDevice::Entries entries;
+                             for (auto it = settings.cbegin(); it != settings.cend(); ++it)
+                                 entries.append({it.key(), it.value()});
+                             return {ReplyBuilder::virtualizationCenterSettings(entries)};
+                         });
+    responder.setHandler(QStringLiteral("get_virtualization_center_host_list"),
+                         [w](const SimRequest&) -> SimReplies { return {hostList(w->vcHostList())}; });
     responder.setHandler(QStringLiteral("get_virtualization_center_esxisshhost_details"),
                          [w](const SimRequest& request) -> SimReplies {
-                             return answer(*w, request, {hostDetails(w->vcHost(1, number(request, "id")))});
+                             return {hostDetails(w->vcHost(1, number(request, "id")))};
                          });
     responder.setHandler(QStringLiteral("get_virtualization_center_hostvmsinfo"),
                          [w](const SimRequest& request) -> SimReplies {
@@ -164,44 +152,43 @@ void installHostHandlers(SimWorld* w, SimResponder& responder)
                                  m.state = stateAfter(m.pending, m.state);
                                  m.pending = QStringLiteral("pa_no_action");
                              }
-                             return answer(*w, request, {reply});
+                             return {reply};
                          });
-    responder.setHandler(
-        QStringLiteral("set_virtualization_center_add_new_esxisshhost"),
-        [w](const SimRequest& request) -> SimReplies {
-            const QString root = QStringLiteral("virtualization_center_add_new_host_result");
-            const QString failure = w->vcFailure(request.name);
-            if (!failure.isEmpty())
-                return answer(*w, request, {ReplyBuilder::hostResult(root, -1, -1, true, failure)});
-            QList<SimWorld::VcHost> hosts = w->vcHostList();
-            SimWorld::VcHost host;
-            for (const SimWorld::VcHost& h : hosts) {
-                if (h.type == host.type)
-                    host.id = qMax(host.id, h.id);
-            }
-            host.id += 1;
-            host.version = QStringLiteral("VMware ESXi 7.0.3");
-            applyHostFields(host, request);
-            hosts.append(host);
-            w->setVcHosts(hosts);
-            emit w->changed(request.name);
-            return answer(*w, request, {ReplyBuilder::hostResult(root, host.type, host.id, false)});
-        });
-    responder.setHandler(
-        QStringLiteral("set_virtualization_center_edit_host"), [w](const SimRequest& request) -> SimReplies {
-            const QString root = QStringLiteral("virtualization_center_edit_host_result");
-            const int type = number(request, "type");
-            const int id = number(request, "id");
-            QString failure = w->vcFailure(request.name);
-            SimWorld::VcHost* host = w->vcHost(type, id);
-            if (failure.isEmpty() && !host)
-                failure = QStringLiteral("No such host");
-            if (!failure.isEmpty())
-                return answer(*w, request, {ReplyBuilder::hostResult(root, type, id, true, failure)});
-            applyHostFields(*host, request);
-            emit w->changed(request.name);
-            return answer(*w, request, {ReplyBuilder::hostResult(root, type, id, false)});
-        });
+    responder.setHandler(QStringLiteral("set_virtualization_center_add_new_esxisshhost"),
+                         [w](const SimRequest& request) -> SimReplies {
+                             const QString root = QStringLiteral("virtualization_center_add_new_host_result");
+                             const QString failure = w->requestFailure(request.name);
+                             if (!failure.isEmpty())
+                                 return {ReplyBuilder::hostResult(root, -1, -1, true, failure)};
+                             QList<SimWorld::VcHost> hosts = w->vcHostList();
+                             SimWorld::VcHost host;
+                             for (const SimWorld::VcHost& h : hosts) {
+                                 if (h.type == host.type)
+                                     host.id = qMax(host.id, h.id);
+                             }
+                             host.id += 1;
+                             host.version = QStringLiteral("VMware ESXi 7.0.3");
+                             applyHostFields(host, request);
+                             hosts.append(host);
+                             w->setVcHosts(hosts);
+                             emit w->changed(request.name);
+                             return {ReplyBuilder::hostResult(root, host.type, host.id, false)};
+                         });
+    responder.setHandler(QStringLiteral("set_virtualization_center_edit_host"),
+                         [w](const SimRequest& request) -> SimReplies {
+                             const QString root = QStringLiteral("virtualization_center_edit_host_result");
+                             const int type = number(request, "type");
+                             const int id = number(request, "id");
+                             QString failure = w->requestFailure(request.name);
+                             SimWorld::VcHost* host = w->vcHost(type, id);
+                             if (failure.isEmpty() && !host)
+                                 failure = QStringLiteral("No such host");
+                             if (!failure.isEmpty())
+                                 return {ReplyBuilder::hostResult(root, type, id, true, failure)};
+                             applyHostFields(*host, request);
+                             emit w->changed(request.name);
+                             return {ReplyBuilder::hostResult(root, type, id, false)};
+                         });
     // The service answers a removal with nothing of its own.
     responder.setHandler(QStringLiteral("set_virtualization_center_remove_host"),
                          [w](const SimRequest& request) -> SimReplies {
@@ -216,16 +203,16 @@ void installHostHandlers(SimWorld* w, SimResponder& responder)
                              emit w->changed(request.name);
                              return {};
                          });
-    responder.setHandler(
-        QStringLiteral("set_virtualization_center_test_esxisshhost"),
-        [w](const SimRequest& request) -> SimReplies {
-            const QString root = QStringLiteral("virtualization_center_test_esxisshhost_result");
-            QString failure = w->vcFailure(request.name);
-            const SimWorld::VcHost* host = w->vcHost(1, number(request, "id"));
-            if (failure.isEmpty())
-                failure = host ? host->testError : QStringLiteral("No such host");
-            return answer(*w, request, {ReplyBuilder::resultPair(root, !failure.isEmpty(), failure)});
-        });
+    responder.setHandler(QStringLiteral("set_virtualization_center_test_esxisshhost"),
+                         [w](const SimRequest& request) -> SimReplies {
+                             const QString root =
+                                 QStringLiteral("virtualization_center_test_esxisshhost_result");
+                             QString failure = w->requestFailure(request.name);
+                             const SimWorld::VcHost* host = w->vcHost(1, number(request, "id"));
+                             if (failure.isEmpty())
+                                 failure = host ? host->testError : QStringLiteral("No such host");
+                             return {ReplyBuilder::resultPair(root, !failure.isEmpty(), failure)};
+                         });
 }
 
 // The targets of an action request: one selected_items element each.
@@ -271,12 +258,12 @@ void installActionHandlers(SimWorld* w, SimResponder& responder)
 {
     const auto result = [w](const SimRequest& request, const QString& root,
                             const std::function<void()>& change) -> SimReplies {
-        const QString failure = w->vcFailure(request.name);
+        const QString failure = w->requestFailure(request.name);
         if (failure.isEmpty()) {
             change();
             emit w->changed(request.name);
         }
-        return answer(*w, request, {ReplyBuilder::resultPair(root, !failure.isEmpty(), failure)});
+        return {ReplyBuilder::resultPair(root, !failure.isEmpty(), failure)};
     };
     responder.setHandler(
         QStringLiteral("set_virtualization_center_host_management"),
@@ -370,28 +357,26 @@ void installActionHandlers(SimWorld* w, SimResponder& responder)
 void installVirtualizationHandlers(SimWorld& world, SimResponder& responder)
 {
     SimWorld* w = &world;
-    responder.setHandler(
-        QStringLiteral("get_virtualization_center_enabled"), [w](const SimRequest& request) -> SimReplies {
-            return answer(*w, request, {ReplyBuilder::virtualizationCenterEnabled(w->vcEnabled)});
-        });
-    responder.setHandler(
-        QStringLiteral("get_virtualization_center_version"), [w](const SimRequest& request) -> SimReplies {
-            return answer(*w, request, {ReplyBuilder::virtualizationCenterVersion(QStringLiteral("1"))});
-        });
-    responder.setHandler(QStringLiteral("get_virtualization_center_host_management"),
-                         [w](const SimRequest& request) -> SimReplies {
-                             return answer(*w, request, {ReplyBuilder::hostManagement(w->vcManagement)});
+    responder.setHandler(QStringLiteral("get_virtualization_center_enabled"),
+                         [w](const SimRequest&) -> SimReplies {
+                             return {ReplyBuilder::virtualizationCenterEnabled(w->vcEnabled)};
                          });
-    responder.setHandler(QStringLiteral("get_virtualization_center_action_list"),
-                         [w](const SimRequest& request) -> SimReplies {
-                             return answer(*w, request, {ReplyBuilder::actionList(w->vcActions)});
+    responder.setHandler(QStringLiteral("get_virtualization_center_version"),
+                         [w](const SimRequest&) -> SimReplies {
+                             return {ReplyBuilder::virtualizationCenterVersion(QStringLiteral("1"))};
                          });
     responder.setHandler(
-        QStringLiteral("set_virtualization_center_enabled"), [w](const SimRequest& request) -> SimReplies {
-            w->vcEnabled = request.text == QLatin1String("1");
-            emit w->changed(request.name);
-            return answer(*w, request, {ReplyBuilder::virtualizationCenterEnabled(w->vcEnabled)});
-        });
+        QStringLiteral("get_virtualization_center_host_management"),
+        [w](const SimRequest&) -> SimReplies { return {ReplyBuilder::hostManagement(w->vcManagement)}; });
+    responder.setHandler(
+        QStringLiteral("get_virtualization_center_action_list"),
+        [w](const SimRequest&) -> SimReplies { return {ReplyBuilder::actionList(w->vcActions)}; });
+    responder.setHandler(QStringLiteral("set_virtualization_center_enabled"),
+                         [w](const SimRequest& request) -> SimReplies {
+                             w->vcEnabled = request.text == QLatin1String("1");
+                             emit w->changed(request.name);
+                             return {ReplyBuilder::virtualizationCenterEnabled(w->vcEnabled)};
+                         });
     installHostHandlers(w, responder);
     installActionHandlers(w, responder);
 }

@@ -5,6 +5,7 @@
 #include "lxtest.h"
 #include "modalanswerer.h"
 #include "requestserializers.h"
+#include "showntext.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -115,6 +116,8 @@ private slots:
     void emailForm();
     void emailRoundTrip_data();
     void emailRoundTrip();
+    void receivedTextsShownBoundedAndKept_data();
+    void receivedTextsShownBoundedAndKept();
 
     void socketsForm_data();
     void socketsForm();
@@ -344,6 +347,80 @@ void TestActionEditors::emailRoundTrip()
     QVERIFY(accepted);
     QCOMPARE(shownBody, hasRecord ? QStringLiteral("Linia 1\n<b>linia 2</b>") : QString());
     QCOMPARE(onTheWire(event), wire);
+}
+
+void TestActionEditors::receivedTextsShownBoundedAndKept_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shownCut");
+
+    const QString longLine(1 << 20, QLatin1Char('x'));
+    // Over the line edit's own limit, which would cut it silently.
+    const QString overLineEditLimit(40000, QLatin1Char('s'));
+    const QString manyLines = QStringLiteral("Y\n").repeated(1 << 20);
+    const QString keptCharacters = QStringLiteral("a\u00a0b\r\nc");
+    QTest::newRow("body: one long line") << "contentEdit" << longLine << true;
+    QTest::newRow("body: many short lines") << "contentEdit" << manyLines << true;
+    QTest::newRow("body: no-break space, CR LF") << "contentEdit" << keptCharacters << false;
+    QTest::newRow("subject: over the line edit's limit") << "subjectEdit" << overLineEditLimit << true;
+    QTest::newRow("sender: a line break") << "senderEdit" << QStringLiteral("UPS\nserwerownia") << true;
+    QTest::newRow("receiver: no-break space")
+        << "receiverEdit" << QStringLiteral("a@b.pl;\u00a0c@d.pl") << false;
+    QTest::newRow("command: one long line") << "commandLineEdit" << longLine << true;
+    QTest::newRow("options: over the line edit's limit") << "optionsEdit" << overLineEditLimit << true;
+}
+
+// A received text is shown at once and bounded; shown cut it is read-only, and
+// untouched it goes back byte for byte, also where the editor changes characters.
+void TestActionEditors::receivedTextsShownBoundedAndKept()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(bool, shownCut);
+
+    QSharedPointer<SendMailAction> mail(new SendMailAction);
+    QSharedPointer<SysCommandAction> command(new SysCommandAction);
+    QString* stored = nullptr;
+    if (field == QLatin1String("contentEdit"))
+        stored = &mail->body;
+    else if (field == QLatin1String("subjectEdit"))
+        stored = &mail->subject;
+    else if (field == QLatin1String("senderEdit"))
+        stored = &mail->sender;
+    else if (field == QLatin1String("receiverEdit"))
+        stored = &mail->receipent;
+    else if (field == QLatin1String("commandLineEdit"))
+        stored = &command->command_line;
+    else
+        stored = &command->command_options;
+    *stored = text;
+    const bool isCommand = field == QLatin1String("commandLineEdit") || field == QLatin1String("optionsEdit");
+
+    int shownLength = -1;
+    bool readOnly = false;
+    const auto look = [&](QWidget* w) {
+        QWidget* edit = w->findChild<QWidget*>(field);
+        QVERIFY(edit);
+        if (auto* lines = qobject_cast<QPlainTextEdit*>(edit)) {
+            shownLength = lines->toPlainText().size();
+            readOnly = lines->isReadOnly();
+        } else {
+            auto* line = qobject_cast<QLineEdit*>(edit);
+            shownLength = line->text().size();
+            readOnly = line->isReadOnly();
+        }
+        press(w, QDialogButtonBox::Ok);
+    };
+    const bool accepted = isCommand
+                              ? runEditor(look, [&] { return SysCommandWindow::editAction(command, true); })
+                              : runEditor(look, [&] { return SendEmailWindow::editAction(mail); });
+    QVERIFY(accepted);
+    QCOMPARE(readOnly, shownCut);
+    QVERIFY(shownLength <= ShownText::editor.length);
+    if (shownCut)
+        QVERIFY(shownLength < text.size());
+    QVERIFY(*stored == text);
 }
 
 void TestActionEditors::socketsForm_data()

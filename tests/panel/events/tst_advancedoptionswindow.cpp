@@ -4,6 +4,7 @@
 #include "localsettings.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
+#include "showntext.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -88,6 +89,7 @@ private slots:
     void liveCheck();
     void openingADefinition();
     void illFormedStoredConditionShowsRed();
+    void longStoredConditionShownCutAndKept();
     void save_data();
     void save();
     void filter_data();
@@ -275,6 +277,30 @@ void TestAdvancedOptionsWindow::illFormedStoredConditionShowsRed()
     QCOMPARE(d.in()->toPlainText(), QStringLiteral("== stateNormal ON"));
     QVERIFY(!Dialog::valid(d.in()));
     QVERIFY(Dialog::valid(d.out()));
+}
+
+// A stored condition of a mebibyte opens at once, shown cut and read-only; picking
+// adds nothing to it, and Save gives it back as it came.
+void TestAdvancedOptionsWindow::longStoredConditionShownCutAndKept()
+{
+    const QString term = QStringLiteral("stateNormal,ON,==,");
+    QString start = term;
+    while (start.size() < (1 << 20))
+        start += term + QStringLiteral("||,");
+    const QStringList definition{"Mains", start, "stateNormal,OFF,==,"};
+    Dialog d(QStringLiteral("OspreyRT_USB"), definition);
+    QVERIFY(d.in()->isReadOnly());
+    QVERIFY(d.in()->toPlainText().size() <= ShownText::editor.length);
+    QVERIFY(!d.out()->isReadOnly());
+    QVERIFY(Dialog::valid(d.in()));
+    const QString shown = d.in()->toPlainText();
+    d.pick("operatorListIn", QStringLiteral("||"));
+    QCOMPARE(d.in()->toPlainText(), shown);
+
+    d.find<QPushButton>("saveEventButton")->click();
+    QCOMPARE(d.window.result(), int(QDialog::Accepted));
+    QVERIFY(takeMessageBoxes().isEmpty());
+    QCOMPARE(d.window.eventDefinition(), definition);
 }
 
 void TestAdvancedOptionsWindow::save_data()

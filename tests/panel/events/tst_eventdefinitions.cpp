@@ -1,6 +1,6 @@
 #include "events/discoveryplan.h"
 #include "events/eventdefinitions.h"
-#include "lxtest.h"
+#include "lxtestcore.h"
 
 Q_DECLARE_METATYPE(QList<DiscoveryInterface>)
 
@@ -176,5 +176,5 @@ void TestEventDefinitions::discoveryTargets()
     QCOMPARE(plan.ownAddresses, own);
 }
 
-LX_TEST_MAIN(TestEventDefinitions)
+LX_TEST_GUILESS_MAIN(TestEventDefinitions)
 #include "tst_eventdefinitions.moc"

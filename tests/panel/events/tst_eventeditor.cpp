@@ -3,6 +3,7 @@
 #include "events/networkconfigurationwindow.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
+#include "networkrecords.h"
 #include "servicerig.h"
 #include "upssocketcontroller.h"
 
@@ -34,24 +35,6 @@ Luminorix::Utils::Ups device(const QString& model, bool sockets = true, bool shu
     ups.output_socket2 = sockets;
     ups.ups_shutdown_supported = shutdownSupported;
     return ups;
-}
-
-Computer computer(int id, const QString& name, const QString& address)
-{
-    Computer c;
-    c.computer_configId = id;
-    c.computer_name = name;
-    c.computer_address = address;
-    return c;
-}
-
-Group group(int id, const QString& name, const QVector<int>& members)
-{
-    Group g;
-    g.group_configId = id;
-    g.group_name = name;
-    g.computers = members;
-    return g;
 }
 
 Event stored(const QString& key, int group, int number)

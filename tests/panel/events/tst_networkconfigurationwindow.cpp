@@ -1,7 +1,6 @@
 #include "base/answerwait.h"
 #include "base/dialogrelay.h"
 #include "events/computerconfigurationwindow.h"
-#include "events/messagetext.h"
 #include "events/networkconfigurationwindow.h"
 #include "framing.h"
 #include "helpers.h"
@@ -10,6 +9,7 @@
 #include "replybuilder.h"
 #include "requestserializers.h"
 #include "servicerig.h"
+#include "showntext.h"
 #include "upssocketcontroller.h"
 
 #include <QComboBox>
@@ -225,7 +225,8 @@ private slots:
     void logoutLeavesOnlyCancel();
     void listReplyDuringAnEditKeepsTheEdit();
     void emptyAdvancedEventRefused();
-    void longMessageLineShownCutAndKept();
+    void longMessageShownCutAndKept_data();
+    void longMessageShownCutAndKept();
     void configurationTooLargeToReadBackRefused();
 
 private:
@@ -531,24 +532,53 @@ void TestNetworkConfigurationWindow::dismissedComputerDialogIgnoresLateAnswer()
 
 void TestNetworkConfigurationWindow::knownAddressRefused_data()
 {
+    QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("address");
-    QTest::addColumn<bool>("refused");
-    QTest::newRow("configured address") << "192.168.1.20" << true;
-    QTest::newRow("configured with a port") << "192.168.1.10" << true;
-    QTest::newRow("typed with a port") << "192.168.1.20:3052" << true;
-    QTest::newRow("new address") << "192.168.1.21" << false;
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    const QString badAddress = QStringLiteral("Błędny adres komputera");
+    const QString known = QStringLiteral("Istnieje już komputer o podanym adresie");
+    QTest::newRow("configured address") << "Nowy"
+                                        << "192.168.1.20" << badAddress << known;
+    QTest::newRow("configured with a port") << "Nowy"
+                                            << "192.168.1.10" << badAddress << known;
+    QTest::newRow("typed with a port") << "Nowy"
+                                       << "192.168.1.20:3052" << badAddress << known;
+    QTest::newRow("no name") << ""
+                             << "192.168.1.21"
+                             << "Błędna nazwa komputera"
+                             << "Nazwa komputera nie może być pusta.\n\nWprowadź nazwę komputera i spróbuj "
+                                "ponownie.";
+    QTest::newRow("a name of blanks") << "  "
+                                      << "192.168.1.21"
+                                      << "Błędna nazwa komputera"
+                                      << "Nazwa komputera nie może być pusta.\n\nWprowadź nazwę komputera i "
+                                         "spróbuj ponownie.";
+    QTest::newRow("no address")
+        << "Nowy"
+        << "" << badAddress
+        << "Adres komputera nie może być pusty.\n\nWprowadź adres komputera i spróbuj "
+           "ponownie.";
+    QTest::newRow("new address") << "Nowy"
+                                 << "192.168.1.21" << QString() << QString();
 }
 
+// The computer dialog refuses, before asking anything, what could not be a computer
+// of the network or one that is there already.
 void TestNetworkConfigurationWindow::knownAddressRefused()
 {
+    QFETCH(QString, name);
     QFETCH(QString, address);
-    QFETCH(bool, refused);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    const bool refused = !title.isEmpty();
     Net n;
     n.rig.world.setNetclientSilent(true);
     QVERIFY(n.startLoaded());
     QSharedPointer<LxTest::SeenBox> refusal;
     LxTest::answerNextDialog([&](QWidget* widget) {
         auto* dialog = qobject_cast<ComputerConfigurationWindow*>(widget);
+        dialog->findChild<QLineEdit*>(QStringLiteral("computerNameEdit"))->setText(name);
         dialog->findChild<QLineEdit*>(QStringLiteral("computerAddressEdit"))->setText(address);
         if (refused)
             refusal = LxTest::answerNextMessageBox();
@@ -558,8 +588,8 @@ void TestNetworkConfigurationWindow::knownAddressRefused()
     });
     n.button("addComputerButton")->click();
     if (refused) {
-        QCOMPARE(refusal->windowTitle, QStringLiteral("Błędny adres komputera"));
-        QCOMPARE(refusal->text, QStringLiteral("Istnieje już komputer o podanym adresie"));
+        QCOMPARE(refusal->windowTitle, title);
+        QCOMPARE(refusal->text, text);
         QVERIFY(n.rig.requests(QStringLiteral("get_netclient_pass")).isEmpty());
     } else {
         QTRY_COMPARE(n.rig.requests(QStringLiteral("get_netclient_pass")).size(), 1);
@@ -816,12 +846,26 @@ void TestNetworkConfigurationWindow::emptyAdvancedEventRefused()
              QStringLiteral("<ups_id>1</ups_id>"));
 }
 
-// One line of a mebibyte: the editor shows it cut, at once, and an untouched
-// text goes back as it came, the characters the editor would change included.
-void TestNetworkConfigurationWindow::longMessageLineShownCutAndKept()
+void TestNetworkConfigurationWindow::longMessageShownCutAndKept_data()
 {
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("blocks");
+    QTest::addColumn<int>("firstBlockLength");
+    QTest::newRow("one line of a mebibyte")
+        << QString(1 << 20, QLatin1Char('x')) + QStringLiteral("&\u00a0\nkoniec") << 2
+        << ShownText::editor.lineLength;
+    QTest::newRow("a mebibyte of short lines")
+        << QStringLiteral("Y\u00a0\n").repeated(1 << 18) << ShownText::editor.lines << 2;
+}
+
+// The editor shows a message of a mebibyte cut, at once, and an untouched text
+// goes back as it came, the characters the editor would change included.
+void TestNetworkConfigurationWindow::longMessageShownCutAndKept()
+{
+    QFETCH(QString, message);
+    QFETCH(int, blocks);
+    QFETCH(int, firstBlockLength);
     Net n;
-    const QString message = QString(1 << 20, QLatin1Char('x')) + QStringLiteral("&\u00a0\nkoniec");
     n.events.first().messageAction->message_text = message;
     QVERIFY(n.startLoaded());
     n.select(n.network(), QStringLiteral("Serwerownia (4)"));
@@ -830,9 +874,9 @@ void TestNetworkConfigurationWindow::longMessageLineShownCutAndKept()
     n.button("editEventButton")->click();
 
     const QTextDocument* shown = n.w<QPlainTextEdit>("messageEdit")->document();
-    QCOMPARE(shown->blockCount(), 2);
-    QCOMPARE(shown->firstBlock().length() - 1, MessageText::maxShownLineLength);
-    QCOMPARE(shown->lastBlock().text(), QStringLiteral("koniec"));
+    QCOMPARE(shown->blockCount(), blocks);
+    QCOMPARE(shown->firstBlock().length() - 1, firstBlockLength);
+    QVERIFY(message.endsWith(shown->lastBlock().text()) || blocks == ShownText::editor.lines);
     QVERIFY(n.w<QPlainTextEdit>("messageEdit")->isReadOnly());
 
     n.button("saveEventButton")->click();

@@ -1,7 +1,9 @@
+#include "base/answerwait.h"
 #include "logpage.h"
 #include "logs/hierarchicalheaderview.h"
 #include "logs/upslogswindow.h"
 #include "lxtest.h"
+#include "replybuilder.h"
 #include "servicerig.h"
 #include "upssocketcontroller.h"
 #include "upstexts.h"
@@ -9,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTranslator>
 
@@ -117,8 +120,9 @@ private slots:
     void widthsAndHeightsFromEveryCell();
     void messagesReadWhole();
     void longCellShownCutWithTheRestInItsTooltip();
-    void pagingStopsAtBothEnds();
-    void pagingAnEmptyLogGoesNowhere();
+    void pagingFollowsTheService_data();
+    void pagingFollowsTheService();
+    void lostPageOpensPagingAgain();
     void closingClearsTheCacheOnce_data();
     void closingClearsTheCacheOnce();
 };
@@ -312,11 +316,13 @@ void TestUpsLogsWindow::pagingOverTheLink()
     QTRY_COMPARE(table->model()->rowCount(), 5); // the oldest, short page
     QCOMPARE(table->model()->index(0, 1).data().toString(), QStringLiteral("11:20:00"));
 
-    // Two clicks at once: two requests, and the table shows the last answer.
+    // A second click while the page is on the way asks for nothing more.
     next->click();
     next->click();
-    QTRY_COMPARE(rig.requests(QStringLiteral("get_ups_logs")).size(), 5);
+    QTRY_COMPARE(table->model()->index(0, 1).data().toString(), QStringLiteral("11:40:00"));
+    next->click();
     QTRY_COMPARE(table->model()->index(0, 1).data().toString(), QStringLiteral("12:00:00"));
+    QCOMPARE(rig.requests(QStringLiteral("get_ups_logs")).size(), 5);
 
     QStringList ages;
     for (const LxSim::SimRequest& request : rig.requests(QStringLiteral("get_ups_logs"))) {
@@ -539,11 +545,38 @@ void TestUpsLogsWindow::longCellShownCutWithTheRestInItsTooltip()
     QVERIFY(table->columnWidth(1) < wholeWidth(table, huge.left(LogPage::shownLength * 2)));
 }
 
-void TestUpsLogsWindow::pagingStopsAtBothEnds()
+void TestUpsLogsWindow::pagingFollowsTheService_data()
 {
+    // Each step: the button clicked ("" for the opener's first page) and the page
+    // the service answers with, one line a page ("" for an empty page).
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QStringList>("answers");
+
+    QTest::newRow("first page is the oldest")
+        << QStringList{"", "prevLog", "nextLog", "nextLog"}
+        << QStringList{"2025-02-01,09:00:00,5", "2025-02-01,09:00:00,5", "2025-02-01,10:00:00,5",
+                       "2025-02-01,11:00:00,5"};
+    QTest::newRow("a page repeated on the way")
+        << QStringList{"", "prevLog", "prevLog", "prevLog"}
+        << QStringList{"2025-02-01,12:00:00,5", "2025-02-01,11:00:00,5", "2025-02-01,11:00:00,5",
+                       "2025-02-01,10:00:00,5"};
+    QTest::newRow("an empty log") << QStringList{"", "prevLog", "nextLog"} << QStringList{"", "", ""};
+}
+
+// Where a page lies is the service's to say: whatever it answers, both ways stay
+// open, and each is closed only while its page is on the way.
+void TestUpsLogsWindow::pagingFollowsTheService()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QStringList, answers);
+
     ServiceRig rig;
     rig.world.setDevices({threePhaseDevice()});
-    rig.world.setLogLength(40, 20); // two full pages: the last one is not shorter
+    for (const QString& answer : answers) {
+        const QStringList lines = answer.isEmpty() ? QStringList() : QStringList{answer};
+        rig.server.responder().scriptOnce(QStringLiteral("get_ups_logs"),
+                                          {LxSim::ReplyBuilder::upsLogs(lines)});
+    }
     QVERIFY(rig.listen());
     Luminorix::UpsSocketController controller;
     QVERIFY(rig.connect(controller));
@@ -551,48 +584,67 @@ void TestUpsLogsWindow::pagingStopsAtBothEnds()
     UpsLogsWindow dialog;
     dialog.setLogType(QStringLiteral("messages"));
     dialog.setSocketController(&controller);
-    auto* older = dialog.findChild<QPushButton*>(QStringLiteral("prevLog"));
-    auto* newer = dialog.findChild<QPushButton*>(QStringLiteral("nextLog"));
-    // The first page is the newest.
-    QVERIFY(!newer->isEnabled());
-    QVERIFY(older->isEnabled());
+    QSignalSpy pages(&controller, &Luminorix::UpsSocketController::upsLogs);
     controller.getUpsLogs({{QStringLiteral("type"), QStringLiteral("messages")},
                            {QStringLiteral("age"), QStringLiteral("first")}});
     dialog.show();
+    auto* older = dialog.findChild<QPushButton*>(QStringLiteral("prevLog"));
+    auto* newer = dialog.findChild<QPushButton*>(QStringLiteral("nextLog"));
     const QTableView* table = tableOf(dialog);
-    const auto firstTime = [table] { return table->model()->index(0, 1).data().toString(); };
-    QTRY_COMPARE(firstTime(), QStringLiteral("12:00:00"));
-    QVERIFY(!newer->isEnabled());
-
-    older->click();
-    QTRY_COMPARE(firstTime(), QStringLiteral("11:40:00"));
-    QVERIFY(newer->isEnabled());
-    QVERIFY(older->isEnabled()); // nothing tells yet that this is the oldest
-    older->click();
-    // The same page again: the oldest, and nothing older to ask for.
-    QTRY_VERIFY(!older->isEnabled());
-    QCOMPARE(firstTime(), QStringLiteral("11:40:00"));
-    QVERIFY(newer->isEnabled());
-
-    newer->click();
-    QTRY_VERIFY(!newer->isEnabled());
-    QCOMPARE(firstTime(), QStringLiteral("12:00:00"));
-    QVERIFY(older->isEnabled());
-    older->click();
-    // Met once, the oldest is known on the way back.
-    QTRY_VERIFY(!older->isEnabled());
-    QCOMPARE(firstTime(), QStringLiteral("11:40:00"));
-    QCOMPARE(rig.requests(QStringLiteral("get_ups_logs")).size(), 5);
+    for (int step = 0; step < clicks.size(); ++step) {
+        if (!clicks.at(step).isEmpty()) {
+            dialog.findChild<QPushButton*>(clicks.at(step))->click();
+            // Asked for: no second request until the page is here.
+            QVERIFY(!older->isEnabled());
+            QVERIFY(!newer->isEnabled());
+        }
+        QTRY_COMPARE(pages.count(), step + 1);
+        QVERIFY2(older->isEnabled() && newer->isEnabled(), qPrintable(QString::number(step)));
+        const QString shown = table->model() ? cells(table).section(QLatin1Char('|'), 1, 1) : QString();
+        QCOMPARE(shown, answers.at(step).section(QLatin1Char(','), 1, 1));
+    }
+    QStringList ages;
+    for (const LxSim::SimRequest& request : rig.requests(QStringLiteral("get_ups_logs")))
+        ages << request.value(QStringLiteral("age"));
+    QStringList asked{"first"};
+    for (const QString& click : clicks.mid(1))
+        asked << (click == QLatin1String("prevLog") ? "older" : "newer");
+    QCOMPARE(ages, asked);
 }
 
-void TestUpsLogsWindow::pagingAnEmptyLogGoesNowhere()
+// A page whose answer is lost does not end paging: after the wait both ways are open again.
+void TestUpsLogsWindow::lostPageOpensPagingAgain()
 {
+    ServiceRig rig;
+    rig.world.setDevices({threePhaseDevice()});
+    QVERIFY(rig.listen());
+    Luminorix::UpsSocketController controller;
+    QVERIFY(rig.connect(controller));
+
     UpsLogsWindow dialog;
     dialog.setLogType(QStringLiteral("messages"));
+    dialog.setSocketController(&controller);
     dialog.show();
-    dialog.setLogs({}); // a log the device does not keep
-    QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("prevLog"))->isEnabled());
-    QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("nextLog"))->isEnabled());
+    auto* wait = dialog.findChild<AnswerWait*>(QStringLiteral("pageWait"));
+    QCOMPARE(wait->timeoutMs(), UpsLogsWindow::pageAnswerMs);
+    rig.server.responder().script(QStringLiteral("get_ups_logs"), {});
+    auto* older = dialog.findChild<QPushButton*>(QStringLiteral("prevLog"));
+    auto* newer = dialog.findChild<QPushButton*>(QStringLiteral("nextLog"));
+    QVERIFY(older->isEnabled());
+    QVERIFY(newer->isEnabled());
+    older->click();
+    older->click();
+    QTRY_COMPARE(rig.requests(QStringLiteral("get_ups_logs")).size(), 1);
+    QVERIFY(!older->isEnabled());
+    wait->expireNow();
+    QVERIFY(older->isEnabled());
+    QVERIFY(newer->isEnabled());
+    rig.server.responder().clearScript(QStringLiteral("get_ups_logs"));
+    newer->click();
+    QTRY_COMPARE(rig.requests(QStringLiteral("get_ups_logs")).size(), 2);
+    QTRY_VERIFY(newer->isEnabled());
+    QVERIFY(!wait->isWaiting());
+    QCOMPARE(tableOf(dialog)->model()->index(0, 1).data().toString(), QStringLiteral("12:00:00"));
 }
 
 LX_TEST_MAIN(TestUpsLogsWindow)

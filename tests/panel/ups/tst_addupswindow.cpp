@@ -146,24 +146,12 @@ struct Fixture
         });
         snmpButton()->click();
     }
-    // Names of the requests the stand-in got since start(), once `fence` (a
-    // request sent now) has arrived: what the dialog sent is all in by then.
+    // Names of the requests the stand-in got since start(), once all the dialog sent has arrived.
     QStringList sentNames()
     {
-        controller.getUpsConfiguration();
-        QStringList names;
-        const bool fenced = QTest::qWaitFor(
-            [&] {
-                names.clear();
-                for (const LxSim::SimRequest& r : rig.server.requests())
-                    names << r.name;
-                return names.contains(QStringLiteral("get_ups_configuration"));
-            },
-            20000);
-        if (!fenced)
+        if (!rig.waitForAllSent(controller))
             return {QStringLiteral("no fence")};
-        names.removeAll(QStringLiteral("get_ups_configuration"));
-        return names;
+        return rig.server.requestNames();
     }
     QString payloadOf(const QString& name) const
     {

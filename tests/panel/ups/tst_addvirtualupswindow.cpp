@@ -1,11 +1,13 @@
 #include "base/dialogrelay.h"
 #include "lxtest.h"
+#include "modalanswerer.h"
 #include "servicerig.h"
 #include "ups/addvirtualupswindow.h"
 #include "upssocketcontroller.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeWidget>
 
@@ -84,12 +86,10 @@ struct Fixture
                 row->setCheckState(0, on ? Qt::Checked : Qt::Unchecked);
         }
     }
-    // The first request of that name since connect(), once a later one has come.
+    // The first request of that name since connect(), once all sent has arrived.
     LxSim::SimRequest sent(const QString& name)
     {
-        controller.getUpsConfiguration();
-        const auto fenced = [&] { return !rig.requests(QStringLiteral("get_ups_configuration")).isEmpty(); };
-        if (!QTest::qWaitFor(fenced, 20000))
+        if (!rig.waitForAllSent(controller))
             return {};
         const QList<LxSim::SimRequest> named = rig.requests(name);
         return named.isEmpty() ? LxSim::SimRequest() : named.first();
@@ -108,6 +108,8 @@ private slots:
     void rows();
     void sends_data();
     void sends();
+    void refusesNoUnit_data();
+    void refusesNoUnit();
     void logoutLocksOk();
 };
 
@@ -226,8 +228,6 @@ void TestAddVirtualUpsWindow::sends_data()
     QTest::newRow("edit drops a member")
         << true << QStringList{"2"} << "change_ups"
         << "<model_name>Virtual_Device</model_name><id>4</id>" + tail + "<phy_id>2</phy_id>";
-    QTest::newRow("nothing ticked") << false << QStringList() << "set_new_ups"
-                                    << "<model_name>Virtual_Device</model_name><id></id>" + tail;
 }
 
 // The demo world: a virtual UPS 4 of units 2 and 3; here two more free units join.
@@ -266,6 +266,50 @@ void TestAddVirtualUpsWindow::sends()
     QVERIFY(device);
     QCOMPARE(device->model_name, QStringLiteral("Virtual_Device"));
     QCOMPARE(device->phy_ids, ticked);
+}
+
+void TestAddVirtualUpsWindow::refusesNoUnit_data()
+{
+    QTest::addColumn<bool>("edit");
+    QTest::addColumn<QStringList>("taken");
+    QTest::newRow("new, free units left unticked") << false << QStringList();
+    QTest::newRow("new, every unit taken") << false << QStringList{"7", "8"};
+    QTest::newRow("edit, every member unticked") << true << QStringList();
+}
+
+// OK with no unit ticked says why and stays open; nothing reaches the service.
+void TestAddVirtualUpsWindow::refusesNoUnit()
+{
+    QFETCH(bool, edit);
+    QFETCH(QStringList, taken);
+
+    Fixture f;
+    QVERIFY(f.connect());
+    QList<Ups> configured;
+    for (const QString& id : taken)
+        configured << unit(id, id);
+    const QList<Ups> members{unit("2", "1"), unit("3", "2")};
+    if (edit) {
+        f.dialog.setEditMode(true);
+        f.dialog.setPhyId(QStringLiteral("4"));
+        f.dialog.setMemberDevices(members);
+        configured = members;
+    }
+    f.dialog.setConfiguredUps(configured);
+    f.dialog.displayAvailableParallelDevices(
+        {unit("2", "1"), unit("3", "2"), unit("7", "3"), unit("8", "4")});
+    f.dialog.show();
+    for (const QString& id : QStringList{"2", "3", "7", "8"})
+        f.tick(id, false);
+    QVERIFY(f.ok()->isEnabled());
+    const auto box = LxTest::answerNextMessageBox(QMessageBox::Ok);
+    f.ok()->click();
+    QTRY_VERIFY(box->seen);
+    QCOMPARE(box->windowTitle, QStringLiteral("Wirtualny UPS"));
+    QVERIFY2(box->text.startsWith(QStringLiteral("Nie zaznaczono żadnej jednostki UPS.")),
+             qPrintable(box->text));
+    QVERIFY(f.dialog.isVisible());
+    QCOMPARE(f.sent(edit ? QStringLiteral("change_ups") : QStringLiteral("set_new_ups")).name, QString());
 }
 
 void TestAddVirtualUpsWindow::logoutLocksOk()

@@ -40,6 +40,29 @@ Map mapOf(const QString& text)
     return map;
 }
 
+// Answers the boxes that open one after another with `buttons` in turn; the
+// list returned fills with what each box said.
+void answerFrom(const QSharedPointer<QStringList>& texts, QList<int> buttons)
+{
+    if (buttons.isEmpty())
+        return;
+    const int button = buttons.takeFirst();
+    LxTest::answerNextDialog([texts, buttons, button](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        QVERIFY(box);
+        texts->append(box->text());
+        box->button(QMessageBox::StandardButton(button))->click();
+        answerFrom(texts, buttons);
+    });
+}
+
+QSharedPointer<QStringList> answerInTurn(const QList<int>& buttons)
+{
+    auto texts = QSharedPointer<QStringList>::create();
+    answerFrom(texts, buttons);
+    return texts;
+}
+
 // The dialog wired as the window wires it, the test standing in for the window's relay.
 struct Config
 {
@@ -156,26 +179,14 @@ struct Served
         if (c.accepted.size() > 0)
             c.controller.setUpsConfiguration(c.dialog.currentConfiguration());
     }
-    // The configurations the stand-in received, once a request sent now has
-    // arrived behind whatever went before it.
+    // The configurations the stand-in received, once all sent has arrived.
     QList<Map> sentConfigurations()
     {
-        c.controller.getUpsConfiguration();
-        QList<Map> sent;
-        const bool fenced = QTest::qWaitFor(
-            [&] {
-                sent.clear();
-                bool fence = false;
-                for (const LxSim::SimRequest& r : rig.server.requests()) {
-                    if (r.name == QLatin1String("set_ups_configuration"))
-                        sent << r.toMap();
-                    fence = fence || r.name == QLatin1String("get_ups_configuration");
-                }
-                return fence;
-            },
-            20000);
-        if (!fenced)
+        if (!rig.waitForAllSent(c.controller))
             return {Map{{QStringLiteral("no fence"), QString()}}};
+        QList<Map> sent;
+        for (const LxSim::SimRequest& r : rig.requests(QStringLiteral("set_ups_configuration")))
+            sent << r.toMap();
         return sent;
     }
 };
@@ -206,8 +217,10 @@ private slots:
     void saveChecksTheChangedParameter_data();
     void saveChecksTheChangedParameter();
     void logoutDisablesSave();
-    void storedCommandFlagAsksAgain_data();
-    void storedCommandFlagAsksAgain();
+    void commandFlagsAskBeforeSave_data();
+    void commandFlagsAskBeforeSave();
+    void untouchedValuesGoBackAsReceived_data();
+    void untouchedValuesGoBackAsReceived();
     void logoutDuringAQuestionSendsNothing_data();
     void logoutDuringAQuestionSendsNothing();
     void longReceivedValuesGoBackWhole_data();
@@ -459,7 +472,7 @@ void TestUpsConfigurationWindow::oneChangeGoesOut_data()
     QTest::addColumn<QString>("choice");
     QTest::addColumn<QString>("sent");
 
-    const QString map = QStringLiteral("output_voltage=230|epo=2|output_frequency_option=50;50;60|"
+    const QString map = QStringLiteral("output_voltage=230|bypass=2|output_frequency_option=50;50;60|"
                                        "working_frequency=55;50;60|controller_mode_option=REMOTE;AUTO;OFF|"
                                        "snmp_sysname=ups-1");
     QTest::newRow("line edit") << map << "output_voltage"
@@ -468,7 +481,7 @@ void TestUpsConfigurationWindow::oneChangeGoesOut_data()
     QTest::newRow("free text with &") << map << "snmp_sysname"
                                       << "R&D <room>"
                                       << "R&D <room>";
-    QTest::newRow("check box") << map << "epo"
+    QTest::newRow("check box") << map << "bypass"
                                << "0"
                                << "0";
     QTest::newRow("combo box") << map << "output_frequency_option"
@@ -498,7 +511,6 @@ void TestUpsConfigurationWindow::oneChangeGoesOut()
     QCOMPARE(c.accepted.size(), 1);
 
     Map expected = received;
-    expected.insert(QStringLiteral("epo"), QStringLiteral("1")); // "2" reads on and goes back as "1"
     expected.insert(key, sent);
     QCOMPARE(c.dialog.currentConfiguration(), expected);
 }
@@ -593,10 +605,15 @@ void TestUpsConfigurationWindow::saveChecksTheChangedParameter_data()
                                       << "epo=1"
                                       << "epo"
                                       << "0" << no << epo << false;
-    QTest::newRow("EPO elsewhere") << "KitePro_USB"
-                                   << "epo=0"
-                                   << "epo"
-                                   << "1" << 0 << "" << true;
+    // No question of its own there: the one of every command flag.
+    QTest::newRow("EPO elsewhere")
+        << "KitePro_USB"
+        << "epo=0"
+        << "epo"
+        << "1" << yes
+        << "Zapisanie konfiguracji wyśle do urządzenia polecenia:\n- Wyzwolenie EPO\n"
+           "Czy kontynuować?"
+        << true;
     QTest::newRow("wear reset answered No")
         << osprey << "reset_battery_error=0"
         << "reset_battery_error"
@@ -604,10 +621,11 @@ void TestUpsConfigurationWindow::saveChecksTheChangedParameter_data()
         << "Nastąpi reset licznika zużycia akumulatora.\nFunkcję resetu należy wykonać jednorazowo, "
            "niezwłocznie po każdej wymianie akumulatora w UPS. Czy kontynuować?"
         << false;
+    // Turned off, it is no command: the note alone.
     QTest::newRow("battery test note") << "Plover_USB"
-                                       << "battery_short_test=0"
+                                       << "battery_short_test=1"
                                        << "battery_short_test"
-                                       << "1" << ok
+                                       << "0" << ok
                                        << "W przypadku niepowodzenia testu baterii UPS będzie wydawał sygnał "
                                           "dźwiękowy co 2 sekundy. Jeżeli stan baterii będzie krytyczny UPS "
                                           "zasygnalizuje to świeceniem czerwonej diody."
@@ -679,12 +697,13 @@ void TestUpsConfigurationWindow::logoutDisablesSave()
     QVERIFY(!c.button(QDialogButtonBox::Save)->isEnabled());
 }
 
-void TestUpsConfigurationWindow::storedCommandFlagAsksAgain_data()
+void TestUpsConfigurationWindow::commandFlagsAskBeforeSave_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<QString>("map");
-    QTest::addColumn<int>("answer"); // 0: no box expected
-    QTest::addColumn<QString>("boxText");
+    QTest::addColumn<QString>("change"); // "key=value", or nothing changed
+    QTest::addColumn<QList<int>>("answers");
+    QTest::addColumn<QStringList>("texts");
     QTest::addColumn<bool>("sent");
 
     const int yes = QMessageBox::Yes, no = QMessageBox::No, ok = QMessageBox::Ok;
@@ -692,58 +711,154 @@ void TestUpsConfigurationWindow::storedCommandFlagAsksAgain_data()
     const QString wear = QStringLiteral(
         "Nastąpi reset licznika zużycia akumulatora.\nFunkcję resetu należy wykonać jednorazowo, "
         "niezwłocznie po każdej wymianie akumulatora w UPS. Czy kontynuować?");
-    QTest::newRow("EPO on, No") << "Harrier33_SNMP"
-                                << "epo=1|shutdown_delay=5" << no << epo << false;
-    QTest::newRow("EPO on, Yes") << "Harrier33_SNMP"
-                                 << "epo=1|shutdown_delay=5" << yes << epo << true;
-    // "2" reads on and goes out as "1": the device takes it as the command.
-    QTest::newRow("EPO on at 2, No") << "HarrierRT_USB"
-                                     << "epo=2|shutdown_delay=5" << no << epo << false;
-    QTest::newRow("wear reset on, No") << "OspreyRT_SNMP"
-                                       << "reset_battery_error=1|shutdown_delay=5" << no << wear << false;
-    QTest::newRow("battery test on: the note again")
-        << "Plover_USB"
-        << "battery_short_test=1|shutdown_delay=5" << ok
-        << "W przypadku niepowodzenia testu baterii UPS będzie wydawał sygnał dźwiękowy co 2 sekundy. "
-           "Jeżeli stan baterii będzie krytyczny UPS zasygnalizuje to świeceniem czerwonej diody."
+    const auto commands = [](const QStringList& labels) {
+        return QStringLiteral("Zapisanie konfiguracji wyśle do urządzenia polecenia:\n- %1\nCzy kontynuować?")
+            .arg(labels.join(QStringLiteral("\n- ")));
+    };
+    const QString delay = QStringLiteral("shutdown_delay=7");
+
+    QTest::newRow("stored genset off, No")
+        << "Ibis_SNMP"
+        << "remote_turn_off_genset=1|shutdown_delay=5" << delay << QList<int>{no}
+        << QStringList{commands({"Zdalne wyłączenie agregatu"})} << false;
+    QTest::newRow("stored genset off, Yes")
+        << "Ibis_SNMP"
+        << "remote_turn_off_genset=1|shutdown_delay=5" << delay << QList<int>{yes}
+        << QStringList{commands({"Zdalne wyłączenie agregatu"})} << true;
+    QTest::newRow("stored UPS off") << "KitePro_USB"
+                                    << "remote_turn_off_ups=1|shutdown_delay=5" << delay << QList<int>{no}
+                                    << QStringList{commands({"Zdalne wyłączenie UPS"})} << false;
+    QTest::newRow("stored battery test") << "Harrier33_SNMP"
+                                         << "batt_test=1|shutdown_delay=5" << delay << QList<int>{no}
+                                         << QStringList{commands({"Wywołanie testu akumulatorów"})} << false;
+    QTest::newRow("resets and defaults in one question, in catalogue order")
+        << "KitePro_USB"
+        << "restore_default_settings_ups=1|reset_statistics=1|reset_states=1|shutdown_delay=5" << delay
+        << QList<int>{yes}
+        << QStringList{commands(
+               {"Kasowanie st. awaryjnych", "Resetuj statystyki", "Przywróć domyślne ustawienia UPS"})}
         << true;
-    QTest::newRow("EPO off asks nothing") << "Harrier33_SNMP"
-                                          << "epo=0|shutdown_delay=5" << 0 << "" << true;
-    QTest::newRow("EPO on where it asks nothing") << "KitePro_USB"
-                                                  << "epo=1|shutdown_delay=5" << 0 << "" << true;
+    QTest::newRow("nothing changed still sends it")
+        << "KitePro_USB"
+        << "remote_turn_off_ups=1|shutdown_delay=5"
+        << "" << QList<int>{no} << QStringList{commands({"Zdalne wyłączenie UPS"})} << false;
+    QTest::newRow("set now") << "KitePro_USB"
+                             << "remote_turn_off_ups=0|shutdown_delay=5"
+                             << "remote_turn_off_ups=1" << QList<int>{no}
+                             << QStringList{commands({"Zdalne wyłączenie UPS"})} << false;
+    QTest::newRow("stored at 3, Yes: it goes back as 3")
+        << "KitePro_USB"
+        << "remote_turn_off_ups=3|shutdown_delay=5" << delay << QList<int>{yes}
+        << QStringList{commands({"Zdalne wyłączenie UPS"})} << true;
+    QTest::newRow("EPO where the model has no question of its own")
+        << "KitePro_USB"
+        << "epo=1|shutdown_delay=5" << delay << QList<int>{no} << QStringList{commands({"Wyzwolenie EPO"})}
+        << false;
+    // EPO keeps its own question and is not listed again; the list's No still stops.
+    QTest::newRow("EPO's own question, then the others")
+        << "Harrier33_SNMP"
+        << "epo=1|remote_turn_off_ups=1|shutdown_delay=5" << delay << (QList<int>{yes, no})
+        << QStringList{epo, commands({"Zdalne wyłączenie UPS"})} << false;
+    QTest::newRow("EPO on at 2, No") << "HarrierRT_USB"
+                                     << "epo=2|shutdown_delay=5" << delay << QList<int>{no}
+                                     << QStringList{epo} << false;
+    QTest::newRow("EPO on, Yes") << "Harrier33_SNMP"
+                                 << "epo=1|shutdown_delay=5" << delay << QList<int>{yes} << QStringList{epo}
+                                 << true;
+    QTest::newRow("wear reset on, No")
+        << "OspreyRT_SNMP"
+        << "reset_battery_error=1|shutdown_delay=5" << delay << QList<int>{no} << QStringList{wear} << false;
+    QTest::newRow("battery test: the note, then the question")
+        << "Plover_USB"
+        << "battery_short_test=1|shutdown_delay=5" << delay << (QList<int>{ok, yes})
+        << QStringList{QStringLiteral("W przypadku niepowodzenia testu baterii UPS będzie wydawał sygnał "
+                                      "dźwiękowy co 2 sekundy. Jeżeli stan baterii będzie krytyczny UPS "
+                                      "zasygnalizuje to świeceniem czerwonej diody."),
+                       commands({"Test baterii 10 s"})}
+        << true;
+    QTest::newRow("flags off ask nothing")
+        << "Harrier33_SNMP"
+        << "epo=0|remote_turn_off_ups=0|shutdown_delay=5" << delay << QList<int>() << QStringList() << true;
 }
 
-// The service reports a command flag as the device holds it; a Save of another
-// parameter sends it again, so it asks as the flag's own change would.
-void TestUpsConfigurationWindow::storedCommandFlagAsksAgain()
+// The whole configuration goes out on Save, and the device runs a command each
+// time its flag arrives on, stored or set now: every such flag asks first.
+void TestUpsConfigurationWindow::commandFlagsAskBeforeSave()
 {
     QFETCH(QString, model);
     QFETCH(QString, map);
-    QFETCH(int, answer);
-    QFETCH(QString, boxText);
+    QFETCH(QString, change);
+    QFETCH(QList<int>, answers);
     QFETCH(bool, sent);
 
     Served s(model, mapOf(map));
     QVERIFY(s.start());
-    s.c.set(QStringLiteral("shutdown_delay"), QStringLiteral("7"));
-    QSharedPointer<LxTest::SeenBox> seen;
-    if (answer)
-        seen = LxTest::answerNextMessageBox(QMessageBox::StandardButton(answer));
-    s.save();
-    if (seen) {
-        QVERIFY(seen->seen);
-        QCOMPARE(seen->text, boxText);
+    Map expected = mapOf(map);
+    if (!change.isEmpty()) {
+        const Map changed = mapOf(change);
+        s.c.set(changed.firstKey(), changed.first());
+        expected.insert(changed.firstKey(), changed.first());
     }
+    const QSharedPointer<QStringList> texts = answerInTurn(answers);
+    s.save();
+    QTEST(*texts, "texts");
     QCOMPARE(LxTest::visibleMessageBoxes().size(), 0);
     QCOMPARE(s.c.dialog.isVisible(), !sent);
-    Map expected = mapOf(map);
-    expected.insert(QStringLiteral("shutdown_delay"), QStringLiteral("7"));
-    for (auto it = expected.begin(); it != expected.end(); ++it) {
-        if (it.value() == QLatin1String("2"))
-            it.value() = QStringLiteral("1");
-    }
-    // The whole map goes, the flag included.
+    // The whole map goes, the flags included, each as it came.
     QCOMPARE(s.sentConfigurations(), sent ? QList<Map>{expected} : QList<Map>());
+}
+
+void TestUpsConfigurationWindow::untouchedValuesGoBackAsReceived_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("received");
+    QTest::addColumn<bool>("toggledBack"); // a box clicked twice, back where it was
+    QTest::addColumn<bool>("asks");        // a command flag: its question is answered Yes
+
+    QTest::newRow("on at 2") << "on_off"
+                             << "2" << false << false;
+    QTest::newRow("on at 01") << "sound_alarm"
+                              << "01" << false << false;
+    QTest::newRow("on at -1") << "bypass"
+                              << "-1" << false << false;
+    QTest::newRow("unreadable, shown off") << "eco_mode"
+                                           << "yes" << false << false;
+    QTest::newRow("command flag at 3") << "remote_turn_off_ups"
+                                       << "3" << false << true;
+    QTest::newRow("clicked twice") << "on_off"
+                                   << "2" << true << false;
+    QTest::newRow("text longer than a line edit holds")
+        << "snmp_sysname" << QString(40000, QLatin1Char('n')) << false << false;
+    QTest::newRow("radio row without choices") << "controller_mode_option"
+                                               << "MAN" << false << false;
+}
+
+// Saving a change of another field sends the untouched ones as they came, not
+// as their editor would write them.
+void TestUpsConfigurationWindow::untouchedValuesGoBackAsReceived()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, received);
+    QFETCH(bool, toggledBack);
+    QFETCH(bool, asks);
+
+    Config c;
+    c.feed({{key, received}, {QStringLiteral("shutdown_delay"), QStringLiteral("5")}});
+    if (toggledBack) {
+        auto* box = qobject_cast<QCheckBox*>(c.editor(key));
+        QVERIFY(box);
+        box->click();
+        QCOMPARE(c.enabledKeys(), QStringList{key});
+        box->click();
+    }
+    c.set(QStringLiteral("shutdown_delay"), QStringLiteral("7"));
+    const QSharedPointer<QStringList> texts =
+        answerInTurn(asks ? QList<int>{QMessageBox::Yes} : QList<int>());
+    c.button(QDialogButtonBox::Save)->click();
+    QCOMPARE(texts->size(), asks ? 1 : 0);
+    QCOMPARE(c.accepted.size(), 1);
+    QCOMPARE(c.dialog.currentConfiguration(),
+             (Map{{key, received}, {QStringLiteral("shutdown_delay"), QStringLiteral("7")}}));
 }
 
 void TestUpsConfigurationWindow::logoutDuringAQuestionSendsNothing_data()
@@ -769,6 +884,10 @@ void TestUpsConfigurationWindow::logoutDuringAQuestionSendsNothing_data()
                                 << "epo=1|shutdown_delay=5"
                                 << "shutdown_delay"
                                 << "7";
+    QTest::newRow("stored command") << "KitePro_USB"
+                                    << "remote_turn_off_ups=1|shutdown_delay=5"
+                                    << "shutdown_delay"
+                                    << "7";
 }
 
 // The session ends while a box is open (a log-out, a service restart); the

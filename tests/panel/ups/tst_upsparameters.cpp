@@ -35,15 +35,29 @@ int indexOfKey(const QList<UpsParameterDescriptor>& catalogue, const QString& ke
     return -1;
 }
 
-// The boxes as "box:first words" for compact rows.
+// The boxes as "box:first words" for compact rows, with the keys a box lists
+// as "[key,key]".
 QStringList shown(const QList<Check>& checks)
 {
     static const char* const names[] = {"note", "question", "warningQuestion", "notice", "refusal"};
     QStringList out;
-    for (const Check& c : checks)
-        out << QString::fromLatin1(names[c.box]) + QLatin1Char(':') +
-                   QString::fromUtf8(c.text).section(QLatin1Char(' '), 0, 1);
+    for (const Check& c : checks) {
+        QString box = QString::fromLatin1(names[c.box]) + QLatin1Char(':') +
+                      QString::fromUtf8(c.text).section(QLatin1Char(' '), 0, 1);
+        if (!c.parameters.isEmpty())
+            box += QLatin1Char('[') + c.parameters.join(QLatin1Char(',')) + QLatin1Char(']');
+        out << box;
+    }
     return out;
+}
+
+// "key=value|key=value"
+QMap<QString, QString> mapOf(const QString& text)
+{
+    QMap<QString, QString> map;
+    for (const QString& pair : text.split(QLatin1Char('|'), Qt::SkipEmptyParts))
+        map.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
+    return map;
 }
 } // namespace
 
@@ -60,6 +74,9 @@ private slots:
     void values();
     void saveChecks_data();
     void saveChecks();
+    void commandFlagsAskOnce_data();
+    void commandFlagsAskOnce();
+    void commandFlagsAreCatalogueCheckBoxes();
     void extendedTable_data();
     void extendedTable();
     void extendedAvailability_data();
@@ -124,7 +141,7 @@ void TestUpsParameters::catalogueRows_data()
     QTest::newRow("line break") << "low_battery_threshold" << 161 << 0 << "%"
                                 << "Próg pojemności, przy którym\nzgłaszany jest niski poziom baterii";
     QTest::newRow("line break after a blank") << "auth_time_low_battery" << 18 << 0 << "s"
-                                              << "Czas autonomii przy którym \nzgłaszany jest niski poziom "
+                                              << "Czas autonomii, przy którym \nzgłaszany jest niski poziom "
                                                  "baterii";
 }
 
@@ -207,18 +224,24 @@ void TestUpsParameters::saveChecks_data()
 
     QTest::newRow("nothing changed") << osprey << ""
                                      << "" << QStringList();
+    // A battery test is a command: the note informs, the question lets it not go.
+    const QString shortTest = QStringLiteral("question:Zapisanie konfiguracji[battery_short_test]");
     QTest::newRow("A: short test") << "Plover_USB"
                                    << "battery_short_test"
-                                   << "1" << QStringList{"note:W przypadku"};
+                                   << "1" << QStringList{"note:W przypadku", shortTest};
     QTest::newRow("A in capitals") << "KITELCD_USB"
                                    << "battery_short_test"
-                                   << "1" << QStringList{"note:W przypadku"};
+                                   << "1" << QStringList{"note:W przypadku", shortTest};
+    QTest::newRow("A: short test off") << "Plover_USB"
+                                       << "battery_short_test"
+                                       << "0" << QStringList{"note:W przypadku"};
     QTest::newRow("A: other key") << "Plover_USB"
                                   << "battery_test_until_low"
-                                  << "1" << QStringList();
+                                  << "1"
+                                  << QStringList{"question:Zapisanie konfiguracji[battery_test_until_low]"};
     QTest::newRow("not A: short test") << "KitePro_USB"
                                        << "battery_short_test"
-                                       << "1" << QStringList();
+                                       << "1" << QStringList{shortTest};
     QTest::newRow("B: EPO") << "Harrier33_SNMP"
                             << "epo"
                             << "1" << QStringList{"question:Nastąpi awaryjne"};
@@ -227,7 +250,10 @@ void TestUpsParameters::saveChecks_data()
                                               << "1" << QStringList{"question:Nastąpi awaryjne"};
     QTest::newRow("not B: EPO") << "KitePro_USB"
                                 << "epo"
-                                << "1" << QStringList();
+                                << "1" << QStringList{"question:Zapisanie konfiguracji[epo]"};
+    QTest::newRow("not B: EPO off") << "KitePro_USB"
+                                    << "epo"
+                                    << "0" << QStringList();
     QTest::newRow("C: wear reset") << "KiteLCD_USB"
                                    << "reset_battery_error"
                                    << "1" << QStringList{"warningQuestion:Nastąpi reset"};
@@ -294,6 +320,78 @@ void TestUpsParameters::saveChecks()
     QFETCH(QString, key);
     QFETCH(QString, value);
     QTEST(shown(configurationSaveChecks(model, key, value)), "boxes");
+}
+
+void TestUpsParameters::commandFlagsAskOnce_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("outgoing"); // the whole map that goes out, the change in it
+    QTest::addColumn<QString>("key");      // the changed one
+    QTest::addColumn<QStringList>("boxes");
+
+    const QString epo = QStringLiteral("question:Nastąpi awaryjne");
+    const QString wear = QStringLiteral("warningQuestion:Nastąpi reset");
+    QTest::newRow("stored genset off, delay changed")
+        << "Ibis_SNMP"
+        << "remote_turn_off_genset=1|shutdown_delay=7"
+        << "shutdown_delay" << QStringList{"question:Zapisanie konfiguracji[remote_turn_off_genset]"};
+    QTest::newRow("stored flags, nothing changed, in catalogue order")
+        << "KitePro_USB"
+        << "restore_default_settings_ups=1|reset_statistics=1|remote_turn_off_ups=1|batt_test=1|reset_states="
+           "1"
+        << ""
+        << QStringList{"question:Zapisanie konfiguracji[batt_test,reset_states,remote_turn_off_ups,"
+                       "reset_statistics,restore_default_settings_ups]"};
+    QTest::newRow("any reading of on") << "KitePro_USB"
+                                       << "remote_turn_off_ups=3|reset_ethernet=01|lcd_test=-1"
+                                       << ""
+                                       << QStringList{"question:Zapisanie konfiguracji[remote_turn_off_ups,"
+                                                      "reset_ethernet,lcd_test]"};
+    QTest::newRow("off, unreadable or a setting: nothing")
+        << "KitePro_USB"
+        << "remote_turn_off_ups=0|batt_test=yes|sound_alarm=1|on_off=1"
+        << "" << QStringList();
+    // EPO and the wear reset keep their own question and are not listed again.
+    QTest::newRow("own questions beside the list")
+        << "OspreyRT_SNMP"
+        << "epo=1|reset_battery_error=1|remote_turn_off_ups=1"
+        << "" << QStringList{wear, "question:Zapisanie konfiguracji[epo,remote_turn_off_ups]"};
+    QTest::newRow("EPO's own question only") << "Harrier33_SNMP"
+                                             << "epo=1|shutdown_delay=7"
+                                             << "shutdown_delay" << QStringList{epo};
+    QTest::newRow("changed off: the own question, no list") << "Harrier33_SNMP"
+                                                            << "epo=0"
+                                                            << "epo" << QStringList{epo};
+    QTest::newRow("a flag set now") << "KitePro_USB"
+                                    << "remote_turn_off_ups=1"
+                                    << "remote_turn_off_ups"
+                                    << QStringList{"question:Zapisanie konfiguracji[remote_turn_off_ups]"};
+    // After the list come the address checks of the network card, whose refusal is last.
+    QTest::newRow("list before a refusal") << "OspreyRT_SNMP"
+                                           << "reset_statistics=1|snmp_agent_ip=1.2.3"
+                                           << "snmp_agent_ip"
+                                           << QStringList{"question:Zapisanie konfiguracji[reset_statistics]",
+                                                          "refusal:Wprowadzono nieprawidłowy"};
+}
+
+void TestUpsParameters::commandFlagsAskOnce()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, outgoing);
+    QFETCH(QString, key);
+    const QMap<QString, QString> map = mapOf(outgoing);
+    QTEST(shown(configurationSaveChecks(model, key, map.value(key), map)), "boxes");
+}
+
+// A misspelt key would never ask; a key of another kind is no command.
+void TestUpsParameters::commandFlagsAreCatalogueCheckBoxes()
+{
+    QStringList checkBoxesInOrder;
+    for (const UpsParameterDescriptor& d : upsParameterCatalogue()) {
+        if (d.kind == UpsParameterDescriptor::CheckBoxKind && commandFlagKeys().contains(d.key))
+            checkBoxesInOrder << d.key;
+    }
+    QCOMPARE(checkBoxesInOrder, commandFlagKeys());
 }
 
 void TestUpsParameters::extendedTable_data()

@@ -99,6 +99,7 @@ private slots:
     void addRefusals_data();
     void addRefusals();
     void addErrorSendsNothingMore();
+    void nameOfAHostNotListedYetIsTaken();
     void editFieldByField_data();
     void editFieldByField();
     void editRefusals_data();
@@ -287,7 +288,7 @@ void TestVirtCentWindowTabHosts::addErrorSendsNothingMore()
 {
     Hosts h;
     QVERIFY(h.start());
-    h.vc.rig.world.failVcRequest(addRequest, QStringLiteral("Host key rejected"));
+    h.vc.rig.world.failRequest(addRequest, QStringLiteral("Host key rejected"));
     h.button("btn_add_host")->click();
     h.fillHost(QStringLiteral("new"), QStringLiteral("10.0.0.9"), QStringLiteral("22"),
                QStringLiteral("root"), QStringLiteral("pw"));
@@ -301,6 +302,29 @@ void TestVirtCentWindowTabHosts::addErrorSendsNothingMore()
     QTest::qWait(50);
     QCOMPARE(h.vc.count(hostList), listsBefore);
     QCOMPARE(h.vc.rig.world.vcHostList().size(), 3);
+}
+
+// A host whose add is still unanswered, or not yet in any list, holds its
+// name: the same host is not added twice.
+void TestVirtCentWindowTabHosts::nameOfAHostNotListedYetIsTaken()
+{
+    Hosts h;
+    QVERIFY(h.start());
+    h.vc.rig.world.delayRequest(addRequest, 500);
+    h.button("btn_add_host")->click();
+    h.fillHost(QStringLiteral("New host"), QStringLiteral("10.0.0.9"), QStringLiteral("22"),
+               QStringLiteral("root"), QStringLiteral("pw"));
+    h.button("btn_accept_addnewmode")->click();
+    QCOMPARE(h.tab.mode(), int(Mode::Idle));
+    h.button("btn_add_host")->click();
+    h.fillHost(QStringLiteral("new HOST"), QStringLiteral("10.0.0.9"), QStringLiteral("22"),
+               QStringLiteral("root"), QStringLiteral("pw"));
+    QCOMPARE(h.warningOf("btn_accept_addnewmode"),
+             QStringLiteral(
+                 "Nazwa hosta musi być unikalna.\n\nWprowadź prawidłową nazwę hosta i spróbuj ponownie."));
+    QTRY_COMPARE(h.combo()->currentText(), QStringLiteral("New host"));
+    QCOMPARE(h.vc.count(addRequest), 1);
+    QCOMPARE(h.vc.rig.world.vcHostList().size(), 4);
 }
 
 void TestVirtCentWindowTabHosts::editFieldByField_data()
@@ -364,7 +388,7 @@ void TestVirtCentWindowTabHosts::editFieldByField()
         h.tab.findChild<QCheckBox*>(field)->setChecked(false);
     else
         h.tab.findChild<QLineEdit*>(field)->setText(typed);
-    h.vc.rig.world.delayVcRequest(editHost, 200);
+    h.vc.rig.world.delayRequest(editHost, 200);
     h.button(button.toLatin1().constData())->click();
     // Sent, the tab still edits until the service answers.
     QCOMPARE(h.tab.mode(), int(Mode::EditingHost));
@@ -447,7 +471,7 @@ void TestVirtCentWindowTabHosts::editErrorShowsStoredValues()
 {
     Hosts h;
     QVERIFY(h.start());
-    h.vc.rig.world.failVcRequest(editHost, QStringLiteral("Name in use"));
+    h.vc.rig.world.failRequest(editHost, QStringLiteral("Name in use"));
     h.button("btn_edit_host")->click();
     h.edit("le_host_name")->setText(QStringLiteral("Renamed"));
     h.edit("le_host_address")->setText(QStringLiteral("typed.but.not.saved"));
@@ -506,7 +530,7 @@ void TestVirtCentWindowTabHosts::removeHostWithLateList()
 {
     Hosts h;
     QVERIFY(h.start());
-    h.vc.rig.world.delayVcRequest(hostList, 300);
+    h.vc.rig.world.delayRequest(hostList, 300);
     QSignalSpy lists(&h.vc.controller, &Luminorix::UpsSocketController::virtualizationCenterHostListReceived);
     h.pollHostList();
     QVERIFY(h.vc.waitFor(hostList, 2));
@@ -526,7 +550,7 @@ void TestVirtCentWindowTabHosts::lateDetailsInAddMode()
 {
     Hosts h;
     QVERIFY(h.start());
-    h.vc.rig.world.delayVcRequest(details, 300);
+    h.vc.rig.world.delayRequest(details, 300);
     QSignalSpy answers(&h.vc.controller,
                        &Luminorix::UpsSocketController::virtualizationCenterEsxiSshHostDetailsReceived);
     h.combo()->setCurrentIndex(1);
@@ -584,7 +608,7 @@ void TestVirtCentWindowTabHosts::connectionTest()
         h.button("btn_edit_host")->click();
         h.edit("le_host_address")->setText(QStringLiteral("unsaved"));
     }
-    h.vc.rig.world.delayVcRequest(testHost, 200);
+    h.vc.rig.world.delayRequest(testHost, 200);
     h.button(force ? "btn_force_connection" : "btn_test_connection")->click();
     QCOMPARE(h.tab.mode(), int(Mode::TestRunning));
     QCOMPARE(h.testResult(), QStringLiteral("Wykonywanie testu..."));

@@ -108,7 +108,7 @@ void TestVirtCentWindowTabSettings::groupsWaitUntilTheirAnswer()
 {
     Settings s;
     QVERIFY(s.start());
-    s.vc.rig.world.delayVcRequest(setSettings, 300);
+    s.vc.rig.world.delayRequest(setSettings, 300);
     s.box("chk_email_notifications_enabled")->setChecked(false);
     s.button("btn_email_notifications_enabled_save")->click();
     QVERIFY(allEnabled(s.settingsGroup(), false));
@@ -241,7 +241,7 @@ void TestVirtCentWindowTabSettings::timeLimits()
                                                                               : QStringLiteral("300-3600");
         QCOMPARE(
             s.refusedSave(save.constData()),
-            QStringLiteral("Parametr czasu oczekiwania na wyłaczenie maszyn\nmusi mieścić się w zakresie "
+            QStringLiteral("Parametr czasu oczekiwania na wyłączenie maszyn\nmusi mieścić się w zakresie "
                            "%1 sekund.\n\nWprowadź poprawną wartość i spróbuj ponownie")
                 .arg(range));
         QCOMPARE(s.edit(edit.constData())->text(), typed);

@@ -129,6 +129,7 @@ private slots:
     void runOneAtATime();
     void managingSystem();
     void refusedManagementShowsStored();
+    void secondManagementChangeOutlastsTheFirstsReadBack();
     void serviceErrors_data();
     void serviceErrors();
     void othersResultsIgnored_data();
@@ -429,8 +430,8 @@ void TestVirtCentWindowTabVirtualization::runOneAtATime()
     QVERIFY(t.start());
     QVERIFY(t.loadAll());
     const QString run = QStringLiteral("set_virtualization_center_action_run");
-    t.vc.rig.world.failVcRequest(run, failure);
-    t.vc.rig.world.delayVcRequest(run, answered ? 300 : 600000);
+    t.vc.rig.world.failRequest(run, failure);
+    t.vc.rig.world.delayRequest(run, answered ? 300 : 600000);
     t.goToTab(3);
     QPushButton* runButton = t.button("vmTestRunButton");
     // What a double click delivers: a click, then a second press and release.
@@ -483,8 +484,8 @@ void TestVirtCentWindowTabVirtualization::refusedManagementShowsStored()
     VmTab t;
     QVERIFY(t.start());
     QVERIFY(t.loadAll());
-    t.vc.rig.world.failVcRequest(QStringLiteral("set_virtualization_center_host_management"),
-                                 QStringLiteral("Denied"));
+    t.vc.rig.world.failRequest(QStringLiteral("set_virtualization_center_host_management"),
+                               QStringLiteral("Denied"));
     t.goToTab(1);
     t.button("vmManagementEditButton")->click();
     auto* type = t.child<QComboBox>("vmManagementTypeCombo");
@@ -502,6 +503,35 @@ void TestVirtCentWindowTabVirtualization::refusedManagementShowsStored()
     QVERIFY(t.table()->checkedItems().isEmpty());
     QCOMPARE(t.table()->managementConfig().is_managed_from_internal_vm, false);
     QVERIFY(t.button("vmManagementEditButton")->isEnabled());
+}
+
+// Two changes of the managing system in a row, each read back late: the
+// read-back of the first comes after the second was made, and the panel shows
+// the second, which the service holds.
+void TestVirtCentWindowTabVirtualization::secondManagementChangeOutlastsTheFirstsReadBack()
+{
+    VmTab t;
+    QVERIFY(t.start());
+    QVERIFY(t.loadAll());
+    t.vc.rig.world.delayRequest(managementRequest, 1500);
+    QSignalSpy readBacks(&t.vc.controller, &Controller::virtualizationCenterHostManagementReceived);
+    t.goToTab(1);
+    auto* type = t.child<QComboBox>("vmManagementTypeCombo");
+    t.button("vmManagementEditButton")->click();
+    type->setCurrentIndex(1); // "Maszyna wirtualna"
+    t.clickMark(1, 1);
+    const int asked = t.vc.count(managementRequest);
+    t.button("vmManagementApplyButton")->click();
+    QVERIFY(t.vc.waitFor(managementRequest, asked + 1));
+    t.button("vmManagementEditButton")->click();
+    type->setCurrentIndex(0); // "Fizyczny komputer"
+    t.button("vmManagementApplyButton")->click();
+    QVERIFY(t.vc.waitFor(managementRequest, asked + 2));
+    QTRY_COMPARE(readBacks.count(), 2);
+    QVERIFY(readBacks.at(0).at(0).value<VmTableWidget::ManagementConfig>().is_managed_from_internal_vm);
+    QCOMPARE(type->currentIndex(), 0);
+    QCOMPARE(t.child<QLineEdit>("vmManagerLineEdit")->text(), QString());
+    QVERIFY(!t.vc.rig.world.hostManagement().managedFromInternalVm);
 }
 
 void TestVirtCentWindowTabVirtualization::serviceErrors_data()
@@ -556,7 +586,7 @@ void TestVirtCentWindowTabVirtualization::serviceErrors()
     VmTab t;
     QVERIFY(t.start());
     QVERIFY(t.loadAll());
-    t.vc.rig.world.failVcRequest(request, QStringLiteral("no room"));
+    t.vc.rig.world.failRequest(request, QStringLiteral("no room"));
     const int actionListsBefore = t.vc.count(actionListRequest);
     const int managementBefore = t.vc.count(managementRequest);
     change(t);
@@ -616,7 +646,7 @@ void TestVirtCentWindowTabVirtualization::othersResultsIgnored()
     VmTab t;
     QVERIFY(t.start());
     QVERIFY(t.loadAll());
-    t.vc.rig.world.failVcRequest(request, QStringLiteral("not yours"));
+    t.vc.rig.world.failRequest(request, QStringLiteral("not yours"));
     QVERIFY(t.vc.settle());
     int results = 0;
     for (auto signal : {&Controller::virtualizationCenterAddActionResultReceived,

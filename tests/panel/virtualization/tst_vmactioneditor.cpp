@@ -366,10 +366,10 @@ void TestVmActionEditor::unstoredActionIsNeitherEditedNorRemoved()
     QVERIFY(!e.button("vmActionRemoveButton")->isEnabled());
 
     // Even reached past the disabled buttons: no question and no request.
-    QVERIFY(QMetaObject::invokeMethod(&e.w, "slot_btn_action_remove"));
+    QVERIFY(QMetaObject::invokeMethod(e.child<QObject>("vmActionGroup"), "slot_btn_action_remove"));
     QVERIFY(LxTest::visibleMessageBoxes().isEmpty());
     QCOMPARE(e.deleted.count(), 0);
-    QVERIFY(QMetaObject::invokeMethod(&e.w, "slot_btn_action_edit"));
+    QVERIFY(QMetaObject::invokeMethod(e.child<QObject>("vmActionGroup"), "slot_btn_action_edit"));
     QCOMPARE(e.w.mode(), int(VmTableWidget::ActionEdit));
     e.name()->setText(QStringLiteral("Fresh 2"));
     QCOMPARE(e.apply(true), QStringLiteral("Edytowana akcja nie jest zapisana w usłudze"));

@@ -5,6 +5,7 @@
 #include "rowbox.h"
 #include "signalrecorder.h"
 #include "virtualization/vmtablewidget.h"
+#include "vmtargettext.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -86,18 +87,6 @@ QString describe(const VmTableWidget::ManagementConfig& c)
         .arg(c.host_id)
         .arg(c.vm_id)
         .arg(int(c.shutdown_ups_with_master_vm));
-}
-
-QString describe(const QList<VmActionTarget>& targets)
-{
-    QStringList out;
-    for (const VmActionTarget& t : targets) {
-        QStringList ids;
-        for (int id : t.vm_ids)
-            ids << QString::number(id);
-        out << QStringLiteral("%1:%2[%3]").arg(t.host_type).arg(t.host_id).arg(ids.join(','));
-    }
-    return out.join(' ');
 }
 
 QTableWidget* tableOf(VmTableWidget& w)
@@ -209,6 +198,9 @@ private slots:
     void columnsFollowTheirTexts();
     void readersChoiceSurvivesRefresh_data();
     void readersChoiceSurvivesRefresh();
+    void refreshTouchesOnlyChangedRows_data();
+    void refreshTouchesOnlyChangedRows();
+    void scatteredChangesMoveKeptRows();
     void hostStatusLooks_data();
     void hostStatusLooks();
     void vmStateLooks_data();
@@ -415,6 +407,128 @@ void TestVmTableWidget::readersChoiceSurvivesRefresh()
     QVERIFY(scrolled > 0);
     w.refreshTable();
     QCOMPARE(t->verticalScrollBar()->value(), scrolled);
+}
+
+void TestVmTableWidget::refreshTouchesOnlyChangedRows_data()
+{
+    QTest::addColumn<Script>("change");
+    QTest::addColumn<QStringList>("touched"); // column 1 of the rows whose cells are new
+
+    QTest::newRow("the same replies again") << Script(twoHosts) << QStringList();
+    QTest::newRow("one machine's state") << Script([](VmTableWidget& w) {
+        w.setVmState(EsxiType, 1, 11, 1, 0);
+        w.refreshTable();
+    }) << QStringList{"db"};
+    QTest::newRow("a power operation under way") << Script([](VmTableWidget& w) {
+        w.setVmState(EsxiType, 2, 20, 1, 3);
+        w.refreshTable();
+    }) << QStringList{"mail"};
+    QTest::newRow("one host's details") << Script([](VmTableWidget& w) {
+        w.updateHost(EsxiType, 2, QStringLiteral("esx-b"), 5, QStringLiteral("Błąd"));
+        w.refreshTable();
+    }) << QStringList{"esx-b"};
+    QTest::newRow("a machine added in the middle") << Script([](VmTableWidget& w) {
+        w.setHostVms(EsxiType, 1, {10, 11, 12, 13});
+        w.refreshTable();
+    }) << QStringList{"<VM ID: 13>"};
+    QTest::newRow("a machine gone") << Script([](VmTableWidget& w) {
+        w.setHostVms(EsxiType, 1, {10, 12});
+        w.refreshTable();
+    }) << QStringList();
+    QTest::newRow("a host gone, one new") << Script([](VmTableWidget& w) {
+        w.setHostList(EsxiType, {2, 3});
+        w.refreshTable();
+    }) << QStringList{"<HOST ID: 3>"};
+    QTest::newRow("a managing machine named") << Script([](VmTableWidget& w) {
+        w.setManagementConfig(config(true, 1, 10));
+        w.refreshTable();
+    }) << QStringList{"[MANAGER] web"};
+    QTest::newRow("every row's box usable") << Script([](VmTableWidget& w) {
+        w.setCheckContext(VmTableWidget::ActionTargets, false);
+        w.refreshTable();
+    }) << QStringList{"esx-a", "web", "db", "<VM ID: 12>", "esx-b", "mail"};
+}
+
+// A poll brings the same replies most times: the table keeps every cell it
+// has, and a changed reply replaces the cells of the rows it changed only.
+void TestVmTableWidget::refreshTouchesOnlyChangedRows()
+{
+    QFETCH(Script, change);
+    QFETCH(QStringList, touched);
+
+    VmTableWidget w("", "", "");
+    twoHosts(w);
+    QTableWidget* t = tableOf(w);
+    // Cells made before the change carry a tag; a cell made anew has none.
+    constexpr int Seen = Qt::UserRole + 50;
+    {
+        const QSignalBlocker quiet(t);
+        for (int r = 0; r < t->rowCount(); ++r) {
+            for (int c = 0; c < t->columnCount(); ++c)
+                t->item(r, c)->setData(Seen, true);
+        }
+    }
+    const QStringList before = rows(w);
+
+    change(w);
+    QStringList made;
+    for (int r = 0; r < t->rowCount(); ++r) {
+        int fresh = 0;
+        for (int c = 0; c < t->columnCount(); ++c)
+            fresh += !t->item(r, c)->data(Seen).toBool();
+        QVERIFY2(fresh == 0 || fresh == t->columnCount(), qPrintable(t->item(r, 1)->text()));
+        if (fresh)
+            made << t->item(r, 1)->text();
+    }
+    QCOMPARE(made, touched);
+
+    // What the kept rows show is what a table made from scratch shows.
+    VmTableWidget scratch("", "", "");
+    twoHosts(scratch);
+    change(scratch);
+    QCOMPARE(rows(w), rows(scratch));
+    QCOMPARE(marks(w), marks(scratch));
+    if (touched.isEmpty() && t->rowCount() == before.size())
+        QCOMPARE(rows(w), before);
+}
+
+// Hosts going and coming all over a long list: the kept rows keep their cells
+// and the reader's row, and the table reads as one made from scratch.
+void TestVmTableWidget::scatteredChangesMoveKeptRows()
+{
+    QList<int> first;
+    QList<int> next;
+    for (int id = 1; id <= 300; ++id) {
+        first << id;
+        next << (id % 3 == 0 ? 1000 + id : id);
+    }
+    const auto load = [](VmTableWidget& w, const QList<int>& ids) {
+        hostList(w, ids);
+        hostVms(w, 200, QStringLiteral("esx-200"), 4, QString(), {{7, QStringLiteral("web"), 1, 0}});
+    };
+    VmTableWidget w("", "", "");
+    QTableWidget* t = tableOf(w);
+    load(w, first);
+    t->selectRow(199); // host 200
+    constexpr int Seen = Qt::UserRole + 50;
+    {
+        const QSignalBlocker quiet(t);
+        for (int r = 0; r < t->rowCount(); ++r)
+            t->item(r, 1)->setData(Seen, r);
+    }
+
+    load(w, next);
+    VmTableWidget scratch("", "", ""); // the same store, shown at once
+    scratch.setHostList(EsxiType, first);
+    load(scratch, next);
+    QCOMPARE(rows(w), rows(scratch));
+    int kept = 0;
+    for (int r = 0; r < t->rowCount(); ++r)
+        kept += t->item(r, 1)->data(Seen).isValid();
+    QCOMPARE(kept, 201); // two hosts in three and the machine
+    QCOMPARE(t->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(t->item(t->selectionModel()->selectedRows().first().row(), 1)->text(),
+             QStringLiteral("esx-200"));
 }
 
 void TestVmTableWidget::hostStatusLooks_data()

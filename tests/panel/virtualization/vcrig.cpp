@@ -17,9 +17,7 @@ bool VcRig::start()
 
 bool VcRig::settle()
 {
-    // The link keeps its requests in order: once this one is in, all before it are.
-    controller.getVirtualizationCenterVersion();
-    if (!waitFor(QStringLiteral("get_virtualization_center_version")))
+    if (!rig.waitForAllSent(controller))
         return false;
     rig.server.clearRequests();
     return true;

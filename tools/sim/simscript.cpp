@@ -1,28 +1,16 @@
-#include "vcscript.h"
+#include "simscript.h"
 
 #include <QRegularExpression>
 
 namespace LxSim {
 
-const QString VcScript::defaultFailure = QStringLiteral("Refused by the stand-in");
+const QString SimScript::defaultFailure = QStringLiteral("Refused by the stand-in");
 
-QStringList VcScript::failableRequests()
-{
-    return {QStringLiteral("set_virtualization_center_add_new_esxisshhost"),
-            QStringLiteral("set_virtualization_center_edit_host"),
-            QStringLiteral("set_virtualization_center_test_esxisshhost"),
-            QStringLiteral("set_virtualization_center_host_management"),
-            QStringLiteral("set_virtualization_center_action_list_add"),
-            QStringLiteral("set_virtualization_center_action_list_edit"),
-            QStringLiteral("set_virtualization_center_action_list_delete"),
-            QStringLiteral("set_virtualization_center_action_run")};
-}
-
-bool VcScript::parseFail(const QString& text, QString* request, QString* errorText)
+bool SimScript::parseFail(const QString& text, QString* request, QString* errorText)
 {
     const int equals = text.indexOf(QLatin1Char('='));
     const QString name = equals < 0 ? text : text.left(equals);
-    if (!failableRequests().contains(name))
+    if (!SimWorld::handledRequests().contains(name))
         return false;
     const QString given = equals < 0 ? QString() : text.mid(equals + 1);
     *request = name;
@@ -30,11 +18,11 @@ bool VcScript::parseFail(const QString& text, QString* request, QString* errorTe
     return true;
 }
 
-bool VcScript::parseDelay(const QString& text, QString* request, int* ms)
+bool SimScript::parseDelay(const QString& text, QString* request, int* ms)
 {
-    static const QRegularExpression form(QStringLiteral("^([gs]et_virtualization_center_\\w+)=(\\d+)$"));
+    static const QRegularExpression form(QStringLiteral("^(\\w+)=(\\d+)$"));
     const QRegularExpressionMatch match = form.match(text);
-    if (!match.hasMatch())
+    if (!match.hasMatch() || !SimWorld::handledRequests().contains(match.captured(1)))
         return false;
     bool ok = false;
     const int value = match.captured(2).toInt(&ok);
@@ -45,7 +33,24 @@ bool VcScript::parseDelay(const QString& text, QString* request, int* ms)
     return true;
 }
 
-bool VcScript::parseHostGrid(const QString& text, int* hosts, int* machines)
+QString SimScript::refusalForms()
+{
+    QStringList results;
+    QStringList administrative;
+    for (const QString& name : SimWorld::handledRequests()) {
+        if (SimWorld::refusalOf(name) == SimWorld::Refusal::ErrorResult)
+            results << name;
+        else if (SimWorld::refusalOf(name) == SimWorld::Refusal::WrongPassword)
+            administrative << name;
+    }
+    return QStringLiteral("Its result reports TEXT and nothing changes: %1. Refused as with a wrong "
+                          "administrator password (nothing changes, nothing "
+                          "is answered): %2. "
+                          "Any other request has no refusal of its own: it goes unanswered.")
+        .arg(results.join(QStringLiteral(", ")), administrative.join(QStringLiteral(", ")));
+}
+
+bool SimScript::parseHostGrid(const QString& text, int* hosts, int* machines)
 {
     static const QRegularExpression form(QStringLiteral("^(\\d+)[x\u00d7](\\d+)$"));
     const QRegularExpressionMatch match = form.match(text);
@@ -64,7 +69,7 @@ bool VcScript::parseHostGrid(const QString& text, int* hosts, int* machines)
     return true;
 }
 
-QList<SimWorld::VcHost> VcScript::hostGrid(int hosts, int machines)
+QList<SimWorld::VcHost> SimScript::hostGrid(int hosts, int machines)
 {
     QList<SimWorld::VcHost> out;
     out.reserve(hosts);
@@ -85,25 +90,25 @@ QList<SimWorld::VcHost> VcScript::hostGrid(int hosts, int machines)
     return out;
 }
 
-QString VcScript::apply(SimWorld& world, const QStringList& fails, const QStringList& delays,
-                        const QString& hostGridText)
+QString SimScript::apply(SimWorld& world, const QStringList& fails, const QStringList& delays,
+                         const QString& hostGridText)
 {
     for (const QString& text : fails) {
         QString request;
         QString errorText;
         if (!parseFail(text, &request, &errorText))
             return QStringLiteral("--fail %1: expected REQUEST[=TEXT] with REQUEST one of %2")
-                .arg(text, failableRequests().join(QStringLiteral(", ")));
-        world.failVcRequest(request, errorText);
+                .arg(text, SimWorld::handledRequests().join(QStringLiteral(", ")));
+        world.failRequest(request, errorText);
     }
     for (const QString& text : delays) {
         QString request;
         int ms = 0;
         if (!parseDelay(text, &request, &ms))
-            return QStringLiteral(
-                       "--delay %1: expected REQUEST=MS, e.g. get_virtualization_center_host_list=3000")
-                .arg(text);
-        world.delayVcRequest(request, ms);
+            return QStringLiteral("--delay %1: expected REQUEST=MS with REQUEST one of %2, e.g. "
+                                  "get_ups_device_state=3000")
+                .arg(text, SimWorld::handledRequests().join(QStringLiteral(", ")));
+        world.delayRequest(request, ms);
     }
     if (!hostGridText.isEmpty()) {
         int hosts = 0;

@@ -8,20 +8,20 @@
 
 namespace LxSim {
 
-// The virtualization centre's scripted misbehaviour for a manual run
-// (luminorix-sim --fail, --delay, --vc-hosts): refused requests, late answers
-// and host lists of a chosen size, read from their command-line texts.
-class VcScript
+// The scripted misbehaviour of a manual run (luminorix-sim --fail, --delay,
+// --vc-hosts): refused requests, late answers and host lists of a chosen
+// size, read from their command-line texts.
+class SimScript
 {
 public:
     // What a refused request reports when --fail names no text.
     static const QString defaultFailure;
 
-    // The requests whose result can report an error.
-    static QStringList failableRequests();
-    // "REQUEST" or "REQUEST=TEXT"; REQUEST one of failableRequests().
+    // "REQUEST" or "REQUEST=TEXT"; REQUEST any request the world answers.
     static bool parseFail(const QString& text, QString* request, QString* errorText);
-    // "REQUEST=MS"; REQUEST any virtualization-centre request, MS 0 or more.
+    // How each request is refused, for --help: the requests of each form.
+    static QString refusalForms();
+    // "REQUEST=MS"; REQUEST any request the world answers, MS 0 or more.
     static bool parseDelay(const QString& text, QString* request, int* ms);
     // "N×M" or "NxM": N hosts of type 1 with M machines each.
     static bool parseHostGrid(const QString& text, int* hosts, int* machines);

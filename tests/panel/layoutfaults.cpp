@@ -425,7 +425,9 @@ private:
         const int textMargin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
         const bool noSideScroll = view->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff;
         const auto* list = qobject_cast<QListView*>(view);
-        const bool isList = list && list->viewMode() == QListView::ListMode;
+        // A tree of one column reads as a list too.
+        const bool isList = (list && list->viewMode() == QListView::ListMode) ||
+                            (qobject_cast<QTreeView*>(view) && model->columnCount() == 1);
         int budget = 400;
         QList<QModelIndex> parents{view->rootIndex()};
         while (!parents.isEmpty() && budget > 0) {
@@ -454,12 +456,12 @@ private:
                     }
                     if (!cut && noSideScroll && rect.right() > view->viewport()->width())
                         cut = true;
-                    // Where the room is fixed, the whole text is a pointer's rest away.
-                    if (cut && index.data(Qt::ToolTipRole).toString().contains(text))
-                        cut = false;
                     // A list is one column of whole entries: none needs scrolling sideways.
                     if (!cut && isList && rect.left() + need > view->viewport()->width())
                         cut = true;
+                    // Where the room is fixed, the whole text is a pointer's rest away.
+                    if (cut && index.data(Qt::ToolTipRole).toString().contains(text))
+                        cut = false;
                     if (cut)
                         faults << widgetPath(window, view) +
                                       QStringLiteral(": item %1 (%2, %3) needs %4 px, has %5")

@@ -583,7 +583,9 @@ void TestLayoutCheck::windowsShowTheirWholeTexts()
                 2000);
             checkPlace(tab);
             // A form wider than the whole screen scrolls sideways: the window takes all the width there is.
-            const bool atScreenWidth = shown->frameGeometry().width() >= area.width();
+            // (without a window manager the frame is the one the fit assumes).
+            const bool atScreenWidth = shown->frameGeometry().width() >=
+                                       area.width() - assumedFrame().left() - assumedFrame().right();
             for (const QString& fault : layoutFaults(shown)) {
                 if (atScreenWidth && fault.contains(QLatin1String(": its content is ")))
                     continue;

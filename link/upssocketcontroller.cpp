@@ -30,6 +30,7 @@ const char* flagText(bool value)
 UpsSocketController::UpsSocketController(quint16 port) : QObject(nullptr), m_port(port)
 {
     registerLinkMetaTypes();
+    m_adminSession = new AdminSession(this);
     m_socket = new LuminorixSocket(nullptr);
     connect(m_socket, &QAbstractSocket::connected, this, &UpsSocketController::connected);
     connect(m_socket, &QAbstractSocket::disconnected, this, &UpsSocketController::disconnected);
@@ -64,6 +65,8 @@ UpsSocketController::~UpsSocketController()
 
 void UpsSocketController::setHost(const QString& host)
 {
+    if (host != m_host)
+        m_adminSession->end();
     m_host = host;
 }
 
@@ -74,12 +77,35 @@ QString UpsSocketController::host() const
 
 void UpsSocketController::setPassword(const QString& digest)
 {
-    m_password = digest;
+    if (digest.isEmpty())
+        m_adminSession->end();
+    else
+        m_adminSession->begin(digest);
 }
 
 QString UpsSocketController::password() const
 {
-    return m_password;
+    return m_adminSession->digest();
+}
+
+AdminSession* UpsSocketController::session() const
+{
+    return m_adminSession;
+}
+
+bool UpsSocketController::sendAsAdministrator(AdminSession::Stamp stamp, const std::function<void()>& send)
+{
+    if (!m_adminSession->isCurrent(stamp))
+        return false;
+    const AdminSession::Stamp outer = m_requestStamp;
+    const bool outerRefused = m_requestRefused;
+    m_requestStamp = stamp;
+    m_requestRefused = false;
+    send();
+    const bool refused = m_requestRefused;
+    m_requestStamp = outer;
+    m_requestRefused = outerRefused || refused;
+    return !refused;
 }
 
 void UpsSocketController::setPort(quint16 port)
@@ -100,7 +126,7 @@ void UpsSocketController::setTiming(const Timing& timing)
     if (m_pollTimer)
         m_pollTimer->setInterval(m_timing.pollMs);
     if (m_answerTimer->isActive())
-        m_answerTimer->start(m_timing.answerMs);
+        m_answerTimer->start(m_answered ? m_timing.silenceMs : m_timing.answerMs);
 }
 
 UpsSocketController::Timing UpsSocketController::timing() const
@@ -130,6 +156,7 @@ LuminorixSocket* UpsSocketController::socket() const
 
 void UpsSocketController::disconnectFromService()
 {
+    m_adminSession->end();
     // Dropping on request (a new host) is no failure: the next attempt goes at once.
     m_deferNextAttempt = false;
     switch (m_socket->state()) {
@@ -207,6 +234,7 @@ void UpsSocketController::connected()
     m_answered = false;
     m_dropRequested = false;
     m_dropWarned = false;
+    m_selection.newConnection();
     m_answerTimer->start(m_timing.answerMs);
     const QPointer<UpsSocketController> alive(this);
     emit upsConnected();
@@ -232,6 +260,8 @@ void UpsSocketController::connected()
 
 void UpsSocketController::endSession()
 {
+    // The service that comes back may be another one, or hold another password.
+    m_adminSession->end();
     m_session = false;
     m_answerTimer->stop();
     if (m_pollTimer) {
@@ -269,11 +299,17 @@ void UpsSocketController::error(QAbstractSocket::SocketError)
 
 void UpsSocketController::noAnswer()
 {
-    if (!m_session || m_answered)
+    if (!m_session)
         return;
-    qWarning("UpsSocketController: no answer from %s within %d ms, trying again later", qPrintable(m_host),
-             m_timing.answerMs);
+    if (m_answered)
+        qWarning("UpsSocketController: %s answered nothing for %d ms, connection lost", qPrintable(m_host),
+                 m_timing.silenceMs);
+    else
+        qWarning("UpsSocketController: no answer from %s within %d ms, trying again later",
+                 qPrintable(m_host), m_timing.answerMs);
     endSession();
+    // Not again at once: a hung service still takes connections and says nothing.
+    m_deferNextAttempt = true;
     m_socket->abort();
     const QPointer<UpsSocketController> alive(this);
     emit socketError();
@@ -302,7 +338,8 @@ void UpsSocketController::getUpsDeviceData()
 {
     if (m_pollCounter % 3 != 0) {
         getUpsCurrentStatusList();
-        sendCommand(QStringLiteral("get_ups_device_state"));
+        if (sendMessage(plainRequest(QStringLiteral("get_ups_device_state"), password())))
+            m_selection.asked(SelectedDeviceReplies::State);
         ++m_pollCounter;
     } else {
         getUpsConfiguration();
@@ -312,6 +349,12 @@ void UpsSocketController::getUpsDeviceData()
 
 bool UpsSocketController::sendMessage(const QByteArray& text)
 {
+    // An administrator request whose session ended meanwhile (a nested event
+    // loop, a reply that made the next request) is never made.
+    if (m_requestStamp && !m_adminSession->isCurrent(m_requestStamp)) {
+        m_requestRefused = true;
+        return false;
+    }
     if (m_sendObserver)
         m_sendObserver(text);
     if (m_socket->state() != QAbstractSocket::ConnectedState) {
@@ -328,6 +371,10 @@ bool UpsSocketController::sendMessage(const QByteArray& text)
         qWarning("UpsSocketController: request not written whole (%lld of %d bytes)", written, frame.size());
         return false;
     }
+    // Only a complete reply stops it, so a service that takes requests and
+    // stays silent, or answers with a frame that never ends, is found out.
+    if (m_session && !m_answerTimer->isActive())
+        m_answerTimer->start(m_answered ? m_timing.silenceMs : m_timing.answerMs);
     return true;
 }
 
@@ -434,11 +481,11 @@ bool UpsSocketController::dispatchPlain(const QString& message)
         return false;
     // Between changes the service repeats itself: the same text reads the same.
     if (root == DeviceState && message == m_lastDeviceState.text) {
-        emit upsDeviceState(m_lastDeviceState.parameters);
+        emitDeviceState(m_lastDeviceState.parameters);
         return true;
     }
     if (root == Configuration && message == m_lastConfiguration.text) {
-        emit upsConfiguration(m_lastConfiguration.parameters);
+        emitConfiguration(m_lastConfiguration.parameters);
         return true;
     }
     if (root == StatusList && message == m_lastStatusListText) {
@@ -453,18 +500,31 @@ bool UpsSocketController::dispatchPlain(const QString& message)
     const QStringRef name = reader.name();
     if (root == DeviceState && name == QLatin1String("ups_device_state")) {
         m_lastDeviceState = {message, parseDeviceState(reader)};
-        emit upsDeviceState(m_lastDeviceState.parameters);
+        emitDeviceState(m_lastDeviceState.parameters);
     } else if (root == StatusList && name == QLatin1String("ups_current_status_list")) {
         m_lastStatusList = parseUpsCurrentStatusList(reader);
         m_lastStatusListText = message;
         emit upsCurrentStatusListReceived(m_lastStatusList);
     } else if (root == Configuration && name == QLatin1String("ups_configuration")) {
         m_lastConfiguration = {message, parseUpsConfiguration(reader)};
-        emit upsConfiguration(m_lastConfiguration.parameters);
+        emitConfiguration(m_lastConfiguration.parameters);
     } else {
         return false;
     }
     return true;
+}
+
+void UpsSocketController::emitDeviceState(const QMap<QString, QString>& parameters)
+{
+    // A state asked for before the selection changed is the old device's.
+    if (m_selection.answerIsCurrent(SelectedDeviceReplies::State))
+        emit upsDeviceState(parameters);
+}
+
+void UpsSocketController::emitConfiguration(const QMap<QString, QString>& parameters)
+{
+    if (m_selection.answerIsCurrent(SelectedDeviceReplies::Configuration))
+        emit upsConfiguration(parameters);
 }
 
 void UpsSocketController::readOneText(QXmlStreamReader& r, void (UpsSocketController::*signal)(QString))
@@ -507,9 +567,9 @@ const QHash<QString, UpsSocketController::ReplyReader>& UpsSocketController::rep
     using R = QXmlStreamReader;
     static const QHash<QString, ReplyReader> readers = {
         {QStringLiteral("ups_device_state"),
-         [](Controller& c, R& r) { emit c.upsDeviceState(parseDeviceState(r)); }},
+         [](Controller& c, R& r) { c.emitDeviceState(parseDeviceState(r)); }},
         {QStringLiteral("ups_configuration"),
-         [](Controller& c, R& r) { emit c.upsConfiguration(parseUpsConfiguration(r)); }},
+         [](Controller& c, R& r) { c.emitConfiguration(parseUpsConfiguration(r)); }},
         {QStringLiteral("show_message"),
          [](Controller& c, R& r) { emit c.showMessage(parseShowMessage(r)); }},
         {QStringLiteral("discovered_message"),
@@ -616,25 +676,26 @@ void UpsSocketController::dispatch(QXmlStreamReader& r)
 
 void UpsSocketController::sendCommand(const QString& name)
 {
-    sendMessage(plainRequest(name, m_password));
+    sendMessage(plainRequest(name, password()));
 }
 
 void UpsSocketController::sendCommandWithPayload(const QString& name, const QByteArray& payload)
 {
-    sendMessage(payloadRequest(name, m_password, payload));
+    sendMessage(payloadRequest(name, password(), payload));
 }
 
 void UpsSocketController::sendCommandWithParameters(const QString& name,
                                                     const QMap<QString, QString>& parameters)
 {
-    sendMessage(mapRequest(name, m_password, parameters));
+    sendMessage(mapRequest(name, password(), parameters));
 }
 
 // ---- plain requests
 
 void UpsSocketController::getUpsConfiguration()
 {
-    sendCommand(QStringLiteral("get_ups_configuration"));
+    if (sendMessage(plainRequest(QStringLiteral("get_ups_configuration"), password())))
+        m_selection.asked(SelectedDeviceReplies::Configuration);
 }
 
 void UpsSocketController::getUpsCurrentStatusList()
@@ -721,7 +782,9 @@ void UpsSocketController::removeComputer(int id)
 
 void UpsSocketController::sendChangeUpsOnInterface(int id)
 {
-    sendCommandWithPayload(QStringLiteral("change_device_on_interface"), idElement(QString::number(id)));
+    const bool told = sendMessage(payloadRequest(QStringLiteral("change_device_on_interface"), password(),
+                                                 idElement(QString::number(id))));
+    m_selection.select(id, told);
 }
 
 void UpsSocketController::setVirtualizationCenterEnabled(bool enabled)
@@ -775,20 +838,20 @@ void UpsSocketController::changeLogConfig(const Luminorix::Utils::Ups& ups)
 
 void UpsSocketController::addVirtualizationCenterAction(const VmTableWidgetTypes::ActionParameters& action)
 {
-    sendMessage(actionRequest(QStringLiteral("set_virtualization_center_action_list_add"), m_password, action,
+    sendMessage(actionRequest(QStringLiteral("set_virtualization_center_action_list_add"), password(), action,
                               nullptr));
 }
 
 void UpsSocketController::editVirtualizationCenterAction(int actionId,
                                                          const VmTableWidgetTypes::ActionParameters& action)
 {
-    sendMessage(actionRequest(QStringLiteral("set_virtualization_center_action_list_edit"), m_password,
+    sendMessage(actionRequest(QStringLiteral("set_virtualization_center_action_list_edit"), password(),
                               action, &actionId));
 }
 
 void UpsSocketController::runVirtualizationCenterAction(const QList<int>& ids)
 {
-    sendMessage(runActionRequest(m_password, ids));
+    sendMessage(runActionRequest(password(), ids));
 }
 
 // ---- map requests

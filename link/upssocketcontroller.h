@@ -1,11 +1,13 @@
 #pragma once
 
+#include "adminsession.h"
 #include "applicationconfiguration.h"
 #include "computer.h"
 #include "currentdevicestatus.h"
 #include "event.h"
 #include "group.h"
 #include "luminorixsocket.h"
+#include "selecteddevicereplies.h"
 #include "serialport.h"
 #include "smtpconfig.h"
 #include "ups.h"
@@ -53,15 +55,30 @@ public:
         // counts as a failed attempt. Shorter than the window's 3000 ms
         // watchdog, so a service that never answers is never shown as connected.
         int answerMs = 2500;
+        // How long an answering service may leave the requests sent since its
+        // last complete reply unanswered before the connection counts as lost.
+        // Fifteen poll periods, longer than the 10 s the panel itself gives the
+        // service for its slowest jobs: a busy service is slow, not gone. Bytes
+        // of a reply still coming do not count: a reply that never ends is
+        // silence too.
+        int silenceMs = 15000;
     };
 
     explicit UpsSocketController(quint16 port = LuminorixSocket::kServicePort);
     ~UpsSocketController() override;
 
+    // Another host ends the administrator session: its digest is not the new
+    // service's. So does dropping the connection, asked for or not.
     void setHost(const QString& host);
     QString host() const;
+    // A digest begins a new administrator session, an empty one ends it.
     void setPassword(const QString& digest);
     QString password() const;
+    AdminSession* session() const;
+    // Makes the requests `send` issues as administrator requests of the session
+    // `stamp` names. Once that session has ended the link refuses them: nothing
+    // is sent, and the result is false.
+    bool sendAsAdministrator(AdminSession::Stamp stamp, const std::function<void()>& send);
     void setPort(quint16 port);
     quint16 port() const;
     void setTiming(const Timing& timing);
@@ -210,7 +227,13 @@ private:
     // After a lost connection: the reconnect cycle, at once unless deferred.
     void resumeReconnecting();
     void postAttempt();
+    // The answer time ran out: on a fresh connection a failed attempt, on one
+    // that answered before a lost connection.
     void noAnswer();
+    // Device states and configurations reach the signals only when they are
+    // about the device chosen now.
+    void emitDeviceState(const QMap<QString, QString>& parameters);
+    void emitConfiguration(const QMap<QString, QString>& parameters);
     // Reads one reply element and emits its signal; one per element name.
     using ReplyReader = void (*)(UpsSocketController&, QXmlStreamReader&);
     static const QHash<QString, ReplyReader>& replyReaders();
@@ -219,7 +242,10 @@ private:
     void readOneText(QXmlStreamReader& reader, void (UpsSocketController::*signal)(QString));
 
     QString m_host = QStringLiteral("127.0.0.1");
-    QString m_password;
+    AdminSession* m_adminSession = nullptr;
+    // The session the requests now being made belong to; 0 outside sendAsAdministrator.
+    AdminSession::Stamp m_requestStamp = 0;
+    bool m_requestRefused = false;
     LuminorixSocket* m_socket = nullptr;
     QTimer* m_pollTimer = nullptr;
     QTimer* m_reconnectTimer = nullptr;
@@ -228,6 +254,7 @@ private:
     Timing m_timing;
     std::function<void(const QByteArray&)> m_sendObserver;
     QTimer* m_answerTimer = nullptr;
+    SelectedDeviceReplies m_selection;
     bool m_frameAborted = false;
     bool m_deferNextAttempt = false;
     bool m_session = false;       // connected() ran and the loss is not yet handled

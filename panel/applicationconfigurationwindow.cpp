@@ -172,6 +172,7 @@ void ApplicationConfigurationWindow::buildSmtpLayout()
 void ApplicationConfigurationWindow::setSocketController(Luminorix::UpsSocketController* controller)
 {
     socketController = controller;
+    session = SessionStamp(controller);
 }
 
 void ApplicationConfigurationWindow::setDialogRelay(const DialogRelay* relay)
@@ -188,8 +189,9 @@ void ApplicationConfigurationWindow::requestApplicationConfiguration()
 void ApplicationConfigurationWindow::setEnabledButtons(bool enabled)
 {
     // Nothing may be sent before the service's own settings are in the form:
-    // OK would overwrite them with blanks.
-    enabled = enabled && configurationReceived;
+    // OK would overwrite them with blanks. Nor after the session ended: a ready
+    // service does not bring it back.
+    enabled = enabled && configurationReceived && session.isCurrent();
     // By role: the label of OK differs with the translation.
     if (QPushButton* ok = ui->buttonBox->button(QDialogButtonBox::Ok))
         ok->setEnabled(enabled);
@@ -215,7 +217,8 @@ void ApplicationConfigurationWindow::accept()
 {
     if (!validateSmtpFields(true))
         return;
-    storeConfiguration();
+    if (!storeConfiguration())
+        return;
     QDialog::accept();
 }
 
@@ -257,7 +260,8 @@ void ApplicationConfigurationWindow::sendTestMailButtonClickHandler()
         return;
     Luminorix::Utils::SmtpConfig config;
     readSmtpConfig(config);
-    emit SendTestMail(config);
+    if (!session.send([this, &config] { emit SendTestMail(config); }))
+        return;
 
     DialogGuard dialog(smtpTestWindow, new SmtpTestWindow(this));
     connectToService(dialog.get(), socketController, *dialogRelay);
@@ -335,19 +339,21 @@ void ApplicationConfigurationWindow::readSmtpConfig(Luminorix::Utils::SmtpConfig
     config.pass = passwordEdit->text();
 }
 
-void ApplicationConfigurationWindow::storeConfiguration()
+bool ApplicationConfigurationWindow::storeConfiguration()
 {
-    LocalSettings().setCheckUpdates(ui->checkUpdatesBox->isChecked());
-    applicationConfiguration.run_on_boot = ui->runOnBootBox->isChecked();
-    applicationConfiguration.orvendesk_path =
-        QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
-    applicationConfiguration.log_files_path = ui->logDirPathEdit->text();
-
-    readSmtpConfig(applicationConfiguration.smtp);
+    Luminorix::Utils::ApplicationConfiguration configuration = applicationConfiguration;
+    configuration.run_on_boot = ui->runOnBootBox->isChecked();
+    configuration.orvendesk_path = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    configuration.log_files_path = ui->logDirPathEdit->text();
+    readSmtpConfig(configuration.smtp);
 
     // The link escapes every text field, the two paths included.
-    if (socketController)
-        socketController->sendApplicationConfiguration(applicationConfiguration);
+    if (!session.send(
+            [this, &configuration] { socketController->sendApplicationConfiguration(configuration); }))
+        return false;
+    applicationConfiguration = configuration;
+    LocalSettings().setCheckUpdates(ui->checkUpdatesBox->isChecked());
+    return true;
 }
 
 void ApplicationConfigurationWindow::setAuthenticationFieldsEnabled()

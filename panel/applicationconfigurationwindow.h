@@ -1,6 +1,7 @@
 #pragma once
 
 #include "applicationconfiguration.h"
+#include "base/sessionstamp.h"
 #include "serialport.h"
 #include "smtpconfig.h"
 #include "ups.h"
@@ -66,7 +67,8 @@ private:
     bool validateSmtpFields(bool allowAllEmpty);
     void showSmtpConfig(const Luminorix::Utils::SmtpConfig& config);
     void readSmtpConfig(Luminorix::Utils::SmtpConfig& config);
-    void storeConfiguration();
+    // False when the session ended: nothing was sent or stored.
+    bool storeConfiguration();
     void setAuthenticationFieldsEnabled();
     void buildSmtpLayout();
 
@@ -99,6 +101,7 @@ private:
 
     Luminorix::Utils::ApplicationConfiguration applicationConfiguration;
     Luminorix::UpsSocketController* socketController = nullptr;
+    SessionStamp session;
     QList<Luminorix::Utils::SerialPort>* availablePorts;
     QList<Luminorix::Utils::Ups> virtualDeviceMembers;
     QList<Luminorix::Utils::Ups> allUpses;

@@ -14,6 +14,7 @@ public:
     ~BusyLabel() override;
 
     void setBusy(bool busy);
+    bool isBusy() const { return !isHidden(); }
 
 private:
     // Made the first time the service is busy.

@@ -8,6 +8,7 @@
 #include "base/formfit.h"
 #include "base/named.h"
 #include "base/passwordchangewindow.h"
+#include "base/sessionstamp.h"
 #include "connectionwatchdogs.h"
 #include "connectwithservicewindow.h"
 #include "countdownclock.h"
@@ -214,9 +215,13 @@ void LuminorixWindow::connectController()
     connect(controller, &Controller::smpt2TestStatus, this, &LuminorixWindow::displaySmtp2TestStatus);
     connect(controller, &Controller::daemonIsBusy, this, &LuminorixWindow::displayDaemonBusy);
     connect(controller, &Controller::debugModeEnabled, this, &LuminorixWindow::debugModeEnabled);
+    // A log-out, a lost connection and another host all end it here.
+    connect(controller->session(), &Luminorix::AdminSession::ended, this,
+            &LuminorixWindow::disableAdministratorButtons);
     connect(controller, &Controller::showCountdownTimer, this, &LuminorixWindow::showCountdownTimer);
     connect(controller, &Controller::virtualizationCenterVersionReceived, this,
             &LuminorixWindow::slot_virtualizationCenterVersion);
+    connect(controller, &Controller::upsConnected, this, &LuminorixWindow::clearServiceBusy);
     // Nothing arrives before the event loop runs, so these need not wait for the host.
     connect(controller, &Controller::upsModelMessageReceived, this,
             &LuminorixWindow::upsModelMessageReceived);
@@ -384,7 +389,7 @@ void LuminorixWindow::upsCommunicationFailed()
     setActionsEnabled(false, deviceActions());
     ui->deviceMessages->hide();
     // A state kept back in the tray is no longer the device's.
-    undrawnDeviceState.reset();
+    shownDevice.forgetUndrawn();
 }
 
 void LuminorixWindow::socketError()
@@ -395,9 +400,11 @@ void LuminorixWindow::socketError()
     virtualizationCenterAvailable = false;
     setWidgetsEnabled(false, deviceButtons() + deviceValueWidgets());
     setActionsEnabled(false, deviceActions());
+    // Before the log-out, which has the last word on an open dialog's buttons.
+    clearServiceBusy();
     disableAdministratorButtons();
     ui->deviceMessages->hide();
-    undrawnDeviceState.reset();
+    shownDevice.forgetUndrawn();
 
     upsTree->showUnreachable();
 
@@ -433,6 +440,12 @@ void LuminorixWindow::displayDaemonBusy(bool busy)
     emit relay->serviceBusy(busy);
 }
 
+void LuminorixWindow::clearServiceBusy()
+{
+    if (ui->busyLabel->isBusy())
+        displayDaemonBusy(false);
+}
+
 void LuminorixWindow::debugModeEnabled(bool enabled)
 {
     const QString suffix = tr(" [TRYB DEBUGOWANIA]");
@@ -441,14 +454,21 @@ void LuminorixWindow::debugModeEnabled(bool enabled)
             debugWarningWidget->startBlinking();
         if (!windowTitleText.contains(suffix)) {
             windowTitleText.append(suffix);
-            setWindowTitle(windowTitleText);
+            showTitle();
         }
     } else {
         if (debugWarningWidget)
             debugWarningWidget->stopBlinking();
         windowTitleText.remove(suffix);
-        setWindowTitle(windowTitleText);
+        showTitle();
     }
+}
+
+void LuminorixWindow::showTitle()
+{
+    // The suffix is neither translated nor kept in windowTitleText.
+    setWindowTitle(controller->session()->isActive() ? windowTitleText + QStringLiteral(" (Administrator)")
+                                                     : windowTitleText);
 }
 
 void LuminorixWindow::serviceVersionReceived(QString service_version)
@@ -497,20 +517,24 @@ void LuminorixWindow::enableAdministratorButtons()
     enableDeviceRecordDoors();
     setActionsEnabled(false, {ui->actionActAsAdministrator});
     setActionsEnabled(virtualizationCenterAvailable, {ui->actionVirtualizationCenter});
-    setWindowTitle(windowTitleText + QStringLiteral(" (Administrator)"));
+    showTitle();
 }
 
 void LuminorixWindow::disableAdministratorButtons()
 {
+    // Ending the session comes back here through its ended().
+    if (controller->session()->isActive()) {
+        controller->session()->end();
+        return;
+    }
     administratorMode = false;
-    controller->setPassword(QString());
     setWidgetsEnabled(false, {ui->aplicationConfigurationButton, ui->networkConfigurationButton,
                               ui->upsConfigurationButton, ui->loggingConfigurationButton});
     setActionsEnabled(false, {ui->actionApplicationConfiguration, ui->actionChangePassword,
                               ui->actionNetworkConfiguration, ui->actionUpsConfiguration, ui->actionLogout,
                               ui->actionLoggingConfiguration, ui->actionVirtualizationCenter});
     setActionsEnabled(true, {ui->actionActAsAdministrator});
-    setWindowTitle(windowTitleText);
+    showTitle();
     emit relay->administratorLoggedOut();
 }
 
@@ -589,7 +613,7 @@ void LuminorixWindow::upsEventsButtonClickHandler()
 {
     DialogGuard dialog(upsEventsWindow, new UpsEventsWindow(nullptr));
     connectToService(dialog.get(), *relay);
-    dialog->setDeviceState(lastDeviceState);
+    dialog->setDeviceState(shownDevice.lastState());
     dialog->exec();
 }
 
@@ -607,7 +631,7 @@ void LuminorixWindow::extendInformationButtonClickHandler()
     DialogGuard dialog(extendInformationWindow,
                        new ExtendInformationWindow(isGeneratorSetModel(currentUps.model_name), nullptr));
     connectToService(dialog.get(), controller, *relay);
-    dialog->setParameters(lastDeviceState);
+    dialog->setParameters(shownDevice.lastState());
     dialog->exec();
 }
 
@@ -621,8 +645,10 @@ void LuminorixWindow::upsConfigurationButtonClickHandler()
     if (dialog->exec() != QDialog::Accepted)
         return;
     // Held until the service's next map, which is then the echo and not news.
-    submittedConfiguration = dialog->currentConfiguration();
-    controller->setUpsConfiguration(submittedConfiguration);
+    const QMap<QString, QString> configuration = dialog->currentConfiguration();
+    if (!dialog->session().send([&] { controller->setUpsConfiguration(configuration); }))
+        return;
+    submittedConfiguration = configuration;
     waitMilliseconds(2000);
     controller->getUpsConfiguration();
 }
@@ -649,22 +675,19 @@ void LuminorixWindow::upsDeviceState(QMap<QString, QString> parameters)
     upsConnected();
 
     parameters = DeviceStateTexts::normalized(parameters);
-    undrawnDeviceState.emplace(parameters, currentUps.model_name);
+    shownDevice.take(parameters);
     // In the tray nobody sees the fields: the last state is drawn when the window shows.
     if (!keptInTray)
         drawDeviceState();
-
-    lastDeviceState = parameters;
     emit relay->deviceState(parameters);
 }
 
 void LuminorixWindow::drawDeviceState()
 {
-    if (!undrawnDeviceState)
+    const std::optional<DeviceStateTexts> undrawn = shownDevice.takeUndrawn();
+    if (!undrawn)
         return;
-    const DeviceStateTexts texts =
-        DeviceStateTexts::fromState(undrawnDeviceState->first, undrawnDeviceState->second);
-    undrawnDeviceState.reset();
+    const DeviceStateTexts& texts = *undrawn;
 
     ProgressBarWidget* const loadBars[] = {ui->loadProgressBar, ui->loadProgressBar_2, ui->loadProgressBar_3};
     for (int i = 0; i < 3; ++i)
@@ -682,7 +705,22 @@ void LuminorixWindow::drawDeviceState()
     ui->nameAndLocalizationEdit->setVisible(texts.nameAndLocationVisible);
     ui->nameAndLocationLabel->setVisible(texts.nameAndLocationVisible);
 
-    ui->deviceMessages->showMessages(texts);
+    // No state yet is no news of alarms either way.
+    if (shownDevice.hasState())
+        ui->deviceMessages->showMessages(texts);
+    else
+        ui->deviceMessages->hide();
+}
+
+void LuminorixWindow::followShownDevice()
+{
+    if (!shownDevice.show(currentUps))
+        return;
+    setWidgetsEnabled(false, {ui->exInfoButton, ui->upsEventsButton});
+    setActionsEnabled(false, {ui->actionExtendInformation});
+    statusWidget->setUpsCommunicationState(LXStatusWidget::DeviceUndetermined);
+    if (!keptInTray)
+        drawDeviceState();
 }
 
 void LuminorixWindow::upsConfiguration(QMap<QString, QString> parameters)
@@ -737,6 +775,7 @@ void LuminorixWindow::upsTreeCurrentIndexChangedHandler()
     ui->firmwareEdit->setHelpToolTip(labels.nameplateHelpModelReason);
     ui->nominalActivePowerEdit->setHelpToolTip(labels.nameplateHelpModelReason);
     ui->nominalSpuriousPowerEdit->setHelpToolTip(labels.nameplateHelpModelReason);
+    followShownDevice();
 }
 
 // ---- device tree
@@ -792,6 +831,7 @@ void LuminorixWindow::showElementRecord(UpsTreeElement* element)
     currentUps = element->ups;
     setTextIfChanged(ui->modelNameEdit, element->modelLabel);
     ui->upsModel->showModel(currentUps.model_name);
+    followShownDevice();
 }
 
 void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceStatus> statuses)
@@ -802,6 +842,7 @@ void LuminorixWindow::upsCurrentStatusListMessageReceived(QVector<currentDeviceS
 void LuminorixWindow::deleteActionHandler(int row)
 {
     Q_UNUSED(row)
+    const SessionStamp session(controller);
     // Yes removes the device: Enter must not.
     const QMessageBox::StandardButton answer =
         QMessageBox::question(this, tr("Usuwanie UPS"), tr("Potwierdź usunięcie urządzenia"),
@@ -812,8 +853,11 @@ void LuminorixWindow::deleteActionHandler(int row)
     const UpsTreeElement* element = upsTree->currentElement();
     if (!element || !element->knownModel || element->ups.id.isEmpty())
         return;
-    controller->removeUps(element->ups.id);
-    controller->getAvailablePorts();
+    const QString id = element->ups.id;
+    session.send([this, id] {
+        controller->removeUps(id);
+        controller->getAvailablePorts();
+    });
 }
 
 void LuminorixWindow::slot_disableSortingUpsList()

@@ -3,6 +3,7 @@
 #include "currentdevicestatus.h"
 #include "serialport.h"
 #include "servicemessageboxes.h"
+#include "showndevice.h"
 #include "ups.h"
 
 #include <QList>
@@ -14,8 +15,6 @@
 #include <QSystemTrayIcon>
 #include <QVector>
 #include <memory>
-#include <optional>
-#include <utility>
 
 class AboutWindow;
 class AddUpsWindow;
@@ -149,12 +148,18 @@ private slots:
 
 private:
     void startUpdateChecker();
+    // The title, with the administrator's suffix while a session lasts.
+    void showTitle();
     void connectController();
     void connectTree();
     void applyStoredSorting();
     void sortAndRemember(bool descending);
 
     void drawDeviceState();
+    // Another device chosen: until its state comes, its fields say there is no data.
+    void followShownDevice();
+    // A new service session: a busy state of the old one no longer holds.
+    void clearServiceBusy();
     void selectTreeElement(UpsTreeElement* element);
     // The event and logging doors: the administrator's, for a device with a record.
     // Every door of the device stays shut for a model the catalogue lacks.
@@ -191,7 +196,7 @@ private:
     UpsEventsWindow* upsEventsWindow = nullptr;
     ExtendInformationWindow* extendInformationWindow = nullptr;
     UPSConfigurationWindow* upsConfigurationWindow = nullptr;
-    QMap<QString, QString> lastDeviceState;
+    ShownDevice shownDevice;
     PanelTray* tray = nullptr;
     ServiceMessageBoxes serviceMessages{this};
     bool reallyCloseRequested = false;
@@ -211,8 +216,6 @@ private:
     bool administratorMode = false;
     // Hidden to the tray: device states are kept, not drawn, until the window shows.
     bool keptInTray = false;
-    // The state not yet drawn and the model it came for: its texts are worked out when drawn.
-    std::optional<std::pair<QMap<QString, QString>, QString>> undrawnDeviceState;
     bool showAddUpsPrompt = true;
     bool virtualizationCenterAvailable = false;
 };

@@ -15,7 +15,8 @@ const int answerTimeoutMs = 5000;
 PasswordChangeWindow::PasswordChangeWindow(QString name, Luminorix::UpsSocketController* controller,
                                            QWidget* parent)
     : QDialog(parent), ui(new Ui::PasswordChangeWindow),
-      answerWait(new AnswerWait(this, answerTimeoutMs, "answerWait")), controller(controller)
+      answerWait(new AnswerWait(this, answerTimeoutMs, "answerWait")), controller(controller),
+      session(controller)
 {
     ui->setupUi(this);
     // The three fields share one left edge and one width only when every label
@@ -43,10 +44,11 @@ QString PasswordChangeWindow::newPassword() const
 
 void PasswordChangeWindow::accept()
 {
+    if (!session.send([this] { emit getPassword(); }))
+        return;
     // A second OK while waiting keeps the first wait's clock.
     if (!answerWait->isWaiting())
         answerWait->start();
-    emit getPassword();
 }
 
 void PasswordChangeWindow::reject()
@@ -90,8 +92,7 @@ void PasswordChangeWindow::comparePasswords(QString password)
     QMap<QString, QString> parameters;
     parameters.insert(QStringLiteral("new_password"), ui->newPassEdit->text());
     storedNewPassword = ui->newPassEdit->text();
-    adminChangeSent = true;
-    emit changePassword(parameters);
+    adminChangeSent = session.send([&] { emit changePassword(parameters); });
 }
 
 void PasswordChangeWindow::compareNetclientPassword(QString password)
@@ -102,16 +103,17 @@ void PasswordChangeWindow::compareNetclientPassword(QString password)
         return;
     if (!repetitionMatches())
         return;
-    emit changeNetclientPassword(ui->newPassEdit->text());
+    session.send([this] { emit changeNetclientPassword(ui->newPassEdit->text()); });
 }
 
 void PasswordChangeWindow::passwordChanged()
 {
     close();
     // Later requests must carry the new credential, or the service refuses them.
-    // A confirmation without a change of ours sent must not replace it.
-    if (administrator && adminChangeSent && controller)
-        controller->setPassword(hashPassword(storedNewPassword));
+    // A confirmation without a change of ours sent must not replace it, nor one
+    // that comes after the session ended.
+    if (administrator && adminChangeSent)
+        session.changeDigest(hashPassword(storedNewPassword));
     // QObject::tr on purpose: the context of these texts is "QObject", not the class.
     showMessageBox(QObject::tr("Zmiana hasła"), QObject::tr("Hasło zostało zmienione"));
 }

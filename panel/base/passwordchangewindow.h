@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sessionstamp.h"
+
 #include <QDialog>
 #include <QMap>
 #include <QString>
@@ -56,6 +58,7 @@ private:
     Ui::PasswordChangeWindow* ui;
     AnswerWait* answerWait;
     Luminorix::UpsSocketController* controller;
+    SessionStamp session;
     QString storedNewPassword;
     bool administrator = false;
     bool adminChangeSent = false;

@@ -148,6 +148,7 @@ NetworkConfigurationWindow::~NetworkConfigurationWindow()
 void NetworkConfigurationWindow::setSocketController(Luminorix::UpsSocketController* socketController)
 {
     controller = socketController;
+    session = SessionStamp(socketController);
 }
 
 void NetworkConfigurationWindow::setDialogRelay(const DialogRelay* relay)
@@ -228,7 +229,8 @@ void NetworkConfigurationWindow::setEnabledButtons(bool enable)
     auto* filter = new KeepDisabled(this);
     const QList<QPushButton*> buttons = findChildren<QPushButton*>();
     for (QPushButton* button : buttons) {
-        if (button == cancel)
+        // An open question's buttons are its own: No and Escape must still close it.
+        if (button == cancel || button->window() != this)
             continue;
         button->setEnabled(false);
         button->installEventFilter(filter);
@@ -253,8 +255,8 @@ void NetworkConfigurationWindow::accept()
                                          tr("Usuń część zdarzeń lub skróć ich teksty."));
         return;
     }
-    if (controller)
-        configuration.sendTo(controller, ups.id);
+    if (!session.send([this] { configuration.sendTo(controller, ups.id); }))
+        return;
     waitMilliseconds(200);
     QDialog::accept();
 }
@@ -438,11 +440,11 @@ void NetworkConfigurationWindow::removeComputerButtonClickHandler()
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
+    if (!session.send([this, id] { controller->removeComputer(id); }))
+        return;
     {
         const QSignalBlocker blockNetwork(ui->networkElementsTree);
         const QSignalBlocker blockAvailable(ui->availableComputers);
-        if (controller)
-            controller->removeComputer(id);
         configuration.removeComputer(id);
         fillNetworkElementsTrees();
     }

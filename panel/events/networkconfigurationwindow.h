@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/sessionstamp.h"
 #include "computer.h"
 #include "discoveryplan.h"
 #include "event.h"
@@ -148,6 +149,7 @@ private:
     ComputerConfigurationWindow* computerConfigurationWindow = nullptr;
     PasswordChangeWindow* passwordChangeWindow = nullptr;
     Luminorix::UpsSocketController* controller = nullptr;
+    SessionStamp session;
     const DialogRelay* dialogRelay = nullptr;
     Luminorix::Utils::Ups ups;
     NetworkConfiguration configuration;

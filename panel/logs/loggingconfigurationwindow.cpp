@@ -47,6 +47,7 @@ LoggingConfigurationWindow::~LoggingConfigurationWindow()
 void LoggingConfigurationWindow::setSocketController(Luminorix::UpsSocketController* socketController)
 {
     controller = socketController;
+    session = SessionStamp(socketController);
 }
 
 void LoggingConfigurationWindow::setUpsConfiguration(const Luminorix::Utils::Ups& record)
@@ -87,18 +88,20 @@ void LoggingConfigurationWindow::setButtonsEnabled(bool enabled)
 
 void LoggingConfigurationWindow::accept()
 {
-    ups.log_time_interval = QString::number(ui->intervalSpinBox->value());
-    ups.log_file_size = QString::number(ui->fileSizeSpinBox->value());
+    Luminorix::Utils::Ups record = ups;
+    record.log_time_interval = QString::number(ui->intervalSpinBox->value());
+    record.log_file_size = QString::number(ui->fileSizeSpinBox->value());
     int mask = 0;
     if (ui->parametersCheckBox->isChecked())
         mask |= parametersLog;
     if (ui->messagesCheckBox->isChecked())
         mask |= messagesLog;
-    if (ups.power_compensation && ui->compensationCheckBox->isChecked())
+    if (record.power_compensation && ui->compensationCheckBox->isChecked())
         mask |= compensationLog;
-    ups.log_params = QString::number(mask);
-    if (controller)
-        controller->changeLogConfig(ups);
+    record.log_params = QString::number(mask);
+    if (!session.send([this, &record] { controller->changeLogConfig(record); }))
+        return;
+    ups = record;
     QDialog::accept();
 }
 

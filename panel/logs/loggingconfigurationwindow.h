@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/sessionstamp.h"
 #include "ups.h"
 
 #include <QDialog>
@@ -43,6 +44,7 @@ private:
     Ui::LoggingConfigurationWindow* ui;
     UpsLogsWindow* upsLogsWindow = nullptr; // the viewer, while it runs
     QPointer<Luminorix::UpsSocketController> controller;
+    SessionStamp session;
     Luminorix::Utils::Ups ups;
 };
 

@@ -77,6 +77,8 @@ QPushButton* AddUpsWindow::okButton() const
 void AddUpsWindow::setSocketController(Luminorix::UpsSocketController* socketController)
 {
     controller = socketController;
+    session = SessionStamp(socketController);
+    updateOkButton();
 }
 
 void AddUpsWindow::setEditMode(bool edit)
@@ -193,7 +195,6 @@ void AddUpsWindow::editDevice(const Ups& device)
 
 void AddUpsWindow::administratorLoggedOut()
 {
-    administrator = false;
     updateOkButton();
 }
 
@@ -284,7 +285,7 @@ void AddUpsWindow::snmpOptionsButtonClickHandler()
 
 void AddUpsWindow::updateOkButton()
 {
-    okButton()->setEnabled(administrator && okAllowed());
+    okButton()->setEnabled(session.isCurrent() && okAllowed());
 }
 
 bool AddUpsWindow::okAllowed() const
@@ -338,8 +339,6 @@ bool AddUpsWindow::oneDevicePerClassAllowed(QString identifier)
 
 void AddUpsWindow::accept()
 {
-    if (!administrator)
-        return;
     const QString modelText = ui->upsModelBox->currentText();
     const QString interfaceText = ui->communicationInterfaceBox->currentText();
     const bool resetNeeded = eventsResetNeeded(modelText, interfaceText, ups.model_name, ups.communication);
@@ -384,18 +383,20 @@ void AddUpsWindow::accept()
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         // "No" keeps the device as it is and the dialog open with the entries; so
         // does a session that ended while the question was open.
-        if (answer != QMessageBox::Yes || !administrator || !okButton()->isEnabled())
+        if (answer != QMessageBox::Yes || (session.isCurrent() && !okButton()->isEnabled()))
             return;
         record.reset_events_request = true;
     }
-    ups = record;
-    if (controller) {
+    const bool sent = session.send([this, &record] {
         if (editMode)
-            controller->changeUps(ups);
+            controller->changeUps(record);
         else
-            controller->setNewUps(ups);
+            controller->setNewUps(record);
         controller->getAvailablePorts();
-    }
+    });
+    if (!sent)
+        return;
+    ups = record;
     QDialog::accept();
 }
 

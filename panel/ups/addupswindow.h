@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/sessionstamp.h"
 #include "serialport.h"
 #include "ups.h"
 
@@ -79,7 +80,8 @@ private:
     // request on a copy and keeps it only once the request goes out.
     Luminorix::Utils::Ups ups;
     bool editMode = false;
-    bool administrator = true;
+    // OK sends only within the session the dialog was opened in.
+    SessionStamp session;
     QString baselineModel;
     QString baselineCommunication;
     QString baselinePort;

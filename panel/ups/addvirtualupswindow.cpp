@@ -58,6 +58,7 @@ AddVirtualUpsWindow::AddVirtualUpsWindow(QWidget* parent)
 void AddVirtualUpsWindow::setSocketController(Luminorix::UpsSocketController* socketController)
 {
     controller = socketController;
+    session = SessionStamp(socketController);
 }
 
 void AddVirtualUpsWindow::setEditMode(bool edit)
@@ -129,7 +130,7 @@ void AddVirtualUpsWindow::displayAvailableParallelDevices(QList<Ups> allUpses)
     treeWidget->setColumnWidth(0, 50);
     // 50 px, or what the translated heading needs.
     treeWidget->setColumnWidth(1, qMax(50, treeWidget->header()->sectionSizeHint(1)));
-    ok->setEnabled(administrator);
+    ok->setEnabled(session.isCurrent());
 
     // Units of the configured virtual UPSes: taken, until found otherwise below.
     QList<QTreeWidgetItem*> memberRows;
@@ -187,14 +188,11 @@ void AddVirtualUpsWindow::displayAvailableParallelDevices(QList<Ups> allUpses)
 
 void AddVirtualUpsWindow::administratorLoggedOut()
 {
-    administrator = false;
     buttonBox->button(QDialogButtonBox::Ok)->setEnabled(false);
 }
 
 void AddVirtualUpsWindow::accept()
 {
-    if (!administrator)
-        return;
     // Only the id, the model and the members: the rest stays as a new record has it.
     Ups record;
     record.id = ups.id;
@@ -212,13 +210,15 @@ void AddVirtualUpsWindow::accept()
                              QMessageBox::Ok);
         return;
     }
-    ups = record;
-    if (controller) {
+    const bool sent = session.send([this, &record] {
         if (editMode)
-            controller->changeUps(ups);
+            controller->changeUps(record);
         else
-            controller->setNewUps(ups);
-    }
+            controller->setNewUps(record);
+    });
+    if (!sent)
+        return;
+    ups = record;
     QDialog::accept();
 }
 

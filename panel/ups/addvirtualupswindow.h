@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/sessionstamp.h"
 #include "ups.h"
 
 #include <QDialog>
@@ -64,7 +65,8 @@ private:
     Luminorix::UpsSocketController* controller = nullptr;
     Luminorix::Utils::Ups ups;
     bool editMode = false;
-    bool administrator = true;
+    // OK sends only within the session the dialog was opened in.
+    SessionStamp session;
     QList<Luminorix::Utils::Ups> memberDevices;
     QList<Luminorix::Utils::Ups> configuredMembers;
 };

@@ -371,8 +371,9 @@ QString UPSConfigurationWindow::parameterLabels(const QStringList& keys) const
 
 bool UPSConfigurationWindow::saveAllowed() const
 {
-    // Save goes off when the administrator's session ends, also while a box is open.
-    return ui->buttonBox->button(QDialogButtonBox::Save)->isEnabled();
+    // Save goes off when the administrator's session ends, also while a box is
+    // open; an ended session is told, a Save grey for want of a map is not.
+    return sessionStamp.confirmCurrent() && ui->buttonBox->button(QDialogButtonBox::Save)->isEnabled();
 }
 
 void UPSConfigurationWindow::accept()
@@ -419,9 +420,20 @@ void UPSConfigurationWindow::accept()
     QDialog::accept();
 }
 
-void connectToService(UPSConfigurationWindow* dialog, Luminorix::UpsSocketController* /*controller*/,
+void UPSConfigurationWindow::setSession(const SessionStamp& stamp)
+{
+    sessionStamp = stamp;
+}
+
+SessionStamp UPSConfigurationWindow::session() const
+{
+    return sessionStamp;
+}
+
+void connectToService(UPSConfigurationWindow* dialog, Luminorix::UpsSocketController* controller,
                       const DialogRelay& relay)
 {
+    dialog->setSession(SessionStamp(controller));
     QObject::connect(&relay, &DialogRelay::deviceConfiguration, dialog,
                      &UPSConfigurationWindow::setConfiguration);
     QObject::connect(&relay, &DialogRelay::administratorLoggedOut, dialog,

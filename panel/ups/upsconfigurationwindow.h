@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/sessionstamp.h"
 #include "ups.h"
 #include "upsparameterdescriptor.h"
 
@@ -45,6 +46,9 @@ public:
     // two empty texts when none.
     QPair<QString, QString> changedParameter() const;
     void setSaveEnabled(bool enable);
+    // The session whose administrator opened the dialog; Save holds only within it.
+    void setSession(const SessionStamp& stamp);
+    SessionStamp session() const;
 
 public slots:
     void accept() override;
@@ -85,6 +89,7 @@ private:
     QScrollArea* scrollArea = nullptr;
     QWidget* scrollContents = nullptr;
     QGridLayout* parametersGrid = nullptr;
+    SessionStamp sessionStamp;
 };
 
 // Feeds the dialog the configuration maps the window forwards, and turns Save

@@ -61,7 +61,7 @@ QGridLayout* groupGrid(QGroupBox* box)
 } // namespace
 
 VirtCentWindowTabHosts::VirtCentWindowTabHosts(Luminorix::UpsSocketController* controller, QWidget* parent)
-    : QWidget(parent), controller(controller)
+    : QWidget(parent), controller(controller), session(controller)
 {
     registerLinkMetaTypes();
     buildForm();
@@ -417,10 +417,11 @@ void VirtCentWindowTabHosts::slot_btn_accept_addnewmode()
     if (!validateHostName(host.name, -1) || !validateHostConnection(host.address, host.port) ||
         !validateUserName(host.user_name))
         return;
+    if (!session.send([&] { controller->addVirtualizationCenterEsxiSshHost(host); }))
+        return;
     wait_add_result = true;
     unlisted_host = VirtualizationCenterHost();
     unlisted_host.name = host.name;
-    controller->addVirtualizationCenterEsxiSshHost(host);
     setMode(Idle);
 }
 
@@ -448,13 +449,16 @@ void VirtCentWindowTabHosts::slot_virtualizationCenterHostAddNewResultReceived(
 
 void VirtCentWindowTabHosts::sendEdit(const QMap<QString, QString>& parameters)
 {
+    if (!session.send([&] {
+            controller->editVirtualizationCenterHost(selected_host.type, selected_host.id, parameters);
+        }))
+        return;
     if (parameters.contains(QStringLiteral("name"))) {
         saved_name = le_host_name->text();
         unlisted_host = selected_host;
         unlisted_host.name = saved_name;
     }
     wait_edit_result = true;
-    controller->editVirtualizationCenterHost(selected_host.type, selected_host.id, parameters);
 }
 
 void VirtCentWindowTabHosts::slot_btn_host_enabled_save()
@@ -527,8 +531,10 @@ void VirtCentWindowTabHosts::slot_btn_remove_host()
     box.setDefaultButton(QMessageBox::No);
     if (box.exec() != QMessageBox::Yes)
         return;
+    const VirtualizationCenterHost host = selected_host;
+    if (!session.send([&] { controller->removeVirtualizationCenterHost(host.type, host.id); }))
+        return;
     setMode(Idle);
-    controller->removeVirtualizationCenterHost(selected_host.type, selected_host.id);
     // A list made after the removal, so that the host leaves the combo.
     requestListShowing(selected_host, false);
 }
@@ -549,9 +555,11 @@ void VirtCentWindowTabHosts::startTest(bool allowConnectNewHost)
     // tab says nothing rather than announce a test that never runs.
     if (selected_host.type != esxiSshType)
         return;
+    if (!session.send(
+            [&] { controller->testVirtualizationCenterEsxiSshHost(selected_host.id, allowConnectNewHost); }))
+        return;
     te_test_result->clear();
     te_test_result->append(tr("Wykonywanie testu..."));
-    controller->testVirtualizationCenterEsxiSshHost(selected_host.id, allowConnectNewHost);
     test_wait->start();
     setMode(TestRunning);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/awaitedanswer.h"
+#include "base/sessionstamp.h"
 #include "virtualizationcenteraddhostresult.h"
 #include "virtualizationcenterchangehostsettingsresult.h"
 #include "virtualizationcenteresxishhhost.h"
@@ -109,6 +110,8 @@ private:
     void warn(const QString& text);
 
     Luminorix::UpsSocketController* controller;
+    // The session the centre was opened in: its changes go out in it only.
+    SessionStamp session;
 
     QComboBox* cb_host_list;
     QPushButton* btn_add_host;

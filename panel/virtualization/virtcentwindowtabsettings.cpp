@@ -31,7 +31,7 @@ bool isRecipient(const QString& part)
 
 VirtCentWindowTabSettings::VirtCentWindowTabSettings(Luminorix::UpsSocketController* controller,
                                                      QWidget* parent)
-    : QWidget(parent), controller(controller)
+    : QWidget(parent), controller(controller), session(controller)
 {
     registerLinkMetaTypes();
     layout = named(new QGridLayout(this), "layout");
@@ -211,8 +211,9 @@ void VirtCentWindowTabSettings::showValue(const QString& key, const QString& val
 void VirtCentWindowTabSettings::slot_btn_virt_enabled_save()
 {
     const bool enabled = chk_virt_enabled->isChecked();
+    if (!session.send([&] { controller->setVirtualizationCenterEnabled(enabled); }))
+        return;
     enabled_answer.await([enabled](bool is_enabled) { return is_enabled == enabled; }, stalePolledAnswers);
-    controller->setVirtualizationCenterEnabled(enabled);
     enabled_wait->start();
     setVirtEnabledControlsEnabled(false);
 }
@@ -264,6 +265,8 @@ void VirtCentWindowTabSettings::slot_btn_master_shutdown_delay_save()
 
 void VirtCentWindowTabSettings::sendSetting(const QString& key, const QString& value, const QString& stored)
 {
+    if (!session.send([&] { controller->setVirtualizationCenterSettings({{key, value}}); }))
+        return;
     // No number ties an answer to its save: the one to this save holds the value saved.
     settings_answer.await(
         [key, stored](const QMap<QString, QString>& settings) {
@@ -271,7 +274,6 @@ void VirtCentWindowTabSettings::sendSetting(const QString& key, const QString& v
         },
         0);
     saved_key = key;
-    controller->setVirtualizationCenterSettings({{key, value}});
     settings_wait->start();
     setSettingsControlsEnabled(false);
 }

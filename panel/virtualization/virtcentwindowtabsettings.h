@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/awaitedanswer.h"
+#include "base/sessionstamp.h"
 
 #include <QMap>
 #include <QString>
@@ -68,6 +69,8 @@ private:
     void settingsUnanswered();
 
     Luminorix::UpsSocketController* controller;
+    // The session the centre was opened in: its changes go out in it only.
+    SessionStamp session;
     QGridLayout* layout;
     QCheckBox* chk_virt_enabled;
     QPushButton* btn_virt_enabled_save;

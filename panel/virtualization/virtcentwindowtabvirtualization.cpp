@@ -18,7 +18,7 @@ const int esxiSshType = 1;
 
 VirtCentWindowTabVirtualization::VirtCentWindowTabVirtualization(Luminorix::UpsSocketController* controller,
                                                                  QWidget* parent)
-    : QWidget(parent), controller(controller)
+    : QWidget(parent), controller(controller), session(controller)
 {
     registerLinkMetaTypes();
     layout = named(new QVBoxLayout, "layout");
@@ -151,33 +151,38 @@ void VirtCentWindowTabVirtualization::slot_virtualizationCenterActionListReceive
 void VirtCentWindowTabVirtualization::slot_updateManagementOptions(
     VmTableWidget::ManagementConfig management_config)
 {
+    if (!session.send([&] { controller->setVirtualizationCenterHostManagement(management_config); }))
+        return;
     wait_management_result = true;
-    controller->setVirtualizationCenterHostManagement(management_config);
 }
 
 void VirtCentWindowTabVirtualization::slot_addNewAction(VmTableWidget::ActionParameters action)
 {
+    if (!session.send([&] { controller->addVirtualizationCenterAction(action); }))
+        return;
     wait_add_action = true;
-    controller->addVirtualizationCenterAction(action);
 }
 
 void VirtCentWindowTabVirtualization::slot_replaceAction(int action_id,
                                                          VmTableWidget::ActionParameters action)
 {
+    if (!session.send([&] { controller->editVirtualizationCenterAction(action_id, action); }))
+        return;
     wait_edit_action = true;
-    controller->editVirtualizationCenterAction(action_id, action);
 }
 
 void VirtCentWindowTabVirtualization::slot_deleteAction(int action_id)
 {
+    if (!session.send([&] { controller->deleteVirtualizationCenterAction(action_id); }))
+        return;
     wait_delete_action = true;
-    controller->deleteVirtualizationCenterAction(action_id);
 }
 
 void VirtCentWindowTabVirtualization::slot_runAction(int action_id)
 {
+    if (!session.send([&] { controller->runVirtualizationCenterAction({action_id}); }))
+        return;
     wait_run_action = true;
-    controller->runVirtualizationCenterAction({action_id});
     run_wait->start();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/awaitedanswer.h"
+#include "base/sessionstamp.h"
 #include "virtualizationcenterhost.h"
 #include "virtualizationcenterhostvmsinfo.h"
 #include "vmtablewidget.h"
@@ -71,6 +72,8 @@ private:
     bool reportError(bool has_error, const QString& text, const QString& error_str);
 
     Luminorix::UpsSocketController* controller;
+    // The session the centre was opened in: its changes go out in it only.
+    SessionStamp session;
     QVBoxLayout* layout;
     VmTableWidget* vm_table;
     bool vc_enabled = false;

@@ -2709,6 +2709,17 @@ UPS module</translation>
     </message>
 </context>
 <context>
+    <name>SessionStamp</name>
+    <message>
+        <source>Sesja zakończona</source>
+        <translation>Session ended</translation>
+    </message>
+    <message>
+        <source>Sesja administratora zakończyła się, zmiany nie zostały wysłane. Zaloguj się ponownie, aby je wysłać.</source>
+        <translation>The administrator session has ended and the changes were not sent. Log in again to send them.</translation>
+    </message>
+</context>
+<context>
     <name>SmtpTestWindow</name>
     <message>
         <source>Test konfiguracji SMTP</source>

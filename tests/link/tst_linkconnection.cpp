@@ -51,6 +51,24 @@ private:
     static inline QtMessageHandler s_previous = nullptr;
 };
 
+// The stand-in keeps its connections open and answers nothing, as a stopped
+// service whose system still holds its sockets.
+void freeze(LxSim::SimServer& server)
+{
+    for (const QString& name : server.responder().handledRequests())
+        server.responder().script(name, {});
+}
+
+void thaw(LxSim::SimServer& server)
+{
+    server.responder().clearScripts();
+}
+
+QString firmwareOf(const QSignalSpy& spy, int i)
+{
+    return spy.at(i).at(0).value<QMap<QString, QString>>().value(QStringLiteral("firmware_version"));
+}
+
 // The reconnect timer of a controller in its reconnect cycle.
 QTimer* reconnectTimer(const UpsSocketController& controller, int intervalMs)
 {
@@ -100,6 +118,10 @@ private slots:
     void peerClosingAtOnceIsAFailedAttempt();
     void silentServiceIsAFailedAttempt();
     void answeringServiceOutlivesTheAnswerTime();
+    void silenceAfterRepliesIsALostConnection_data();
+    void silenceAfterRepliesIsALostConnection();
+    void repliesAskedBeforeTheSelectionAreDropped_data();
+    void repliesAskedBeforeTheSelectionAreDropped();
 };
 
 void TestLinkConnection::programDefaults()
@@ -370,6 +392,117 @@ void TestLinkConnection::answeringServiceOutlivesTheAnswerTime()
     QCOMPARE(errors.count(), 0);
     QCOMPARE(c.rig.server.clientCount(), 1);
     QVERIFY(c.controller.isPolling());
+}
+
+void TestLinkConnection::silenceAfterRepliesIsALostConnection_data()
+{
+    QTest::addColumn<bool>("trickle");
+    QTest::newRow("stopped with its connection open") << false;
+    // A frame header, then one byte each 100 ms: the frame grows but never ends.
+    QTest::newRow("trickling a reply") << true;
+}
+
+void TestLinkConnection::silenceAfterRepliesIsALostConnection()
+{
+    QFETCH(bool, trickle);
+    ServiceRig rig;
+    QVERIFY(rig.listen());
+    UpsSocketController controller;
+    UpsSocketController::Timing timing = ServiceRig::shortTiming();
+    timing.silenceMs = 1500;
+    rig.attach(controller, timing);
+    QSignalSpy states(&controller, &UpsSocketController::upsDeviceState);
+    QSignalSpy errors(&controller, &UpsSocketController::socketError);
+    QSignalSpy connects(&controller, &UpsSocketController::upsConnected);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("answered nothing for 1500 ms")));
+    controller.startReconnecting();
+    QTRY_VERIFY_WITH_TIMEOUT(states.count() >= 3, 20000);
+
+    const int errorsBefore = errors.count();
+    const int connectsBefore = connects.count();
+    freeze(rig.server);
+    QTimer trickler;
+    qint64 pending = 0;
+    if (trickle) {
+        rig.server.pushRaw(Luminorix::encodeFrameLength(100000));
+        QObject::connect(&trickler, &QTimer::timeout, &rig.server, [&] {
+            rig.server.pushRaw("x");
+            pending = qMax(pending, controller.socket()->bytesAvailable());
+        });
+        // Not one byte may reach the next connection.
+        QObject::connect(&controller, &UpsSocketController::socketError, &trickler, &QTimer::stop);
+        trickler.start(100);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(errors.count() > errorsBefore, 20000);
+    if (trickle)
+        QVERIFY2(pending > 4 + 3, qPrintable(QString::number(pending))); // it did grow meanwhile
+    QVERIFY(controller.isReconnecting() || connects.count() > connectsBefore);
+
+    thaw(rig.server);
+    const int statesBefore = states.count();
+    QTRY_VERIFY_WITH_TIMEOUT(states.count() > statesBefore, 20000);
+    QVERIFY(connects.count() > connectsBefore);
+    QVERIFY(controller.isPolling());
+}
+
+void TestLinkConnection::repliesAskedBeforeTheSelectionAreDropped_data()
+{
+    QTest::addColumn<bool>("configuration");
+    QTest::addColumn<bool>("reconnect");
+    QTest::newRow("state") << false << false;
+    QTest::newRow("configuration") << true << false;
+    // A new connection starts with the service's own choice until it is told again.
+    QTest::newRow("state after a reconnection") << false << true;
+}
+
+void TestLinkConnection::repliesAskedBeforeTheSelectionAreDropped()
+{
+    QFETCH(bool, configuration);
+    QFETCH(bool, reconnect);
+    ServiceRig rig;
+    QList<LxSim::SimDevice> devices;
+    for (const QString& id : {QStringLiteral("1"), QStringLiteral("2")}) {
+        LxSim::SimDevice d =
+            LxSim::SimDevice::named(id, QStringLiteral("KitePro_USB"), QStringLiteral("usb"), id);
+        d.fixedState = {{QStringLiteral("firmware_version"), QStringLiteral("fw-") + id}};
+        d.configuration = {{QStringLiteral("firmware_version"), QStringLiteral("fw-") + id}};
+        devices.append(d);
+    }
+    rig.world.setDevices(devices);
+    QVERIFY(rig.listen());
+    UpsSocketController controller;
+    QVERIFY(rig.connect(controller));
+    QSignalSpy replies(&controller, configuration ? &UpsSocketController::upsConfiguration
+                                                  : &UpsSocketController::upsDeviceState);
+    const auto ask = [&] {
+        if (configuration) {
+            controller.getUpsConfiguration();
+        } else {
+            // Two ticks in three ask for the state.
+            controller.getUpsDeviceData();
+            controller.getUpsDeviceData();
+        }
+    };
+
+    controller.sendChangeUpsOnInterface(1);
+    ask();
+    QTRY_VERIFY(!replies.isEmpty());
+    QCOMPARE(firmwareOf(replies, 0), QStringLiteral("fw-1"));
+    if (reconnect) {
+        controller.sendChangeUpsOnInterface(2);
+        QSignalSpy connects(&controller, &UpsSocketController::upsConnected);
+        controller.disconnectFromService();
+        QTRY_COMPARE(connects.count(), 1);
+    }
+    // Asked about the first device, or about the service's own choice after a
+    // reconnection; answered only after the panel chose the second.
+    ask();
+    controller.sendChangeUpsOnInterface(2);
+    replies.clear();
+    ask();
+    QTRY_VERIFY(!replies.isEmpty());
+    for (int i = 0; i < replies.count(); ++i)
+        QCOMPARE(firmwareOf(replies, i), QStringLiteral("fw-2"));
 }
 
 LX_TEST_GUILESS_MAIN(TestLinkConnection)

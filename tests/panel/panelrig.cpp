@@ -112,6 +112,12 @@ bool PanelRig::administrator() const
     return window->findChild<QAction*>(QStringLiteral("actionLogout"))->isEnabled();
 }
 
+void PanelRig::logIn()
+{
+    controller()->setPassword(world.adminDigest());
+    window->enableAdministratorButtons();
+}
+
 UpsTreeElement* PanelRig::topLevel(int i) const
 {
     return static_cast<UpsTreeElement*>(tree()->topLevelItem(i));

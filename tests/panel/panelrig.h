@@ -51,6 +51,8 @@ public:
     Luminorix::Utils::Ups currentDevice() const;
     // Whether the window is in administrator mode: only then can one log out.
     bool administrator() const;
+    // Logs in with the stand-in's password, as the login dialog does.
+    void logIn();
 
     UpsTreeElement* topLevel(int i) const;
     // The element (at any depth) showing `text`, or null.

@@ -59,6 +59,8 @@ struct Settings
         : dialog(&ports, members, all)
     {
         controller.setSendObserver([this](const QByteArray& text) { sent.append(QString::fromUtf8(text)); });
+        // Opened by a logged-in administrator.
+        controller.setPassword(hashPassword(QStringLiteral("Quillmarberon")));
         connectToService(&dialog, &controller, relay);
         dialog.requestApplicationConfiguration();
         // The main window's part: it passes each test report on through its relay.
@@ -614,6 +616,7 @@ void TestApplicationConfigurationWindow::addUpsShortcuts()
         }
         QVERIFY(ok->isEnabled());
         if (outcome == Outcome::LoggedOut) {
+            s.controller.setPassword(QString());
             emit s.relay.administratorLoggedOut();
             okAfterLogout = ok->isEnabled();
         }

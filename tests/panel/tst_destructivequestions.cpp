@@ -1,13 +1,20 @@
 // Every question whose Yes sends, removes or resets something, answered with
 // the keyboard the way a hurried user does: Enter (and Escape) never say Yes.
+// And every administrator request, question or dialog, made after the session
+// it was opened in has ended: nothing of it reaches the service.
+#include "applicationconfigurationwindow.h"
 #include "base/dialogrelay.h"
+#include "base/passwordchangewindow.h"
+#include "connectwithservicewindow.h"
 #include "events/networkconfigurationwindow.h"
+#include "logs/loggingconfigurationwindow.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
 #include "panelrig.h"
 #include "requestserializers.h"
 #include "servicerig.h"
 #include "ups/addupswindow.h"
+#include "ups/addvirtualupswindow.h"
 #include "ups/upsconfigurationwindow.h"
 #include "upssocketcontroller.h"
 #include "upstreeelement.h"
@@ -21,6 +28,8 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTreeWidget>
 #include <memory>
 
@@ -39,8 +48,33 @@ enum class Question
     RemoveDevice,
     RemoveVirtualizationHost
 };
+// What an administrator sends, by the dialog or question that sends it.
+enum class Request
+{
+    PasswordChange,
+    RemoveDevice,
+    NetworkSave,
+    NetworkSavedOnClosing,
+    RemoveComputer,
+    ApplicationSettings,
+    SmtpTest,
+    AddDevice,
+    DeviceEventsReset,
+    AddVirtualDevice,
+    LoggingSettings,
+    DeviceConfiguration,
+    RemoveVirtualizationHost
+};
+// How the session ends while the dialog or question is open.
+enum class End
+{
+    Restart,
+    HostChange
+};
 } // namespace
 Q_DECLARE_METATYPE(Question)
+Q_DECLARE_METATYPE(Request)
+Q_DECLARE_METATYPE(End)
 
 namespace {
 Ups device(const QString& id, const QString& model, const QString& communication,
@@ -93,15 +127,20 @@ struct Scene
     std::unique_ptr<PanelRig> panel;
     std::unique_ptr<VcRig> vc;
     std::unique_ptr<VirtCentWindowTabHosts> hosts;
+    std::unique_ptr<PasswordChangeWindow> password;
+    std::unique_ptr<ApplicationConfigurationWindow> settings;
+    std::unique_ptr<AddVirtualUpsWindow> virtualDialog;
+    std::unique_ptr<LoggingConfigurationWindow> logging;
+    // The service on 127.0.0.2 that a change of host goes to, with its own password.
+    std::unique_ptr<ServiceRig> other;
     // The stand-in and the link the question's Yes would send through.
     ServiceRig* service = &rig;
     Luminorix::UpsSocketController* link = &controller;
 
-    bool listen()
-    {
-        controller.setPassword(rig.world.adminDigest());
-        return rig.listen() && rig.connect(controller);
-    }
+    // The questions are the administrator's: each dialog opens within a session.
+    Scene() { rig.logIn(controller); }
+
+    bool listen() { return rig.listen() && rig.connect(controller); }
 
     // The configuration dialog of device "1" fed from the stand-in, `key` set to `value`.
     bool openConfiguration(const QString& model, const QMap<QString, QString>& map, const QString& key,
@@ -189,6 +228,7 @@ struct Scene
             !QTest::qWaitFor([this] { return panel->elementByText(QStringLiteral("Zeta")); }, 20000))
             return false;
         link = panel->controller();
+        panel->logIn();
         panel->tree()->setCurrentItem(panel->elementByText(QStringLiteral("Zeta")));
         return true;
     }
@@ -204,6 +244,126 @@ struct Scene
         hosts->requestVirtualizationCenterHostList();
         hosts->show();
         return QTest::qWaitFor([this] { return hosts->mode() == VirtCentWindowTabHosts::HostShown; }, 20000);
+    }
+
+    // A serial Harrier being edited into an Osprey: OK asks to reset its events.
+    bool openSerialDeviceAsOsprey()
+    {
+        rig.world.loadDemo();
+        if (!listen())
+            return false;
+        const Ups harrier = device(QStringLiteral("7"), QStringLiteral("HarrierRT_RS232"),
+                                   QStringLiteral("rs232"), QStringLiteral("COM1"));
+        deviceDialog.reset(new AddUpsWindow(&ports));
+        connectToService(deviceDialog.get(), &controller, relay);
+        deviceDialog->editDevice(harrier);
+        deviceDialog->setConfiguredUps({harrier});
+        deviceDialog->show();
+        auto* models = deviceDialog->findChild<QComboBox*>(QStringLiteral("upsModelBox"));
+        models->setCurrentIndex(models->findText(QStringLiteral("OSPREY")));
+        return true;
+    }
+    // Asks to remove "Biuro" from the network dialog's available computers.
+    void removeComputer()
+    {
+        auto* available = network->findChild<QTreeWidget*>(QStringLiteral("availableComputers"));
+        available->expandAll();
+        available->setCurrentItem(
+            available->findItems(QStringLiteral("Biuro"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
+        network->findChild<QPushButton*>(QStringLiteral("removeComputerButton"))->click();
+    }
+    bool openPassword()
+    {
+        if (!listen())
+            return false;
+        password.reset(new PasswordChangeWindow(QStringLiteral("127.0.0.1"), &controller));
+        connectToService(password.get(), &controller, relay);
+        password->show();
+        return true;
+    }
+    bool openSettings()
+    {
+        if (!listen())
+            return false;
+        settings.reset(new ApplicationConfigurationWindow(&ports, {}, {}));
+        connectToService(settings.get(), &controller, relay);
+        settings->requestApplicationConfiguration();
+        settings->show();
+        QPushButton* ok = settings->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        return QTest::qWaitFor([ok] { return ok->isEnabled(); }, 20000);
+    }
+    bool openNewDevice()
+    {
+        if (!listen())
+            return false;
+        deviceDialog.reset(new AddUpsWindow(&ports));
+        connectToService(deviceDialog.get(), &controller, relay);
+        deviceDialog->setConfiguredUps({});
+        deviceDialog->show();
+        auto* models = deviceDialog->findChild<QComboBox*>(QStringLiteral("upsModelBox"));
+        models->setCurrentIndex(models->findText(QStringLiteral("PLOVER")));
+        return true;
+    }
+    bool openVirtualDevice()
+    {
+        if (!listen())
+            return false;
+        virtualDialog.reset(new AddVirtualUpsWindow);
+        connectToService(virtualDialog.get(), &controller, relay);
+        Ups unit = device(QStringLiteral("7"), QStringLiteral("HarrierRT_6_10_USB"), QStringLiteral("usb"));
+        unit.parallel_unit = true;
+        unit.unit_address = QStringLiteral("1");
+        virtualDialog->setConfiguredUps({});
+        virtualDialog->displayAvailableParallelDevices({unit});
+        virtualDialog->show();
+        auto* tree = virtualDialog->findChild<QTreeWidget*>();
+        tree->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        return true;
+    }
+    bool openLogging()
+    {
+        if (!listen())
+            return false;
+        logging.reset(new LoggingConfigurationWindow);
+        connectToService(logging.get(), &controller, relay);
+        Ups ups = device(QStringLiteral("1"), QStringLiteral("KitePro_USB"), QStringLiteral("usb"));
+        ups.log_params = QStringLiteral("1");
+        ups.log_file_size = QStringLiteral("100");
+        ups.log_time_interval = QStringLiteral("10");
+        logging->setUpsConfiguration(ups);
+        logging->show();
+        return true;
+    }
+
+    // Ends the session as `end` says, and waits until the link is up again: on
+    // the same service restarted, or on another one on 127.0.0.2.
+    bool endSession(End end)
+    {
+        Luminorix::UpsSocketController* c = link;
+        QSignalSpy connected(c, &Luminorix::UpsSocketController::upsConnected);
+        if (end == End::Restart) {
+            ServiceRig::Timing timing = c->timing();
+            timing.reconnectMs = 50;
+            c->setTiming(timing);
+            service->server.stop();
+            if (!QTest::qWaitFor([c] { return !c->session()->isActive(); }, 20000) ||
+                !service->server.restart())
+                return false;
+        } else {
+            other.reset(new ServiceRig);
+            other->world.setAdminPassword(QStringLiteral("inne hasło"));
+            other->world.install(other->server.responder());
+            if (!other->server.listen(QHostAddress(QStringLiteral("127.0.0.2")), service->server.port()))
+                return false;
+            ConnectWithServiceWindow host;
+            connectToService(&host, c, relay);
+            host.findChild<QLineEdit*>(QStringLiteral("ipEdit"))->setText(QStringLiteral("127.0.0.2"));
+            host.accept();
+            if (c->session()->isActive())
+                return false;
+            service = other.get();
+        }
+        return QTest::qWaitFor([&] { return connected.count() > 0; }, 20000);
     }
 
     // Names of the requests the stand-in got after `since`, once all sent has arrived.
@@ -229,6 +389,10 @@ private slots:
     }
     void keyboardNeverSaysYes_data();
     void keyboardNeverSaysYes();
+    void nothingOutsideTheSession_data();
+    void nothingOutsideTheSession();
+    void loggedOutQuestionStillCloses_data();
+    void loggedOutQuestionStillCloses();
 
 private:
     std::unique_ptr<LxTest::ModalWatchdog> watchdog;
@@ -297,20 +461,9 @@ void TestDestructiveQuestions::keyboardNeverSaysYes()
                                     Map{{"remote_turn_off_ups", "1"}, {"shutdown_delay", "5"}},
                                     QStringLiteral("shutdown_delay"), QStringLiteral("7")));
         break;
-    case Question::DeviceEventsReset: {
-        s.rig.world.loadDemo();
-        QVERIFY(s.listen());
-        const Ups harrier = device(QStringLiteral("7"), QStringLiteral("HarrierRT_RS232"),
-                                   QStringLiteral("rs232"), QStringLiteral("COM1"));
-        s.deviceDialog.reset(new AddUpsWindow(&s.ports));
-        connectToService(s.deviceDialog.get(), &s.controller, s.relay);
-        s.deviceDialog->editDevice(harrier);
-        s.deviceDialog->setConfiguredUps({harrier});
-        s.deviceDialog->show();
-        auto* models = s.deviceDialog->findChild<QComboBox*>(QStringLiteral("upsModelBox"));
-        models->setCurrentIndex(models->findText(QStringLiteral("OSPREY")));
+    case Question::DeviceEventsReset:
+        QVERIFY(s.openSerialDeviceAsOsprey());
         break;
-    }
     case Question::RemoveComputer:
     case Question::UnsavedNetClientPassword:
         QVERIFY(s.openNetwork(question == Question::UnsavedNetClientPassword));
@@ -338,15 +491,10 @@ void TestDestructiveQuestions::keyboardNeverSaysYes()
         dialog = s.deviceDialog.get();
         s.deviceDialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         break;
-    case Question::RemoveComputer: {
+    case Question::RemoveComputer:
         dialog = s.network.get();
-        auto* available = s.network->findChild<QTreeWidget*>(QStringLiteral("availableComputers"));
-        available->expandAll();
-        available->setCurrentItem(
-            available->findItems(QStringLiteral("Biuro"), Qt::MatchExactly | Qt::MatchRecursive).value(0));
-        s.network->findChild<QPushButton*>(QStringLiteral("removeComputerButton"))->click();
+        s.removeComputer();
         break;
-    }
     case Question::UnsavedNetClientPassword:
         dialog = s.network.get();
         s.network->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
@@ -369,6 +517,252 @@ void TestDestructiveQuestions::keyboardNeverSaysYes()
         QVERIFY2(!sent.contains(QStringLiteral("remove_ups")), qPrintable(sent.join(QLatin1Char(' '))));
     else
         QCOMPARE(sent, QStringList());
+}
+
+void TestDestructiveQuestions::nothingOutsideTheSession_data()
+{
+    QTest::addColumn<Request>("request");
+    QTest::addColumn<End>("end");
+    QTest::addColumn<QStringList>("names");
+    // An edit whose text must survive, and the text typed into it.
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("typed");
+
+    const struct
+    {
+        const char* name;
+        Request request;
+        QStringList names;
+        const char* edit;
+        const char* typed;
+    } requests[] = {
+        {"password change",
+         Request::PasswordChange,
+         {"get_password", "change_password"},
+         "newPassEdit",
+         "nowe"},
+        {"remove device", Request::RemoveDevice, {"remove_ups"}, "", ""},
+        {"network save", Request::NetworkSave, {"all_computers", "events", "groups"}, "", ""},
+        {"network saved on closing",
+         Request::NetworkSavedOnClosing,
+         {"all_computers", "events", "groups"},
+         "",
+         ""},
+        {"remove computer", Request::RemoveComputer, {"remove_computer"}, "", ""},
+        {"application settings",
+         Request::ApplicationSettings,
+         {"application_configuration"},
+         "logDirPathEdit",
+         "D:/logi"},
+        {"SMTP test", Request::SmtpTest, {"smtp2_send_test_mail"}, "serverEdit", "smtp.example.com"},
+        {"add device", Request::AddDevice, {"set_new_ups"}, "upsNameEdit", "Biuro"},
+        {"device events reset", Request::DeviceEventsReset, {"change_ups"}, "", ""},
+        {"add virtual device", Request::AddVirtualDevice, {"set_new_ups"}, "", ""},
+        {"logging settings", Request::LoggingSettings, {"change_log_config"}, "", ""},
+        {"device configuration", Request::DeviceConfiguration, {"set_ups_configuration"}, "epo", ""},
+        {"remove virtualization host",
+         Request::RemoveVirtualizationHost,
+         {"set_virtualization_center_remove_host"},
+         "",
+         ""},
+    };
+    for (const auto& r : requests) {
+        for (End end : {End::Restart, End::HostChange}) {
+            QTest::addRow("%s, %s", r.name, end == End::Restart ? "restart" : "host change")
+                << r.request << end << r.names << QString::fromLatin1(r.edit) << QString::fromUtf8(r.typed);
+        }
+    }
+}
+
+// The dialog or question opened by the administrator, the session ended under
+// it, then Yes or OK: nothing reaches the service, the user is told, and the
+// dialog stays open with what was typed.
+void TestDestructiveQuestions::nothingOutsideTheSession()
+{
+    QFETCH(Request, request);
+    QFETCH(End, end);
+    QFETCH(QStringList, names);
+    QFETCH(QString, edit);
+    QFETCH(QString, typed);
+
+    Scene s;
+    QWidget* dialog = nullptr;
+    switch (request) {
+    case Request::PasswordChange:
+        QVERIFY(s.openPassword());
+        dialog = s.password.get();
+        break;
+    case Request::RemoveDevice:
+        QVERIFY(s.openWindow());
+        break;
+    case Request::NetworkSave:
+    case Request::RemoveComputer:
+    case Request::NetworkSavedOnClosing:
+        QVERIFY(s.openNetwork(request == Request::NetworkSavedOnClosing));
+        dialog = s.network.get();
+        break;
+    case Request::ApplicationSettings:
+    case Request::SmtpTest:
+        QVERIFY(s.openSettings());
+        dialog = s.settings.get();
+        break;
+    case Request::AddDevice:
+        QVERIFY(s.openNewDevice());
+        dialog = s.deviceDialog.get();
+        break;
+    case Request::DeviceEventsReset:
+        QVERIFY(s.openSerialDeviceAsOsprey());
+        dialog = s.deviceDialog.get();
+        break;
+    case Request::AddVirtualDevice:
+        QVERIFY(s.openVirtualDevice());
+        dialog = s.virtualDialog.get();
+        break;
+    case Request::LoggingSettings:
+        QVERIFY(s.openLogging());
+        dialog = s.logging.get();
+        break;
+    case Request::DeviceConfiguration:
+        QVERIFY(s.openConfiguration(QStringLiteral("Harrier33_SNMP"), {{"epo", "0"}}, QStringLiteral("epo"),
+                                    QStringLiteral("1")));
+        dialog = s.configuration.get();
+        break;
+    case Request::RemoveVirtualizationHost:
+        QVERIFY(s.openHosts());
+        break;
+    }
+    if (!typed.isEmpty())
+        dialog->findChild<QLineEdit*>(edit)->setText(typed);
+    if (request == Request::PasswordChange) {
+        s.password->findChild<QLineEdit*>(QStringLiteral("passEdit"))
+            ->setText(QStringLiteral("Quillmarberon"));
+        s.password->findChild<QLineEdit*>(QStringLiteral("newPassRepeatedEdit"))->setText(typed);
+    }
+
+    // A question ends the session while it is open; a dialog before its OK.
+    bool ended = false;
+    const auto endThenYes = [&s, &ended, end](QWidget* box) {
+        ended = s.endSession(end);
+        qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+    };
+    const bool question = request == Request::RemoveDevice || request == Request::NetworkSavedOnClosing ||
+                          request == Request::RemoveComputer || request == Request::DeviceEventsReset ||
+                          request == Request::DeviceConfiguration ||
+                          request == Request::RemoveVirtualizationHost;
+    QSharedPointer<LxTest::SeenBox> seen;
+    if (question) {
+        seen = LxTest::answerNextDialog(endThenYes);
+    } else {
+        ended = s.endSession(end);
+        if (!ended && end == End::HostChange && !s.other->server.isListening())
+            QSKIP("127.0.0.2 is not usable here");
+    }
+    const ServiceRig* asked = s.service;
+    int since = asked->server.requests().size();
+
+    const auto ok = [](QWidget* d) {
+        d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    };
+    switch (request) {
+    case Request::PasswordChange:
+    case Request::ApplicationSettings:
+    case Request::AddDevice:
+    case Request::DeviceEventsReset:
+    case Request::AddVirtualDevice:
+    case Request::LoggingSettings:
+        ok(dialog);
+        break;
+    case Request::RemoveDevice:
+        s.panel->win().deleteActionHandler(0);
+        break;
+    case Request::NetworkSave:
+        s.network->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+        break;
+    case Request::NetworkSavedOnClosing:
+        s.network->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        break;
+    case Request::RemoveComputer:
+        s.removeComputer();
+        break;
+    case Request::SmtpTest:
+        s.settings->findChild<QLineEdit*>(QStringLiteral("portEdit"))->setText(QStringLiteral("25"));
+        s.settings->findChild<QLineEdit*>(QStringLiteral("senderAddressEdit"))
+            ->setText(QStringLiteral("ups@example.com"));
+        s.settings->findChild<QLineEdit*>(QStringLiteral("timeoutEdit"))->setText(QStringLiteral("30"));
+        s.settings->findChild<QPushButton*>(QStringLiteral("testSmtpButton"))->click();
+        break;
+    case Request::DeviceConfiguration:
+        s.saveConfiguration();
+        break;
+    case Request::RemoveVirtualizationHost:
+        s.hosts->findChild<QPushButton*>(QStringLiteral("btn_remove_host"))->click();
+        break;
+    }
+    if (question)
+        QVERIFY(seen->seen);
+    if (!ended && end == End::HostChange && s.other && !s.other->server.isListening())
+        QSKIP("127.0.0.2 is not usable here");
+    QVERIFY(ended);
+
+    if (s.service != asked)
+        since = 0; // the host changed while the question was open
+    const QStringList sent = s.sentSince(since);
+    for (const QString& name : names)
+        QVERIFY2(!sent.contains(name), qPrintable(sent.join(QLatin1Char(' '))));
+    const QList<LxTest::ShownBox> boxes = LxTest::takeMessageBoxes();
+    QVERIFY2(
+        boxes.contains({QStringLiteral("Sesja zakończona"),
+                        QStringLiteral("Sesja administratora zakończyła się, zmiany nie zostały wysłane. "
+                                       "Zaloguj się ponownie, aby je wysłać.")}),
+        qPrintable(QString::number(boxes.size())));
+    if (dialog) {
+        QVERIFY(dialog->isVisible());
+        if (!typed.isEmpty())
+            QCOMPARE(dialog->findChild<QLineEdit*>(edit)->text(), typed);
+    }
+}
+
+void TestDestructiveQuestions::loggedOutQuestionStillCloses_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Escape") << true;
+    QTest::newRow("No") << false;
+}
+
+// A log-out greys the dialog's own buttons, not those of the question it has
+// open: No and Escape still close it, and nothing is removed.
+void TestDestructiveQuestions::loggedOutQuestionStillCloses()
+{
+    QFETCH(bool, escape);
+    Scene s;
+    QVERIFY(s.openNetwork(false));
+    const int since = s.rig.server.requests().size();
+    bool noEnabled = false;
+    const auto seen = LxTest::answerNextDialog([&](QWidget* widget) {
+        // As the window logs out: the session ends, then the relay tells the dialog.
+        s.controller.setPassword(QString());
+        emit s.relay.administratorLoggedOut();
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        noEnabled = box->button(QMessageBox::No)->isEnabled();
+        if (escape) {
+            box->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(box));
+            QTest::keyClick(box, Qt::Key_Escape);
+        } else {
+            box->button(QMessageBox::No)->click();
+        }
+        if (box->isVisible()) {
+            LxTest::closeAllMessageBoxes();
+            QFAIL("the question stayed open");
+        }
+    });
+    s.removeComputer();
+    QVERIFY(seen->seen);
+    QVERIFY(noEnabled);
+    QVERIFY(LxTest::takeMessageBoxes().isEmpty());
+    auto* available = s.network->findChild<QTreeWidget*>(QStringLiteral("availableComputers"));
+    QCOMPARE(available->findItems(QStringLiteral("Biuro"), Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
+    QVERIFY(!s.sentSince(since).contains(QStringLiteral("remove_computer")));
 }
 
 LX_TEST_MAIN(TestDestructiveQuestions)

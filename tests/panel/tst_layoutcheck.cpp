@@ -225,7 +225,7 @@ struct Session
                 },
                 20000))
             return false;
-        rig.win().enableAdministratorButtons();
+        rig.logIn();
         return true;
     }
     Luminorix::UpsSocketController* controller() const { return rig.controller(); }
@@ -332,7 +332,8 @@ const QList<Opening>& openings()
              QVERIFY(s.select(QStringLiteral("1")));
              // The device's state shown, not only its record.
              QTRY_VERIFY(!s.rig.fieldText("modelNameEdit").isEmpty());
-             QTRY_VERIFY(!s.rig.fieldText("workModeEdit").isEmpty());
+             QTRY_VERIFY(!s.rig.fieldText("workModeEdit").isEmpty() &&
+                         s.rig.fieldText("workModeEdit") != QLatin1String("N/D"));
              inspect(&s.rig.win());
          }},
         {"main window with long data",

@@ -114,6 +114,7 @@ private slots:
     void upsConfigurationSavedThroughTheWindow();
     void login_data();
     void login();
+    void hostChangeEndsTheSession();
 
 private:
     PanelRig* rig = nullptr;
@@ -170,7 +171,8 @@ void TestMainWindow::selectingDeviceTellsServiceAndShowsItsState()
 {
     QVERIFY(rig->startDemo());
     QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
-    QTRY_VERIFY(!rig->fieldText("workModeEdit").isEmpty());
+    // The first device's own state, not the empty one shown until it comes.
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
 
     rig->world.device(QStringLiteral("1"))->status = QStringLiteral("on_battery");
     rig->server.clearRequests();
@@ -479,8 +481,7 @@ void TestMainWindow::serviceLostAndRegained()
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
     QTRY_VERIFY(w.windowTitle().contains(QLatin1String("[TRYB DEBUGOWANIA]")));
-    w.enableAdministratorButtons();
-    rig->controller()->setPassword(QStringLiteral("0123456789abcdef0123456789abcdef"));
+    rig->logIn();
     QVERIFY(w.windowTitle().endsWith(QLatin1String(" (Administrator)")));
 
     rig->server.stop();
@@ -665,7 +666,7 @@ void TestMainWindow::dialogsOpenFromTheirActions()
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
     if (administrator)
-        w.enableAdministratorButtons();
+        rig->logIn();
     // An action, or a button where the window has no action for the dialog.
     QAction* trigger = w.findChild<QAction*>(action);
     QPushButton* button = trigger ? nullptr : w.findChild<QPushButton*>(action);
@@ -723,11 +724,10 @@ void TestMainWindow::deviceDialogsFromTheTree()
     QFETCH(QString, request);
 
     QVERIFY(rig->startDemo());
-    LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
     // The members' addresses come with the status list.
     QTRY_COMPARE(rig->elementById(QStringLiteral("3"))->ups.unit_address, QStringLiteral("2"));
-    w.enableAdministratorButtons();
+    rig->logIn();
     UpsTreeWidget* tree = rig->tree();
     tree->show();
     tree->setCurrentItem(rig->elementByText(element));
@@ -854,7 +854,7 @@ void TestMainWindow::loggingSettingsOfTheSelectedDevice()
     QVERIFY(rig->start({device}));
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->currentDevice().log_file_size, QStringLiteral("250"));
-    w.enableAdministratorButtons();
+    rig->logIn();
 
     QList<bool> okEnabled;
     int shownSize = 0;
@@ -877,7 +877,7 @@ void TestMainWindow::openSettingsFollowBusyAndLogout()
     QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
-    w.enableAdministratorButtons();
+    rig->logIn();
 
     QList<bool> okEnabled;
     LxTest::answerNextDialog([&](QWidget* dialog) {
@@ -891,10 +891,19 @@ void TestMainWindow::openSettingsFollowBusyAndLogout()
         okEnabled.append(ok->isEnabled());
         w.findChild<QAction*>(QStringLiteral("actionLogout"))->trigger();
         okEnabled.append(ok->isEnabled());
+        // A busy-then-ready report after the log-out brings none of them back.
+        rig->server.push(ReplyBuilder::daemonBusy(true));
+        QTRY_VERIFY(!w.centralWidget()->isEnabled());
+        rig->server.push(ReplyBuilder::daemonBusy(false));
+        QTRY_VERIFY(w.centralWidget()->isEnabled());
+        bool anyEnabled = ok->isEnabled();
+        for (const char* name : {"addUpsButton", "addVirtualUpsButton", "openDirButton", "testSmtpButton"})
+            anyEnabled = anyEnabled || dialog->findChild<QPushButton*>(QLatin1String(name))->isEnabled();
+        okEnabled.append(anyEnabled);
         qobject_cast<QDialog*>(dialog)->reject();
     });
     w.findChild<QAction*>(QStringLiteral("actionApplicationConfiguration"))->trigger();
-    QCOMPARE(okEnabled, (QList<bool>{false, true, false}));
+    QCOMPARE(okEnabled, (QList<bool>{false, true, false, false}));
     // Closed, the dialog hears nothing more.
     rig->server.push(ReplyBuilder::daemonBusy(true));
     QTRY_VERIFY(!w.centralWidget()->isEnabled());
@@ -925,10 +934,9 @@ void TestMainWindow::upsConfigurationSavedThroughTheWindow()
     QFETCH(QString, value);
 
     QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), model)}));
-    LuminorixWindow& w = rig->win();
     QTRY_VERIFY(
         rig->labelText("deviceTextLabel").startsWith(QStringLiteral("Połączono z "))); // UPS, agregatem
-    w.enableAdministratorButtons();
+    rig->logIn();
     QTRY_VERIFY(rig->widget("upsConfigurationButton")->isEnabled());
     QMap<QString, QString> expected = rig->world.device(QStringLiteral("1"))->configuration;
     expected.insert(key, value);
@@ -1017,6 +1025,46 @@ void TestMainWindow::login()
         QVERIFY(!rig->administrator());
         QCOMPARE(rig->controller()->password(), QString());
     }
+}
+
+// Two services with different passwords: once the host changes, no request to
+// the second carries the first one's digest, and the window shows no session
+// until the user logs in there.
+void TestMainWindow::hostChangeEndsTheSession()
+{
+    QVERIFY(rig->start({PanelRig::device(QStringLiteral("1"), QStringLiteral("KitePro_USB"))}));
+    LuminorixWindow& w = rig->win();
+    QTRY_COMPARE(rig->labelText("deviceTextLabel"), QStringLiteral("Połączono z UPS"));
+    rig->logIn();
+    const QString first = rig->world.adminDigest();
+    // A report of the debug mode during the session leaves the session in the title.
+    rig->server.push(ReplyBuilder::debugging(true));
+    QTRY_VERIFY(w.windowTitle().contains(QLatin1String("[TRYB DEBUGOWANIA]")));
+    QVERIFY(w.windowTitle().endsWith(QLatin1String(" (Administrator)")));
+
+    ServiceRig second;
+    second.world.setAdminPassword(QStringLiteral("inne hasło"));
+    second.world.install(second.server.responder());
+    if (!second.server.listen(QHostAddress(QStringLiteral("127.0.0.2")), rig->server.port()))
+        QSKIP("127.0.0.2 is not usable here");
+    LxTest::answerNextDialog([](QWidget* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("ipEdit"))->setText(QStringLiteral("127.0.0.2"));
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    w.findChild<QAction*>(QStringLiteral("actionConnectWithService"))->trigger();
+
+    QVERIFY(!rig->administrator());
+    QCOMPARE(rig->controller()->password(), QString());
+    QVERIFY(!w.windowTitle().contains(QLatin1String("Administrator")));
+    for (const char* name :
+         {"actionChangePassword", "actionApplicationConfiguration", "actionNetworkConfiguration",
+          "actionLoggingConfiguration", "actionVirtualizationCenter"})
+        QVERIFY2(!w.findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
+    QVERIFY(w.findChild<QAction*>(QStringLiteral("actionActAsAdministrator"))->isEnabled());
+    // The start-up series and some polls.
+    QTRY_VERIFY(second.server.requests().size() > 10);
+    for (const LxSim::SimRequest& request : second.server.requests())
+        QVERIFY2(request.pass != first, qPrintable(request.name));
 }
 
 void TestMainWindow::identicalPollsDoNoWidgetWork()

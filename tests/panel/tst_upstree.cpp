@@ -598,7 +598,7 @@ void TestUpsTree::contextMenuEntries()
                                {true, onUnknown, false, true}};
     for (const Case& c : cases) {
         if (c.administrator)
-            w.enableAdministratorButtons();
+            rig->logIn();
         else
             w.disableAdministratorButtons();
         std::unique_ptr<QMenu> menu(tree->buildContextMenu(c.pos));
@@ -623,6 +623,7 @@ void TestUpsTree::deleteAsksAndNamesCurrentDevice()
     QVERIFY(rig->start(mixedWorld()));
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
+    rig->logIn();
     rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("Zeta")));
 
     // Enter takes the default answer, which keeps the device.
@@ -677,7 +678,7 @@ void TestUpsTree::unknownModelShutsItsRecordDoors()
     QVERIFY(rig->start(mixedWorld()));
     LuminorixWindow& w = rig->win();
     QTRY_COMPARE(rig->tree()->topLevelItemCount(), 4);
-    w.enableAdministratorButtons();
+    rig->logIn();
     const QStringList recordDoors = {"networkConfigurationButton", "loggingConfigurationButton",
                                      "actionNetworkConfiguration", "actionLoggingConfiguration"};
     // Opened by the service's configuration map and device state.
@@ -723,7 +724,7 @@ void TestUpsTree::unknownModelShutsItsRecordDoors()
     // Logging in again, with the unknown model selected, opens none of them.
     rig->tree()->setCurrentItem(rig->elementByText(QStringLiteral("<NIEZNANY>")));
     w.disableAdministratorButtons();
-    w.enableAdministratorButtons();
+    rig->logIn();
     QCOMPARE(openDoors(), QStringList());
 }
 

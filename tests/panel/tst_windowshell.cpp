@@ -225,6 +225,9 @@ void TestWindowShell::freshWindow()
         QVERIFY2(window->findChild<QAction*>(QLatin1String(name))->isEnabled(), name);
     QVERIFY(!QGuiApplication::quitOnLastWindowClosed());
 
+    // As the login dialog does it: the session first, then the controls.
+    part<Luminorix::UpsSocketController>(*window, "controller")
+        ->setPassword(QStringLiteral("0123456789abcdef0123456789abcdef"));
     window->enableAdministratorButtons();
     QCOMPARE(window->windowTitle(), QStringLiteral("Luminorix Professional v. 2.6.0 (Administrator)"));
     QVERIFY(window->findChild<QAction*>(QStringLiteral("actionLogout"))->isEnabled());

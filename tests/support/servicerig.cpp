@@ -10,6 +10,7 @@ ServiceRig::Timing ServiceRig::quietTiming()
     t.pollMs = 600000;
     t.startupPauseMs = 0;
     t.answerMs = 600000;
+    t.silenceMs = 600000;
     return t;
 }
 
@@ -21,6 +22,7 @@ ServiceRig::Timing ServiceRig::shortTiming()
     t.startupPauseMs = 0;
     // The stand-in answers; a loaded machine must not make it look silent.
     t.answerMs = 600000;
+    t.silenceMs = 600000;
     return t;
 }
 
@@ -54,6 +56,11 @@ bool ServiceRig::connect(Luminorix::UpsSocketController& controller) const
     QSignalSpy configuration(&controller, &Luminorix::UpsSocketController::upsConfiguration);
     controller.startReconnecting();
     return QTest::qWaitFor([&] { return !configuration.isEmpty(); }, 20000);
+}
+
+void ServiceRig::logIn(Luminorix::UpsSocketController& controller) const
+{
+    controller.setPassword(world.adminDigest());
 }
 
 bool ServiceRig::waitForRequests(int count) const

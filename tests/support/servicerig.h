@@ -32,6 +32,9 @@ public:
     // Attaches with quiet timing, connects, and waits for the answers to the
     // start-up series and the first tick (the configuration comes last).
     bool connect(Luminorix::UpsSocketController& controller) const;
+    // Begins the administrator's session on `controller` with the stand-in's
+    // password, as a log-in does: an administrator dialog opens within one.
+    void logIn(Luminorix::UpsSocketController& controller) const;
 
     // Waits until the stand-in has logged `count` requests, or has `count`
     // clients connected; false when that does not come in a generous while.

@@ -19,6 +19,13 @@ using LxTest::takeMessageBoxes;
 namespace {
 const QString adminPassword = QStringLiteral("Quillmarberon");
 
+// A controller with the administrator logged in, as the dialog's openers have it.
+Luminorix::UpsSocketController& loggedIn(Luminorix::UpsSocketController& controller)
+{
+    controller.setPassword(hashPassword(adminPassword));
+    return controller;
+}
+
 // The dialog on a controller; wired for the administrator like the main window
 // does it, or for a networked computer through its signals alone.
 struct Change
@@ -31,7 +38,7 @@ struct Change
     QSignalSpy digestRequests{&dialog, &PasswordChangeWindow::getPassword};
 
     explicit Change(bool administrator = true, const QString& name = QStringLiteral("127.0.0.1"))
-        : dialog(name, &controller)
+        : dialog(name, &loggedIn(controller))
     {
         connectToService(&dialog, &controller, relay,
                          administrator ? PasswordChangeWindow::AdministratorMode
@@ -66,6 +73,8 @@ private slots:
     void twoPressesOneTimer();
     void changeOverTheLink();
     void strayConfirmationKeepsCredential();
+    void confirmationAfterTheSessionKeepsCredential_data();
+    void confirmationAfterTheSessionKeepsCredential();
     void netclient_data();
     void netclient();
     void cancel();
@@ -141,7 +150,7 @@ void TestPasswordChangeWindow::refusals()
     QVERIFY(c.dialog.isVisible());
     QCOMPARE(c.edit("passEdit")->text(), old);
     QCOMPARE(c.edit("newPassEdit")->text(), fresh);
-    QCOMPARE(c.controller.password(), QString());
+    QCOMPARE(c.controller.password(), hashPassword(adminPassword)); // unchanged
     QVERIFY(!c.waiting());
 
     // The next OK starts over.
@@ -175,7 +184,7 @@ void TestPasswordChangeWindow::changeOverTheLink()
     Change c;
     rig.attach(c.controller, ServiceRig::shortTiming());
     // Logged in: the requests carry the administrator's digest.
-    c.controller.setPassword(world.adminDigest());
+    QCOMPARE(c.controller.password(), world.adminDigest());
     QSignalSpy connected(&c.controller, &Luminorix::UpsSocketController::upsConnected);
     c.controller.startReconnecting();
     QTRY_VERIFY(connected.count() > 0);
@@ -223,13 +232,38 @@ void TestPasswordChangeWindow::changeOverTheLink()
 void TestPasswordChangeWindow::strayConfirmationKeepsCredential()
 {
     Change c;
-    c.controller.setPassword(hashPassword(adminPassword));
     c.type(QStringLiteral("zle"), QStringLiteral("nowe"), QStringLiteral("nowe"));
     c.press(QDialogButtonBox::Ok);
     emit c.controller.adminPassFromConfig(hashPassword(adminPassword));
     takeMessageBoxes();
     emit c.controller.passwordChanged();
     QCOMPARE(c.controller.password(), hashPassword(adminPassword));
+}
+
+void TestPasswordChangeWindow::confirmationAfterTheSessionKeepsCredential_data()
+{
+    QTest::addColumn<QString>("next"); // the digest of the session after, or none
+    QTest::newRow("no session since") << QString();
+    QTest::newRow("another session begun") << hashPassword(QStringLiteral("kolejne"));
+}
+
+// The change went out, then the session ended before the service confirmed it:
+// the new password is not taken, whoever is logged in by then.
+void TestPasswordChangeWindow::confirmationAfterTheSessionKeepsCredential()
+{
+    QFETCH(QString, next);
+    Change c;
+    c.type(adminPassword, QStringLiteral("nowe"), QStringLiteral("nowe"));
+    c.press(QDialogButtonBox::Ok);
+    emit c.controller.adminPassFromConfig(hashPassword(adminPassword));
+    QCOMPARE(c.adminChanges.count(), 1);
+    c.controller.setPassword(QString());
+    if (!next.isEmpty())
+        c.controller.setPassword(next);
+    emit c.controller.passwordChanged();
+    QCOMPARE(c.controller.password(), next);
+    QCOMPARE(c.controller.session()->isActive(), !next.isEmpty());
+    takeMessageBoxes();
 }
 
 void TestPasswordChangeWindow::netclient_data()
@@ -269,7 +303,6 @@ void TestPasswordChangeWindow::netclient()
     QFETCH(QString, text);
 
     Change c(false, QStringLiteral("192.168.1.20"));
-    c.controller.setPassword(hashPassword(adminPassword));
     c.type(old, fresh, repeated);
     c.press(QDialogButtonBox::Ok);
     QCOMPARE(c.digestRequests.count(), 1);

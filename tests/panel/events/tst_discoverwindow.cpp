@@ -171,6 +171,7 @@ void TestDiscoverWindow::takeOver()
     ups.id = QStringLiteral("1");
     ups.model_name = QStringLiteral("KitePro_USB");
     NetworkConfigurationWindow network(ups);
+    rig.logIn(controller);
     connectToService(&network, &controller, relay);
     network.setDiscoveryTargets(testInterfaces(), listener.socket.localPort());
     network.requestNetworkConfiguration(ups.id);

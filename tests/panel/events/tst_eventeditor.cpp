@@ -1,6 +1,7 @@
 #include "base/dialogrelay.h"
 #include "event.h"
 #include "events/networkconfigurationwindow.h"
+#include "helpers.h"
 #include "lxtest.h"
 #include "modalanswerer.h"
 #include "networkrecords.h"
@@ -58,6 +59,8 @@ struct Dialog
 
     explicit Dialog(const Luminorix::Utils::Ups& ups) : dialog(ups)
     {
+        // Opened by a logged-in administrator.
+        controller.setPassword(hashPassword(QStringLiteral("Quillmarberon")));
         connectToService(&dialog, &controller, relay);
         controller.setSendObserver([this](const QByteArray& text) { sent << text; });
     }

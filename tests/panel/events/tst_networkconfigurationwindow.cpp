@@ -106,6 +106,7 @@ struct Net
         if (!rig.listen() || !rig.connect(controller))
             return false;
         dialog.reset(new NetworkConfigurationWindow(ups));
+        rig.logIn(controller);
         connectToService(dialog.get(), &controller, relay);
         dialog->requestNetworkConfiguration(ups.id);
         dialog->show();
@@ -771,6 +772,7 @@ void TestNetworkConfigurationWindow::logoutLeavesOnlyCancel()
 {
     Net n;
     QVERIFY(n.startLoaded());
+    n.controller.setPassword(QString());
     emit n.relay.administratorLoggedOut();
     const QList<QPushButton*> buttons = n.dialog->findChildren<QPushButton*>();
     for (QPushButton* button : buttons)

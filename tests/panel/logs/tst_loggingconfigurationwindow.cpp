@@ -51,6 +51,7 @@ struct Settings
         rig.world.setDevices({device});
         if (!rig.listen() || !rig.connect(controller))
             return false;
+        rig.logIn(controller);
         connectToService(&dialog, &controller, relay);
         return true;
     }
@@ -275,6 +276,7 @@ void TestLoggingConfigurationWindow::logoutLeavesOnlyCancel()
     QVERIFY(s.start());
     s.dialog.setUpsConfiguration(record(true, QStringLiteral("7")));
     s.dialog.show();
+    s.controller.setPassword(QString());
     emit s.relay.administratorLoggedOut();
 
     QPushButton* cancel = s.button(QDialogButtonBox::Cancel);

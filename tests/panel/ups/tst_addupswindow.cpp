@@ -91,18 +91,26 @@ struct Fixture
                             {QStringLiteral("COM4"), true}};
     AddUpsWindow dialog{&ports};
 
+    // Opened by a logged-in administrator.
+    Fixture()
+    {
+        rig.logIn(controller);
+        connectToService(&dialog, &controller, relay);
+    }
     bool start()
     {
         rig.world.loadDemo();
-        if (!rig.listen())
-            return false;
-        controller.setPassword(rig.world.adminDigest());
-        if (!rig.connect(controller))
+        if (!rig.listen() || !rig.connect(controller))
             return false;
         rig.server.clearRequests();
-        connectToService(&dialog, &controller, relay);
         dialog.show();
         return true;
+    }
+    // As the window logs out: the session ends, then the relay tells the dialog.
+    void logOut()
+    {
+        controller.setPassword(QString());
+        emit relay.administratorLoggedOut();
     }
     QComboBox* box(const char* name) const { return dialog.findChild<QComboBox*>(QLatin1String(name)); }
     QLineEdit* nameEdit() const { return dialog.findChild<QLineEdit*>(QStringLiteral("upsNameEdit")); }
@@ -650,9 +658,8 @@ void TestAddUpsWindow::logoutDuringTheResetQuestionSendsNothing()
     f.dialog.setConfiguredUps({harrierOnSerial()});
     f.choose("upsModelBox", QStringLiteral("OSPREY"));
     QVERIFY(f.ok()->isEnabled());
-    DialogRelay* relay = &f.relay;
-    const auto question = answerNextDialog([relay](QWidget* w) {
-        emit relay->administratorLoggedOut();
+    const auto question = answerNextDialog([&f](QWidget* w) {
+        f.logOut();
         qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click();
     });
     f.ok()->click();
@@ -727,7 +734,7 @@ void TestAddUpsWindow::logoutLocksOk()
     f.choose("upsModelBox", QStringLiteral("PLOVER"));
     f.typeName(QStringLiteral("Desk"));
     QVERIFY(f.ok()->isEnabled());
-    emit f.relay.administratorLoggedOut();
+    f.logOut();
     QVERIFY(!f.ok()->isEnabled());
     f.typeName(QStringLiteral("Desk 2"));
     QVERIFY(!f.ok()->isEnabled());

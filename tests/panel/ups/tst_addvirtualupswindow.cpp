@@ -57,7 +57,12 @@ struct Fixture
     DialogRelay relay;
     AddVirtualUpsWindow dialog;
 
-    Fixture() { connectToService(&dialog, &controller, relay); }
+    // Opened by a logged-in administrator.
+    Fixture()
+    {
+        rig.logIn(controller);
+        connectToService(&dialog, &controller, relay);
+    }
     bool connect()
     {
         rig.world.loadDemo();
@@ -319,11 +324,15 @@ void TestAddVirtualUpsWindow::logoutLocksOk()
     f.dialog.setConfiguredUps({});
     f.dialog.displayAvailableParallelDevices({unit("7", "1")});
     f.dialog.show();
+    f.tick("7", true);
     QVERIFY(f.ok()->isEnabled());
+    // As the window logs out: the session ends, then the relay tells the dialog.
+    f.controller.setPassword(QString());
     emit f.relay.administratorLoggedOut();
     QVERIFY(!f.ok()->isEnabled());
     f.dialog.accept();
     QVERIFY(f.dialog.isVisible());
+    QCOMPARE(LxTest::takeMessageBoxes().size(), 1); // the session has ended
     QCOMPARE(f.sent(QStringLiteral("set_new_ups")).name, QString());
 }
 

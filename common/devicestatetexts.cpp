@@ -151,8 +151,10 @@ DeviceStateTexts::Messages DeviceStateTexts::messageTexts(const QStringList& cod
         else
             plain.append(text);
     }
+    // Alarms in a dark orange: the light one stood at 1.7:1 on the window's grey,
+    // this one at 4.9:1.
     return {plain.join(QLatin1Char('\n')),
-            QStringLiteral("<FONT COLOR=orange>") + alarms.join(QStringLiteral("<br>")) +
+            QStringLiteral("<FONT COLOR=#8F5C00>") + alarms.join(QStringLiteral("<br>")) +
                 QStringLiteral("</FONT>"),
             QStringLiteral("<FONT COLOR=#59595B>") + notices.join(QStringLiteral("<br>")) +
                 QStringLiteral("</FONT>")};

@@ -45,7 +45,7 @@ public:
     struct Messages
     {
         QString plain;      // plain text, one message a line
-        QString alarmHtml;  // appended in orange
+        QString alarmHtml;  // appended in dark orange
         QString noticeHtml; // appended in grey
     };
 

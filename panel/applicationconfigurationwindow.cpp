@@ -2,6 +2,7 @@
 
 #include "base/dialogguard.h"
 #include "base/dialogrelay.h"
+#include "base/formfit.h"
 #include "localsettings.h"
 #include "smtptestwindow.h"
 #include "ui_applicationconfigurationwindow.h"
@@ -55,6 +56,10 @@ ApplicationConfigurationWindow::ApplicationConfigurationWindow(
 {
     ui->setupUi(this);
     setFixedSize(size());
+    // A larger font: the buttons and the update row widen inside their groups.
+    for (QPushButton* button : {ui->addUpsButton, ui->addVirtualUpsButton})
+        button->resize(qMax(button->width(), button->sizeHint().width()), button->height());
+    growToText(ui->layoutWidget_2);
     ui->smtpConfigurationGroup->setLayout(smtpLayout);
     buildSmtpLayout();
     setAuthenticationFieldsEnabled();

@@ -5,6 +5,7 @@
 #include "applicationconfigurationwindow.h"
 #include "base/dialogguard.h"
 #include "base/dialogrelay.h"
+#include "base/formfit.h"
 #include "base/named.h"
 #include "base/passwordchangewindow.h"
 #include "base/sessionstamp.h"
@@ -109,6 +110,14 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
 
     setWindowTitle(windowTitleText);
     ui->deviceMessages->hide();
+    // The messages fill their box, which takes the room the buttons leave, and
+    // scroll under the mouse when a device reports more than the box holds.
+    auto* messagesLayout = named(new QVBoxLayout(ui->groupBox), "messagesLayout");
+    messagesLayout->setContentsMargins(6, 2, 2, 4);
+    messagesLayout->addWidget(ui->deviceMessages);
+    ui->deviceMessages->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ui->verticalLayout->setStretch(1, 13);
+    ui->verticalLayout->setStretch(2, 16);
 
     setWidgetsEnabled(false, {ui->exInfoButton, ui->upsConfigurationButton, ui->upsEventsButton});
     setActionsEnabled(false, {ui->actionExtendInformation, ui->actionUpsConfiguration});
@@ -143,9 +152,13 @@ LuminorixWindow::LuminorixWindow(QWidget* parent) : QMainWindow(parent), ui(new 
 
     ui->upsTreeGroupBox->setMinimumWidth(186);
     ui->upsTreeGroupBox->setMaximumWidth(186);
-    ui->upsBox->setMinimumWidth(465);
-    ui->upsBox->setMaximumWidth(465);
-    setMinimumWidth(962);
+    // A larger font makes the value rows' labels wider than the form's panel.
+    const int wider = growToText(ui->verticalLayoutWidget).width();
+    ui->upsBox->setMinimumWidth(465 + wider);
+    ui->upsBox->setMaximumWidth(465 + wider);
+    setMinimumWidth(962 + wider);
+    if (wider > 0)
+        setFixedSize(width() + wider, height());
 
     applyStoredSorting();
 }

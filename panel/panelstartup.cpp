@@ -1,5 +1,6 @@
 #include "panelstartup.h"
 
+#include "base/screenfit.h"
 #include "endofsession.h"
 #include "localsettings.h"
 #include "luminorixwindow.h"
@@ -94,6 +95,9 @@ int runControlPanel(int& argc, char** argv)
     splash.show();
     QDir::setCurrent(QDir(QCoreApplication::applicationDirPath()).absolutePath());
     applyStyleSheet(application);
+    // No window opens larger than its screen, however long its texts and data.
+    ScreenFit screenFit;
+    application.installEventFilter(&screenFit);
 
     QTranslator qtTranslator;
     QTranslator ownTranslator;

@@ -12,6 +12,15 @@ public:
     UpsTreeElement() : QTreeWidgetItem(0) {}
     ~UpsTreeElement() override = default;
 
+    // The tree is as narrow as the window's form has it: a name longer than that is
+    // read whole in the row's tooltip.
+    QVariant data(int column, int role) const override
+    {
+        if (role == Qt::ToolTipRole && QTreeWidgetItem::data(column, role).toString().isEmpty())
+            return QTreeWidgetItem::data(column, Qt::DisplayRole);
+        return QTreeWidgetItem::data(column, role);
+    }
+
     Luminorix::Utils::Ups ups;
     QString modelLabel;
     // The catalogue lists the record's model. An element of another model still

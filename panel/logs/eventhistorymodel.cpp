@@ -11,7 +11,8 @@ int EventHistoryModel::rowCount(const QModelIndex& parent) const
 
 QVariant EventHistoryModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+    // The tooltip holds the whole row, for one longer than the list is wide.
+    if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid() || index.row() >= rowCount())
         return QVariant();
     return showsNotice() ? notice : history.row(index.row());
 }

@@ -2,6 +2,7 @@
 
 #include "base/dialogguard.h"
 #include "base/dialogrelay.h"
+#include "base/formfit.h"
 #include "ui_loggingconfigurationwindow.h"
 #include "upslogswindow.h"
 #include "upssocketcontroller.h"
@@ -34,6 +35,8 @@ LoggingConfigurationWindow::LoggingConfigurationWindow(QWidget* parent)
 {
     ui->setupUi(this);
     setFixedSize(size());
+    // Larger fonts need wider rows than the form's.
+    growWindowToText(this, ui->groupBox);
 }
 
 LoggingConfigurationWindow::~LoggingConfigurationWindow()

@@ -30,6 +30,8 @@ public:
     static QString eventText(const QString& code);
 
 private:
+    void fitLongestEntry();
+
     Ui::UpsEventsWindow* ui;
     EventHistoryModel* listModel;
     QString shownEvents;

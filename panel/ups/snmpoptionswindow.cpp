@@ -1,5 +1,6 @@
 #include "snmpoptionswindow.h"
 
+#include "base/formfit.h"
 #include "ui_snmpoptionswindow.h"
 
 #include <QMessageBox>
@@ -9,6 +10,8 @@ SnmpOptionsWindow::SnmpOptionsWindow(QWidget* parent) : QDialog(parent), ui(new 
 {
     ui->setupUi(this);
     setFixedSize(size());
+    // The two-line labels of a larger font need more height than the form's.
+    growWindowToText(this, ui->groupBox);
     ui->snmpVerComboBox->addItem(QStringLiteral("v1"));
     ui->snmpVerComboBox->addItem(QStringLiteral("v2c"));
     connect(ui->buttonBox, &QDialogButtonBox::accepted, this, &SnmpOptionsWindow::accept);

@@ -56,14 +56,16 @@ QLabel* rowLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setMinimumWidth(200);
-    label->setMaximumHeight(rowHeight);
+    // Two lines of a larger font need more than a row's usual height.
+    label->setMaximumHeight(qMax(rowHeight, label->sizeHint().height()));
     return label;
 }
 
 QLabel* unitLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    label->setFixedWidth(60);
+    // At least the form's width, more for a unit that a larger font makes wider.
+    label->setFixedWidth(qMax(60, label->sizeHint().width()));
     label->setMaximumHeight(rowHeight);
     return label;
 }
@@ -192,14 +194,14 @@ void UPSConfigurationWindow::addRow(const ParameterDescriptor& descriptor, const
         const QString current = ParameterValue::currentItem(value);
         const QStringList choices = ParameterValue::choices(value, maxShownChoices);
         combo->addItems(choices);
-        // A setting that is none of the choices stays unselected, with an entry
-        // of its own after the choices to come back to it.
-        if (!choices.isEmpty() && !choices.contains(current)) {
+        // A setting that is none of the choices is shown as it came, as an entry of
+        // its own after the choices, rather than as a blank box.
+        if (!choices.contains(current) && !(current.isEmpty() && choices.isEmpty())) {
             row.receivedIndex = combo->count();
             combo->addItem(current);
         }
         // addItems selected the first choice.
-        combo->setCurrentIndex(choices.indexOf(current));
+        combo->setCurrentIndex(row.receivedIndex >= 0 ? row.receivedIndex : choices.indexOf(current));
         if (!descriptor.visible) {
             label->hide();
             combo->hide();

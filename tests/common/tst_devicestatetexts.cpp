@@ -374,7 +374,7 @@ void TestDeviceStateTexts::messages()
     };
     const DeviceStateTexts::Messages m = DeviceStateTexts::messageTexts(codes);
     QCOMPARE(m.plain, texts(plain).join(QLatin1Char('\n')));
-    QCOMPARE(m.alarmHtml, "<FONT COLOR=orange>" + texts(alarms).join("<br>") + "</FONT>");
+    QCOMPARE(m.alarmHtml, "<FONT COLOR=#8F5C00>" + texts(alarms).join("<br>") + "</FONT>");
     QCOMPARE(m.noticeHtml, "<FONT COLOR=#59595B>" + texts(notices).join("<br>") + "</FONT>");
 }
 

@@ -13,14 +13,19 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPair>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
 #include <QTableView>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextEdit>
 #include <QTreeView>
+#include <cmath>
 
 namespace {
 
@@ -76,6 +81,10 @@ public:
                 checkItems(view);
             else if (auto* area = qobject_cast<QScrollArea*>(widget))
                 checkSideways(area);
+            if (auto* area = qobject_cast<QAbstractScrollArea*>(widget))
+                checkScrolling(area);
+            checkShown(widget);
+            checkContrast(widget);
         }
         checkOverlaps(widgets);
         return faults;
@@ -107,10 +116,135 @@ private:
     void checkSideways(QScrollArea* area)
     {
         QWidget* content = area->widget();
+        // A whole window that needs more room than the screen has scrolls on purpose.
+        if (area->objectName() == QLatin1String("screenFitArea"))
+            return;
         if (content && content->isVisibleTo(window) && content->width() > area->viewport()->width())
             fault(area, QStringLiteral("its content is %1 px wide, the view %2 px")
                             .arg(content->width())
                             .arg(area->viewport()->width()));
+    }
+
+    // A bar is shown only where there is something to scroll to, and what lies
+    // below the bottom of a view can be scrolled to.
+    void checkScrolling(QAbstractScrollArea* area)
+    {
+        for (QScrollBar* bar : {area->horizontalScrollBar(), area->verticalScrollBar()}) {
+            if (bar->isVisibleTo(window) && bar->maximum() == bar->minimum())
+                fault(area, QStringLiteral("shows a %1 scroll bar with nothing to scroll")
+                                .arg(bar->orientation() == Qt::Vertical ? QStringLiteral("vertical")
+                                                                        : QStringLiteral("horizontal")));
+        }
+        const bool scrollsDown = area->verticalScrollBar()->isVisibleTo(window) &&
+                                 area->verticalScrollBar()->maximum() > area->verticalScrollBar()->minimum();
+        const int bottom = area->viewport()->height();
+        if (auto* scroll = qobject_cast<QScrollArea*>(area)) {
+            QWidget* content = scroll->widget();
+            if (!scrollsDown && content && content->isVisibleTo(window) &&
+                content->y() + content->height() > bottom)
+                fault(area, QStringLiteral("content %1 px high in a view of %2 px that does not scroll")
+                                .arg(content->height())
+                                .arg(bottom));
+        }
+        // A pane the user cannot click into is read at a glance: it shows all it holds.
+        QTextDocument* document = nullptr;
+        Qt::TextInteractionFlags interaction = Qt::TextSelectableByMouse;
+        if (auto* plain = qobject_cast<QPlainTextEdit*>(area)) {
+            document = plain->document();
+            interaction = plain->textInteractionFlags();
+        } else if (auto* rich = qobject_cast<QTextEdit*>(area)) {
+            document = rich->document();
+            interaction = rich->textInteractionFlags();
+        }
+        if (document && interaction == Qt::NoTextInteraction && !document->isEmpty() &&
+            area->verticalScrollBar()->maximum() > 0)
+            fault(area, QStringLiteral("shows part of its %1 lines, and cannot be clicked into")
+                            .arg(document->lineCount()));
+        if (auto* view = qobject_cast<QAbstractItemView*>(area)) {
+            if (scrollsDown || !view->model())
+                return;
+            const int rows = view->model()->rowCount(view->rootIndex());
+            for (int row = 0; row < rows; ++row) {
+                const QRect rect = view->visualRect(view->model()->index(row, 0, view->rootIndex()));
+                if (!rect.isEmpty() && rect.bottom() >= bottom) {
+                    fault(view,
+                          QStringLiteral("row %1 of %2 is cut at the bottom, and the view does not scroll")
+                              .arg(row)
+                              .arg(rows));
+                    break;
+                }
+            }
+        }
+    }
+
+    // A text that some frame around it cuts off, outside any view that scrolls.
+    void checkShown(QWidget* widget)
+    {
+        if (!bearsText(widget) || isInternal(widget))
+            return;
+        QRect rect = widget->rect();
+        for (QWidget* w = widget; w && w != window; w = w->parentWidget()) {
+            QWidget* parent = w->parentWidget();
+            if (!parent || isViewport(parent))
+                return;
+            rect.translate(w->pos());
+            const QRect clipped = rect.intersected(parent->rect());
+            if (clipped != rect) {
+                if (w != widget) // the direct parent's cut is "reaches outside its parent"
+                    fault(widget, QStringLiteral("shows %1 of %2 px in %3")
+                                      .arg(clipped.width() * clipped.height())
+                                      .arg(rect.width() * rect.height())
+                                      .arg(widgetPath(window, parent)));
+                return;
+            }
+        }
+    }
+
+    static double luminance(const QColor& colour)
+    {
+        const auto channel = [](double c) {
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+               0.0722 * channel(colour.blueF());
+    }
+
+    static double contrast(const QColor& a, const QColor& b)
+    {
+        const double one = luminance(a) + 0.05;
+        const double two = luminance(b) + 0.05;
+        return one > two ? one / two : two / one;
+    }
+
+    // Coloured words of a text pane against what shows behind them.
+    void checkContrast(QWidget* widget)
+    {
+        QTextDocument* document = nullptr;
+        if (auto* plain = qobject_cast<QPlainTextEdit*>(widget))
+            document = plain->document();
+        else if (auto* rich = qobject_cast<QTextEdit*>(widget))
+            document = rich->document();
+        if (!document)
+            return;
+        auto* area = static_cast<QAbstractScrollArea*>(widget);
+        const QWidget* behind =
+            area->viewport()->autoFillBackground() ? area->viewport() : widget->parentWidget();
+        const QColor background =
+            behind ? behind->palette().color(behind->backgroundRole()) : QColor(Qt::white);
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                const QTextCharFormat format = fragment.charFormat();
+                if (!format.hasProperty(QTextFormat::ForegroundBrush) || fragment.text().trimmed().isEmpty())
+                    continue;
+                const QColor colour = format.foreground().color();
+                const double ratio = contrast(colour, background);
+                if (ratio < 4.5)
+                    fault(widget, QStringLiteral("%1 in %2 on %3 at %4:1")
+                                      .arg(shown(fragment.text()), colour.name(), background.name())
+                                      .arg(ratio, 0, 'f', 2));
+            }
+        }
     }
 
     void checkLabel(QLabel* label)
@@ -204,6 +338,8 @@ private:
         option.subControls = QStyle::SC_All;
         const QRect field =
             combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        if (combo->count() > 0 && combo->currentIndex() < 0 && !combo->isEditable())
+            fault(combo, QStringLiteral("shows none of its %1 entries").arg(combo->count()));
         // The label is drawn one pixel in from either side of the field.
         const int room = field.width() - 2;
         for (int i = 0; i < combo->count(); ++i) {
@@ -289,7 +425,9 @@ private:
         const int textMargin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
         const bool noSideScroll = view->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOff;
         const auto* list = qobject_cast<QListView*>(view);
-        const bool isList = list && list->viewMode() == QListView::ListMode;
+        // A tree of one column reads as a list too.
+        const bool isList = (list && list->viewMode() == QListView::ListMode) ||
+                            (qobject_cast<QTreeView*>(view) && model->columnCount() == 1);
         int budget = 400;
         QList<QModelIndex> parents{view->rootIndex()};
         while (!parents.isEmpty() && budget > 0) {
@@ -321,6 +459,9 @@ private:
                     // A list is one column of whole entries: none needs scrolling sideways.
                     if (!cut && isList && rect.left() + need > view->viewport()->width())
                         cut = true;
+                    // Where the room is fixed, the whole text is a pointer's rest away.
+                    if (cut && index.data(Qt::ToolTipRole).toString().contains(text))
+                        cut = false;
                     if (cut)
                         faults << widgetPath(window, view) +
                                       QStringLiteral(": item %1 (%2, %3) needs %4 px, has %5")

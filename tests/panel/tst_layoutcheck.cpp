@@ -2,6 +2,7 @@
 #include "applicationconfigurationwindow.h"
 #include "base/dialogrelay.h"
 #include "base/passwordchangewindow.h"
+#include "base/screenfit.h"
 #include "connectwithservicewindow.h"
 #include "event.h"
 #include "events/advancedoptionswindow.h"
@@ -14,9 +15,11 @@
 #include "events/sendemailwindow.h"
 #include "events/syscommandwindow.h"
 #include "layoutfaults.h"
+#include "localsettings.h"
 #include "logiinwindow.h"
 #include "logs/upslogswindow.h"
 #include "lxtest.h"
+#include "messagebox.h"
 #include "modalanswerer.h"
 #include "panelrig.h"
 #include "panelstartup.h"
@@ -28,6 +31,7 @@
 #include "ups/snmpoptionswindow.h"
 #include "upsmodelcatalogue.h"
 #include "upssocketcontroller.h"
+#include "upstexts.h"
 #include "upstreeelement.h"
 #include "upstreewidget.h"
 
@@ -37,8 +41,13 @@
 #include <QDir>
 #include <QFont>
 #include <QGridLayout>
+#include <QListView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStyleFactory>
 #include <QTabWidget>
 #include <QTranslator>
@@ -60,9 +69,14 @@ struct Allowed
     const char* reason;
 };
 
-// Every window shows its texts whole today, so the list is empty; an entry names a
-// cut a form keeps on purpose, or (marked temporary) one mended elsewhere.
-const QVector<Allowed> allowed;
+// An entry names a cut a form keeps on purpose, or (marked temporary) one mended elsewhere.
+const QVector<Allowed> allowed{
+    {"", "communicationPortBox: shows none of its",
+     "a new device's port is the user's choice: OK waits until one is picked"},
+    // Temporary: at larger fonts the delay rows of the output socket editor, placed by
+    // hand two levels down in its box, still cut their label.
+    {"output socket editor", "textLabel[12]: \"[^\"]+\" needs \\d+x\\d+, has", "temporary, left open"},
+};
 
 bool isAllowed(const QString& window, const QString& fault)
 {
@@ -127,8 +141,47 @@ QList<Ups> unitsOfEveryModel()
     return units;
 }
 
-// The window of one language: translators installed before it is built, as the
-// program does, and the stand-in's demo world behind it.
+// The room a screen leaves for windows ("1366x768", the default, or "1024x768").
+QRect availableArea()
+{
+    const QStringList size = qEnvironmentVariable("LX_LAYOUT_SCREEN", QStringLiteral("1366x768")).split('x');
+    if (size.size() != 2)
+        return QRect(0, 0, 1366, 768);
+    return QRect(0, 0, size.at(0).toInt(), size.at(1).toInt());
+}
+
+// The desktop's font resolution: 96, or 120 for larger fonts.
+int fontDpi()
+{
+    return qEnvironmentVariableIntValue("LX_LAYOUT_FONT_DPI") > 0
+               ? qEnvironmentVariableIntValue("LX_LAYOUT_FONT_DPI")
+               : 96;
+}
+
+// Real data at its longest: a device whose name, messages and history fill every
+// line the window gives them.
+const QString longDevice = QStringLiteral("7");
+
+LxSim::SimDevice withLongData(LxSim::SimDevice device)
+{
+    device.id = longDevice;
+    device.user_defined_name = QStringLiteral("Serwerownia główna, budynek C, piętro 2, szafa rack 14");
+    // Twelve messages at once: every alarm the panel knows, and notices after them.
+    device.messages = QStringList{"0", "5", "10", "12", "61", "64", "83", "190", "7", "8", "27", "59"};
+    QStringList history;
+    for (int code : {52, 53, 64, 65, 68, 69, 70, 71, 74, 75, 76, 77, 78, 79, 56, 57}) {
+        const int minute = history.size();
+        history << QStringLiteral("%1;2026;12;10;%2;%3").arg(code).arg(8 + minute / 6).arg(minute * 7 % 60);
+    }
+    device.events = history.join(QLatin1Char('|'));
+    // A setting received outside the choices the device offers with it.
+    device.configuration.insert(QStringLiteral("screen_save_time_option"), QStringLiteral("45;30;60;120"));
+    return device;
+}
+
+// The window of one language: the language set as the user sets it, translators
+// installed before it is built, as the program does, and the stand-in's demo
+// world behind it, with one device of long data beside the demo's.
 struct Session
 {
     QString language;
@@ -138,6 +191,10 @@ struct Session
 
     explicit Session(const QString& code) : language(code)
     {
+        // Read by the dialogs that pick a device file's texts by language.
+        QSettings(LocalSettings::filePath(), QSettings::IniFormat)
+            .setValue(QStringLiteral("language"),
+                      code == QLatin1String("pl") ? QStringLiteral("polish") : QStringLiteral("english"));
         installTranslators(code, qtTranslator, ownTranslator);
     }
     ~Session()
@@ -157,9 +214,16 @@ struct Session
         rig.world.setGroupsPayload(unit, QString::fromUtf8(Luminorix::serializeGroups(oneGroup(), unit)));
         rig.world.setEventsPayload(
             unit, QString::fromUtf8(Luminorix::serializeEvents(eventsOfEveryState(model), unit)));
+        QList<LxSim::SimDevice> devices = rig.world.devices();
+        devices.append(withLongData(*rig.world.device(QStringLiteral("1"))));
+        rig.world.setDevices(devices);
         rig.win().show();
-        if (!QTest::qWaitFor([this] { return rig.tree()->topLevelItemCount() >= 4 && rig.elementById("1"); },
-                             20000))
+        if (!QTest::qWaitFor(
+                [this] {
+                    return rig.tree()->topLevelItemCount() >= 5 && rig.elementById("1") &&
+                           rig.elementById(longDevice);
+                },
+                20000))
             return false;
         rig.logIn();
         return true;
@@ -243,6 +307,15 @@ bool always(QWidget*)
     return true;
 }
 
+QMessageBox* shownMessageBox()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible())
+            return box;
+    }
+    return nullptr;
+}
+
 const QList<SerialPort>& somePorts()
 {
     static const QList<SerialPort> ports{{QStringLiteral("/dev/ttyS0"), true},
@@ -262,6 +335,34 @@ const QList<Opening>& openings()
              QTRY_VERIFY(!s.rig.fieldText("workModeEdit").isEmpty() &&
                          s.rig.fieldText("workModeEdit") != QLatin1String("N/D"));
              inspect(&s.rig.win());
+         }},
+        {"main window with long data",
+         [](Session& s, const Inspect& inspect) {
+             QVERIFY(s.select(longDevice));
+             // The long device's own state, not the one shown before it.
+             auto* messages = qobject_cast<QPlainTextEdit*>(s.rig.widget("deviceMessages"));
+             QVERIFY(messages);
+             QTRY_VERIFY(messages->toPlainText().contains(upsEventText(QStringLiteral("190"))));
+             inspect(&s.rig.win());
+         }},
+        {"message box",
+         [](Session&, const Inspect& inspect) {
+             showMessageBox(
+                 QCoreApplication::translate("UPSConfigurationWindow", "Uwaga"),
+                 QCoreApplication::translate(
+                     "UPSConfigurationWindow",
+                     "Nastąpi reset licznika zużycia akumulatora.\nFunkcję resetu należy wykonać "
+                     "jednorazowo, niezwłocznie po każdej wymianie akumulatora w UPS. Czy kontynuować?"));
+             QTRY_VERIFY(shownMessageBox());
+             inspect(shownMessageBox());
+         }},
+        {"tray menu",
+         [](Session& s, const Inspect& inspect) {
+             auto* menu = s.rig.win().findChild<QMenu*>(QStringLiteral("trayMenu"));
+             QVERIFY(menu);
+             menu->popup(availableArea().bottomRight());
+             inspect(menu);
+             menu->hide();
          }},
         {"about", alone([](Session&) { return new AboutWindow(nullptr); })},
         {"login", alone([](Session& s) {
@@ -360,6 +461,12 @@ const QList<Opening>& openings()
         {"logging settings", fromWindow("actionLoggingConfiguration", QStringLiteral("1"), always)},
         {"log viewer", alone([](Session&) { return new UpsLogsWindow(nullptr); })},
         {"event history", fromWindow("upsEventsButton", QStringLiteral("1"), always)},
+        {"event history with long entries",
+         fromWindow("upsEventsButton", longDevice,
+                    [](QWidget* d) { return child<QListView>(d, "eventsList")->model()->rowCount() == 16; })},
+        {"ups configuration with a setting outside its choices",
+         fromWindow("actionUpsConfiguration", longDevice,
+                    [](QWidget* d) { return child<QGridLayout>(d, "parametersGrid")->count() > 0; })},
         {"virtualization centre", fromWindow("actionVirtualizationCenter", QStringLiteral("1"), always)},
     };
     return list;
@@ -375,7 +482,12 @@ QString fileName(const QString& window, const QString& language, const QString& 
 {
     QString name = window + (tab.isEmpty() ? QString() : QStringLiteral(" - ") + tab);
     name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9]+")), QStringLiteral("-"));
-    return QStringLiteral("%1/%2-%3.png").arg(shotFolder(), language, name.toLower());
+    return QStringLiteral("%1/%2-%3x%4-%5dpi-%6.png")
+        .arg(shotFolder(), language)
+        .arg(availableArea().width())
+        .arg(availableArea().height())
+        .arg(fontDpi())
+        .arg(name.toLower());
 }
 
 } // namespace
@@ -398,6 +510,7 @@ private:
     // Built once per language: the rows of one language follow each other.
     std::unique_ptr<Session> session;
     std::unique_ptr<LxTest::ModalWatchdog> watchdog;
+    std::unique_ptr<ScreenFit> screenFit;
 };
 
 void TestLayoutCheck::initTestCase()
@@ -408,7 +521,12 @@ void TestLayoutCheck::initTestCase()
     // The font a desktop without settings of its own gives the program (and the one
     // the pictures of scripts/screenshot show); the offscreen platform has no theme
     // and would fall back to 12 pt.
-    QApplication::setFont(QFont(QStringLiteral("Sans Serif"), 9));
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPointSizeF(9.0 * fontDpi() / 96);
+    QApplication::setFont(font);
+    // The program's own fit of every window to the screen, on a screen of the size asked for.
+    screenFit = std::make_unique<ScreenFit>([](const QWidget*) { return availableArea(); }, nullptr);
+    qApp->installEventFilter(screenFit.get());
     watchdog = std::make_unique<LxTest::ModalWatchdog>(60000);
 }
 
@@ -442,6 +560,19 @@ void TestLayoutCheck::windowsShowTheirWholeTexts()
     const Inspect inspect = [&](QWidget* shown) {
         inspected = true;
         QVERIFY(QTest::qWaitForWindowExposed(shown));
+        const QRect area = availableArea();
+        const auto checkPlace = [&](const QString& tab) {
+            const QRect frame = shown->frameGeometry();
+            if (!area.contains(frame))
+                faults << QStringLiteral("%1opens at %2,%3 %4x%5, beyond the screen's %6x%7")
+                              .arg(tab.isEmpty() ? QString() : QStringLiteral("[%1] ").arg(tab))
+                              .arg(frame.x())
+                              .arg(frame.y())
+                              .arg(frame.width())
+                              .arg(frame.height())
+                              .arg(area.width())
+                              .arg(area.height());
+        };
         const auto look = [&](const QString& tab) {
             // Rows built a moment ago are placed once the posted layout requests are done;
             // on a real display a resize also waits for the server's answer.
@@ -451,7 +582,14 @@ void TestLayoutCheck::windowsShowTheirWholeTexts()
                     return layoutFaults(shown).isEmpty();
                 },
                 2000);
+            checkPlace(tab);
+            // A form wider than the whole screen scrolls sideways: the window takes all the width there is.
+            // (without a window manager the frame is the one the fit assumes).
+            const bool atScreenWidth = shown->frameGeometry().width() >=
+                                       area.width() - assumedFrame().left() - assumedFrame().right();
             for (const QString& fault : layoutFaults(shown)) {
+                if (atScreenWidth && fault.contains(QLatin1String(": its content is ")))
+                    continue;
                 const QString where = tab.isEmpty() ? fault : QStringLiteral("[%1] %2").arg(tab, fault);
                 if (!isAllowed(name, where))
                     faults << where;
@@ -476,7 +614,12 @@ void TestLayoutCheck::windowsShowTheirWholeTexts()
     QVERIFY(inspected);
     LxTest::closeAllMessageBoxes();
     if (!faults.isEmpty())
-        QFAIL(qPrintable(QStringLiteral("%1 in %2:\n  ").arg(faults.size()).arg(language) +
+        QFAIL(qPrintable(QStringLiteral("%1 in %2 at %3x%4, %5 dpi:\n  ")
+                             .arg(faults.size())
+                             .arg(language)
+                             .arg(availableArea().width())
+                             .arg(availableArea().height())
+                             .arg(fontDpi()) +
                          faults.join(QStringLiteral("\n  "))));
 }
 

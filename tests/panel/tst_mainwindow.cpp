@@ -329,7 +329,7 @@ void TestMainWindow::messagesByKindAndRedrawOnlyOnChange()
     scriptState(*rig, {{QStringLiteral("messages"), QStringLiteral("5\n7\n100")}});
     QTRY_VERIFY(pane->toPlainText().contains(alarm));
     const QString html = pane->document()->toHtml();
-    QVERIFY(html.contains(QStringLiteral("color:#ffa500;\">") + alarm.toHtmlEscaped()));
+    QVERIFY(html.contains(QStringLiteral("color:#8f5c00;\">") + alarm.toHtmlEscaped()));
     QVERIFY(html.contains(QStringLiteral("color:#59595b;\">") + notice.toHtmlEscaped()));
     QVERIFY(pane->toPlainText().startsWith(plain));
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace {
 QStringList rows(const UpsEventsWindow& dialog)
@@ -50,13 +51,17 @@ private slots:
     void statesWithAndWithoutHistory();
     void rowsCannotBeEdited();
     void anUnchangedHistoryKeepsTheSelection();
+    void longEntriesShowWhole_data();
+    void longEntriesShowWhole();
 };
 
 void TestUpsEventsWindow::form()
 {
     UpsEventsWindow dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Zdarzenia"));
-    QCOMPARE(dialog.size(), QSize(475, 458));
+    // At least the form's width, wider when the longest event of the table needs it.
+    QCOMPARE(dialog.height(), 458);
+    QVERIFY(dialog.width() >= 475);
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QVERIFY(dialog.isModal());
     QCOMPARE(rows(dialog), QStringList{fetching});
@@ -187,6 +192,32 @@ void TestUpsEventsWindow::anUnchangedHistoryKeepsTheSelection()
     emit relay.deviceState(stateWith(history + QStringLiteral("|63;3;7;9;7;0")));
     QCOMPARE(resets.count(), 1);
     QCOMPARE(model->rowCount(), 4);
+}
+
+void TestUpsEventsWindow::longEntriesShowWhole_data()
+{
+    QTest::addColumn<QString>("history");
+    QTest::newRow("compensation start and stop") << "78;2026;12;10;15;59|79;2026;12;10;16;2";
+    QTest::newRow("phase order of the main line") << "76;3;7;9;5;1|77;3;7;9;6;0";
+    QTest::newRow("one of each length") << "62;3;7;9;5;1|52;3;7;9;5;2|64;3;7;9;5;3";
+}
+
+// Their ends (": Start", ": Stop") are what tell two rows apart.
+void TestUpsEventsWindow::longEntriesShowWhole()
+{
+    QFETCH(QString, history);
+    UpsEventsWindow dialog;
+    dialog.setEvents(history);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* list = dialog.findChild<QListView*>(QStringLiteral("eventsList"));
+    QCOMPARE(list->horizontalScrollBar()->maximum(), 0);
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QModelIndex index = list->model()->index(row, 0);
+        const QString text = index.data().toString();
+        QVERIFY2(list->fontMetrics().horizontalAdvance(text) < list->viewport()->width(), qPrintable(text));
+        QCOMPARE(index.data(Qt::ToolTipRole).toString(), text);
+    }
 }
 
 LX_TEST_MAIN(TestUpsEventsWindow)

@@ -336,11 +336,11 @@ void TestUpsConfigurationWindow::editorKindPerKey_data()
     QTest::newRow("combo box, no match") << "working_frequency"
                                          << "55;50;60"
                                          << "QComboBox"
-                                         << "" << 120 << true << "Hz";
+                                         << "55" << 120 << true << "Hz";
     QTest::newRow("combo box, no choices") << "frequency_mode"
                                            << "auto"
                                            << "QComboBox"
-                                           << "" << 120 << true << "";
+                                           << "auto" << 120 << true << "";
     QTest::newRow("radio row") << "controller_mode_option"
                                << "MAN;OFF;MAN;AUTO"
                                << "QButtonGroup"
@@ -380,7 +380,7 @@ void TestUpsConfigurationWindow::editorKindPerKey()
         QCOMPARE(QString::fromLatin1(box->isChecked() ? "1" : "0"), state);
         QCOMPARE(row->count(), 1);
     } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
-        // A setting that is none of the choices stays unselected, not the first choice.
+        // A setting that is none of the choices shows as it came, not the first choice.
         QCOMPARE(combo->currentText(), state);
         QCOMPARE(combo->currentIndex() == -1, state.isEmpty());
         QCOMPARE(combo->width(), width);
@@ -1029,7 +1029,7 @@ void TestUpsConfigurationWindow::choiceRowReturnsToItsReceivedSetting_data()
                                << "MAN";
 }
 
-// A setting the choices do not hold is shown unselected; after another choice
+// A setting the choices do not hold is shown as its own entry; after another choice
 // the user can pick it again, and the row is untouched as far as Save goes.
 void TestUpsConfigurationWindow::choiceRowReturnsToItsReceivedSetting()
 {

@@ -1,0 +1,177 @@
+// Every window is fitted to the room its screen leaves: smaller when it can be,
+// scrolling inside when its content needs more, its buttons in sight.
+#include "base/screenfit.h"
+#include "lxtest.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <functional>
+#include <memory>
+
+namespace {
+
+// A window of one kind, shown at `size` (its fixed size when `fixed`).
+using Build = std::function<QWidget*(const QSize& size, bool fixed)>;
+
+QDialogButtonBox* buttonsOf(QWidget* dialog)
+{
+    auto* box = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, dialog);
+    box->setObjectName(QStringLiteral("buttonBox"));
+    return box;
+}
+
+QWidget* laidOut(const QSize& size, bool fixed)
+{
+    auto* dialog = new QDialog;
+    auto* grid = new QGridLayout(dialog);
+    auto* edit = new QTextEdit(dialog);
+    edit->setMinimumSize(size.width() - 40, 100);
+    grid->addWidget(edit, 0, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("logo"), dialog), 1, 0);
+    grid->addWidget(buttonsOf(dialog), 1, 1);
+    fixed ? dialog->setFixedSize(size) : dialog->resize(size);
+    return dialog;
+}
+
+QWidget* placedByHand(const QSize& size, bool fixed)
+{
+    auto* dialog = new QDialog;
+    auto* edit = new QTextEdit(dialog);
+    edit->setGeometry(10, 10, size.width() - 20, size.height() - 80);
+    buttonsOf(dialog)->setGeometry(size.width() - 200, size.height() - 60, 190, 50);
+    fixed ? dialog->setFixedSize(size) : dialog->resize(size);
+    return dialog;
+}
+
+QWidget* mainWindow(const QSize& size, bool fixed)
+{
+    auto* window = new QMainWindow;
+    auto* central = new QWidget(window);
+    auto* column = new QVBoxLayout(central);
+    column->addWidget(new QTextEdit(central));
+    column->addWidget(new QPushButton(QStringLiteral("Zdarzenia"), central));
+    window->setCentralWidget(central);
+    fixed ? window->setFixedSize(size) : window->resize(size);
+    return window;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Build)
+
+class TestScreenFit : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void windowsOpenInsideTheScreen_data();
+    void windowsOpenInsideTheScreen();
+    void aWindowThatGrowsWhileShownIsFittedAgain();
+    void aWindowPartlyOffTheScreenComesBack();
+};
+
+void TestScreenFit::windowsOpenInsideTheScreen_data()
+{
+    QTest::addColumn<Build>("build");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("fixed");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<bool>("scrolls");
+
+    const QRect laptop(0, 0, 1366, 768);
+    const QRect small(0, 0, 1024, 768);
+    const QRect beside(1920, 0, 1024, 738);
+    QTest::newRow("a dialog that fits keeps its size")
+        << Build(laidOut) << QSize(600, 400) << true << small << false;
+    QTest::newRow("a resizable dialog too tall is made smaller")
+        << Build(laidOut) << QSize(920, 800) << false << laptop << false;
+    QTest::newRow("a fixed dialog too wide scrolls")
+        << Build(laidOut) << QSize(1150, 532) << true << small << true;
+    QTest::newRow("a fixed dialog too tall scrolls")
+        << Build(laidOut) << QSize(805, 900) << true << laptop << true;
+    QTest::newRow("a dialog placed by hand too wide scrolls")
+        << Build(placedByHand) << QSize(1100, 606) << true << small << true;
+    QTest::newRow("on a second screen") << Build(placedByHand) << QSize(1100, 606) << true << beside << true;
+    QTest::newRow("a fixed main window too big scrolls")
+        << Build(mainWindow) << QSize(1200, 800) << true << small << true;
+    QTest::newRow("a main window that fits")
+        << Build(mainWindow) << QSize(962, 650) << true << small << false;
+}
+
+void TestScreenFit::windowsOpenInsideTheScreen()
+{
+    QFETCH(Build, build);
+    QFETCH(QSize, size);
+    QFETCH(bool, fixed);
+    QFETCH(QRect, available);
+    QFETCH(bool, scrolls);
+
+    ScreenFit fit([available](const QWidget*) { return available; }, nullptr);
+    qApp->installEventFilter(&fit);
+    std::unique_ptr<QWidget> window(build(size, fixed));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    qApp->removeEventFilter(&fit);
+
+    const QRect framed = window->frameGeometry();
+    QVERIFY2(available.contains(framed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                        .arg(framed.x())
+                                                        .arg(framed.y())
+                                                        .arg(framed.width())
+                                                        .arg(framed.height())));
+    auto* area = window->findChild<QScrollArea*>(QStringLiteral("screenFitArea"));
+    QCOMPARE(area != nullptr, scrolls);
+    if (!scrolls) {
+        const QSize room = available.size() - (window->frameGeometry().size() - window->size());
+        if (size.width() <= room.width() && size.height() <= room.height())
+            QCOMPARE(window->size(), size);
+        return;
+    }
+    // What did not fit is there to scroll to, as large as before.
+    QVERIFY(area->widget()->width() >= size.width() - 40 || area->widget()->height() >= size.height() - 80);
+    QVERIFY(area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0);
+    // Save and Cancel in sight, not behind the scrolling.
+    if (auto* buttons = window->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
+        QVERIFY(!area->isAncestorOf(buttons));
+        QVERIFY(buttons->isVisible());
+        QVERIFY(window->rect().contains(QRect(buttons->mapTo(window.get(), QPoint()), buttons->size())));
+    }
+}
+
+void TestScreenFit::aWindowThatGrowsWhileShownIsFittedAgain()
+{
+    const QRect available(0, 0, 1024, 768);
+    ScreenFit fit([available](const QWidget*) { return available; }, nullptr);
+    qApp->installEventFilter(&fit);
+    std::unique_ptr<QWidget> window(laidOut(QSize(600, 400), false));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // Rows that arrive later make the form wider than the screen.
+    window->findChild<QTextEdit*>()->setMinimumWidth(1500);
+    window->setFixedSize(1540, 400);
+    qApp->removeEventFilter(&fit);
+    QVERIFY(available.contains(window->frameGeometry()));
+    QVERIFY(window->findChild<QScrollArea*>(QStringLiteral("screenFitArea")));
+}
+
+void TestScreenFit::aWindowPartlyOffTheScreenComesBack()
+{
+    const QRect available(0, 0, 1366, 768);
+    std::unique_ptr<QWidget> window(laidOut(QSize(600, 400), true));
+    window->move(1000, 600);
+    fitToScreen(window.get(), available);
+    QVERIFY(available.contains(window->geometry().marginsAdded(assumedFrame())));
+    QCOMPARE(window->size(), QSize(600, 400));
+}
+
+LX_TEST_MAIN(TestScreenFit)
+#include "tst_screenfit.moc"

@@ -337,6 +337,7 @@ private slots:
         QFETCH(QByteArray, outputStart);
         QTemporaryDir dir;
         const QString folder = programFolder(dir);
+        QVERIFY(!folder.isEmpty());
         const QByteArray input = fixture(QStringLiteral("pre23_other.ini"));
         if (withConfig)
             QVERIFY(IniFixture::writeFile(folder + "/config.ini", input));

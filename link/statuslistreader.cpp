@@ -31,10 +31,10 @@ bool StatusListReader::walk(PlainXmlReader& reader, bool reuse, int* start, QVec
                 const int end = reader.endTagEnd();
                 const int index = segments->size();
                 Segment segment{*start, end - *start, -1, depth == 1};
-                const bool same = reuse && index < m_segments.size() &&
-                                  QStringRef(&document, *start, end - *start) ==
-                                      QStringRef(&m_text, m_segments.at(index).offset,
-                                                 m_segments.at(index).length);
+                const bool same =
+                    reuse && index < m_segments.size() &&
+                    QStringRef(&document, *start, end - *start) ==
+                        QStringRef(&m_text, m_segments.at(index).offset, m_segments.at(index).length);
                 if (same) {
                     if (m_segments.at(index).record >= 0) {
                         segment.record = records->size();
@@ -95,8 +95,8 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
     const int most = shorter - prefix;
     const int block = 64;
     int suffix = 0;
-    while (suffix + block <= most &&
-           std::memcmp(o + oldSize - suffix - block, d + newSize - suffix - block, block * sizeof(ushort)) == 0)
+    while (suffix + block <= most && std::memcmp(o + oldSize - suffix - block, d + newSize - suffix - block,
+                                                 block * sizeof(ushort)) == 0)
         suffix += block;
     while (suffix < most && o[oldSize - 1 - suffix] == d[newSize - 1 - suffix])
         ++suffix;
@@ -150,7 +150,8 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
         segments.append(segment);
     };
     for (int i = 0; i < first; ++i)
-        keep(m_segments.at(i), m_segments.at(i).record >= 0 ? &m_records.at(m_segments.at(i).record) : nullptr);
+        keep(m_segments.at(i),
+             m_segments.at(i).record >= 0 ? &m_records.at(m_segments.at(i).record) : nullptr);
     for (const Segment& segment : changed)
         keep(segment, segment.record >= 0 ? &read.at(segment.record) : nullptr);
     for (int i = std::min(last + 1, count); i < count; ++i) {

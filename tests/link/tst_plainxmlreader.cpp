@@ -412,34 +412,38 @@ void TestPlainXmlReader::statusListsReadAgainAgree_data()
     QTest::newRow("root attribute changes")
         << QStringList{list({ups(1, "a")}), QStringLiteral("<ups_current_status_list n=\"1\">") +
                                                 ups(1, "a") + QStringLiteral("</ups_current_status_list>")};
-    QTest::newRow("first and last record change")
-        << QStringList{list({ups(1, "a"), ups(2, "b"), ups(3, "c")}), list({ups(1, "x"), ups(2, "b"), ups(3, "c")}),
-                       list({ups(1, "x"), ups(2, "b"), ups(3, "y")}), list({ups(4, "x"), ups(2, "b"), ups(3, "z")})};
+    QTest::newRow("first and last record change") << QStringList{
+        list({ups(1, "a"), ups(2, "b"), ups(3, "c")}), list({ups(1, "x"), ups(2, "b"), ups(3, "c")}),
+        list({ups(1, "x"), ups(2, "b"), ups(3, "y")}), list({ups(4, "x"), ups(2, "b"), ups(3, "z")})};
     QTest::newRow("record grows and shrinks")
         << QStringList{list({ups(1, "a"), ups(2, "b"), ups(3, "c")}),
                        list({ups(1, "a"), ups(2, "on_battery", "<master>1</master>"), ups(3, "c")}),
                        list({ups(1, "a"), ups(2, ""), ups(3, "c")}), list({ups(1, "a"), ups(3, "c")})};
     QTest::newRow("wrapper changes") << QStringList{
-        list({ups(1, "a"), ups(2, "b")}),
-        list({ups(1, "a"), "<ups_x><id>2</id><status>b</status></ups_x>"}),
+        list({ups(1, "a"), ups(2, "b")}), list({ups(1, "a"), "<ups_x><id>2</id><status>b</status></ups_x>"}),
         list({ups(1, "a"), "<device><id>2</id><status>b</status><ups_shutdown_supported>1"
                            "</ups_shutdown_supported></device>"}),
         list({"<ups>", ups(1, "a"), "</ups>", ups(2, "b")}), list({ups(1, "a"), ups(2, "b")})};
     QTest::newRow("root changes") << QStringList{
-        list({ups(1, "a")}), QStringLiteral("<ups_current_status_lisx>") + ups(1, "a") +
-                                 QStringLiteral("</ups_current_status_lisx>"),
-        list({ups(1, "a")}), list({ups(1, "a"), "</ups_current_status_list><ups_current_status_list>"}),
+        list({ups(1, "a")}),
+        QStringLiteral("<ups_current_status_lisx>") + ups(1, "a") +
+            QStringLiteral("</ups_current_status_lisx>"),
+        list({ups(1, "a")}),
+        list({ups(1, "a"), "</ups_current_status_list><ups_current_status_list>"}),
         list({ups(1, "a"), "<x></ups_current_status_list><ups_current_status_list></x>", ups(2, "b")}),
         list({ups(1, "a"), "<x><ups_current_status_list></ups_current_status_list></x>", ups(2, "b")}),
         list({ups(1, "a"), ups(2, "b")})};
-    QTest::newRow("becomes not plain") << QStringList{
-        list({ups(1, "a"), ups(2, "b"), ups(3, "c")}), list({ups(1, "a"), ups(2, "b]"), ups(3, "c")}),
-        list({ups(1, "a"), ups(2, "<b"), ups(3, "c")}), list({ups(1, "a"), ups(2, "b"), "<!-- -->", ups(3, "c")}),
-        list({ups(1, "a"), ups(2, "b"), ups(3, "c")}) + QStringLiteral(" "),
-        QStringLiteral(" ") + list({ups(1, "a"), ups(2, "b"), ups(3, "c")}),
-        list({ups(1, "a"), "<ups><id a=\"1\" a=\"2\">2</id></ups>", ups(3, "c")}),
-        list({ups(1, "a"), "<ups><xml>2</xml></ups>", ups(3, "c")}),
-        list({ups(1, "a"), "<ups><id>2</ups>", ups(3, "c")}), list({ups(1, "a"), ups(2, "b"), ups(3, "c")})};
+    QTest::newRow("becomes not plain")
+        << QStringList{list({ups(1, "a"), ups(2, "b"), ups(3, "c")}),
+                       list({ups(1, "a"), ups(2, "b]"), ups(3, "c")}),
+                       list({ups(1, "a"), ups(2, "<b"), ups(3, "c")}),
+                       list({ups(1, "a"), ups(2, "b"), "<!-- -->", ups(3, "c")}),
+                       list({ups(1, "a"), ups(2, "b"), ups(3, "c")}) + QStringLiteral(" "),
+                       QStringLiteral(" ") + list({ups(1, "a"), ups(2, "b"), ups(3, "c")}),
+                       list({ups(1, "a"), "<ups><id a=\"1\" a=\"2\">2</id></ups>", ups(3, "c")}),
+                       list({ups(1, "a"), "<ups><xml>2</xml></ups>", ups(3, "c")}),
+                       list({ups(1, "a"), "<ups><id>2</ups>", ups(3, "c")}),
+                       list({ups(1, "a"), ups(2, "b"), ups(3, "c")})};
     QTest::newRow("not plain in between")
         << QStringList{list({ups(1, "a"), ups(2, "b")}), list({ups(1, "a&amp;"), ups(2, "b")}),
                        list({ups(1, "a"), ups(2, "c")})};
@@ -468,7 +472,7 @@ void TestPlainXmlReader::mutatedStatusListsReadAgainAgree()
         const QString next = mutate(xml, seed);
         const QPair<QString, QString> read = statusListsOf(next, again);
         QVERIFY2(read.first == read.second, qPrintable(next + QStringLiteral("\nfresh: ") + read.first +
-                                                        QStringLiteral("\nagain: ") + read.second));
+                                                       QStringLiteral("\nagain: ") + read.second));
         if (read.first == QLatin1String("<refused>"))
             continue;
         ++agreed;
@@ -490,16 +494,20 @@ void TestPlainXmlReader::changedStatusListsReadInPart_data()
     const QString root = QStringLiteral("<ups_current_status_list>%1</ups_current_status_list>");
     const QString a = QStringLiteral("<ups><id>1</id><status>a</status></ups>");
     const QString b = QStringLiteral("<ups><id>2</id><status>b</status></ups>");
-    QTest::newRow("one device of many") << PollReplies::statusList(50, 0) << PollReplies::statusList(50, 1) << true;
-    QTest::newRow("the first record") << root.arg(a + b) << root.arg(QString(a).replace("a<", "x<") + b) << true;
+    QTest::newRow("one device of many")
+        << PollReplies::statusList(50, 0) << PollReplies::statusList(50, 1) << true;
+    QTest::newRow("the first record")
+        << root.arg(a + b) << root.arg(QString(a).replace("a<", "x<") + b) << true;
     QTest::newRow("a record added") << root.arg(a + b) << root.arg(a + b + b) << true;
-    QTest::newRow("after the last record") << root.arg(a + "<id>3</id>") << root.arg(a + "<id>4</id>") << true;
+    QTest::newRow("after the last record")
+        << root.arg(a + "<id>3</id>") << root.arg(a + "<id>4</id>") << true;
     QTest::newRow("the same list") << root.arg(a + b) << root.arg(a + b) << true;
     QTest::newRow("not plain") << root.arg(a + b) << root.arg(a + b).replace("a<", "&a<") << false;
     QTest::newRow("another root") << root.arg(a + b) << root.arg(a + b).replace("list>", "lisx>") << false;
-    QTest::newRow("nested too deep")
-        << root.arg(a + b)
-        << root.arg(a + QStringLiteral("<x>").repeated(1024) + QStringLiteral("</x>").repeated(1024) + b) << false;
+    QTest::newRow("nested too deep") << root.arg(a + b)
+                                     << root.arg(a + QStringLiteral("<x>").repeated(1024) +
+                                                 QStringLiteral("</x>").repeated(1024) + b)
+                                     << false;
 }
 
 void TestPlainXmlReader::changedStatusListsReadInPart()

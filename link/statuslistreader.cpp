@@ -28,6 +28,20 @@ bool StatusListReader::walk(PlainXmlReader& reader, bool reuse, int* start, QVec
             if (reader.name() == kRoot)
                 return depth == 0;
             if (endsStatusRecord(reader)) {
+                const int boundary = reader.tokenIndex();
+                // The end tags closing the record's wrapper go with it, so that the
+                // next record starts where only the root is open.
+                int last = boundary;
+                int closed = 0;
+                while (depth - closed > 1) {
+                    reader.readNext();
+                    if (!reader.isEndElement() || reader.name() == kRoot || endsStatusRecord(reader))
+                        break;
+                    last = reader.tokenIndex();
+                    ++closed;
+                }
+                reader.seek(last);
+                depth -= closed;
                 const int end = reader.endTagEnd();
                 const int index = segments->size();
                 Segment segment{*start, end - *start, -1, depth == 1};
@@ -41,13 +55,13 @@ bool StatusListReader::walk(PlainXmlReader& reader, bool reuse, int* start, QVec
                         records->append(m_records.at(m_segments.at(index).record));
                     }
                 } else {
-                    const int boundary = reader.tokenIndex();
                     reader.seek(firstToken);
                     Utils::currentDeviceStatus record;
                     if (parseStatusRecord(reader, boundary, &record)) {
                         segment.record = records->size();
                         records->append(record);
                     }
+                    reader.seek(last);
                 }
                 segments->append(segment);
                 *start = end;

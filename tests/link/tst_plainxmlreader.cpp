@@ -498,6 +498,12 @@ void TestPlainXmlReader::changedStatusListsReadInPart_data()
         << PollReplies::statusList(50, 0) << PollReplies::statusList(50, 1) << true;
     QTest::newRow("the first record")
         << root.arg(a + b) << root.arg(QString(a).replace("a<", "x<") + b) << true;
+    const QString device = QStringLiteral("<device><id>%1</id><status>%2</status><ups_shutdown_supported>1"
+                                          "</ups_shutdown_supported></device>");
+    QTest::newRow("records in a wrapper without ups")
+        << root.arg(device.arg(1).arg("a") + device.arg(2).arg("b") + device.arg(3).arg("c"))
+        << root.arg(device.arg(1).arg("a") + device.arg(2).arg("on_battery") + device.arg(3).arg("c"))
+        << true;
     QTest::newRow("a record added") << root.arg(a + b) << root.arg(a + b + b) << true;
     QTest::newRow("after the last record")
         << root.arg(a + "<id>3</id>") << root.arg(a + "<id>4</id>") << true;

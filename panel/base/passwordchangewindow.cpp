@@ -1,10 +1,10 @@
 #include "passwordchangewindow.h"
 
 #include "answerwait.h"
-#include "helpers.h"
-#include "messagebox.h"
+#include "common/helpers.h"
+#include "common/messagebox.h"
+#include "link/upssocketcontroller.h"
 #include "ui_passwordchangewindow.h"
-#include "upssocketcontroller.h"
 
 #include <QLabel>
 

@@ -1,6 +1,6 @@
 #include "outputsocketwindow.h"
 
-#include "outputsocketcontrolaction.h"
+#include "common/outputsocketcontrolaction.h"
 #include "ui_outputsocketwindow.h"
 
 OutputSocketWindow::OutputSocketWindow(bool section1Available, bool section2Available, QWidget* parent)

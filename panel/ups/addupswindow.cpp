@@ -1,11 +1,11 @@
 #include "addupswindow.h"
 
-#include "base/dialogguard.h"
-#include "base/dialogrelay.h"
+#include "common/upsmodelcatalogue.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogguard.h"
+#include "panel/base/dialogrelay.h"
 #include "snmpoptionswindow.h"
 #include "ui_addupswindow.h"
-#include "upsmodelcatalogue.h"
-#include "upssocketcontroller.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,7 @@
 // The device tree's rebuild: one model list of 1,000 and of 4,000 devices (every
 // tenth a virtual device with three members) replacing a tree of the same size,
 // in the shown main window, counted until the event loop has laid it out and drawn it.
+#include "common/currentdevicestatus.h"
 #include "common/ups.h"
 #include "panel/luminorixwindow.h"
 
@@ -86,6 +87,36 @@ BENCHMARK(BM_TreeRebuildSorted)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
+// A status list of 1,000 devices of which one changes on each poll, into the shown
+// window's tree of them, counted until the event loop has drawn it.
+void BM_TreeStatusChurn(benchmark::State& state)
+{
+    const QVector<Luminorix::Utils::Ups> models = modelList(static_cast<int>(state.range(0)));
+    window->upsModelMessageReceived(models);
+    QApplication::processEvents();
+    QVector<Luminorix::Utils::currentDeviceStatus> statuses;
+    for (const Luminorix::Utils::Ups& ups : models) {
+        Luminorix::Utils::currentDeviceStatus status;
+        status.id = ups.id.toInt();
+        status.status = "on_power_line";
+        status.connected = true;
+        statuses.append(status);
+    }
+    window->upsCurrentStatusListMessageReceived(statuses);
+    QApplication::processEvents();
+    int round = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        auto& changed = statuses[(round * 37) % statuses.size()];
+        changed.status = changed.status == "on_power_line" ? "on_battery" : "on_power_line";
+        window->upsCurrentStatusListMessageReceived(statuses);
+        QApplication::processEvents();
+        state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
+        ++round;
+    }
+}
+BENCHMARK(BM_TreeStatusChurn)->Arg(1000)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
 } // namespace
 
 int main(int argc, char** argv)

@@ -87,27 +87,61 @@ bool PlainXmlReader::load(const QString& document)
     m_tokens.clear();
     m_attributes.clear();
     m_current = 0;
-    const ushort* s = document.utf16();
     const int n = document.size();
     m_tokens.reserve(n / 8 + 4);
     m_tokens.append({QXmlStreamReader::NoToken, 0, 0, 0, 0});
     m_tokens.append({QXmlStreamReader::StartDocument, 0, 0, 0, 0});
-
-    QVarLengthArray<int, 64> open; // tokens of the elements not yet closed
+    QVarLengthArray<int, 64> open;
     bool rootSeen = false;
-    int i = 0;
-    if (n == 0 || s[0] != '<')
+    if (!scan(0, n, open, rootSeen) || !open.isEmpty() || !rootSeen)
         return fail();
+    m_tokens.append({QXmlStreamReader::EndDocument, 0, 0, 0, 0});
+    return true;
+}
+
+bool PlainXmlReader::loadPart(const QString& document, int from, int to, int rootOffset, int rootLength)
+{
+    m_document = document;
+    m_tokens.clear();
+    m_attributes.clear();
+    m_current = 0;
+    const int n = document.size();
+    if (from < 0 || to > n || from > to)
+        return fail();
+    m_tokens.append({QXmlStreamReader::NoToken, 0, 0, 0, 0});
+    m_tokens.append({QXmlStreamReader::StartDocument, 0, 0, 0, 0});
+    QVarLengthArray<int, 64> open;
+    bool rootSeen = false;
+    if (from > 0) {
+        open.append(m_tokens.size());
+        m_tokens.append({QXmlStreamReader::StartElement, rootOffset, rootLength, 0, 0});
+        rootSeen = true;
+    }
+    if (!scan(from, to, open, rootSeen) || !rootSeen)
+        return fail();
+    // Closing the root is checked against the document's end within scan().
+    if (to == n ? !open.isEmpty() : open.size() != 1)
+        return fail();
+    m_tokens.append({QXmlStreamReader::EndDocument, 0, 0, 0, 0});
+    return true;
+}
+
+bool PlainXmlReader::scan(int i, int n, QVarLengthArray<int, 64>& open, bool& rootSeen)
+{
+    const ushort* s = m_document.utf16();
+    const int size = m_document.size();
+    if (i == 0 && (n == 0 || s[0] != '<'))
+        return false;
     while (i < n) {
         if (s[i] != '<') {
             const int start = i;
             while (i < n && s[i] != '<') {
                 if (!isPlainTextChar(s[i]))
-                    return fail();
+                    return false;
                 ++i;
             }
             if (open.isEmpty())
-                return fail();
+                return false;
             m_tokens.append({QXmlStreamReader::Characters, start, i - start, 0, 0});
             continue;
         }
@@ -115,22 +149,22 @@ bool PlainXmlReader::load(const QString& document)
             const int start = i + 2;
             const int end = scanName(s, start, n);
             if (open.isEmpty() || end == start || end >= n || s[end] != '>')
-                return fail();
+                return false;
             const Token& opening = m_tokens.at(open.last());
             if (opening.length != end - start || !sameName(s, opening.offset, start, end - start))
-                return fail();
+                return false;
             open.removeLast();
             m_tokens.append({QXmlStreamReader::EndElement, start, end - start, 0, 0});
             i = end + 1;
-            if (open.isEmpty() && i != n)
-                return fail(); // only the root, and nothing after it
+            if (open.isEmpty() && i != size)
+                return false; // only the root, and nothing after it
             continue;
         }
         const int start = i + 1;
         const int end = scanName(s, start, n);
         if (end == start || isReserved(s, start, end) || (open.isEmpty() && rootSeen) ||
             open.size() >= kMaxReplyDepth)
-            return fail();
+            return false;
         int j = end;
         const int firstAttribute = m_attributes.size();
         while (j < n && s[j] == ' ') {
@@ -138,35 +172,32 @@ bool PlainXmlReader::load(const QString& document)
             const int nameEnd = scanName(s, nameStart, n);
             if (nameEnd == nameStart || isReserved(s, nameStart, nameEnd) || nameEnd + 1 >= n ||
                 s[nameEnd] != '=' || s[nameEnd + 1] != '"')
-                return fail();
+                return false;
             const int valueStart = nameEnd + 2;
             int valueEnd = valueStart;
             while (valueEnd < n && isPlainValueChar(s[valueEnd]))
                 ++valueEnd;
             if (valueEnd >= n || s[valueEnd] != '"')
-                return fail();
+                return false;
             const int nameLength = nameEnd - nameStart;
             if (m_attributes.size() - firstAttribute >= kMaxReplyAttributes)
-                return fail(); // and so the check for a redefinition below stays short
+                return false; // and so the check for a redefinition below stays short
             for (int a = firstAttribute; a < m_attributes.size(); ++a) {
                 const Attribute& other = m_attributes.at(a);
                 if (other.nameLength == nameLength && sameName(s, other.nameOffset, nameStart, nameLength))
-                    return fail(); // redefined: an error for QXmlStreamReader
+                    return false; // redefined: an error for QXmlStreamReader
             }
             m_attributes.append({nameStart, nameLength, valueStart, valueEnd - valueStart});
             j = valueEnd + 1;
         }
         if (j >= n || s[j] != '>')
-            return fail();
+            return false;
         open.append(m_tokens.size());
         m_tokens.append({QXmlStreamReader::StartElement, start, end - start, firstAttribute,
                          m_attributes.size() - firstAttribute});
         rootSeen = true;
         i = j + 1;
     }
-    if (!open.isEmpty() || !rootSeen)
-        return fail();
-    m_tokens.append({QXmlStreamReader::EndDocument, 0, 0, 0, 0});
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringRef>
+#include <QVarLengthArray>
 #include <QVector>
 #include <QXmlStreamReader>
 
@@ -43,6 +44,13 @@ public:
 
     // False, leaving no tokens, when the document is not of the plain kind.
     bool load(const QString& document);
+    // The tokens of document[from, to) alone, as load() would give them for a
+    // document whose root element, named at rootOffset, is open at `from` and
+    // again the only one open at `to`; or, from 0, whose root opens within.
+    // Reaching the document's end, the root must close there. False, leaving
+    // no tokens, when that part is not of the plain kind; a true says nothing
+    // of the rest of the document.
+    bool loadPart(const QString& document, int from, int to, int rootOffset, int rootLength);
 
     QXmlStreamReader::TokenType readNext();
     QXmlStreamReader::TokenType tokenType() const { return token().type; }
@@ -87,6 +95,7 @@ private:
 
     const Token& token() const { return m_tokens.at(m_current); }
     bool fail();
+    bool scan(int from, int to, QVarLengthArray<int, 64>& open, bool& rootSeen);
 
     QString m_document;
     QVector<Token> m_tokens;

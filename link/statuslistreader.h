@@ -17,6 +17,10 @@ class StatusListReader
 public:
     // From the reader standing on the list's root element, as the list reader.
     QVector<Utils::currentDeviceStatus> read(PlainXmlReader& reader);
+    // The list in `document` when it differs from the list read before only in
+    // records that can be read, and checked to be plain, by themselves; false
+    // when the document has to be loaded and read whole.
+    bool readChanged(const QString& document, QVector<Utils::currentDeviceStatus>* records);
 
 private:
     // The text from the end of the record before (or the document's start) to
@@ -26,11 +30,19 @@ private:
         int offset;
         int length;
         int record; // into m_records, or -1
+        bool top;   // only the root is open at its end
     };
+
+    // Walks from the reader's root up to the root's end tag, appending the
+    // segments from `*start` on; true when it stopped at the root's own end.
+    bool walk(PlainXmlReader& reader, bool reuse, int* start, QVector<Segment>* segments,
+              QVector<Utils::currentDeviceStatus>* records) const;
 
     QString m_text;
     QVector<Segment> m_segments;
     QVector<Utils::currentDeviceStatus> m_records;
+    int m_tail = 0;       // where the text after the last record starts
+    bool m_known = false; // m_text is a whole list, its root closing at its end
 };
 
 } // namespace Luminorix

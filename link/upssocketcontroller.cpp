@@ -492,6 +492,11 @@ bool UpsSocketController::dispatchPlain(const QString& message)
         emit upsCurrentStatusListReceived(m_lastStatusList);
         return true;
     }
+    if (root == StatusList && m_statusListReader.readChanged(message, &m_lastStatusList)) {
+        m_lastStatusListText = message;
+        emit upsCurrentStatusListReceived(m_lastStatusList);
+        return true;
+    }
     PlainXmlReader reader;
     if (!reader.load(message))
         return false;

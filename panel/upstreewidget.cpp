@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QSet>
 #include <QTreeWidgetItemIterator>
+#include <QVarLengthArray>
 #include <algorithm>
 
 using Luminorix::Utils::currentDeviceStatus;
@@ -204,6 +205,7 @@ void UpsTreeWidget::applySorting(bool active, bool descending)
 void UpsTreeWidget::deleteAllItems()
 {
     statusesApplied = false;
+    elementsOfDevice.clear();
     // Taken in one go (one removal for the view, not one per element); deleting an
     // element deletes its children with it.
     qDeleteAll(invisibleRootItem()->takeChildren());
@@ -324,16 +326,19 @@ void UpsTreeWidget::applyStatuses(const QVector<currentDeviceStatus>& statuses, 
     }
     if (statusesApplied && sameStatuses(statuses, appliedStatuses))
         return;
+    if (applyChangedStatuses(statuses, currentDeviceId))
+        return;
 
     blockSignals(true);
     const QModelIndex current = currentIndex();
     UpsTreeElement* reached = nullptr;
     // Of several statuses of one device the last is the one that stays; a scan of the
     // whole list per element would grow with the square of the devices.
-    QHash<int, int> lastStatusOf;
+    lastStatusOf.clear();
     lastStatusOf.reserve(statuses.size());
     for (int i = 0; i < statuses.size(); ++i)
         lastStatusOf.insert(statuses.at(i).id, i);
+    elementsOfDevice.clear();
     {
         QuietIndicators quiet(this);
         for (QTreeWidgetItemIterator it(this); *it; ++it) {
@@ -345,12 +350,8 @@ void UpsTreeWidget::applyStatuses(const QVector<currentDeviceStatus>& statuses, 
                 continue;
             }
             const currentDeviceStatus& status = statuses.at(*found);
-            element->ups.parallel_unit = status.parallel_unit;
-            element->ups.unit_address = QString::fromStdString(status.unit_address);
-            element->ups.power_compensation = status.power_compensation;
-            element->ups.output_socket1 = status.output_socket1;
-            element->ups.output_socket2 = status.output_socket2;
-            element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
+            copyStatus(element, status);
+            elementsOfDevice[elementId].append(element);
             // The element of an unknown model keeps saying so, whatever the device's state.
             if (element->knownModel)
                 quiet.set(element, stateIcon(status.status, status.master));
@@ -366,6 +367,65 @@ void UpsTreeWidget::applyStatuses(const QVector<currentDeviceStatus>& statuses, 
     statusesApplied = true;
     if (reached)
         emit currentDeviceStatusApplied(reached);
+}
+
+void UpsTreeWidget::copyStatus(UpsTreeElement* element, const currentDeviceStatus& status)
+{
+    element->ups.parallel_unit = status.parallel_unit;
+    element->ups.unit_address = QString::fromStdString(status.unit_address);
+    element->ups.power_compensation = status.power_compensation;
+    element->ups.output_socket1 = status.output_socket1;
+    element->ups.output_socket2 = status.output_socket2;
+    element->ups.ups_shutdown_supported = status.ups_shutdown_supported;
+}
+
+bool UpsTreeWidget::applyChangedStatuses(const QVector<currentDeviceStatus>& statuses, int currentDeviceId)
+{
+    // The usual poll names the devices of the list applied, in its order, and one
+    // or a few of them changed: only their elements are looked at, not the tree.
+    const int kMostChanged = 8;
+    if (!statusesApplied || statuses.size() != appliedStatuses.size())
+        return false;
+    QVarLengthArray<int, kMostChanged> changed;
+    for (int i = 0; i < statuses.size(); ++i) {
+        const currentDeviceStatus& status = statuses.at(i);
+        if (status.id != appliedStatuses.at(i).id)
+            return false;
+        if (sameStatus(status, appliedStatuses.at(i)))
+            continue;
+        if (changed.size() == kMostChanged)
+            return false;
+        changed.append(i);
+    }
+    blockSignals(true);
+    UpsTreeElement* reached = nullptr;
+    for (int i : changed) {
+        const currentDeviceStatus& status = statuses.at(i);
+        // A later status of the same device is the one that stays.
+        if (lastStatusOf.value(status.id, -1) != i)
+            continue;
+        for (UpsTreeElement* element : elementsOfDevice.value(status.id)) {
+            copyStatus(element, status);
+            if (element->knownModel) {
+                // Told as the whole pass tells it: the icon alone, not the role beside it.
+                QAbstractItemModel* itemModel = model();
+                const bool wasBlocked = itemModel->blockSignals(true);
+                const bool set = setIndicator(element, stateIcon(status.status, status.master));
+                itemModel->blockSignals(wasBlocked);
+                if (set) {
+                    const QModelIndex index = indexFromItem(element);
+                    emit itemModel->dataChanged(index, index, {Qt::DecorationRole});
+                }
+            }
+            if (status.id == currentDeviceId)
+                reached = element;
+        }
+    }
+    blockSignals(false);
+    appliedStatuses = statuses;
+    if (reached)
+        emit currentDeviceStatusApplied(reached);
+    return true;
 }
 
 void UpsTreeWidget::holdStatuses(bool held)

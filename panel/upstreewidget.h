@@ -4,6 +4,7 @@
 #include "common/ups.h"
 #include "common/upsmodelentry.h"
 
+#include <QHash>
 #include <QList>
 #include <QPoint>
 #include <QTreeWidget>
@@ -44,7 +45,8 @@ public:
     // with the signals blocked and the current index kept. `currentDeviceId` is the
     // device the window shows: each element of it that a status reaches is announced
     // by currentDeviceStatusApplied() afterwards. A list equal to the last one
-    // applied changes nothing and announces nothing.
+    // applied changes nothing and announces nothing; of a list that differs from it
+    // in a few statuses, only those reach their elements.
     void applyStatuses(const QVector<Luminorix::Utils::currentDeviceStatus>& statuses, int currentDeviceId);
     // While held (the window in the tray), status lists are kept, not applied; the
     // release applies what was kept.
@@ -79,6 +81,9 @@ private slots:
 
 private:
     void applyHeldStatuses();
+    bool applyChangedStatuses(const QVector<Luminorix::Utils::currentDeviceStatus>& statuses,
+                              int currentDeviceId);
+    static void copyStatus(UpsTreeElement* element, const Luminorix::Utils::currentDeviceStatus& status);
 
     const bool* administratorModeFlag;
     bool sortingActive;
@@ -86,6 +91,9 @@ private:
     // What the elements show now; a rebuild or a red tree forgets it.
     QVector<Luminorix::Utils::currentDeviceStatus> appliedStatuses;
     bool statusesApplied = false;
+    // Of the list applied: where each device's status stands, and the elements it reached.
+    QHash<int, int> lastStatusOf;
+    QHash<int, QVector<UpsTreeElement*>> elementsOfDevice;
     bool statusesHeld = false;
     // Lists that came while held, in order, with the device shown at the time.
     QVector<Luminorix::Utils::currentDeviceStatus> heldStatuses;

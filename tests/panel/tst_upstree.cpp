@@ -129,6 +129,8 @@ private slots:
     void repeatedStatusListChangesNothing_data();
     void repeatedStatusListChangesNothing();
     void lastStatusOfADeviceStays();
+    void changedStatusesReadAsAfresh_data();
+    void changedStatusesReadAsAfresh();
     void heldStatusesApplyOnRelease_data();
     void heldStatusesApplyOnRelease();
     void identicalRepliesLeaveWindowTreeAlone();
@@ -292,6 +294,70 @@ void TestUpsTree::lastStatusOfADeviceStays()
     QVERIFY(hasIndicator(elementsOf(tree, "12").first(), QStringLiteral("grey.png")));
     // The last element of the shown device, as a walk of the tree meets them.
     QCOMPARE(applied, QList<UpsTreeElement*>{elevens.last()});
+}
+
+void TestUpsTree::changedStatusesReadAsAfresh_data()
+{
+    QTest::addColumn<Statuses>("first");
+    QTest::addColumn<Statuses>("second");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<QStringList>("announced"); // paths of the shown device's elements
+
+    const Statuses base{status(11, "on_battery", true), status(12, "on_power_line"), status(13, "on_battery"),
+                        status(11, "no_communication")};
+    Statuses earlier = base;
+    earlier[0].status = "genset_on";
+    Statuses later = base;
+    later[3].status = "on_power_line";
+    later[3].output_socket1 = true;
+    Statuses twelve = base;
+    twelve[1].status = "unknown";
+    twelve[1].unit_address = "A7";
+    QTest::newRow("earlier of a device's two statuses") << base << earlier << 11 << QStringList{};
+    QTest::newRow("later of a device's two statuses") << base << later << 11 << QStringList{"20/11"};
+    QTest::newRow("another device than the shown") << base << twelve << 11 << QStringList{};
+    QTest::newRow("the shown device") << base << twelve << 12 << QStringList{"10/12"};
+    Statuses swapped = base;
+    std::swap(swapped[1], swapped[2]);
+    QTest::newRow("devices in another order") << base << swapped << 13 << QStringList{"13"};
+    Statuses many = base;
+    for (currentDeviceStatus& s : many)
+        s.status = "genset_off";
+    QTest::newRow("every device") << base << many << 13 << QStringList{"13"};
+}
+
+// A list applied after another leaves the tree as it would be with that list alone.
+void TestUpsTree::changedStatusesReadAsAfresh()
+{
+    QFETCH(Statuses, first);
+    QFETCH(Statuses, second);
+    QFETCH(int, shown);
+    QFETCH(QStringList, announced);
+
+    bool administrator = false;
+    UpsTreeWidget tree(nullptr, &administrator);
+    UpsTreeWidget fresh(nullptr, &administrator);
+    tree.showModels(fixtureModels(), upsModelCatalogue());
+    fresh.showModels(fixtureModels(), upsModelCatalogue());
+    tree.applyStatuses(first, shown);
+    QStringList applied;
+    QObject::connect(&tree, &UpsTreeWidget::currentDeviceStatusApplied, &tree,
+                     [&applied](UpsTreeElement* element) { applied.append(path(element)); });
+    tree.applyStatuses(second, shown);
+    fresh.applyStatuses(second, shown);
+
+    const auto shows = [](UpsTreeWidget& t) {
+        QStringList lines;
+        for (QTreeWidgetItemIterator it(&t); *it; ++it) {
+            const auto* e = static_cast<const UpsTreeElement*>(*it);
+            lines << QStringLiteral("%1 %2 %3 %4")
+                         .arg(path(e), indicatorOf(e), e->ups.unit_address)
+                         .arg(e->ups.output_socket1);
+        }
+        return lines;
+    };
+    QCOMPARE(shows(tree), shows(fresh));
+    QCOMPARE(applied, announced);
 }
 
 void TestUpsTree::heldStatusesApplyOnRelease_data()

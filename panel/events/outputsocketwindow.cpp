@@ -1,5 +1,6 @@
 #include "outputsocketwindow.h"
 
+#include "base/formfit.h"
 #include "outputsocketcontrolaction.h"
 #include "ui_outputsocketwindow.h"
 
@@ -8,6 +9,8 @@ OutputSocketWindow::OutputSocketWindow(bool section1Available, bool section2Avai
 {
     ui->setupUi(this);
     setFixedSize(size());
+    // The delay labels of a larger font need a wider form.
+    growWindowToText(this, ui->verticalLayoutWidget_3);
     ui->socketCheckBox1->setEnabled(section1Available);
     ui->socketCheckBox2->setEnabled(section2Available);
     for (QWidget* w : {static_cast<QWidget*>(ui->socketCheckBox2), static_cast<QWidget*>(ui->enableRadio2),

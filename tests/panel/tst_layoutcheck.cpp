@@ -73,9 +73,6 @@ struct Allowed
 const QVector<Allowed> allowed{
     {"", "communicationPortBox: shows none of its",
      "a new device's port is the user's choice: OK waits until one is picked"},
-    // Temporary: at larger fonts the delay rows of the output socket editor, placed by
-    // hand two levels down in its box, still cut their label.
-    {"output socket editor", "textLabel[12]: \"[^\"]+\" needs \\d+x\\d+, has", "temporary, left open"},
 };
 
 bool isAllowed(const QString& window, const QString& fault)
@@ -503,6 +500,8 @@ private slots:
     void windowsShowTheirWholeTexts();
     void fieldsOfOneColumnLineUp_data();
     void fieldsOfOneColumnLineUp();
+    void dialogButtonsStayInSight_data();
+    void dialogButtonsStayInSight();
 
 private:
     Session* sessionFor(const QString& language);
@@ -679,6 +678,55 @@ void TestLayoutCheck::fieldsOfOneColumnLineUp()
     QVERIFY(places.size() >= 2);
     for (int i = 1; i < places.size(); ++i)
         QVERIFY2(places.at(i) == places.first(), qPrintable(places.join(QStringLiteral("; "))));
+}
+
+void TestLayoutCheck::dialogButtonsStayInSight_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("buttons");
+    for (const char* language : {"pl", "en_US"}) {
+        QTest::addRow("event definition, %s", language)
+            << language << "advanced definition"
+            << QStringList{"saveAsNewEventButton", "saveEventButton", "cancelButton"};
+        QTest::addRow("output socket editor, %s", language)
+            << language << "output socket editor" << QStringList{"buttonBox"};
+    }
+}
+
+// Save and Cancel are wholly in sight as the window opens, however small the screen.
+void TestLayoutCheck::dialogButtonsStayInSight()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, window);
+    QFETCH(QStringList, buttons);
+    Session* s = sessionFor(language);
+    QVERIFY(s);
+    const Opening* opening = nullptr;
+    for (const Opening& candidate : openings()) {
+        if (window == QLatin1String(candidate.name))
+            opening = &candidate;
+    }
+    QVERIFY(opening);
+    QStringList hidden;
+    opening->open(*s, [&](QWidget* shown) {
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        settle();
+        for (const QString& name : buttons) {
+            QWidget* button = shown->findChild<QWidget*>(name);
+            QVERIFY2(button, qPrintable(name));
+            const QRect place(button->mapTo(shown, QPoint()), button->size());
+            if (!button->isVisible() || button->visibleRegion().boundingRect() != button->rect() ||
+                !shown->rect().contains(place))
+                hidden << QStringLiteral("%1 at %2,%3 in %4x%5")
+                              .arg(name)
+                              .arg(place.x())
+                              .arg(place.y())
+                              .arg(shown->width())
+                              .arg(shown->height());
+        }
+    });
+    QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(QStringLiteral("; "))));
 }
 
 LX_TEST_MAIN(TestLayoutCheck)

@@ -186,7 +186,8 @@ void TestScreenFit::windowsOpenInsideTheScreen()
     QVERIFY(area->widget()->width() >= size.width() - 40 || area->widget()->height() >= size.height() - 80);
     QVERIFY(area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0);
     // Save and Cancel in sight, not behind the scrolling.
-    for (auto* button : window->findChildren<QPushButton*>(QRegularExpression(QStringLiteral("^(save|cancel)$")))) {
+    for (auto* button :
+         window->findChildren<QPushButton*>(QRegularExpression(QStringLiteral("^(save|cancel)$")))) {
         QVERIFY(!area->isAncestorOf(button));
         QVERIFY(button->isVisible());
         QVERIFY(window->rect().contains(QRect(button->mapTo(window.get(), QPoint()), button->size())));

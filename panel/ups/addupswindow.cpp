@@ -1,6 +1,7 @@
 #include "addupswindow.h"
 
 #include "base/dialogguard.h"
+#include "base/formfit.h"
 #include "base/dialogrelay.h"
 #include "snmpoptionswindow.h"
 #include "ui_addupswindow.h"
@@ -59,6 +60,8 @@ AddUpsWindow::AddUpsWindow(QList<SerialPort>* availablePorts, QWidget* parent)
         ui->upsModelBox->addItem(name.toUpper(), name);
 
     setFixedSize(size());
+    // The labels of a larger font need a wider form.
+    growWindowToText(this, ui->basicConfigurationGroup, TextRoom::Least);
     // Nothing is chosen yet, whatever the first model allows.
     okButton()->setEnabled(false);
     ui->upsNameEdit->setMaxLength(maxNameLength);

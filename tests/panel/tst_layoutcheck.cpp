@@ -641,6 +641,11 @@ void TestLayoutCheck::fieldsOfOneColumnLineUp_data()
     for (const char* language : {"pl", "en_US"}) {
         QTest::addRow("password fields, %s", language)
             << language << "password" << QStringList{"passEdit", "newPassEdit", "newPassRepeatedEdit"};
+        QTest::addRow("new UPS, %s", language)
+            << language << "new ups" << QStringList{"upsModelBox", "communicationInterfaceBox", "upsNameEdit"};
+        QTest::addRow("computer, %s", language)
+            << language << "computer"
+            << QStringList{"computerNameEdit", "computerAddressEdit", "passwordEdit", "groupBox"};
         QTest::addRow("action buttons of the event editor, %s", language)
             << language << "events"
             << QStringList{"systemCommandConfigurationButton", "sendEmailConfigurationButton",

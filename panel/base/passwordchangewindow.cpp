@@ -7,7 +7,6 @@
 #include "ui_passwordchangewindow.h"
 #include "upssocketcontroller.h"
 
-
 namespace {
 const int answerTimeoutMs = 5000;
 } // namespace

@@ -1,8 +1,8 @@
 #include "addupswindow.h"
 
 #include "base/dialogguard.h"
-#include "base/formfit.h"
 #include "base/dialogrelay.h"
+#include "base/formfit.h"
 #include "snmpoptionswindow.h"
 #include "ui_addupswindow.h"
 #include "upsmodelcatalogue.h"

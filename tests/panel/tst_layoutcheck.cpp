@@ -642,7 +642,8 @@ void TestLayoutCheck::fieldsOfOneColumnLineUp_data()
         QTest::addRow("password fields, %s", language)
             << language << "password" << QStringList{"passEdit", "newPassEdit", "newPassRepeatedEdit"};
         QTest::addRow("new UPS, %s", language)
-            << language << "new ups" << QStringList{"upsModelBox", "communicationInterfaceBox", "upsNameEdit"};
+            << language << "new ups"
+            << QStringList{"upsModelBox", "communicationInterfaceBox", "upsNameEdit"};
         QTest::addRow("computer, %s", language)
             << language << "computer"
             << QStringList{"computerNameEdit", "computerAddressEdit", "passwordEdit", "groupBox"};

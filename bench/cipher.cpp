@@ -2,8 +2,8 @@
 // same bytes: the cipher should cost little more than zlib does. The cipher
 // remembers short inputs it compressed and replies it decrypted, so the headline
 // cases take other bytes each time; "...Repeated" beside them the same bytes.
-#include "fixedkeys.h"
-#include "simplecrypt.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
 
 #include <QByteArray>
 #include <QVector>

@@ -5,11 +5,11 @@
 // latter by the next device state. Configuration replies of hostile size are
 // measured by bench_hostile.
 #include "benchsupport.h"
-#include "panelstartup.h"
-#include "ups.h"
-#include "ups/extendedparameterrow.h"
-#include "ups/extendinformationwindow.h"
-#include "ups/upsconfigurationwindow.h"
+#include "common/ups.h"
+#include "panel/panelstartup.h"
+#include "panel/ups/extendedparameterrow.h"
+#include "panel/ups/extendinformationwindow.h"
+#include "panel/ups/upsconfigurationwindow.h"
 #include "upsconfigurationmap.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // (a condition of 40 operators should take well under 50 µs) and reads its
 // device's description file each time it opens (well under 5 ms). Its hostile
 // events are measured by bench_hostile.
-#include "events/conditiontext.h"
-#include "events/devicedescription.h"
-#include "events/expressiongrammar.h"
+#include "panel/events/conditiontext.h"
+#include "panel/events/devicedescription.h"
+#include "panel/events/expressiongrammar.h"
 
 #include <QCoreApplication>
 #include <QString>

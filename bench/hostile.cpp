@@ -10,7 +10,7 @@
 //                                  (FILE: the bytes the table built for it)
 #include "benchsupport.h"
 #include "hostilekind.h"
-#include "panelstartup.h"
+#include "panel/panelstartup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,10 +1,10 @@
 // Hostile replies through the whole receive path (frame, decipher, bounds,
 // reader, records): what cannot be read in linear time and memory must be
 // refused at once.
-#include "cipherwrappers.h"
-#include "framing.h"
+#include "cipher/cipherwrappers.h"
 #include "hostilekind.h"
-#include "upssocketcontroller.h"
+#include "link/framing.h"
+#include "link/upssocketcontroller.h"
 
 #include <QBuffer>
 #include <memory>

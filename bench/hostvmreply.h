@@ -1,7 +1,7 @@
 #pragma once
 // One host-VM reply merged as the virtual machines tab merges it, shared by the
 // table's poll benchmarks and the one host of hostile size in bench_hostile.
-#include "virtualization/vmtablewidget.h"
+#include "panel/virtualization/vmtablewidget.h"
 
 #include <QList>
 #include <QString>

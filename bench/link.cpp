@@ -6,11 +6,11 @@
 // bytes again measures memory. Each benchmark's headline is the changing case,
 // replies that differ from every one before ("...Repeated" beside it feeds the
 // same bytes): a slower parser shows there.
-#include "cipherwrappers.h"
-#include "framing.h"
-#include "pollreplies.h"
-#include "requestforms.h"
-#include "upssocketcontroller.h"
+#include "cipher/cipherwrappers.h"
+#include "link/framing.h"
+#include "link/requestforms.h"
+#include "link/upssocketcontroller.h"
+#include "tests/link/pollreplies.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -3,10 +3,10 @@
 // decoded and shown in the log viewer, drawn by the event loop. Both should
 // grow linearly with the rows; the goal for 10,000 rows, shown, is under 100 ms.
 // Hostile pages and histories are measured by bench_hostile.
+#include "common/logpage.h"
 #include "eventhistory.h"
-#include "logpage.h"
-#include "logs/upseventswindow.h"
-#include "logs/upslogswindow.h"
+#include "panel/logs/upseventswindow.h"
+#include "panel/logs/upslogswindow.h"
 
 #include <QApplication>
 #include <QStringList>

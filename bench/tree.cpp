@@ -1,8 +1,8 @@
 // The device tree's rebuild: one model list of 1,000 and of 4,000 devices (every
 // tenth a virtual device with three members) replacing a tree of the same size,
 // in the shown main window, counted until the event loop has laid it out and drawn it.
-#include "luminorixwindow.h"
-#include "ups.h"
+#include "common/ups.h"
+#include "panel/luminorixwindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #pragma once
 // A UPS configuration reply that fills every parameter of the dialog, shared by
 // the dialog's own benchmark and the hostile replies built on it.
-#include "ups/upsparameterdescriptor.h"
+#include "panel/ups/upsparameterdescriptor.h"
 
 #include <QMap>
 #include <QString>

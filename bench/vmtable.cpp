@@ -5,7 +5,7 @@
 // column, and one poll tick with the event loop's layout and painting that follow. Hostile lists
 // (100 000 hosts; one host with 30 000 machines) are measured by bench_hostile.
 #include "hostvmreply.h"
-#include "virtualization/vmtablewidget.h"
+#include "panel/virtualization/vmtablewidget.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

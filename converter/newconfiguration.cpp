@@ -1,6 +1,9 @@
 #include "newconfiguration.h"
 
 #include "action.h"
+#include "cipher/cipherwrappers.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
 #include "iniwriter.h"
 #include "networkgroup.h"
 #include "writtenini.h"
@@ -14,10 +17,7 @@
 #include <QSettings>
 #include <QTextCodec>
 #include <algorithm>
-#include <cipherwrappers.h>
 #include <cstdio>
-#include <fixedkeys.h>
-#include <simplecrypt.h>
 #include <vector>
 
 namespace {

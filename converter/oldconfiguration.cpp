@@ -1,5 +1,7 @@
 #include "oldconfiguration.h"
 
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
 #include "initext.h"
 #include "iniwriter.h"
 #include "writtenini.h"
@@ -10,8 +12,6 @@
 #include <QSet>
 #include <QSettings>
 #include <algorithm>
-#include <fixedkeys.h>
-#include <simplecrypt.h>
 
 namespace {
 

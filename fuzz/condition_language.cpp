@@ -1,7 +1,7 @@
 // Condition texts come from the administrator's typing and, as postfix, from
 // the service: arbitrary bytes through spacing, parsing, printing and back.
-#include "events/conditiontext.h"
-#include "events/expressiongrammar.h"
+#include "panel/events/conditiontext.h"
+#include "panel/events/expressiongrammar.h"
 
 #include <QStringList>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // (frames, cipher, XML, dispatch); even, the rest is a deciphered reply
 // handed straight to the receive path's reading, so the readers get explored
 // too.
-#include "upssocketcontroller.h"
+#include "link/upssocketcontroller.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

@@ -2,8 +2,8 @@
 // log type, and arbitrary history values into the event history's reader. The
 // first byte picks what is read; the rest are the lines, one per "\n", with "\r"
 // standing for a line break inside a line (a key or a value may carry one).
-#include "eventhistory.h"
-#include "logpage.h"
+#include "common/eventhistory.h"
+#include "common/logpage.h"
 
 #include <QStringList>
 #include <QtGlobal>

@@ -2,8 +2,8 @@
 // message key. Whatever decrypts must survive a fresh encryption and decryption.
 // The input also goes in as a compressed payload under a valid checksum, so the
 // inflation sees arbitrary data: what it accepts must equal qUncompress's result.
-#include "fixedkeys.h"
-#include "simplecrypt.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
 
 #include <QByteArray>
 #include <QString>

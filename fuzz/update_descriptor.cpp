@@ -1,5 +1,5 @@
 // The update descriptor comes from a web server: arbitrary bytes into its reader.
-#include "updatechecker.h"
+#include "panel/core/updatechecker.h"
 
 #include <QtGlobal>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "linkmetatypes.h"
 
-#include "metatypes.h"
+#include "common/metatypes.h"
 
 #include <QList>
 #include <QMap>

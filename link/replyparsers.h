@@ -1,13 +1,13 @@
 #pragma once
 
-#include "applicationconfiguration.h"
-#include "computer.h"
-#include "currentdevicestatus.h"
-#include "event.h"
-#include "group.h"
+#include "common/applicationconfiguration.h"
+#include "common/computer.h"
+#include "common/currentdevicestatus.h"
+#include "common/event.h"
+#include "common/group.h"
+#include "common/serialport.h"
+#include "common/ups.h"
 #include "plainxmlreader.h"
-#include "serialport.h"
-#include "ups.h"
 
 #include <QList>
 #include <QMap>

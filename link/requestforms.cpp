@@ -1,6 +1,6 @@
 #include "requestforms.h"
 
-#include "helpers.h"
+#include "common/helpers.h"
 
 #include <QXmlStreamWriter>
 

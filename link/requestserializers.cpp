@@ -1,6 +1,6 @@
 #include "requestserializers.h"
 
-#include "helpers.h"
+#include "common/helpers.h"
 
 namespace Luminorix {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "applicationconfiguration.h"
-#include "computer.h"
-#include "event.h"
-#include "group.h"
-#include "smtpconfig.h"
-#include "ups.h"
+#include "common/applicationconfiguration.h"
+#include "common/computer.h"
+#include "common/event.h"
+#include "common/group.h"
+#include "common/smtpconfig.h"
+#include "common/ups.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "currentdevicestatus.h"
+#include "common/currentdevicestatus.h"
 #include "plainxmlreader.h"
 
 #include <QString>

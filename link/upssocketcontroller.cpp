@@ -1,8 +1,8 @@
 #include "upssocketcontroller.h"
 
-#include "cipherwrappers.h"
+#include "cipher/cipherwrappers.h"
+#include "common/helpers.h"
 #include "framing.h"
-#include "helpers.h"
 #include "linkmetatypes.h"
 #include "owntext.h"
 #include "replybounds.h"

@@ -1,6 +1,6 @@
 #include "addupsprompt.h"
 
-#include "localsettings.h"
+#include "common/localsettings.h"
 
 #include <QCheckBox>
 #include <QMessageBox>

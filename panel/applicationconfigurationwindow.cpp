@@ -1,14 +1,14 @@
 #include "applicationconfigurationwindow.h"
 
-#include "base/dialogguard.h"
-#include "base/dialogrelay.h"
-#include "base/formfit.h"
-#include "localsettings.h"
+#include "common/localsettings.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogguard.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/base/formfit.h"
+#include "panel/ups/addupswindow.h"
+#include "panel/ups/addvirtualupswindow.h"
 #include "smtptestwindow.h"
 #include "ui_applicationconfigurationwindow.h"
-#include "ups/addupswindow.h"
-#include "ups/addvirtualupswindow.h"
-#include "upssocketcontroller.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "applicationconfiguration.h"
-#include "base/sessionstamp.h"
-#include "serialport.h"
-#include "smtpconfig.h"
-#include "ups.h"
+#include "common/applicationconfiguration.h"
+#include "common/serialport.h"
+#include "common/smtpconfig.h"
+#include "common/ups.h"
+#include "panel/base/sessionstamp.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,9 +1,9 @@
 #include "connectwithservicewindow.h"
 
-#include "localsettings.h"
-#include "messagebox.h"
+#include "common/localsettings.h"
+#include "common/messagebox.h"
+#include "link/upssocketcontroller.h"
 #include "ui_connectwithservicewindow.h"
-#include "upssocketcontroller.h"
 
 #include <QRegularExpression>
 

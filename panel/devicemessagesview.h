@@ -1,6 +1,6 @@
 #pragma once
 
-#include "devicestatetexts.h"
+#include "common/devicestatetexts.h"
 
 #include <QPlainTextEdit>
 #include <QStringList>

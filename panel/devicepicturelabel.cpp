@@ -1,6 +1,6 @@
 #include "devicepicturelabel.h"
 
-#include "upsmodelcatalogue.h"
+#include "common/upsmodelcatalogue.h"
 
 #include <QPixmap>
 

@@ -1,10 +1,10 @@
 #include "logiinwindow.h"
 
-#include "base/answerwait.h"
-#include "helpers.h"
-#include "messagebox.h"
+#include "common/helpers.h"
+#include "common/messagebox.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/answerwait.h"
 #include "ui_logiinwindow.h"
-#include "upssocketcontroller.h"
 
 #include <QToolTip>
 

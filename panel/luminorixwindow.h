@@ -1,10 +1,10 @@
 #pragma once
 
-#include "currentdevicestatus.h"
-#include "serialport.h"
+#include "common/currentdevicestatus.h"
+#include "common/serialport.h"
+#include "common/ups.h"
+#include "panel/core/showndevice.h"
 #include "servicemessageboxes.h"
-#include "showndevice.h"
-#include "ups.h"
 
 #include <QList>
 #include <QMainWindow>

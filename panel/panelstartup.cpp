@@ -1,11 +1,11 @@
 #include "panelstartup.h"
 
-#include "base/screenfit.h"
+#include "common/localsettings.h"
 #include "endofsession.h"
-#include "localsettings.h"
 #include "luminorixwindow.h"
 #include "nativeeventfilter.h"
-#include "unixsignalwatcher.h"
+#include "panel/base/screenfit.h"
+#include "panel/core/unixsignalwatcher.h"
 
 #include <QApplication>
 #include <QDir>

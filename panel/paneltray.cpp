@@ -1,6 +1,6 @@
 #include "paneltray.h"
 
-#include "base/named.h"
+#include "common/named.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "abstractwidget.h"
-#include "devicestatetexts.h"
+#include "common/devicestatetexts.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "servicemessageboxes.h"
 
-#include "showntext.h"
+#include "common/showntext.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>

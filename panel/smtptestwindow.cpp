@@ -1,8 +1,8 @@
 #include "smtptestwindow.h"
 
-#include "base/answerwait.h"
-#include "base/dialogrelay.h"
-#include "showntext.h"
+#include "common/showntext.h"
+#include "panel/base/answerwait.h"
+#include "panel/base/dialogrelay.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

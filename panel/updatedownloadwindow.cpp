@@ -1,8 +1,8 @@
 #include "updatedownloadwindow.h"
 
-#include "messagebox.h"
+#include "common/messagebox.h"
+#include "panel/core/updatechecker.h"
 #include "ui_updatedownloadwindow.h"
-#include "updatechecker.h"
 
 UpdateDownloadWindow::UpdateDownloadWindow(QWidget* parent)
     : QDialog(parent), ui(new Ui::UpdateDownloadWindow)

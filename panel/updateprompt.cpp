@@ -1,9 +1,9 @@
 #include "updateprompt.h"
 
-#include "base/dialogguard.h"
-#include "messagebox.h"
+#include "common/messagebox.h"
+#include "panel/base/dialogguard.h"
+#include "panel/core/updatechecker.h"
 #include "programversion.h"
-#include "updatechecker.h"
 #include "updatedownloadwindow.h"
 
 #include <QCoreApplication>

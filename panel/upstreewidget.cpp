@@ -1,6 +1,6 @@
 #include "upstreewidget.h"
 
-#include "upsmodelcatalogue.h"
+#include "common/upsmodelcatalogue.h"
 #include "upstreeelement.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "currentdevicestatus.h"
-#include "ups.h"
-#include "upsmodelentry.h"
+#include "common/currentdevicestatus.h"
+#include "common/ups.h"
+#include "common/upsmodelentry.h"
 
 #include <QList>
 #include <QPoint>

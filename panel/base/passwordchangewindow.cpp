@@ -1,11 +1,11 @@
 #include "passwordchangewindow.h"
 
 #include "answerwait.h"
+#include "common/helpers.h"
+#include "common/messagebox.h"
 #include "formfit.h"
-#include "helpers.h"
-#include "messagebox.h"
+#include "link/upssocketcontroller.h"
 #include "ui_passwordchangewindow.h"
-#include "upssocketcontroller.h"
 
 namespace {
 const int answerTimeoutMs = 5000;

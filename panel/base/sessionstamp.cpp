@@ -1,7 +1,7 @@
 #include "sessionstamp.h"
 
-#include "messagebox.h"
-#include "upssocketcontroller.h"
+#include "common/messagebox.h"
+#include "link/upssocketcontroller.h"
 
 SessionStamp::SessionStamp(Luminorix::UpsSocketController* controller)
     : controller(controller), stamp(controller ? controller->session()->stamp() : 0)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "adminsession.h"
+#include "link/adminsession.h"
 
 #include <QCoreApplication>
 #include <QPointer>

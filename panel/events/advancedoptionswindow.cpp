@@ -1,10 +1,10 @@
 #include "advancedoptionswindow.h"
 
+#include "common/localsettings.h"
+#include "common/messagebox.h"
+#include "common/receivedtext.h"
 #include "conditiontext.h"
 #include "devicedescription.h"
-#include "localsettings.h"
-#include "messagebox.h"
-#include "receivedtext.h"
 #include "ui_advancedoptionswindow.h"
 
 #include <QMessageBox>

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "common/event.h"
+#include "common/ups.h"
 #include "conditioncheck.h"
-#include "event.h"
-#include "ups.h"
 
 #include <QDialog>
 #include <QMap>

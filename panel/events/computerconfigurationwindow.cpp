@@ -1,12 +1,12 @@
 #include "computerconfigurationwindow.h"
 
-#include "base/answerwait.h"
-#include "base/dialogrelay.h"
-#include "helpers.h"
-#include "messagebox.h"
-#include "receivedtext.h"
+#include "common/helpers.h"
+#include "common/messagebox.h"
+#include "common/receivedtext.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/answerwait.h"
+#include "panel/base/dialogrelay.h"
 #include "ui_computerconfigurationwindow.h"
-#include "upssocketcontroller.h"
 
 #include <QIcon>
 #include <QMessageBox>

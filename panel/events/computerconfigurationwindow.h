@@ -1,6 +1,6 @@
 #pragma once
 
-#include "computer.h"
+#include "common/computer.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ups.h"
+#include "common/ups.h"
 
 #include <QMap>
 #include <QString>

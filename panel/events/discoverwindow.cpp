@@ -1,13 +1,13 @@
 #include "discoverwindow.h"
 
-#include "base/dialogguard.h"
-#include "base/dialogrelay.h"
-#include "base/named.h"
+#include "common/helpers.h"
+#include "common/localsettings.h"
+#include "common/messagebox.h"
+#include "common/named.h"
 #include "computerconfigurationwindow.h"
-#include "helpers.h"
-#include "localsettings.h"
-#include "messagebox.h"
 #include "networkconfiguration.h"
+#include "panel/base/dialogguard.h"
+#include "panel/base/dialogrelay.h"
 #include "ui_discoverwindow.h"
 
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "groupconfigurationwindow.h"
 
+#include "common/receivedtext.h"
 #include "networkconfigurationwindow.h"
-#include "receivedtext.h"
 #include "ui_groupconfigurationwindow.h"
 
 #include <QIcon>

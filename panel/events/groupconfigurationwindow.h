@@ -1,7 +1,7 @@
 #pragma once
 
-#include "computer.h"
-#include "group.h"
+#include "common/computer.h"
+#include "common/group.h"
 
 #include <QDialog>
 #include <QString>

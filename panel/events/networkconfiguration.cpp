@@ -1,10 +1,10 @@
 #include "networkconfiguration.h"
 
-#include "framing.h"
-#include "helpers.h"
-#include "localsettings.h"
-#include "requestserializers.h"
-#include "upssocketcontroller.h"
+#include "common/helpers.h"
+#include "common/localsettings.h"
+#include "link/framing.h"
+#include "link/requestserializers.h"
+#include "link/upssocketcontroller.h"
 
 #include <algorithm>
 

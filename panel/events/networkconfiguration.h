@@ -1,8 +1,8 @@
 #pragma once
 
-#include "computer.h"
-#include "event.h"
-#include "group.h"
+#include "common/computer.h"
+#include "common/event.h"
+#include "common/group.h"
 
 #include <QString>
 #include <QStringList>

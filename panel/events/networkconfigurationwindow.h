@@ -1,12 +1,12 @@
 #pragma once
 
-#include "base/sessionstamp.h"
-#include "computer.h"
+#include "common/computer.h"
+#include "common/event.h"
+#include "common/group.h"
+#include "common/ups.h"
 #include "discoveryplan.h"
-#include "event.h"
-#include "group.h"
 #include "networkconfiguration.h"
-#include "ups.h"
+#include "panel/base/sessionstamp.h"
 
 #include <QDialog>
 #include <QMap>

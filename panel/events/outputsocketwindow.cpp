@@ -1,7 +1,7 @@
 #include "outputsocketwindow.h"
 
-#include "base/formfit.h"
-#include "outputsocketcontrolaction.h"
+#include "common/outputsocketcontrolaction.h"
+#include "panel/base/formfit.h"
 #include "ui_outputsocketwindow.h"
 
 OutputSocketWindow::OutputSocketWindow(bool section1Available, bool section2Available, QWidget* parent)

@@ -1,9 +1,9 @@
 #include "poweroffvcenteractionswindow.h"
 
-#include "base/dialogrelay.h"
-#include "base/named.h"
-#include "poweroffaction.h"
-#include "upssocketcontroller.h"
+#include "common/named.h"
+#include "common/poweroffaction.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "vmtablewidgettypes.h"
+#include "link/vmtablewidgettypes.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "sendemailwindow.h"
 
-#include "receivedtext.h"
-#include "sendmailaction.h"
+#include "common/receivedtext.h"
+#include "common/sendmailaction.h"
 #include "ui_sendemailwindow.h"
 
 SendEmailWindow::SendEmailWindow(QWidget* parent) : QDialog(parent), ui(new Ui::SendEmailWindow)

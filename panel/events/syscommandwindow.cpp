@@ -1,8 +1,8 @@
 #include "syscommandwindow.h"
 
-#include "base/named.h"
-#include "receivedtext.h"
-#include "syscommandaction.h"
+#include "common/named.h"
+#include "common/receivedtext.h"
+#include "common/syscommandaction.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "eventhistory.h"
+#include "common/eventhistory.h"
 
 #include <QAbstractListModel>
 #include <QString>

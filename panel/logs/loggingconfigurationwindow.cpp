@@ -1,11 +1,11 @@
 #include "loggingconfigurationwindow.h"
 
-#include "base/dialogguard.h"
-#include "base/dialogrelay.h"
-#include "base/formfit.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogguard.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/base/formfit.h"
 #include "ui_loggingconfigurationwindow.h"
 #include "upslogswindow.h"
-#include "upssocketcontroller.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "logpage.h"
+#include "common/logpage.h"
 
 #include <QAbstractTableModel>
 #include <map>

@@ -1,8 +1,8 @@
 #include "upseventswindow.h"
 
-#include "base/dialogrelay.h"
-#include "eventhistory.h"
+#include "common/eventhistory.h"
 #include "eventhistorymodel.h"
+#include "panel/base/dialogrelay.h"
 #include "ui_upseventswindow.h"
 
 #include <QFontMetrics>

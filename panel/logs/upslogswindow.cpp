@@ -1,13 +1,13 @@
 #include "upslogswindow.h"
 
-#include "base/answerwait.h"
-#include "base/named.h"
+#include "common/logpage.h"
+#include "common/logparameterlabel.h"
+#include "common/named.h"
 #include "hierarchicalheaderview.h"
-#include "logpage.h"
-#include "logparameterlabel.h"
+#include "link/upssocketcontroller.h"
 #include "logtablemodel.h"
+#include "panel/base/answerwait.h"
 #include "ui_upslogswindow.h"
-#include "upssocketcontroller.h"
 
 #include <QPushButton>
 #include <QStandardItemModel>

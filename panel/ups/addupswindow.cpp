@@ -1,12 +1,12 @@
 #include "addupswindow.h"
 
-#include "base/dialogguard.h"
-#include "base/dialogrelay.h"
-#include "base/formfit.h"
+#include "common/upsmodelcatalogue.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogguard.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/base/formfit.h"
 #include "snmpoptionswindow.h"
 #include "ui_addupswindow.h"
-#include "upsmodelcatalogue.h"
-#include "upssocketcontroller.h"
 
 #include <QColor>
 #include <QFont>

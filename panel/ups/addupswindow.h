@@ -1,8 +1,8 @@
 #pragma once
 
-#include "base/sessionstamp.h"
-#include "serialport.h"
-#include "ups.h"
+#include "common/serialport.h"
+#include "common/ups.h"
+#include "panel/base/sessionstamp.h"
 
 #include <QDialog>
 #include <QList>

@@ -1,9 +1,9 @@
 #include "addvirtualupswindow.h"
 
-#include "base/dialogrelay.h"
-#include "base/named.h"
-#include "upsmodelcatalogue.h"
-#include "upssocketcontroller.h"
+#include "common/named.h"
+#include "common/upsmodelcatalogue.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

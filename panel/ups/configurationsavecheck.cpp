@@ -1,7 +1,7 @@
 #include "configurationsavecheck.h"
 
+#include "common/upsmodelcatalogue.h"
 #include "parametervalue.h"
-#include "upsmodelcatalogue.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

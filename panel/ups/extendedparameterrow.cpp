@@ -1,6 +1,6 @@
 #include "extendedparameterrow.h"
 
-#include "helpers.h"
+#include "common/helpers.h"
 
 #include <QCoreApplication>
 #include <iterator>

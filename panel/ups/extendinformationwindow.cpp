@@ -1,9 +1,9 @@
 #include "extendinformationwindow.h"
 
-#include "base/dialogrelay.h"
-#include "base/named.h"
+#include "common/named.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
 #include "ui_extendinformationwindow.h"
-#include "upssocketcontroller.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "snmpoptionswindow.h"
 
-#include "base/formfit.h"
+#include "panel/base/formfit.h"
 #include "ui_snmpoptionswindow.h"
 
 #include <QMessageBox>

@@ -1,13 +1,13 @@
 #include "upsconfigurationwindow.h"
 
-#include "base/dialogrelay.h"
-#include "base/named.h"
+#include "common/named.h"
+#include "common/upsmodelcatalogue.h"
 #include "configurationsavecheck.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
 #include "parametervalue.h"
 #include "typedlengthvalidator.h"
 #include "ui_upsconfigurationwindow.h"
-#include "upsmodelcatalogue.h"
-#include "upssocketcontroller.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/sessionstamp.h"
-#include "ups.h"
+#include "common/ups.h"
+#include "panel/base/sessionstamp.h"
 #include "upsparameterdescriptor.h"
 
 #include <QDialog>

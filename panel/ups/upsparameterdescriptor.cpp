@@ -1,6 +1,6 @@
 #include "upsparameterdescriptor.h"
 
-#include "helpers.h"
+#include "common/helpers.h"
 
 #include <QCoreApplication>
 #include <iterator>

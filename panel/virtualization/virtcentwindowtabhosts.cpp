@@ -1,11 +1,11 @@
 #include "virtcentwindowtabhosts.h"
 
-#include "base/answerwait.h"
-#include "base/named.h"
-#include "helpers.h"
-#include "linkmetatypes.h"
-#include "receivedtext.h"
-#include "upssocketcontroller.h"
+#include "common/helpers.h"
+#include "common/named.h"
+#include "common/receivedtext.h"
+#include "link/linkmetatypes.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/answerwait.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "base/awaitedanswer.h"
-#include "base/sessionstamp.h"
-#include "virtualizationcenteraddhostresult.h"
-#include "virtualizationcenterchangehostsettingsresult.h"
-#include "virtualizationcenteresxishhhost.h"
-#include "virtualizationcenterhost.h"
+#include "link/virtualizationcenteraddhostresult.h"
+#include "link/virtualizationcenterchangehostsettingsresult.h"
+#include "link/virtualizationcenteresxishhhost.h"
+#include "link/virtualizationcenterhost.h"
+#include "panel/base/awaitedanswer.h"
+#include "panel/base/sessionstamp.h"
 
 #include <QList>
 #include <QMap>

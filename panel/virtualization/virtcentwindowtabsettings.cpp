@@ -1,10 +1,10 @@
 #include "virtcentwindowtabsettings.h"
 
-#include "base/answerwait.h"
-#include "base/named.h"
-#include "helpers.h"
-#include "linkmetatypes.h"
-#include "upssocketcontroller.h"
+#include "common/helpers.h"
+#include "common/named.h"
+#include "link/linkmetatypes.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/answerwait.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/awaitedanswer.h"
-#include "base/sessionstamp.h"
+#include "panel/base/awaitedanswer.h"
+#include "panel/base/sessionstamp.h"
 
 #include <QMap>
 #include <QString>

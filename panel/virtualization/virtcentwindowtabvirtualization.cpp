@@ -1,9 +1,9 @@
 #include "virtcentwindowtabvirtualization.h"
 
-#include "base/answerwait.h"
-#include "base/named.h"
-#include "linkmetatypes.h"
-#include "upssocketcontroller.h"
+#include "common/named.h"
+#include "link/linkmetatypes.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/answerwait.h"
 
 #include <QMessageBox>
 #include <QTimer>

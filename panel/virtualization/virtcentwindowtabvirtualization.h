@@ -1,9 +1,9 @@
 #pragma once
 
-#include "base/awaitedanswer.h"
-#include "base/sessionstamp.h"
-#include "virtualizationcenterhost.h"
-#include "virtualizationcenterhostvmsinfo.h"
+#include "link/virtualizationcenterhost.h"
+#include "link/virtualizationcenterhostvmsinfo.h"
+#include "panel/base/awaitedanswer.h"
+#include "panel/base/sessionstamp.h"
 #include "vmtablewidget.h"
 
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 #include "virtualizationcenterwindow.h"
 
-#include "base/dialogrelay.h"
-#include "base/named.h"
+#include "common/named.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
 #include "ui_virtualizationcenterwindow.h"
-#include "upssocketcontroller.h"
 #include "virtcentwindowtabhosts.h"
 #include "virtcentwindowtabsettings.h"
 #include "virtcentwindowtabvirtualization.h"

@@ -1,6 +1,6 @@
 #include "vmactioneditor.h"
 
-#include "base/named.h"
+#include "common/named.h"
 #include "vmtablewidget.h"
 
 #include <QCheckBox>

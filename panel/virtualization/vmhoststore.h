@@ -1,7 +1,7 @@
 #pragma once
 
-#include "vmactiontarget.h"
-#include "vmtablewidgettypes.h"
+#include "link/vmactiontarget.h"
+#include "link/vmtablewidgettypes.h"
 
 #include <QHash>
 #include <QList>

@@ -1,8 +1,8 @@
 #include "vmtablewidget.h"
 
-#include "base/named.h"
+#include "common/named.h"
 #include "customtablewidget.h"
-#include "linkmetatypes.h"
+#include "link/linkmetatypes.h"
 #include "paddeditemdelegate.h"
 #include "vmactioneditor.h"
 

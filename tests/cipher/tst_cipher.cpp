@@ -1,7 +1,7 @@
-#include "cipherwrappers.h"
-#include "fixedkeys.h"
-#include "lxtestcore.h"
-#include "simplecrypt.h"
+#include "cipher/cipherwrappers.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QCryptographicHash>
 #include <QThread>

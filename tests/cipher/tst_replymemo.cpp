@@ -1,7 +1,7 @@
-#include "fixedkeys.h"
-#include "lxtestcore.h"
-#include "replymemo.h"
-#include "simplecrypt.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/replymemo.h"
+#include "cipher/simplecrypt.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QHash>
 

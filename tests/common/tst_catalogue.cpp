@@ -1,6 +1,6 @@
-#include "lxtestcore.h"
+#include "common/upsmodelcatalogue.h"
 #include "taggingtranslator.h"
-#include "upsmodelcatalogue.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QCoreApplication>
 #include <QSet>

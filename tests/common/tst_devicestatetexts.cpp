@@ -1,8 +1,8 @@
-#include "devicelabeltexts.h"
-#include "devicestatetexts.h"
-#include "lxtestcore.h"
-#include "upsmodelcatalogue.h"
-#include "upstexts.h"
+#include "common/devicelabeltexts.h"
+#include "common/devicestatetexts.h"
+#include "common/upsmodelcatalogue.h"
+#include "common/upstexts.h"
+#include "tests/support/lxtestcore.h"
 
 using State = QMap<QString, QString>;
 

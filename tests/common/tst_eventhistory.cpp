@@ -1,5 +1,5 @@
-#include "eventhistory.h"
-#include "lxtestcore.h"
+#include "common/eventhistory.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QTranslator>
 

@@ -1,7 +1,7 @@
-#include "helpers.h"
-#include "lxtest.h"
-#include "messagebox.h"
-#include "modalanswerer.h"
+#include "common/helpers.h"
+#include "common/messagebox.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>

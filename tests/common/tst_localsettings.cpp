@@ -1,5 +1,5 @@
-#include "localsettings.h"
-#include "lxtestcore.h"
+#include "common/localsettings.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QDir>
 #include <QFile>

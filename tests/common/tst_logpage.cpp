@@ -1,7 +1,7 @@
-#include "logpage.h"
-#include "logparameterlabel.h"
-#include "lxtestcore.h"
-#include "upstexts.h"
+#include "common/logpage.h"
+#include "common/logparameterlabel.h"
+#include "common/upstexts.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QTranslator>
 #include <QtTest>

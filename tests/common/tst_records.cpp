@@ -1,5 +1,5 @@
-#include "lxtestcore.h"
-#include "metatypes.h"
+#include "common/metatypes.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QMetaType>
 #include <QObject>

@@ -1,5 +1,5 @@
-#include "lxtestcore.h"
-#include "showntext.h"
+#include "common/showntext.h"
+#include "tests/support/lxtestcore.h"
 
 class TestShownText : public QObject
 {

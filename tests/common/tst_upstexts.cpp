@@ -1,6 +1,6 @@
-#include "lxtestcore.h"
+#include "common/upstexts.h"
 #include "taggingtranslator.h"
-#include "upstexts.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QCoreApplication>
 #include <QSet>

@@ -1,13 +1,14 @@
 #include "inifixture.h"
 
+#include "cipher/cipherwrappers.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTextCodec>
-#include <cipherwrappers.h>
-#include <fixedkeys.h>
-#include <simplecrypt.h>
 
 bool IniFixture::writeFile(const QString& path, const QByteArray& bytes)
 {

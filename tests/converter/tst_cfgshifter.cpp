@@ -1,9 +1,10 @@
 // The cfgshifter program as the installer runs it: copied beside a config.ini,
 // with its command line, golden conversions of each release's layout, re-runs
 // and failures that must leave config.ini as it was.
+#include "cipher/cipherwrappers.h"
 #include "inifixture.h"
-#include "lxtestcore.h"
 #include "programversion.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <cipherwrappers.h>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/stat.h>

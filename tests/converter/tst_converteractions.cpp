@@ -6,7 +6,7 @@
 #include "converter/sendmailaction.h"
 #include "converter/syscommandaction.h"
 #include "inifixture.h"
-#include "lxtestcore.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

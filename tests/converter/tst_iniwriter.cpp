@@ -3,7 +3,7 @@
 // reads would change with the writer.
 #include "converter/iniwriter.h"
 #include "inifixture.h"
-#include "lxtestcore.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QDate>
 #include <QSettings>

@@ -1,14 +1,14 @@
 // The writer of the current layout: regrouping of the network, event sections,
 // passwords, the migrations of the 2.3 layouts and the default event tables.
+#include "cipher/cipherwrappers.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
 #include "converter/newconfiguration.h"
 #include "inifixture.h"
-#include "lxtestcore.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <cipherwrappers.h>
-#include <fixedkeys.h>
-#include <simplecrypt.h>
 
 using KeyValues = QMap<QString, QString>;
 using Luminorix::NewConfiguration;

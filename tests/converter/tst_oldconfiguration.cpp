@@ -1,14 +1,14 @@
 // The reader of the old layout: counts, merging of event sections, group
 // lists, passwords, letter case and files that are no settings file.
+#include "cipher/cipherwrappers.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
 #include "converter/oldconfiguration.h"
 #include "inifixture.h"
-#include "lxtestcore.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QTemporaryDir>
-#include <cipherwrappers.h>
-#include <fixedkeys.h>
 #include <memory>
-#include <simplecrypt.h>
 
 class TestOldConfiguration : public QObject
 {

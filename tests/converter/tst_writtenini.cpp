@@ -2,7 +2,7 @@
 // value as the library reads it back, and give up on what the library does not write.
 #include "converter/writtenini.h"
 #include "inifixture.h"
-#include "lxtestcore.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

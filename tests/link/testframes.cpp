@@ -1,7 +1,7 @@
 #include "testframes.h"
 
-#include "cipherwrappers.h"
-#include "framing.h"
+#include "cipher/cipherwrappers.h"
+#include "link/framing.h"
 
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>

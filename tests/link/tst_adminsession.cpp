@@ -1,8 +1,8 @@
 // The administrator's session as the link keeps it: what ends it, and that a
 // request made for an ended session never reaches the service.
-#include "lxtestcore.h"
-#include "servicerig.h"
-#include "upssocketcontroller.h"
+#include "link/upssocketcontroller.h"
+#include "tests/support/lxtestcore.h"
+#include "tests/support/servicerig.h"
 
 #include <QSignalSpy>
 

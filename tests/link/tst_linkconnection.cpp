@@ -1,12 +1,12 @@
 // The connection cycle against a local stand-in: start-up series, polling,
 // framing across segments, reconnecting.
-#include "framing.h"
-#include "loopback.h"
-#include "loopbackpeer.h"
-#include "lxtestcore.h"
-#include "servicerig.h"
+#include "link/framing.h"
+#include "link/upssocketcontroller.h"
 #include "testframes.h"
-#include "upssocketcontroller.h"
+#include "tests/support/loopback.h"
+#include "tests/support/loopbackpeer.h"
+#include "tests/support/lxtestcore.h"
+#include "tests/support/servicerig.h"
 
 #include <QRegularExpression>
 #include <QTimer>

@@ -1,16 +1,16 @@
 // Whatever a broken or hostile service sends: nothing crashes, nothing is
 // emitted from a broken reply, and the connection is dropped where the data
 // itself is unusable.
-#include "cipherwrappers.h"
-#include "fixedkeys.h"
-#include "framing.h"
-#include "lxtestcore.h"
-#include "replybounds.h"
-#include "servicerig.h"
-#include "signalrecorder.h"
-#include "simplecrypt.h"
+#include "cipher/cipherwrappers.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
+#include "link/framing.h"
+#include "link/replybounds.h"
+#include "link/upssocketcontroller.h"
 #include "testframes.h"
-#include "upssocketcontroller.h"
+#include "tests/support/lxtestcore.h"
+#include "tests/support/servicerig.h"
+#include "tests/support/signalrecorder.h"
 
 #include <QBuffer>
 

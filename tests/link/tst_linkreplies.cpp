@@ -1,15 +1,15 @@
 // Every reply the service sends: which signal it becomes and what the readers
 // make of it, in a compact and an indented layout alike, and the parameter maps
 // in every layout the stand-in can send, over the wire.
-#include "linkmetatypes.h"
-#include "lxtestcore.h"
-#include "plainxmlreader.h"
-#include "replybuilder.h"
-#include "replyparsers.h"
-#include "servicerig.h"
-#include "signalrecorder.h"
+#include "link/linkmetatypes.h"
+#include "link/plainxmlreader.h"
+#include "link/replyparsers.h"
+#include "link/upssocketcontroller.h"
 #include "testframes.h"
-#include "upssocketcontroller.h"
+#include "tests/support/lxtestcore.h"
+#include "tests/support/servicerig.h"
+#include "tests/support/signalrecorder.h"
+#include "tools/sim/replybuilder.h"
 
 #include <memory>
 

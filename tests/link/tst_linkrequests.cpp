@@ -1,7 +1,7 @@
 // Every request the controller can send, as the exact text that goes into the
 // cipher.
-#include "lxtestcore.h"
-#include "upssocketcontroller.h"
+#include "link/upssocketcontroller.h"
+#include "tests/support/lxtestcore.h"
 
 #include <functional>
 

@@ -1,12 +1,12 @@
 // The plain reader against QXmlStreamReader: whatever it accepts must give the
 // same tokens and, through the reply readers, the same records; anything it is
 // not sure of it must refuse.
-#include "lxtestcore.h"
-#include "plainxmlreader.h"
+#include "link/plainxmlreader.h"
+#include "link/replybounds.h"
+#include "link/replyparsers.h"
+#include "link/statuslistreader.h"
 #include "pollreplies.h"
-#include "replybounds.h"
-#include "replyparsers.h"
-#include "statuslistreader.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QXmlStreamReader>
 

@@ -1,9 +1,9 @@
 #include "panelrig.h"
 
-#include "localsettings.h"
-#include "upssocketcontroller.h"
-#include "upstreeelement.h"
-#include "upstreewidget.h"
+#include "common/localsettings.h"
+#include "link/upssocketcontroller.h"
+#include "panel/upstreeelement.h"
+#include "panel/upstreewidget.h"
 
 #include <QAction>
 #include <QFile>

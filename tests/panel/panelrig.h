@@ -1,8 +1,8 @@
 #pragma once
 
-#include "luminorixwindow.h"
-#include "servicerig.h"
-#include "simdevice.h"
+#include "panel/luminorixwindow.h"
+#include "tests/support/servicerig.h"
+#include "tools/sim/simdevice.h"
 
 #include <QIcon>
 #include <QList>

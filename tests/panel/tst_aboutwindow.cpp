@@ -1,5 +1,5 @@
-#include "aboutwindow.h"
-#include "lxtest.h"
+#include "panel/aboutwindow.h"
+#include "tests/support/lxtest.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "base/dialogrelay.h"
-#include "connectwithservicewindow.h"
-#include "localsettings.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "simserver.h"
-#include "simworld.h"
-#include "upssocketcontroller.h"
+#include "common/localsettings.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/connectwithservicewindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tools/sim/simserver.h"
+#include "tools/sim/simworld.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

@@ -1,16 +1,16 @@
 // The main window against the stand-in service over TCP: start-up, the display of
 // the selected device, the status strip, the countdown, debug mode and the loss
 // and return of the service.
-#include "lxstatuswidget.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "common/showntext.h"
+#include "common/upstexts.h"
+#include "link/upssocketcontroller.h"
+#include "panel/lxstatuswidget.h"
+#include "panel/upstreeelement.h"
+#include "panel/upstreewidget.h"
 #include "panelrig.h"
-#include "replybuilder.h"
-#include "showntext.h"
-#include "upssocketcontroller.h"
-#include "upstexts.h"
-#include "upstreeelement.h"
-#include "upstreewidget.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tools/sim/replybuilder.h"
 
 #include <QAction>
 #include <QComboBox>

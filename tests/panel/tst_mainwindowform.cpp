@@ -1,6 +1,6 @@
-#include "lineeditwidget.h"
-#include "lxtest.h"
-#include "progressbarwidget.h"
+#include "panel/lineeditwidget.h"
+#include "panel/progressbarwidget.h"
+#include "tests/support/lxtest.h"
 #include "ui_luminorixwindow.h"
 
 #include <QMainWindow>

@@ -1,13 +1,13 @@
 // The program itself, started as a separate process: the single instance, "--hide"
 // and an orderly end on a termination signal.
-#include "localsettings.h"
-#include "luminorixwindow.h"
-#include "lxtest.h"
-#include "replybuilder.h"
-#include "simserver.h"
-#include "simworld.h"
-#include "singleinstance.h"
-#include "upssocketcontroller.h"
+#include "common/localsettings.h"
+#include "link/upssocketcontroller.h"
+#include "panel/core/singleinstance.h"
+#include "panel/luminorixwindow.h"
+#include "tests/support/lxtest.h"
+#include "tools/sim/replybuilder.h"
+#include "tools/sim/simserver.h"
+#include "tools/sim/simworld.h"
 
 #include <QAction>
 #include <QDir>

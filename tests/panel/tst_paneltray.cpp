@@ -1,7 +1,7 @@
 // The tray icon alone: which ways the tray reports clicks end in one move of the
 // window, and which in none.
-#include "lxtest.h"
-#include "paneltray.h"
+#include "panel/paneltray.h"
+#include "tests/support/lxtest.h"
 
 #include <QSignalSpy>
 #include <QTimer>

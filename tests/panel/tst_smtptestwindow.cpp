@@ -1,6 +1,6 @@
-#include "base/answerwait.h"
-#include "lxtest.h"
-#include "smtptestwindow.h"
+#include "panel/base/answerwait.h"
+#include "panel/smtptestwindow.h"
+#include "tests/support/lxtest.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

@@ -1,11 +1,11 @@
-#include "countdownlist.h"
-#include "debugwarningwidget.h"
-#include "localsettings.h"
-#include "luminorixwindow.h"
-#include "lxstatuswidget.h"
-#include "lxtest.h"
+#include "common/localsettings.h"
+#include "link/upssocketcontroller.h"
+#include "panel/core/countdownlist.h"
+#include "panel/debugwarningwidget.h"
+#include "panel/luminorixwindow.h"
+#include "panel/lxstatuswidget.h"
 #include "programversion.h"
-#include "upssocketcontroller.h"
+#include "tests/support/lxtest.h"
 
 #include <QFontMetrics>
 #include <QGroupBox>

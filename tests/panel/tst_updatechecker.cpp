@@ -1,12 +1,12 @@
-#include "localsettings.h"
-#include "loopback.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "replybounds.h"
+#include "common/localsettings.h"
+#include "link/replybounds.h"
+#include "panel/core/updatechecker.h"
+#include "panel/updatedownloadwindow.h"
+#include "panel/updateprompt.h"
 #include "testhttpsserver.h"
-#include "updatechecker.h"
-#include "updatedownloadwindow.h"
-#include "updateprompt.h"
+#include "tests/support/loopback.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QDialogButtonBox>
 #include <QDir>

@@ -2,15 +2,15 @@
 // and against the stand-in in the window: building it from model lists, keeping the
 // selection, colouring it from status lists, sorting, the context menu, removal
 // and the empty-list prompt.
-#include "localsettings.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "common/localsettings.h"
+#include "common/upsmodelcatalogue.h"
+#include "link/upssocketcontroller.h"
+#include "panel/upstreeelement.h"
+#include "panel/upstreewidget.h"
 #include "panelrig.h"
-#include "replybuilder.h"
-#include "upsmodelcatalogue.h"
-#include "upssocketcontroller.h"
-#include "upstreeelement.h"
-#include "upstreewidget.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tools/sim/replybuilder.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,13 +1,13 @@
 // The main window against the stand-in: what it shows is true now. A hung
 // service is shown lost, a new connection ends the busy state, and another
 // device shows nothing of the one selected before.
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "link/upssocketcontroller.h"
+#include "panel/upstreeelement.h"
+#include "panel/upstreewidget.h"
 #include "panelrig.h"
-#include "replybuilder.h"
-#include "upssocketcontroller.h"
-#include "upstreeelement.h"
-#include "upstreewidget.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tools/sim/replybuilder.h"
 
 #include <QAbstractItemModel>
 #include <QDialog>

@@ -1,13 +1,13 @@
 // The window's shell, without a service: start-up steps, translations, the tray,
 // hiding and quitting, waking a first instance, online help and the end of a session.
-#include "endofsession.h"
-#include "localsettings.h"
-#include "luminorixwindow.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "panelstartup.h"
-#include "upssocketcontroller.h"
-#include "upstreewidget.h"
+#include "common/localsettings.h"
+#include "link/upssocketcontroller.h"
+#include "panel/endofsession.h"
+#include "panel/luminorixwindow.h"
+#include "panel/panelstartup.h"
+#include "panel/upstreewidget.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QAction>
 #include <QDesktopServices>

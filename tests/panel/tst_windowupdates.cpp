@@ -2,14 +2,14 @@
 // answers reach the user as boxes, an accepted offer lands in the user's folder,
 // and the checker goes with its thread when the window goes, also when that thread
 // is stuck.
-#include "localsettings.h"
-#include "loopback.h"
-#include "luminorixwindow.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "common/localsettings.h"
+#include "link/upssocketcontroller.h"
+#include "panel/core/updatechecker.h"
+#include "panel/luminorixwindow.h"
 #include "testhttpsserver.h"
-#include "updatechecker.h"
-#include "upssocketcontroller.h"
+#include "tests/support/loopback.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,5 +1,5 @@
-#include "gifwriter.h"
-#include "lxtestcore.h"
+#include "tests/support/lxtestcore.h"
+#include "tools/artwork/gifwriter.h"
 
 #include <QBuffer>
 #include <QImageReader>

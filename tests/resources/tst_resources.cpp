@@ -1,4 +1,4 @@
-#include "lxtest.h"
+#include "tests/support/lxtest.h"
 
 #include <QApplication>
 #include <QFile>

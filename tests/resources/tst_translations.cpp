@@ -1,4 +1,4 @@
-#include "lxtestcore.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "simtestclient.h"
 
-#include "cipherwrappers.h"
-#include "framecodec.h"
+#include "cipher/cipherwrappers.h"
+#include "tools/sim/framecodec.h"
 
 #include <QHostAddress>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "framereader.h"
+#include "tools/sim/framereader.h"
 
 #include <QByteArray>
 #include <QObject>

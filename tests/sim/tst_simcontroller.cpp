@@ -1,14 +1,14 @@
 // The control panel's client against the stand-in, over loopback: start-up,
 // polling, reconnecting, the demo world's answers and hostile traffic.
-#include "event.h"
-#include "framecodec.h"
-#include "helpers.h"
-#include "lxtestcore.h"
+#include "common/event.h"
+#include "common/helpers.h"
+#include "link/upssocketcontroller.h"
 #include "programversion.h"
-#include "replybuilder.h"
-#include "servicerig.h"
-#include "signalrecorder.h"
-#include "upssocketcontroller.h"
+#include "tests/support/lxtestcore.h"
+#include "tests/support/servicerig.h"
+#include "tests/support/signalrecorder.h"
+#include "tools/sim/framecodec.h"
+#include "tools/sim/replybuilder.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
-#include "lxtestcore.h"
-#include "servicerig.h"
-#include "simdiscovery.h"
-#include "upssocketcontroller.h"
+#include "link/upssocketcontroller.h"
+#include "tests/support/lxtestcore.h"
+#include "tests/support/servicerig.h"
+#include "tools/sim/simdiscovery.h"
 
 #include <QSignalSpy>
 #include <QUdpSocket>

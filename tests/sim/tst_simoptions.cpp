@@ -1,9 +1,9 @@
 // The scene options of a manual run: their texts and what they do to the world.
-#include "lxtestcore.h"
-#include "replybuilder.h"
-#include "simoptions.h"
-#include "simscript.h"
-#include "simworld.h"
+#include "tests/support/lxtestcore.h"
+#include "tools/sim/replybuilder.h"
+#include "tools/sim/simoptions.h"
+#include "tools/sim/simscript.h"
+#include "tools/sim/simworld.h"
 
 using namespace LxSim;
 using Outcome = SimWorld::SmtpTestOutcome;

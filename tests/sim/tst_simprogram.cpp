@@ -1,8 +1,8 @@
 // luminorix-sim as a program: its scene options reach the replies, and a bad
 // option stops it with a message before it listens.
-#include "framecodec.h"
-#include "lxtestcore.h"
 #include "simtestclient.h"
+#include "tests/support/lxtestcore.h"
+#include "tools/sim/framecodec.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,6 +1,6 @@
 // A request as the stand-in reads it: its children, and the summary line of its log.
-#include "lxtestcore.h"
-#include "simrequest.h"
+#include "tests/support/lxtestcore.h"
+#include "tools/sim/simrequest.h"
 
 using namespace LxSim;
 

@@ -1,17 +1,17 @@
 // The stand-in on its own, driven by a bare client over loopback.
-#include "cipherforge.h"
-#include "cipherwrappers.h"
-#include "faultplan.h"
-#include "fixedkeys.h"
-#include "framecodec.h"
-#include "framereader.h"
-#include "lxtestcore.h"
+#include "cipher/cipherwrappers.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
 #include "programversion.h"
-#include "replybuilder.h"
-#include "simplecrypt.h"
-#include "simserver.h"
 #include "simtestclient.h"
-#include "simworld.h"
+#include "tests/support/lxtestcore.h"
+#include "tools/sim/cipherforge.h"
+#include "tools/sim/faultplan.h"
+#include "tools/sim/framecodec.h"
+#include "tools/sim/framereader.h"
+#include "tools/sim/replybuilder.h"
+#include "tools/sim/simserver.h"
+#include "tools/sim/simworld.h"
 
 #include <QCryptographicHash>
 #include <QRegularExpression>

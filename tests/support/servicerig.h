@@ -1,8 +1,8 @@
 #pragma once
 
-#include "simserver.h"
-#include "simworld.h"
-#include "upssocketcontroller.h"
+#include "link/upssocketcontroller.h"
+#include "tools/sim/simserver.h"
+#include "tools/sim/simworld.h"
 
 // The stand-in service on a free loopback port, and the panel's link pointed
 // at it with short timings: the one set-up of every test that talks to the

@@ -1,7 +1,7 @@
 // Draws every picture and animation of the programs into a folder and lists
 // them in a resource collection file, at build time.
 #include "artworkcatalogue.h"
-#include "writeifchanged.h"
+#include "tools/writeifchanged.h"
 
 #include <QDir>
 #include <QFile>

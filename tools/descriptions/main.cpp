@@ -6,7 +6,7 @@
 // so in that file. An empty text gets no attribute. Blank lines and lines
 // starting with "#" are skipped. Within each kind, a file lists its items in
 // table order.
-#include "writeifchanged.h"
+#include "tools/writeifchanged.h"
 
 #include <QCoreApplication>
 #include <QDir>

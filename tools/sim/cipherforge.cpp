@@ -1,6 +1,6 @@
 #include "cipherforge.h"
 
-#include "fixedkeys.h"
+#include "cipher/fixedkeys.h"
 
 #include <QCryptographicHash>
 

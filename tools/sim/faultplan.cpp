@@ -1,11 +1,11 @@
 #include "faultplan.h"
 
+#include "cipher/cipherwrappers.h"
+#include "cipher/fixedkeys.h"
+#include "cipher/simplecrypt.h"
 #include "cipherforge.h"
-#include "cipherwrappers.h"
-#include "fixedkeys.h"
 #include "framecodec.h"
 #include "framereader.h"
-#include "simplecrypt.h"
 
 namespace LxSim {
 

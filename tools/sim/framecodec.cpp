@@ -1,6 +1,6 @@
 #include "framecodec.h"
 
-#include "cipherwrappers.h"
+#include "cipher/cipherwrappers.h"
 
 namespace LxSim {
 

@@ -1,12 +1,12 @@
 // luminorix-sim: the stand-in service with its demo world, for manual runs of
 // the control panel against a service that is not there.
+#include "panel/core/unixsignalwatcher.h"
 #include "replybuilder.h"
 #include "simdiscovery.h"
 #include "simoptions.h"
 #include "simscript.h"
 #include "simserver.h"
 #include "simworld.h"
-#include "unixsignalwatcher.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "settingshandlers.h"
 
-#include "helpers.h"
+#include "common/helpers.h"
 #include "replybuilder.h"
 #include "simrequest.h"
 #include "simresponder.h"

@@ -1,6 +1,6 @@
 #include "simconnection.h"
 
-#include "cipherwrappers.h"
+#include "cipher/cipherwrappers.h"
 #include "framecodec.h"
 
 #include <QTcpSocket>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "upsmodelcatalogue.h"
+#include "common/upsmodelcatalogue.h"
 
 #include <QList>
 #include <QMap>

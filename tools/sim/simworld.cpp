@@ -1,7 +1,7 @@
 #include "simworld.h"
 
+#include "common/helpers.h"
 #include "devicehandlers.h"
-#include "helpers.h"
 #include "linkhandlers.h"
 #include "loghandlers.h"
 #include "networkhandlers.h"

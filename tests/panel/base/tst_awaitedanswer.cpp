@@ -1,5 +1,5 @@
-#include "base/awaitedanswer.h"
-#include "lxtestcore.h"
+#include "panel/base/awaitedanswer.h"
+#include "tests/support/lxtestcore.h"
 
 // Each step of a row: "a<value>/<patience>" awaits an answer showing <value>,
 // "any" awaits any answer, "x" abandons the wait, "t<value>" takes an answer;

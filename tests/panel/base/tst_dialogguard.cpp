@@ -1,9 +1,9 @@
 // The guard every dialog slot opens its dialog with, and the relay it forwards
 // through: what the window relies on when it tells an open dialog from none.
-#include "base/dialogguard.h"
-#include "base/dialogrelay.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "panel/base/dialogguard.h"
+#include "panel/base/dialogrelay.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QDialog>
 #include <QPointer>

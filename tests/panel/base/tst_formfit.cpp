@@ -1,7 +1,7 @@
 // A form placed by hand grows to its texts at a larger font, and what lies beside
 // or below its holder moves out of the way.
-#include "base/formfit.h"
-#include "lxtest.h"
+#include "panel/base/formfit.h"
+#include "tests/support/lxtest.h"
 
 #include <QDialog>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
-#include "base/answerwait.h"
-#include "base/dialogrelay.h"
-#include "base/passwordchangewindow.h"
-#include "helpers.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "servicerig.h"
-#include "upssocketcontroller.h"
+#include "common/helpers.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/answerwait.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/base/passwordchangewindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/servicerig.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // Every window is fitted to the room its screen leaves: smaller when it can be,
 // scrolling inside when its content needs more, its buttons in sight.
-#include "base/screenfit.h"
-#include "lxtest.h"
+#include "panel/base/screenfit.h"
+#include "tests/support/lxtest.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,7 +1,7 @@
 #pragma once
 // Computers and groups as a test of the network dialog gives them, in one line each.
-#include "computer.h"
-#include "group.h"
+#include "common/computer.h"
+#include "common/group.h"
 
 #include <QString>
 #include <QVector>

@@ -1,11 +1,11 @@
-#include "event.h"
-#include "events/outputsocketwindow.h"
-#include "events/sendemailwindow.h"
-#include "events/syscommandwindow.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "requestserializers.h"
-#include "showntext.h"
+#include "common/event.h"
+#include "common/showntext.h"
+#include "link/requestserializers.h"
+#include "panel/events/outputsocketwindow.h"
+#include "panel/events/sendemailwindow.h"
+#include "panel/events/syscommandwindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

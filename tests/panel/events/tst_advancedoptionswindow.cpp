@@ -1,10 +1,10 @@
 // The advanced event definition dialog alone: pickers, live check, filters and
 // the save checks, on the description files compiled into the program.
-#include "events/advancedoptionswindow.h"
-#include "localsettings.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "showntext.h"
+#include "common/localsettings.h"
+#include "common/showntext.h"
+#include "panel/events/advancedoptionswindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,6 +1,6 @@
 // The check a condition gets as it is typed, with Qt Core alone.
-#include "events/conditioncheck.h"
-#include "lxtestcore.h"
+#include "panel/events/conditioncheck.h"
+#include "tests/support/lxtestcore.h"
 
 class TestConditionCheck : public QObject
 {

@@ -1,9 +1,9 @@
 // The condition language with Qt Core alone: spacing, parsing, printing and
 // the way back to infix.
-#include "events/conditiontext.h"
-#include "events/expressiongrammar.h"
-#include "events/printer.h"
-#include "lxtestcore.h"
+#include "panel/events/conditiontext.h"
+#include "panel/events/expressiongrammar.h"
+#include "panel/events/printer.h"
+#include "tests/support/lxtestcore.h"
 
 class TestConditionLanguage : public QObject
 {

@@ -1,7 +1,7 @@
 // The device description files as compiled in, and their reader, with Qt Core alone.
-#include "events/devicedescription.h"
-#include "lxtestcore.h"
-#include "upsmodelcatalogue.h"
+#include "common/upsmodelcatalogue.h"
+#include "panel/events/devicedescription.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "events/discoveryplan.h"
-#include "events/eventdefinitions.h"
-#include "lxtestcore.h"
+#include "panel/events/discoveryplan.h"
+#include "panel/events/eventdefinitions.h"
+#include "tests/support/lxtestcore.h"
 
 Q_DECLARE_METATYPE(QList<DiscoveryInterface>)
 

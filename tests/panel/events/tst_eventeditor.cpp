@@ -1,12 +1,12 @@
-#include "base/dialogrelay.h"
-#include "event.h"
-#include "events/networkconfigurationwindow.h"
-#include "helpers.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "common/event.h"
+#include "common/helpers.h"
+#include "link/upssocketcontroller.h"
 #include "networkrecords.h"
-#include "servicerig.h"
-#include "upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/events/networkconfigurationwindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/servicerig.h"
 
 #include <QCheckBox>
 #include <QComboBox>

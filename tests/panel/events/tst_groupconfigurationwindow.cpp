@@ -1,6 +1,6 @@
-#include "events/groupconfigurationwindow.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "panel/events/groupconfigurationwindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

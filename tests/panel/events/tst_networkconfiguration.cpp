@@ -1,9 +1,9 @@
 // What the network and events dialog edits, without its widgets: the loading
 // of the three replies, the computers and groups as the dialog's buttons
 // change them, and the events of a group.
-#include "events/networkconfiguration.h"
-#include "lxtestcore.h"
 #include "networkrecords.h"
+#include "panel/events/networkconfiguration.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QStringList>
 #include <QtTest>

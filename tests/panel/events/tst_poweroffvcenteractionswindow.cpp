@@ -1,12 +1,12 @@
-#include "base/dialogrelay.h"
-#include "events/poweroffvcenteractionswindow.h"
-#include "helpers.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "poweroffaction.h"
-#include "replybuilder.h"
-#include "servicerig.h"
-#include "upssocketcontroller.h"
+#include "common/helpers.h"
+#include "common/poweroffaction.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/events/poweroffvcenteractionswindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/servicerig.h"
+#include "tools/sim/replybuilder.h"
 
 #include <QCheckBox>
 #include <QLabel>

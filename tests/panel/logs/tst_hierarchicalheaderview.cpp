@@ -1,5 +1,5 @@
-#include "logs/hierarchicalheaderview.h"
-#include "lxtest.h"
+#include "panel/logs/hierarchicalheaderview.h"
+#include "tests/support/lxtest.h"
 
 #include <QPaintEvent>
 #include <QPainter>

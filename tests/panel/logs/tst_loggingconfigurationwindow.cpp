@@ -1,10 +1,10 @@
-#include "base/dialogrelay.h"
-#include "logs/loggingconfigurationwindow.h"
-#include "logs/upslogswindow.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "servicerig.h"
-#include "upssocketcontroller.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/logs/loggingconfigurationwindow.h"
+#include "panel/logs/upslogswindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/servicerig.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,5 +1,5 @@
-#include "logs/logtablemodel.h"
-#include "lxtest.h"
+#include "panel/logs/logtablemodel.h"
+#include "tests/support/lxtest.h"
 
 #include <QPointer>
 #include <QStandardItem>

@@ -1,6 +1,6 @@
-#include "base/dialogrelay.h"
-#include "logs/upseventswindow.h"
-#include "lxtest.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/logs/upseventswindow.h"
+#include "tests/support/lxtest.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

@@ -1,12 +1,12 @@
-#include "base/answerwait.h"
-#include "logpage.h"
-#include "logs/hierarchicalheaderview.h"
-#include "logs/upslogswindow.h"
-#include "lxtest.h"
-#include "replybuilder.h"
-#include "servicerig.h"
-#include "upssocketcontroller.h"
-#include "upstexts.h"
+#include "common/logpage.h"
+#include "common/upstexts.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/answerwait.h"
+#include "panel/logs/hierarchicalheaderview.h"
+#include "panel/logs/upslogswindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/servicerig.h"
+#include "tools/sim/replybuilder.h"
 
 #include <QPointer>
 #include <QPushButton>

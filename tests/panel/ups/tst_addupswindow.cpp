@@ -1,11 +1,11 @@
-#include "base/dialogrelay.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "servicerig.h"
-#include "ups/addupswindow.h"
-#include "ups/snmpoptionswindow.h"
-#include "upsmodelcatalogue.h"
-#include "upssocketcontroller.h"
+#include "common/upsmodelcatalogue.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/ups/addupswindow.h"
+#include "panel/ups/snmpoptionswindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/servicerig.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "base/dialogrelay.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "servicerig.h"
-#include "ups/addvirtualupswindow.h"
-#include "upssocketcontroller.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/ups/addvirtualupswindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/servicerig.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

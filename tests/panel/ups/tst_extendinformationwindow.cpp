@@ -1,9 +1,9 @@
-#include "base/dialogrelay.h"
-#include "helpers.h"
-#include "lxtest.h"
-#include "servicerig.h"
-#include "ups/extendinformationwindow.h"
-#include "upssocketcontroller.h"
+#include "common/helpers.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/ups/extendinformationwindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/servicerig.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

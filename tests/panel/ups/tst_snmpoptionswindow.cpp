@@ -1,6 +1,6 @@
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "ups/snmpoptionswindow.h"
+#include "panel/ups/snmpoptionswindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,10 +1,10 @@
-#include "base/dialogrelay.h"
-#include "helpers.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "servicerig.h"
-#include "ups/upsconfigurationwindow.h"
-#include "upssocketcontroller.h"
+#include "common/helpers.h"
+#include "link/upssocketcontroller.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/ups/upsconfigurationwindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tests/support/servicerig.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
-#include "helpers.h"
-#include "lxtestcore.h"
-#include "ups/configurationsavecheck.h"
-#include "ups/extendedparameterrow.h"
-#include "ups/parametervalue.h"
-#include "ups/upsparameterdescriptor.h"
+#include "common/helpers.h"
+#include "panel/ups/configurationsavecheck.h"
+#include "panel/ups/extendedparameterrow.h"
+#include "panel/ups/parametervalue.h"
+#include "panel/ups/upsparameterdescriptor.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

@@ -1,6 +1,6 @@
 #include "rowbox.h"
 
-#include "virtualization/vmtablewidget.h"
+#include "panel/virtualization/vmtablewidget.h"
 
 #include <QStyle>
 #include <QStyleOptionViewItem>

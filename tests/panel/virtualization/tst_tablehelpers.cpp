@@ -1,9 +1,9 @@
 // The table helpers of the VM table: a header that carries widgets in its
 // sections and keeps them there, and a delegate that indents a cell's content.
-#include "lxtest.h"
-#include "virtualization/customtablewidget.h"
-#include "virtualization/paddeditemdelegate.h"
-#include "virtualization/widgettableheader.h"
+#include "panel/virtualization/customtablewidget.h"
+#include "panel/virtualization/paddeditemdelegate.h"
+#include "panel/virtualization/widgettableheader.h"
+#include "tests/support/lxtest.h"
 
 #include <QCheckBox>
 #include <QImage>

@@ -1,9 +1,9 @@
-#include "base/answerwait.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
-#include "replybuilder.h"
+#include "panel/base/answerwait.h"
+#include "panel/virtualization/virtcentwindowtabhosts.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
+#include "tools/sim/replybuilder.h"
 #include "vcrig.h"
-#include "virtualization/virtcentwindowtabhosts.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "base/answerwait.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "panel/base/answerwait.h"
+#include "panel/virtualization/virtcentwindowtabsettings.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 #include "vcrig.h"
-#include "virtualization/virtcentwindowtabsettings.h"
 
 #include <QCheckBox>
 #include <QLabel>

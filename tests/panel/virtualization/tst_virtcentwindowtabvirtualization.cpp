@@ -1,13 +1,13 @@
 // The virtual machines tab against the stand-in: the poll and its rotation, the
 // table's freshness, and the actions and the managing system changed through the
 // table, with the exact requests and the messages of the service's results.
-#include "base/answerwait.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "panel/base/answerwait.h"
+#include "panel/virtualization/virtcentwindowtabvirtualization.h"
+#include "panel/virtualization/vmtablewidget.h"
 #include "rowbox.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 #include "vcrig.h"
-#include "virtualization/virtcentwindowtabvirtualization.h"
-#include "virtualization/vmtablewidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>

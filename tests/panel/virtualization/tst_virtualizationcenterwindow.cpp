@@ -1,15 +1,15 @@
 // The virtualization centre window: its form, the tabs' first requests in
 // their order, each opening on its own, closing, and the answers to its
 // changes told from answers of the same kind made before them.
-#include "base/answerwait.h"
-#include "base/dialogrelay.h"
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "panel/base/answerwait.h"
+#include "panel/base/dialogrelay.h"
+#include "panel/virtualization/virtcentwindowtabhosts.h"
+#include "panel/virtualization/virtcentwindowtabsettings.h"
+#include "panel/virtualization/virtcentwindowtabvirtualization.h"
+#include "panel/virtualization/virtualizationcenterwindow.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 #include "vcrig.h"
-#include "virtualization/virtcentwindowtabhosts.h"
-#include "virtualization/virtcentwindowtabsettings.h"
-#include "virtualization/virtcentwindowtabvirtualization.h"
-#include "virtualization/virtualizationcenterwindow.h"
 
 #include <QCheckBox>
 #include <QComboBox>

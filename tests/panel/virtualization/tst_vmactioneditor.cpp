@@ -1,10 +1,10 @@
 // The action editor and the test panel of the VM table, alone: what they show,
 // what they refuse and what they emit. The requests those signals become are
 // tested through the virtual machines tab.
-#include "lxtest.h"
-#include "modalanswerer.h"
+#include "panel/virtualization/vmtablewidget.h"
 #include "rowbox.h"
-#include "virtualization/vmtablewidget.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/modalanswerer.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // The hosts and VMs behind the virtualization centre's table, without widgets:
 // the service's replies merged into entries, the marks of each check context,
 // and the revision by which the table tells an unchanged reply.
-#include "lxtestcore.h"
-#include "virtualization/vmhoststore.h"
+#include "panel/virtualization/vmhoststore.h"
+#include "tests/support/lxtestcore.h"
 #include "vmtargettext.h"
 
 #include <QStringList>

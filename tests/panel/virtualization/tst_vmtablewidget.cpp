@@ -1,10 +1,10 @@
 // The host and VM table: replies of the service merged into rows (texts, icons,
 // looks, marks, placeholders for vanished targets), and the mode machine with
 // the choice of the managing system, driven through the widget's own controls.
-#include "lxtest.h"
+#include "panel/virtualization/vmtablewidget.h"
 #include "rowbox.h"
-#include "signalrecorder.h"
-#include "virtualization/vmtablewidget.h"
+#include "tests/support/lxtest.h"
+#include "tests/support/signalrecorder.h"
 #include "vmtargettext.h"
 
 #include <QCheckBox>

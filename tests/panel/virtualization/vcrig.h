@@ -1,8 +1,8 @@
 #pragma once
 
-#include "servicerig.h"
-#include "simrequest.h"
-#include "upssocketcontroller.h"
+#include "link/upssocketcontroller.h"
+#include "tests/support/servicerig.h"
+#include "tools/sim/simrequest.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
 #pragma once
 // "type:host[vm,vm]" of each action target, for comparing lists of them.
-#include "vmactiontarget.h"
+#include "link/vmactiontarget.h"
 
 #include <QList>
 #include <QString>

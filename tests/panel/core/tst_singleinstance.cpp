@@ -1,8 +1,8 @@
 // One panel per user, with Qt Core and Network alone: a later start is refused and
 // wakes the first, leaves nothing behind in it, and a name left over by a killed
 // run does not keep the next start from running.
-#include "lxtestcore.h"
-#include "singleinstance.h"
+#include "panel/core/singleinstance.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "devicestatetexts.h"
-#include "ups.h"
+#include "common/devicestatetexts.h"
+#include "common/ups.h"
 
 #include <QMap>
 #include <QString>

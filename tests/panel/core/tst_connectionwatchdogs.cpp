@@ -1,7 +1,7 @@
 // The connection watchdogs with Qt Core alone: arming one stops the other, and
 // reports that come faster than the interval never put an expiry off.
-#include "connectionwatchdogs.h"
-#include "lxtestcore.h"
+#include "panel/core/connectionwatchdogs.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QSignalSpy>
 

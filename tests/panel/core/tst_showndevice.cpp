@@ -1,7 +1,7 @@
 // What the window keeps of the shown device: forgotten exactly when another
 // device is shown, so no dialog starts from the previous one's state.
-#include "lxtestcore.h"
-#include "showndevice.h"
+#include "panel/core/showndevice.h"
+#include "tests/support/lxtestcore.h"
 
 using Luminorix::Utils::Ups;
 

@@ -1,6 +1,6 @@
 #include "connectionwatchdogs.h"
 
-#include "base/named.h"
+#include "common/named.h"
 
 ConnectionWatchdogs::ConnectionWatchdogs(int intervalMs, QObject* parent)
     : QObject(parent), interval(intervalMs), communication(named(new QTimer(this), "communicationWatchdog")),

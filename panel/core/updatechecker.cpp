@@ -1,7 +1,7 @@
 #include "updatechecker.h"
 
-#include "localsettings.h"
-#include "replybounds.h"
+#include "common/localsettings.h"
+#include "link/replybounds.h"
 
 #include <QDir>
 #include <QFile>

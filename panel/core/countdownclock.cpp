@@ -1,6 +1,6 @@
 #include "countdownclock.h"
 
-#include "base/named.h"
+#include "common/named.h"
 
 #include <QTimer>
 

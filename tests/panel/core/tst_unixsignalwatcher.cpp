@@ -1,8 +1,8 @@
 // The signal watcher, with Qt Core alone: a signal comes out of the event loop as
 // terminationRequested, and its handler keeps errno and never blocks, however long
 // nobody reads.
-#include "lxtestcore.h"
-#include "unixsignalwatcher.h"
+#include "panel/core/unixsignalwatcher.h"
+#include "tests/support/lxtestcore.h"
 
 #include <QSignalSpy>
 #include <cerrno>

@@ -2,7 +2,7 @@
 // threads may stay stuck in a lock one of them held at the fork (the sanitizers'
 // allocator among them), so it runs alone: no QtTest (its watchdog is a thread), no
 // application object, and a check that this process has a single thread.
-#include "updatechecker.h"
+#include "panel/core/updatechecker.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -536,6 +536,19 @@ void TestLayoutCheck::cleanupTestCase()
     watchdog.reset();
 }
 
+namespace {
+
+const Opening* openingNamed(const QString& name)
+{
+    for (const Opening& candidate : openings()) {
+        if (name == QLatin1String(candidate.name))
+            return &candidate;
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void TestLayoutCheck::windowsShowTheirWholeTexts_data()
 {
     QTest::addColumn<QString>("language");
@@ -674,11 +687,7 @@ void TestLayoutCheck::fieldsOfOneColumnLineUp()
     QFETCH(bool, sameWidth);
     Session* s = sessionFor(language);
     QVERIFY(s);
-    const Opening* opening = nullptr;
-    for (const Opening& candidate : openings()) {
-        if (window == QLatin1String(candidate.name))
-            opening = &candidate;
-    }
+    const Opening* opening = openingNamed(window);
     QVERIFY(opening);
     QStringList places;
     opening->open(*s, [&](QWidget* shown) {
@@ -721,11 +730,7 @@ void TestLayoutCheck::dialogButtonsStayInSight()
     QFETCH(QStringList, buttons);
     Session* s = sessionFor(language);
     QVERIFY(s);
-    const Opening* opening = nullptr;
-    for (const Opening& candidate : openings()) {
-        if (window == QLatin1String(candidate.name))
-            opening = &candidate;
-    }
+    const Opening* opening = openingNamed(window);
     QVERIFY(opening);
     QStringList hidden;
     opening->open(*s, [&](QWidget* shown) {

@@ -19,9 +19,11 @@
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPair>
 #include <QPushButton>
 #include <QRegExpValidator>
 #include <QVBoxLayout>
+#include <QVector>
 
 namespace {
 const QString exampleServer = QStringLiteral("smtp.example.com");
@@ -160,6 +162,17 @@ void ApplicationConfigurationWindow::buildSmtpLayout()
     passwordRow->addWidget(passwordEdit);
     smtpLayout->addLayout(passwordRow);
     smtpLayout->addStretch(1);
+
+    // The fields of the rows share their left edge only when every label takes the
+    // room of the widest, whatever the language and the font make of them.
+    const QVector<QPair<QLabel*, int>> column{{securityTypeLabel, 0},  {serverLabel, 0},
+                                              {senderAddressLabel, 0}, {timeoutLabel, 0},
+                                              {userLabel, 10},         {passwordLabel, 10}};
+    int labelWidth = 0;
+    for (const auto& label : column)
+        labelWidth = qMax(labelWidth, label.first->minimumSizeHint().width() + label.second);
+    for (const auto& label : column)
+        label.first->setMinimumWidth(labelWidth - label.second);
 
     testSmtpButton->setText(tr("Testuj ustawienia SMTP"));
     testSmtpButton->setMinimumWidth(200);

@@ -3,12 +3,13 @@
 #include <QLayout>
 #include <QWidget>
 
-QSize growToText(QWidget* holder)
+QSize growToText(QWidget* holder, TextRoom room)
 {
     QWidget* parent = holder ? holder->parentWidget() : nullptr;
     if (!parent || !holder->layout())
         return QSize(0, 0);
-    const QSize need = holder->layout()->totalSizeHint();
+    const QSize need =
+        room == TextRoom::Least ? holder->layout()->totalMinimumSize() : holder->layout()->totalSizeHint();
     const QSize missing(qMax(0, need.width() - holder->width()), qMax(0, need.height() - holder->height()));
     if (missing.isNull())
         return QSize(0, 0);
@@ -32,11 +33,11 @@ QSize growToText(QWidget* holder)
     return missing;
 }
 
-void growWindowToText(QWidget* window, QWidget* holder)
+void growWindowToText(QWidget* window, QWidget* holder, TextRoom room)
 {
     if (!holder || holder->parentWidget() != window)
         return;
-    const QSize missing = growToText(holder);
+    const QSize missing = growToText(holder, room);
     if (missing.isNull())
         return;
     if (window->minimumSize() == window->maximumSize())

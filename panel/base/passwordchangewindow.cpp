@@ -3,10 +3,9 @@
 #include "answerwait.h"
 #include "common/helpers.h"
 #include "common/messagebox.h"
+#include "formfit.h"
 #include "link/upssocketcontroller.h"
 #include "ui_passwordchangewindow.h"
-
-#include <QLabel>
 
 namespace {
 const int answerTimeoutMs = 5000;
@@ -19,16 +18,11 @@ PasswordChangeWindow::PasswordChangeWindow(QString name, Luminorix::UpsSocketCon
       session(controller)
 {
     ui->setupUi(this);
-    // The three fields share one left edge and one width only when every label
-    // takes the room of the widest, whatever the language makes of them.
-    int labelWidth = ui->label->minimumWidth();
-    for (QLabel* label : {ui->label, ui->label_3, ui->label_2})
-        labelWidth = qMax(labelWidth, label->minimumSizeHint().width());
-    for (QLabel* label : {ui->label, ui->label_3, ui->label_2})
-        label->setMinimumWidth(labelWidth);
     connect(answerWait, &AnswerWait::expired, this, &PasswordChangeWindow::noResponseTimerTimeout);
     ui->passEdit->setFocus(Qt::OtherFocusReason);
     setFixedSize(size());
+    // The labels of a larger font need a wider form.
+    growWindowToText(this, ui->groupBox, TextRoom::Least);
     setWindowTitle(tr("Zmień hasło dla ") + name);
 }
 

@@ -7,6 +7,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
@@ -84,15 +85,64 @@ bool moveItems(QLayout* from, QWidget* content)
     return false;
 }
 
-// The window's own buttons: the button box that is not inside a view of its own.
-QDialogButtonBox* dialogButtons(QWidget* window)
+// A row of push buttons and spacers only: the Save/Cancel row of a dialog.
+bool isButtonRow(const QLayout* layout)
 {
-    QDialogButtonBox* found = nullptr;
+    const auto* box = qobject_cast<const QBoxLayout*>(layout);
+    if (!box || (box->direction() != QBoxLayout::LeftToRight && box->direction() != QBoxLayout::RightToLeft))
+        return false;
+    int buttons = 0;
+    for (int i = 0; i < box->count(); ++i) {
+        QLayoutItem* item = box->itemAt(i);
+        if (item->spacerItem())
+            continue;
+        if (!qobject_cast<QPushButton*>(item->widget()))
+            return false;
+        ++buttons;
+    }
+    return buttons > 0;
+}
+
+// The window's own buttons: the button box that is not inside a view of its own,
+// else the lowest widget that holds a row of push buttons only.
+QWidget* dialogButtons(QWidget* window)
+{
+    QWidget* found = nullptr;
     for (QDialogButtonBox* box : window->findChildren<QDialogButtonBox*>()) {
         if (box->window() == window && !box->isHidden())
             found = box;
     }
+    if (found)
+        return found;
+    int lowest = -1;
+    for (QWidget* row : window->findChildren<QWidget*>()) {
+        if (row->window() != window || row->isHidden() || !isButtonRow(row->layout()))
+            continue;
+        const int bottom = row->mapTo(window, QPoint(0, row->height())).y();
+        bool below = false;
+        for (const QWidget* other : window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (!other->isWindow() && !other->isHidden() && !other->isAncestorOf(row) && other != row &&
+                other->y() >= bottom)
+                below = true;
+        }
+        if (!below && bottom > lowest) {
+            lowest = bottom;
+            found = row;
+        }
+    }
     return found;
+}
+
+// A trailing row of push buttons in the window's own box layout, taken out of it.
+QLayoutItem* takeTrailingButtonRow(QLayout* layout)
+{
+    auto* box = qobject_cast<QBoxLayout*>(layout);
+    if (!box || box->count() < 2 || (box->direction() != QBoxLayout::TopToBottom))
+        return nullptr;
+    QLayoutItem* last = box->itemAt(box->count() - 1);
+    if (!last->layout() || !isButtonRow(last->layout()))
+        return nullptr;
+    return box->takeAt(box->count() - 1);
 }
 
 void moveChildren(QWidget* window, QWidget* content, const QWidget* keep)
@@ -134,9 +184,14 @@ int wrap(QWidget* window, const QSize& least)
     }
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("screenFitContent"));
-    QDialogButtonBox* buttons = dialogButtons(window);
     QLayout* layout = window->layout();
     const bool byHand = !layout;
+    QLayoutItem* trailingRow = byHand ? nullptr : takeTrailingButtonRow(layout);
+    QWidget* buttons = byHand ? dialogButtons(window) : nullptr;
+    if (!byHand && !trailingRow) {
+        if (auto* box = qobject_cast<QDialogButtonBox*>(dialogButtons(window)))
+            buttons = box;
+    }
     if (byHand) {
         // Placed by hand: the content keeps the window's size and its places.
         content->setMinimumSize(least.expandedTo(window->size()));
@@ -152,10 +207,22 @@ int wrap(QWidget* window, const QSize& least)
         layout = new QVBoxLayout(window);
     } else {
         if (!moveItems(layout, content)) {
+            if (trailingRow)
+                static_cast<QBoxLayout*>(layout)->addItem(trailingRow);
             delete content;
             return -1;
         }
         moveChildren(window, content, nullptr);
+        if (trailingRow) {
+            // The row's buttons stay on the window with the row.
+            for (int i = 0; i < trailingRow->layout()->count(); ++i) {
+                if (QWidget* button = trailingRow->layout()->itemAt(i)->widget()) {
+                    const bool hidden = button->isHidden();
+                    button->setParent(window);
+                    button->setVisible(!hidden);
+                }
+            }
+        }
     }
     layout->setContentsMargins(0, 0, 0, 0);
     // A form laid out for a fixed size keeps the room it was given.
@@ -166,6 +233,13 @@ int wrap(QWidget* window, const QSize& least)
         grid->addWidget(area, grid->rowCount(), 0);
     else
         layout->addWidget(area);
+    if (trailingRow) {
+        // The row keeps its place in the window's layout, below what scrolls.
+        if (QLayout* inner = trailingRow->layout())
+            inner->setContentsMargins(9, 0, 9, 9);
+        static_cast<QBoxLayout*>(layout)->addItem(trailingRow);
+        return trailingRow->sizeHint().height() + 9 + qMax(0, layout->spacing());
+    }
     if (!buttons)
         return 0;
     // The buttons stay in sight, below what scrolls.

@@ -1,6 +1,7 @@
 #include "outputsocketwindow.h"
 
 #include "common/outputsocketcontrolaction.h"
+#include "panel/base/formfit.h"
 #include "ui_outputsocketwindow.h"
 
 OutputSocketWindow::OutputSocketWindow(bool section1Available, bool section2Available, QWidget* parent)
@@ -8,6 +9,8 @@ OutputSocketWindow::OutputSocketWindow(bool section1Available, bool section2Avai
 {
     ui->setupUi(this);
     setFixedSize(size());
+    // The delay labels of a larger font need a wider form.
+    growWindowToText(this, ui->verticalLayoutWidget_3);
     ui->socketCheckBox1->setEnabled(section1Available);
     ui->socketCheckBox2->setEnabled(section2Available);
     for (QWidget* w : {static_cast<QWidget*>(ui->socketCheckBox2), static_cast<QWidget*>(ui->enableRadio2),

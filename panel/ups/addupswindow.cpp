@@ -4,6 +4,7 @@
 #include "link/upssocketcontroller.h"
 #include "panel/base/dialogguard.h"
 #include "panel/base/dialogrelay.h"
+#include "panel/base/formfit.h"
 #include "snmpoptionswindow.h"
 #include "ui_addupswindow.h"
 
@@ -59,6 +60,8 @@ AddUpsWindow::AddUpsWindow(QList<SerialPort>* availablePorts, QWidget* parent)
         ui->upsModelBox->addItem(name.toUpper(), name);
 
     setFixedSize(size());
+    // The labels of a larger font need a wider form.
+    growWindowToText(this, ui->basicConfigurationGroup, TextRoom::Least);
     // Nothing is chosen yet, whatever the first model allows.
     okButton()->setEnabled(false);
     ui->upsNameEdit->setMaxLength(maxNameLength);

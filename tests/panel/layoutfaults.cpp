@@ -270,6 +270,8 @@ private:
                              .arg(label->height()));
     }
 
+    static constexpr int pushTextPadding = 3;
+
     void checkButton(QAbstractButton* button)
     {
         if (button->text().isEmpty())
@@ -296,6 +298,11 @@ private:
         int need = textWidth(button->fontMetrics(), button->text());
         if (!option.icon.isNull())
             need += option.iconSize.width() + 4;
+        // A push button's text that reaches its frame reads as cut; a style sheet's
+        // padding is already outside the room.
+        if (qobject_cast<QPushButton*>(button) && !option.features.testFlag(QStyleOptionButton::Flat) &&
+            button->styleSheet().isEmpty())
+            need += 2 * pushTextPadding;
         if (need > room.width())
             fault(button, QStringLiteral("%1 needs %2 px, has %3")
                               .arg(shown(button->text()))

@@ -7,7 +7,8 @@ class QWidget;
 
 // What a person cannot read in `window` as it is laid out now: texts of labels,
 // buttons, check and radio boxes, group-box titles, combo items, header sections
-// and view items wider than the room they get, visible children that reach
+// and view items wider than the room they get (a push button's text also when it
+// comes within a few pixels of its frame), visible children that reach
 // outside their visible parent or that a frame further up cuts, scroll bars with
 // nothing to scroll, rows and content below the bottom of a view that does not
 // scroll, a pane that cannot be clicked into holding more than it shows, a combo

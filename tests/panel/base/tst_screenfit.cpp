@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -26,7 +27,22 @@ QDialogButtonBox* buttonsOf(QWidget* dialog)
 {
     auto* box = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, dialog);
     box->setObjectName(QStringLiteral("buttonBox"));
+    box->button(QDialogButtonBox::Save)->setObjectName(QStringLiteral("save"));
+    box->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
     return box;
+}
+
+// Save and Cancel as plain push buttons in a row of their own.
+QHBoxLayout* buttonRowOf(QWidget* parent)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (const char* name : {"save", "cancel"}) {
+        auto* button = new QPushButton(QString::fromLatin1(name), parent);
+        button->setObjectName(QString::fromLatin1(name));
+        row->addWidget(button);
+    }
+    return row;
 }
 
 QWidget* laidOut(const QSize& size, bool fixed)
@@ -48,6 +64,32 @@ QWidget* placedByHand(const QSize& size, bool fixed)
     auto* edit = new QTextEdit(dialog);
     edit->setGeometry(10, 10, size.width() - 20, size.height() - 80);
     buttonsOf(dialog)->setGeometry(size.width() - 200, size.height() - 60, 190, 50);
+    fixed ? dialog->setFixedSize(size) : dialog->resize(size);
+    return dialog;
+}
+
+QWidget* laidOutWithButtonRow(const QSize& size, bool fixed)
+{
+    auto* dialog = new QDialog;
+    auto* column = new QVBoxLayout(dialog);
+    auto* edit = new QTextEdit(dialog);
+    edit->setMinimumSize(size.width() - 40, 100);
+    column->addWidget(edit);
+    column->addLayout(buttonRowOf(dialog));
+    fixed ? dialog->setFixedSize(size) : dialog->resize(size);
+    return dialog;
+}
+
+QWidget* placedByHandWithButtonRow(const QSize& size, bool fixed)
+{
+    auto* dialog = new QDialog;
+    auto* edit = new QTextEdit(dialog);
+    edit->setGeometry(10, 10, size.width() - 20, size.height() - 80);
+    auto* logo = new QLabel(QStringLiteral("logo"), dialog);
+    logo->setGeometry(10, size.height() - 68, 100, 50);
+    auto* row = new QWidget(dialog);
+    row->setLayout(buttonRowOf(row));
+    row->setGeometry(size.width() - 300, size.height() - 60, 290, 50);
     fixed ? dialog->setFixedSize(size) : dialog->resize(size);
     return dialog;
 }
@@ -100,6 +142,10 @@ void TestScreenFit::windowsOpenInsideTheScreen_data()
         << Build(laidOut) << QSize(805, 900) << true << laptop << true;
     QTest::newRow("a dialog placed by hand too wide scrolls")
         << Build(placedByHand) << QSize(1100, 606) << true << small << true;
+    QTest::newRow("a fixed dialog with a row of buttons scrolls")
+        << Build(laidOutWithButtonRow) << QSize(1150, 532) << true << small << true;
+    QTest::newRow("a dialog placed by hand with a row of buttons scrolls")
+        << Build(placedByHandWithButtonRow) << QSize(1100, 606) << true << small << true;
     QTest::newRow("on a second screen") << Build(placedByHand) << QSize(1100, 606) << true << beside << true;
     QTest::newRow("a fixed main window too big scrolls")
         << Build(mainWindow) << QSize(1200, 800) << true << small << true;
@@ -140,10 +186,11 @@ void TestScreenFit::windowsOpenInsideTheScreen()
     QVERIFY(area->widget()->width() >= size.width() - 40 || area->widget()->height() >= size.height() - 80);
     QVERIFY(area->horizontalScrollBar()->maximum() > 0 || area->verticalScrollBar()->maximum() > 0);
     // Save and Cancel in sight, not behind the scrolling.
-    if (auto* buttons = window->findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"))) {
-        QVERIFY(!area->isAncestorOf(buttons));
-        QVERIFY(buttons->isVisible());
-        QVERIFY(window->rect().contains(QRect(buttons->mapTo(window.get(), QPoint()), buttons->size())));
+    for (auto* button :
+         window->findChildren<QPushButton*>(QRegularExpression(QStringLiteral("^(save|cancel)$")))) {
+        QVERIFY(!area->isAncestorOf(button));
+        QVERIFY(button->isVisible());
+        QVERIFY(window->rect().contains(QRect(button->mapTo(window.get(), QPoint()), button->size())));
     }
 }
 

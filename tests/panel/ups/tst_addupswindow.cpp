@@ -7,8 +7,10 @@
 #include "tests/support/modalanswerer.h"
 #include "tests/support/servicerig.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -215,8 +217,14 @@ void TestAddUpsWindow::cleanup()
 
 void TestAddUpsWindow::form()
 {
+    // Drawn for a desktop's 9 pt; the offscreen platform's 12 pt makes the form grow.
+    const QFont before = QApplication::font();
+    QFont desktop(QStringLiteral("Sans Serif"));
+    desktop.setPointSizeF(9.0);
+    QApplication::setFont(desktop);
     QList<SerialPort> ports;
     AddUpsWindow dialog(&ports);
+    QApplication::setFont(before);
     QCOMPARE(dialog.size(), QSize(470, 303));
     QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
     QCOMPARE(dialog.findChild<QLineEdit*>(QStringLiteral("upsNameEdit"))->maxLength(), 80);

@@ -1,6 +1,7 @@
 #include "simplecrypt.h"
 
 #include "adlerchecksum.h"
+#include "lastreplytext.h"
 #include "replymemo.h"
 
 #include <QCryptographicHash>
@@ -300,7 +301,7 @@ QString decodedText(const QByteArray& plain)
 {
     if (const QString* text = ReplyMemo::forThisThread().textOf(plain))
         return *text;
-    return QString::fromUtf8(plain.constData(), plain.size());
+    return LastReplyText::forThisThread().decode(plain);
 }
 } // namespace
 

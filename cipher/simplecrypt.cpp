@@ -1,7 +1,6 @@
 #include "simplecrypt.h"
 
 #include "adlerchecksum.h"
-#include "lastreplytext.h"
 #include "replymemo.h"
 
 #include <QCryptographicHash>
@@ -301,7 +300,7 @@ QString decodedText(const QByteArray& plain)
 {
     if (const QString* text = ReplyMemo::forThisThread().textOf(plain))
         return *text;
-    return LastReplyText::forThisThread().decode(plain);
+    return QString::fromUtf8(plain.constData(), plain.size());
 }
 } // namespace
 

@@ -8,6 +8,9 @@
 #   IDLE_CHURN_SCENES  scenes measured again with a changing status list (default "many:1000")
 #   IDLE_CHURN     devices whose status changes on every poll there (default 1)
 #   IDLE_DRIFT_MS  how often the stand-in's values drift (default 2000; 0 freezes them)
+#   IDLE_INSTRUCTIONS  1: also count the panel's instructions per second of the same
+#                  scenes under callgrind, a figure that a busy machine does not move
+# An empty IDLE_SCENES or IDLE_CHURN_SCENES measures none of that kind.
 # Goals with the demo world, Release build: under 0.15 % of one core shown, under
 # 0.05 % hidden; under 45 MB resident and flat over 10 minutes (IDLE_SECONDS=600);
 # first state within 1 s. With 1,000 devices: under 0.08 % shown, under 0.05 %
@@ -16,10 +19,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 seconds=${IDLE_SECONDS:-60}
-scenes=${IDLE_SCENES:-demo single many:1000}
+scenes=${IDLE_SCENES-demo single many:1000}
 drift=${IDLE_DRIFT_MS:-2000}
-churn_scenes=${IDLE_CHURN_SCENES:-many:1000}
+churn_scenes=${IDLE_CHURN_SCENES-many:1000}
 churn=${IDLE_CHURN:-1}
+instructions=${IDLE_INSTRUCTIONS:-0}
 . scripts/lib/deps.sh
 lx_install_deps
 
@@ -88,11 +92,42 @@ measure() { # label, scene, status churn, panel arguments...
                l, 100 * d / 1e9 / s, s, r0 / 1024, r1 / 1024, a1 / 1024, ((s / 6 > 1) ? int(s / 6) : 1), samples, f }'
 }
 
-for scene_name in $scenes; do
-    measure "$scene_name shown" "$scene_name" 0
-    measure "$scene_name hidden" "$scene_name" 0 --hide
-done
-for scene_name in $churn_scenes; do
-    measure "$scene_name churn $churn shown" "$scene_name" "$churn"
-    measure "$scene_name churn $churn hidden" "$scene_name" "$churn" --hide
-done
+# The same window under callgrind: start-up is left out by zeroing the counts once
+# the first state is in and the window has settled.
+count() { # label, scene, status churn, panel arguments...
+    local label=$1 scene_name=$2 scene_churn=$3; shift 3
+    local statefile=$work/first-state out=$work/callgrind.out
+    rm -f "$statefile" "$out"*
+    build/run/tools/sim/luminorix-sim --scene "$scene_name" --drift-ms "$drift" --port 12323 \
+        --status-churn "$scene_churn" --first-state-file "$statefile" 2>/dev/null &
+    local scene=$!
+    sleep 0.5
+    valgrind --tool=callgrind --callgrind-out-file="$out" build/run/panel/orvendesk "$@" \
+        >/dev/null 2>&1 &
+    local panel=$!
+    for _ in $(seq 600); do [ -s "$statefile" ] && break; sleep 0.1; done
+    sleep 10
+    callgrind_control -z "$panel" >/dev/null
+    sleep "$seconds"
+    callgrind_control -d "$panel" >/dev/null
+    local total
+    total=$(awk '/^(summary|totals):/ {print $2; exit}' "$out".1 2>/dev/null || true)
+    kill "$panel"; wait "$panel" 2>/dev/null || true
+    kill "$scene"; wait "$scene" 2>/dev/null || true
+    awk -v l="$label" -v t="${total:-0}" -v s="$seconds" 'BEGIN {
+        printf "%-24s %.2f M instructions a second over %d s\n", l, t / s / 1e6, s }'
+}
+
+run() { # measure or count
+    for scene_name in $scenes; do
+        "$1" "$scene_name shown" "$scene_name" 0
+        "$1" "$scene_name hidden" "$scene_name" 0 --hide
+    done
+    for scene_name in $churn_scenes; do
+        "$1" "$scene_name churn $churn shown" "$scene_name" "$churn"
+        "$1" "$scene_name churn $churn hidden" "$scene_name" "$churn" --hide
+    done
+}
+run measure
+[ "$instructions" = 1 ] && run count
+exit 0

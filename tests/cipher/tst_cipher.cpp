@@ -1,3 +1,4 @@
+#include "cipher/adlerchecksum.h"
 #include "cipher/cipherwrappers.h"
 #include "cipher/fixedkeys.h"
 #include "cipher/simplecrypt.h"
@@ -182,6 +183,8 @@ private slots:
     void repeatedRepliesReadAlike();
     void decryptFailures_data();
     void decryptFailures();
+    void adlerChecksumIsZlibs_data();
+    void adlerChecksumIsZlibs();
     void warningContext_data();
     void warningContext();
     void textForms();
@@ -530,6 +533,53 @@ void TestCipher::decryptFailures_data()
     QTest::newRow("size prefix cut short") << handBuild(testKey, 0x03, QByteArray(3, '\0')) << 3 << QString();
     QTest::newRow("4 bytes, non-zero size")
         << handBuild(testKey, 0x03, QByteArray("\0\0\0\1", 4)) << 3 << QString();
+    // The stream's own Adler-32 trailer is checked apart from zlib.
+    for (int byte = 1; byte <= 4; ++byte) {
+        QByteArray wrongSum = packed;
+        wrongSum[wrongSum.size() - byte] = char(wrongSum[wrongSum.size() - byte] ^ 0x01);
+        QTest::addRow("Adler-32 trailer wrong in byte %d", 5 - byte)
+            << handBuild(testKey, 0x03, wrongSum) << 3 << QString();
+    }
+    QTest::newRow("Adler-32 trailer missing")
+        << handBuild(testKey, 0x03, packed.left(packed.size() - 4)) << 3 << QString();
+    QTest::newRow("Adler-32 trailer cut short")
+        << handBuild(testKey, 0x03, packed.left(packed.size() - 1)) << 3 << QString();
+    QByteArray dictionary = packed; // FDICT with a header check that still holds
+    dictionary[5] = char(0xFF & (0x20 | (31 - (quint8(dictionary[4]) * 256 + 0x20) % 31)));
+    QTest::newRow("preset dictionary asked for") << handBuild(testKey, 0x03, dictionary) << 3 << QString();
+}
+
+void TestCipher::adlerChecksumIsZlibs_data()
+{
+    QTest::addColumn<QByteArray>("data");
+
+    // Where the vector blocks and the modulus runs begin and end, and all-0xFF
+    // runs, the largest sums before the modulus.
+    for (int size : {0, 1, 15, 16, 17, 31, 32, 33, 63, 64, 65, 5551, 5552, 5553, 5552 * 3 + 7, 300 * 1024}) {
+        QTest::addRow("random %d", size) << pseudoRandom(size, size + 1);
+        QTest::addRow("0xFF %d", size) << QByteArray(size, char(0xFF));
+    }
+    QTest::newRow("device state XML") << deviceStateXml();
+}
+
+void TestCipher::adlerChecksumIsZlibs()
+{
+    QFETCH(QByteArray, data);
+
+    const auto bytes = reinterpret_cast<const uchar*>(data.constData());
+    const quint32 zlibs = quint32(adler32(1, bytes, uInt(data.size())));
+    QCOMPARE(adlerChecksum(1, bytes, data.size()), zlibs);
+    for (AdlerWidth width : adlerWidths()) {
+        const QByteArray kind = QByteArray::number(int(width));
+        QVERIFY2(adlerChecksumWith(width, 1, bytes, data.size()) == zlibs, kind);
+        // Continued from a sum part way, at every kind of cut.
+        for (int cut : {1, 16, 33, 5552, data.size() / 3}) {
+            if (cut > data.size())
+                continue;
+            const quint32 head = adlerChecksumWith(width, 1, bytes, cut);
+            QVERIFY2(adlerChecksumWith(width, head, bytes + cut, data.size() - cut) == zlibs, kind);
+        }
+    }
 }
 
 void TestCipher::decryptFailures()

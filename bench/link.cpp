@@ -159,6 +159,27 @@ void BM_StatusListReply(benchmark::State& state)
 }
 BENCHMARK(BM_StatusListReply)->Arg(16)->Arg(1000)->Unit(benchmark::kMicrosecond);
 
+// The same with a receiver keeping the list it was given, as the panel's tree
+// keeps the list it applied: the link's next list then cannot reuse its storage.
+void BM_StatusListReplyKept(benchmark::State& state)
+{
+    const int devices = int(state.range(0));
+    const QVector<QByteArray> frames =
+        framesOf([devices](int round) { return PollReplies::statusList(devices, round); });
+    Luminorix::UpsSocketController controller;
+    QVector<Luminorix::Utils::currentDeviceStatus> kept;
+    QObject::connect(&controller, &Luminorix::UpsSocketController::upsCurrentStatusListReceived, &controller,
+                     [&kept](const QVector<Luminorix::Utils::currentDeviceStatus>& s) { kept = s; });
+    int round = 0;
+    for (auto _ : state) {
+        feed(controller, frames.at(round));
+        round = (round + 1) % frames.size();
+    }
+    if (kept.size() != devices)
+        state.SkipWithError("lists were not dispatched whole");
+}
+BENCHMARK(BM_StatusListReplyKept)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
 void BM_StatusListReplyRepeated(benchmark::State& state)
 {
     feedRounds(state, {frameOf(PollReplies::statusList(int(state.range(0))))});

@@ -19,7 +19,9 @@ public:
     QVector<Utils::currentDeviceStatus> read(PlainXmlReader& reader);
     // The list in `document` when it differs from the list read before only in
     // records that can be read, and checked to be plain, by themselves; false
-    // when the document has to be loaded and read whole.
+    // when the document has to be loaded and read whole. `*records` may hold the
+    // list handed out before: it is let go of first, so that the records are
+    // written over in place unless someone else keeps that list.
     bool readChanged(const QString& document, QVector<Utils::currentDeviceStatus>* records);
 
 private:

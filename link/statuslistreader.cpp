@@ -115,6 +115,8 @@ QVector<Utils::currentDeviceStatus> StatusListReader::read(PlainXmlReader& reade
     m_text = reader.document();
     m_segments = segments;
     m_records = records;
+    m_spare = {};
+    m_spareFrom = -1;
     m_tail = start;
     m_known = atRoot && closed;
     return records;
@@ -187,11 +189,28 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
     if (changed.size() == end - first && read.size() == held) {
         // The usual change, a record's text, leaves every record in its place: the
         // lists are written over rather than built again. The caller's copy goes
-        // first, so that the records are copied only for those who keep the list
-        // (not by clear(), which copies a shared list to empty it).
+        // first (not by clear(), which copies a shared list to empty it); a list
+        // someone else keeps is copied once, and from then on the list before,
+        // let go of by then, is brought up to date instead.
         *records = {};
+        Utils::currentDeviceStatus* list = nullptr;
+        if (held > 0) {
+            if (m_spareFrom >= 0 && m_spare.isDetached()) {
+                // Only the records the last change wrote are behind.
+                Utils::currentDeviceStatus* spare = m_spare.data();
+                for (int i = m_spareFrom; i < m_spareTo; ++i)
+                    spare[i] = m_records.at(i);
+                m_spare.swap(m_records);
+            } else if (!m_records.isDetached()) {
+                m_spare = m_records; // data() copies it below
+            } else {
+                m_spare = {};
+            }
+            m_spareFrom = m_spare.isEmpty() ? -1 : firstRecord;
+            m_spareTo = firstRecord + held;
+            list = m_records.data();
+        }
         Segment* segments = m_segments.data();
-        Utils::currentDeviceStatus* list = held > 0 ? m_records.data() : nullptr;
         int next = firstRecord;
         for (int i = first; i < end; ++i) {
             Segment segment = changed.at(i - first);
@@ -232,6 +251,8 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
     }
     m_segments = segments;
     m_records = list;
+    m_spare = {};
+    m_spareFrom = -1;
     *records = list;
     return true;
 }

@@ -43,6 +43,13 @@ private:
     QString m_text;
     QVector<Segment> m_segments;
     QVector<Utils::currentDeviceStatus> m_records;
+    // The list before m_records, written over for the next list once whoever
+    // kept it (the panel's tree keeps the list before) lets go: it differs
+    // from m_records in [m_spareFrom, m_spareTo) alone; m_spareFrom is -1 when
+    // it is no such list.
+    QVector<Utils::currentDeviceStatus> m_spare;
+    int m_spareFrom = -1;
+    int m_spareTo = -1;
     int m_tail = 0;       // where the text after the last record starts
     bool m_known = false; // m_text is a whole list, its root closing at its end
 };

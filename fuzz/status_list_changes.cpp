@@ -95,25 +95,6 @@ void touch(QString& piece, Bytes& bytes)
     }
 }
 
-bool same(const currentDeviceStatus& a, const currentDeviceStatus& b)
-{
-    return a.id == b.id && a.connected == b.connected && a.status == b.status &&
-           a.parallel_unit == b.parallel_unit && a.unit_address == b.unit_address && a.master == b.master &&
-           a.power_compensation == b.power_compensation && a.output_socket1 == b.output_socket1 &&
-           a.output_socket2 == b.output_socket2 && a.ups_shutdown_supported == b.ups_shutdown_supported;
-}
-
-bool same(const QVector<currentDeviceStatus>& a, const QVector<currentDeviceStatus>& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (int i = 0; i < a.size(); ++i) {
-        if (!same(a.at(i), b.at(i)))
-            return false;
-    }
-    return true;
-}
-
 [[noreturn]] void fail(const char* what, const QString& document)
 {
     std::fprintf(stderr, "%s\n%s\n", what, document.toUtf8().constData());
@@ -143,7 +124,7 @@ bool readNext(Luminorix::StatusListReader& reader, const QString& document, Give
     if (reader.readChanged(document, &read)) {
         if (!list)
             fail("read in part, but not a plain list", document);
-        if (!same(read, expected))
+        if (read != expected)
             fail("read in part, but not as afresh", document);
     } else if (usual) {
         fail("a status changed, but the list was read again whole", document);
@@ -153,13 +134,13 @@ bool readNext(Luminorix::StatusListReader& reader, const QString& document, Give
         whole.readNext();
         whole.readNext();
         read = reader.read(whole);
-        if (!same(read, expected))
+        if (read != expected)
             fail("read again whole, but not as afresh", document);
     } else {
         return false; // the link leaves it to the stream reader
     }
     // Whoever kept the list before must still have it as it was.
-    if (!same(given.list, given.copy))
+    if (given.list != given.copy)
         fail("a list handed out earlier changed", document);
     given.list = read;
     given.copy = expected;

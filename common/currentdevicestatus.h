@@ -22,6 +22,19 @@ struct currentDeviceStatus
     bool ups_shutdown_supported = true;
 };
 
+inline bool operator==(const currentDeviceStatus& a, const currentDeviceStatus& b)
+{
+    return a.id == b.id && a.connected == b.connected && a.status == b.status &&
+           a.parallel_unit == b.parallel_unit && a.unit_address == b.unit_address && a.master == b.master &&
+           a.power_compensation == b.power_compensation && a.output_socket1 == b.output_socket1 &&
+           a.output_socket2 == b.output_socket2 && a.ups_shutdown_supported == b.ups_shutdown_supported;
+}
+
+inline bool operator!=(const currentDeviceStatus& a, const currentDeviceStatus& b)
+{
+    return !(a == b);
+}
+
 } // namespace Utils
 } // namespace Luminorix
 

@@ -9,7 +9,37 @@ namespace Luminorix {
 
 namespace {
 const QLatin1String kRoot("ups_current_status_list");
+
+// A unit at a time costs more than the rest of reading one changed record, so
+// the texts are compared by blocks, long ones first, and by units only within
+// the last block that differs.
+const int kBlocks[] = {1024, 64};
+
+// How many units at the start of `a` and `b`, both `n` long, are the same.
+int samePrefix(const ushort* a, const ushort* b, int n)
+{
+    int same = 0;
+    for (const int block : kBlocks)
+        while (same + block <= n && std::memcmp(a + same, b + same, block * sizeof(ushort)) == 0)
+            same += block;
+    while (same < n && a[same] == b[same])
+        ++same;
+    return same;
 }
+
+// How many units before `a` and `b`, both at least `n` long, are the same.
+int sameSuffix(const ushort* a, const ushort* b, int n)
+{
+    int same = 0;
+    for (const int block : kBlocks)
+        while (same + block <= n &&
+               std::memcmp(a - same - block, b - same - block, block * sizeof(ushort)) == 0)
+            same += block;
+    while (same < n && a[-1 - same] == b[-1 - same])
+        ++same;
+    return same;
+}
+} // namespace
 
 bool StatusListReader::walk(PlainXmlReader& reader, bool reuse, int* start, QVector<Segment>* segments,
                             QVector<Utils::currentDeviceStatus>* records) const
@@ -85,6 +115,8 @@ QVector<Utils::currentDeviceStatus> StatusListReader::read(PlainXmlReader& reade
     m_text = reader.document();
     m_segments = segments;
     m_records = records;
+    m_spare = {};
+    m_spareFrom = -1;
     m_tail = start;
     m_known = atRoot && closed;
     return records;
@@ -99,21 +131,12 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
     const ushort* o = m_text.utf16();
     const ushort* d = document.utf16();
     const int shorter = std::min(oldSize, newSize);
-    const int prefix = int(std::mismatch(o, o + shorter, d).first - o);
+    const int prefix = samePrefix(o, d, shorter);
     if (prefix == oldSize && prefix == newSize) {
         *records = m_records;
         return true;
     }
-    // Back from the end a block at a time: a unit at a time costs more than the
-    // rest of reading one changed record.
-    const int most = shorter - prefix;
-    const int block = 64;
-    int suffix = 0;
-    while (suffix + block <= most && std::memcmp(o + oldSize - suffix - block, d + newSize - suffix - block,
-                                                 block * sizeof(ushort)) == 0)
-        suffix += block;
-    while (suffix < most && o[oldSize - 1 - suffix] == d[newSize - 1 - suffix])
-        ++suffix;
+    const int suffix = sameSuffix(o + oldSize, d + newSize, shorter - prefix);
 
     // The records the changed text touches, widened to where only the root is
     // open, so the part between is read as it would be within the whole.
@@ -152,6 +175,59 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
     if (to == newSize ? !closed : (closed || start != to || changed.isEmpty() || !changed.last().top))
         return false;
 
+    m_text = document;
+    const int end = std::min(last + 1, count);
+    m_tail = last < count ? m_tail + shift : start;
+    // The records of the segments replaced, which follow one another.
+    int held = 0;
+    int firstRecord = -1;
+    for (int i = first; i < end; ++i) {
+        const int record = m_segments.at(i).record;
+        if (record >= 0 && held++ == 0)
+            firstRecord = record;
+    }
+    if (changed.size() == end - first && read.size() == held) {
+        // The usual change, a record's text, leaves every record in its place: the
+        // lists are written over rather than built again. The caller's copy goes
+        // first (not by clear(), which copies a shared list to empty it); a list
+        // someone else keeps is copied once, and from then on the list before,
+        // let go of by then, is brought up to date instead.
+        *records = {};
+        Utils::currentDeviceStatus* list = nullptr;
+        if (held > 0) {
+            if (m_spareFrom >= 0 && m_spare.isDetached()) {
+                // Only the records the last change wrote are behind.
+                Utils::currentDeviceStatus* spare = m_spare.data();
+                for (int i = m_spareFrom; i < m_spareTo; ++i)
+                    spare[i] = m_records.at(i);
+                m_spare.swap(m_records);
+            } else if (!m_records.isDetached()) {
+                m_spare = m_records; // data() copies it below
+            } else {
+                m_spare = {};
+            }
+            m_spareFrom = m_spare.isEmpty() ? -1 : firstRecord;
+            m_spareTo = firstRecord + held;
+            list = m_records.data();
+        }
+        Segment* segments = m_segments.data();
+        int next = firstRecord;
+        for (int i = first; i < end; ++i) {
+            Segment segment = changed.at(i - first);
+            if (segment.record >= 0) {
+                list[next] = std::move(read[segment.record]);
+                segment.record = next++;
+            }
+            segments[i] = segment;
+        }
+        if (shift != 0) {
+            for (int i = end; i < count; ++i)
+                segments[i].offset += shift;
+        }
+        *records = m_records;
+        return true;
+    }
+
     QVector<Segment> segments;
     segments.reserve(count - (last - first) + changed.size());
     QVector<Utils::currentDeviceStatus> list;
@@ -168,15 +244,15 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
              m_segments.at(i).record >= 0 ? &m_records.at(m_segments.at(i).record) : nullptr);
     for (const Segment& segment : changed)
         keep(segment, segment.record >= 0 ? &read.at(segment.record) : nullptr);
-    for (int i = std::min(last + 1, count); i < count; ++i) {
+    for (int i = end; i < count; ++i) {
         Segment segment = m_segments.at(i);
         segment.offset += shift;
         keep(segment, segment.record >= 0 ? &m_records.at(segment.record) : nullptr);
     }
-    m_text = document;
     m_segments = segments;
     m_records = list;
-    m_tail = last < count ? m_tail + shift : start;
+    m_spare = {};
+    m_spareFrom = -1;
     *records = list;
     return true;
 }

@@ -19,7 +19,9 @@ public:
     QVector<Utils::currentDeviceStatus> read(PlainXmlReader& reader);
     // The list in `document` when it differs from the list read before only in
     // records that can be read, and checked to be plain, by themselves; false
-    // when the document has to be loaded and read whole.
+    // when the document has to be loaded and read whole. `*records` may hold the
+    // list handed out before: it is let go of first, so that the records are
+    // written over in place unless someone else keeps that list.
     bool readChanged(const QString& document, QVector<Utils::currentDeviceStatus>* records);
 
 private:
@@ -41,6 +43,13 @@ private:
     QString m_text;
     QVector<Segment> m_segments;
     QVector<Utils::currentDeviceStatus> m_records;
+    // The list before m_records, written over for the next list once whoever
+    // kept it (the panel's tree keeps the list before) lets go: it differs
+    // from m_records in [m_spareFrom, m_spareTo) alone; m_spareFrom is -1 when
+    // it is no such list.
+    QVector<Utils::currentDeviceStatus> m_spare;
+    int m_spareFrom = -1;
+    int m_spareTo = -1;
     int m_tail = 0;       // where the text after the last record starts
     bool m_known = false; // m_text is a whole list, its root closing at its end
 };

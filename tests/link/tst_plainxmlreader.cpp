@@ -231,9 +231,11 @@ private slots:
 namespace {
 // What the list reader makes of the document read afresh, and what `again`,
 // which has read the documents before it, makes of it; "<refused>" when not plain.
-// `again` first tries the document as a change of the one before, as the link does.
+// `again` first tries the document as a change of the one before, as the link does,
+// handing it the list it holds (`held`, when given), which then holds the new one.
 QPair<QString, QString> statusListsOf(const QString& xml, Luminorix::StatusListReader& again,
-                                      bool* inPart = nullptr)
+                                      bool* inPart = nullptr,
+                                      QVector<Luminorix::Utils::currentDeviceStatus>* held = nullptr)
 {
     const QString refused = QStringLiteral("<refused>");
     PlainXmlReader fresh;
@@ -241,7 +243,8 @@ QPair<QString, QString> statusListsOf(const QString& xml, Luminorix::StatusListR
     fresh.readNext();
     fresh.readNext();
     const QString expected = plain ? statusText(Luminorix::parseUpsCurrentStatusList(fresh)) : refused;
-    QVector<Luminorix::Utils::currentDeviceStatus> changed;
+    QVector<Luminorix::Utils::currentDeviceStatus> own;
+    QVector<Luminorix::Utils::currentDeviceStatus>& changed = held ? *held : own;
     const bool part = again.readChanged(xml, &changed);
     if (inPart)
         *inPart = part;
@@ -252,7 +255,8 @@ QPair<QString, QString> statusListsOf(const QString& xml, Luminorix::StatusListR
         return {expected, refused};
     reused.readNext();
     reused.readNext();
-    return {expected, statusText(again.read(reused))};
+    changed = again.read(reused);
+    return {expected, statusText(changed)};
 }
 } // namespace
 
@@ -444,6 +448,16 @@ void TestPlainXmlReader::statusListsReadAgainAgree_data()
                        list({ups(1, "a"), "<ups><xml>2</xml></ups>", ups(3, "c")}),
                        list({ups(1, "a"), "<ups><id>2</ups>", ups(3, "c")}),
                        list({ups(1, "a"), ups(2, "b"), ups(3, "c")})};
+    QTest::newRow("two changes far apart")
+        << QStringList{list({ups(1, "a"), ups(2, "b"), ups(3, "c"), ups(4, "d"), ups(5, "e")}),
+                       list({ups(1, "a"), ups(2, "bb"), ups(3, "c"), ups(4, "d"), ups(5, "")}),
+                       list({ups(1, "a"), ups(2, ""), ups(3, "c"), ups(4, "d"), ups(5, "ee")}),
+                       list({ups(6, "x"), ups(2, ""), ups(3, "c"), ups(4, "d"), ups(5, "y")})};
+    QTest::newRow("a record starts or stops reading as one")
+        << QStringList{list({ups(1, "a"), "<ups><other>1</other></ups>", ups(3, "c")}),
+                       list({"<ups><other>1</other></ups>", ups(2, "b"), ups(3, "c")}),
+                       list({ups(1, "a"), ups(2, "b"), "<ups><other>2</other></ups>"}),
+                       list({ups(1, "a"), ups(2, "b"), ups(3, "c")})};
     QTest::newRow("not plain in between")
         << QStringList{list({ups(1, "a"), ups(2, "b")}), list({ups(1, "a&amp;"), ups(2, "b")}),
                        list({ups(1, "a"), ups(2, "c")})};
@@ -453,10 +467,15 @@ void TestPlainXmlReader::statusListsReadAgainAgree()
 {
     QFETCH(QStringList, documents);
     Luminorix::StatusListReader again;
+    QVector<Luminorix::Utils::currentDeviceStatus> held; // as the link holds its last list
     for (const QString& xml : documents) {
-        const QPair<QString, QString> read = statusListsOf(xml, again);
+        // A receiver's copy of the list before, which the next must leave as it was.
+        const QVector<Luminorix::Utils::currentDeviceStatus> kept = held;
+        const QString keptText = statusText(kept);
+        const QPair<QString, QString> read = statusListsOf(xml, again, nullptr, &held);
         QVERIFY2(read.first == read.second, qPrintable(xml + QStringLiteral("\nfresh: ") + read.first +
                                                        QStringLiteral("\nagain: ") + read.second));
+        QCOMPARE(statusText(kept), keptText);
     }
 }
 
@@ -487,7 +506,7 @@ void TestPlainXmlReader::changedStatusListsReadInPart_data()
 {
     // Whether a list following another is read from its changed records alone:
     // refusing that costs the whole list again, accepting it wrongly a wrong list.
-    QTest::addColumn<QString>("before");
+    QTest::addColumn<QStringList>("before"); // read one after another
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("inPart");
 
@@ -495,22 +514,36 @@ void TestPlainXmlReader::changedStatusListsReadInPart_data()
     const QString a = QStringLiteral("<ups><id>1</id><status>a</status></ups>");
     const QString b = QStringLiteral("<ups><id>2</id><status>b</status></ups>");
     QTest::newRow("one device of many")
-        << PollReplies::statusList(50, 0) << PollReplies::statusList(50, 1) << true;
+        << QStringList{PollReplies::statusList(50, 0)} << PollReplies::statusList(50, 1) << true;
     QTest::newRow("the first record")
-        << root.arg(a + b) << root.arg(QString(a).replace("a<", "x<") + b) << true;
+        << QStringList{root.arg(a + b)} << root.arg(QString(a).replace("a<", "x<") + b) << true;
     const QString device = QStringLiteral("<device><id>%1</id><status>%2</status><ups_shutdown_supported>1"
                                           "</ups_shutdown_supported></device>");
     QTest::newRow("records in a wrapper without ups")
-        << root.arg(device.arg(1).arg("a") + device.arg(2).arg("b") + device.arg(3).arg("c"))
+        << QStringList{root.arg(device.arg(1).arg("a") + device.arg(2).arg("b") + device.arg(3).arg("c"))}
         << root.arg(device.arg(1).arg("a") + device.arg(2).arg("on_battery") + device.arg(3).arg("c"))
         << true;
-    QTest::newRow("a record added") << root.arg(a + b) << root.arg(a + b + b) << true;
+    QTest::newRow("a record added") << QStringList{root.arg(a + b)} << root.arg(a + b + b) << true;
+    // Read in part again after the records behind a change moved.
+    QTest::newRow("the device after one that changed length")
+        << QStringList{PollReplies::statusList(50, 0), PollReplies::statusList(50, 1)}
+        << PollReplies::statusList(50, 2) << true;
+    QTest::newRow("the first device after the last changed length")
+        << QStringList{PollReplies::statusList(50, 49), PollReplies::statusList(50, 50)}
+        << PollReplies::statusList(50, 51) << true;
+    QTest::newRow("after the last record, behind a record that grew")
+        << QStringList{root.arg(a + "<id>3</id>"), root.arg(QString(a).replace("a<", "abc<") + "<id>3</id>")}
+        << root.arg(QString(a).replace("a<", "abc<") + "<id>4</id>") << true;
+    QTest::newRow("after a record added and one removed")
+        << QStringList{root.arg(a + b), root.arg(a + b + a), root.arg(b + a)} << root.arg(b + b) << true;
     QTest::newRow("after the last record")
-        << root.arg(a + "<id>3</id>") << root.arg(a + "<id>4</id>") << true;
-    QTest::newRow("the same list") << root.arg(a + b) << root.arg(a + b) << true;
-    QTest::newRow("not plain") << root.arg(a + b) << root.arg(a + b).replace("a<", "&a<") << false;
-    QTest::newRow("another root") << root.arg(a + b) << root.arg(a + b).replace("list>", "lisx>") << false;
-    QTest::newRow("nested too deep") << root.arg(a + b)
+        << QStringList{root.arg(a + "<id>3</id>")} << root.arg(a + "<id>4</id>") << true;
+    QTest::newRow("the same list") << QStringList{root.arg(a + b)} << root.arg(a + b) << true;
+    QTest::newRow("not plain") << QStringList{root.arg(a + b)} << root.arg(a + b).replace("a<", "&a<")
+                               << false;
+    QTest::newRow("another root") << QStringList{root.arg(a + b)} << root.arg(a + b).replace("list>", "lisx>")
+                                  << false;
+    QTest::newRow("nested too deep") << QStringList{root.arg(a + b)}
                                      << root.arg(a + QStringLiteral("<x>").repeated(1024) +
                                                  QStringLiteral("</x>").repeated(1024) + b)
                                      << false;
@@ -518,11 +551,12 @@ void TestPlainXmlReader::changedStatusListsReadInPart_data()
 
 void TestPlainXmlReader::changedStatusListsReadInPart()
 {
-    QFETCH(QString, before);
+    QFETCH(QStringList, before);
     QFETCH(QString, after);
     QFETCH(bool, inPart);
     Luminorix::StatusListReader again;
-    statusListsOf(before, again);
+    for (const QString& xml : before)
+        statusListsOf(xml, again);
     bool part = false;
     const QPair<QString, QString> read = statusListsOf(after, again, &part);
     QCOMPARE(read.second, read.first);

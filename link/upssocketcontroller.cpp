@@ -488,7 +488,9 @@ bool UpsSocketController::dispatchPlain(const QString& message)
         emitConfiguration(m_lastConfiguration.parameters);
         return true;
     }
-    if (root == StatusList && message == m_lastStatusListText) {
+    // The memo hands back the very text of a repeated list; any other text is
+    // compared once, by the reader, which finds where it changed.
+    if (root == StatusList && message.isSharedWith(m_lastStatusListText)) {
         emit upsCurrentStatusListReceived(m_lastStatusList);
         return true;
     }

@@ -138,14 +138,6 @@ void fillUnknownElement(UpsTreeElement* element, const Ups& ups)
     element->ups = ups;
 }
 
-bool sameStatus(const currentDeviceStatus& a, const currentDeviceStatus& b)
-{
-    return a.id == b.id && a.connected == b.connected && a.status == b.status &&
-           a.parallel_unit == b.parallel_unit && a.unit_address == b.unit_address && a.master == b.master &&
-           a.power_compensation == b.power_compensation && a.output_socket1 == b.output_socket1 &&
-           a.output_socket2 == b.output_socket2 && a.ups_shutdown_supported == b.ups_shutdown_supported;
-}
-
 bool sameStatuses(const QVector<currentDeviceStatus>& a, const QVector<currentDeviceStatus>& b)
 {
     if (a.size() != b.size())
@@ -153,7 +145,7 @@ bool sameStatuses(const QVector<currentDeviceStatus>& a, const QVector<currentDe
     // The link hands on the very list it read last when the reply did not change.
     if (a.constData() == b.constData())
         return true;
-    return std::equal(a.cbegin(), a.cend(), b.cbegin(), sameStatus);
+    return std::equal(a.cbegin(), a.cend(), b.cbegin());
 }
 
 bool coversEveryDevice(const QVector<currentDeviceStatus>& later, const QVector<currentDeviceStatus>& earlier)
@@ -391,7 +383,7 @@ bool UpsTreeWidget::applyChangedStatuses(const QVector<currentDeviceStatus>& sta
         const currentDeviceStatus& status = statuses.at(i);
         if (status.id != appliedStatuses.at(i).id)
             return false;
-        if (sameStatus(status, appliedStatuses.at(i)))
+        if (status == appliedStatuses.at(i))
             continue;
         if (changed.size() == kMostChanged)
             return false;

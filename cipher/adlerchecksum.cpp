@@ -72,8 +72,8 @@ __attribute__((target("avx2"))) quint32 sumOfLanes256(__m256i v)
 __attribute__((target("avx2"))) void addBlocksAvx2(quint32& s1, quint32& s2, const uchar* p, qsizetype blocks)
 {
     const __m256i zero = _mm256_setzero_si256();
-    const __m256i weights = _mm256_setr_epi8(32, 31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21, 20, 19, 18, 17, 16,
-                                             15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1);
+    const __m256i weights = _mm256_setr_epi8(32, 31, 30, 29, 28, 27, 26, 25, 24, 23, 22, 21, 20, 19, 18, 17,
+                                             16, 15, 14, 13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1);
     const __m256i ones = _mm256_set1_epi16(1);
     __m256i byteSums = zero;
     __m256i before = zero;

@@ -77,21 +77,21 @@ QString recordOf(Bytes& bytes)
 }
 
 // One character put in, taken out or written over: most keep the form, some break it.
-void touch(QString& piece, Bytes& bytes)
+void touch(QString& text, Bytes& bytes)
 {
     static const QString alphabet = QStringLiteral("<>/=\" \t\n&;#]!?-._aZ09") + QChar(0xe9) + QChar(0xfffe);
-    const int at = bytes.below(piece.size() + 1);
+    const int at = bytes.below(text.size() + 1);
     const QChar c = alphabet.at(bytes.below(alphabet.size()));
     switch (bytes.below(3)) {
     case 0:
-        piece.insert(at, c);
+        text.insert(at, c);
         break;
     case 1:
-        piece.remove(at, 1);
+        text.remove(at, 1);
         break;
     default:
-        if (at < piece.size())
-            piece[at] = c;
+        if (at < text.size())
+            text[at] = c;
     }
 }
 

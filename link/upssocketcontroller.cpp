@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QXmlStreamReader>
 #include <QtDebug>
+#include <utility>
 
 namespace Luminorix {
 
@@ -336,6 +337,9 @@ void UpsSocketController::readReady()
 
 void UpsSocketController::getUpsDeviceData()
 {
+    // Every write is a trip through the network stack and a wake-up of the
+    // service, so the tick's requests leave in one.
+    m_batching = true;
     if (m_pollCounter % 3 != 0) {
         getUpsCurrentStatusList();
         if (sendMessage(plainRequest(QStringLiteral("get_ups_device_state"), password())))
@@ -345,6 +349,20 @@ void UpsSocketController::getUpsDeviceData()
         getUpsConfiguration();
         m_pollCounter = 1;
     }
+    m_batching = false;
+    writeBatch();
+}
+
+void UpsSocketController::writeBatch()
+{
+    if (m_batch.isEmpty())
+        return;
+    const QByteArray frames = std::exchange(m_batch, QByteArray());
+    const qint64 written = m_socket->write(frames);
+    m_socket->flush();
+    if (written != frames.size())
+        qWarning("UpsSocketController: requests not written whole (%lld of %d bytes)", written,
+                 frames.size());
 }
 
 bool UpsSocketController::sendMessage(const QByteArray& text)
@@ -365,17 +383,27 @@ bool UpsSocketController::sendMessage(const QByteArray& text)
         return false;
     }
     const QByteArray frame = buildFrame(encryptMessage(text));
+    if (m_batching) {
+        m_batch += frame;
+        armAnswerTimer();
+        return true;
+    }
     const qint64 written = m_socket->write(frame);
     m_socket->flush();
     if (written != frame.size()) {
         qWarning("UpsSocketController: request not written whole (%lld of %d bytes)", written, frame.size());
         return false;
     }
+    armAnswerTimer();
+    return true;
+}
+
+void UpsSocketController::armAnswerTimer()
+{
     // Only a complete reply stops it, so a service that takes requests and
     // stays silent, or answers with a frame that never ends, is found out.
     if (m_session && !m_answerTimer->isActive())
         m_answerTimer->start(m_answered ? m_timing.silenceMs : m_timing.answerMs);
-    return true;
 }
 
 void UpsSocketController::readMessages()

@@ -241,6 +241,9 @@ private:
     void dispatch(QXmlStreamReader& reader);
     bool dispatchPlain(const QString& message);
     void readOneText(QXmlStreamReader& reader, void (UpsSocketController::*signal)(QString));
+    // Sends the frames a poll tick made while m_batching, in one write.
+    void writeBatch();
+    void armAnswerTimer();
 
     QString m_host = QStringLiteral("127.0.0.1");
     AdminSession* m_adminSession = nullptr;
@@ -262,6 +265,9 @@ private:
     bool m_answered = false;      // a frame came on this connection
     bool m_dropRequested = false; // disconnectFromService, not a failure
     bool m_dropWarned = false;
+    // While a poll tick runs, its frames gather here and go out together.
+    bool m_batching = false;
+    QByteArray m_batch;
     // The last poll reply of each kind, as text and as read.
     struct ParameterReply
     {

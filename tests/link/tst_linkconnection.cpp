@@ -106,6 +106,7 @@ class TestLinkConnection : public QObject
 private slots:
     void programDefaults();
     void startupSeriesThenPolling();
+    void pollTickWritesItsRequestsAtOnce();
     void frameAcrossSegmentsIsHandledOnce();
     void reconnectContinuesThePollCycle();
     void badDataDefersTheNextAttempt();
@@ -159,6 +160,23 @@ void TestLinkConnection::startupSeriesThenPolling()
         (QStringList{QStringLiteral("get_ups_current_status_list"), QStringLiteral("get_ups_device_state"),
                      QStringLiteral("get_ups_current_status_list"), QStringLiteral("get_ups_device_state"),
                      QStringLiteral("get_ups_configuration")}));
+}
+
+void TestLinkConnection::pollTickWritesItsRequestsAtOnce()
+{
+    Connected c;
+    QVERIFY(c.start());
+    QSignalSpy writes(c.controller.socket(), &QIODevice::bytesWritten);
+    c.controller.getUpsDeviceData();
+    QCOMPARE(writes.count(), 1);
+    QVERIFY(c.rig.waitForRequests(10));
+    QCOMPARE(c.names().mid(8), (QStringList{QStringLiteral("get_ups_current_status_list"),
+                                            QStringLiteral("get_ups_device_state")}));
+
+    // A request made outside the tick still goes at once.
+    QVERIFY(c.controller.sendMessage("<get_service_version><pass></pass></get_service_version>"));
+    QCOMPARE(writes.count(), 2);
+    QVERIFY(c.rig.waitForRequests(11));
 }
 
 void TestLinkConnection::frameAcrossSegmentsIsHandledOnce()

@@ -99,6 +99,125 @@ QByteArray withDeclaredSize(QByteArray compressed, quint32 size)
     return compressed;
 }
 
+// Deflate data bit by bit, as RFC 1951 packs it: numbers from their lowest bit,
+// Huffman codes from their highest.
+class BitWriter
+{
+public:
+    BitWriter& bits(quint32 value, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            push((value >> i) & 1);
+        return *this;
+    }
+    BitWriter& code(quint32 code, int length)
+    {
+        for (int i = length - 1; i >= 0; --i)
+            push((code >> i) & 1);
+        return *this;
+    }
+    BitWriter& align()
+    {
+        m_used = 0;
+        return *this;
+    }
+    BitWriter& raw(const QByteArray& bytes)
+    {
+        align();
+        m_bytes += bytes;
+        return *this;
+    }
+    QByteArray bytes() const { return m_bytes; }
+
+private:
+    void push(quint32 bit)
+    {
+        if (m_used == 0)
+            m_bytes += '\0';
+        if (bit)
+            m_bytes[m_bytes.size() - 1] = char(m_bytes[m_bytes.size() - 1] | (1 << m_used));
+        m_used = (m_used + 1) & 7;
+    }
+    QByteArray m_bytes;
+    int m_used = 0;
+};
+
+// A qCompress payload around raw deflate data, its trailer the sum of plain.
+QByteArray zlibPayload(const QByteArray& deflate, const QByteArray& plain,
+                       const QByteArray& header = "\x78\x01")
+{
+    QByteArray out(4, '\0');
+    qToBigEndian<quint32>(quint32(plain.size()), out.data());
+    QByteArray sum(4, '\0');
+    qToBigEndian<quint32>(
+        quint32(adler32(1, reinterpret_cast<const Bytef*>(plain.constData()), uInt(plain.size()))),
+        sum.data());
+    return out + header + deflate + sum;
+}
+
+// The canonical codes of RFC 1951 for the given lengths.
+QVector<quint32> canonicalCodes(const QVector<int>& lengths)
+{
+    QVector<quint32> codes(lengths.size());
+    quint32 next = 0;
+    for (int length = 1; length <= 15; ++length, next <<= 1) {
+        for (int s = 0; s < lengths.size(); ++s) {
+            if (lengths[s] == length)
+                codes[s] = next++;
+        }
+    }
+    return codes;
+}
+
+// A final dynamic block: its counts, code length code (lengths by symbol) and
+// the run of code lengths as (symbol, extra bits) pairs. The block's own codes
+// follow from the caller.
+struct LengthSymbol
+{
+    int symbol;
+    int extra;
+};
+const QVector<int> codeLengthOrder = {16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
+// Eight three-bit codes: lengths 0 to 3 and 8, and the three repeats.
+const QVector<int> plainCodeLengths = {3, 3, 3, 3, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 3, 3, 3};
+
+BitWriter dynamicBlock(int litCount, int distCount, const QVector<int>& codeLengths,
+                       const QVector<LengthSymbol>& run)
+{
+    BitWriter w;
+    w.bits(1, 1).bits(2, 2).bits(quint32(litCount - 257), 5).bits(quint32(distCount - 1), 5).bits(18 - 4, 4);
+    for (int i = 0; i < 18; ++i) // the last in the order, 15, stays 0
+        w.bits(quint32(codeLengths[codeLengthOrder[i]]), 3);
+    const QVector<quint32> codes = canonicalCodes(codeLengths);
+    for (const LengthSymbol& s : run) {
+        w.code(codes[s.symbol], codeLengths[s.symbol]);
+        if (s.symbol >= 16)
+            w.bits(quint32(s.extra), s.symbol == 16 ? 2 : (s.symbol == 17 ? 3 : 7));
+    }
+    return w;
+}
+
+// 'a' and end of block one bit each, literal/length symbols 0 to 256, then the
+// distance lengths given.
+QVector<LengthSymbol> letterARun(QVector<LengthSymbol> distances, int aLength = 1, int endLength = 1)
+{
+    QVector<LengthSymbol> run = {{18, 97 - 11}, {aLength, 0}, {18, 138 - 11}, {18, 20 - 11}, {endLength, 0}};
+    return run + distances;
+}
+
+// Fixed-code literal/length symbols.
+void fixedSymbol(BitWriter& w, int symbol)
+{
+    if (symbol < 144)
+        w.code(quint32(0x30 + symbol), 8);
+    else if (symbol < 256)
+        w.code(quint32(0x190 + symbol - 144), 9);
+    else if (symbol < 280)
+        w.code(quint32(symbol - 256), 7);
+    else
+        w.code(quint32(0xC0 + symbol - 280), 8);
+}
+
 QByteArray deviceStateXml()
 {
     QByteArray xml("<ups_device_state>");
@@ -183,6 +302,8 @@ private slots:
     void repeatedRepliesReadAlike();
     void decryptFailures_data();
     void decryptFailures();
+    void inflationByHand_data();
+    void inflationByHand();
     void adlerChecksumIsZlibs_data();
     void adlerChecksumIsZlibs();
     void warningContext_data();
@@ -547,6 +668,147 @@ void TestCipher::decryptFailures_data()
     QByteArray dictionary = packed; // FDICT with a header check that still holds
     dictionary[5] = char(0xFF & (0x20 | (31 - (quint8(dictionary[4]) * 256 + 0x20) % 31)));
     QTest::newRow("preset dictionary asked for") << handBuild(testKey, 0x03, dictionary) << 3 << QString();
+}
+
+// Streams built bit by bit for the inflater's rules, each as zlib rules on it.
+void TestCipher::inflationByHand_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QByteArray>("plain");
+
+    const QByteArray aaa("aaa");
+    auto letterA = [](BitWriter w) { return w.code(0, 1).code(0, 1).code(0, 1).code(1, 1).bytes(); };
+    const QByteArray good = letterA(dynamicBlock(257, 1, plainCodeLengths, letterARun({{1, 0}})));
+    QTest::newRow("one distance code of one bit") << zlibPayload(good, aaa) << true << aaa;
+    QTest::newRow("no distance code")
+        << zlibPayload(letterA(dynamicBlock(257, 1, plainCodeLengths, letterARun({{0, 0}}))), aaa) << true
+        << aaa;
+    QTest::newRow("bytes after the trailer") << zlibPayload(good, aaa) + "more" << true << aaa;
+    BitWriter emptyBlocks;
+    emptyBlocks.bits(0, 1).bits(0, 2).raw(QByteArray("\x03\x00\xFC\xFF"
+                                                     "aaa",
+                                                     7));
+    emptyBlocks.bits(0, 1).bits(0, 2).raw(QByteArray("\x00\x00\xFF\xFF", 4));
+    fixedSymbol(emptyBlocks.bits(1, 1).bits(1, 2), 256);
+    QTest::newRow("empty blocks after the last byte") << zlibPayload(emptyBlocks.bytes(), aaa) << true << aaa;
+    BitWriter longest; // length symbol 284 with all extra bits set: 258, as zlib takes it
+    fixedSymbol(longest.bits(1, 1).bits(1, 2), 'a');
+    fixedSymbol(longest, 284);
+    longest.bits(31, 5).code(0, 5);
+    fixedSymbol(longest, 256);
+    QTest::newRow("length 284 at 258")
+        << zlibPayload(longest.bytes(), QByteArray(259, 'a')) << true << QByteArray(259, 'a');
+
+    QTest::newRow("block type 3") << zlibPayload(BitWriter().bits(1, 1).bits(3, 2).bytes(), QByteArray())
+                                  << false << QByteArray();
+    BitWriter stored;
+    stored.bits(1, 1).bits(0, 2).raw(QByteArray("\x03\x00\xFD\xFF"
+                                                "aaa",
+                                                7));
+    QTest::newRow("stored length and complement disagree")
+        << zlibPayload(stored.bytes(), aaa) << false << QByteArray();
+
+    const QVector<LengthSymbol> thirtyZeros = {{17, 7}, {17, 7}, {17, 7}};
+    QTest::newRow("287 literal/length codes")
+        << zlibPayload(letterA(dynamicBlock(287, 1, plainCodeLengths,
+                                            letterARun(thirtyZeros + QVector<LengthSymbol>{{1, 0}}))),
+                       aaa)
+        << false << QByteArray();
+    QTest::newRow("31 distance codes")
+        << zlibPayload(letterA(dynamicBlock(257, 31, plainCodeLengths,
+                                            letterARun(thirtyZeros + QVector<LengthSymbol>{{1, 0}}))),
+                       aaa)
+        << false << QByteArray();
+    QVector<int> overfull = plainCodeLengths;
+    overfull[4] = 3;
+    QTest::newRow("code length code over-subscribed")
+        << zlibPayload(letterA(dynamicBlock(257, 1, overfull, letterARun({{1, 0}}))), aaa) << false
+        << QByteArray();
+    QVector<int> incomplete = plainCodeLengths;
+    incomplete[3] = 4;
+    QTest::newRow("code length code incomplete")
+        << zlibPayload(letterA(dynamicBlock(257, 1, incomplete, letterARun({{1, 0}}))), aaa) << false
+        << QByteArray();
+    QTest::newRow("literal/length code over-subscribed")
+        << zlibPayload(
+               letterA(dynamicBlock(257, 2, plainCodeLengths,
+                                    letterARun({{1, 0}, {1, 0}}, 1, 1) + QVector<LengthSymbol>{{1, 0}})),
+               aaa)
+        << false << QByteArray();
+    // 'a' one bit, end of block two: half a code left over.
+    QTest::newRow("literal/length code incomplete")
+        << zlibPayload(BitWriter(dynamicBlock(257, 1, plainCodeLengths, letterARun({{1, 0}}, 1, 2)))
+                           .code(0, 1)
+                           .code(0, 1)
+                           .code(0, 1)
+                           .code(2, 2)
+                           .bytes(),
+                       aaa)
+        << false << QByteArray();
+    QTest::newRow("distance code incomplete")
+        << zlibPayload(letterA(dynamicBlock(257, 1, plainCodeLengths, letterARun({{2, 0}}))), aaa) << false
+        << QByteArray();
+    QTest::newRow("repeat with no length before it")
+        << zlibPayload(letterA(dynamicBlock(257, 1, plainCodeLengths,
+                                            QVector<LengthSymbol>{{16, 0}} + letterARun({{1, 0}}))),
+                       aaa)
+        << false << QByteArray();
+    QTest::newRow("repeat past the last length")
+        << zlibPayload(letterA(dynamicBlock(257, 1, plainCodeLengths, letterARun({{16, 0}}))), aaa) << false
+        << QByteArray();
+
+    auto fixed = [](std::initializer_list<int> symbols, int distanceCode) {
+        BitWriter w;
+        w.bits(1, 1).bits(1, 2);
+        for (int symbol : symbols) {
+            fixedSymbol(w, symbol);
+            if (symbol > 256)
+                w.code(quint32(distanceCode), 5);
+        }
+        fixedSymbol(w, 256);
+        return w.bytes();
+    };
+    QTest::newRow("fixed length symbol 286")
+        << zlibPayload(fixed({'a', 286}, 0), "aaaa") << false << QByteArray();
+    QTest::newRow("fixed length symbol 287")
+        << zlibPayload(fixed({'a', 287}, 0), "aaaa") << false << QByteArray();
+    QTest::newRow("fixed distance symbol 30")
+        << zlibPayload(fixed({'a', 257}, 30), "aaaa") << false << QByteArray();
+    QTest::newRow("fixed distance symbol 31")
+        << zlibPayload(fixed({'a', 257}, 31), "aaaa") << false << QByteArray();
+    QTest::newRow("distance past the start")
+        << zlibPayload(fixed({'a', 257}, 1), "aaaa") << false << QByteArray();
+    QTest::newRow("distance at the start")
+        << zlibPayload(fixed({'a', 257}, 0), "aaaa") << true << QByteArray("aaaa");
+    // Cut inside the block; the trailer's bytes must not count as its code.
+    QTest::newRow("stream ends inside a block")
+        << zlibPayload(fixed({'a', 'a', 'a'}, 0).left(2), aaa).left(4 + 2 + 2) << false << QByteArray();
+
+    const QByteArray plainA = fixed({'a'}, 0);
+    QTest::newRow("compression method 7") << zlibPayload(plainA, "a", "\x77\x1C") << false << QByteArray();
+    QTest::newRow("window of 64 KiB") << zlibPayload(plainA, "a", "\x88\x1B") << false << QByteArray();
+    QTest::newRow("window of 32 KiB") << zlibPayload(plainA, "a", "\x78\x01") << true << QByteArray("a");
+    QTest::newRow("header check wrong") << zlibPayload(plainA, "a", "\x78\x02") << false << QByteArray();
+}
+
+void TestCipher::inflationByHand()
+{
+    QFETCH(QByteArray, payload);
+    QFETCH(bool, accepted);
+    QFETCH(QByteArray, plain);
+
+    SimpleCrypt crypt(testKey);
+    QCOMPARE(crypt.decryptToByteArray(handBuild(testKey, 0x03, payload)), plain);
+    QCOMPARE(crypt.lastError(),
+             int(accepted ? SimpleCrypt::ErrorNoError : SimpleCrypt::ErrorIntegrityFailed));
+    // zlib rules alike, into a buffer of the declared size.
+    QByteArray zlibs(qMax(plain.size(), 1), '\0');
+    uLongf made = uLongf(plain.size());
+    const int rc =
+        uncompress(reinterpret_cast<Bytef*>(zlibs.data()), &made,
+                   reinterpret_cast<const Bytef*>(payload.constData() + 4), uLong(payload.size() - 4));
+    QCOMPARE(rc == Z_OK && made == uLongf(plain.size()), accepted);
 }
 
 void TestCipher::adlerChecksumIsZlibs_data()

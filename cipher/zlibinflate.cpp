@@ -407,10 +407,18 @@ private:
             uchar* to = out;
             const uchar* from = out - distance;
             out += length;
-            if (end - out >= 16) {
-                // Room to run up to 15 bytes past the match, written over later. A
+            if (end - out >= 32) {
+                // Room to run up to 31 bytes past the match, written over later. A
                 // step reads only bytes already final when the distance is at
                 // least the step.
+                if (distance >= 32) {
+                    do {
+                        std::memcpy(to, from, 32);
+                        to += 32;
+                        from += 32;
+                    } while (to < out);
+                    continue;
+                }
                 if (distance >= 16) {
                     do {
                         std::memcpy(to, from, 16);

@@ -185,6 +185,16 @@ struct FixedTables
     }
 };
 
+// Copies whole steps from [from, ...) to [to, end) and up to a step past end.
+template <int Step> void copyInSteps(uchar* to, const uchar* from, const uchar* end)
+{
+    do {
+        std::memcpy(to, from, Step);
+        to += Step;
+        from += Step;
+    } while (to < end);
+}
+
 class Inflater
 {
 public:
@@ -412,27 +422,15 @@ private:
                 // step reads only bytes already final when the distance is at
                 // least the step.
                 if (distance >= 32) {
-                    do {
-                        std::memcpy(to, from, 32);
-                        to += 32;
-                        from += 32;
-                    } while (to < out);
+                    copyInSteps<32>(to, from, out);
                     continue;
                 }
                 if (distance >= 16) {
-                    do {
-                        std::memcpy(to, from, 16);
-                        to += 16;
-                        from += 16;
-                    } while (to < out);
+                    copyInSteps<16>(to, from, out);
                     continue;
                 }
                 if (distance >= 8) {
-                    do {
-                        std::memcpy(to, from, 8);
-                        to += 8;
-                        from += 8;
-                    } while (to < out);
+                    copyInSteps<8>(to, from, out);
                     continue;
                 }
                 if (distance == 1) {

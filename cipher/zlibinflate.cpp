@@ -94,8 +94,9 @@ uint32_t reverse(uint32_t code, int length)
 // Fills a decoding table for the canonical code of RFC 1951 3.2.2. Refuses what
 // zlib refuses: an over-subscribed set, and an incomplete one unless it is
 // allowed to be and has no code or a single one-bit code.
+template <int TableSize>
 bool buildTable(const uint8_t* lengths, int count, const uint32_t* symbols, int root, bool mayBeIncomplete,
-                uint32_t* table)
+                uint32_t (&table)[TableSize])
 {
     int perLength[16] = {};
     for (int s = 0; s < count; ++s)
@@ -159,7 +160,7 @@ bool buildTable(const uint8_t* lengths, int count, const uint32_t* symbols, int 
             subBits = uint32_t(lengths[sorted[last]] - root);
             subBase = unused;
             unused += 1u << subBits;
-            Q_ASSERT(unused <= uint32_t(kLitTableSize));
+            Q_ASSERT(unused <= uint32_t(TableSize));
             table[prefix] = entry(kLink, subBase, subBits);
         }
         for (uint32_t k = reversed >> root; k < (1u << subBits); k += 1u << (length - root))

@@ -95,7 +95,7 @@ public:
     void startReconnecting();
 
     // Enciphers and frames `text`; true when the frame went whole to a
-    // connected socket.
+    // connected socket, or, during a poll tick, joined the tick's one write.
     bool sendMessage(const QByteArray& text);
     // Handles every complete frame on the socket.
     void readMessages();

@@ -13,8 +13,18 @@ QByteArray encryptMessage(const QByteArray& message)
 
 QString decryptMessage(const QByteArray& cipherText)
 {
+    return messageText(decryptMessageBytes(cipherText));
+}
+
+QByteArray decryptMessageBytes(const QByteArray& cipherText)
+{
     SimpleCrypt crypt(messageCipherKey());
-    return crypt.decryptToText(cipherText);
+    return crypt.decryptToByteArray(cipherText);
+}
+
+QString messageText(const QByteArray& plain)
+{
+    return SimpleCrypt::textOf(plain);
 }
 
 QString encryptComputerPassword(const QString& password)

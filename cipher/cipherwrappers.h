@@ -10,6 +10,9 @@
 // Enciphers the message up to its first NUL byte, read as UTF-8.
 QByteArray encryptMessage(const QByteArray& message);
 QString decryptMessage(const QByteArray& cipherText);
+// decryptMessage in two steps, for a reader that can take the UTF-8 itself.
+QByteArray decryptMessageBytes(const QByteArray& cipherText);
+QString messageText(const QByteArray& plain);
 
 // Base64 cipher text, as stored in the service's configuration file.
 QString encryptComputerPassword(const QString& password);

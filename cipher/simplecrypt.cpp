@@ -462,6 +462,11 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
     return plain;
 }
 
+QString SimpleCrypt::textOf(const QByteArray& plain)
+{
+    return decodedText(plain);
+}
+
 QString SimpleCrypt::decryptToText(const QString& cyphertext)
 {
     return decodedText(decryptToByteArray(cyphertext));

@@ -68,6 +68,8 @@ public:
     QByteArray decryptToByteArray(QByteArray cypher);
     QString decryptToText(const QString& cyphertext);
     QString decryptToText(const QByteArray& cypher);
+    // The text decryptToText gives for the bytes decryptToByteArray gave.
+    static QString textOf(const QByteArray& plain);
 
 private:
     quint64 m_key;

@@ -1,6 +1,6 @@
 // Arbitrary bytes into the service link's receive path. The first byte picks
 // the layer: odd, the rest is the byte stream as read from the socket
-// (frames, cipher, XML, dispatch); even, the rest is a deciphered reply
+// (frames, cipher, XML, dispatch); even, the rest is a deciphered reply's bytes
 // handed straight to the receive path's reading, so the readers get explored
 // too.
 #include "link/upssocketcontroller.h"
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         buffer.open(QIODevice::ReadOnly);
         controller->readMessagesFrom(buffer);
     } else {
-        controller->handleReply(QString::fromUtf8(rest));
+        controller->handlePlainReply(rest);
     }
     return 0;
 }

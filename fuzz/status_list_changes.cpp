@@ -3,7 +3,8 @@
 // when it refuses the change, as the link does) must be the list read afresh
 // from the same document. The bytes pick a first list and then the edits
 // between the lists: records changed, added, removed, copied, swapped, and
-// single characters that may or may not keep the document plain.
+// single characters that may or may not keep the document plain. A list comes
+// as the link hands it, its UTF-8 first, or now and then as its text alone.
 #include "link/plainxmlreader.h"
 #include "link/replyparsers.h"
 #include "link/statuslistreader.h"
@@ -110,7 +111,8 @@ struct Given
 
 // True when the document was a plain list. `usual` when it differs from the list
 // read before in the text of statuses alone: that must be read in part.
-bool readNext(Luminorix::StatusListReader& reader, const QString& document, Given& given, bool usual = false)
+bool readNext(Luminorix::StatusListReader& reader, const QString& document, Given& given, bool usual = false,
+              bool bytesFirst = true)
 {
     PlainXmlReader fresh;
     const bool plain = fresh.load(document);
@@ -121,7 +123,13 @@ bool readNext(Luminorix::StatusListReader& reader, const QString& document, Give
         list ? Luminorix::parseUpsCurrentStatusList(fresh) : QVector<currentDeviceStatus>();
 
     QVector<currentDeviceStatus> read = given.list; // held as the link holds its last list
-    if (reader.readChanged(document, &read)) {
+    const QByteArray utf8 = bytesFirst ? document.toUtf8() : QByteArray();
+    if (bytesFirst && reader.readChanged(utf8, &read)) {
+        if (!list)
+            fail("read from its bytes, but not a plain list", document);
+        if (read != expected)
+            fail("read from its bytes, but not as afresh", document);
+    } else if (reader.readChanged(document, &read, utf8)) {
         if (!list)
             fail("read in part, but not a plain list", document);
         if (read != expected)
@@ -133,7 +141,7 @@ bool readNext(Luminorix::StatusListReader& reader, const QString& document, Give
         whole.load(document);
         whole.readNext();
         whole.readNext();
-        read = reader.read(whole);
+        read = reader.read(whole, utf8);
         if (read != expected)
             fail("read again whole, but not as afresh", document);
     } else {
@@ -210,7 +218,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             break;
         default:
             // The next edits start from the last list read when this one was not one.
-            if (readNext(reader, document(), given, known && usual)) {
+            if (readNext(reader, document(), given, known && usual, op != 15)) {
                 good = {head, tail, records};
                 known = true;
             } else {

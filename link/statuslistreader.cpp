@@ -16,11 +16,11 @@ const QLatin1String kRoot("ups_current_status_list");
 const int kBlocks[] = {1024, 64};
 
 // How many units at the start of `a` and `b`, both `n` long, are the same.
-int samePrefix(const ushort* a, const ushort* b, int n)
+template <typename Unit> int samePrefix(const Unit* a, const Unit* b, int n)
 {
     int same = 0;
     for (const int block : kBlocks)
-        while (same + block <= n && std::memcmp(a + same, b + same, block * sizeof(ushort)) == 0)
+        while (same + block <= n && std::memcmp(a + same, b + same, block * sizeof(Unit)) == 0)
             same += block;
     while (same < n && a[same] == b[same])
         ++same;
@@ -28,16 +28,30 @@ int samePrefix(const ushort* a, const ushort* b, int n)
 }
 
 // How many units before `a` and `b`, both at least `n` long, are the same.
-int sameSuffix(const ushort* a, const ushort* b, int n)
+template <typename Unit> int sameSuffix(const Unit* a, const Unit* b, int n)
 {
     int same = 0;
     for (const int block : kBlocks)
         while (same + block <= n &&
-               std::memcmp(a - same - block, b - same - block, block * sizeof(ushort)) == 0)
+               std::memcmp(a - same - block, b - same - block, block * sizeof(Unit)) == 0)
             same += block;
     while (same < n && a[-1 - same] == b[-1 - same])
         ++same;
     return same;
+}
+
+bool isAscii(const char* s, int n)
+{
+    quint64 any = 0;
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 word;
+        std::memcpy(&word, s + i, sizeof word);
+        any |= word;
+    }
+    for (; i < n; ++i)
+        any |= uchar(s[i]);
+    return (any & 0x8080808080808080ull) == 0;
 }
 } // namespace
 
@@ -103,8 +117,9 @@ bool StatusListReader::walk(PlainXmlReader& reader, bool reuse, int* start, QVec
     return false;
 }
 
-QVector<Utils::currentDeviceStatus> StatusListReader::read(PlainXmlReader& reader)
+QVector<Utils::currentDeviceStatus> StatusListReader::read(PlainXmlReader& reader, const QByteArray& plain)
 {
+    makeText();
     QVector<Segment> segments;
     segments.reserve(m_segments.size());
     QVector<Utils::currentDeviceStatus> records;
@@ -113,6 +128,7 @@ QVector<Utils::currentDeviceStatus> StatusListReader::read(PlainXmlReader& reade
     const bool atRoot = reader.isStartElement() && reader.name() == kRoot;
     const bool closed = walk(reader, true, &start, &segments, &records);
     m_text = reader.document();
+    keepPlain(plain);
     m_segments = segments;
     m_records = records;
     m_spare = {};
@@ -122,10 +138,12 @@ QVector<Utils::currentDeviceStatus> StatusListReader::read(PlainXmlReader& reade
     return records;
 }
 
-bool StatusListReader::readChanged(const QString& document, QVector<Utils::currentDeviceStatus>* records)
+bool StatusListReader::readChanged(const QString& document, QVector<Utils::currentDeviceStatus>* records,
+                                   const QByteArray& plain)
 {
     if (!m_known)
         return false;
+    makeText();
     const int oldSize = m_text.size();
     const int newSize = document.size();
     const ushort* o = m_text.utf16();
@@ -133,11 +151,67 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
     const int shorter = std::min(oldSize, newSize);
     const int prefix = samePrefix(o, d, shorter);
     if (prefix == oldSize && prefix == newSize) {
+        if (!plain.isNull())
+            keepPlain(plain);
         *records = m_records;
         return true;
     }
     const int suffix = sameSuffix(o + oldSize, d + newSize, shorter - prefix);
+    const Change change = changeOf(oldSize, newSize, prefix, suffix);
+    QVector<Segment> changed;
+    QVector<Utils::currentDeviceStatus> read;
+    int end = 0;
+    if (!readPart(document, change.from, change, newSize, &changed, &read, &end))
+        return false;
+    m_text = document;
+    keepPlain(plain);
+    apply(change, changed, read, end, records);
+    return true;
+}
 
+bool StatusListReader::readChanged(const QByteArray& plain, QVector<Utils::currentDeviceStatus>* records)
+{
+    if (!m_known || m_plain.isNull())
+        return false;
+    const int oldSize = m_plain.size();
+    const int newSize = plain.size();
+    const char* o = m_plain.constData();
+    const char* d = plain.constData();
+    const int shorter = std::min(oldSize, newSize);
+    const int prefix = samePrefix(o, d, shorter);
+    if (prefix == oldSize && prefix == newSize) {
+        m_plain = plain;
+        *records = m_records;
+        return true;
+    }
+    const int suffix = sameSuffix(o + oldSize, d + newSize, shorter - prefix);
+    const Change change = changeOf(oldSize, newSize, prefix, suffix);
+    // The rest is the list before's, ASCII already.
+    if (!isAscii(d + change.from, change.to - change.from))
+        return false;
+    // The part alone, behind the root's start tag when the part does not hold
+    // it, and with the byte after it, so the reader knows the document goes on.
+    const int base = change.from > 0 ? 1 + kRoot.size() : 0;
+    const int length = change.to - change.from + (change.to < newSize ? 1 : 0);
+    QString text;
+    text.reserve(base + length);
+    if (base > 0)
+        text.append(QLatin1Char('<')).append(kRoot);
+    text.append(QLatin1String(d + change.from, length));
+    QVector<Segment> changed;
+    QVector<Utils::currentDeviceStatus> read;
+    int end = 0;
+    if (!readPart(text, base, change, newSize, &changed, &read, &end))
+        return false;
+    m_plain = plain;
+    m_text = QString();
+    m_textStale = true;
+    apply(change, changed, read, end, records);
+    return true;
+}
+
+StatusListReader::Change StatusListReader::changeOf(int oldSize, int newSize, int prefix, int suffix) const
+{
     // The records the changed text touches, widened to where only the root is
     // open, so the part between is read as it would be within the whole.
     const int count = m_segments.size();
@@ -148,45 +222,68 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
                                     [](int at, const Segment& s) { return at < s.offset + s.length; }) -
                    m_segments.begin());
     };
-    int first = containing(prefix);
-    while (first > 0 && !m_segments.at(first - 1).top)
-        --first;
-    int last = containing(std::max(prefix, oldSize - suffix - 1));
-    while (last < count && !m_segments.at(last).top)
-        ++last;
-    const int from = first < count ? m_segments.at(first).offset : m_tail;
-    const int oldTo = last < count ? m_segments.at(last).offset + m_segments.at(last).length : oldSize;
-    const int shift = newSize - oldSize;
-    const int to = oldTo + shift;
+    Change change;
+    change.first = containing(prefix);
+    while (change.first > 0 && !m_segments.at(change.first - 1).top)
+        --change.first;
+    change.last = containing(std::max(prefix, oldSize - suffix - 1));
+    while (change.last < count && !m_segments.at(change.last).top)
+        ++change.last;
+    change.from = change.first < count ? m_segments.at(change.first).offset : m_tail;
+    change.oldTo =
+        change.last < count ? m_segments.at(change.last).offset + m_segments.at(change.last).length : oldSize;
+    change.shift = newSize - oldSize;
+    change.to = change.oldTo + change.shift;
+    return change;
+}
 
+bool StatusListReader::readPart(const QString& text, int base, const Change& change, int newSize,
+                                QVector<Segment>* segments, QVector<Utils::currentDeviceStatus>* read,
+                                int* end) const
+{
+    const int to = base + change.to - change.from;
     PlainXmlReader part;
-    if (!part.loadPart(document, from, to, 1, kRoot.size()))
+    if (!part.loadPart(text, base, to, 1, kRoot.size()))
         return false;
     part.readNext();
     part.readNext();
-    if (from == 0 && part.name() != kRoot)
+    if (base == 0 && part.name() != kRoot)
         return false;
-    QVector<Segment> changed;
-    QVector<Utils::currentDeviceStatus> read;
-    int start = from;
-    const bool closed = walk(part, false, &start, &changed, &read);
+    int start = base;
+    const bool closed = walk(part, false, &start, segments, read);
     if (!closed && !part.atEnd())
         return false; // a list's end tag within: the list reader stops there
-    if (to == newSize ? !closed : (closed || start != to || changed.isEmpty() || !changed.last().top))
+    if (change.to == newSize ? !closed
+                             : (closed || start != to || segments->isEmpty() || !segments->last().top))
         return false;
+    const int shift = change.from - base;
+    if (shift != 0) {
+        for (Segment& segment : *segments)
+            segment.offset += shift;
+    }
+    *end = start + shift;
+    return true;
+}
 
-    m_text = document;
-    const int end = std::min(last + 1, count);
-    m_tail = last < count ? m_tail + shift : start;
+void StatusListReader::apply(const Change& change, const QVector<Segment>& changed,
+                             QVector<Utils::currentDeviceStatus>& read, int end,
+                             QVector<Utils::currentDeviceStatus>* records)
+{
+    const int count = m_segments.size();
+    const int first = change.first;
+    const int last = change.last;
+    const int shift = change.shift;
+    const int stop = std::min(last + 1, count);
+    m_tail = last < count ? m_tail + shift : end;
     // The records of the segments replaced, which follow one another.
     int held = 0;
     int firstRecord = -1;
-    for (int i = first; i < end; ++i) {
+    for (int i = first; i < stop; ++i) {
         const int record = m_segments.at(i).record;
         if (record >= 0 && held++ == 0)
             firstRecord = record;
     }
-    if (changed.size() == end - first && read.size() == held) {
+    if (changed.size() == stop - first && read.size() == held) {
         // The usual change, a record's text, leaves every record in its place: the
         // lists are written over rather than built again. The caller's copy goes
         // first (not by clear(), which copies a shared list to empty it); a list
@@ -212,7 +309,7 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
         }
         Segment* segments = m_segments.data();
         int next = firstRecord;
-        for (int i = first; i < end; ++i) {
+        for (int i = first; i < stop; ++i) {
             Segment segment = changed.at(i - first);
             if (segment.record >= 0) {
                 list[next] = std::move(read[segment.record]);
@@ -221,11 +318,11 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
             segments[i] = segment;
         }
         if (shift != 0) {
-            for (int i = end; i < count; ++i)
+            for (int i = stop; i < count; ++i)
                 segments[i].offset += shift;
         }
         *records = m_records;
-        return true;
+        return;
     }
 
     QVector<Segment> segments;
@@ -244,7 +341,7 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
              m_segments.at(i).record >= 0 ? &m_records.at(m_segments.at(i).record) : nullptr);
     for (const Segment& segment : changed)
         keep(segment, segment.record >= 0 ? &read.at(segment.record) : nullptr);
-    for (int i = end; i < count; ++i) {
+    for (int i = stop; i < count; ++i) {
         Segment segment = m_segments.at(i);
         segment.offset += shift;
         keep(segment, segment.record >= 0 ? &m_records.at(segment.record) : nullptr);
@@ -254,7 +351,23 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
     m_spare = {};
     m_spareFrom = -1;
     *records = list;
-    return true;
+}
+
+void StatusListReader::makeText()
+{
+    if (!m_textStale)
+        return;
+    m_text = QString::fromLatin1(m_plain.constData(), m_plain.size());
+    m_textStale = false;
+}
+
+void StatusListReader::keepPlain(const QByteArray& plain)
+{
+    // Only ASCII has its text's offsets; the caller vouches that it is m_text's.
+    const bool same =
+        !plain.isNull() && plain.size() == m_text.size() && isAscii(plain.constData(), plain.size());
+    m_plain = same ? plain : QByteArray();
+    m_textStale = false;
 }
 
 } // namespace Luminorix

@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <QXmlStreamReader>
 #include <QtDebug>
+#include <cstring>
 #include <utility>
 
 namespace Luminorix {
@@ -429,15 +430,21 @@ void UpsSocketController::readMessagesFrom(QIODevice& device)
         const QByteArray cipherText = device.read(length);
         m_answered = true;
         m_answerTimer->stop();
-        const QString message = decryptMessage(cipherText);
+        const QByteArray plain = decryptMessageBytes(cipherText);
         m_frameAborted = false;
-        handleReply(message);
+        handlePlainReply(plain);
         if (!alive || m_frameAborted)
             return;
     }
 }
 
-void UpsSocketController::handleReply(const QString& message)
+void UpsSocketController::handlePlainReply(const QByteArray& plain)
+{
+    if (!dispatchStatusListBytes(plain))
+        handleReply(messageText(plain), plain);
+}
+
+void UpsSocketController::handleReply(const QString& message, const QByteArray& plain)
 {
     // A compressed frame may hold far more text than the frame bound lets
     // through uncompressed; the text is held to the same bound.
@@ -446,7 +453,7 @@ void UpsSocketController::handleReply(const QString& message)
         return;
     }
     // The plain reader keeps the same bounds itself.
-    if (dispatchPlain(message))
+    if (dispatchPlain(message, plain))
         return;
     if (!withinReplyBounds(message)) {
         abortForBadData();
@@ -488,7 +495,7 @@ void UpsSocketController::handleMessage(QXmlStreamReader* reader)
 // The poll replies come several times a second and QXmlStreamReader spent
 // most of the cycle on them; when plain, they are read from a plain token
 // stream by the same readers. Anything else is left to handleMessage (false).
-bool UpsSocketController::dispatchPlain(const QString& message)
+bool UpsSocketController::dispatchPlain(const QString& message, const QByteArray& plain)
 {
     enum Root
     {
@@ -522,8 +529,9 @@ bool UpsSocketController::dispatchPlain(const QString& message)
         emit upsCurrentStatusListReceived(m_lastStatusList);
         return true;
     }
-    if (root == StatusList && m_statusListReader.readChanged(message, &m_lastStatusList)) {
+    if (root == StatusList && m_statusListReader.readChanged(message, &m_lastStatusList, plain)) {
         m_lastStatusListText = message;
+        m_lastStatusListPlain = plain;
         emit upsCurrentStatusListReceived(m_lastStatusList);
         return true;
     }
@@ -537,8 +545,9 @@ bool UpsSocketController::dispatchPlain(const QString& message)
         m_lastDeviceState = {message, parseDeviceState(reader)};
         emitDeviceState(m_lastDeviceState.parameters);
     } else if (root == StatusList && name == QLatin1String("ups_current_status_list")) {
-        m_lastStatusList = m_statusListReader.read(reader);
+        m_lastStatusList = m_statusListReader.read(reader, plain);
         m_lastStatusListText = message;
+        m_lastStatusListPlain = plain;
         emit upsCurrentStatusListReceived(m_lastStatusList);
     } else if (root == Configuration && name == QLatin1String("ups_configuration")) {
         m_lastConfiguration = {message, parseUpsConfiguration(reader)};
@@ -546,6 +555,24 @@ bool UpsSocketController::dispatchPlain(const QString& message)
     } else {
         return false;
     }
+    return true;
+}
+
+// Most polls bring a list that repeats the last or changes a device or two;
+// making the text of the whole list would then cost more than reading it.
+bool UpsSocketController::dispatchStatusListBytes(const QByteArray& plain)
+{
+    static const char root[] = "<ups_current_status_list";
+    const int rootSize = int(sizeof root) - 1;
+    if (plain.size() <= rootSize || plain.size() > kMaxFrameLength ||
+        std::memcmp(plain.constData(), root, rootSize) != 0)
+        return false;
+    if (!plain.isSharedWith(m_lastStatusListPlain) &&
+        !m_statusListReader.readChanged(plain, &m_lastStatusList))
+        return false;
+    m_lastStatusListPlain = plain;
+    m_lastStatusListText = QString();
+    emit upsCurrentStatusListReceived(m_lastStatusList);
     return true;
 }
 

@@ -104,8 +104,12 @@ public:
     void readMessagesFrom(QIODevice& device);
     // One deciphered reply as the receive path takes it: a reply longer than
     // the frame bound or beyond the bounds of replybounds.h drops the
-    // connection like any bad frame, and no reader sees it.
-    void handleReply(const QString& message);
+    // connection like any bad frame, and no reader sees it. `plain`, when
+    // not null, is the UTF-8 the message was made from.
+    void handleReply(const QString& message, const QByteArray& plain = QByteArray());
+    // One deciphered reply as its UTF-8: a changed status list of ASCII is
+    // read from the bytes that changed, anything else as handleReply.
+    void handlePlainReply(const QByteArray& plain);
     // Dispatches one deciphered reply, whose text the caller has vouched for.
     void handleMessage(QXmlStreamReader* reader);
 
@@ -239,7 +243,8 @@ private:
     using ReplyReader = void (*)(UpsSocketController&, QXmlStreamReader&);
     static const QHash<QString, ReplyReader>& replyReaders();
     void dispatch(QXmlStreamReader& reader);
-    bool dispatchPlain(const QString& message);
+    bool dispatchPlain(const QString& message, const QByteArray& plain);
+    bool dispatchStatusListBytes(const QByteArray& plain);
     void readOneText(QXmlStreamReader& reader, void (UpsSocketController::*signal)(QString));
     // Sends the frames a poll tick made while m_batching, in one write.
     void writeBatch();
@@ -276,7 +281,9 @@ private:
     };
     ParameterReply m_lastDeviceState;
     ParameterReply m_lastConfiguration;
+    // The list's text is null when it was read from its bytes alone.
     QString m_lastStatusListText;
+    QByteArray m_lastStatusListPlain;
     QVector<Luminorix::Utils::currentDeviceStatus> m_lastStatusList;
     StatusListReader m_statusListReader;
 };

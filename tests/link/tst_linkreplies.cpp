@@ -231,6 +231,8 @@ private slots:
     void signalsComeFirstInTheirOrder();
     void repeatedPollRepliesComeAgain_data();
     void repeatedPollRepliesComeAgain();
+    void statusListsReadEitherWayStayTheirOwn_data();
+    void statusListsReadEitherWayStayTheirOwn();
 };
 
 void TestLinkReplies::initTestCase()
@@ -759,6 +761,50 @@ void TestLinkReplies::repeatedPollRepliesComeAgain()
     SignalRecorder freshRecorder(fresh);
     fresh.handleReply(xml);
     QCOMPARE(describe(freshRecorder.lastArguments(signal.toLatin1()).value(0)), seen.at(0));
+}
+
+void TestLinkReplies::statusListsReadEitherWayStayTheirOwn_data()
+{
+    // Lists come from the socket as UTF-8 and are read from their bytes when
+    // ASCII, from their text otherwise; a list that comes again as the very
+    // bytes or text of one read earlier must not be taken for the list read
+    // last the other way.
+    QTest::addColumn<QStringList>("ways"); // "text" or "bytes", one for each list
+    QTest::addColumn<QList<int>>("lists"); // into the lists below
+    QTest::newRow("bytes, text, the first bytes again")
+        << QStringList{"bytes", "text", "bytes"} << QList<int>{0, 1, 0};
+    QTest::newRow("bytes, bytes not ASCII, the first again")
+        << QStringList{"bytes", "bytes", "bytes", "bytes"} << QList<int>{0, 2, 1, 0};
+}
+
+void TestLinkReplies::statusListsReadEitherWayStayTheirOwn()
+{
+    QFETCH(QStringList, ways);
+    QFETCH(QList<int>, lists);
+    const QString root = QStringLiteral("<ups_current_status_list>%1</ups_current_status_list>");
+    const QString ups = QStringLiteral("<ups><id>%1</id><status>%2</status></ups>");
+    const QStringList texts{root.arg(ups.arg(1).arg("on_battery") + ups.arg(2).arg("a")),
+                            root.arg(ups.arg(1).arg("on_power_line") + ups.arg(2).arg("a")),
+                            root.arg(ups.arg(1).arg(QStringLiteral("b\u00e9")) + ups.arg(2).arg("a"))};
+    // Each list's one text and one UTF-8, as the cipher's memo hands out a repeat.
+    QList<QByteArray> bytes;
+    for (const QString& text : texts)
+        bytes.append(text.toUtf8());
+
+    UpsSocketController controller;
+    SignalRecorder recorder(controller);
+    for (int i = 0; i < lists.size(); ++i) {
+        const int list = lists.at(i);
+        if (ways.at(i) == QLatin1String("text"))
+            controller.handleReply(texts.at(list));
+        else
+            controller.handlePlainReply(bytes.at(list));
+        UpsSocketController fresh;
+        SignalRecorder freshRecorder(fresh);
+        fresh.handleReply(texts.at(list));
+        QCOMPARE(describe(recorder.lastArguments("upsCurrentStatusListReceived").value(0)),
+                 describe(freshRecorder.lastArguments("upsCurrentStatusListReceived").value(0)));
+    }
 }
 
 LX_TEST_GUILESS_MAIN(TestLinkReplies)

@@ -229,13 +229,23 @@ private slots:
 };
 
 namespace {
+// How a list following another reaches the list reader: as its text alone, or
+// as the link hands it, its UTF-8 first and then, if refused, its text.
+enum class Way
+{
+    Text,
+    Bytes
+};
+
 // What the list reader makes of the document read afresh, and what `again`,
 // which has read the documents before it, makes of it; "<refused>" when not plain.
 // `again` first tries the document as a change of the one before, as the link does,
 // handing it the list it holds (`held`, when given), which then holds the new one.
+// `*fromBytes` tells whether the UTF-8 alone was read.
 QPair<QString, QString> statusListsOf(const QString& xml, Luminorix::StatusListReader& again,
                                       bool* inPart = nullptr,
-                                      QVector<Luminorix::Utils::currentDeviceStatus>* held = nullptr)
+                                      QVector<Luminorix::Utils::currentDeviceStatus>* held = nullptr,
+                                      Way way = Way::Bytes, bool* fromBytes = nullptr)
 {
     const QString refused = QStringLiteral("<refused>");
     PlainXmlReader fresh;
@@ -245,7 +255,11 @@ QPair<QString, QString> statusListsOf(const QString& xml, Luminorix::StatusListR
     const QString expected = plain ? statusText(Luminorix::parseUpsCurrentStatusList(fresh)) : refused;
     QVector<Luminorix::Utils::currentDeviceStatus> own;
     QVector<Luminorix::Utils::currentDeviceStatus>& changed = held ? *held : own;
-    const bool part = again.readChanged(xml, &changed);
+    const QByteArray utf8 = way == Way::Bytes ? xml.toUtf8() : QByteArray();
+    const bool bytes = way == Way::Bytes && again.readChanged(utf8, &changed);
+    if (fromBytes)
+        *fromBytes = bytes;
+    const bool part = bytes || again.readChanged(xml, &changed, utf8);
     if (inPart)
         *inPart = part;
     if (part)
@@ -255,7 +269,7 @@ QPair<QString, QString> statusListsOf(const QString& xml, Luminorix::StatusListR
         return {expected, refused};
     reused.readNext();
     reused.readNext();
-    changed = again.read(reused);
+    changed = again.read(reused, utf8);
     return {expected, statusText(changed)};
 }
 } // namespace
@@ -483,23 +497,26 @@ void TestPlainXmlReader::mutatedStatusListsReadAgainAgree()
 {
     // Each document a mutation of the one before, so the reader meets small
     // changes at every place of a list it has just read.
-    QString xml = PollReplies::statusList(6, 3);
-    Luminorix::StatusListReader again;
-    quint32 seed = 777;
-    int agreed = 0;
-    for (int round = 0; round < 20000; ++round) {
-        const QString next = mutate(xml, seed);
-        const QPair<QString, QString> read = statusListsOf(next, again);
-        QVERIFY2(read.first == read.second, qPrintable(next + QStringLiteral("\nfresh: ") + read.first +
-                                                       QStringLiteral("\nagain: ") + read.second));
-        if (read.first == QLatin1String("<refused>"))
-            continue;
-        ++agreed;
-        // Wander, but not away from lists: start over once the root is gone.
-        xml = next.startsWith(QLatin1String("<ups_current_status_list>")) ? next
-                                                                          : PollReplies::statusList(6, round);
+    for (const Way way : {Way::Text, Way::Bytes}) {
+        QString xml = PollReplies::statusList(6, 3);
+        Luminorix::StatusListReader again;
+        quint32 seed = 777;
+        int agreed = 0;
+        for (int round = 0; round < 20000; ++round) {
+            const QString next = mutate(xml, seed);
+            const QPair<QString, QString> read = statusListsOf(next, again, nullptr, nullptr, way);
+            QVERIFY2(read.first == read.second, qPrintable(next + QStringLiteral("\nfresh: ") + read.first +
+                                                           QStringLiteral("\nagain: ") + read.second));
+            if (read.first == QLatin1String("<refused>"))
+                continue;
+            ++agreed;
+            // Wander, but not away from lists: start over once the root is gone.
+            xml = next.startsWith(QLatin1String("<ups_current_status_list>"))
+                      ? next
+                      : PollReplies::statusList(6, round);
+        }
+        QVERIFY2(agreed > 2000, qPrintable(QString::number(agreed)));
     }
-    QVERIFY2(agreed > 2000, qPrintable(QString::number(agreed)));
 }
 
 void TestPlainXmlReader::changedStatusListsReadInPart_data()
@@ -509,44 +526,57 @@ void TestPlainXmlReader::changedStatusListsReadInPart_data()
     QTest::addColumn<QStringList>("before"); // read one after another
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("inPart");
+    QTest::addColumn<bool>("fromBytes"); // when handed its UTF-8 first
 
     const QString root = QStringLiteral("<ups_current_status_list>%1</ups_current_status_list>");
     const QString a = QStringLiteral("<ups><id>1</id><status>a</status></ups>");
     const QString b = QStringLiteral("<ups><id>2</id><status>b</status></ups>");
     QTest::newRow("one device of many")
-        << QStringList{PollReplies::statusList(50, 0)} << PollReplies::statusList(50, 1) << true;
+        << QStringList{PollReplies::statusList(50, 0)} << PollReplies::statusList(50, 1) << true << true;
     QTest::newRow("the first record")
-        << QStringList{root.arg(a + b)} << root.arg(QString(a).replace("a<", "x<") + b) << true;
+        << QStringList{root.arg(a + b)} << root.arg(QString(a).replace("a<", "x<") + b) << true << true;
     const QString device = QStringLiteral("<device><id>%1</id><status>%2</status><ups_shutdown_supported>1"
                                           "</ups_shutdown_supported></device>");
     QTest::newRow("records in a wrapper without ups")
         << QStringList{root.arg(device.arg(1).arg("a") + device.arg(2).arg("b") + device.arg(3).arg("c"))}
-        << root.arg(device.arg(1).arg("a") + device.arg(2).arg("on_battery") + device.arg(3).arg("c"))
+        << root.arg(device.arg(1).arg("a") + device.arg(2).arg("on_battery") + device.arg(3).arg("c")) << true
         << true;
-    QTest::newRow("a record added") << QStringList{root.arg(a + b)} << root.arg(a + b + b) << true;
+    QTest::newRow("a record added") << QStringList{root.arg(a + b)} << root.arg(a + b + b) << true << true;
     // Read in part again after the records behind a change moved.
     QTest::newRow("the device after one that changed length")
         << QStringList{PollReplies::statusList(50, 0), PollReplies::statusList(50, 1)}
-        << PollReplies::statusList(50, 2) << true;
+        << PollReplies::statusList(50, 2) << true << true;
     QTest::newRow("the first device after the last changed length")
         << QStringList{PollReplies::statusList(50, 49), PollReplies::statusList(50, 50)}
-        << PollReplies::statusList(50, 51) << true;
+        << PollReplies::statusList(50, 51) << true << true;
     QTest::newRow("after the last record, behind a record that grew")
         << QStringList{root.arg(a + "<id>3</id>"), root.arg(QString(a).replace("a<", "abc<") + "<id>3</id>")}
-        << root.arg(QString(a).replace("a<", "abc<") + "<id>4</id>") << true;
+        << root.arg(QString(a).replace("a<", "abc<") + "<id>4</id>") << true << true;
     QTest::newRow("after a record added and one removed")
-        << QStringList{root.arg(a + b), root.arg(a + b + a), root.arg(b + a)} << root.arg(b + b) << true;
+        << QStringList{root.arg(a + b), root.arg(a + b + a), root.arg(b + a)} << root.arg(b + b) << true
+        << true;
     QTest::newRow("after the last record")
-        << QStringList{root.arg(a + "<id>3</id>")} << root.arg(a + "<id>4</id>") << true;
-    QTest::newRow("the same list") << QStringList{root.arg(a + b)} << root.arg(a + b) << true;
+        << QStringList{root.arg(a + "<id>3</id>")} << root.arg(a + "<id>4</id>") << true << true;
+    QTest::newRow("the same list") << QStringList{root.arg(a + b)} << root.arg(a + b) << true << true;
     QTest::newRow("not plain") << QStringList{root.arg(a + b)} << root.arg(a + b).replace("a<", "&a<")
-                               << false;
+                               << false << false;
     QTest::newRow("another root") << QStringList{root.arg(a + b)} << root.arg(a + b).replace("list>", "lisx>")
-                                  << false;
+                                  << false << false;
     QTest::newRow("nested too deep") << QStringList{root.arg(a + b)}
                                      << root.arg(a + QStringLiteral("<x>").repeated(1024) +
                                                  QStringLiteral("</x>").repeated(1024) + b)
-                                     << false;
+                                     << false << false;
+    // Only ASCII has the offsets of its text, so the rest goes by the text.
+    const QString e = QStringLiteral("<ups><id>2</id><status>b\u00e9</status></ups>");
+    QTest::newRow("a status not ASCII") << QStringList{root.arg(a + b)} << root.arg(a + e) << true << false;
+    QTest::newRow("after a list not ASCII")
+        << QStringList{root.arg(a + b), root.arg(a + e)} << root.arg(b + e + a) << true << false;
+    QTest::newRow("ASCII again after a list not ASCII")
+        << QStringList{root.arg(a + e), root.arg(a + b)} << root.arg(a + b + b) << true << true;
+    QTest::newRow("not ASCII after a list read from its bytes")
+        << QStringList{root.arg(a + b), root.arg(b + b)} << root.arg(b + e) << true << false;
+    QTest::newRow("a byte not ASCII outside the records")
+        << QStringList{root.arg(a + b)} << root.arg(a + b).replace("</ups_", "\u00e9</ups_") << true << false;
 }
 
 void TestPlainXmlReader::changedStatusListsReadInPart()
@@ -554,13 +584,18 @@ void TestPlainXmlReader::changedStatusListsReadInPart()
     QFETCH(QStringList, before);
     QFETCH(QString, after);
     QFETCH(bool, inPart);
-    Luminorix::StatusListReader again;
-    for (const QString& xml : before)
-        statusListsOf(xml, again);
-    bool part = false;
-    const QPair<QString, QString> read = statusListsOf(after, again, &part);
-    QCOMPARE(read.second, read.first);
-    QCOMPARE(part, inPart);
+    QFETCH(bool, fromBytes);
+    for (const Way way : {Way::Text, Way::Bytes}) {
+        Luminorix::StatusListReader again;
+        for (const QString& xml : before)
+            statusListsOf(xml, again, nullptr, nullptr, way);
+        bool part = false;
+        bool bytes = false;
+        const QPair<QString, QString> read = statusListsOf(after, again, &part, nullptr, way, &bytes);
+        QCOMPARE(read.second, read.first);
+        QCOMPARE(part, inPart);
+        QCOMPARE(bytes, way == Way::Bytes && fromBytes);
+    }
 }
 
 LX_TEST_GUILESS_MAIN(TestPlainXmlReader)

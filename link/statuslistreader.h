@@ -45,15 +45,15 @@ private:
         bool top;   // only the root is open at its end
     };
 
-    // The records a change of [prefix, oldSize - suffix) in the list read
-    // before touches, and the text they span before and after it.
+    // The segments a change of [prefix, oldSize - suffix) in the list read
+    // before touches, and the part of the text they span.
     struct Change
     {
         int first; // into m_segments
         int last;  // the last, or m_segments.size() for the text after them
-        int from;
-        int oldTo;
-        int to;
+        int from;  // where the part starts, in both lists
+        int oldTo; // where it ends in the list before
+        int to;    // and in the new one
         int shift; // the new size less the old
     };
 
@@ -73,6 +73,7 @@ private:
                QVector<Utils::currentDeviceStatus>* records);
     // m_text brought up to the list m_plain holds.
     void makeText();
+    // Keeps `plain`, the UTF-8 of m_text, when it is ASCII.
     void keepPlain(const QByteArray& plain);
 
     QString m_text; // stale while m_textStale: then m_plain holds the list

@@ -144,20 +144,14 @@ bool StatusListReader::readChanged(const QString& document, QVector<Utils::curre
     if (!m_known)
         return false;
     makeText();
-    const int oldSize = m_text.size();
     const int newSize = document.size();
-    const ushort* o = m_text.utf16();
-    const ushort* d = document.utf16();
-    const int shorter = std::min(oldSize, newSize);
-    const int prefix = samePrefix(o, d, shorter);
-    if (prefix == oldSize && prefix == newSize) {
+    Change change;
+    if (!changeOf(m_text.utf16(), m_text.size(), document.utf16(), newSize, &change)) {
         if (!plain.isNull())
             keepPlain(plain);
         *records = m_records;
         return true;
     }
-    const int suffix = sameSuffix(o + oldSize, d + newSize, shorter - prefix);
-    const Change change = changeOf(oldSize, newSize, prefix, suffix);
     QVector<Segment> changed;
     QVector<Utils::currentDeviceStatus> read;
     int end = 0;
@@ -173,19 +167,14 @@ bool StatusListReader::readChanged(const QByteArray& plain, QVector<Utils::curre
 {
     if (!m_known || m_plain.isNull())
         return false;
-    const int oldSize = m_plain.size();
     const int newSize = plain.size();
-    const char* o = m_plain.constData();
     const char* d = plain.constData();
-    const int shorter = std::min(oldSize, newSize);
-    const int prefix = samePrefix(o, d, shorter);
-    if (prefix == oldSize && prefix == newSize) {
+    Change change;
+    if (!changeOf(m_plain.constData(), m_plain.size(), d, newSize, &change)) {
         m_plain = plain;
         *records = m_records;
         return true;
     }
-    const int suffix = sameSuffix(o + oldSize, d + newSize, shorter - prefix);
-    const Change change = changeOf(oldSize, newSize, prefix, suffix);
     // The rest is the list before's, ASCII already.
     if (!isAscii(d + change.from, change.to - change.from))
         return false;
@@ -210,8 +199,15 @@ bool StatusListReader::readChanged(const QByteArray& plain, QVector<Utils::curre
     return true;
 }
 
-StatusListReader::Change StatusListReader::changeOf(int oldSize, int newSize, int prefix, int suffix) const
+template <typename Unit>
+bool StatusListReader::changeOf(const Unit* o, int oldSize, const Unit* d, int newSize, Change* out) const
 {
+    const int shorter = std::min(oldSize, newSize);
+    const int prefix = samePrefix(o, d, shorter);
+    if (prefix == oldSize && prefix == newSize)
+        return false;
+    const int suffix = sameSuffix(o + oldSize, d + newSize, shorter - prefix);
+
     // The records the changed text touches, widened to where only the root is
     // open, so the part between is read as it would be within the whole.
     const int count = m_segments.size();
@@ -234,7 +230,8 @@ StatusListReader::Change StatusListReader::changeOf(int oldSize, int newSize, in
         change.last < count ? m_segments.at(change.last).offset + m_segments.at(change.last).length : oldSize;
     change.shift = newSize - oldSize;
     change.to = change.oldTo + change.shift;
-    return change;
+    *out = change;
+    return true;
 }
 
 bool StatusListReader::readPart(const QString& text, int base, const Change& change, int newSize,

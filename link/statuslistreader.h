@@ -61,7 +61,9 @@ private:
     // segments from `*start` on; true when it stopped at the root's own end.
     bool walk(PlainXmlReader& reader, bool reuse, int* start, QVector<Segment>* segments,
               QVector<Utils::currentDeviceStatus>* records) const;
-    Change changeOf(int oldSize, int newSize, int prefix, int suffix) const;
+    // The change from the list before, `o`, to `d`; false when they are the same.
+    template <typename Unit>
+    bool changeOf(const Unit* o, int oldSize, const Unit* d, int newSize, Change* change) const;
     // Reads the part of a change from `text`, which holds it from `base` on
     // (and, before, the root's name at 1); the segments come out at the
     // document's offsets.

@@ -279,12 +279,6 @@ bool inflatePayload(const char* data, int size, QByteArray* out)
     *out = result;
     return true;
 }
-QString decodedText(const QByteArray& plain)
-{
-    if (const QString* text = ReplyMemo::forThisThread().textOf(plain))
-        return *text;
-    return QString::fromUtf8(plain.constData(), plain.size());
-}
 } // namespace
 
 SimpleCrypt::SimpleCrypt()
@@ -464,15 +458,17 @@ QByteArray SimpleCrypt::decryptToByteArray(QByteArray cypher)
 
 QString SimpleCrypt::textOf(const QByteArray& plain)
 {
-    return decodedText(plain);
+    if (const QString* text = ReplyMemo::forThisThread().textOf(plain))
+        return *text;
+    return QString::fromUtf8(plain.constData(), plain.size());
 }
 
 QString SimpleCrypt::decryptToText(const QString& cyphertext)
 {
-    return decodedText(decryptToByteArray(cyphertext));
+    return textOf(decryptToByteArray(cyphertext));
 }
 
 QString SimpleCrypt::decryptToText(const QByteArray& cypher)
 {
-    return decodedText(decryptToByteArray(cypher));
+    return textOf(decryptToByteArray(cypher));
 }

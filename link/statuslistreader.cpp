@@ -194,7 +194,6 @@ bool StatusListReader::readChanged(const QByteArray& plain, QVector<Utils::curre
         return false;
     m_plain = plain;
     m_text = QString();
-    m_textStale = true;
     apply(change, changed, read, end, records);
     return true;
 }
@@ -352,10 +351,9 @@ void StatusListReader::apply(const Change& change, const QVector<Segment>& chang
 
 void StatusListReader::makeText()
 {
-    if (!m_textStale)
+    if (!m_text.isNull() || m_plain.isNull())
         return;
     m_text = QString::fromLatin1(m_plain.constData(), m_plain.size());
-    m_textStale = false;
 }
 
 void StatusListReader::keepPlain(const QByteArray& plain)
@@ -364,7 +362,6 @@ void StatusListReader::keepPlain(const QByteArray& plain)
     const bool same =
         !plain.isNull() && plain.size() == m_text.size() && isAscii(plain.constData(), plain.size());
     m_plain = same ? plain : QByteArray();
-    m_textStale = false;
 }
 
 } // namespace Luminorix

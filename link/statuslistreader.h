@@ -73,15 +73,15 @@ private:
     void apply(const Change& change, const QVector<Segment>& changed,
                QVector<Utils::currentDeviceStatus>& read, int end,
                QVector<Utils::currentDeviceStatus>* records);
-    // m_text brought up to the list m_plain holds.
+    // m_text made again from m_plain after a list read from its bytes.
     void makeText();
     // Keeps `plain`, the UTF-8 of m_text, when it is ASCII.
     void keepPlain(const QByteArray& plain);
 
-    QString m_text; // stale while m_textStale: then m_plain holds the list
+    // The list's text; null after a list read from its bytes, which m_plain then holds.
+    QString m_text;
     // The list's UTF-8 when it is all ASCII, else null.
     QByteArray m_plain;
-    bool m_textStale = false;
     QVector<Segment> m_segments;
     QVector<Utils::currentDeviceStatus> m_records;
     // The list before m_records, written over for the next list once whoever

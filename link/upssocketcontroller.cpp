@@ -523,14 +523,9 @@ bool UpsSocketController::dispatchPlain(const QString& message, const QByteArray
         emitConfiguration(m_lastConfiguration.parameters);
         return true;
     }
-    // The memo hands back the very text of a repeated list; any other text is
-    // compared once, by the reader, which finds where it changed.
-    if (root == StatusList && message.isSharedWith(m_lastStatusListText)) {
-        emit upsCurrentStatusListReceived(m_lastStatusList);
-        return true;
-    }
+    // A repeated list was answered from its bytes; any other text is compared
+    // once, by the reader, which finds where it changed.
     if (root == StatusList && m_statusListReader.readChanged(message, &m_lastStatusList, plain)) {
-        m_lastStatusListText = message;
         m_lastStatusListPlain = plain;
         emit upsCurrentStatusListReceived(m_lastStatusList);
         return true;
@@ -546,7 +541,6 @@ bool UpsSocketController::dispatchPlain(const QString& message, const QByteArray
         emitDeviceState(m_lastDeviceState.parameters);
     } else if (root == StatusList && name == QLatin1String("ups_current_status_list")) {
         m_lastStatusList = m_statusListReader.read(reader, plain);
-        m_lastStatusListText = message;
         m_lastStatusListPlain = plain;
         emit upsCurrentStatusListReceived(m_lastStatusList);
     } else if (root == Configuration && name == QLatin1String("ups_configuration")) {
@@ -571,7 +565,6 @@ bool UpsSocketController::dispatchStatusListBytes(const QByteArray& plain)
         !m_statusListReader.readChanged(plain, &m_lastStatusList))
         return false;
     m_lastStatusListPlain = plain;
-    m_lastStatusListText = QString();
     emit upsCurrentStatusListReceived(m_lastStatusList);
     return true;
 }

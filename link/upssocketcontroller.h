@@ -281,8 +281,7 @@ private:
     };
     ParameterReply m_lastDeviceState;
     ParameterReply m_lastConfiguration;
-    // The list's text is null when it was read from its bytes alone.
-    QString m_lastStatusListText;
+    // The UTF-8 of the last list read: the memo hands a repeat back as the same bytes.
     QByteArray m_lastStatusListPlain;
     QVector<Luminorix::Utils::currentDeviceStatus> m_lastStatusList;
     StatusListReader m_statusListReader;

@@ -78,6 +78,11 @@ void UpdateChecker::setInstallerSizeLimit(qint64 bytes)
     installerSizeLimit = bytes;
 }
 
+void UpdateChecker::setAnswerTimeout(int ms)
+{
+    answerTimeoutMs = ms;
+}
+
 QString UpdateChecker::installerName(const QString& platform)
 {
     if (platform.contains(QLatin1String("Windows"), Qt::CaseInsensitive))

@@ -38,6 +38,8 @@ public:
     void setDownloadDirectory(const QString& directory);
     // Largest installer accepted, in bytes.
     void setInstallerSizeLimit(qint64 bytes);
+    // How long a check asked by the user waits for the site before calling it unreachable.
+    void setAnswerTimeout(int ms);
 
     // The installer file for a `platform` value of the local settings; empty
     // when the value names no installer.
@@ -49,7 +51,7 @@ public:
     // a test calls it only from a process with no other thread.
     static bool startInstaller(const QString& path);
 
-    static constexpr int answerTimeoutMs = 5000;
+    static constexpr int defaultAnswerTimeoutMs = 5000;
     static constexpr qint64 descriptorSizeLimit = 64 * 1024;
     static constexpr qint64 defaultInstallerSizeLimit = 512LL * 1024 * 1024;
 
@@ -91,6 +93,7 @@ private:
     Launcher launcher;
     QString downloadDirectory;
     qint64 installerSizeLimit = defaultInstallerSizeLimit;
+    int answerTimeoutMs = defaultAnswerTimeoutMs;
     QSaveFile* installerFile = nullptr;
     qint64 installerWritten = 0;
     QString downloadFailure;

@@ -53,6 +53,9 @@ public:
 
     // A client configuration that trusts the test authority and nothing else.
     static QSslConfiguration trustingClientConfiguration();
+    // A checker's wait for this server's answer: long enough that no loaded or
+    // valgrind run calls a served site unreachable.
+    static constexpr int patientAnswerTimeoutMs = 10 * 60 * 1000;
     static QByteArray dataFile(const QString& name);
 
 signals:

@@ -66,10 +66,12 @@ struct CheckerRig
     QStringList launched;
     bool launchSucceeds = true;
 
-    explicit CheckerRig(const QString& host, qint64 sizeLimit = UpdateChecker::defaultInstallerSizeLimit)
+    explicit CheckerRig(const QString& host, qint64 sizeLimit = UpdateChecker::defaultInstallerSizeLimit,
+                        int answerTimeoutMs = TestHttpsServer::patientAnswerTimeoutMs)
     {
         checker = new UpdateChecker(host);
         checker->setInstallerSizeLimit(sizeLimit);
+        checker->setAnswerTimeout(answerTimeoutMs);
         checker->setSslConfiguration(TestHttpsServer::trustingClientConfiguration());
         checker->setDownloadDirectory(folder.path());
         checker->setInstallerLauncher([this](const QString& path) {
@@ -138,6 +140,7 @@ private slots:
     void unasked();
     void unreachable_data();
     void unreachable();
+    void silentSite();
     void downloadSucceeds();
     void downloadFails_data();
     void downloadFails();
@@ -410,6 +413,24 @@ void TestUpdateChecker::unreachable()
         QVERIFY(stranger.requestedPaths().isEmpty());
         QTRY_COMPARE(stranger.failedHandshakes(), 1);
     }
+}
+
+// A site that takes the request and never finishes its answer is unreachable once
+// the wait runs out, and only once.
+void TestUpdateChecker::silentSite()
+{
+    TestHttpsServer::Response response;
+    response.body = descriptor(QStringLiteral("9.0.0"));
+    response.sentLength = 0;
+    response.holdOpen = true;
+    server->setResponse(descriptorPath, response);
+    CheckerRig rig(server->hostAndPort(), UpdateChecker::defaultInstallerSizeLimit, 200);
+    rig.check();
+    QTRY_COMPARE(rig.heard.unavailable, 1);
+    QCOMPARE(server->requestedPaths(), QList<QByteArray>{descriptorPath});
+    QTest::qWait(300);
+    QCOMPARE(rig.heard.unavailable, 1);
+    QVERIFY(rig.heard.offers.isEmpty());
 }
 
 void TestUpdateChecker::downloadSucceeds()

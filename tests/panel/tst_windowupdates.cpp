@@ -33,12 +33,17 @@ QByteArray descriptor(const QByteArray& version)
     return "<update><versionNumber>" + version + "</versionNumber></update>";
 }
 
-// A window whose controller knocks on a port nobody listens on.
+// A window whose controller knocks on a port nobody listens on, and whose update
+// check waits for the test server as long as a loaded run needs.
 std::unique_ptr<LuminorixWindow> makeWindow()
 {
     LocalSettings().setServerAddress(QStringLiteral("127.0.0.1"));
     auto window = std::make_unique<LuminorixWindow>();
     window->findChild<Luminorix::UpsSocketController*>(QStringLiteral("controller"))->setPort(1);
+    UpdateChecker* checker = window->versionChecker();
+    QMetaObject::invokeMethod(
+        checker, [checker] { checker->setAnswerTimeout(TestHttpsServer::patientAnswerTimeoutMs); },
+        Qt::BlockingQueuedConnection);
     return window;
 }
 

@@ -56,6 +56,9 @@ public:
     // A checker's wait for this server's answer: long enough that no loaded or
     // valgrind run calls a served site unreachable.
     static constexpr int patientAnswerTimeoutMs = 10 * 60 * 1000;
+    // How long a test waits for what follows from this server's answer: under
+    // valgrind on a loaded machine one TLS round trip can take many seconds.
+    static constexpr int answerWaitMs = 60000;
     static QByteArray dataFile(const QString& name);
 
 signals:

@@ -230,7 +230,7 @@ void TestUpdateChecker::offeredVersions()
     server->setResponse(descriptorPath, response);
     CheckerRig rig(server->hostAndPort());
     rig.check();
-    QTRY_COMPARE(rig.heard.offers.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.heard.offers.size(), 1, TestHttpsServer::answerWaitMs);
     QCOMPARE(rig.heard.offers.at(0), qMakePair(true, offered));
     QCOMPARE(rig.heard.unavailable, 0);
     QCOMPARE(isNewerVersion(offered, QStringLiteral("2.6.0")), newer);
@@ -347,11 +347,11 @@ void TestUpdateChecker::descriptorShapes()
 
     CheckerRig rig(server->hostAndPort());
     rig.check();
-    QTRY_VERIFY(server->requestedPaths().size() == 1);
+    QTRY_VERIFY_WITH_TIMEOUT(server->requestedPaths().size() == 1, TestHttpsServer::answerWaitMs);
     if (unavailable)
-        QTRY_COMPARE(rig.heard.unavailable, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(rig.heard.unavailable, 1, TestHttpsServer::answerWaitMs);
     else
-        QTRY_COMPARE(rig.heard.offers.size(), versions.size());
+        QTRY_COMPARE_WITH_TIMEOUT(rig.heard.offers.size(), versions.size(), TestHttpsServer::answerWaitMs);
     // Settle: no further notification, no late "unavailable" from the answer timer.
     QTest::qWait(100);
     QStringList heardVersions;
@@ -373,7 +373,7 @@ void TestUpdateChecker::unasked()
     server->setResponse(descriptorPath, response);
     CheckerRig rig(server->hostAndPort());
     rig.check(false);
-    QTRY_COMPARE(rig.heard.offers.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.heard.offers.size(), 1, TestHttpsServer::answerWaitMs);
     QCOMPARE(rig.heard.offers.at(0), qMakePair(false, QStringLiteral("2.6.0")));
 
     CheckerRig nowhere(LxTest::closedLoopbackHost());
@@ -405,13 +405,13 @@ void TestUpdateChecker::unreachable()
     }
     CheckerRig rig(host);
     rig.check();
-    QTRY_COMPARE(rig.heard.unavailable, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.heard.unavailable, 1, TestHttpsServer::answerWaitMs);
     QTest::qWait(50);
     QVERIFY(rig.heard.offers.isEmpty());
     if (strangerCertificate) {
         // Refused at the handshake: the descriptor was never asked for.
         QVERIFY(stranger.requestedPaths().isEmpty());
-        QTRY_COMPARE(stranger.failedHandshakes(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(stranger.failedHandshakes(), 1, TestHttpsServer::answerWaitMs);
     }
 }
 
@@ -426,9 +426,10 @@ void TestUpdateChecker::silentSite()
     server->setResponse(descriptorPath, response);
     CheckerRig rig(server->hostAndPort(), UpdateChecker::defaultInstallerSizeLimit, 200);
     rig.check();
-    QTRY_COMPARE(rig.heard.unavailable, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.heard.unavailable, 1, TestHttpsServer::answerWaitMs);
     // Under valgrind the wait may run out before the request is through; it still comes.
-    QTRY_COMPARE_WITH_TIMEOUT(server->requestedPaths(), QList<QByteArray>{descriptorPath}, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(server->requestedPaths(), QList<QByteArray>{descriptorPath},
+                              TestHttpsServer::answerWaitMs);
     QTest::qWait(300);
     QCOMPARE(rig.heard.unavailable, 1);
     QVERIFY(rig.heard.offers.isEmpty());
@@ -443,7 +444,7 @@ void TestUpdateChecker::downloadSucceeds()
 
     CheckerRig rig(server->hostAndPort());
     rig.download();
-    QTRY_COMPARE(rig.heard.finished, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.heard.finished, 1, TestHttpsServer::answerWaitMs);
     QCOMPARE(rig.heard.errors, QStringList());
     QCOMPARE(server->requestedPaths(), QList<QByteArray>{debInstallerPath});
 
@@ -516,7 +517,7 @@ void TestUpdateChecker::downloadFails()
         old.write("old installer");
     }
     rig.download();
-    QTRY_COMPARE(rig.heard.errors.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.heard.errors.size(), 1, TestHttpsServer::answerWaitMs);
     QVERIFY2(rig.heard.errors.at(0).contains(errorPart), qPrintable(rig.heard.errors.at(0)));
     QTest::qWait(50);
     QCOMPARE(rig.heard.finished, 0);
@@ -547,11 +548,12 @@ void TestUpdateChecker::cancelMidway()
     rig.download();
     // A second start while the first runs is refused.
     rig.download();
-    QTRY_COMPARE(server->requestedPaths().size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(server->requestedPaths().size(), 1, TestHttpsServer::answerWaitMs);
     // The network layer reports progress at most every 100 ms.
     QTest::qWait(150);
     server->sendToHeld(installerBytes(100 * 1024));
-    QTRY_VERIFY(!rig.heard.progress.isEmpty() && rig.heard.progress.last() > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!rig.heard.progress.isEmpty() && rig.heard.progress.last() > 0,
+                             TestHttpsServer::answerWaitMs);
     QVERIFY(rig.heard.progress.last() < 100);
     QCOMPARE(server->requestedPaths().size(), 1);
     rig.cancel();
@@ -567,7 +569,7 @@ void TestUpdateChecker::cancelMidway()
     whole.body = installerBytes(5000);
     server->setResponse(debInstallerPath, whole);
     rig.download();
-    QTRY_COMPARE(rig.heard.finished, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(rig.heard.finished, 1, TestHttpsServer::answerWaitMs);
     QCOMPARE(rig.launches().size(), 1);
 }
 

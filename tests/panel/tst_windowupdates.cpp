@@ -227,29 +227,31 @@ void TestWindowUpdates::answers()
 
     QSharedPointer<LxTest::SeenBox> seen;
     if (!title.isEmpty()) {
-        seen = LxTest::answerNextDialog([](QWidget* w) {
-            auto* box = qobject_cast<QMessageBox*>(w);
-            QVERIFY(box);
-            // No download: refuse an offer, acknowledge anything else.
-            QAbstractButton* button = box->button(QMessageBox::No);
-            if (!button)
-                button = box->button(QMessageBox::Ok);
-            QVERIFY(button);
-            button->click();
-        });
+        seen = LxTest::answerNextDialog(
+            [](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                QVERIFY(box);
+                // No download: refuse an offer, acknowledge anything else.
+                QAbstractButton* button = box->button(QMessageBox::No);
+                if (!button)
+                    button = box->button(QMessageBox::Ok);
+                QVERIFY(button);
+                button->click();
+            },
+            TestHttpsServer::answerWaitMs);
     }
     if (fromMenu)
         checkAction(*window)->trigger();
     else
         window->checkForUpdates();
 
-    QTRY_VERIFY(heard.offers.size() + heard.unavailable > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(heard.offers.size() + heard.unavailable > 0, TestHttpsServer::answerWaitMs);
     if (reachable) {
         QCOMPARE(heard.offers, QList<bool>{fromMenu});
         QCOMPARE(heard.unavailable, 0);
     }
     if (seen) {
-        QTRY_VERIFY(seen->seen);
+        QTRY_VERIFY_WITH_TIMEOUT(seen->seen, TestHttpsServer::answerWaitMs);
         QCOMPARE(seen->windowTitle, title);
         QCOMPARE(seen->text,
                  QString(text).replace(QLatin1String("%1"), QString::fromUtf8(qgetenv("LX_MAKER_HOST"))));
@@ -287,13 +289,15 @@ void TestWindowUpdates::acceptedOfferSavedForTheUser()
     recordLaunches(window->versionChecker(), launches);
     // Yes: the progress dialog follows and closes by itself once the file is there.
     auto seen = LxTest::answerNextDialog(
-        [](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click(); });
+        [](QWidget* w) { qobject_cast<QMessageBox*>(w)->button(QMessageBox::Yes)->click(); },
+        TestHttpsServer::answerWaitMs);
     checkAction(*window)->trigger();
 
-    QTRY_VERIFY_WITH_TIMEOUT(seen->seen, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(seen->seen, TestHttpsServer::answerWaitMs);
     QCOMPARE(seen->windowTitle, QStringLiteral("Aktualizacja oprogramowania"));
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(saved), 60000);
-    QTRY_VERIFY(server->requestedPaths().contains(debInstallerPath));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(saved), TestHttpsServer::answerWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(server->requestedPaths().contains(debInstallerPath),
+                             TestHttpsServer::answerWaitMs);
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), installerScript);
@@ -318,7 +322,7 @@ void TestWindowUpdates::shutDownDeletesCheckerInItsThread()
     Heard heard;
     listen(checker, heard);
     window->checkForUpdates();
-    QTRY_COMPARE(heard.offers.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(heard.offers.size(), 1, TestHttpsServer::answerWaitMs);
 
     QMutex lock;
     QStringList events;
